@@ -1,0 +1,196 @@
+#include "Sdimain.h"
+
+#include "apppaths.h"
+#include "datafiles.h"
+#include "inifile.h"
+#include "notes.h"
+#include "core/application.h"
+#include "core/messages.h"
+#include "core/widgets.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace optolune {
+
+TSDIAppForm::TSDIAppForm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("SDIAppForm"));
+    setMinimumSize(450, 110);
+    setWindowTitle(VersionText());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Dark)); // the button-shadow colour
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+    buildButtonBar();
+    layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel1")));
+
+    auto *scroll = make<QScrollArea>(central, "ScrollBox1");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *image = make<QLabel>(scroll, "Image1");
+    image->setScaledContents(true);
+    scroll->setWidget(image);
+    layout->addWidget(scroll, 1);
+
+    auto *bar = make<QStatusBar>(this, "StatusBar");
+    bar->setAutoFillBackground(true);
+    setStatusBar(bar);
+    buildMenuAndActions();
+}
+
+QString TSDIAppForm::rightsNotice()
+{
+    return QStringLiteral("© 2026 Optolune. Tous droits réservés.");
+}
+
+void TSDIAppForm::buildButtonBar()
+{
+    auto *panel = make<QWidget>(this, "Panel1");
+    panel->setAutoFillBackground(true);
+    panel->setPalette(QApplication::palette());
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->setSpacing(2);
+
+    struct Spec {
+        QToolButton **slot;
+        const char *name;
+        const char *hint;
+        QStyle::StandardPixmap glyph;
+        void (TSDIAppForm::*action)();
+    };
+    const Spec specs[] = {
+        {&m_buttons.table, "TableBtn", "Table de profondeur de champ",
+         QStyle::SP_FileDialogDetailedView, nullptr},
+        {&m_buttons.isol, "IsolBtn", "Variations de la profondeur de champ",
+         QStyle::SP_FileDialogContentsView, nullptr},
+        {&m_buttons.notes, "NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon,
+         &TSDIAppForm::openNotes},
+        {&m_buttons.quit, "SpeedButton5", "Quitter OPTOLUNE", QStyle::SP_DialogCloseButton,
+         nullptr},
+    };
+    for (const Spec &s : specs) {
+        auto *button = make<QToolButton>(panel, s.name);
+        button->setAutoRaise(true);
+        button->setIcon(style()->standardIcon(s.glyph));
+        button->setIconSize(QSize(32, 32));
+        applyHint(button, QString::fromUtf8(s.hint));
+        row->addWidget(button);
+        *s.slot = button;
+        if (s.action)
+            connect(button, &QToolButton::clicked, this, s.action);
+    }
+    row->addStretch(1);
+
+    connect(m_buttons.table, &QToolButton::clicked, this, [this] {
+        if (m_openTable)
+            m_openTable(this);
+    });
+    connect(m_buttons.isol, &QToolButton::clicked, this, [this] {
+        if (m_openVariations)
+            m_openVariations(this);
+    });
+    connect(m_buttons.quit, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void TSDIAppForm::buildMenuAndActions()
+{
+    auto *quit = menuBar()->addAction(QStringLiteral("Quitter"));
+    quit->setObjectName(QStringLiteral("Quitter1"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::ApplicationShortcut);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    // The file actions have no visible menu; their shortcuts still work from
+    // the main window.
+    auto addHidden = [this](const char *name, const QString &caption, const QString &hint,
+                            QKeySequence shortcut) {
+        auto *action = new QAction(caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(shortHint(hint));
+        action->setStatusTip(longHint(hint));
+        action->setShortcut(shortcut);
+        addAction(action);
+        return action;
+    };
+    addHidden("FileNew1", QStringLiteral("&Nouveau"), QStringLiteral("Nouveau|Créer un nouveau fichier"),
+              QKeySequence(Qt::CTRL | Qt::Key_N));
+    auto *open = addHidden("FileOpen1", QStringLiteral("&Ouvrir"),
+                           QStringLiteral("Ouvrir|Ouvrir un fichier"),
+                           QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, [this] {
+        if (m_openTableFile && m_buttons.table->isEnabled())
+            m_openTableFile(this);
+    });
+    addHidden("FileSave1", QStringLiteral("&Enregistrer"),
+              QStringLiteral("Enregistrer|Enregistrer le fichier en cours"),
+              QKeySequence(Qt::CTRL | Qt::Key_S));
+    addHidden("FileSaveAs1", QStringLiteral("Enregistrer &sous..."),
+              QStringLiteral("Enregistrer sous|Enregistrer le fichier en cours sous un nouveau nom"),
+              QKeySequence());
+    auto *exit = addHidden("FileExit1", QStringLiteral("&Quitter"),
+                           QStringLiteral("Quitter|Quitter l'application"), QKeySequence());
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TSDIAppForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_activated)
+        return;
+    m_activated = true;
+    // Runs once the window is on screen, so that its messages stand over it.
+    QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+}
+
+void TSDIAppForm::FormActivate()
+{
+    setWindowTitle(QStringLiteral("OPTOLUNE ") + VersionText() + QString(11, u' ') +
+                   rightsNotice());
+    if (!CheckDataFiles(appPaths().dataFolder)) {
+        m_buttons.table->setEnabled(false);
+        m_buttons.isol->setEnabled(false);
+    }
+}
+
+void TSDIAppForm::openNotes()
+{
+    try {
+        OpenNotes(appPaths().programFolder, QStringLiteral("memo.txt"));
+    } catch (...) {
+        reportCurrentException();
+    }
+}
+
+void TSDIAppForm::closeEvent(QCloseEvent *event)
+{
+    // The file is read again so that the sections other windows wrote during
+    // the run are kept.
+    try {
+        IniFile ini;
+        ini.load(appPaths().iniFileName);
+        FichtempSettings fichtemp{TempTablePath()};
+        fichtemp.save(ini);
+        ini.save(appPaths().iniFileName);
+    } catch (...) {
+        reportCurrentException();
+    }
+    event->accept();
+}
+
+} // namespace optolune

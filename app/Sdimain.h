@@ -1,0 +1,51 @@
+// The main window: a bar of buttons and a menu from which the user opens the
+// depth-of-field table, the variations calculator and the notes file. On its
+// first activation it checks the installation data files (datafiles) and, at
+// close, stores the shell's one setting (inifile).
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+class QToolButton;
+class QAction;
+
+namespace optolune {
+
+class TSDIAppForm : public QMainWindow {
+public:
+    // Opens a child window modally, with the main window as owner.
+    using Opener = std::function<void(QWidget *owner)>;
+
+    explicit TSDIAppForm(QWidget *parent = nullptr);
+
+    void setTableOpener(Opener opener) { m_openTable = std::move(opener); }
+    void setVariationsOpener(Opener opener) { m_openVariations = std::move(opener); }
+    // Ctrl+O: the table window's open command, then the table window.
+    void setOpenTableFileCommand(Opener opener) { m_openTableFile = std::move(opener); }
+
+    static QString rightsNotice();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildButtonBar();
+    void buildMenuAndActions();
+    void FormActivate();
+    void openNotes();
+
+    struct Buttons {
+        QToolButton *table = nullptr;
+        QToolButton *isol = nullptr;
+        QToolButton *notes = nullptr;
+        QToolButton *quit = nullptr;
+    } m_buttons;
+    bool m_activated = false;
+    Opener m_openTable;
+    Opener m_openVariations;
+    Opener m_openTableFile;
+};
+
+} // namespace optolune

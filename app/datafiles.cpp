@@ -1,0 +1,98 @@
+#include "datafiles.h"
+
+#include "core/messages.h"
+#include "core/usererror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <array>
+
+namespace optolune {
+
+const QStringList &RequiredDataFiles()
+{
+    static const QStringList names = {
+        QStringLiteral("cbxcer7.stf"), QStringLiteral("cbxdis7.stf"),
+        QStringLiteral("cbxdia7.stf"), QStringLiteral("cbxfoc7.stf"),
+        QStringLiteral("cbxcgr7.stf"), QStringLiteral("cbxcer7.sts"),
+        QStringLiteral("cbxdis7.sts"), QStringLiteral("cbxdia7.sts"),
+        QStringLiteral("cbxfoc7.sts"), QStringLiteral("cbxcgr7.sts")};
+    return names;
+}
+
+QString FindMissingDataFile(const QString &dataFolder)
+{
+    for (const QString &name : RequiredDataFiles()) {
+        const QString path = dataFolder + name;
+        if (!QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}
+
+bool CheckDataFiles(const QString &dataFolder)
+{
+    const QString missing = FindMissingDataFile(dataFolder);
+    if (missing.isEmpty())
+        return true;
+    const QString backup = QFileInfo(missing).path() + u'/' +
+                           QFileInfo(missing).completeBaseName() + QStringLiteral(".sts");
+    messages().plain(QStringLiteral("Fichier manquant ") + missing);
+    messages().plain(QStringLiteral("Tentative de récupération"));
+    try {
+        CopyFileContents(backup, missing);
+    } catch (const UserError &e) {
+        messages().error(e.text());
+        return true;
+    }
+    if (!QFileInfo(missing).isFile()) {
+        messages().plain(missing + QStringLiteral(" La récupération a échoué"));
+        return false;
+    }
+    return true;
+}
+
+bool HasFileAttributes(const QString &fileName, unsigned attributes)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return false;
+    unsigned held = 0;
+    if (info.isDir())
+        held |= DirectoryAttribute;
+    if (!info.isWritable())
+        held |= ReadOnlyAttribute;
+    return (held & attributes) == attributes;
+}
+
+void CopyFileContents(const QString &source, const QString &destination)
+{
+    QString target = QFileInfo(destination).absoluteFilePath();
+    if (HasFileAttributes(target, DirectoryAttribute)) {
+        if (!target.endsWith(u'/'))
+            target += u'/';
+        target += QFileInfo(source).fileName();
+    }
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(source));
+    // Written beside the target and renamed over it at the end, so that a copy
+    // cut short never leaves half a file.
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        throw UserError(QStringLiteral("Impossible de créer le fichier %1").arg(target));
+    std::array<char, 8192> buffer;
+    qint64 read = 0;
+    do {
+        read = in.read(buffer.data(), static_cast<qint64>(buffer.size()));
+        if (read > 0)
+            out.write(buffer.data(), read);
+    } while (read == static_cast<qint64>(buffer.size()));
+    // A failed write or rename leaves the target as it was; the caller checks
+    // that the file is there.
+    out.commit();
+}
+
+} // namespace optolune

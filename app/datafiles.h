@@ -1,0 +1,34 @@
+// The installation files the program cannot run without, and their recovery
+// from the backup copies delivered beside them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace optolune {
+
+// In the order they are checked: the first missing one is handled first.
+const QStringList &RequiredDataFiles();
+
+// dataFolder + the first required name with no file, or an empty text.
+QString FindMissingDataFile(const QString &dataFolder);
+
+// Restores the first missing required file from its ".sts" backup, telling the
+// user through the messages interface. Returns false when the file is still
+// missing afterwards: the table and variations commands must then be disabled.
+bool CheckDataFiles(const QString &dataFolder);
+
+enum FileAttribute : unsigned {
+    ReadOnlyAttribute = 0x01,
+    DirectoryAttribute = 0x10,
+};
+
+// True when the file's attributes can be read and hold every bit given.
+bool HasFileAttributes(const QString &fileName, unsigned attributes);
+
+// Copies the bytes of source to destination (into it, when destination is an
+// existing folder). Throws UserError "Impossible d'ouvrir le fichier <source>"
+// or "Impossible de créer le fichier <destination>".
+void CopyFileContents(const QString &source, const QString &destination);
+
+} // namespace optolune

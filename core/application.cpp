@@ -1,0 +1,37 @@
+#include "application.h"
+
+#include "messages.h"
+#include "usererror.h"
+
+#include <exception>
+
+namespace optolune {
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportCurrentException();
+    }
+    return false;
+}
+
+void reportCurrentException()
+{
+    try {
+        throw;
+    } catch (const UserError &e) {
+        messages().error(e.text());
+    } catch (const std::bad_alloc &) {
+        messages().error(QStringLiteral("Mémoire insuffisante"));
+    } catch (const std::exception &e) {
+        messages().error(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        messages().error(QStringLiteral("Erreur inconnue"));
+    }
+}
+
+} // namespace optolune

@@ -1,0 +1,60 @@
+// Depth-of-field optics of a lens with separated nodal points and a pupil
+// magnification, in x86-64 extended precision. Pure functions of their inputs:
+// no state, no files, no windows.
+#pragma once
+
+namespace optolune {
+
+// Inputs of every operation. Lengths in metres; the windows convert c, f and dn
+// from millimetres before calling.
+struct OpticalSetup {
+    long double c = 0;  // diameter of the circle of confusion
+    long double f = 0;  // focal length
+    long double dn = 0; // nodal distance, signed: negative when the rear nodal point lies in front
+    long double gp = 1; // pupil magnification (exit pupil / entrance pupil)
+    long double N = 0;  // f-number
+};
+
+// Results. Each operation writes only the fields it documents and leaves the
+// others as they were.
+struct DofResult {
+    long double u = 0, v = 0;        // conjugates from the nodal points
+    long double G = 0;               // magnification v/u
+    long double T = 0;               // extension v - f, in millimetres
+    long double H = 0;               // hyperfocal term f^2/(N c)
+    long double a = 0, b = 0;        // front and rear depths
+    long double nearFilm = 0, farFilm = 0;
+    long double nearLens = 0, farLens = 0;
+    long double vNear = 0, vFar = 0;
+    long double dvNear = 0, dvFar = 0;
+    long double p = 0, dv = 0;       // total depths on the subject and image sides
+    long double halfH = 0;           // front depth when focused at the hyperfocal distance
+    long double hFilm = 0;           // hyperfocal distance from the film plane
+    long double nearInfLens = 0, nearHLens = 0, hLens = 0;
+};
+
+// One cell of the table. near = far = -1 when the distance cannot be focused;
+// any other negative far limit means sharp to infinity. G and T are left
+// unset for an unfocusable distance.
+struct CellDepth {
+    long double near = -1;
+    long double far = -1;
+    long double G = 0;
+    long double T = 0; // millimetres
+};
+
+inline constexpr long double kEpsilon = 1e-17L;
+
+// D is the subject-to-film distance. Returns 0, or 1 when D cannot be focused
+// (closer than 4f + dn); nothing is written then.
+int ComputeDepthAtDistance(const OpticalSetup &s, long double D, DofResult &r);
+int ComputeDepthAtHyperfocal(const OpticalSetup &s, DofResult &r);
+int ComputeDepthAtInfinity(const OpticalSetup &s, DofResult &r);
+int ComputeHyperfocalLimits(const OpticalSetup &s, DofResult &r);
+
+// D measured from the front nodal point.
+CellDepth ComputeCellDepthFromLens(const OpticalSetup &s, long double D);
+// D measured from the film plane.
+CellDepth ComputeCellDepthFromFilm(const OpticalSetup &s, long double D);
+
+} // namespace optolune

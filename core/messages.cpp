@@ -1,0 +1,66 @@
+#include "messages.h"
+
+#include <cstdio>
+
+namespace optolune {
+
+namespace {
+
+class StderrMessages final : public Messages {
+public:
+    void information(const QString &text) override { print(text); }
+    void warning(const QString &text) override { print(text); }
+    void plain(const QString &text) override { print(text); }
+    void error(const QString &text) override { print(text); }
+    bool confirm(const QString &text) override
+    {
+        print(text);
+        return false;
+    }
+
+private:
+    static void print(const QString &text)
+    {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    }
+};
+
+class NoPrompts final : public Prompts {
+public:
+    std::optional<QString> openFile(const QString &, const QString &) override { return {}; }
+    std::optional<QString> saveFile(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    std::optional<QString> inputText(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    bool choosePrinter(QPrinter &) override { return false; }
+};
+
+StderrMessages g_stderrMessages;
+NoPrompts g_noPrompts;
+Messages *g_messages = nullptr;
+Prompts *g_prompts = nullptr;
+
+} // namespace
+
+Messages &messages() { return g_messages ? *g_messages : g_stderrMessages; }
+Prompts &prompts() { return g_prompts ? *g_prompts : g_noPrompts; }
+
+Messages *installMessages(Messages *m)
+{
+    Messages *previous = g_messages;
+    g_messages = m;
+    return previous;
+}
+
+Prompts *installPrompts(Prompts *p)
+{
+    Prompts *previous = g_prompts;
+    g_prompts = p;
+    return previous;
+}
+
+} // namespace optolune

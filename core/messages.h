@@ -1,0 +1,45 @@
+// The two seams for everything modal. Every message box goes through Messages,
+// every other modal question (file dialogs, input box, printer choice) through
+// Prompts. The program installs the Qt implementations; tests install a
+// recorder. Nothing else calls QMessageBox or QFileDialog.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QPrinter;
+
+namespace optolune {
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    virtual void information(const QString &text) = 0;
+    virtual void warning(const QString &text) = 0;
+    virtual void plain(const QString &text) = 0;
+    virtual void error(const QString &text) = 0;
+    virtual bool confirm(const QString &text) = 0; // Yes/No; true unless No
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    virtual std::optional<QString> openFile(const QString &dir, const QString &filter) = 0;
+    virtual std::optional<QString> saveFile(const QString &dir, const QString &suggestedName,
+                                            const QString &filter) = 0;
+    virtual std::optional<QString> inputText(const QString &title, const QString &label,
+                                             const QString &initial) = 0;
+    virtual bool choosePrinter(QPrinter &printer) = 0;
+};
+
+// The installed implementations. Until one is installed, messages go to
+// standard error and every question is answered No / Cancel.
+Messages &messages();
+Prompts &prompts();
+
+// Installs an implementation and returns the previous one (nullptr for the
+// fallback). The caller keeps ownership.
+Messages *installMessages(Messages *m);
+Prompts *installPrompts(Prompts *p);
+
+} // namespace optolune

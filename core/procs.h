@@ -1,0 +1,57 @@
+// Numbers as decimal-comma texts: the only ways a number becomes a text and a
+// typed text becomes a checked number. The decimal separator is ',' whatever
+// the process locale; there is no digit grouping.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace optolune {
+
+// Reads a decimal-comma number: optional leading spaces, an optional sign,
+// digits with at most one ',' (a lone ',' reads as 0), an optional exponent,
+// optional trailing spaces. A '.', a tab, a grouping character or a value
+// beyond the 80-bit range does not read.
+std::optional<long double> ReadNumber(QStringView text);
+
+// As ReadNumber, but a text that does not read throws ConversionError.
+long double ToNumber(QStringView text);
+
+// Fixed-point text with exactly `decimals` digits after the comma (none and no
+// comma for 0, at most 18), keeping at most `precision` significant digits.
+// Halves round away from zero. An integer part longer than `precision` gives
+// the scientific form (123456789 at precision 8: 1,2345679E8).
+QString FixedText(long double value, int precision, int decimals);
+
+// The text re-formatted with `decimals` digits, or without decimals when its
+// value is whole. Throws ConversionError when the text does not read.
+QString TrimWholeText(QStringView text, int decimals);
+
+// The range shown in messages: "10,0-1200,0" for 10..1200 at one decimal.
+QString RangeText(long double minimum, long double maximum, int decimals);
+
+// A field holding a decimal-comma number that must lie in [minimum, maximum],
+// tested on the value rounded to the field's decimals.
+namespace NumericField {
+
+// 0 accepted, 1 empty, 2 not a number, 3 out of range. Shows a warning for
+// 1 to 3 and never changes the text.
+int Check(const QString &text, int precision, int decimals, const QString &label,
+          long double minimum, long double maximum);
+
+// Always leaves a valid number in text. 0 accepted or clamped to a bound,
+// 1 empty (replaced by the minimum), 2 not a number (replaced by the minimum
+// when fallbackToMinimum, else the maximum). Shows a warning for every repair.
+int Fit(QString &text, int precision, int decimals, long double minimum, long double maximum,
+        bool fallbackToMinimum);
+
+// As Fit without any message; 3 below the minimum, 4 above the maximum.
+int FitQuiet(QString &text, int precision, int decimals, long double minimum,
+             long double maximum, bool fallbackToMinimum);
+
+} // namespace NumericField
+
+void ShowIntegerMessage(long long value);
+void ShowFixedMessage(long double value);
+
+} // namespace optolune

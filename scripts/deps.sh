@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what Optolune needs to build, run and test on Debian 12.
+# Nothing is installed when every package is already there.
+set -euo pipefail
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsimpleini-dev
+          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,218 @@
+#include "app/apppaths.h"
+#include "app/datafiles.h"
+#include "app/inifile.h"
+#include "core/usererror.h"
+#include "support/programfolder.h"
+#include "support/recorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace optolune;
+using optolune::test::Message;
+using optolune::test::ProgramFolder;
+using optolune::test::Recorder;
+
+TEST(AppPaths, DerivedFromTheProgramFile)
+{
+    const AppPaths p = AppPaths::compute(QStringLiteral("/opt/optolune/optolune"));
+    EXPECT_EQ(p.programFolder, QStringLiteral("/opt/optolune/"));
+    EXPECT_EQ(p.iniFileName, QStringLiteral("/opt/optolune/optolune.INI"));
+    EXPECT_EQ(p.helpFileName, QStringLiteral("/opt/optolune/optolune.HLP"));
+    EXPECT_EQ(p.scaFileName, QStringLiteral("/opt/optolune/optolune.SCA"));
+    EXPECT_EQ(p.utiFileName, QStringLiteral("/opt/optolune/optolune.UTI"));
+    EXPECT_EQ(p.dataFolder, QStringLiteral("/opt/optolune/Data/"));
+
+    const AppPaths home = AppPaths::compute(QStringLiteral("/usr/bin/optolune.bin"),
+                                            QStringLiteral("/home/ann/optolune"));
+    EXPECT_EQ(home.programFolder, QStringLiteral("/home/ann/optolune/"));
+    EXPECT_EQ(home.iniFileName, QStringLiteral("/home/ann/optolune/optolune.INI"));
+    EXPECT_EQ(home.dataFolder, QStringLiteral("/home/ann/optolune/Data/"));
+}
+
+TEST(AppPaths, HomeVariableNamesTheProgramFolder)
+{
+    ProgramFolder folder(false);
+    EXPECT_EQ(appPaths().programFolder, folder.path());
+    EXPECT_EQ(appPaths().dataFolder, folder.dataPath());
+}
+
+TEST(VersionText, FourNumbersOrUnknown)
+{
+    EXPECT_EQ(VersionText(), QStringLiteral("Version 1.0.0.0"));
+    EXPECT_EQ(VersionTextFor(QStringLiteral("2.10.03.4")), QStringLiteral("Version 2.10.3.4"));
+    EXPECT_EQ(VersionTextFor(QString()), QStringLiteral("Version Inconnue"));
+    EXPECT_EQ(VersionTextFor(QStringLiteral("1.0")), QStringLiteral("Version Inconnue"));
+}
+
+TEST(ScaLines, LoadedOnlyWhenTheFileExists)
+{
+    ProgramFolder folder(false);
+    loadScaLines(appPaths());
+    EXPECT_TRUE(scaLines().isEmpty());
+    folder.write(QStringLiteral("optolune.SCA"), "un\r\ndeux\r\n");
+    loadScaLines(appPaths());
+    EXPECT_EQ(scaLines(), (QStringList{"un", "deux"}));
+    scaLines().clear();
+}
+
+struct SettingsCase {
+    const char *name;
+    QByteArray content;
+    bool present;
+    const char *table;
+};
+
+class SettingsFileTest : public testing::TestWithParam<SettingsCase> {};
+
+TEST_P(SettingsFileTest, DamagedOrMissingGivesDefaults)
+{
+    ProgramFolder folder(false);
+    const SettingsCase &c = GetParam();
+    if (c.present)
+        folder.write(QStringLiteral("optolune.INI"), c.content);
+    IniFile ini;
+    ini.load(appPaths().iniFileName);
+    FichtempSettings fichtemp;
+    fichtemp.load(ini);
+    EXPECT_EQ(fichtemp.table, QString::fromUtf8(c.table));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SettingsFileTest,
+    testing::Values(
+        SettingsCase{"Missing", {}, false, ""},
+        SettingsCase{"Empty", {}, true, ""},
+        SettingsCase{"NoSection", "[optaff]\r\nx=1\r\n", true, ""},
+        SettingsCase{"EmptyValue", "[fichtemp]\r\ntable=\r\n", true, ""},
+        SettingsCase{"Value", "[fichtemp]\r\ntable=/t/tmp/F80_C0050.tmp\r\n", true,
+                     "/t/tmp/F80_C0050.tmp"},
+        SettingsCase{"HalfWritten", "[fichtemp]\r\ntab", true, ""},
+        SettingsCase{"Binary", QByteArray("\x00\xff\xfe[\x01\x02]\n\x80=\x00", 12), true, ""},
+        SettingsCase{"Windows1252", "[fichtemp]\r\ntable=/t/tmp/\xe9t\xe9.tmp\r\n", true,
+                     "/t/tmp/été.tmp"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SettingsFile, SavingKeepsEveryOtherSectionAndValueAsItStands)
+{
+    ProgramFolder folder(false);
+    folder.write(QStringLiteral("optolune.INI"),
+                 "[blad]\r\nf=81,2\r\nref=Planar T 2,8-80 CFE\r\n[fichtemp]\r\ntable=old\r\n");
+    IniFile ini;
+    ini.load(appPaths().iniFileName);
+    FichtempSettings{QString()}.save(ini);
+    ini.save(appPaths().iniFileName);
+
+    IniFile again;
+    again.load(appPaths().iniFileName);
+    EXPECT_EQ(again.value("blad", "f"), QStringLiteral("81,2"));
+    EXPECT_EQ(again.value("blad", "ref"), QStringLiteral("Planar T 2,8-80 CFE"));
+    EXPECT_EQ(again.value("fichtemp", "table", "absent"), QString());
+    const QByteArray bytes = folder.read(QStringLiteral("optolune.INI"));
+    EXPECT_TRUE(bytes.contains("table=\r\n")) << bytes.toStdString();
+    EXPECT_FALSE(bytes.contains("\r\r"));
+}
+
+TEST(DataFiles, AllPresentSaysNothing)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    EXPECT_EQ(FindMissingDataFile(appPaths().dataFolder), QString());
+    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder));
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST(DataFiles, FirstMissingInListOrderIsRestoredFromItsBackup)
+{
+    ProgramFolder folder;
+    const QByteArray original = folder.read(QStringLiteral("Data/cbxdis7.stf"));
+    QFile::remove(folder.dataPath() + "cbxdia7.stf");
+    QFile::remove(folder.dataPath() + "cbxdis7.stf");
+    Recorder rec;
+    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"plain", "Fichier manquant " + folder.dataPath() + "cbxdis7.stf"},
+                                    {"plain", "Tentative de récupération"}}));
+    EXPECT_EQ(folder.read(QStringLiteral("Data/cbxdis7.stf")), original);
+    EXPECT_FALSE(folder.exists(QStringLiteral("Data/cbxdia7.stf")));
+}
+
+TEST(DataFiles, MissingBackupGivesTheOpenErrorWithItsOwnPath)
+{
+    ProgramFolder folder;
+    const QString path = folder.dataPath() + "cbxfoc7.sts";
+    QFile::remove(path);
+    Recorder rec;
+    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder)); // the buttons stay enabled
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"plain", "Fichier manquant " + path},
+                                    {"plain", "Tentative de récupération"},
+                                    {"error", "Impossible d'ouvrir le fichier " + path}}));
+}
+
+TEST(DataFiles, MissingDataFolderReportsAndGoesOn)
+{
+    ProgramFolder folder(false);
+    Recorder rec;
+    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder));
+    ASSERT_EQ(rec.messages().size(), 3u);
+    EXPECT_EQ(rec.messages()[2],
+              (Message{"error", "Impossible d'ouvrir le fichier " + folder.dataPath() + "cbxcer7.sts"}));
+}
+
+TEST(DataFiles, RecoveryThatLeavesNoFileDisablesTheCommands)
+{
+    ProgramFolder folder;
+    // The default list's name is taken by a folder: it is "missing" as a file,
+    // and copying to it writes inside that folder, never a file of that name.
+    QFile::remove(folder.dataPath() + "cbxcer7.stf");
+    QDir().mkpath(folder.dataPath() + "cbxcer7.stf");
+    Recorder rec;
+    EXPECT_FALSE(CheckDataFiles(appPaths().dataFolder));
+    EXPECT_EQ(rec.texts().last(),
+              folder.dataPath() + "cbxcer7.stf La récupération a échoué");
+}
+
+class CopySizeTest : public testing::TestWithParam<int> {};
+
+TEST_P(CopySizeTest, CopiesEveryByte)
+{
+    ProgramFolder folder(false);
+    QByteArray bytes(GetParam(), Qt::Uninitialized);
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 + 3);
+    folder.write(QStringLiteral("source.bin"), bytes);
+    folder.write(QStringLiteral("target.bin"), QByteArray(20000, 'x')); // truncated by the copy
+    CopyFileContents(folder.file("source.bin"), folder.file("target.bin"));
+    EXPECT_EQ(folder.read(QStringLiteral("target.bin")), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, CopySizeTest, testing::Values(0, 1, 8191, 8192, 8193, 40000));
+
+TEST(CopyFileContents, IntoAFolderAndItsErrors)
+{
+    ProgramFolder folder(false);
+    folder.write(QStringLiteral("a.stf"), "4\r\n");
+    QDir().mkpath(folder.file("sub"));
+    CopyFileContents(folder.file("a.stf"), folder.file("sub"));
+    EXPECT_EQ(folder.read(QStringLiteral("sub/a.stf")), QByteArray("4\r\n"));
+    CopyFileContents(folder.file("a.stf"), folder.file("sub/"));
+    EXPECT_TRUE(HasFileAttributes(folder.file("sub"), DirectoryAttribute));
+    EXPECT_FALSE(HasFileAttributes(folder.file("a.stf"), DirectoryAttribute));
+    EXPECT_FALSE(HasFileAttributes(folder.file("none"), 0));
+
+    try {
+        CopyFileContents(QStringLiteral("none.stf"), folder.file("b.stf"));
+        FAIL();
+    } catch (const UserError &e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Impossible d'ouvrir le fichier none.stf"));
+    }
+    folder.write(QStringLiteral("file"), "x");
+    try {
+        CopyFileContents(folder.file("a.stf"), folder.file("file/b.stf"));
+        FAIL();
+    } catch (const UserError &e) {
+        EXPECT_EQ(e.text(), "Impossible de créer le fichier " + folder.file("file/b.stf"));
+    }
+}

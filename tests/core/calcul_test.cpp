@@ -1,0 +1,157 @@
+#include "core/calcul.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace optolune;
+
+namespace {
+
+// The worked lens: c = 0,05 mm, f = 80 mm, dn = -4 mm, gp = 1,1.
+OpticalSetup lens(long double N)
+{
+    return OpticalSetup{0.05e-3L, 0.080L, -0.004L, 1.1L, N};
+}
+
+// The reference values are given to 4 decimals, so they hold to half a unit
+// of the fourth decimal.
+constexpr double k4 = 0.5e-4;
+
+} // namespace
+
+TEST(CellDepth, FromFilmWorkedExampleAtThreeMetres)
+{
+    const CellDepth cell = ComputeCellDepthFromFilm(lens(8), 3.0L);
+    EXPECT_NEAR(double(cell.near), 2.5604, k4);
+    EXPECT_NEAR(double(cell.far), 3.6294, k4);
+    EXPECT_NEAR(double(cell.G), 0.0282, k4);
+    EXPECT_NEAR(double(cell.T), 2.2521, k4);
+
+    const CellDepth closed = ComputeCellDepthFromFilm(lens(22), 3.0L);
+    EXPECT_NEAR(double(closed.near), 2.0436, k4);
+    EXPECT_NEAR(double(closed.far), 5.7826, k4);
+}
+
+TEST(CellDepth, FromLensWorkedExampleAtThreeMetres)
+{
+    const CellDepth cell = ComputeCellDepthFromLens(lens(8), 3.0L);
+    EXPECT_NEAR(double(cell.near), 2.5381, k4);
+    EXPECT_NEAR(double(cell.far), 3.6681, k4);
+    EXPECT_NEAR(double(cell.G), 0.0274, k4);
+    EXPECT_NEAR(double(cell.T), 2.1918, k4);
+}
+
+TEST(CellDepth, BeyondHyperfocalFarLimitIsNegative)
+{
+    // 20 m is beyond H = 16 m: sharp to infinity, shown as a negative far limit.
+    const CellDepth film = ComputeCellDepthFromFilm(lens(8), 20.0L);
+    const CellDepth fromLens = ComputeCellDepthFromLens(lens(8), 20.0L);
+    EXPECT_NEAR(double(film.far), -82.8, 0.05);
+    EXPECT_NEAR(double(fromLens.far), -81.6, 0.05);
+    EXPECT_GT(film.near, 0);
+    EXPECT_LT(film.near, 20);
+}
+
+TEST(CellDepth, UnfocusableDistancesGiveTheSentinel)
+{
+    const OpticalSetup s = lens(8);
+    // From the film: closer than 4f + dn = 0,316 m.
+    const CellDepth film = ComputeCellDepthFromFilm(s, 0.3L);
+    EXPECT_EQ(film.near, -1);
+    EXPECT_EQ(film.far, -1);
+    // From the lens: D = f exactly is below the +epsilon test.
+    const CellDepth atFocal = ComputeCellDepthFromLens(s, s.f);
+    EXPECT_EQ(atFocal.near, -1);
+    EXPECT_EQ(atFocal.far, -1);
+}
+
+TEST(DepthAtDistance, FourFocalLengthsIsTheClosestFocus)
+{
+    const OpticalSetup s{0.05e-3L, 0.080L, 0, 1, 8};
+    DofResult r;
+    ASSERT_EQ(ComputeDepthAtDistance(s, 0.32L, r), 0);
+    EXPECT_NEAR(double(r.u), 0.16, 1e-15);
+    EXPECT_NEAR(double(r.v), 0.16, 1e-15);
+    EXPECT_NEAR(double(r.G), 1.0, 1e-15);
+    EXPECT_NEAR(double(r.T), 80.0, 1e-12);
+}
+
+TEST(DepthAtDistance, UnfocusableWritesNothing)
+{
+    DofResult r;
+    r.u = 123;
+    r.nearFilm = 456;
+    EXPECT_EQ(ComputeDepthAtDistance(lens(8), 0.3L, r), 1);
+    EXPECT_EQ(r.u, 123);
+    EXPECT_EQ(r.nearFilm, 456);
+}
+
+TEST(DepthAtDistance, AgreesWithTheFilmCellAndItsConjugates)
+{
+    DofResult r;
+    ASSERT_EQ(ComputeDepthAtDistance(lens(8), 3.0L, r), 0);
+    EXPECT_NEAR(double(r.u), 2.9217, k4);
+    EXPECT_NEAR(double(r.v), 0.0823, k4);
+    EXPECT_NEAR(double(r.H), 16.0, 1e-15);
+    // The full record uses the same magnification for the depths as the cell
+    // operation uses for the conjugates, so both near limits agree.
+    EXPECT_NEAR(double(r.nearFilm), 2.5604, k4);
+    EXPECT_NEAR(double(r.p), double(r.a + r.b), 1e-15);
+    EXPECT_NEAR(double(r.dv), double(r.dvNear + r.dvFar), 1e-15);
+}
+
+TEST(DepthAtDistance, BeyondHyperfocalRearDepthIsNegative)
+{
+    DofResult r;
+    ASSERT_EQ(ComputeDepthAtDistance(lens(8), 40.0L, r), 0);
+    EXPECT_LT(r.b, 0);
+    EXPECT_LT(r.farFilm, 0);
+    EXPECT_LT(r.farLens, 0);
+}
+
+TEST(Hyperfocal, WorkedExample)
+{
+    DofResult r;
+    EXPECT_EQ(ComputeDepthAtHyperfocal(lens(8), r), 0);
+    EXPECT_NEAR(double(r.hFilm), 16.1564, k4);
+    EXPECT_NEAR(double(r.halfH), 8.0364, k4);
+    // The near limit at the hyperfocal distance, from the film.
+    EXPECT_NEAR(double(r.nearFilm), double(r.hFilm - r.a), 1e-12);
+
+    DofResult limits;
+    EXPECT_EQ(ComputeHyperfocalLimits(lens(8), limits), 0);
+    EXPECT_NEAR(double(limits.nearInfLens), 16.0073, k4);
+    EXPECT_NEAR(double(limits.nearHLens), 8.0436, k4);
+    EXPECT_NEAR(double(limits.hLens), 16.08, 1e-15);
+
+    DofResult inf;
+    EXPECT_EQ(ComputeDepthAtInfinity(lens(8), inf), 0);
+    EXPECT_NEAR(double(inf.nearFilm), 16.0833, k4);
+    EXPECT_NEAR(double(inf.nearLens), double(limits.nearInfLens), 1e-15);
+}
+
+TEST(Hyperfocal, LensValuesDoNotDependOnNodalDistance)
+{
+    OpticalSetup a = lens(8), b = lens(8);
+    b.dn = 0.030L;
+    DofResult ra, rb;
+    ComputeHyperfocalLimits(a, ra);
+    ComputeHyperfocalLimits(b, rb);
+    EXPECT_EQ(ra.nearInfLens, rb.nearInfLens);
+    EXPECT_EQ(ra.nearHLens, rb.nearHLens);
+    ComputeDepthAtHyperfocal(a, ra);
+    ComputeDepthAtHyperfocal(b, rb);
+    EXPECT_EQ(ra.halfH, rb.halfH);
+    EXPECT_NEAR(double(rb.hFilm - ra.hFilm), 0.034, 1e-15);
+}
+
+TEST(CellDepth, FocusExactlyAtHyperfocalReadsSharpToInfinity)
+{
+    // From the lens with u - f = H exactly, the rear denominator is zero and
+    // is replaced so the far limit becomes a huge negative number. Values are
+    // chosen so that every step is exact in binary: f = 0,5, H = 0,25 / (N c).
+    const OpticalSetup s{0.25L, 0.5L, 0, 1, 1}; // H = 1
+    const CellDepth cell = ComputeCellDepthFromLens(s, 1.5L);
+    EXPECT_LT(cell.far, -1e10L);
+    EXPECT_GT(cell.near, 0);
+}

@@ -1,0 +1,108 @@
+#include "recorder.h"
+
+#include <gtest/gtest.h>
+
+namespace optolune::test {
+
+Recorder::Recorder()
+{
+    m_previousMessages = installMessages(this);
+    m_previousPrompts = installPrompts(this);
+}
+
+Recorder::~Recorder()
+{
+    installMessages(m_previousMessages);
+    installPrompts(m_previousPrompts);
+    EXPECT_TRUE(m_confirms.empty()) << "scripted confirmations left unused";
+    EXPECT_TRUE(m_files.empty()) << "scripted file answers left unused";
+    EXPECT_TRUE(m_inputs.empty()) << "scripted input answers left unused";
+}
+
+void Recorder::record(const char *kind, const QString &text)
+{
+    m_messages.push_back({QString::fromLatin1(kind), text});
+}
+
+bool Recorder::confirm(const QString &text)
+{
+    record("confirm", text);
+    if (m_confirms.empty()) {
+        ADD_FAILURE() << "unscripted confirmation: " << text.toStdString();
+        return false;
+    }
+    const bool yes = m_confirms.front();
+    m_confirms.pop_front();
+    return yes;
+}
+
+std::optional<QString> Recorder::openFile(const QString &dir, const QString &filter)
+{
+    fileRequests << QStringLiteral("open:") + dir + u'|' + filter;
+    if (m_files.empty()) {
+        ADD_FAILURE() << "unscripted open dialog in " << dir.toStdString();
+        return std::nullopt;
+    }
+    auto answer = m_files.front();
+    m_files.pop_front();
+    return answer;
+}
+
+std::optional<QString> Recorder::saveFile(const QString &dir, const QString &suggestedName,
+                                          const QString &filter)
+{
+    fileRequests << QStringLiteral("save:") + dir + u'|' + suggestedName + u'|' + filter;
+    if (m_files.empty()) {
+        ADD_FAILURE() << "unscripted save dialog for " << suggestedName.toStdString();
+        return std::nullopt;
+    }
+    auto answer = m_files.front();
+    m_files.pop_front();
+    return answer;
+}
+
+std::optional<QString> Recorder::inputText(const QString &title, const QString &label,
+                                           const QString &)
+{
+    if (m_inputs.empty()) {
+        ADD_FAILURE() << "unscripted input box: " << title.toStdString() << " "
+                      << label.toStdString();
+        return std::nullopt;
+    }
+    auto answer = m_inputs.front();
+    m_inputs.pop_front();
+    return answer;
+}
+
+bool Recorder::choosePrinter(QPrinter &)
+{
+    if (m_printers.empty()) {
+        ADD_FAILURE() << "unscripted printer dialog";
+        return false;
+    }
+    const bool accept = m_printers.front();
+    m_printers.pop_front();
+    return accept;
+}
+
+QStringList Recorder::texts() const
+{
+    QStringList out;
+    for (const Message &m : m_messages)
+        out << m.text;
+    return out;
+}
+
+} // namespace optolune::test
+
+// Readable failures for QString in gtest assertions.
+QT_BEGIN_NAMESPACE
+void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+void PrintTo(const QStringList &list, std::ostream *os)
+{
+    *os << '{';
+    for (qsizetype i = 0; i < list.size(); ++i)
+        *os << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
+    *os << '}';
+}
+QT_END_NAMESPACE

@@ -1,0 +1,72 @@
+// Stands in for every message box and modal question during a test: keeps the
+// kind and exact text of each message and answers questions from a script.
+// An unscripted question fails the test and answers No / Cancel.
+#pragma once
+
+#include "core/messages.h"
+#include "qtprint.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace optolune::test {
+
+struct Message {
+    QString kind; // "information", "warning", "plain", "error", "confirm"
+    QString text;
+    bool operator==(const Message &) const = default;
+    friend void PrintTo(const Message &m, std::ostream *os)
+    {
+        *os << m.kind.toStdString() << ": \"" << m.text.toStdString() << '"';
+    }
+};
+
+class Recorder final : public Messages, public Prompts {
+public:
+    Recorder();
+    ~Recorder() override;
+    Recorder(const Recorder &) = delete;
+    Recorder &operator=(const Recorder &) = delete;
+
+    void information(const QString &text) override { record("information", text); }
+    void warning(const QString &text) override { record("warning", text); }
+    void plain(const QString &text) override { record("plain", text); }
+    void error(const QString &text) override { record("error", text); }
+    bool confirm(const QString &text) override;
+
+    std::optional<QString> openFile(const QString &dir, const QString &filter) override;
+    std::optional<QString> saveFile(const QString &dir, const QString &suggestedName,
+                                    const QString &filter) override;
+    std::optional<QString> inputText(const QString &title, const QString &label,
+                                     const QString &initial) override;
+    bool choosePrinter(QPrinter &printer) override;
+
+    // Scripted answers, used in order.
+    void answerConfirm(bool yes) { m_confirms.push_back(yes); }
+    void answerFile(std::optional<QString> path) { m_files.push_back(std::move(path)); }
+    void answerInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
+    void answerPrinter(bool accept) { m_printers.push_back(accept); }
+
+    const std::vector<Message> &messages() const { return m_messages; }
+    QStringList texts() const;
+    void clear() { m_messages.clear(); }
+
+    // Questions the dialogs were asked, for checking their arguments.
+    QStringList fileRequests;
+
+private:
+    void record(const char *kind, const QString &text);
+
+    std::vector<Message> m_messages;
+    std::deque<bool> m_confirms;
+    std::deque<std::optional<QString>> m_files;
+    std::deque<std::optional<QString>> m_inputs;
+    std::deque<bool> m_printers;
+    Messages *m_previousMessages = nullptr;
+    Prompts *m_previousPrompts = nullptr;
+};
+
+} // namespace optolune::test
