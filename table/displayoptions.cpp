@@ -1,0 +1,91 @@
+#include "displayoptions.h"
+
+#include "app/inifile.h"
+#include "core/textfile.h"
+#include "core/usererror.h"
+
+#include <QFileInfo>
+#include <array>
+
+namespace optolune {
+
+namespace {
+
+constexpr std::array<DisplayOptionField, 8> Fields{{
+    {"Hcheck", "Hyperfocale (h)", "h", &DisplayOptions::h, true},
+    {"Grcheck", "Grandissement et tirage", "grt", &DisplayOptions::grt, true},
+    {"pcheck", "Profondeur de champ p ", "p", &DisplayOptions::p, true},
+    {"abCheck",
+     "Profondeur de champ en avant (a) et en arrière (b) du plan de mise au point", "ab",
+     &DisplayOptions::ab, true},
+    {"pfCheck", "Profondeur de foyer (pf)", "pf", &DisplayOptions::pf, false},
+    {"DCCheck", "Distance corrigée (dc)", "dc", &DisplayOptions::dc, false},
+    {"ZCCheck", "Zone corrigée", "zc", &DisplayOptions::zc, false},
+    {"TirCheck", "Tirage", "t", &DisplayOptions::t, false},
+}};
+
+// The order in which the keys are written: a new section reads as the
+// program has always written it.
+constexpr std::array<bool DisplayOptions::*, 8> SaveOrder{
+    &DisplayOptions::p,  &DisplayOptions::ab, &DisplayOptions::h,  &DisplayOptions::grt,
+    &DisplayOptions::pf, &DisplayOptions::dc, &DisplayOptions::zc, &DisplayOptions::t};
+
+QString keyOf(bool DisplayOptions::*value)
+{
+    for (const DisplayOptionField &f : Fields)
+        if (f.value == value)
+            return QString::fromLatin1(f.key);
+    return QString();
+}
+
+} // namespace
+
+std::span<const DisplayOptionField> displayOptionFields() { return Fields; }
+
+void DisplayOptions::load(const IniFile &ini)
+{
+    for (const DisplayOptionField &f : Fields)
+        this->*f.value = ini.boolValue(DisplayOptionsSection, QString::fromLatin1(f.key), false);
+}
+
+void DisplayOptions::save(IniFile &ini) const
+{
+    for (bool DisplayOptions::*value : SaveOrder)
+        ini.setBool(DisplayOptionsSection, keyOf(value), this->*value);
+}
+
+void DisplayOptions::markAll()
+{
+    for (const DisplayOptionField &f : Fields)
+        this->*f.value = true;
+}
+
+void DisplayOptions::invert()
+{
+    for (const DisplayOptionField &f : Fields)
+        this->*f.value = !(this->*f.value);
+}
+
+DisplayOptions readDisplayOptions(const QString &iniFileName)
+{
+    IniFile ini;
+    ini.load(iniFileName);
+    DisplayOptions options;
+    options.load(ini);
+    return options;
+}
+
+void writeDisplayOptions(const QString &iniFileName, const DisplayOptions &options)
+{
+    // The file is read again now, so that the sections other windows wrote
+    // since the dialog opened are kept.
+    QByteArray probe;
+    if (QFileInfo::exists(iniFileName) && !readWhole(iniFileName, probe))
+        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(iniFileName));
+    IniFile ini;
+    ini.load(iniFileName);
+    options.save(ini);
+    ini.save(iniFileName);
+}
+
+} // namespace optolune

@@ -1,0 +1,62 @@
+// The display preferences of the depth-of-field table kept in the settings
+// file, section "optaff": eight yes/no choices. They are only stored here;
+// the table window shows what its own menu and its table files say.
+#pragma once
+
+#include <QString>
+#include <span>
+
+namespace optolune {
+
+class IniFile;
+
+struct DisplayOptions {
+    bool h = false;   // hyperfocal distance
+    bool grt = false; // magnification and extension
+    bool p = false;   // total depth of field
+    bool ab = false;  // depth in front of and behind the focused plane
+    bool pf = false;  // depth of focus
+    bool dc = false;  // corrected distance
+    bool zc = false;  // corrected zone
+    bool t = false;   // extension
+
+    // Each key that is missing or holds no integer keeps its default, off.
+    void load(const IniFile &ini);
+    // Writes the eight keys as 1 or 0, in the order p, ab, h, grt, pf, dc,
+    // zc, t; other keys and sections stay as they are.
+    void save(IniFile &ini) const;
+
+    void markAll();
+    void invert();
+
+    bool operator==(const DisplayOptions &) const = default;
+};
+
+// One choice: its check box, caption and key. The first four are the boxes a
+// user sees; the other four are kept, read, written and marked like them but
+// never shown.
+struct DisplayOptionField {
+    const char *box;
+    const char *caption; // UTF-8
+    const char *key;
+    bool DisplayOptions::*value;
+    bool shown;
+};
+
+// In the dialog's order, top to bottom.
+std::span<const DisplayOptionField> displayOptionFields();
+
+inline const QString DisplayOptionsSection = QStringLiteral("optaff");
+
+// The options stored in the settings file at `iniFileName`; all off when the
+// file does not exist.
+DisplayOptions readDisplayOptions(const QString &iniFileName);
+
+// Stores the options in the settings file, keeping everything else in it.
+// Throws UserError "Impossible d'ouvrir le fichier <path>" when an existing
+// file cannot be read (writing would lose its other sections) and
+// "Impossible de créer le fichier <path>" when it cannot be written; the file
+// is then unchanged.
+void writeDisplayOptions(const QString &iniFileName, const DisplayOptions &options);
+
+} // namespace optolune

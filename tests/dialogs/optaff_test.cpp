@@ -1,0 +1,189 @@
+#include "app/apppaths.h"
+#include "support/child.h"
+#include "support/programfolder.h"
+#include "support/recorder.h"
+#include "support/screenshot.h"
+#include "table/OptAff.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace optolune;
+using namespace optolune::test;
+
+namespace {
+
+// In the dialog's order: the four boxes a user sees, then the four kept out of sight.
+const char *const Boxes[] = {"Hcheck",  "Grcheck", "pcheck",  "abCheck",
+                             "pfCheck", "DCCheck", "ZCCheck", "TirCheck"};
+
+// A click on the box itself: the row is wider than its caption.
+void tick(QCheckBox *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+class OptAffTest : public testing::Test {
+protected:
+    ProgramFolder folder{false};
+    Recorder rec;
+    const QString ini = folder.file(QStringLiteral("optolune.INI"));
+
+    static void showDialog(TFormOptAff &dialog)
+    {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    }
+
+    static QList<bool> ticks(const TFormOptAff &dialog)
+    {
+        QList<bool> result;
+        for (const char *name : Boxes)
+            result << child<QCheckBox>(&dialog, name)->isChecked();
+        return result;
+    }
+
+    static void click(const TFormOptAff &dialog, const char *button)
+    {
+        QTest::mouseClick(child<QToolButton>(&dialog, button), Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+TEST_F(OptAffTest, WithoutSettingsFileAllIsOffAndOkCreatesTheSection)
+{
+    TFormOptAff dialog(ini);
+    showDialog(dialog);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Affichage"));
+    EXPECT_EQ(ticks(dialog), QList<bool>(8, false));
+    const QStringList captions{"Hyperfocale (h)", "Grandissement et tirage",
+                               "Profondeur de champ p ",
+                               "Profondeur de champ en avant (a) et en arrière (b) du plan de "
+                               "mise au point"};
+    for (int i = 0; i < 8; ++i) {
+        auto *box = child<QCheckBox>(&dialog, Boxes[i]);
+        EXPECT_EQ(box->isVisible(), i < 4) << Boxes[i];
+        if (i < 4) {
+            EXPECT_EQ(box->text(), captions[i]);
+        }
+    }
+    saveScreenshot(&dialog, QStringLiteral("optaff"));
+
+    click(dialog, "validebtn");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(folder.read(QStringLiteral("optolune.INI")),
+              QByteArray("[optaff]\r\np=0\r\nab=0\r\nh=0\r\ngrt=0\r\npf=0\r\ndc=0\r\nzc=0\r\nt=0\r\n"));
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(OptAffTest, MarkingButtonsWorkOnAllEightBoxesAndOkStoresThem)
+{
+    folder.write(QStringLiteral("optolune.INI"),
+                 "[fichtemp]\r\ntable=/tmp/F80.tmp\r\n[optaff]\r\nh=1\r\nab=1\r\ndc=1\r\n");
+    TFormOptAff dialog(ini);
+    showDialog(dialog);
+    const QList<bool> opening{true, false, false, true, false, true, false, false};
+    EXPECT_EQ(ticks(dialog), opening);
+
+    click(dialog, "MarqueInvBtn");
+    EXPECT_EQ(ticks(dialog), (QList<bool>{false, true, true, false, true, false, true, true}));
+    click(dialog, "MarqueInvBtn");
+    EXPECT_EQ(ticks(dialog), opening);
+
+    click(dialog, "MarqueTousBtn");
+    EXPECT_EQ(ticks(dialog), QList<bool>(8, true));
+    tick(child<QCheckBox>(&dialog, "pcheck"));
+    click(dialog, "validebtn");
+
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const DisplayOptions stored = readDisplayOptions(ini);
+    EXPECT_FALSE(stored.p);
+    EXPECT_TRUE(stored.h && stored.grt && stored.ab && stored.pf && stored.dc && stored.zc &&
+                stored.t);
+    EXPECT_TRUE(folder.read(QStringLiteral("optolune.INI"))
+                    .startsWith("[fichtemp]\r\ntable=/tmp/F80.tmp\r\n"));
+}
+
+TEST_F(OptAffTest, AbandonAndEscapeLeaveTheFileUntouched)
+{
+    const QByteArray before = "[optaff]\r\nh=1\r\n";
+    folder.write(QStringLiteral("optolune.INI"), before);
+    for (const bool escape : {false, true}) {
+        TFormOptAff dialog(ini);
+        showDialog(dialog);
+        click(dialog, "MarqueInvBtn");
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            click(dialog, "SpeedButton3");
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(folder.read(QStringLiteral("optolune.INI")), before);
+    }
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(OptAffTest, OkThatCannotWriteSaysSoAndStaysOpen)
+{
+    folder.write(QStringLiteral("plain"), "x");
+    const QString blocked = folder.file(QStringLiteral("plain/optolune.INI"));
+    TFormOptAff dialog(blocked);
+    showDialog(dialog);
+    click(dialog, "MarqueTousBtn");
+    click(dialog, "validebtn");
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"error", "Impossible de créer le fichier " + blocked}}));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(ticks(dialog), QList<bool>(8, true));
+    click(dialog, "SpeedButton3");
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST_F(OptAffTest, HintsGoToTheStatusBar)
+{
+    TFormOptAff dialog(ini);
+    showDialog(dialog);
+    auto *all = child<QToolButton>(&dialog, "MarqueTousBtn");
+    EXPECT_EQ(all->toolTip(), QStringLiteral("Tous"));
+    EXPECT_EQ(child<QToolButton>(&dialog, "MarqueInvBtn")->toolTip(), QStringLiteral("Inverser"));
+    EXPECT_EQ(child<QToolButton>(&dialog, "validebtn")->toolTip(),
+              QStringLiteral("Valider et quitter"));
+    EXPECT_EQ(child<QToolButton>(&dialog, "SpeedButton3")->text(), QStringLiteral("Abandonner"));
+    QStatusTipEvent tip(all->statusTip());
+    QCoreApplication::sendEvent(all, &tip);
+    EXPECT_EQ(child<QStatusBar>(&dialog, "StatusBar")->currentMessage(),
+              QStringLiteral("Cocher tous les itms de  la liste courante "));
+}
+
+TEST_F(OptAffTest, OpenerShowsItModallyWithTheProgramSettingsFile)
+{
+    ASSERT_EQ(appPaths().iniFileName, ini);
+    folder.write(QStringLiteral("optolune.INI"), "[optaff]\r\ngrt=1\r\n");
+
+    QTimer::singleShot(0, qApp, [] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        EXPECT_TRUE(child<QCheckBox>(modal, "Grcheck")->isChecked());
+        tick(child<QCheckBox>(modal, "Hcheck"));
+        QTest::mouseClick(child<QToolButton>(modal, "validebtn"), Qt::LeftButton);
+    });
+    const std::optional<DisplayOptions> chosen = openDisplayOptions(nullptr);
+    ASSERT_TRUE(chosen);
+    EXPECT_TRUE(chosen->h && chosen->grt);
+    EXPECT_EQ(readDisplayOptions(ini), *chosen);
+
+    QTimer::singleShot(0, qApp, [] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        QTest::mouseClick(child<QToolButton>(modal, "SpeedButton3"), Qt::LeftButton);
+    });
+    EXPECT_FALSE(openDisplayOptions(nullptr));
+}
