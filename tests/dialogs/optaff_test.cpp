@@ -1,4 +1,5 @@
 #include "app/apppaths.h"
+#include "app/inifile.h"
 #include "support/child.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
@@ -101,6 +102,9 @@ TEST_F(OptAffTest, MarkingButtonsWorkOnAllEightBoxesAndOkStoresThem)
     click(dialog, "MarqueTousBtn");
     EXPECT_EQ(ticks(dialog), QList<bool>(8, true));
     tick(child<QCheckBox>(&dialog, "pcheck"));
+    // Written while the dialog was open: kept, since Ok reads the file again.
+    folder.write(QStringLiteral("optolune.INI"),
+                 "[fichtemp]\r\ntable=/tmp/F80.tmp\r\n[Impression]\r\nFontsize=8\r\n");
     click(dialog, "validebtn");
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -108,8 +112,10 @@ TEST_F(OptAffTest, MarkingButtonsWorkOnAllEightBoxesAndOkStoresThem)
     EXPECT_FALSE(stored.p);
     EXPECT_TRUE(stored.h && stored.grt && stored.ab && stored.pf && stored.dc && stored.zc &&
                 stored.t);
-    EXPECT_TRUE(folder.read(QStringLiteral("optolune.INI"))
-                    .startsWith("[fichtemp]\r\ntable=/tmp/F80.tmp\r\n"));
+    IniFile file;
+    file.load(ini);
+    EXPECT_EQ(file.value("fichtemp", "table"), QStringLiteral("/tmp/F80.tmp"));
+    EXPECT_EQ(file.value("Impression", "Fontsize"), QStringLiteral("8"));
 }
 
 TEST_F(OptAffTest, AbandonAndEscapeLeaveTheFileUntouched)
