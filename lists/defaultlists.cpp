@@ -1,0 +1,86 @@
+#include "defaultlists.h"
+
+#include "listeditor.h"
+
+#include "core/procs.h"
+
+#include <cmath>
+
+namespace optolune {
+
+QStringList TheoreticalFNumbers()
+{
+    // Half a stop multiplies the f-number by the fourth root of 2 (the area of
+    // the aperture halves every two half stops). The product is accumulated,
+    // as on the program's earlier lists; after 32 steps it is 2^8 up to
+    // rounding, and the tolerance keeps 256,0 whichever side of 256 it falls.
+    constexpr long double kRoundingTolerance = 1e-9L;
+    const long double r = std::sqrt(std::sqrt(2.0L));
+    QStringList texts;
+    long double v = 1;
+    auto keep = [&texts](long double value) {
+        if (value >= ValueLimits::DiaMin && value <= ValueLimits::DiaMax + kRoundingTolerance)
+            texts.append(FixedText(value, 5, 1));
+    };
+    keep(v);
+    for (int i = 0; i < 32; ++i) {
+        v *= r;
+        keep(v);
+    }
+    return texts;
+}
+
+QString RangeLine(const QString &tag, ListKind kind)
+{
+    using namespace ValueLimits;
+    const int d = ListDecimals(kind);
+    auto fixed = [d](long double value) { return FixedText(value, 5, d); };
+    const bool variations = tag == QStringView(VariationsCallerTag);
+    switch (kind) {
+    case ListKind::Dia:
+        return QStringLiteral("Diaphragme min.: ") + fixed(DiaMin) +
+               QStringLiteral("      Diaphragme max.: ") + fixed(DiaMax);
+    case ListKind::Dis:
+        if (variations)
+            return QStringLiteral("Mètres   Distance min.: ") + fixed(DistMin) +
+                   QStringLiteral("   Distance max.: ") + fixed(DistMax);
+        return QStringLiteral("Mètres  Distance min.: ") + fixed(DistMin) +
+               QStringLiteral("      Distance max.: ") + fixed(DistMax);
+    case ListKind::Foc:
+        return QStringLiteral("Focale min.: ") + fixed(FocMin) + QStringLiteral(" mm") +
+               QStringLiteral("      Focale max.: ") + fixed(FocMax) + QStringLiteral(" mm");
+    case ListKind::Cer:
+        return QStringLiteral("Diamètre min.: ") + fixed(CerMin) + QStringLiteral(" mm") +
+               QStringLiteral("      Diamètre max.: ") + fixed(CerMax) + QStringLiteral(" mm");
+    case ListKind::Cgr: break;
+    }
+    return QString();
+}
+
+QString CallerCaption(ListKind kind)
+{
+    switch (kind) {
+    case ListKind::Dia: return QStringLiteral("Diaphragmes");
+    case ListKind::Dis: return QStringLiteral("Distances de mise au point");
+    case ListKind::Foc: return QStringLiteral("Focales");
+    case ListKind::Cer: return QStringLiteral("Diamètres du cercle de confusion");
+    case ListKind::Cgr: break;
+    }
+    return QString();
+}
+
+bool RunListSource(const QString &dataFolder, const QString &tag, ListKind kind,
+                   ListSource source, ListReceiver *receiver)
+{
+    CurrentListKind() = ListPrefix(kind);
+    ListEditor editor(dataFolder);
+    editor.tag = tag;
+    if (source == ListSource::DefaultList)
+        editor.LoadDefaultList();
+    else
+        editor.BuildTheoreticalList();
+    editor.CheckAll();
+    return editor.OkCommand(receiver) && CallerTakesKind(tag, kind) && receiver;
+}
+
+} // namespace optolune

@@ -1,0 +1,44 @@
+// The lists the user does not type: the default list of each kind (the stored
+// list "D", Data/<prefix>7.stf) and the theoretical f-numbers; and how the
+// table window and the variations calculator get them through the list editor
+// without showing it.
+#pragma once
+
+#include "listkind.h"
+#include "listreceiver.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace optolune {
+
+// The 33 f-numbers from 1 to 256 by half stops, written with one decimal:
+// 1,0 1,2 1,4 1,7 2,0 ... 181,0 215,3 256,0.
+QStringList TheoreticalFNumbers();
+
+// The line of the editor's bottom field Edaffiche: the kind's range for that
+// caller, e.g. "Diaphragme min.: 1,0      Diaphragme max.: 256,0". Empty for a
+// kind the caller does not edit.
+QString RangeLine(const QString &tag, ListKind kind);
+
+// The caption a caller gives the editor before it opens ("Diaphragmes",
+// "Distances de mise au point", "Focales", "Diamètres du cercle de confusion");
+// the editor replaces it with its own when it becomes active.
+QString CallerCaption(ListKind kind);
+
+enum class ListSource {
+    DefaultList,     // LoadDefaultList: "bug" when the file is missing
+    TheoreticalList, // BuildTheoreticalList: f-numbers only
+};
+
+// The driven use of the editor: sets the shared current kind, runs the list
+// source on a fresh editor with that caller tag, checks every item and runs Ok,
+// so the receiver gets the list as if the user had pressed Ok. Returns true
+// when a list was handed back; false when the source gave no item (a missing
+// default list) or the tag does not take the kind. Errors of the source
+// (unreadable file, an item that is no number) are thrown as UserError and
+// nothing is handed back.
+bool RunListSource(const QString &dataFolder, const QString &tag, ListKind kind,
+                   ListSource source, ListReceiver *receiver);
+
+} // namespace optolune

@@ -1,0 +1,375 @@
+#include "listeditor.h"
+
+#include "defaultlists.h"
+#include "listfiles.h"
+#include "tris.h"
+
+#include "core/messages.h"
+#include "core/procs.h"
+
+namespace optolune {
+
+namespace {
+
+// A section runs while v < end + this margin, so that an end reached by
+// accumulated steps (1 + 5 x 0,1 is not exactly 1,5) still belongs to it.
+constexpr long double kSectionMargin = 0.000001L;
+
+const QString kLimitText = QStringLiteral("Nombre d'items limité à 100.");
+
+struct Bounds {
+    long double entryMin;   // a typed item and a section start
+    long double sectionEndMin;
+    long double max;
+};
+
+Bounds boundsOf(ListKind kind)
+{
+    using namespace ValueLimits;
+    switch (kind) {
+    case ListKind::Dia: return {DiaMin, DiaMin, DiaMax};
+    case ListKind::Dis: return {DistEntryMin, DistMin, DistMax};
+    case ListKind::Foc: return {FocMin, FocMin, FocMax};
+    case ListKind::Cer: return {CerMin, CerMin, CerMax};
+    case ListKind::Cgr: break;
+    }
+    return {0, 0, 0};
+}
+
+QString dotsToCommas(QString text)
+{
+    text.replace(u'.', u',');
+    return text;
+}
+
+} // namespace
+
+ListEditor::ListEditor(QString dataFolder, const QString &kindSource)
+    : m_dataFolder(std::move(dataFolder)), m_kindSource(&kindSource)
+{
+}
+
+std::optional<ListKind> ListEditor::kind() const
+{
+    ListKind k;
+    if (!ListKindFromPrefix(*m_kindSource, k) || k == ListKind::Cgr)
+        return std::nullopt;
+    return k;
+}
+
+QStringList ListEditor::StoredListNames()
+{
+    return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+            QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("D")};
+}
+
+QStringList ListEditor::SectionSteps(ListKind kind)
+{
+    switch (kind) {
+    case ListKind::Dis:
+        return {"0,01", "0,05", "0,1", "0,2", "0,5", "1", "2", "5", "10", "20", "50", "100"};
+    case ListKind::Foc: return {"1", "2", "5", "10", "20", "50", "100"};
+    case ListKind::Cer: return {"0,001", "0,002", "0,005", "0,010"};
+    case ListKind::Dia:
+    case ListKind::Cgr: break;
+    }
+    return {};
+}
+
+void ListEditor::Activate()
+{
+    ApplyKindSettings();
+    TakeSnapshot();
+}
+
+void ListEditor::ApplyKindSettings()
+{
+    const auto k = kind();
+    if (!k)
+        return;
+    decimals = ListDecimals(*k);
+    if (*k != ListKind::Dia) {
+        const Bounds b = boundsOf(*k);
+        fields.steps = SectionSteps(*k);
+        fields.step = 0;
+        // The distance fields open on the range shown to the user (from
+        // 0,03), not on the smaller start a section accepts.
+        const long double start = *k == ListKind::Dis ? b.sectionEndMin : b.entryMin;
+        fields.sectionStart = FixedText(start, 8, decimals);
+        fields.sectionEnd = FixedText(b.max, 8, decimals);
+    }
+    switch (*k) {
+    case ListKind::Dis:
+        fields.caption = QStringLiteral("Listes-Distances");
+        if (tag == QStringView(VariationsCallerTag))
+            fields.theoreticalHint = QStringLiteral(
+                "Rappel d'une liste théorique|Réservée à l'étude de l'hyperfocale");
+        break;
+    case ListKind::Dia:
+        fields.theoreticalHint = QStringLiteral(
+            "Rappel d'une liste théorique|Diaphragmes de 1 à 256 avec demi-diaphragmes");
+        fields.add.clear();
+        fields.caption = QStringLiteral("Listes-Diaphragmes");
+        break;
+    case ListKind::Foc:
+        fields.add.clear();
+        fields.caption = QStringLiteral("Listes-Focales");
+        break;
+    case ListKind::Cer:
+        fields.add.clear();
+        fields.caption = QStringLiteral("Listes-Diamètres du cercle de confusion");
+        break;
+    case ListKind::Cgr: break;
+    }
+}
+
+void ListEditor::TakeSnapshot() { snapshot = ValueList::fromTexts(current.checkedTexts(), true); }
+
+void ListEditor::AddTypedItem()
+{
+    const auto k = kind();
+    if (!k)
+        return;
+    decimals = ListDecimals(*k);
+    if (current.count() >= MaxItems) {
+        messages().information(kLimitText);
+        return;
+    }
+    // Focal lengths keep the typed text when it is already in the list as
+    // typed, the other kinds when it is there once repaired.
+    const bool keepTypedDuplicate = *k == ListKind::Foc;
+    QString s = dotsToCommas(fields.add);
+    if (ContainsValue(current, s)) {
+        if (!keepTypedDuplicate)
+            fields.add.clear();
+        return;
+    }
+    const Bounds b = boundsOf(*k);
+    NumericField::Fit(s, 12, decimals, b.entryMin, b.max, true);
+    if (ContainsValue(current, s)) {
+        if (keepTypedDuplicate)
+            fields.add.clear();
+        return;
+    }
+    fields.add = s;
+    ValueList next = current;
+    next.append(s, false);
+    SortListNumeric(next);
+    current = std::move(next);
+    fields.add.clear();
+}
+
+void ListEditor::AddSection(SectionMode mode)
+{
+    const auto k = kind();
+    if (!k || *k == ListKind::Dia)
+        return;
+    decimals = ListDecimals(*k);
+    const Bounds b = boundsOf(*k);
+    QString s = dotsToCommas(fields.sectionStart);
+    NumericField::Fit(s, 12, decimals, b.entryMin, b.max, true);
+    fields.sectionStart = s;
+    s = dotsToCommas(fields.sectionEnd);
+    NumericField::Fit(s, 12, decimals, b.sectionEndMin, b.max, false);
+    fields.sectionEnd = s;
+    if (fields.step < 0 || fields.step >= fields.steps.size())
+        return; // no step chosen: the window fills the steps when it opens
+    const long double start = ToNumber(fields.sectionStart);
+    const long double end = ToNumber(fields.sectionEnd);
+    const long double step = ToNumber(fields.steps.at(fields.step));
+    if (start > end) {
+        messages().warning(QStringLiteral("Début supérieur à Fin"));
+        fields.sectionEnd = FixedText(start + step, 12, decimals);
+        return;
+    }
+    // Circle diameters are always added; the other kinds may replace the list.
+    const bool replace = mode == SectionMode::Replace && *k != ListKind::Cer;
+    ValueList next = replace ? ValueList() : current;
+    bool cut = false;
+    // v is accumulated, not recomputed as start + i x step: the values, and
+    // so the texts, are those of the program's earlier lists.
+    for (long double v = start; v < end + kSectionMargin; v += step) {
+        if (*k == ListKind::Dis && next.count() >= MaxItems) {
+            cut = true;
+            break;
+        }
+        const QString t = FixedText(v, 5, decimals);
+        if (!ContainsValue(next, t))
+            next.append(t, false);
+    }
+    SortListNumeric(next);
+    current = std::move(next);
+    if (cut)
+        messages().information(kLimitText);
+}
+
+void ListEditor::ClearSectionFields()
+{
+    fields.sectionStart.clear();
+    fields.sectionEnd.clear();
+}
+
+void ListEditor::PrepareNextSection()
+{
+    fields.sectionStart = fields.sectionEnd;
+    fields.sectionEnd.clear();
+}
+
+void ListEditor::CheckAll() { current.checkAll(); }
+
+void ListEditor::InvertMarks() { current.invertMarks(); }
+
+int ListEditor::SpinDown(int selected)
+{
+    if (selected < 0 || selected >= current.count())
+        return -1;
+    current.setChecked(selected, true);
+    if (selected + 1 < current.count())
+        ++selected;
+    current.setChecked(selected, true);
+    return selected;
+}
+
+int ListEditor::SpinUp(int selected)
+{
+    if (selected < 0 || selected >= current.count())
+        return -1;
+    current.setChecked(selected, false);
+    if (selected > 0)
+        --selected;
+    current.setChecked(selected, false);
+    return selected;
+}
+
+QString ListEditor::CountText() const
+{
+    return QString::number(current.countChecked()) + u'/' + QString::number(current.count());
+}
+
+void ListEditor::DeleteCurrentList()
+{
+    if (current.isEmpty())
+        return;
+    if (messages().confirm(
+            QStringLiteral("ATTENTION, vous allez supprimer la liste courante. Continuer?")))
+        current.clear();
+}
+
+void ListEditor::DeleteCheckedItems()
+{
+    if (current.isEmpty())
+        return;
+    if (!messages().confirm(
+            QStringLiteral("ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
+        return;
+    ValueList kept;
+    for (int i = 0; i < current.count(); ++i)
+        if (!current.isChecked(i))
+            kept.append(current.text(i), false);
+    current = std::move(kept);
+}
+
+void ListEditor::DeleteUncheckedItems()
+{
+    if (current.isEmpty())
+        return;
+    if (!messages().confirm(
+            QStringLiteral("ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
+        return;
+    // Rebuilt from the texts: the items kept lose their marks.
+    current = ValueList::fromTexts(current.checkedTexts(), false);
+}
+
+void ListEditor::RemoveItem(int index)
+{
+    if (index >= 0 && index < current.count())
+        current.removeAt(index);
+}
+
+void ListEditor::RecallStoredList()
+{
+    const auto k = kind();
+    if (!k)
+        return;
+    const int n = storedNumber();
+    if (LoadListFile(m_dataFolder, *k, n, current) == ListLoad::Missing) {
+        messages().information(QStringLiteral("L'échelle n°%1 n'existe pas.").arg(n));
+        return;
+    }
+    current.checkAll();
+}
+
+void ListEditor::LoadDefaultList()
+{
+    const auto k = kind();
+    if (!k)
+        return;
+    if (LoadListFile(m_dataFolder, *k, DefaultListNumber, current) == ListLoad::Missing) {
+        messages().plain(QStringLiteral("bug"));
+        return;
+    }
+    current.checkAll();
+}
+
+void ListEditor::SaveStoredList(bool onlyChecked)
+{
+    const auto k = kind();
+    if (!k)
+        return;
+    const int n = storedNumber();
+    const QString which = n == DefaultListNumber ? QStringLiteral("Création de l'échelle par défaut")
+                                                 : QStringLiteral("Création de l'échelle n°%1").arg(n);
+    const QString items = onlyChecked ? QStringLiteral(" avec les items cochés.Continuer?")
+                                      : QStringLiteral(" avec tous les items.Continuer?");
+    if (!messages().confirm(which + items))
+        return;
+    SaveListFile(m_dataFolder, *k, n, current, onlyChecked);
+}
+
+void ListEditor::DeleteStoredList()
+{
+    const auto k = kind();
+    if (!k)
+        return;
+    const int n = storedNumber();
+    // The default list must stay: the tables and the variations calculator
+    // load it, and without it they could only answer "bug" until start-up
+    // restores it from its backup.
+    if (n == DefaultListNumber) {
+        messages().information(QStringLiteral("L'échelle par défaut ne peut pas être supprimée."));
+        return;
+    }
+    if (!ListFileExists(m_dataFolder, *k, n)) {
+        messages().information(QStringLiteral(" L'échelle n°%1 n'existe pas").arg(n));
+        return;
+    }
+    if (messages().confirm(QStringLiteral("Supprimer l'échelle enregistrée n°%1?").arg(n)))
+        DeleteListFile(m_dataFolder, *k, n);
+}
+
+void ListEditor::BuildTheoreticalList()
+{
+    if (kind() != ListKind::Dia)
+        return;
+    decimals = 1;
+    current = ValueList::fromTexts(TheoreticalFNumbers(), true);
+}
+
+bool ListEditor::OkCommand(ListReceiver *receiver)
+{
+    if (current.countChecked() == 0)
+        return false;
+    // A line of a hand-edited file may be no number: the caller computes with
+    // every value it receives, so such a list is not handed back.
+    const QStringList checked = current.checkedTexts();
+    for (const QString &text : checked)
+        ItemValue(text);
+    result = ValueList::fromTexts(checked, false);
+    if (const auto k = kind())
+        HandBack(tag, *k, result.texts(), receiver);
+    return true;
+}
+
+void ListEditor::Cancel() { current = ValueList::fromTexts(snapshot.texts(), true); }
+
+} // namespace optolune

@@ -1,0 +1,105 @@
+// The list editor's operations as logic, without a window: the current list
+// (what the user edits), the result handed back on Ok, the snapshot restored
+// by Abandonner, and the texts of the editor's fields. The window copies its
+// field texts into `fields` before an operation and shows the state after it;
+// the table window and the variations calculator drive it directly for their
+// default and theoretical lists.
+//
+// The kind is not the editor's own: every operation reads the shared current
+// kind (CurrentListKind) at the moment it runs. With no value kind there
+// ("", "cbxcgr" or anything else) the operations that depend on it do nothing.
+#pragma once
+
+#include "listkind.h"
+#include "listreceiver.h"
+#include "valuelist.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace optolune {
+
+class ListEditor {
+public:
+    // Texts of the window's fields, named after its controls.
+    struct Fields {
+        QString add;            // EdAdd: the typed item
+        QString sectionStart;   // MinSec
+        QString sectionEnd;     // MaxSec
+        QStringList steps;      // PasSec: the kind's section steps
+        int step = -1;          // PasSec: the selected step, -1 for none
+        int storedIndex = 0;    // ComboNum: 0 to 5 for "1" to "6", 6 for "D"
+        QString caption = QStringLiteral("Listes");
+        QString theoreticalHint = QStringLiteral(
+            "Listethéorique|Remplace la liste courante par la liste théorique");
+    };
+
+    enum class SectionMode { Add, Replace }; // AddSecBtn "Ajouter", CreSecBtn "Remplacer"
+
+    // A single addition is refused, and a section of distances stops, once the
+    // list holds this many items.
+    static constexpr int MaxItems = 100;
+
+    // kindSource is read at every operation; it is the shared current kind
+    // unless a test gives its own.
+    explicit ListEditor(QString dataFolder, const QString &kindSource = CurrentListKind());
+
+    // The four value kinds; nullopt for any other text.
+    std::optional<ListKind> kind() const;
+    int storedNumber() const { return fields.storedIndex + 1; } // 7 is "D"
+    static QStringList StoredListNames();                      // "1" to "6", "D"
+    static QStringList SectionSteps(ListKind kind);
+
+    // Activation: the kind's decimals, steps, section fields, caption and hint
+    // of the theoretical-list button, then the snapshot.
+    void Activate();
+    void ApplyKindSettings();
+    void TakeSnapshot();
+
+    void AddTypedItem();
+    void AddSection(SectionMode mode);
+    void ClearSectionFields();  // VideChBtn
+    void PrepareNextSection();  // InitChBtn: the end becomes the next start
+
+    void CheckAll();
+    void InvertMarks();
+    // SpinCour: the down arrow checks the selected item and the next one and
+    // selects the next; the up arrow unchecks backwards. Returns the new
+    // selection (-1: nothing selected, nothing done).
+    int SpinDown(int selected);
+    int SpinUp(int selected);
+    QString CountText() const; // "12/30": checked items / items
+
+    void DeleteCurrentList();   // DelCourBtn
+    void DeleteCheckedItems();  // DelCourCBtn
+    void DeleteUncheckedItems(); // DelCourNCBtn
+    void RemoveItem(int index); // the Delete key
+
+    void RecallStoredList();    // RappelEch
+    void LoadDefaultList();     // DefItemBtn
+    void SaveStoredList(bool onlyChecked); // SauveEchT (all), SauveEchC (checked)
+    void DeleteStoredList();    // DelEchBtn
+    void BuildTheoreticalList(); // ThBtn
+
+    // Ok: with no checked item, does nothing and returns false. Otherwise the
+    // result becomes the checked items, they are handed back by tag and kind,
+    // and the window is to close (true). A checked item that is no number
+    // throws ConversionError and nothing is handed back.
+    bool OkCommand(ListReceiver *receiver);
+    // Abandonner: the current list becomes the snapshot, all checked.
+    void Cancel();
+
+    ValueList current;  // CheckListBox1
+    ValueList result;   // CheckListBox2
+    ValueList snapshot; // CheckListBox3
+    Fields fields;
+    QString tag = QString::fromUtf16(NoCallerTag);
+    int decimals = 1;
+
+private:
+    QString m_dataFolder;
+    const QString *m_kindSource;
+};
+
+} // namespace optolune

@@ -1,0 +1,44 @@
+// How the table window and the variations calculator open the list editor for
+// their own list, and get the checked items back through a ListReceiver
+// without knowing the editor's window.
+#pragma once
+
+#include "listkind.h"
+#include "listreceiver.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace optolune {
+
+struct ListEditorRequest {
+    QWidget *owner = nullptr;
+    QString tag;                   // "pc" for the table, "valisol" for the variations
+    ListKind kind = ListKind::Dia; // becomes the shared current kind
+    QStringList items;             // the caller's list, shown all checked
+    ListReceiver *receiver = nullptr;
+    bool showTheoretical = false;  // ThBtn, for the f-number callers that offer it
+};
+
+// Returns true when the editor closed by Ok (the receiver has then been given
+// the list, when the tag takes the kind).
+using ListEditorOpener = std::function<bool(const ListEditorRequest &)>;
+
+// Opens the editor through the installed opener (ShowListEditor unless a test
+// installed another).
+bool OpenListEditor(const ListEditorRequest &request);
+
+// Installs an opener and returns the previous one; an empty opener restores
+// ShowListEditor.
+ListEditorOpener setListEditorOpener(ListEditorOpener opener);
+
+// The program's opener: sets the shared current kind, creates the editor with
+// the caller's caption, range line, tag, list (all checked) and visible
+// controls (no section controls for f-numbers), shows it modally over the
+// owner and destroys it when it closes.
+bool ShowListEditor(const ListEditorRequest &request);
+
+} // namespace optolune

@@ -1,0 +1,523 @@
+#include "listes.h"
+
+#include "core/application.h"
+#include "core/messages.h"
+#include "core/widgets.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace optolune {
+
+namespace {
+
+// Six columns of items, as many rows as the list's height holds, then the
+// list scrolls sideways.
+constexpr int kColumns = 6;
+// An item longer than this (only a damaged file holds one) is shown cut: a
+// text of megabytes would take the list seconds to measure and paint.
+constexpr qsizetype kShownItemLength = 40;
+
+struct ButtonDef {
+    const char *name;
+    const char *caption;
+    const char *hint;
+};
+
+QString shownText(const QString &text)
+{
+    if (text.size() <= kShownItemLength)
+        return text;
+    return text.left(kShownItemLength) + QStringLiteral("…");
+}
+
+void setBaseColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+}
+
+QLabel *label(QWidget *parent, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    return l;
+}
+
+} // namespace
+
+TFormListes::TFormListes(QWidget *parent, const QString &dataFolder)
+    : QDialog(parent), m_editor(dataFolder)
+{
+    setObjectName(QStringLiteral("FormListes"));
+    setWindowTitle(m_editor.fields.caption);
+    buildControls();
+    pushState();
+    // A fixed-size dialog, measured with every control shown: hiding the
+    // section controls for f-numbers leaves their place empty.
+    setFixedSize(sizeHint());
+}
+
+QToolButton *TFormListes::button(Command command)
+{
+    static const std::map<Command, ButtonDef> defs = {
+        {Command::DefItem, {"DefItemBtn", "Par défaut",
+                            "Liste par défaut|Remplace la liste courante par la liste par défaut"}},
+        {Command::Th, {"ThBtn", "Théorique",
+                       "Listethéorique|Remplace la liste courante par la liste théorique"}},
+        {Command::DelEch, {"DelEchBtn", "Supprimer",
+                           "Suppression de liste|Suppression de la liste dont le numéro est "
+                           "sélectionné"}},
+        {Command::SauveT, {"SauveEchT", "Enregistrer tout",
+                           "Enregistrer la liste courante sous|Enregistrement de la liste "
+                           "courante\nsous le numéro sélectionné"}},
+        {Command::SauveC, {"SauveEchC", "Enregistrer cochés",
+                           "Enregistrer la lise des items sélectionnés sous|Enregistrement de la "
+                           "liste des items cochés\nsous le numéro sélectionné"}},
+        {Command::Rappel, {"RappelEch", "Ouvrir",
+                           "Ouverture d'une liste|La liste dont le numéro est sélectionné devient "
+                           "la liste courante"}},
+        {Command::Aband, {"AbandBtn", "Abandonner", "Quitter sans valider la liste|"}},
+        {Command::Ok, {"OkBtn", "Ok", "Quitter en validant la liste|"}},
+        {Command::DelCour, {"DelCourBtn", "Vider", "Suppression de la liste courante|"}},
+        {Command::DelCourC, {"DelCourCBtn", "Ôter cochés",
+                             "Suppression des items cochés|Les items cochés sont retirés de la "
+                             "liste courante"}},
+        {Command::DelCourNC, {"DelCourNCBtn", "Ôter non cochés",
+                              "Suppression des items non cochés|Les items non cochés sont retirés "
+                              "de la liste courante"}},
+        {Command::Add, {"AddBtn", "+",
+                        "Ajoûter|L'item saisi dans le champ est ajouté à la liste courante"}},
+        {Command::VideCh, {"VideChBtn", "Effacer",
+                           "Remise à zéro|Effacement des champs de section"}},
+        {Command::InitCh, {"InitChBtn", "Fin → Début",
+                           "Préparation|Le champ Fin est copié dans le champ Début puis effacé"}},
+        {Command::AddSec, {"AddSecBtn", "Ajouter",
+                           "Ajouter|Ajouter la section à la liste courante "}},
+        {Command::CreSec, {"CreSecBtn", "Remplacer",
+                           "Remplacer|La section remplace la liste courante "}},
+        {Command::MarqueTous, {"MarqueTousBtn", "Tous",
+                               "Tous|Cocher tous les itms de  la liste courante "}},
+        {Command::MarqueInv, {"MarqueInvBtn", "Inverser",
+                              "Inverser|Les  items cochés perdent leur coche et les items non "
+                              "cochés sont cochés"}},
+        {Command::SpinUp, {"SpinCourUp", "", ""}},
+        {Command::SpinDown, {"SpinCourDown", "", ""}},
+    };
+    const ButtonDef &def = defs.at(command);
+    auto *b = new QToolButton(this);
+    b->setObjectName(QString::fromLatin1(def.name));
+    b->setText(QString::fromUtf8(def.caption));
+    b->setAutoRaise(false);
+    if (*def.hint)
+        applyHint(b, QString::fromUtf8(def.hint));
+    connect(b, &QToolButton::clicked, this, [this, command] { runCommand(command); });
+    m_buttons[command] = b;
+    return b;
+}
+
+void TFormListes::buildControls()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->setSpacing(3);
+    layout->addWidget(buildTopRow());
+    layout->addWidget(buildEditRow());
+    layout->addWidget(buildMarksRow());
+
+    auto *list = make<QListWidget>(this, "CheckListBox1");
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumSize(760, 300);
+    setBaseColor(list, list->palette().color(QPalette::ToolTipBase));
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+    list->setPalette(palette);
+    m_fields.list = list;
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+    connect(list, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem *item) { markChanged(item); });
+    layout->addWidget(list, 1);
+
+    auto *edaffiche = make<QLineEdit>(this, "Edaffiche");
+    edaffiche->setReadOnly(true);
+    applyHint(edaffiche, QStringLiteral("Commentaire|Ligne de commentaire associée au fichier"));
+    m_fields.edaffiche = edaffiche;
+    layout->addWidget(edaffiche);
+
+    auto *status = make<QStatusBar>(this, "StatusBar");
+    status->setSizeGripEnabled(false);
+    m_fields.status = status;
+    layout->addWidget(status);
+    routeStatusTips(this, status);
+}
+
+QFrame *TFormListes::buildTopRow()
+{
+    auto *panel = make<QFrame>(this, "Panel2");
+    panel->setFrameShape(QFrame::StyledPanel);
+    applyHint(panel, QStringLiteral("Listes enregistrées"));
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(3, 3, 3, 3);
+    row->addWidget(button(Command::DefItem));
+    auto *th = button(Command::Th);
+    th->setVisible(false); // shown by the callers that offer the theoretical list
+    row->addWidget(th);
+    row->addSpacing(8);
+    row->addWidget(label(panel, QStringLiteral("N°")));
+    auto *combo = make<QComboBox>(panel, "ComboNum");
+    combo->addItems(ListEditor::StoredListNames());
+    combo->setCurrentIndex(0);
+    applyHint(combo, QStringLiteral("Numéro de liste|Pour sélectionner un numéro"));
+    m_fields.comboNum = combo;
+    row->addWidget(combo);
+    row->addWidget(button(Command::Rappel));
+    row->addWidget(button(Command::SauveT));
+    row->addWidget(button(Command::SauveC));
+    row->addWidget(button(Command::DelEch));
+    row->addStretch(1);
+    row->addWidget(button(Command::Aband));
+    row->addWidget(button(Command::Ok));
+    return panel;
+}
+
+QFrame *TFormListes::buildEditRow()
+{
+    auto *panel = make<QFrame>(this, "Panel6");
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(3, 3, 3, 3);
+    row->addWidget(button(Command::DelCour));
+    row->addWidget(button(Command::DelCourC));
+    row->addWidget(button(Command::DelCourNC));
+    row->addSpacing(8);
+
+    auto *edAdd = make<QLineEdit>(panel, "EdAdd");
+    edAdd->setFixedWidth(64);
+    setBaseColor(edAdd, Qt::yellow);
+    applyHint(edAdd,
+              QStringLiteral("Item|Champ de saisie d'un item\nà ajouter à la liste courante"));
+    edAdd->installEventFilter(this);
+    m_fields.edAdd = edAdd;
+    row->addWidget(edAdd);
+    row->addWidget(button(Command::Add));
+    row->addSpacing(8);
+
+    auto addSection = [&](QWidget *w) {
+        row->addWidget(w);
+        m_fields.section.push_back(w);
+    };
+    auto sectionField = [&](const char *name, const QString &caption, const QString &hint) {
+        addSection(label(panel, caption));
+        auto *ed = make<QLineEdit>(panel, name);
+        ed->setFixedWidth(60);
+        setBaseColor(ed, Qt::yellow);
+        applyHint(ed, hint);
+        addSection(ed);
+        return ed;
+    };
+    m_fields.minSec = sectionField("MinSec", QStringLiteral("Début"),
+                                   QStringLiteral("Début de section| Début de section de la "
+                                                  "section à créer"));
+    m_fields.maxSec = sectionField("MaxSec", QStringLiteral("Fin"),
+                                   QStringLiteral("Fin de section| Fin de la section à créer"));
+    addSection(label(panel, QStringLiteral("Pas")));
+    auto *pas = make<QComboBox>(panel, "PasSec");
+    pas->setMinimumContentsLength(4);
+    applyHint(pas, QStringLiteral("Pas|Pas de la section à créer"));
+    m_fields.pasSec = pas;
+    addSection(pas);
+    for (Command c : {Command::VideCh, Command::InitCh, Command::AddSec, Command::CreSec})
+        addSection(button(c));
+    row->addStretch(1);
+    return panel;
+}
+
+QFrame *TFormListes::buildMarksRow()
+{
+    auto *panel = make<QFrame>(this, "Panel1");
+    panel->setFrameShape(QFrame::StyledPanel);
+    applyHint(panel, QStringLiteral("Modification des items"));
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(3, 3, 3, 3);
+    row->addWidget(button(Command::MarqueTous));
+    row->addWidget(button(Command::MarqueInv));
+    row->addSpacing(8);
+
+    auto *spin = make<QWidget>(panel, "SpinCour");
+    applyHint(spin, QStringLiteral("Coches| Sélectionner un item, vers le bas placer les "
+                                   "coches,vers le haut enlever les coches."));
+    auto *arrows = new QHBoxLayout(spin);
+    arrows->setContentsMargins(0, 0, 0, 0);
+    arrows->setSpacing(1);
+    for (Command c : {Command::SpinUp, Command::SpinDown}) {
+        QToolButton *b = button(c);
+        b->setParent(spin);
+        b->setArrowType(c == Command::SpinUp ? Qt::UpArrow : Qt::DownArrow);
+        b->setStatusTip(spin->statusTip());
+        b->setToolTip(spin->toolTip());
+        arrows->addWidget(b);
+    }
+    m_fields.spin = spin;
+    row->addWidget(spin);
+    row->addWidget(label(panel, QStringLiteral("Coches")));
+    row->addSpacing(8);
+
+    auto *nbA = make<QToolButton>(panel, "NbABtn");
+    nbA->setText(QStringLiteral("Nombre d'items"));
+    applyHint(nbA, QStringLiteral("Nombre d'items|Maintenir le bouton enfoncé pour lire Nombre "
+                                  "d'items cochés/Nombre d'items"));
+    connect(nbA, &QToolButton::pressed, this, [this] {
+        m_fields.edNbcoches->setText(m_editor.CountText());
+        m_fields.edNbcoches->setVisible(true);
+    });
+    connect(nbA, &QToolButton::released, this,
+            [this] { m_fields.edNbcoches->setVisible(false); });
+    m_fields.nbA = nbA;
+    row->addWidget(nbA);
+
+    auto *count = make<QLineEdit>(panel, "EdNbcoches");
+    count->setReadOnly(true);
+    count->setFixedWidth(70);
+    setBaseColor(count, QColor(0xC0, 0xC0, 0xC0));
+    applyHint(count, QStringLiteral("Nombre d'items cochés|Affiché seulement en cliquant sur "
+                                    "l'ampoule"));
+    // Keeps its place in the row while hidden, so the row does not jump.
+    QSizePolicy keep = count->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    count->setSizePolicy(keep);
+    count->setVisible(false);
+    m_fields.edNbcoches = count;
+    row->addWidget(count);
+    row->addStretch(1);
+    return panel;
+}
+
+void TFormListes::setCaption(const QString &caption)
+{
+    m_editor.fields.caption = caption;
+    setWindowTitle(caption);
+}
+
+void TFormListes::setRangeLine(const QString &text) { m_fields.edaffiche->setText(text); }
+
+void TFormListes::setCallerTag(const QString &tag) { m_editor.tag = tag; }
+
+void TFormListes::setReceiver(ListReceiver *receiver) { m_receiver = receiver; }
+
+void TFormListes::setCurrentList(const QStringList &texts)
+{
+    m_editor.current = ValueList::fromTexts(texts, true);
+    pushList();
+}
+
+void TFormListes::setTheoreticalButtonVisible(bool visible)
+{
+    m_buttons.at(Command::Th)->setVisible(visible);
+}
+
+void TFormListes::setSectionControlsVisible(bool visible)
+{
+    for (QWidget *w : m_fields.section)
+        w->setVisible(visible);
+}
+
+void TFormListes::LoadDefaultList()
+{
+    run([this] { m_editor.LoadDefaultList(); });
+}
+
+void TFormListes::BuildTheoreticalList()
+{
+    run([this] { m_editor.BuildTheoreticalList(); });
+}
+
+void TFormListes::CheckAll()
+{
+    run([this] { m_editor.CheckAll(); });
+}
+
+bool TFormListes::OkCommand()
+{
+    bool close = false;
+    run([this, &close] { close = m_editor.OkCommand(m_receiver); });
+    return close;
+}
+
+void TFormListes::okClicked()
+{
+    bool close = false;
+    if (!run([this, &close] { close = m_editor.OkCommand(m_receiver); }))
+        return; // the error has been shown; the window stays open
+    if (close)
+        accept();
+    else
+        messages().warning(QStringLiteral("Pas de liste"));
+}
+
+void TFormListes::runCommand(Command command)
+{
+    ListEditor &e = m_editor;
+    switch (command) {
+    case Command::DefItem: run([&e] { e.LoadDefaultList(); }); break;
+    case Command::Th: run([&e] { e.BuildTheoreticalList(); }); break;
+    case Command::DelEch: run([&e] { e.DeleteStoredList(); }); break;
+    case Command::SauveT: run([&e] { e.SaveStoredList(false); }); break;
+    case Command::SauveC: run([&e] { e.SaveStoredList(true); }); break;
+    case Command::Rappel: run([&e] { e.RecallStoredList(); }); break;
+    case Command::Aband:
+        run([&e] { e.Cancel(); });
+        reject();
+        break;
+    case Command::Ok: okClicked(); break;
+    case Command::DelCour: run([&e] { e.DeleteCurrentList(); }); break;
+    case Command::DelCourC: run([&e] { e.DeleteCheckedItems(); }); break;
+    case Command::DelCourNC: run([&e] { e.DeleteUncheckedItems(); }); break;
+    case Command::Add: run([&e] { e.AddTypedItem(); }); break;
+    case Command::VideCh: run([&e] { e.ClearSectionFields(); }); break;
+    case Command::InitCh: run([&e] { e.PrepareNextSection(); }); break;
+    case Command::AddSec: run([&e] { e.AddSection(ListEditor::SectionMode::Add); }); break;
+    case Command::CreSec: run([&e] { e.AddSection(ListEditor::SectionMode::Replace); }); break;
+    case Command::MarqueTous: run([&e] { e.CheckAll(); }); break;
+    case Command::MarqueInv: run([&e] { e.InvertMarks(); }); break;
+    case Command::SpinUp:
+    case Command::SpinDown: {
+        int row = selectedRow();
+        const bool down = command == Command::SpinDown;
+        run([&e, &row, down] { row = down ? e.SpinDown(row) : e.SpinUp(row); });
+        if (row >= 0)
+            m_fields.list->setCurrentRow(row);
+        break;
+    }
+    }
+}
+
+bool TFormListes::run(const std::function<void()> &operation)
+{
+    pullFields();
+    bool ok = true;
+    try {
+        operation();
+    } catch (...) {
+        ok = false;
+        reportCurrentException();
+    }
+    pushState();
+    return ok;
+}
+
+void TFormListes::pullFields()
+{
+    ListEditor::Fields &f = m_editor.fields;
+    f.add = m_fields.edAdd->text();
+    f.sectionStart = m_fields.minSec->text();
+    f.sectionEnd = m_fields.maxSec->text();
+    f.step = m_fields.pasSec->currentIndex();
+    f.storedIndex = m_fields.comboNum->currentIndex();
+}
+
+void TFormListes::pushState()
+{
+    const ListEditor::Fields &f = m_editor.fields;
+    m_fields.edAdd->setText(f.add);
+    m_fields.minSec->setText(f.sectionStart);
+    m_fields.maxSec->setText(f.sectionEnd);
+    QStringList shownSteps;
+    for (int i = 0; i < m_fields.pasSec->count(); ++i)
+        shownSteps << m_fields.pasSec->itemText(i);
+    if (shownSteps != f.steps) {
+        m_fields.pasSec->clear();
+        m_fields.pasSec->addItems(f.steps);
+    }
+    m_fields.pasSec->setCurrentIndex(f.step);
+    m_fields.comboNum->setCurrentIndex(f.storedIndex);
+    setWindowTitle(f.caption);
+    applyHint(m_buttons.at(Command::Th), f.theoreticalHint);
+    pushList();
+}
+
+void TFormListes::pushList()
+{
+    QListWidget *list = m_fields.list;
+    const ValueList &items = m_editor.current;
+    const int row = selectedRow();
+    const QSignalBlocker blocker(list);
+    list->clear();
+    for (int i = 0; i < items.count(); ++i) {
+        auto *item = new QListWidgetItem(shownText(items.text(i)), list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(items.isChecked(i) ? Qt::Checked : Qt::Unchecked);
+    }
+    if (row >= 0 && row < items.count())
+        list->setCurrentRow(row);
+}
+
+int TFormListes::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = m_fields.list->selectedItems();
+    return selected.isEmpty() ? -1 : m_fields.list->row(selected.first());
+}
+
+void TFormListes::markChanged(QListWidgetItem *item)
+{
+    const int row = m_fields.list->row(item);
+    if (row >= 0 && row < m_editor.current.count())
+        m_editor.current.setChecked(row, item->checkState() == Qt::Checked);
+}
+
+void TFormListes::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        FormActivate();
+    }
+}
+
+void TFormListes::FormActivate()
+{
+    pullFields();
+    m_editor.Activate();
+    pushState();
+}
+
+bool TFormListes::eventFilter(QObject *watched, QEvent *event)
+{
+    QListWidget *list = m_fields.list;
+    if (!list)
+        return QDialog::eventFilter(watched, event);
+    if (watched == list->viewport() && event->type() == QEvent::Resize) {
+        const int rowHeight = list->fontMetrics().height() + 6;
+        list->setGridSize(QSize(list->viewport()->width() / kColumns, rowHeight));
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool altAlone = (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+    if (watched == m_fields.edAdd &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        if (!altAlone)
+            runCommand(Command::Add);
+        return true; // Enter adds the item; it never presses a button of the dialog
+    }
+    if (watched == list && key->key() == Qt::Key_Delete && !altAlone) {
+        const int row = selectedRow();
+        run([this, row] { m_editor.RemoveItem(row); });
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace optolune

@@ -1,0 +1,40 @@
+// Stored value lists: Data/<prefix><n>.stf, one item text per line in list
+// order, Windows-1252 with CR LF after every line. Numbers 1 to 6 are the
+// user's numbered lists, 7 the kind's default list. Nothing but the texts is
+// stored: no header, no count, no check marks.
+#pragma once
+
+#include "listkind.h"
+#include "valuelist.h"
+
+#include <QString>
+
+namespace optolune {
+
+inline constexpr int DefaultListNumber = 7;
+
+// dataFolder + prefix + number + ".stf", e.g. ".../Data/cbxdis7.stf".
+QString ListFilePath(const QString &dataFolder, ListKind kind, int listNumber);
+
+// Creates or overwrites the file with every item, or only the checked ones, in
+// list order. The file is written whole: a failed write leaves the previous
+// file intact and throws UserError "Impossible de créer le fichier <path>".
+void SaveListFile(const QString &dataFolder, ListKind kind, int listNumber,
+                  const ValueList &list, bool onlyChecked);
+
+enum class ListLoad { Missing, Loaded };
+
+// Missing: no such file, the list is left untouched. Loaded: the list's items
+// are the file's lines, unchecked, taken as the file holds them (an empty
+// line in the middle is an empty item; a last line without its end is still
+// an item). A file that exists but cannot be read throws UserError
+// "Impossible d'ouvrir le fichier <path>" and leaves the list untouched.
+ListLoad LoadListFile(const QString &dataFolder, ListKind kind, int listNumber, ValueList &list);
+
+bool ListFileExists(const QString &dataFolder, ListKind kind, int listNumber);
+
+// Removes the file. Throws UserError "Impossible de supprimer le fichier
+// <path>" when a file of that name stays.
+void DeleteListFile(const QString &dataFolder, ListKind kind, int listNumber);
+
+} // namespace optolune
