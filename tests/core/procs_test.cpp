@@ -49,6 +49,25 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{"DiffractionLimit", 41.39L, 12, 1, "41,4"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// The 18-digit expansion under the rounding: exact ties go to the even digit
+// as the C library's does, the second rounding works on the expanded digits,
+// and values far outside the program's range take the library's path.
+INSTANTIATE_TEST_SUITE_P(
+    Expansion, FixedTextTest,
+    testing::Values(
+        FixedCase{"TieAtEighteenDigitsGoesToEven", 100000000000000000.5L, 18, 0,
+                  "100000000000000000"},
+        FixedCase{"TieAtEighteenDigitsOddGoesUp", 100000000000000001.5L, 18, 0,
+                  "100000000000000002"},
+        FixedCase{"RoundedTwiceLikeTheExpansion", 0.1234999999999999999L, 12, 3, "0,124"},
+        FixedCase{"NinesCarryIntoNewDigit", 0.99999999999999999999L, 18, 18,
+                  "1,000000000000000000"},
+        FixedCase{"SmallWithinExactPath", 3.0517578125e-5L, 18, 18, "0,000030517578125000"},
+        FixedCase{"TinyThroughLibrary", 1.5e-25L, 18, 18, "0,000000000000000000"},
+        FixedCase{"LargeThroughLibrary", 123456789012345678901.0L, 18, 0,
+                  "1,23456789012345679E20"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 struct ReadCase {
     const char *name;
     const char *text;

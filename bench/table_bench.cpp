@@ -1,0 +1,87 @@
+// Cost of refreshing the largest depth-of-field table (100 distances by 33
+// f-numbers, every display option on) against the floor of the work: writing
+// the same numbers, one by one, with FixedText.
+#include "core/procs.h"
+#include "table/tablecompute.h"
+#include "table/tablemodel.h"
+#include "table/tablestate.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+using namespace optolune;
+
+namespace {
+
+// Half stops from 1 to 256 (33 f-numbers) and 100 distances spread
+// geometrically from 0,5 m to 900 m, with every line and row of the table.
+TableState largestTable(bool horizontal)
+{
+    TableState s;
+    for (int k = 0; k <= 32; ++k)
+        s.fNumbers << FixedText(std::pow(2.0L, k / 4.0L), 5, 1);
+    for (int i = 0; i < 100; ++i)
+        s.distances << FixedText(0.5L * std::pow(1800.0L, i / 99.0L), 8, 2);
+    s.circle = QStringLiteral("0,050");
+    s.focal = QStringLiteral("150");
+    s.nodal = QStringLiteral("-4,0");
+    s.pupil = QStringLiteral("1,100");
+    s.horizontal = horizontal;
+    s.showP = s.showAB = s.showH = s.showGT = true;
+    s.decimalsIndex = 2;
+    return s;
+}
+
+// Every number a refresh of the table writes, with its decimals, read back
+// from the cells: the baseline formats exactly these.
+std::vector<std::pair<long double, int>> numbersOf(const TableModel &model)
+{
+    std::vector<std::pair<long double, int>> numbers;
+    for (int r = 1; r < model.rowCount(); ++r) {
+        for (int c = 1; c < model.colCount(); ++c) {
+            for (QString line : model.cellLines(c, r)) {
+                if (line.size() > 2 && line[1] == u'=')
+                    line.remove(0, 2);
+                const auto value = ReadNumber(line);
+                if (!value)
+                    continue;
+                const qsizetype comma = line.indexOf(u',');
+                numbers.emplace_back(*value, comma < 0 ? 0 : int(line.size() - comma - 1));
+            }
+        }
+    }
+    return numbers;
+}
+
+void BM_RefreshLargestTable(benchmark::State &state)
+{
+    TableState table = largestTable(state.range(0) != 0);
+    TableModel model;
+    for (auto _ : state) {
+        RefreshTable(table, model);
+        benchmark::DoNotOptimize(model);
+    }
+    state.counters["cells"] = model.colCount() * model.rowCount();
+    state.counters["numbers"] = static_cast<double>(numbersOf(model).size());
+}
+BENCHMARK(BM_RefreshLargestTable)->ArgName("horizontal")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_FixedTextBaseline(benchmark::State &state)
+{
+    TableState table = largestTable(false);
+    TableModel model;
+    RefreshTable(table, model);
+    const auto numbers = numbersOf(model);
+    for (auto _ : state) {
+        for (const auto &[value, decimals] : numbers) {
+            QString text = FixedText(value, 8, decimals);
+            benchmark::DoNotOptimize(text);
+        }
+    }
+    state.counters["numbers"] = static_cast<double>(numbers.size());
+}
+BENCHMARK(BM_FixedTextBaseline)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,357 @@
+#include "clitable.h"
+
+#include "app/apppaths.h"
+#include "core/messages.h"
+#include "core/procs.h"
+#include "core/textfile.h"
+#include "table/tablecompute.h"
+#include "table/tablefiles.h"
+#include "table/tablemodel.h"
+#include "table/tablestate.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace optolune {
+
+namespace {
+
+// The program's messages, on the error stream: a warning about a repaired
+// field does not stop the table, an empty list does.
+class CliMessages final : public Messages {
+public:
+    explicit CliMessages(QTextStream &err) : m_err(err) { m_previous = installMessages(this); }
+    ~CliMessages() override { installMessages(m_previous); }
+    CliMessages(const CliMessages &) = delete;
+    CliMessages &operator=(const CliMessages &) = delete;
+
+    void information(const QString &text) override { print(text); }
+    void warning(const QString &text) override { print(text); }
+    void plain(const QString &text) override { print(text); }
+    void error(const QString &text) override { print(text); }
+    bool confirm(const QString &text) override
+    {
+        print(text);
+        return false;
+    }
+
+private:
+    void print(QString text)
+    {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        m_err << "optolune-cli: " << text << '\n';
+        m_err.flush();
+    }
+
+    QTextStream &m_err;
+    Messages *m_previous = nullptr;
+};
+
+struct CliOptions {
+    bool help = false;
+    bool csv = false;
+    std::optional<QString> file, circle, focal, nodal, pupil, fNumbers, distances, bound;
+    std::optional<bool> fromFilm, horizontal;
+    bool showP = false, showAB = false, showH = false, showGT = false;
+    std::optional<int> decimals;
+};
+
+struct UsageError {
+    QString text;
+};
+
+// Items separated by ';' or spaces; a typed '.' is a decimal comma.
+QStringList listItems(QString text)
+{
+    text.replace(u'.', u',');
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    return text.split(separators, Qt::SkipEmptyParts);
+}
+
+CliOptions parseOptions(const QStringList &args)
+{
+    CliOptions o;
+    const QStringList valued = {QStringLiteral("file"),      QStringLiteral("circle"),
+                                QStringLiteral("focal"),     QStringLiteral("nodal"),
+                                QStringLiteral("gp"),        QStringLiteral("f-numbers"),
+                                QStringLiteral("distances"), QStringLiteral("origin"),
+                                QStringLiteral("decimals"),  QStringLiteral("bound")};
+    bool command = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == u"--help" || arg == u"-h" || arg == u"-?") {
+            o.help = true;
+            continue;
+        }
+        if (!arg.startsWith(u'-')) {
+            if (command || arg != u"table")
+                throw UsageError{QStringLiteral("commande inconnue : %1").arg(arg)};
+            command = true;
+            continue;
+        }
+        QString name = arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1);
+        std::optional<QString> value;
+        if (const qsizetype eq = name.indexOf(u'='); eq >= 0) {
+            value = name.mid(eq + 1);
+            name.truncate(eq);
+        }
+        if (valued.contains(name)) {
+            if (!value) {
+                if (i + 1 >= args.size())
+                    throw UsageError{QStringLiteral("l'option --%1 demande une valeur").arg(name)};
+                value = args[++i];
+            }
+            const QString &v = *value;
+            if (name == u"file")
+                o.file = v;
+            else if (name == u"circle")
+                o.circle = v;
+            else if (name == u"focal")
+                o.focal = v;
+            else if (name == u"nodal")
+                o.nodal = v;
+            else if (name == u"gp")
+                o.pupil = v;
+            else if (name == u"f-numbers")
+                o.fNumbers = v;
+            else if (name == u"distances")
+                o.distances = v;
+            else if (name == u"origin") {
+                if (v != u"film" && v != u"lens")
+                    throw UsageError{
+                        QStringLiteral("--origin vaut film ou lens, pas « %1 »").arg(v)};
+                o.fromFilm = v == u"film";
+            } else if (name == u"decimals") {
+                bool ok = false;
+                const int d = v.toInt(&ok);
+                if (!ok || d < 0 || d > 8)
+                    throw UsageError{
+                        QStringLiteral("--decimals vaut un entier de 0 à 8, pas « %1 »").arg(v)};
+                o.decimals = d;
+            } else if (name == u"bound") {
+                QString bound = v;
+                bound.replace(u'.', u',');
+                if (!ReadNumber(bound))
+                    throw UsageError{
+                        QStringLiteral("--bound vaut une distance en mètres, pas « %1 »").arg(v)};
+                o.bound = bound;
+            }
+            continue;
+        }
+        if (value)
+            throw UsageError{QStringLiteral("l'option --%1 ne prend pas de valeur").arg(name)};
+        if (name == u"csv")
+            o.csv = true;
+        else if (name == u"horizontal")
+            o.horizontal = true;
+        else if (name == u"vertical")
+            o.horizontal = false;
+        else if (name == u"p" || name == u"depth")
+            o.showP = true;
+        else if (name == u"ab" || name == u"front-rear")
+            o.showAB = true;
+        else if (name == u"H" || name == u"hyperfocal")
+            o.showH = true;
+        else if (name == u"GT" || name == u"magnification")
+            o.showGT = true;
+        else
+            throw UsageError{QStringLiteral("option inconnue : %1").arg(arg)};
+    }
+    if (!command && !o.help)
+        throw UsageError{QStringLiteral("commande manquante (table)")};
+    return o;
+}
+
+// A default list delivered in the data folder, or an empty list.
+QStringList defaultList(const QString &fileName)
+{
+    QFile file(appPaths().dataFolder + fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList items = splitLines(decode1252(file.read(64 * 1024)));
+    items.removeAll(QString());
+    return items;
+}
+
+QString joinedLines(const TableModel &model, int col, int row)
+{
+    QString text = model.cell(col, row);
+    text.replace(kCellLineBreak, QStringLiteral(" / "));
+    return text;
+}
+
+QString csvField(const QString &cell)
+{
+    QString field = cell;
+    field.replace(kCellLineBreak, u'\n');
+    if (!field.contains(u';') && !field.contains(u'"') && !field.contains(u'\n'))
+        return field;
+    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + field + u'"';
+}
+
+} // namespace
+
+QString CliHelpText()
+{
+    return QStringLiteral(
+        "Usage : optolune-cli table [options]\n"
+        "\n"
+        "Affiche la table de profondeur de champ d'Optolune : les limites de netteté\n"
+        "pour chaque diaphragme et chaque distance de mise au point, avec la ligne\n"
+        "Infini et, sur demande, les lignes de l'hyperfocale, les profondeurs et les\n"
+        "colonnes grandissement et tirage. Les nombres s'écrivent avec une virgule\n"
+        "décimale (un point est accepté). Un paramètre hors limites est corrigé avec\n"
+        "un avertissement, comme dans la fenêtre de la table.\n"
+        "\n"
+        "Paramètres (par défaut ceux de la fenêtre de la table) :\n"
+        "  --file <fichier>        lit les paramètres, les options et les listes d'une\n"
+        "                          table enregistrée (.stf, .tmp, .slc) ; les autres\n"
+        "                          options remplacent ensuite ce que le fichier donne\n"
+        "  --circle <mm>           diamètre du cercle de confusion (0,05)\n"
+        "  --focal <mm>            focale (80)\n"
+        "  --nodal <mm>            distance nodale, signée (-4)\n"
+        "  --gp <valeur>           grandissement pupillaire (1,1)\n"
+        "  --f-numbers <liste>     diaphragmes, séparés par ';' ou des espaces\n"
+        "                          (par défaut la liste par défaut du dossier Data)\n"
+        "  --distances <liste>     distances de mise au point en mètres, séparées par\n"
+        "                          ';' ou des espaces (par défaut la liste par défaut)\n"
+        "  --origin film|lens      distances rapportées au plan du film (film, par\n"
+        "                          défaut) ou au point nodal avant de l'objectif (lens)\n"
+        "\n"
+        "Affichage :\n"
+        "  --horizontal            distances en colonnes (100 au plus)\n"
+        "  --vertical              distances en lignes (par défaut)\n"
+        "  -p, --depth             ligne p= : profondeur de champ totale\n"
+        "  -ab, --front-rear       lignes a= et b= : profondeur en avant et en arrière\n"
+        "                          du plan de mise au point\n"
+        "  -H, --hyperfocal        lignes H (limite proche à l'hyperfocale) et h=\n"
+        "                          (distance hyperfocale)\n"
+        "  -GT, --magnification    colonnes G (grandissement) et T(mm) (tirage)\n"
+        "  --decimals <0-8>        nombre de décimales sous la borne (1)\n"
+        "  --bound <m>             borne : à partir de cette distance, une décimale\n"
+        "                          seulement (1000)\n"
+        "\n"
+        "Sortie :\n"
+        "  --csv                   CSV pour un tableur français : champs séparés par\n"
+        "                          ';', virgule décimale, une cellule de plusieurs\n"
+        "                          lignes en un champ entre guillemets\n"
+        "                          (sans --csv : colonnes alignées, les lignes d'une\n"
+        "                          cellule jointes par \" / \")\n"
+        "  -h, --help              affiche cette aide\n"
+        "\n"
+        "Code de sortie : 0 table affichée, 1 table impossible à calculer ou fichier\n"
+        "illisible, 2 commande ou option incorrecte. Les messages vont sur la sortie\n"
+        "d'erreur.\n");
+}
+
+QString TableAsText(const TableModel &model)
+{
+    const int cols = model.colCount();
+    const int rows = model.rowCount();
+    std::vector<QStringList> cells(static_cast<size_t>(rows));
+    std::vector<qsizetype> width(static_cast<size_t>(cols), 0);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            cells[static_cast<size_t>(r)] << joinedLines(model, c, r);
+            width[static_cast<size_t>(c)] =
+                std::max(width[static_cast<size_t>(c)], cells[static_cast<size_t>(r)].back().size());
+        }
+    }
+    QString text;
+    for (int r = 0; r < rows; ++r) {
+        QString line;
+        for (int c = 0; c < cols; ++c) {
+            const QString &cell = cells[static_cast<size_t>(r)][c];
+            const qsizetype w = width[static_cast<size_t>(c)];
+            if (c == 0) {
+                line += cell.leftJustified(w);
+            } else {
+                line += QStringLiteral("  ");
+                line += cell.rightJustified(w);
+            }
+        }
+        while (line.endsWith(u' '))
+            line.chop(1);
+        text += line + u'\n';
+    }
+    return text;
+}
+
+QString TableAsCsv(const TableModel &model)
+{
+    QString text;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        for (int c = 0; c < model.colCount(); ++c) {
+            if (c > 0)
+                text += u';';
+            text += csvField(model.cell(c, r));
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    CliOptions o;
+    try {
+        o = parseOptions(arguments);
+    } catch (const UsageError &e) {
+        err << "optolune-cli: " << e.text << '\n' << "Voir optolune-cli --help.\n";
+        err.flush();
+        return kCliBadUsage;
+    }
+    if (o.help) {
+        out << CliHelpText();
+        out.flush();
+        return kCliOk;
+    }
+
+    CliMessages messagesToErr(err);
+    TableState state;
+    if (o.file) {
+        if (ReadTableFile(state, *o.file, TableSource::UserFile) != TableStatus::Read)
+            return kCliFailed;
+    } else {
+        state.fNumbers = defaultList(QStringLiteral("cbxdia7.stf"));
+        state.distances = defaultList(QStringLiteral("cbxdis7.stf"));
+    }
+    if (o.circle)
+        state.circle = *o.circle;
+    if (o.focal)
+        state.focal = *o.focal;
+    if (o.nodal)
+        state.nodal = *o.nodal;
+    if (o.pupil)
+        state.pupil = *o.pupil;
+    if (o.fNumbers)
+        state.fNumbers = listItems(*o.fNumbers);
+    if (o.distances)
+        state.distances = listItems(*o.distances);
+    if (o.fromFilm)
+        state.fromFilm = *o.fromFilm;
+    if (o.horizontal)
+        state.horizontal = *o.horizontal;
+    state.showP = state.showP || o.showP;
+    state.showAB = state.showAB || o.showAB;
+    state.showH = state.showH || o.showH;
+    state.showGT = state.showGT || o.showGT;
+    if (o.decimals)
+        state.decimalsIndex = *o.decimals;
+    if (o.bound)
+        state.bound = *o.bound;
+
+    TableModel model;
+    if (!RefreshTable(state, model))
+        return kCliFailed;
+    out << (o.csv ? TableAsCsv(model) : TableAsText(model));
+    out.flush();
+    return kCliOk;
+}
+
+} // namespace optolune

@@ -1,0 +1,168 @@
+#include "tablecompute.h"
+
+#include "cellpresentation.h"
+#include "core/calcul.h"
+#include "core/messages.h"
+#include "core/procs.h"
+#include "tableinputs.h"
+#include "tablemodel.h"
+#include "tablestate.h"
+
+namespace optolune {
+
+namespace {
+
+// Special values are written with 8 significant digits at most.
+constexpr int kPrecision = 8;
+
+// Cells are addressed by f-number index k and distance index r (both from
+// 1, 0 for the header): f-numbers run across a vertical table and down a
+// horizontal one.
+struct Layout {
+    bool horizontal;
+    int col(int k, int r) const { return horizontal ? r : k; }
+    int row(int k, int r) const { return horizontal ? k : r; }
+};
+
+void put(TableModel &model, Layout at, int k, int r, QString text)
+{
+    model.setCell(at.col(k, r), at.row(k, r), std::move(text));
+}
+
+// A number of a special row followed by a second line "inf".
+QString toInfinity(long double value, int decimals)
+{
+    QString text;
+    text.reserve(24);
+    AppendFixedText(text, value, kPrecision, decimals);
+    text += kCellLineBreak;
+    text += QStringView(u"inf");
+    return text;
+}
+
+} // namespace
+
+void BuildHeaders(TableState &state, const TableInputs &in, TableModel &model)
+{
+    const int nDia = static_cast<int>(in.fNumbers.size());
+    const int nDist = static_cast<int>(in.distances.size());
+    state.nDia = nDia;
+    state.nDist = nDist;
+
+    const int alongFNumbers = nDia + 1 + (in.showGT ? 2 : 0);
+    const int alongDistances = nDist + 2 + (in.showH ? 2 : 0);
+    const Layout at{in.horizontal};
+    if (in.horizontal)
+        model.reset(alongDistances, alongFNumbers);
+    else
+        model.reset(alongFNumbers, alongDistances);
+    model.nDia = nDia;
+    model.nDist = nDist;
+    model.horizontal = in.horizontal;
+    model.fromFilm = in.fromFilm;
+    model.printFontSize = 8;
+    model.defaultColumnWidth = state.columnWidth;
+    model.headerColumnWidth = state.headerColumnWidth;
+    model.defaultRowHeight = BodyRowHeight(in.showP, in.showAB);
+    model.fixedRowHeight = kHeaderRowHeight;
+
+    for (int k = 1; k <= nDia; ++k)
+        put(model, at, k, 0, QStringLiteral("n=") + state.fNumbers[k - 1]);
+    for (int r = 1; r <= nDist; ++r)
+        put(model, at, 0, r, state.distances[r - 1]);
+    put(model, at, 0, nDist + 1, QStringLiteral("Infini"));
+    if (in.showH) {
+        put(model, at, 0, nDist + 2, QStringLiteral("H"));
+        put(model, at, 0, nDist + 3, QStringLiteral("h="));
+    }
+    if (in.showGT) {
+        put(model, at, nDia + 1, 0, QStringLiteral("G"));
+        put(model, at, nDia + 2, 0, QStringLiteral("T(mm)"));
+    }
+}
+
+void FillCells(const TableInputs &in, TableModel &model)
+{
+    const Layout at{in.horizontal};
+    const int nDia = static_cast<int>(in.fNumbers.size());
+    const int nDist = static_cast<int>(in.distances.size());
+    OpticalSetup setup = in.setup;
+    QString buffer; // one cell's lines, reused: each cell then gets its exact text
+    buffer.reserve(96);
+    for (int r = 1; r <= nDist; ++r) {
+        const long double D = in.distances[static_cast<size_t>(r - 1)];
+        CellDepth last;
+        for (int k = 1; k <= nDia; ++k) {
+            setup.N = in.fNumbers[static_cast<size_t>(k - 1)];
+            last = in.fromFilm ? ComputeCellDepthFromFilm(setup, D)
+                               : ComputeCellDepthFromLens(setup, D);
+            // A distance that cannot be focused leaves its cell empty.
+            if (last.near == -1)
+                continue;
+            buffer.resize(0);
+            AppendCellText(buffer, D, last.near, last.far, in.bound, in.decimals, in.showP,
+                           in.showAB);
+            put(model, at, k, r, QString(buffer.constData(), buffer.size()));
+        }
+        // G and T do not depend on the f-number: one pair per distance, in
+        // the "G" and "T(mm)" columns, none for a distance out of focus.
+        if (in.showGT && nDia > 0 && last.near != -1) {
+            put(model, at, nDia + 1, r, FixedText(last.G, kPrecision, in.decimals));
+            put(model, at, nDia + 2, r, FixedText(last.T, kPrecision, 1));
+        }
+    }
+}
+
+void FillSpecialRows(const TableInputs &in, TableModel &model)
+{
+    const Layout at{in.horizontal};
+    const int nDia = static_cast<int>(in.fNumbers.size());
+    const int nDist = static_cast<int>(in.distances.size());
+    const int d = in.decimals;
+    OpticalSetup setup = in.setup;
+    for (int k = 1; k <= nDia; ++k) {
+        setup.N = in.fNumbers[static_cast<size_t>(k - 1)];
+        DofResult r;
+        if (in.fromFilm) {
+            ComputeDepthAtInfinity(setup, r);
+            put(model, at, k, nDist + 1, toInfinity(r.nearFilm, d));
+            if (in.showH) {
+                ComputeDepthAtHyperfocal(setup, r);
+                put(model, at, k, nDist + 2, toInfinity(r.nearFilm, d));
+                // From the film the hyperfocal distance is one number.
+                put(model, at, k, nDist + 3, FixedText(r.hFilm, kPrecision, d));
+            }
+        } else {
+            ComputeHyperfocalLimits(setup, r);
+            put(model, at, k, nDist + 1, toInfinity(r.nearInfLens, d));
+            if (in.showH) {
+                put(model, at, k, nDist + 2, toInfinity(r.nearHLens, d));
+                put(model, at, k, nDist + 3, toInfinity(r.hLens, d));
+            }
+        }
+    }
+}
+
+bool RefreshTable(TableState &state, TableModel &model)
+{
+    if (!ValidateTableFields(state))
+        return false;
+    const InputsResult read = ReadTableInputs(state);
+    if (!read.inputs) {
+        messages().warning(read.fault);
+        return false;
+    }
+    const TableInputs &in = *read.inputs;
+    const long double limit = ComputeFNumberLimit(in.circleMm, in.focalMm);
+
+    BuildHeaders(state, in, model);
+    model.fNumberLimit = limit;
+    model.beyondLimit.assign(in.fNumbers.size(), false);
+    for (size_t i = 0; i < in.fNumbers.size(); ++i)
+        model.beyondLimit[i] = in.fNumbers[i] > limit;
+    FillCells(in, model);
+    FillSpecialRows(in, model);
+    return true;
+}
+
+} // namespace optolune

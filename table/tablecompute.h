@@ -1,0 +1,28 @@
+// The depth-of-field table computed: a list of f-numbers crossed with a list
+// of focusing distances, each cell holding the near and far limits of
+// sharpness (and on demand the depths), with rows for infinity and the
+// hyperfocal distance and, on demand, the magnification and extension.
+#pragma once
+
+namespace optolune {
+
+struct TableState;
+struct TableInputs;
+class TableModel;
+
+// Validates and repairs the parameter fields of the state (their warnings go
+// through messages()), reads the lists, and rebuilds the model whole. Returns
+// false when it stopped: an empty list ("Créez une liste des distances" /
+// "Créez une liste des diaphragmes") or a list item or bound that does not
+// read as a number (a warning naming it). The model then keeps its previous
+// table untouched, so the window can spring back the button that asked.
+bool RefreshTable(TableState &state, TableModel &model);
+
+// The three steps of a refresh, over inputs already read. BuildHeaders sizes
+// and clears the model and writes the header row and column; it also sets
+// the counts of the state.
+void BuildHeaders(TableState &state, const TableInputs &in, TableModel &model);
+void FillCells(const TableInputs &in, TableModel &model);
+void FillSpecialRows(const TableInputs &in, TableModel &model);
+
+} // namespace optolune

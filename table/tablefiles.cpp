@@ -1,0 +1,425 @@
+#include "tablefiles.h"
+
+#include "app/apppaths.h"
+#include "core/messages.h"
+#include "core/textfile.h"
+#include "core/usererror.h"
+#include "tablecompute.h"
+#include "tableinputs.h"
+#include "tablemodel.h"
+#include "tablestate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <optional>
+
+namespace optolune {
+
+namespace {
+
+constexpr int kHeaderLines = 28;
+// A table file is a few kilobytes; anything far larger is not one, and is
+// not read into memory.
+constexpr qint64 kMaxTableFileBytes = 1024 * 1024;
+
+QString yesNo(bool on) { return on ? QStringLiteral("Ok") : QStringLiteral("No"); }
+
+// A text of one line: a stray line break would shift every later line of
+// the file.
+QString oneLine(const QString &text)
+{
+    QString line = text;
+    line.replace(u'\r', u' ');
+    line.replace(u'\n', u' ');
+    return line;
+}
+
+// A decimal integer: optional leading spaces, an optional sign, digits.
+std::optional<int> readInteger(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    const QStringView rest = QStringView(text).mid(i);
+    if (rest.isEmpty())
+        return std::nullopt;
+    for (qsizetype j = 0; j < rest.size(); ++j) {
+        const QChar c = rest[j];
+        const bool sign = j == 0 && (c == u'+' || c == u'-') && rest.size() > 1;
+        if (!sign && !(c >= u'0' && c <= u'9'))
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int value = rest.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+// The column width spinner takes 40 to 90 pixels; anything else resets it.
+int spinnerWidth(int width) { return width < 40 || width > 90 ? 40 : width; }
+
+void reportError(const UserError &e) { messages().error(e.text()); }
+
+QString openError(const QString &path)
+{
+    return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(path));
+}
+
+bool anyParameterEmpty(const TableState &state)
+{
+    return state.circle.isEmpty() || state.focal.isEmpty() || state.nodal.isEmpty() ||
+           state.pupil.isEmpty();
+}
+
+// A path the tmp table may have: an existing ".tmp" file, not a link, right
+// inside the program's tmp/ folder.
+bool isTmpTablePath(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile() || info.isSymLink())
+        return false;
+    if (info.suffix().compare(QStringLiteral("tmp"), Qt::CaseInsensitive) != 0)
+        return false;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    const QString tmp = QFileInfo(appPaths().tmpFolder()).canonicalFilePath();
+    return !folder.isEmpty() && folder == tmp;
+}
+
+} // namespace
+
+QString TestTableName() { return QStringLiteral("F148,1_C0100_PF_4x5_Test Optolune.slc"); }
+QString TestTablePath() { return appPaths().dataFolder + TestTableName(); }
+QString MemoryFilePath() { return appPaths().dataFolder + QStringLiteral("memf.slc"); }
+QString TableFileFilter() { return QStringLiteral("optolune (*.stf)"); }
+
+QString BuildNamePrefix(const TableState &state)
+{
+    QString code = state.circle;
+    code.replace(u',', u'0');
+    code.remove(0, 1);
+    QString prefix = QStringLiteral("F") + state.focal + QStringLiteral("_C") + code;
+    if (state.fa)
+        prefix += QStringLiteral("_Fa");
+    prefix += state.fromFilm ? QStringLiteral("_PF") : QStringLiteral("_PL");
+    prefix += u'_' + state.format;
+    return prefix;
+}
+
+QString TableFileName(const TableState &state, const QString &extension)
+{
+    QString name = BuildNamePrefix(state);
+    if (!state.lensReferences.isEmpty())
+        name += u'_' + state.lensReferences;
+    return name + extension;
+}
+
+TableNameParts SplitTableFileName(const QString &fileName)
+{
+    QString base = QFileInfo(fileName).fileName();
+    base.chop(4); // the extension
+    QStringList parts = base.split(u'_');
+    while (parts.size() < 6)
+        parts.append(QString());
+    TableNameParts out;
+    const int formatIndex = parts[2] == QStringLiteral("Fa") ? 4 : 3;
+    out.format = parts[formatIndex];
+    out.lensReferences = formatIndex + 1 < 6 ? parts[formatIndex + 1] : QString();
+    return out;
+}
+
+bool IsUsableFileName(const QString &folder, const QString &name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    // Characters no Windows file name may hold (tables travel between
+    // systems), and the controls.
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || QStringView(u"\\/:*?\"<>|").contains(c))
+            return false;
+    }
+    if (QFile::encodeName(name).size() > 255)
+        return false;
+    const QFileInfo entry(QDir(folder).filePath(name));
+    if (entry.exists() || entry.isSymLink()) {
+        if (!entry.isFile() || entry.isHidden())
+            return false;
+        if (!(entry.permissions() & QFileDevice::WriteOwner))
+            return false;
+    }
+    return true;
+}
+
+QStringList TableFileLines(const TableState &state)
+{
+    QStringList lines;
+    lines.reserve(kHeaderLines + state.fNumbers.size() + state.distances.size());
+    lines << VersionText() << yesNo(state.fa)
+          << (state.showP ? QStringLiteral("p") : QStringLiteral("pn"))
+          << (state.showAB ? QStringLiteral("ab") : QStringLiteral("abn"))
+          << (state.showH ? QStringLiteral("h") : QStringLiteral("hn"))
+          << (state.horizontal ? QStringLiteral("dh") : QStringLiteral("dv"))
+          << (state.fromFilm ? QStringLiteral("df") : QStringLiteral("dl"))
+          << QString::number(state.columnWidth) << yesNo(state.showGT) << QString() << QString()
+          << oneLine(state.comment) << oneLine(state.focal) << oneLine(state.circle)
+          << QString::number(state.decimalsIndex) << oneLine(state.bound)
+          << QString::number(state.fNumbers.size()) << QString::number(ShownDistanceCount(state))
+          << oneLine(state.nodal) << oneLine(state.format) << QString::number(state.columnWidth)
+          << oneLine(state.pupil);
+    while (lines.size() < kHeaderLines)
+        lines << QString();
+    for (const QString &item : state.fNumbers)
+        lines << oneLine(item);
+    for (const QString &item : state.distances)
+        lines << oneLine(item);
+    return lines;
+}
+
+bool WriteTableFile(const TableState &state, const TableModel &model, const QString &path)
+{
+    if (model.isEmpty()) {
+        messages().plain(QStringLiteral("Table vide"));
+        return false;
+    }
+    try {
+        writeWhole(path, joinLines(TableFileLines(state)));
+    } catch (const UserError &e) {
+        reportError(e);
+        return false;
+    }
+    return true;
+}
+
+int ReadTableFile(TableState &state, const QString &path, TableSource source)
+{
+    const bool chosen = source == TableSource::UserFile;
+    auto fault = [&](int status) {
+        if (chosen)
+            messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
+                                 .arg(QDir::toNativeSeparators(path)));
+        return status;
+    };
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        if (chosen)
+            messages().error(openError(path));
+        return TableStatus::Missing;
+    }
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        if (chosen)
+            messages().error(openError(path));
+        return TableStatus::ReadError;
+    }
+    const bool tooLarge = file.size() > kMaxTableFileBytes;
+    // Of a file too large to be a table only the first line is looked at.
+    const QByteArray bytes = tooLarge ? file.read(4096) : file.readAll();
+    file.close();
+    const QStringList lines = splitLines(decode1252(bytes));
+    // A line past the end of the file reads as an empty text.
+    auto line = [&](int number) {
+        return number <= lines.size() ? lines[number - 1] : QString();
+    };
+
+    const QString version = VersionText();
+    if (line(1) != version) {
+        messages().information(QStringLiteral("Fichier non compatible avec la version ") + version);
+        return TableStatus::OtherVersion;
+    }
+    if (tooLarge)
+        return fault(TableStatus::ReadError);
+
+    // Everything is read into a copy, which replaces the state only when the
+    // whole file has read: a damaged file changes nothing.
+    TableState next = state;
+    next.fa = line(2) == u"Ok";
+    next.faVisible = next.fa;
+    next.showP = line(3) == u"p";
+    next.showAB = line(4) == u"ab";
+    next.showH = line(5) == u"h";
+    next.horizontal = line(6) == u"dh";
+    next.fromFilm = line(7) == u"df";
+    if (chosen) {
+        const auto width = readInteger(line(8));
+        if (!width)
+            return fault(TableStatus::ReadError);
+        next.columnWidth = spinnerWidth(*width);
+        next.headerColumnWidth = 40;
+    }
+    next.showGT = line(9) == u"Ok";
+    next.comment = line(12);
+    next.focal = line(13);
+    next.circle = line(14);
+    const auto decimals = readInteger(line(15));
+    if (!decimals || *decimals < 0 || *decimals > 8)
+        return fault(TableStatus::ReadError);
+    next.decimalsIndex = *decimals;
+    // A table always opens with the bound of one kilometre.
+    next.bound = QStringLiteral("1000");
+    const auto nDia = readInteger(line(17));
+    const auto nDist = readInteger(line(18));
+    if (!nDia || !nDist || *nDia < 0 || *nDist < 0)
+        return fault(TableStatus::ReadError);
+    next.nodal = line(19);
+    next.format = line(20);
+    const auto width = readInteger(line(21));
+    if (!width)
+        return fault(TableStatus::ReadError);
+    next.columnWidth = spinnerWidth(*width);
+    next.headerColumnWidth = 40;
+    next.pupil = line(22);
+    // The counts must be backed by lines: a count is never trusted to size
+    // a list by itself.
+    const qint64 listLines = static_cast<qint64>(lines.size()) - kHeaderLines;
+    if (static_cast<qint64>(*nDia) + *nDist > listLines)
+        return fault(TableStatus::ReadError);
+    next.fNumbers = lines.mid(kHeaderLines, *nDia);
+    next.distances = lines.mid(kHeaderLines + *nDia, *nDist);
+    next.nDia = *nDia;
+    next.nDist = *nDist;
+
+    // The name gives the format and the lens references. When it is the
+    // name this program builds for these settings, the format of line 20
+    // and everything after it are taken whole, so that a "_" inside them
+    // survives; a name made by hand is split at its "_".
+    const QString fileName = info.fileName();
+    const QString prefix = BuildNamePrefix(next);
+    const QString base = fileName.left(fileName.size() - 4);
+    if (base == prefix) {
+        next.lensReferences.clear();
+    } else if (base.startsWith(prefix + u'_')) {
+        next.lensReferences = base.mid(prefix.size() + 1);
+    } else {
+        const TableNameParts parts = SplitTableFileName(fileName);
+        next.format = parts.format;
+        next.lensReferences = parts.lensReferences;
+    }
+    next.namePrefix = BuildNamePrefix(next);
+    state = std::move(next);
+    return TableStatus::Read;
+}
+
+bool SaveTable(TableState &state, TableModel &model)
+{
+    if (state.lensReferences.contains(u'_') || state.format.contains(u'_')) {
+        messages().information(QStringLiteral(
+            "Le caractère _ n'est pas  autorisé dans le format et les références de l'objectif"));
+        return false;
+    }
+    // A table that cannot be computed is not saved: its message has been shown.
+    if (!RefreshTable(state, model))
+        return false;
+    const QString folder = appPaths().tablesFolder();
+    const QString name = TableFileName(state, QStringLiteral(".stf"));
+    if (!IsUsableFileName(folder, name)) {
+        messages().information(QStringLiteral("nom ") + name + QStringLiteral(" non valide"));
+        return false;
+    }
+    if (!messages().confirm(QStringLiteral("La table va être enregistrée dans le fichier:\r\n") +
+                            name + QStringLiteral("\r\nContinuer?")))
+        return false;
+    const QString path = folder + name;
+    if (QFileInfo::exists(path) &&
+        !messages().confirm(QStringLiteral("Le fichier ") + name +
+                            QStringLiteral(" existe, il sera remplacé.\r\nContinuer?")))
+        return false;
+    QDir().mkpath(folder);
+    return WriteTableFile(state, model, path);
+}
+
+int OpenTable(TableState &state, TableModel &model)
+{
+    const auto chosen = prompts().openFile(appPaths().tablesFolder(), TableFileFilter());
+    if (!chosen)
+        return TableStatus::Cancelled;
+    const int status = ReadTableFile(state, *chosen, TableSource::UserFile);
+    if (status == TableStatus::Read)
+        RefreshTable(state, model);
+    return status;
+}
+
+bool SaveTmpTable(TableState &state, TableModel &model)
+{
+    if (anyParameterEmpty(state))
+        return false;
+    // Written even when the refresh stops (an empty list): the settings
+    // then come back at the next opening, and the refresh says again what
+    // is missing.
+    RefreshTable(state, model);
+    const QString folder = appPaths().tmpFolder();
+    const QString name = TableFileName(state, QStringLiteral(".tmp"));
+    if (!IsUsableFileName(folder, name)) {
+        messages().information(QStringLiteral("nom ") + name + QStringLiteral(" non valide"));
+        return false;
+    }
+    QDir().mkpath(folder);
+    const QString path = folder + name;
+    if (!WriteTableFile(state, model, path))
+        return false;
+    TempTablePath() = QDir::toNativeSeparators(path);
+    return true;
+}
+
+int LoadTmpTable(TableState &state)
+{
+    const QString path = TempTablePath();
+    if (!isTmpTablePath(path)) {
+        // Missing, or a path outside tmp/ from a damaged settings file: that
+        // file is neither read nor ever deleted.
+        if (!path.isEmpty() && QFileInfo::exists(path))
+            TempTablePath().clear();
+        return LoadTestTable(state);
+    }
+    const int status = ReadTableFile(state, path, TableSource::TmpTable);
+    if (status == TableStatus::Read)
+        QFile::remove(path);
+    return status;
+}
+
+int LoadTestTable(TableState &state)
+{
+    const QString path = TestTablePath();
+    if (!QFileInfo::exists(path))
+        return TableStatus::Missing;
+    return ReadTableFile(state, path, TableSource::TestTable);
+}
+
+bool StoreParameters(const TableState &state)
+{
+    try {
+        writeWhole(MemoryFilePath(), joinLines({oneLine(state.circle), oneLine(state.focal),
+                                                oneLine(state.nodal), oneLine(state.pupil)}));
+    } catch (const UserError &e) {
+        reportError(e);
+        return false;
+    }
+    return true;
+}
+
+bool RecallParameters(TableState &state, TableModel &model)
+{
+    const QString path = MemoryFilePath();
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        messages().error(openError(path));
+        return false;
+    }
+    // Four short lines: the start of the file is enough.
+    const QStringList lines = splitLines(decode1252(file.read(4096)));
+    if (lines.size() < 4) {
+        messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
+                             .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    state.circle = lines[0];
+    state.focal = lines[1];
+    state.nodal = lines[2];
+    state.pupil = lines[3];
+    state.namePrefix = BuildNamePrefix(state);
+    return RefreshTable(state, model);
+}
+
+} // namespace optolune

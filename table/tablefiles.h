@@ -1,0 +1,99 @@
+// Table files: a depth-of-field table is kept as the settings that produce it
+// (display options, lens parameters, decimals, format, comment and the two
+// lists), 8-bit Windows text with CR LF. Three uses share the format: tables
+// the user saves in Tables/ (".stf"), the tmp table that keeps the window's
+// state from one opening to the next (tmp/, ".tmp"), and the test table
+// delivered in Data/ (".slc"). The file name carries the lens parameters,
+// the format and the lens references. A four-line memory file keeps c, f, dn
+// and gp alone.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace optolune {
+
+struct TableState;
+class TableModel;
+
+enum class TableSource { TestTable, UserFile, TmpTable };
+
+// What ReadTableFile and the commands built on it return.
+namespace TableStatus {
+inline constexpr int Read = 0;
+inline constexpr int Cancelled = 1;
+inline constexpr int ReadError = 2;
+inline constexpr int OtherVersion = 3;
+inline constexpr int Missing = -1;
+} // namespace TableStatus
+
+QString TestTableName(); // "F148,1_C0100_PF_4x5_Test Optolune.slc"
+QString TestTablePath(); // in the data folder
+QString MemoryFilePath(); // Data/memf.slc
+QString TableFileFilter(); // "optolune (*.stf)"
+
+// "F" + focal + "_C" + circle code + ("_Fa") + "_PF" or "_PL" + "_" + format.
+// The circle code is the circle text with ',' turned into '0' and its first
+// character dropped: 0,050 gives 0050.
+QString BuildNamePrefix(const TableState &state);
+// Prefix, "_" + lens references when there are any, then the extension.
+QString TableFileName(const TableState &state, const QString &extension);
+
+// Format and lens references as the name of a table file gives them.
+struct TableNameParts {
+    QString format;
+    QString lensReferences;
+};
+TableNameParts SplitTableFileName(const QString &fileName);
+
+// Whether a file of this name (no folder) can be written in folder: a name a
+// Windows or Linux system accepts, and no folder, hidden or read-only entry
+// in the way.
+bool IsUsableFileName(const QString &folder, const QString &name);
+
+// The lines of a table file for the state: 28 header lines, the f-numbers,
+// then every distance. The counts are those of the table shown (a
+// horizontal table shows at most 100 distances).
+QStringList TableFileLines(const TableState &state);
+
+// Writes the table file. An empty table gives the plain message "Table vide"
+// and writes nothing; a file that cannot be written gives the error
+// "Impossible de créer le fichier <path>" and leaves any previous file
+// intact. Returns true when written.
+bool WriteTableFile(const TableState &state, const TableModel &model, const QString &path);
+
+// Reads a table file into the state; nothing changes unless the whole file
+// reads (TableStatus::Read). Another version in line 1 gives the message
+// "Fichier non compatible avec la version <version>" (OtherVersion). A
+// damaged file (missing lines, a bad integer, counts beyond the lines
+// present) gives ReadError, silently for the test and tmp tables and with a
+// message for a file the user chose, as does a missing one (Missing).
+int ReadTableFile(TableState &state, const QString &path, TableSource source);
+
+// The commands of the table window. Each reports through messages() and
+// prompts(); none throws for a fault of the user's files.
+
+// Saves in Tables/ under the name built from the parameters, after the
+// confirmations. Returns true when the file was written.
+bool SaveTable(TableState &state, TableModel &model);
+// Asks for a file in Tables/, reads it and refreshes. Returns the status of
+// the reading (Cancelled when the dialog was cancelled).
+int OpenTable(TableState &state, TableModel &model);
+// When the window closes: when no parameter field is empty, refreshes and
+// writes tmp/<name>.tmp, and TempTablePath() names it. Returns true when written.
+bool SaveTmpTable(TableState &state, TableModel &model);
+// At activation, after LoadTestTable: reads the tmp table named by
+// TempTablePath() and deletes it. Only a ".tmp" file inside tmp/ is read or
+// deleted: any other path (a damaged settings file) is forgotten and the
+// test table read again, as when the file is missing.
+int LoadTmpTable(TableState &state);
+// Reads the delivered test table; Missing when it is not there.
+int LoadTestTable(TableState &state);
+
+// MemBtn: writes the memory file from the four fields as they stand.
+bool StoreParameters(const TableState &state);
+// MemRapBtn: reads the four fields back from the memory file and refreshes.
+// A missing or incomplete file is reported and the fields do not change.
+bool RecallParameters(TableState &state, TableModel &model);
+
+} // namespace optolune
