@@ -6,6 +6,9 @@
 #include "core/application.h"
 #include "core/qtmessages.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace optolune {
 
 void loadShellSettings()
@@ -18,11 +21,7 @@ void loadShellSettings()
         TempTablePath() = fichtemp.table;
 }
 
-void wireMainWindow(TSDIAppForm &)
-{
-}
-
-int runOptolune(int argc, char **argv)
+int runOptolune(int argc, char **argv, const std::function<void(TSDIAppForm &)> &wire)
 {
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Optolune"));
@@ -36,7 +35,11 @@ int runOptolune(int argc, char **argv)
     loadShellSettings();
 
     TSDIAppForm form;
-    wireMainWindow(form);
+    wire(form);
+    // Without a window manager (a bare X server) "maximized" is only a wish:
+    // the screen's available area is given too.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     const int code = QApplication::exec();
     installMessages(nullptr);

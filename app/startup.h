@@ -1,6 +1,8 @@
 // Brings the program up: paths, settings, the main window, the event loop.
 #pragma once
 
+#include <functional>
+
 namespace optolune {
 
 class TSDIAppForm;
@@ -9,9 +11,8 @@ class TSDIAppForm;
 // exists.
 void loadShellSettings();
 
-// Connects the main window's buttons to the windows they open.
-void wireMainWindow(TSDIAppForm &form);
-
-int runOptolune(int argc, char **argv);
+// Runs the program. `wire` connects the main window's buttons to the
+// windows they open (the executable knows every window library).
+int runOptolune(int argc, char **argv, const std::function<void(TSDIAppForm &)> &wire);
 
 } // namespace optolune

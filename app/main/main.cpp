@@ -1,3 +1,13 @@
+#include "app/Sdimain.h"
 #include "app/startup.h"
+#include "table/calculprof.h"
 
-int main(int argc, char **argv) { return optolune::runOptolune(argc, argv); }
+using namespace optolune;
+
+int main(int argc, char **argv)
+{
+    return runOptolune(argc, argv, [](TSDIAppForm &form) {
+        form.setTableOpener([](QWidget *owner) { ShowTableWindow(owner, false); });
+        form.setOpenTableFileCommand([](QWidget *owner) { ShowTableWindow(owner, true); });
+    });
+}

@@ -1,0 +1,379 @@
+#include "calculprof.h"
+
+#include "tablefiles.h"
+#include "tablegridmodel.h"
+#include "core/procs.h"
+#include "core/widgets.h"
+#include "lists/listkind.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace optolune {
+
+namespace {
+
+QToolButton *makeButton(QWidget *bar, const char *name, const QString &hint,
+                        QStyle::StandardPixmap glyph, bool checkable = false)
+{
+    auto *button = make<QToolButton>(bar, name);
+    button->setIcon(bar->style()->standardIcon(glyph));
+    button->setAutoRaise(true);
+    button->setCheckable(checkable);
+    applyHint(button, hint);
+    return button;
+}
+
+QLineEdit *makeEdit(QWidget *bar, const char *name, const QString &hint, int width)
+{
+    auto *edit = make<QLineEdit>(bar, name);
+    applyHint(edit, hint);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+// The parameter fields: yellow with bold red text, as every typed parameter.
+void paintParameter(QLineEdit *edit)
+{
+    edit->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: #ffff00; color: #ff0000; font-weight: bold; }"));
+}
+
+// Read-only fields computed by the program are silver.
+void paintReadOnly(QLineEdit *edit)
+{
+    edit->setReadOnly(true);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #c0c0c0; }"));
+}
+
+QHBoxLayout *barLayout(QWidget *bar)
+{
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(3);
+    return row;
+}
+
+} // namespace
+
+TFormCalculProf::TFormCalculProf(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormCalculProf"));
+    setWindowTitle(QStringLiteral("Table de profondeur de champ"));
+    resize(900, 560);
+    buildControls();
+    buildMenus();
+    connectControls();
+    writeControls();
+}
+
+TFormCalculProf::~TFormCalculProf()
+{
+    // The grid model reads m_table, which goes before the widgets do: the
+    // view must not ask it anything while the dialog takes itself down.
+    m_grid->setModel(nullptr);
+}
+
+void TFormCalculProf::buildControls()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildFirstBar());
+    layout->addWidget(buildSecondBar());
+
+    m_grid = make<QTableView>(this, "AdvStringGrid1");
+    m_gridModel = new TableGridModel(m_table, this);
+    m_grid->setModel(m_gridModel);
+    m_grid->setWordWrap(false);
+    // The widths of the table are counted in pixels (40 for two decimals),
+    // as are its row heights (16 per line): a small font fits them.
+    QFont small = m_grid->font();
+    small.setPixelSize(11);
+    m_grid->setFont(small);
+    m_grid->horizontalHeader()->setFont(small);
+    m_grid->verticalHeader()->setFont(small);
+    m_grid->setTextElideMode(Qt::ElideNone);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(m_grid, 1);
+
+    layout->addWidget(buildCommentLine());
+
+    m_panelAffiche = make<QWidget>(this, "PanelAffiche");
+    auto *infoRow = barLayout(m_panelAffiche);
+    m_fields.affiche = make<QLineEdit>(m_panelAffiche, "Edaffiche");
+    m_fields.affiche->setReadOnly(true);
+    infoRow->addWidget(m_fields.affiche);
+    m_panelAffiche->hide();
+    layout->addWidget(m_panelAffiche);
+
+    m_statusBar = make<QStatusBar>(this, "StatusBar");
+    m_statusBar->setSizeGripEnabled(false);
+    layout->addWidget(m_statusBar);
+    routeStatusTips(this, m_statusBar);
+}
+
+QWidget *TFormCalculProf::buildFirstBar()
+{
+    auto *bar = make<QWidget>(this, "CPbar1");
+    auto *row = barLayout(bar);
+    m_fields.nom = makeEdit(bar, "EdNom", QStringLiteral("Préfixe du nom du fichier|Créé par le programme"), 190);
+    paintReadOnly(m_fields.nom);
+    m_fields.nom->installEventFilter(this);
+    m_fields.checkVa = make<QCheckBox>(bar, "CheckVa");
+    m_fields.checkVa->setText(QStringLiteral("Fa"));
+    m_fields.checkVa->hide();
+    m_fields.format = makeEdit(bar, "EdFormat", QStringLiteral("Format|Format associé à la table, facultatif"), 80);
+    m_fields.suffixe = makeEdit(bar, "EdSuffixe",
+                                QStringLiteral("Références de l'objectif|Facultatif mais recommandé. Les règles d'écriture des noms de fichiers sous Windows doivent être respectées."),
+                                130);
+    m_fields.suffixe->installEventFilter(this);
+    m_fields.checkNC = make<QCheckBox>(bar, "CheckNC");
+    m_fields.checkNC->setText(QStringLiteral("NC"));
+    m_fields.checkNC->hide();
+    m_buttons.nc = makeButton(bar, "NCbtn", QString(), QStyle::SP_DialogApplyButton);
+    m_buttons.nc->hide();
+    m_buttons.distFilm = makeButton(bar, "DistFilmBtn",
+                                    QStringLiteral("Origine des distances|Lorsque le bouton est enfoncé, les distances sont rapportées au plan du film"),
+                                    QStyle::SP_ArrowRight, true);
+    m_buttons.distFilm->setText(QStringLiteral("PF"));
+    m_buttons.distFilm->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_buttons.distFilm->setChecked(true);
+    row->addWidget(m_fields.nom);
+    row->addWidget(m_fields.checkVa);
+    row->addWidget(m_fields.format);
+    row->addWidget(m_fields.suffixe);
+    row->addWidget(m_fields.checkNC);
+    row->addWidget(m_buttons.nc);
+    row->addWidget(m_buttons.distFilm);
+
+    struct Spec {
+        const char *name;
+        const char *hint;
+        QStyle::StandardPixmap glyph;
+    };
+    const Spec specs[] = {
+        {"OpenBtn", "Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d'affichage et son commentaire", QStyle::SP_DialogOpenButton},
+        {"SauveBtn", "Enregistrer le fichier|Enregistrement de la table , avec ses options d'affichage et  son commentaire", QStyle::SP_DialogSaveButton},
+        {"ImprBtn", "Impression du fichier|Une boîte d'options apparaît, qui permet de choisir la taille de la fonte et l'orientation", QStyle::SP_FileDialogDetailedView},
+        {"MemBtn", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale", QStyle::SP_DriveFDIcon},
+        {"MemRapBtn", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire", QStyle::SP_BrowserReload},
+        {"ToolButton1", "Informations| Maintenir le bouton enfoncé pour lire le nombre de diaphragmes et le nombre de distances dans la table", QStyle::SP_MessageBoxInformation},
+        {"AfficheBtn", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats affichés", QStyle::SP_DialogHelpButton},
+        {"ImprEcrBtn", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon},
+        {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon},
+        {"ToolButton6", "Fermer le fenêtre|Retour à la fenêtre principale", QStyle::SP_DialogCloseButton},
+    };
+    for (const Spec &s : specs)
+        row->addWidget(makeButton(bar, s.name, QString::fromUtf8(s.hint), s.glyph));
+    m_buttons.info = bar->findChild<QToolButton *>(QStringLiteral("ToolButton1"));
+    row->addStretch(1);
+    return bar;
+}
+
+QWidget *TFormCalculProf::buildSecondBar()
+{
+    auto *bar = make<QWidget>(this, "CPbar2");
+    auto *row = barLayout(bar);
+    m_fields.cercle = makeEdit(bar, "EdCercle", QString(), 60);
+    m_fields.focale = makeEdit(bar, "EdFocale", QString(), 60);
+    m_fields.nod = makeEdit(bar, "EdNod", QString(), 55);
+    m_fields.gp = makeEdit(bar, "EdGP", QString(), 50);
+    for (QLineEdit *edit : {m_fields.cercle, m_fields.focale, m_fields.nod, m_fields.gp}) {
+        paintParameter(edit);
+        edit->installEventFilter(this);
+        row->addWidget(edit);
+    }
+    row->addWidget(makeButton(bar, "CercleBtn",
+                              QStringLiteral("Sélection d'un diamètre|Sélection du diamètre du cercle de confusion"),
+                              QStyle::SP_DialogResetButton));
+    auto *dia = makeButton(bar, "DiaBtn",
+                           QStringLiteral("Liste des diaphragmes|Modifier la liste des diaphragmes ou créer une nouvelle liste"),
+                           QStyle::SP_FileDialogListView);
+    dia->setText(QStringLiteral("N"));
+    dia->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    row->addWidget(dia);
+    auto *dist = makeButton(bar, "DistBtn",
+                            QStringLiteral("Liste des distances|Modifier la liste des distances ou créer une nouvelle liste"),
+                            QStyle::SP_FileDialogListView);
+    dist->setText(QStringLiteral("D"));
+    dist->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    row->addWidget(dist);
+
+    m_fields.limDec = makeEdit(bar, "EdLimDec",
+                               QStringLiteral("Bornes des décimales|En cliquant dans le champ, la distance associée à la cellule sélectionnée dans la grille est copiée dans le champ."),
+                               50);
+    paintReadOnly(m_fields.limDec);
+    m_fields.limDec->installEventFilter(this);
+    row->addWidget(m_fields.limDec);
+
+    m_fields.nbDecim = make<QComboBox>(bar, "ComboNbDecim");
+    for (int i = 0; i <= 8; ++i)
+        m_fields.nbDecim->addItem(QString::number(i));
+    applyHint(m_fields.nbDecim, QStringLiteral("Nombre de décimales|Fixe le nombre de décimales pour les distances inférieures à la valeur de la borne."));
+    row->addWidget(m_fields.nbDecim);
+
+    m_fields.largCol = make<QSpinBox>(bar, "SpinLargCol");
+    // Typed values outside 40..90 are reset by the program, so the spinner
+    // itself accepts them.
+    m_fields.largCol->setRange(0, 999);
+    m_fields.largCol->setSingleStep(6);
+    applyHint(m_fields.largCol, QStringLiteral("Largeur des colonnes|Cliquer sur les flêches pour modifier la largeur des colonnes"));
+    row->addWidget(m_fields.largCol);
+
+    m_buttons.dh = makeButton(bar, "DhBtn",
+                              QStringLiteral("Orientation des distances|Bouton enfoncé,  les distances sont affichées horizontalement."),
+                              QStyle::SP_ArrowRight, true);
+    m_buttons.dh->setText(QStringLiteral("DH"));
+    m_buttons.dh->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    row->addWidget(m_buttons.dh);
+    row->addWidget(makeButton(bar, "CalcBtn",
+                              QStringLiteral("Actualiser|La table est actualisée avec les nouvelles valeurs des paramètres"),
+                              QStyle::SP_BrowserReload));
+
+    // Hidden holders of the display choices and commands without a place on
+    // the bar.
+    m_buttons.p = makeButton(bar, "PBtn", QString(), QStyle::SP_CustomBase, true);
+    m_buttons.ab = makeButton(bar, "abBtn", QString(), QStyle::SP_CustomBase, true);
+    m_buttons.h = makeButton(bar, "HBtn", QString(), QStyle::SP_CustomBase, true);
+    m_buttons.grandiss = makeButton(bar, "GrandissBtn", QString(), QStyle::SP_CustomBase, true);
+    for (const char *name : {"DistDefBtn", "ToolButton7", "BladBtn", "ToolButton4"})
+        makeButton(bar, name, QString(), QStyle::SP_CustomBase);
+    for (QToolButton *hidden : bar->findChildren<QToolButton *>())
+        if (hidden->icon().isNull() && hidden->text().isEmpty())
+            hidden->hide();
+    row->addStretch(1);
+    return bar;
+}
+
+QWidget *TFormCalculProf::buildCommentLine()
+{
+    auto *line = make<QWidget>(this, "PanelComment");
+    auto *row = barLayout(line);
+    m_fields.comment = make<QLineEdit>(line, "EdComment");
+    applyHint(m_fields.comment, QStringLiteral("Commentaire|Ligne de commentaire associée au fichier"));
+    m_fields.comment->installEventFilter(this);
+    row->addWidget(m_fields.comment, 1);
+    row->addWidget(makeButton(line, "SpeedButton2", QStringLiteral("Effacer|Efface le commentaire"),
+                              QStyle::SP_LineEditClearButton));
+    m_fields.checkComment = make<QCheckBox>(line, "CheckComment");
+    applyHint(m_fields.checkComment, QStringLiteral("Case à cocher|Cocher pour que le commentaire apparaisse à l'impression"));
+    row->addWidget(m_fields.checkComment);
+    return line;
+}
+
+void TFormCalculProf::buildMenus()
+{
+    auto *bar = make<QMenuBar>(this, "MainMenu1");
+    static_cast<QVBoxLayout *>(layout())->setMenuBar(bar);
+    auto add = [this](QMenu *menu, const char *name, const QString &caption, QKeySequence keys,
+                      auto handler) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+
+    QMenu *file = bar->addMenu(QStringLiteral("&Fichier"));
+    file->setObjectName(QStringLiteral("File1"));
+    // The menu itself opens with Ctrl+I.
+    auto *openFileMenu = new QAction(this);
+    openFileMenu->setShortcut(ctrl(Qt::Key_I));
+    addAction(openFileMenu);
+    connect(openFileMenu, &QAction::triggered, this, [bar, file] { bar->setActiveAction(file->menuAction()); });
+    add(file, "FileSaveItem", QStringLiteral("Actualiser"), ctrl(Qt::Key_A), [this] { refresh(); });
+    add(file, "FileNewItem", QStringLiteral("Ouvrir"), ctrl(Qt::Key_O), [this] { OpenTableCommand(); });
+    add(file, "Enregistrer", QStringLiteral("Enregistrer"), ctrl(Qt::Key_S), [this] {
+        readControls();
+        SaveTable(m_state, m_table);
+        writeControls();
+        showTable();
+    });
+    add(file, "FileSaveAsItem", QStringLiteral("Imprimer"), ctrl(Qt::Key_P), [] {});
+
+    QMenu *view = bar->addMenu(QStringLiteral("Affichage"));
+    view->setObjectName(QStringLiteral("Affichage1"));
+    m_actions.distFilm = add(view, "DistFilm", QStringLiteral("Distances rapportées au plan du film"),
+                             QKeySequence(), [this] { toggleOption(&TableState::fromFilm); });
+    m_actions.dh = add(view, "Dh", QStringLiteral("Distances horizontalement"), QKeySequence(),
+                       [this] { toggleOption(&TableState::horizontal); });
+    m_actions.p = add(view, "p", QStringLiteral("Profondeur de champ"), QKeySequence(),
+                      [this] { toggleOption(&TableState::showP); });
+    m_actions.ab = add(view, "ab",
+                       QStringLiteral("Profondeur de champ en avant  et en arrière du plan de mise au point"),
+                       QKeySequence(), [this] { toggleOption(&TableState::showAB); });
+    m_actions.h = add(view, "H", QStringLiteral("Hyperfocale"), QKeySequence(),
+                      [this] { toggleOption(&TableState::showH); });
+    m_actions.grandiss = add(view, "MGrandiss", QStringLiteral("Grandissement et tirage"), QKeySequence(),
+                             [this] { toggleOption(&TableState::showGT); });
+    for (QAction *a : {m_actions.distFilm, m_actions.dh, m_actions.p, m_actions.ab, m_actions.h,
+                       m_actions.grandiss})
+        a->setCheckable(true);
+
+    QMenu *lists = bar->addMenu(QStringLiteral("Listes"));
+    lists->setObjectName(QStringLiteral("Lites1"));
+    add(lists, "Diamtreducercledeconfusion1", QStringLiteral("Diamètre du cercle de confusion"),
+        ctrl(Qt::Key_C), [] {});
+    add(lists, "Diaphragmes1", QStringLiteral("Diaphragmes"), ctrl(Qt::Key_N),
+        [this] { openListEditor(ListKind::Dia); });
+    add(lists, "Distancesdemiseaupoint1", QStringLiteral("Distances de mise au point"), ctrl(Qt::Key_D),
+        [this] { openListEditor(ListKind::Dis); });
+
+    QMenu *defaults = bar->addMenu(QStringLiteral("Listes par défaut"));
+    defaults->setObjectName(QStringLiteral("Listespardfaut2"));
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("PopupMenu1"));
+    auto defaultFNumbers = [this] { runListSource(ListKind::Dia, ListSource::DefaultList); };
+    auto defaultDistances = [this] { runListSource(ListKind::Dis, ListSource::DefaultList); };
+    auto bothDefaults = [this] {
+        runListSource(ListKind::Dia, ListSource::DefaultList);
+        runListSource(ListKind::Dis, ListSource::DefaultList);
+    };
+    add(defaults, "Diaphragmes2", QStringLiteral("Diaphragmes"), QKeySequence(), defaultFNumbers);
+    add(defaults, "Distances2", QStringLiteral("Distances"), QKeySequence(), defaultDistances);
+    add(defaults, "Diaphragmesthoriques1", QStringLiteral("Diaphragmes théoriques"), QKeySequence(),
+        [this] { theoreticalFNumbers(); });
+    add(defaults, "Diaphragmesetdistances1", QStringLiteral("Diaphragmes et distances"), QKeySequence(),
+        bothDefaults);
+    add(m_popup, "Diaphragmespardfaut1", QStringLiteral("Diaphragmes par défaut"), QKeySequence(), defaultFNumbers);
+    add(m_popup, "Distancespardfaut1", QStringLiteral("Distances par défaut"), QKeySequence(), defaultDistances);
+    add(m_popup, "Listespardfaut1", QStringLiteral("Listes par défaut"), QKeySequence(), bothDefaults);
+    add(m_popup, "ObjectifsHasselblad1", QStringLiteral("Objectifs Hasselblad"), QKeySequence(), [] {});
+    add(m_popup, "FichiertestSuperSymmar1", QStringLiteral("Fichier test Super Symmar 5,6/150"),
+        QKeySequence(), [this] {
+            readControls();
+            if (LoadTestTable(m_state) == 0)
+                refresh();
+            else
+                writeControls();
+        });
+
+    QAction *notes = bar->addAction(QStringLiteral("Notes"));
+    notes->setObjectName(QStringLiteral("Notes1"));
+    connect(notes, &QAction::triggered, this, [this] { openNotesFile(); });
+    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
+    quit->setObjectName(QStringLiteral("Quitter1"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+} // namespace optolune

@@ -1,0 +1,110 @@
+// The depth-of-field table window: the lens parameters, the f-number and
+// distance lists, the display choices and the grid of the table. Each event
+// reads the controls into the table's state (TableState), runs one operation
+// of the table's logic units (tablecompute, cellpresentation, tablefiles) and
+// writes the state back into the controls; the grid shows the TableModel
+// through TableGridModel. The list editor hands its lists back through
+// ListReceiver.
+#pragma once
+
+#include "lists/defaultlists.h"
+#include "lists/listreceiver.h"
+#include "table/tablemodel.h"
+#include "table/tablestate.h"
+
+#include <QDialog>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QSpinBox;
+class QStatusBar;
+class QTableView;
+class QToolButton;
+
+namespace optolune {
+
+class TableGridModel;
+
+class TFormCalculProf : public QDialog, private ListReceiver {
+public:
+    explicit TFormCalculProf(QWidget *parent = nullptr);
+    ~TFormCalculProf() override;
+
+    // The open command (OpenBtn, menu "Ouvrir"); the main window's Ctrl+O runs
+    // it before showing the window.
+    void OpenTableCommand();
+
+    const TableState &state() const { return m_state; }
+    const TableModel &table() const { return m_table; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    QWidget *buildFirstBar();
+    QWidget *buildSecondBar();
+    QWidget *buildCommentLine();
+    void connectControls();
+
+    void FormActivate();
+    void readControls();
+    void writeControls();
+    void showTable();
+    bool refresh();
+
+    // Sets one display choice, refreshes, and puts the choice back when the
+    // refresh could not run (an empty list).
+    void toggleOption(bool TableState::*option) { setOption(option, !(m_state.*option)); }
+    void openListEditor(ListKind kind);
+    void runListSource(ListKind kind, ListSource source);
+    void theoreticalFNumbers();
+    void takeBoundFromSelection();
+    void exportClipboardBitmap();
+    void replaceList(ListKind kind, const QStringList &items) override;
+    void setFaVisible(bool visible);
+    void openNotesFile();
+    void setOption(bool TableState::*option, bool value);
+    void updateName();
+
+    struct Fields {
+        QLineEdit *nom = nullptr, *format = nullptr, *suffixe = nullptr;
+        QLineEdit *cercle = nullptr, *focale = nullptr, *nod = nullptr, *gp = nullptr;
+        QLineEdit *limDec = nullptr, *comment = nullptr, *affiche = nullptr;
+        QComboBox *nbDecim = nullptr;
+        QSpinBox *largCol = nullptr;
+        QCheckBox *checkComment = nullptr, *checkVa = nullptr, *checkNC = nullptr;
+    } m_fields;
+    struct Buttons {
+        QToolButton *distFilm = nullptr, *dh = nullptr, *info = nullptr, *nc = nullptr;
+        QToolButton *p = nullptr, *ab = nullptr, *h = nullptr, *grandiss = nullptr;
+    } m_buttons;
+    struct Actions {
+        QAction *distFilm = nullptr, *dh = nullptr;
+        QAction *p = nullptr, *ab = nullptr, *h = nullptr, *grandiss = nullptr;
+    } m_actions;
+    QWidget *m_panelAffiche = nullptr;
+    QTableView *m_grid = nullptr;
+    TableGridModel *m_gridModel = nullptr;
+    QStatusBar *m_statusBar = nullptr;
+    QMenu *m_popup = nullptr;
+    TableState m_state;
+    TableModel m_table;
+    bool m_activated = false;
+    bool m_writing = false;      // controls being written from the state
+    bool m_openOnActivation = false;
+
+    friend void ShowTableWindow(QWidget *owner, bool openFirst);
+};
+
+// Opens the table window modally over the owner; `openFirst` runs its open
+// command before it is shown (the main window's Ctrl+O).
+void ShowTableWindow(QWidget *owner, bool openFirst);
+
+} // namespace optolune

@@ -1,0 +1,430 @@
+// What the table window does on each event: read the controls into the
+// state, run one operation of the table's logic, write the state back.
+#include "calculprof.h"
+
+#include "bitmapexport.h"
+#include "OptAff.h"
+#include "tablecompute.h"
+#include "tablefiles.h"
+#include "cellpresentation.h"
+#include "tablegridmodel.h"
+#include "app/affiche.h"
+#include "app/apppaths.h"
+#include "app/notes.h"
+#include "core/application.h"
+#include "core/messages.h"
+#include "core/procs.h"
+#include "core/usererror.h"
+#include "core/widgets.h"
+#include "lists/listeditoropener.h"
+#include "lists/listkind.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableView>
+#include <QToolButton>
+
+namespace optolune {
+
+namespace {
+
+// Runs a command; an error nobody handled is reported and the window goes on.
+template <typename F>
+void guarded(F &&command)
+{
+    try {
+        command();
+    } catch (...) {
+        reportCurrentException();
+    }
+}
+
+QString rangeHint(const QString &label, long double minimum, long double maximum, int decimals)
+{
+    return label + u'|' + label + QStringLiteral("  minimum: ") + FixedText(minimum, 5, decimals) +
+           QStringLiteral("  maximum: ") + FixedText(maximum, 5, decimals);
+}
+
+bool isCtrlOnly(const QKeyEvent *key) { return key->modifiers() == Qt::ControlModifier; }
+
+} // namespace
+
+void TFormCalculProf::connectControls()
+{
+    auto button = [this](const char *name) {
+        return findChild<QToolButton *>(QString::fromLatin1(name));
+    };
+    connect(button("CalcBtn"), &QToolButton::clicked, this, [this] { refresh(); });
+    connect(button("OpenBtn"), &QToolButton::clicked, this, [this] { OpenTableCommand(); });
+    connect(button("SauveBtn"), &QToolButton::clicked, this, [this] {
+        guarded([this] {
+            readControls();
+            SaveTable(m_state, m_table);
+        });
+        writeControls();
+        showTable();
+    });
+    connect(button("MemBtn"), &QToolButton::clicked, this, [this] {
+        readControls();
+        guarded([this] { StoreParameters(m_state); });
+    });
+    connect(button("MemRapBtn"), &QToolButton::clicked, this, [this] {
+        readControls();
+        guarded([this] { RecallParameters(m_state, m_table); });
+        writeControls();
+        showTable();
+    });
+    connect(m_buttons.info, &QToolButton::pressed, this, [this] {
+        m_fields.affiche->setText(InfoLineText(m_table.nDia, m_table.nDist));
+        m_panelAffiche->show();
+    });
+    connect(m_buttons.info, &QToolButton::released, this, [this] {
+        m_panelAffiche->hide();
+        m_fields.affiche->clear();
+    });
+    connect(button("AfficheBtn"), &QToolButton::clicked, this,
+            [this] { openExplanation(this, QStringLiteral("table")); });
+    connect(button("ToolButton7"), &QToolButton::clicked, this, [this] {
+        // The dialog only stores preferences; the table does not change.
+        openDisplayOptions(this);
+    });
+    connect(button("NotesBtn"), &QToolButton::clicked, this, [this] { openNotesFile(); });
+    connect(button("ToolButton6"), &QToolButton::clicked, this, &QWidget::close);
+    connect(button("SpeedButton2"), &QToolButton::clicked, m_fields.comment, &QLineEdit::clear);
+    connect(button("DiaBtn"), &QToolButton::clicked, this, [this] { openListEditor(ListKind::Dia); });
+    connect(button("DistBtn"), &QToolButton::clicked, this, [this] { openListEditor(ListKind::Dis); });
+
+    connect(m_buttons.distFilm, &QToolButton::clicked, this,
+            [this](bool down) { setOption(&TableState::fromFilm, down); });
+    connect(m_buttons.dh, &QToolButton::clicked, this,
+            [this](bool down) { setOption(&TableState::horizontal, down); });
+
+    for (QLineEdit *edit : {m_fields.cercle, m_fields.focale, m_fields.format})
+        connect(edit, &QLineEdit::textChanged, this, [this] { updateName(); });
+    connect(m_fields.checkVa, &QCheckBox::toggled, this, [this] {
+        if (m_writing)
+            return;
+        readControls();
+        updateName();
+        refresh();
+    });
+    connect(m_fields.nbDecim, &QComboBox::activated, this, [this](int index) {
+        readControls();
+        guarded([&] { ApplyDecimalsChoice(m_state, m_table, index); });
+        writeControls();
+        showTable();
+    });
+    connect(m_fields.largCol, &QSpinBox::valueChanged, this, [this](int width) {
+        if (m_writing)
+            return;
+        readControls();
+        ApplyColumnWidth(m_state, m_table, width);
+        writeControls();
+        showTable();
+        m_grid->setFocus();
+    });
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_popup->popup(m_grid->viewport()->mapToGlobal(at)); });
+}
+
+void TFormCalculProf::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_activated)
+        return;
+    m_activated = true;
+    QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+}
+
+void TFormCalculProf::FormActivate()
+{
+    applyHint(m_fields.cercle, rangeHint(QStringLiteral("Diamètre du cercle de confusion (mm)"),
+                                         ValueLimits::CerMin, ValueLimits::CerMax, 3));
+    applyHint(m_fields.focale, rangeHint(QStringLiteral("Focale (mm)"), ValueLimits::FocMin,
+                                         ValueLimits::FocMax, 2));
+    applyHint(m_fields.nod, rangeHint(QStringLiteral("Distance nodale (mm)"), -150, 150, 1));
+    applyHint(m_fields.gp, rangeHint(QStringLiteral("Grandissement pupillaire"), 0.1L, 5, 2));
+
+    readControls();
+    m_state.decimalsIndex = 1;
+    m_state.fromFilm = true;
+    bool loaded = false;
+    guarded([&] { loaded = LoadTestTable(m_state) == 0; });
+    if (!loaded) {
+        writeControls();
+        messages().warning(QStringLiteral("Bug 324, prévenez votre fournisseur "));
+        return;
+    }
+    guarded([&] { LoadTmpTable(m_state); });
+    writeControls();
+    refresh();
+    if (m_openOnActivation)
+        OpenTableCommand();
+}
+
+void TFormCalculProf::closeEvent(QCloseEvent *event)
+{
+    readControls();
+    // The table is kept for the next opening; a failure is reported and the
+    // window closes all the same (the user's saved tables are not touched).
+    guarded([this] { SaveTmpTable(m_state, m_table); });
+    event->accept();
+}
+
+void TFormCalculProf::readControls()
+{
+    m_state.circle = m_fields.cercle->text();
+    m_state.focal = m_fields.focale->text();
+    m_state.nodal = m_fields.nod->text();
+    m_state.pupil = m_fields.gp->text();
+    m_state.format = m_fields.format->text();
+    m_state.lensReferences = m_fields.suffixe->text();
+    m_state.comment = m_fields.comment->text();
+    m_state.fa = m_fields.checkVa->isChecked();
+    m_state.faVisible = !m_fields.checkVa->isHidden();
+    m_state.fromFilm = m_buttons.distFilm->isChecked();
+    m_state.horizontal = m_buttons.dh->isChecked();
+    m_state.showP = m_buttons.p->isChecked();
+    m_state.showAB = m_buttons.ab->isChecked();
+    m_state.showH = m_buttons.h->isChecked();
+    m_state.showGT = m_buttons.grandiss->isChecked();
+    m_state.decimalsIndex = m_fields.nbDecim->currentIndex();
+    m_state.bound = m_fields.limDec->text();
+}
+
+void TFormCalculProf::writeControls()
+{
+    m_writing = true;
+    const QSignalBlocker blockVa(m_fields.checkVa);
+    const QSignalBlocker blockSpin(m_fields.largCol);
+    m_fields.cercle->setText(m_state.circle);
+    m_fields.focale->setText(m_state.focal);
+    m_fields.nod->setText(m_state.nodal);
+    m_fields.gp->setText(m_state.pupil);
+    m_fields.format->setText(m_state.format);
+    m_fields.suffixe->setText(m_state.lensReferences);
+    m_fields.comment->setText(m_state.comment);
+    m_fields.checkVa->setChecked(m_state.fa);
+    m_fields.checkVa->setVisible(m_state.faVisible);
+    const std::pair<QToolButton *, QAction *> twins[] = {
+        {m_buttons.distFilm, m_actions.distFilm}, {m_buttons.dh, m_actions.dh},
+        {m_buttons.p, m_actions.p},               {m_buttons.ab, m_actions.ab},
+        {m_buttons.h, m_actions.h},               {m_buttons.grandiss, m_actions.grandiss}};
+    const bool values[] = {m_state.fromFilm, m_state.horizontal, m_state.showP,
+                           m_state.showAB,   m_state.showH,      m_state.showGT};
+    for (size_t i = 0; i < std::size(twins); ++i) {
+        twins[i].first->setChecked(values[i]);
+        twins[i].second->setChecked(values[i]);
+    }
+    m_fields.nbDecim->setCurrentIndex(m_state.decimalsIndex);
+    m_fields.limDec->setText(m_state.bound);
+    m_fields.largCol->setValue(m_state.columnWidth);
+    m_state.namePrefix = BuildNamePrefix(m_state);
+    m_fields.nom->setText(m_state.namePrefix);
+
+    // The grid's background tells the origin of the distances.
+    QPalette pal = m_grid->palette();
+    pal.setColor(QPalette::Base, GridBackgroundFor(m_state.fromFilm) == GridBackground::ToolTip
+                                     ? QApplication::palette().color(QPalette::ToolTipBase)
+                                     : QApplication::palette().color(QPalette::Base));
+    m_grid->setPalette(pal);
+    m_writing = false;
+}
+
+void TFormCalculProf::updateName()
+{
+    if (m_writing)
+        return;
+    readControls();
+    m_state.namePrefix = BuildNamePrefix(m_state);
+    m_fields.nom->setText(m_state.namePrefix);
+}
+
+void TFormCalculProf::showTable()
+{
+    m_gridModel->tableChanged();
+    QHeaderView *top = m_grid->horizontalHeader();
+    QHeaderView *left = m_grid->verticalHeader();
+    top->setMinimumSectionSize(10);
+    top->setDefaultSectionSize(m_table.defaultColumnWidth);
+    top->setFixedHeight(m_table.fixedRowHeight);
+    left->setMinimumSectionSize(10);
+    left->setDefaultSectionSize(m_table.defaultRowHeight);
+    left->setFixedWidth(m_table.headerColumnWidth);
+}
+
+bool TFormCalculProf::refresh()
+{
+    readControls();
+    bool done = false;
+    guarded([&] { done = RefreshTable(m_state, m_table); });
+    writeControls();
+    showTable();
+    return done;
+}
+
+void TFormCalculProf::setOption(bool TableState::*option, bool value)
+{
+    readControls();
+    m_state.*option = value;
+    writeControls(); // the button and its menu twin show the new state
+    if (!refresh()) {
+        m_state.*option = !value;
+        writeControls();
+    }
+}
+
+void TFormCalculProf::OpenTableCommand()
+{
+    readControls();
+    guarded([this] { OpenTable(m_state, m_table); });
+    writeControls();
+    showTable();
+}
+
+void TFormCalculProf::openListEditor(ListKind kind)
+{
+    readControls();
+    ListEditorRequest request;
+    request.owner = this;
+    request.tag = QString::fromUtf16(TableCallerTag);
+    request.kind = kind;
+    request.items = kind == ListKind::Dia ? m_state.fNumbers : m_state.distances;
+    request.receiver = this;
+    request.showTheoretical = kind == ListKind::Dia;
+    guarded([&] { OpenListEditor(request); });
+}
+
+void TFormCalculProf::replaceList(ListKind kind, const QStringList &items)
+{
+    if (kind == ListKind::Dia)
+        m_state.fNumbers = items;
+    else if (kind == ListKind::Dis)
+        m_state.distances = items;
+    refresh();
+}
+
+void TFormCalculProf::runListSource(ListKind kind, ListSource source)
+{
+    readControls();
+    guarded([&] {
+        RunListSource(appPaths().dataFolder, QString::fromUtf16(TableCallerTag), kind, source, this);
+    });
+}
+
+void TFormCalculProf::theoreticalFNumbers()
+{
+    runListSource(ListKind::Dia, ListSource::TheoreticalList);
+    readControls();
+    m_state.horizontal = true;
+    m_state.headerColumnWidth = 60;
+    writeControls();
+    refresh();
+}
+
+void TFormCalculProf::takeBoundFromSelection()
+{
+    readControls();
+    const QModelIndex current = m_grid->currentIndex();
+    const int col = current.isValid() ? current.column() + 1 : 1;
+    const int row = current.isValid() ? current.row() + 1 : 1;
+    guarded([&] { TakeBoundFromSelection(m_state, m_table, col, row); });
+    writeControls();
+    showTable();
+}
+
+void TFormCalculProf::setFaVisible(bool visible)
+{
+    readControls();
+    m_state.faVisible = visible;
+    if (!visible)
+        m_state.fa = false;
+    writeControls();
+}
+
+void TFormCalculProf::openNotesFile()
+{
+    guarded([] { OpenNotes(appPaths().programFolder, QStringLiteral("memo.txt")); });
+}
+
+void TFormCalculProf::exportClipboardBitmap()
+{
+    const auto name = prompts().inputText(QStringLiteral("Saisir le nom du bitmap"),
+                                          QStringLiteral("Nom du fichier .Bmp"),
+                                          QStringLiteral("ici le nom"));
+    if (!name)
+        return;
+    guarded([&] {
+        SaveClipboardBitmap(QApplication::clipboard()->image(), appPaths().bitmapFolder(), *name);
+    });
+}
+
+bool TFormCalculProf::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool parameter = watched == m_fields.cercle || watched == m_fields.focale ||
+                           watched == m_fields.nod || watched == m_fields.gp;
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == m_fields.nod && m_fields.nod->text().isEmpty())
+            m_fields.nod->setText(QStringLiteral("0,0"));
+        if (parameter && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() != Qt::AltModifier) {
+            refresh();
+            return true;
+        }
+        if (watched == m_fields.nom && isCtrlOnly(key) &&
+            (key->key() == Qt::Key_F11 || key->key() == Qt::Key_F12)) {
+            setFaVisible(key->key() == Qt::Key_F11);
+            return true;
+        }
+        if (watched == m_fields.suffixe && isCtrlOnly(key) &&
+            (key->key() == Qt::Key_F11 || key->key() == Qt::Key_F12)) {
+            const bool show = key->key() == Qt::Key_F11;
+            m_fields.checkNC->setVisible(show);
+            m_buttons.nc->setVisible(show);
+            return true;
+        }
+        if (watched == m_fields.comment && isCtrlOnly(key) && key->key() == Qt::Key_F10) {
+            exportClipboardBitmap();
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == m_fields.limDec) {
+            readControls();
+            guarded([this] { ResetBound(m_state, m_table); });
+            writeControls();
+            showTable();
+            return true;
+        }
+        if (watched == m_fields.nom) {
+            setFaVisible(m_fields.checkVa->isHidden());
+            refresh();
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonPress && watched == m_fields.limDec) {
+        takeBoundFromSelection();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ShowTableWindow(QWidget *owner, bool openFirst)
+{
+    TFormCalculProf form(owner);
+    // The open command runs once the window has taken its tables, so that
+    // the table the user chose is the one shown.
+    form.m_openOnActivation = openFirst;
+    form.exec();
+}
+
+} // namespace optolune

@@ -1,0 +1,424 @@
+#include "table/calculprof.h"
+#include "app/apppaths.h"
+#include "app/notes.h"
+#include "lists/listeditoropener.h"
+#include "support/child.h"
+#include "support/programfolder.h"
+#include "support/recorder.h"
+#include "support/screenshot.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace optolune;
+using namespace optolune::test;
+
+namespace {
+
+class TableWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previousUrlOpener = setUrlOpener([](const QUrl &) { return true; });
+        m_previousListOpener = setListEditorOpener([this](const ListEditorRequest &request) {
+            editorRequests.push_back(request);
+            if (editorAnswer && request.receiver)
+                request.receiver->replaceList(request.kind, *editorAnswer);
+            return editorAnswer.has_value();
+        });
+    }
+    void TearDown() override
+    {
+        setUrlOpener(m_previousUrlOpener);
+        setListEditorOpener(m_previousListOpener);
+    }
+
+    // Shows the window and lets its activation (test table, tmp table,
+    // refresh) run.
+    static void activate(TFormCalculProf &form)
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::processEvents();
+    }
+
+    static QString header(TFormCalculProf &form, Qt::Orientation o, int section)
+    {
+        auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+        return grid->model()->headerData(section, o, Qt::DisplayRole).toString();
+    }
+    static QString cell(TFormCalculProf &form, int col, int row)
+    {
+        auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+        return grid->model()->index(row - 1, col - 1).data().toString();
+    }
+    static QAction *action(TFormCalculProf &form, const char *name)
+    {
+        return child<QAction>(&form, name);
+    }
+    static void typeInto(QLineEdit *edit, const QString &text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
+    std::vector<ListEditorRequest> editorRequests;
+    std::optional<QStringList> editorAnswer;
+
+private:
+    UrlOpener m_previousUrlOpener;
+    ListEditorOpener m_previousListOpener;
+};
+
+} // namespace
+
+TEST_F(TableWindowTest, ActivationShowsTheTestTable)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+    EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->text(), QStringLiteral("148,1"));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdCercle")->text(), QStringLiteral("0,100"));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdNom")->text(), QStringLiteral("F148,1_C0100_PF_4x5"));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdSuffixe")->text(), QStringLiteral("Test Optolune"));
+    EXPECT_TRUE(header(form, Qt::Horizontal, 0).startsWith(QStringLiteral("n=")));
+    EXPECT_FALSE(cell(form, 1, 1).isEmpty());
+    EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->toolTip(), QStringLiteral("Focale (mm)"));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->statusTip(),
+              QStringLiteral("Focale (mm)  minimum: 10,00  maximum: 1200,00"));
+    saveScreenshot(&form, QStringLiteral("table-window"));
+}
+
+TEST_F(TableWindowTest, FieldRepairsWarnAndTheTableGoesOnWithTheRepairedValue)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *cercle = child<QLineEdit>(&form, "EdCercle");
+    auto *focale = child<QLineEdit>(&form, "EdFocale");
+    auto *nod = child<QLineEdit>(&form, "EdNod");
+
+    typeInto(cercle, QStringLiteral("0.1"));
+    QTest::keyClick(cercle, Qt::Key_Return);
+    EXPECT_EQ(cercle->text(), QStringLiteral("0,100"));
+
+    typeInto(focale, QStringLiteral("2000"));
+    QTest::keyClick(focale, Qt::Key_Return);
+    EXPECT_EQ(focale->text(), QStringLiteral("1200"));
+    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"warning", "Valeur hors intervalle 10,0-1200,0"}}));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdNom")->text(), QStringLiteral("F1200_C0100_PF_4x5"));
+    EXPECT_EQ(form.state().focal, QStringLiteral("1200"));
+
+    // An emptied nodal distance reads as 0 at the next key.
+    nod->setFocus();
+    nod->clear();
+    QTest::keyClick(nod, Qt::Key_Return);
+    EXPECT_EQ(nod->text(), QStringLiteral("0"));
+    EXPECT_EQ(rec.messages().size(), 1u);
+
+    // Alt+Enter is no refresh: the repair waits.
+    typeInto(focale, QStringLiteral("5"));
+    QTest::keyClick(focale, Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(focale->text(), QStringLiteral("5"));
+}
+
+TEST_F(TableWindowTest, OriginAndOrientationFollowTheirTwinsAndSpringBackOnAnEmptyList)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *distFilm = child<QToolButton>(&form, "DistFilmBtn");
+    auto *dh = child<QToolButton>(&form, "DhBtn");
+
+    QTest::mouseClick(distFilm, Qt::LeftButton);
+    EXPECT_FALSE(distFilm->isChecked());
+    EXPECT_FALSE(action(form, "DistFilm")->isChecked());
+    EXPECT_TRUE(child<QLineEdit>(&form, "EdNom")->text().contains(QStringLiteral("_PL")));
+
+    action(form, "DistFilm")->trigger();
+    EXPECT_TRUE(distFilm->isChecked());
+    EXPECT_TRUE(action(form, "DistFilm")->isChecked());
+
+    QTest::mouseClick(dh, Qt::LeftButton);
+    EXPECT_TRUE(dh->isChecked());
+    EXPECT_TRUE(action(form, "Dh")->isChecked());
+    EXPECT_TRUE(header(form, Qt::Vertical, 0).startsWith(QStringLiteral("n=")));
+    QTest::mouseClick(dh, Qt::LeftButton);
+    EXPECT_TRUE(rec.messages().empty());
+
+    // With no distances the refresh stops and the button pops back up.
+    editorAnswer = QStringList();
+    QTest::mouseClick(child<QToolButton>(&form, "DistBtn"), Qt::LeftButton);
+    rec.clear();
+    QTest::mouseClick(dh, Qt::LeftButton);
+    EXPECT_FALSE(dh->isChecked());
+    EXPECT_FALSE(action(form, "Dh")->isChecked());
+    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"information", "Créez une liste des distances"}}));
+}
+
+TEST_F(TableWindowTest, DisplayMenuItemsDriveTheHiddenButtonsAndTheRows)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+    const int rows = grid->model()->rowCount();
+
+    action(form, "H")->trigger();
+    EXPECT_TRUE(child<QToolButton>(&form, "HBtn")->isChecked());
+    ASSERT_EQ(grid->model()->rowCount(), rows + 2);
+    EXPECT_EQ(header(form, Qt::Vertical, rows), QStringLiteral("H"));
+    EXPECT_EQ(header(form, Qt::Vertical, rows + 1), QStringLiteral("h="));
+
+    action(form, "p")->trigger();
+    action(form, "ab")->trigger();
+    EXPECT_TRUE(child<QToolButton>(&form, "PBtn")->isChecked());
+    EXPECT_TRUE(child<QToolButton>(&form, "abBtn")->isChecked());
+    EXPECT_EQ(cell(form, 1, 1).count(u'\n'), 4); // five lines
+    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 80);
+
+    const int cols = grid->model()->columnCount();
+    action(form, "MGrandiss")->trigger();
+    EXPECT_TRUE(child<QToolButton>(&form, "GrandissBtn")->isChecked());
+    ASSERT_EQ(grid->model()->columnCount(), cols + 2);
+    EXPECT_EQ(header(form, Qt::Horizontal, cols + 1), QStringLiteral("T(mm)"));
+    saveScreenshot(&form, QStringLiteral("table-window-all-options"));
+
+    QTest::mouseClick(child<QToolButton>(&form, "DhBtn"), Qt::LeftButton);
+    saveScreenshot(&form, QStringLiteral("table-window-horizontal-all-options"));
+    QTest::mouseClick(child<QToolButton>(&form, "DistFilmBtn"), Qt::LeftButton);
+    saveScreenshot(&form, QStringLiteral("table-window-horizontal-lens"));
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(TableWindowTest, ListEditorIsOpenedForTheTableAndItsListReplacesTheTables)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    const QStringList before = form.state().fNumbers;
+    editorAnswer = QStringList{"4,5", "8"};
+    QTest::mouseClick(child<QToolButton>(&form, "DiaBtn"), Qt::LeftButton);
+    ASSERT_EQ(editorRequests.size(), 1u);
+    EXPECT_EQ(editorRequests[0].tag, QStringLiteral("pc"));
+    EXPECT_EQ(editorRequests[0].kind, ListKind::Dia);
+    EXPECT_EQ(editorRequests[0].items, before);
+    EXPECT_EQ(header(form, Qt::Horizontal, 0), QStringLiteral("n=4,5"));
+    EXPECT_EQ(header(form, Qt::Horizontal, 1), QStringLiteral("n=8"));
+    EXPECT_EQ(child<QTableView>(&form, "AdvStringGrid1")->model()->columnCount(), 2);
+
+    // Abandonner hands nothing back.
+    editorAnswer.reset();
+    QTest::keyClick(&form, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_EQ(editorRequests.size(), 2u);
+    EXPECT_EQ(editorRequests[1].kind, ListKind::Dis);
+    EXPECT_EQ(header(form, Qt::Horizontal, 0), QStringLiteral("n=4,5"));
+}
+
+TEST_F(TableWindowTest, DefaultAndTheoreticalLists)
+{
+    ProgramFolder folder;
+    folder.write(QStringLiteral("Data/cbxdia7.stf"), "8\r\n16\r\n");
+    folder.write(QStringLiteral("Data/cbxdis7.stf"), "2\r\n4\r\n");
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    action(form, "Diaphragmesetdistances1")->trigger();
+    EXPECT_EQ(form.state().fNumbers, (QStringList{"8", "16"}));
+    EXPECT_EQ(form.state().distances, (QStringList{"2", "4"}));
+    EXPECT_EQ(header(form, Qt::Vertical, 1), QStringLiteral("4"));
+
+    action(form, "Diaphragmesthoriques1")->trigger();
+    EXPECT_EQ(form.state().fNumbers.size(), 33);
+    EXPECT_TRUE(child<QToolButton>(&form, "DhBtn")->isChecked());
+    EXPECT_TRUE(action(form, "Dh")->isChecked());
+    EXPECT_EQ(child<QTableView>(&form, "AdvStringGrid1")->verticalHeader()->width(), 60);
+    EXPECT_TRUE(rec.messages().empty());
+    saveScreenshot(&form, QStringLiteral("table-window-theoretical"));
+}
+
+TEST_F(TableWindowTest, ClosingKeepsTheTableForTheNextOpening)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    {
+        TFormCalculProf form;
+        activate(form);
+        typeInto(child<QLineEdit>(&form, "EdFocale"), QStringLiteral("80"));
+        typeInto(child<QLineEdit>(&form, "EdSuffixe"), QString());
+        typeInto(child<QLineEdit>(&form, "EdComment"), QStringLiteral("Planar 80"));
+        action(form, "H")->trigger();
+        form.close();
+    }
+    const QString tmp = folder.file("tmp/F80_C0100_PF_4x5.tmp");
+    EXPECT_EQ(TempTablePath(), tmp);
+    ASSERT_TRUE(QFileInfo::exists(tmp));
+    {
+        TFormCalculProf form;
+        activate(form);
+        EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->text(), QStringLiteral("80"));
+        EXPECT_EQ(child<QLineEdit>(&form, "EdComment")->text(), QStringLiteral("Planar 80"));
+        EXPECT_TRUE(action(form, "H")->isChecked());
+        EXPECT_FALSE(QFileInfo::exists(tmp));
+    }
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(TableWindowTest, ClosingWhenTmpCannotBeWrittenReportsAndStillCloses)
+{
+    ProgramFolder folder;
+    folder.write(QStringLiteral("tmp"), "a file where the folder should be");
+    folder.write(QStringLiteral("Tables/F148,1_C0100_PF_4x5_Mine.stf"), "kept");
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    form.close();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(rec.messages().empty());
+    EXPECT_EQ(folder.read(QStringLiteral("Tables/F148,1_C0100_PF_4x5_Mine.stf")), QByteArray("kept"));
+}
+
+TEST_F(TableWindowTest, SaveThenOpenRestoresTheTable)
+{
+    ProgramFolder folder;
+    QDir().mkpath(folder.file("Tables"));
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    typeInto(child<QLineEdit>(&form, "EdSuffixe"), QStringLiteral("Mine"));
+    typeInto(child<QLineEdit>(&form, "EdGP"), QStringLiteral("0,9"));
+    rec.answerConfirm(true);
+    QTest::mouseClick(child<QToolButton>(&form, "SauveBtn"), Qt::LeftButton);
+    const QString saved = folder.file("Tables/F148,1_C0100_PF_4x5_Mine.stf");
+    ASSERT_TRUE(QFileInfo::exists(saved)) << rec.texts().join(u'\n').toStdString();
+
+    typeInto(child<QLineEdit>(&form, "EdGP"), QStringLiteral("2"));
+    QTest::keyClick(child<QLineEdit>(&form, "EdGP"), Qt::Key_Return);
+    rec.answerFile(saved);
+    QTest::mouseClick(child<QToolButton>(&form, "OpenBtn"), Qt::LeftButton);
+    EXPECT_EQ(child<QLineEdit>(&form, "EdGP")->text(), QStringLiteral("0,900"));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdSuffixe")->text(), QStringLiteral("Mine"));
+}
+
+TEST_F(TableWindowTest, MissingTestTableStopsWithTheBugMessage)
+{
+    ProgramFolder folder;
+    QFile::remove(folder.dataPath() + "F148,1_C0100_PF_4x5_Test Optolune.slc");
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"warning", "Bug 324, prévenez votre fournisseur "}}));
+    EXPECT_EQ(child<QTableView>(&form, "AdvStringGrid1")->model()->rowCount(), 0);
+}
+
+TEST_F(TableWindowTest, DecimalsWidthBoundAndInformationLine)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *combo = child<QComboBox>(&form, "ComboNbDecim");
+    auto *spin = child<QSpinBox>(&form, "SpinLargCol");
+    auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+    combo->setCurrentIndex(5);
+    emit combo->activated(5);
+    EXPECT_EQ(spin->value(), 58);
+    EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), 58);
+    spin->setValue(95);
+    EXPECT_EQ(spin->value(), 40);
+    EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), 40);
+
+    // The bound comes from the selected cell's distance.
+    const QString distance = header(form, Qt::Vertical, 3);
+    grid->setCurrentIndex(grid->model()->index(3, 0));
+    QTest::mouseClick(child<QLineEdit>(&form, "EdLimDec"), Qt::LeftButton);
+    EXPECT_EQ(child<QLineEdit>(&form, "EdLimDec")->text(), distance);
+    QTest::mouseDClick(child<QLineEdit>(&form, "EdLimDec"), Qt::LeftButton);
+    EXPECT_EQ(child<QLineEdit>(&form, "EdLimDec")->text(), QStringLiteral("1000"));
+
+    // The "Infini" row has no distance.
+    grid->setCurrentIndex(grid->model()->index(form.table().nDist, 0));
+    QTest::mouseClick(child<QLineEdit>(&form, "EdLimDec"), Qt::LeftButton);
+    EXPECT_EQ(rec.texts(), QStringList{"La valeur sélectionnée ne convient pas"});
+
+    auto *info = child<QToolButton>(&form, "ToolButton1");
+    QTest::mousePress(info, Qt::LeftButton);
+    EXPECT_FALSE(child<QWidget>(&form, "PanelAffiche")->isHidden());
+    EXPECT_EQ(child<QLineEdit>(&form, "Edaffiche")->text(),
+              QStringLiteral(" Diaphragmes:%1      distances:%2").arg(form.table().nDia).arg(form.table().nDist));
+    QTest::mouseRelease(info, Qt::LeftButton);
+    EXPECT_TRUE(child<QWidget>(&form, "PanelAffiche")->isHidden());
+}
+
+TEST_F(TableWindowTest, HiddenFaBoxAndItsKeys)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *nom = child<QLineEdit>(&form, "EdNom");
+    auto *fa = child<QCheckBox>(&form, "CheckVa");
+    QTest::keyClick(nom, Qt::Key_F11, Qt::ControlModifier);
+    EXPECT_FALSE(fa->isHidden());
+    fa->setChecked(true);
+    EXPECT_EQ(nom->text(), QStringLiteral("F148,1_C0100_Fa_PF_4x5"));
+    fa->setChecked(false);
+    EXPECT_EQ(nom->text(), QStringLiteral("F148,1_C0100_PF_4x5"));
+    fa->setChecked(true);
+    QTest::keyClick(nom, Qt::Key_F12, Qt::ControlModifier);
+    EXPECT_TRUE(fa->isHidden());
+    QTest::mouseDClick(nom, Qt::LeftButton);
+    EXPECT_FALSE(fa->isHidden());
+    QTest::mouseDClick(nom, Qt::LeftButton);
+    EXPECT_TRUE(fa->isHidden());
+    EXPECT_FALSE(fa->isChecked());
+    EXPECT_EQ(nom->text(), QStringLiteral("F148,1_C0100_PF_4x5"));
+}
+
+TEST_F(TableWindowTest, BitmapExportStaysInsideItsFolder)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *comment = child<QLineEdit>(&form, "EdComment");
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QApplication::clipboard()->setImage(image);
+
+    rec.answerInput(QStringLiteral("../escape"));
+    QTest::keyClick(comment, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_FALSE(folder.exists(QStringLiteral("escape.bmp")));
+    rec.answerInput(QStringLiteral("table 1"));
+    QTest::keyClick(comment, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_TRUE(folder.exists(QStringLiteral("bmp_dev/table 1.bmp")));
+    EXPECT_EQ(rec.texts(), QStringList{"nom ../escape non valide"});
+
+    QApplication::clipboard()->clear();
+    rec.clear();
+    rec.answerInput(QStringLiteral("vide"));
+    QTest::keyClick(comment, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_EQ(rec.texts(), QStringList{"Pas d'image dans le presse-papier"});
+}
