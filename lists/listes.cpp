@@ -139,7 +139,7 @@ void TFormListes::buildControls()
     list->setResizeMode(QListView::Adjust);
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setMinimumSize(760, 300);
+    list->setMinimumSize(760, 244);
     setBaseColor(list, list->palette().color(QPalette::ToolTipBase));
     QPalette palette = list->palette();
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
