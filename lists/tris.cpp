@@ -92,10 +92,13 @@ void SortListNumeric(ValueList &list)
     if (n < 2)
         return;
     // Each text is read once, in list order (so the first unreadable item is
-    // the one reported); a text that takes its general form is read again,
-    // since that form may round away digits beyond the fifteenth.
+    // the one reported). A text that takes its general form is read again,
+    // since that form may round away digits beyond the fifteenth; a text
+    // already in its general form keeps it as it moves on toward the end, so
+    // an item bubbling across a long list is formatted once.
     std::vector<QString> texts(static_cast<size_t>(n));
     std::vector<long double> values(static_cast<size_t>(n));
+    std::vector<char> general(static_cast<size_t>(n), 0);
     for (int i = 0; i < n; ++i) {
         texts[static_cast<size_t>(i)] = list.text(i);
         values[static_cast<size_t>(i)] = ItemValue(list.text(i));
@@ -106,10 +109,20 @@ void SortListNumeric(ValueList &list)
         for (size_t j = 0; j + 1 < static_cast<size_t>(n); ++j) {
             const long double a = values[j];
             if (a > values[j + 1]) {
+                QString moved;
+                long double movedValue = a;
+                if (general[j]) {
+                    moved = std::move(texts[j]);
+                } else {
+                    moved = GeneralText(a);
+                    movedValue = ItemValue(moved);
+                }
                 texts[j] = std::move(texts[j + 1]);
                 values[j] = values[j + 1];
-                texts[j + 1] = GeneralText(a);
-                values[j + 1] = ItemValue(texts[j + 1]);
+                general[j] = general[j + 1];
+                texts[j + 1] = std::move(moved);
+                values[j + 1] = movedValue;
+                general[j + 1] = 1;
                 swapped = true;
             }
         }

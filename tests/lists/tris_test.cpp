@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"TypedItemAfterSortedList", "2,8* 4,0* 5,6* 3,4", "2,8* 3,4* 4* 5,6"},
         SortCase{"ScientificBecomesPlain", "9E2 1", "1 900"},
         SortCase{"Reversed", "100* 10 1", "1* 10 100"},
+        SortCase{"DigitsBeyondTheFifteenthRoundedAsItMoves", "9,12345678901234567 2 1",
+                 "1 2 9,12345678901235"},
         SortCase{"EqualValuesKeepTheirTexts", "5,60 5,6* 2", "2 5,6* 5,6"},
         SortCase{"AlreadySortedUnchanged", "0,50* 1,00 1,50*", "0,50* 1,00 1,50*"},
         SortCase{"Empty", "", ""},
