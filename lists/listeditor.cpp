@@ -317,8 +317,9 @@ void ListEditor::SaveStoredList(bool onlyChecked)
     if (!k)
         return;
     const int n = storedNumber();
-    const QString which = n == DefaultListNumber ? QStringLiteral("Création de l'échelle par défaut")
-                                                 : QStringLiteral("Création de l'échelle n°%1").arg(n);
+    const QString which = n == DefaultListNumber
+                              ? QStringLiteral("Création de l'échelle par défaut")
+                              : QStringLiteral("Création de l'échelle n°%1").arg(n);
     const QString items = onlyChecked ? QStringLiteral(" avec les items cochés.Continuer?")
                                       : QStringLiteral(" avec tous les items.Continuer?");
     if (!messages().confirm(which + items))

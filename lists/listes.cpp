@@ -69,46 +69,56 @@ TFormListes::TFormListes(QWidget *parent, const QString &dataFolder)
 QToolButton *TFormListes::button(Command command)
 {
     static const std::map<Command, ButtonDef> defs = {
-        {Command::DefItem, {"DefItemBtn", "Par défaut",
-                            "Liste par défaut|Remplace la liste courante par la liste par défaut"}},
-        {Command::Th, {"ThBtn", "Théorique",
-                       "Listethéorique|Remplace la liste courante par la liste théorique"}},
-        {Command::DelEch, {"DelEchBtn", "Supprimer",
-                           "Suppression de liste|Suppression de la liste dont le numéro est "
-                           "sélectionné"}},
-        {Command::SauveT, {"SauveEchT", "Enregistrer tout",
-                           "Enregistrer la liste courante sous|Enregistrement de la liste "
-                           "courante\nsous le numéro sélectionné"}},
-        {Command::SauveC, {"SauveEchC", "Enregistrer cochés",
-                           "Enregistrer la lise des items sélectionnés sous|Enregistrement de la "
-                           "liste des items cochés\nsous le numéro sélectionné"}},
-        {Command::Rappel, {"RappelEch", "Ouvrir",
-                           "Ouverture d'une liste|La liste dont le numéro est sélectionné devient "
-                           "la liste courante"}},
+        {Command::DefItem,
+         {"DefItemBtn", "Par défaut",
+          "Liste par défaut|Remplace la liste courante par la liste par défaut"}},
+        {Command::Th,
+         {"ThBtn", "Théorique",
+          "Listethéorique|Remplace la liste courante par la liste théorique"}},
+        {Command::DelEch,
+         {"DelEchBtn", "Supprimer",
+          "Suppression de liste|Suppression de la liste dont le numéro est "
+          "sélectionné"}},
+        {Command::SauveT,
+         {"SauveEchT", "Enregistrer tout",
+          "Enregistrer la liste courante sous|Enregistrement de la liste "
+          "courante\nsous le numéro sélectionné"}},
+        {Command::SauveC,
+         {"SauveEchC", "Enregistrer cochés",
+          "Enregistrer la lise des items sélectionnés sous|Enregistrement de la "
+          "liste des items cochés\nsous le numéro sélectionné"}},
+        {Command::Rappel,
+         {"RappelEch", "Ouvrir",
+          "Ouverture d'une liste|La liste dont le numéro est sélectionné devient "
+          "la liste courante"}},
         {Command::Aband, {"AbandBtn", "Abandonner", "Quitter sans valider la liste|"}},
         {Command::Ok, {"OkBtn", "Ok", "Quitter en validant la liste|"}},
         {Command::DelCour, {"DelCourBtn", "Vider", "Suppression de la liste courante|"}},
-        {Command::DelCourC, {"DelCourCBtn", "Ôter cochés",
-                             "Suppression des items cochés|Les items cochés sont retirés de la "
-                             "liste courante"}},
-        {Command::DelCourNC, {"DelCourNCBtn", "Ôter non cochés",
-                              "Suppression des items non cochés|Les items non cochés sont retirés "
-                              "de la liste courante"}},
-        {Command::Add, {"AddBtn", "+",
-                        "Ajoûter|L'item saisi dans le champ est ajouté à la liste courante"}},
-        {Command::VideCh, {"VideChBtn", "Effacer",
-                           "Remise à zéro|Effacement des champs de section"}},
-        {Command::InitCh, {"InitChBtn", "Fin → Début",
-                           "Préparation|Le champ Fin est copié dans le champ Début puis effacé"}},
-        {Command::AddSec, {"AddSecBtn", "Ajouter",
-                           "Ajouter|Ajouter la section à la liste courante "}},
-        {Command::CreSec, {"CreSecBtn", "Remplacer",
-                           "Remplacer|La section remplace la liste courante "}},
-        {Command::MarqueTous, {"MarqueTousBtn", "Tous",
-                               "Tous|Cocher tous les itms de  la liste courante "}},
-        {Command::MarqueInv, {"MarqueInvBtn", "Inverser",
-                              "Inverser|Les  items cochés perdent leur coche et les items non "
-                              "cochés sont cochés"}},
+        {Command::DelCourC,
+         {"DelCourCBtn", "Ôter cochés",
+          "Suppression des items cochés|Les items cochés sont retirés de la "
+          "liste courante"}},
+        {Command::DelCourNC,
+         {"DelCourNCBtn", "Ôter non cochés",
+          "Suppression des items non cochés|Les items non cochés sont retirés "
+          "de la liste courante"}},
+        {Command::Add,
+         {"AddBtn", "+", "Ajoûter|L'item saisi dans le champ est ajouté à la liste courante"}},
+        {Command::VideCh,
+         {"VideChBtn", "Effacer", "Remise à zéro|Effacement des champs de section"}},
+        {Command::InitCh,
+         {"InitChBtn", "Fin → Début",
+          "Préparation|Le champ Fin est copié dans le champ Début puis effacé"}},
+        {Command::AddSec,
+         {"AddSecBtn", "Ajouter", "Ajouter|Ajouter la section à la liste courante "}},
+        {Command::CreSec,
+         {"CreSecBtn", "Remplacer", "Remplacer|La section remplace la liste courante "}},
+        {Command::MarqueTous,
+         {"MarqueTousBtn", "Tous", "Tous|Cocher tous les itms de  la liste courante "}},
+        {Command::MarqueInv,
+         {"MarqueInvBtn", "Inverser",
+          "Inverser|Les  items cochés perdent leur coche et les items non "
+          "cochés sont cochés"}},
         {Command::SpinUp, {"SpinCourUp", "", ""}},
         {Command::SpinDown, {"SpinCourDown", "", ""}},
     };

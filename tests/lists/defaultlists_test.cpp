@@ -73,7 +73,8 @@ TEST_F(DrivenUseTest, DefaultListsReachTheCallerAllChecked)
                               ListSource::DefaultList, &receiver));
     ASSERT_EQ(receiver.deliveries.size(), 2u);
     EXPECT_EQ(receiver.deliveries[0].kind, ListKind::Dia);
-    EXPECT_EQ(receiver.deliveries[0].items.join(u' '), QStringLiteral("4,5 5,6 8 11 16 22 32 45 64"));
+    EXPECT_EQ(receiver.deliveries[0].items.join(u' '),
+              QStringLiteral("4,5 5,6 8 11 16 22 32 45 64"));
     EXPECT_EQ(receiver.deliveries[1].kind, ListKind::Dis);
     EXPECT_EQ(receiver.deliveries[1].items.first(), QStringLiteral("0,5"));
     EXPECT_TRUE(rec.messages().empty());
@@ -85,7 +86,8 @@ TEST_F(DrivenUseTest, MissingDefaultListSaysBugAndHandsNothingBack)
     EXPECT_FALSE(RunListSource(folder.dataPath(), QStringLiteral("valisol"), ListKind::Foc,
                                ListSource::DefaultList, &receiver));
     EXPECT_TRUE(receiver.deliveries.empty());
-    EXPECT_EQ(rec.messages(), (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
 }
 
 TEST_F(DrivenUseTest, TheoreticalListOnlyForFNumbers)

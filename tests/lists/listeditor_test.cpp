@@ -100,11 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
                          "Rappel d'une liste théorique|Diaphragmes de 1 à 256 avec "
                          "demi-diaphragmes",
                          ""},
-        KindSettingsCase{"FocalLengths", ListKind::Foc, "valisol", 1, "1 2 5 10 20 50 100",
-                         "10,0", "1200,0", "Listes-Focales", TH_DEFAULT, ""},
-        KindSettingsCase{"Circles", ListKind::Cer, "valisol", 3, "0,001 0,002 0,005 0,010",
-                         "0,005", "0,500", "Listes-Diamètres du cercle de confusion", TH_DEFAULT,
-                         ""}),
+        KindSettingsCase{"FocalLengths", ListKind::Foc, "valisol", 1, "1 2 5 10 20 50 100", "10,0",
+                         "1200,0", "Listes-Focales", TH_DEFAULT, ""},
+        KindSettingsCase{"Circles", ListKind::Cer, "valisol", 3, "0,001 0,002 0,005 0,010", "0,005",
+                         "0,500", "Listes-Diamètres du cercle de confusion", TH_DEFAULT, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 #undef TH_DEFAULT
 
@@ -428,7 +427,8 @@ TEST_F(ListEditorTest, MissingDefaultListIsABugAndChangesNothing)
     ListEditor &e = editor(ListKind::Cer, "0,03*");
     e.LoadDefaultList();
     EXPECT_EQ(shown(e.current), QStringLiteral("0,03*"));
-    EXPECT_EQ(rec.messages(), (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
 }
 
 TEST_F(ListEditorTest, FailedSaveShowsThePathAndKeepsTheList)
@@ -448,8 +448,8 @@ TEST_F(ListEditorTest, FailedSaveShowsThePathAndKeepsTheList)
         blocked.SaveStoredList(false);
         FAIL() << "no error";
     } catch (const UserError &error) {
-        EXPECT_EQ(error.text(),
-                  QStringLiteral("Impossible de créer le fichier ") + folder.path() + "Blocked/cbxdis1.stf");
+        EXPECT_EQ(error.text(), QStringLiteral("Impossible de créer le fichier ") + folder.path() +
+                                    "Blocked/cbxdis1.stf");
     }
     EXPECT_EQ(shown(blocked.current), QStringLiteral("3*"));
     EXPECT_EQ(file("cbxdis1.stf"), QByteArray("1\r\n2\r\n"));
@@ -478,7 +478,8 @@ TEST_F(ListEditorTest, HandEditedFileStopsOperationsAndIsNotWrittenBack)
         e.OkCommand(&receiver);
         FAIL() << "no error";
     } catch (const ConversionError &error) {
-        EXPECT_EQ(error.text(), QStringLiteral("'' n'est pas une valeur en virgule flottante correcte"));
+        EXPECT_EQ(error.text(),
+                  QStringLiteral("'' n'est pas une valeur en virgule flottante correcte"));
     }
     EXPECT_TRUE(receiver.deliveries.empty());
     EXPECT_EQ(e.current, loaded);

@@ -58,7 +58,8 @@ protected:
         QStringList parts;
         for (int i = 0; i < list()->count(); ++i) {
             const QListWidgetItem *item = list()->item(i);
-            parts << item->text() + (item->checkState() == Qt::Checked ? QStringLiteral("*") : QString());
+            parts << item->text() +
+                         (item->checkState() == Qt::Checked ? QStringLiteral("*") : QString());
         }
         return parts.join(u' ');
     }
@@ -94,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
     Controls, ListesHintTest,
     testing::Values(
         HintCase{"Panel2", "Listes enregistrées", "Listes enregistrées"},
-        HintCase{"DefItemBtn", "Liste par défaut", "Remplace la liste courante par la liste par défaut"},
+        HintCase{"DefItemBtn", "Liste par défaut",
+                 "Remplace la liste courante par la liste par défaut"},
         HintCase{"ThBtn", "Listethéorique", "Remplace la liste courante par la liste théorique"},
         HintCase{"ComboNum", "Numéro de liste", "Pour sélectionner un numéro"},
         HintCase{"DelEchBtn", "Suppression de liste",
@@ -118,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"MaxSec", "Fin de section", " Fin de la section à créer"},
         HintCase{"PasSec", "Pas", "Pas de la section à créer"},
         HintCase{"VideChBtn", "Remise à zéro", "Effacement des champs de section"},
-        HintCase{"InitChBtn", "Préparation", "Le champ Fin est copié dans le champ Début puis effacé"},
+        HintCase{"InitChBtn", "Préparation",
+                 "Le champ Fin est copié dans le champ Début puis effacé"},
         HintCase{"AddSecBtn", "Ajouter", "Ajouter la section à la liste courante "},
         HintCase{"CreSecBtn", "Remplacer", "La section remplace la liste courante "},
         HintCase{"Panel1", "Modification des items", "Modification des items"},
@@ -126,10 +129,12 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"MarqueInvBtn", "Inverser",
                  "Les  items cochés perdent leur coche et les items non cochés sont cochés"},
         HintCase{"SpinCour", "Coches",
-                 " Sélectionner un item, vers le bas placer les coches,vers le haut enlever les coches."},
+                 " Sélectionner un item, vers le bas placer les coches,vers le haut enlever les "
+                 "coches."},
         HintCase{"NbABtn", "Nombre d'items",
                  "Maintenir le bouton enfoncé pour lire Nombre d'items cochés/Nombre d'items"},
-        HintCase{"EdNbcoches", "Nombre d'items cochés", "Affiché seulement en cliquant sur l'ampoule"},
+        HintCase{"EdNbcoches", "Nombre d'items cochés",
+                 "Affiché seulement en cliquant sur l'ampoule"},
         HintCase{"Edaffiche", "Commentaire", "Ligne de commentaire associée au fichier"}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -141,7 +146,8 @@ TEST_F(ListesTest, ActivationSetsTheKindAndTheCallersLine)
 
     TFormListes &form = open("pc", ListKind::Dis, {"1", "2"});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Listes-Distances"));
-    EXPECT_EQ(edit("Edaffiche")->text(), QStringLiteral("Mètres  Distance min.: 0,03      Distance max.: 900,00"));
+    EXPECT_EQ(edit("Edaffiche")->text(),
+              QStringLiteral("Mètres  Distance min.: 0,03      Distance max.: 900,00"));
     EXPECT_EQ(edit("MinSec")->text(), QStringLiteral("0,03"));
     EXPECT_EQ(edit("MaxSec")->text(), QStringLiteral("900,00"));
     EXPECT_EQ(child<QComboBox>(&form, "PasSec")->count(), 12);
@@ -153,7 +159,8 @@ TEST_F(ListesTest, ActivationSetsTheKindAndTheCallersLine)
     EXPECT_TRUE(button("CreSecBtn")->isVisible());
     EXPECT_FALSE(edit("EdNbcoches")->isVisible());
     EXPECT_EQ(shownList(), QStringLiteral("1* 2*"));
-    EXPECT_EQ(list()->palette().color(QPalette::Base), list()->palette().color(QPalette::ToolTipBase));
+    EXPECT_EQ(list()->palette().color(QPalette::Base),
+              list()->palette().color(QPalette::ToolTipBase));
 }
 
 TEST_F(ListesTest, FNumbersHideTheSectionsAndMayOfferTheTheoreticalList)
@@ -202,8 +209,8 @@ TEST_F(ListesTest, UnreadableEntryShowsTheConversionErrorAndChangesNothing)
     open("pc", ListKind::Dis, {"1", "2"});
     QTest::keyClicks(edit("EdAdd"), "1,5m");
     QTest::keyClick(edit("EdAdd"), Qt::Key_Return);
-    EXPECT_EQ(rec.messages(),
-              std::vector<Message>{error("'1,5m' n'est pas une valeur en virgule flottante correcte")});
+    EXPECT_EQ(rec.messages(), std::vector<Message>{error(
+                                  "'1,5m' n'est pas une valeur en virgule flottante correcte")});
     EXPECT_EQ(shownList(), QStringLiteral("1* 2*"));
     EXPECT_EQ(edit("EdAdd")->text(), QStringLiteral("1,5m"));
 }
@@ -228,7 +235,8 @@ TEST_F(ListesTest, MarksFollowTheMouseTheButtonsAndTheArrows)
     // A click on an item's box unchecks it.
     QListWidgetItem *item = list()->item(1);
     const QRect r = list()->visualItemRect(item);
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 10, r.center().y()));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      QPoint(r.left() + 10, r.center().y()));
     ASSERT_EQ(item->checkState(), Qt::Unchecked);
     EXPECT_EQ(shown(form.editor().current), QStringLiteral("0,02* 0,03 0,05* 0,1*"));
 
@@ -283,9 +291,9 @@ TEST_F(ListesTest, StoredListsThroughTheButtons)
     QTest::mouseClick(button("DelEchBtn"), Qt::LeftButton);
     QTest::mouseClick(button("DefItemBtn"), Qt::LeftButton);
     EXPECT_EQ(shownList(), QStringLiteral("2*"));
-    EXPECT_EQ(rec.texts(), (QStringList{
-                               "Création de l'échelle par défaut avec les items cochés.Continuer?",
-                               "L'échelle n°4 n'existe pas.", " L'échelle n°4 n'existe pas"}));
+    EXPECT_EQ(rec.texts(),
+              (QStringList{"Création de l'échelle par défaut avec les items cochés.Continuer?",
+                           "L'échelle n°4 n'existe pas.", " L'échelle n°4 n'existe pas"}));
 }
 
 TEST_F(ListesTest, FailedSaveIsReportedAndTheWindowGoesOn)
@@ -298,8 +306,8 @@ TEST_F(ListesTest, FailedSaveIsReportedAndTheWindowGoesOn)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     rec.answerConfirm(true);
     QTest::mouseClick(child<QToolButton>(&form, "SauveEchT"), Qt::LeftButton);
-    EXPECT_EQ(rec.messages().back(),
-              error(QStringLiteral("Impossible de créer le fichier ") + folder.path() + "Blocked/cbxdia1.stf"));
+    EXPECT_EQ(rec.messages().back(), error(QStringLiteral("Impossible de créer le fichier ") +
+                                           folder.path() + "Blocked/cbxdia1.stf"));
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(child<QListWidget>(&form, "CheckListBox1")->count(), 1);
 }
@@ -309,7 +317,8 @@ TEST_F(ListesTest, OkWithNothingCheckedSaysSoAndStaysOpen)
     open("pc", ListKind::Dis, {"1", "2"});
     QTest::mouseClick(button("MarqueInvBtn"), Qt::LeftButton);
     QTest::mouseClick(button("OkBtn"), Qt::LeftButton);
-    EXPECT_EQ(rec.messages(), (std::vector<Message>{{QStringLiteral("warning"), QStringLiteral("Pas de liste")}}));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{QStringLiteral("warning"), QStringLiteral("Pas de liste")}}));
     EXPECT_TRUE(m_form->isVisible());
     EXPECT_TRUE(receiver.deliveries.empty());
 }
@@ -413,8 +422,9 @@ TEST_F(ListesTest, DamagedListIsShownCutAndLeftForTheUserToRemove)
 
     QTest::mouseClick(button("OkBtn"), Qt::LeftButton);
     ASSERT_EQ(rec.messages().size(), 1u);
-    EXPECT_EQ(rec.messages()[0].text, u'\'' + QString(60, u'7') +
-                                          QStringLiteral("...' n'est pas une valeur en virgule flottante correcte"));
+    EXPECT_EQ(rec.messages()[0].text,
+              u'\'' + QString(60, u'7') +
+                  QStringLiteral("...' n'est pas une valeur en virgule flottante correcte"));
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(receiver.deliveries.empty());
 

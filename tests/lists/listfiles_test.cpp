@@ -120,14 +120,16 @@ TEST_F(ListFilesTest, FolderInPlaceOfTheFileIsAClearError)
         LoadListFile(data(), ListKind::Cer, 2, list);
         FAIL() << "no error";
     } catch (const UserError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Impossible d'ouvrir le fichier ") + data() + "cbxcer2.stf");
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("Impossible d'ouvrir le fichier ") + data() + "cbxcer2.stf");
     }
     EXPECT_EQ(shown(list), QStringLiteral("0,03*"));
     try {
         DeleteListFile(data(), ListKind::Cer, 2);
         FAIL() << "no error";
     } catch (const UserError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Impossible de supprimer le fichier ") + data() + "cbxcer2.stf");
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("Impossible de supprimer le fichier ") + data() + "cbxcer2.stf");
     }
 }
 
@@ -141,7 +143,8 @@ TEST_F(ListFilesTest, FailedSaveSaysSoAndWritesNothing)
         SaveListFile(blocked, ListKind::Dia, 3, marked("2,8*"), false);
         FAIL() << "no error";
     } catch (const UserError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Impossible de créer le fichier ") + blocked + "cbxdia3.stf");
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("Impossible de créer le fichier ") + blocked + "cbxdia3.stf");
     }
     EXPECT_EQ(readRaw("Data"), QByteArray("not a folder"));
 }

@@ -41,13 +41,15 @@ TEST(ContainsValue, UnreadableTextOrItemIsTheConversionError)
         ContainsValue(marked("2,8"), QStringLiteral("5.6"));
         FAIL() << "no error";
     } catch (const ConversionError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("'5.6' n'est pas une valeur en virgule flottante correcte"));
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("'5.6' n'est pas une valeur en virgule flottante correcte"));
     }
     try {
         ContainsValue(marked("2,8 x1"), QStringLiteral("4"));
         FAIL() << "no error";
     } catch (const ConversionError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("'x1' n'est pas une valeur en virgule flottante correcte"));
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("'x1' n'est pas une valeur en virgule flottante correcte"));
     }
 }
 
@@ -59,8 +61,9 @@ TEST(ContainsValue, HugeDamagedItemIsShownShortened)
         ContainsValue(list, QStringLiteral("4"));
         FAIL() << "no error";
     } catch (const ConversionError &e) {
-        EXPECT_EQ(e.text(), u'\'' + QString(60, u'7') +
-                                QStringLiteral("...' n'est pas une valeur en virgule flottante correcte"));
+        EXPECT_EQ(e.text(),
+                  u'\'' + QString(60, u'7') +
+                      QStringLiteral("...' n'est pas une valeur en virgule flottante correcte"));
     }
 }
 
@@ -106,7 +109,8 @@ TEST(SortListNumeric, UnreadableItemStopsTheSortAndLeavesTheList)
         SortListNumeric(list);
         FAIL() << "no error";
     } catch (const ConversionError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("'zz' n'est pas une valeur en virgule flottante correcte"));
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("'zz' n'est pas une valeur en virgule flottante correcte"));
     }
     EXPECT_EQ(list, before);
 }
