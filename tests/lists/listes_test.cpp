@@ -379,12 +379,22 @@ TEST_F(ListesTest, ShowListEditorRunsModallyAndHandsBackOnOk)
     request.items = {"50", "80"};
     request.receiver = &receiver;
     QTimer::singleShot(0, [] {
-        auto *form = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(form, nullptr);
+        // Found among the windows, so that a failure here still ends exec().
+        TFormListes *form = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *f = dynamic_cast<TFormListes *>(w); f && f->isVisible())
+                form = f;
+        if (!form) {
+            ADD_FAILURE() << "the editor is not shown";
+            return;
+        }
+        EXPECT_TRUE(form->isModal());
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Listes-Focales"));
         EXPECT_EQ(child<QLineEdit>(form, "Edaffiche")->text(),
                   QStringLiteral("Focale min.: 10,0 mm      Focale max.: 1200,0 mm"));
-        QTest::mouseClick(child<QToolButton>(form, "OkBtn"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QToolButton *>(QStringLiteral("OkBtn")), Qt::LeftButton);
+        if (form->isVisible())
+            form->reject();
     });
     EXPECT_TRUE(OpenListEditor(request));
     EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxfoc"));
