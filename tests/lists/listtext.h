@@ -11,10 +11,10 @@
 
 namespace optolune::test {
 
-inline ValueList marked(const char *spec)
+inline ValueList marked(const char *items)
 {
     ValueList list;
-    for (QString text : QString::fromUtf8(spec).split(u' ', Qt::SkipEmptyParts)) {
+    for (QString text : QString::fromUtf8(items).split(u' ', Qt::SkipEmptyParts)) {
         const bool checked = text.endsWith(u'*');
         if (checked)
             text.chop(1);
