@@ -97,6 +97,7 @@ void TFormCalculProf::buildControls()
     m_grid = make<QTableView>(this, "AdvStringGrid1");
     m_gridModel = new TableGridModel(m_table, this);
     m_grid->setModel(m_gridModel);
+    m_grid->setItemDelegate(new TableCellDelegate(m_grid));
     m_grid->setWordWrap(false);
     // The widths of the table are counted in pixels (40 for two decimals),
     // as are its row heights (16 per line): a small font fits them.
@@ -106,6 +107,8 @@ void TFormCalculProf::buildControls()
     m_grid->horizontalHeader()->setFont(small);
     m_grid->verticalHeader()->setFont(small);
     m_grid->setTextElideMode(Qt::ElideNone);
+    m_grid->horizontalHeader()->setMinimumSectionSize(10);
+    m_grid->verticalHeader()->setMinimumSectionSize(10);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);

@@ -232,12 +232,16 @@ void TFormCalculProf::writeControls()
     m_state.namePrefix = BuildNamePrefix(m_state);
     m_fields.nom->setText(m_state.namePrefix);
 
-    // The grid's background tells the origin of the distances.
-    QPalette pal = m_grid->palette();
-    pal.setColor(QPalette::Base, GridBackgroundFor(m_state.fromFilm) == GridBackground::ToolTip
-                                     ? QApplication::palette().color(QPalette::ToolTipBase)
-                                     : QApplication::palette().color(QPalette::Base));
-    m_grid->setPalette(pal);
+    // The grid's background tells the origin of the distances. A palette
+    // change repolishes the whole view, so it is made only when needed.
+    const QColor background = GridBackgroundFor(m_state.fromFilm) == GridBackground::ToolTip
+                                  ? QApplication::palette().color(QPalette::ToolTipBase)
+                                  : QApplication::palette().color(QPalette::Base);
+    if (m_grid->palette().color(QPalette::Base) != background) {
+        QPalette pal = m_grid->palette();
+        pal.setColor(QPalette::Base, background);
+        m_grid->setPalette(pal);
+    }
     m_writing = false;
 }
 
@@ -255,12 +259,15 @@ void TFormCalculProf::showTable()
     m_gridModel->tableChanged();
     QHeaderView *top = m_grid->horizontalHeader();
     QHeaderView *left = m_grid->verticalHeader();
-    top->setMinimumSectionSize(10);
-    top->setDefaultSectionSize(m_table.defaultColumnWidth);
-    top->setFixedHeight(m_table.fixedRowHeight);
-    left->setMinimumSectionSize(10);
-    left->setDefaultSectionSize(m_table.defaultRowHeight);
-    left->setFixedWidth(m_table.headerColumnWidth);
+    // Each of these relays the view out: set only what changed.
+    if (top->defaultSectionSize() != m_table.defaultColumnWidth)
+        top->setDefaultSectionSize(m_table.defaultColumnWidth);
+    if (top->height() != m_table.fixedRowHeight || top->minimumHeight() != m_table.fixedRowHeight)
+        top->setFixedHeight(m_table.fixedRowHeight);
+    if (left->defaultSectionSize() != m_table.defaultRowHeight)
+        left->setDefaultSectionSize(m_table.defaultRowHeight);
+    if (left->minimumWidth() != m_table.headerColumnWidth || left->maximumWidth() != m_table.headerColumnWidth)
+        left->setFixedWidth(m_table.headerColumnWidth);
 }
 
 bool TFormCalculProf::refresh()

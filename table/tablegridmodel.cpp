@@ -2,10 +2,17 @@
 
 #include "tablemodel.h"
 
+#include <QApplication>
 #include <QBrush>
+#include <QPainter>
 #include <QColor>
 
 namespace optolune {
+
+namespace {
+// The table's row heights count 16 pixels for each line of a cell.
+constexpr int kCellLineHeight = 16;
+} // namespace
 
 TableGridModel::TableGridModel(const TableModel &table, QObject *parent)
     : QAbstractTableModel(parent), m_table(table)
@@ -14,18 +21,32 @@ TableGridModel::TableGridModel(const TableModel &table, QObject *parent)
 
 void TableGridModel::tableChanged()
 {
+    const int cols = std::max(0, m_table.colCount() - 1);
+    const int rows = std::max(0, m_table.rowCount() - 1);
+    if (cols == m_shownCols && rows == m_shownRows) {
+        // Same shape: the view keeps its sections and only redraws.
+        if (cols > 0 && rows > 0)
+            emit dataChanged(index(0, 0), index(rows - 1, cols - 1));
+        if (cols > 0)
+            emit headerDataChanged(Qt::Horizontal, 0, cols - 1);
+        if (rows > 0)
+            emit headerDataChanged(Qt::Vertical, 0, rows - 1);
+        return;
+    }
     beginResetModel();
+    m_shownCols = cols;
+    m_shownRows = rows;
     endResetModel();
 }
 
 int TableGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : std::max(0, m_table.rowCount() - 1);
+    return parent.isValid() ? 0 : m_shownRows;
 }
 
 int TableGridModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : std::max(0, m_table.colCount() - 1);
+    return parent.isValid() ? 0 : m_shownCols;
 }
 
 QVariant TableGridModel::data(const QModelIndex &index, int role) const
@@ -66,6 +87,39 @@ QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, in
     default:
         return {};
     }
+}
+
+void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette &pal = option.palette;
+    if (selected)
+        painter->fillRect(option.rect, pal.brush(QPalette::Highlight));
+    const QVariant ink = index.data(Qt::ForegroundRole);
+    QColor colour = selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text);
+    if (!selected && ink.canConvert<QBrush>())
+        colour = ink.value<QBrush>().color();
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return;
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->setFont(option.font);
+    painter->setPen(colour);
+    const QFontMetrics metrics(option.font);
+    const int left = option.rect.left() + 2;
+    int baseline = option.rect.top() + 1 + metrics.ascent();
+    qsizetype start = 0;
+    while (start <= text.size() && baseline - metrics.ascent() < option.rect.bottom()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        painter->drawText(QPoint(left, baseline), text.sliced(start, end - start));
+        baseline += kCellLineHeight;
+        start = end + 1;
+    }
+    painter->restore();
 }
 
 } // namespace optolune

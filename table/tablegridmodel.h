@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStyledItemDelegate>
 
 namespace optolune {
 
@@ -23,6 +24,19 @@ public:
 
 private:
     const TableModel &m_table;
+    int m_shownCols = 0;
+    int m_shownRows = 0;
+};
+
+// Draws a cell as the table composes it: its lines one under the other from
+// the top, 16 pixels apart, clipped to the cell. Plain line drawing, without
+// the general item layout (wrapping, elision, icons) that costs most of a
+// large table's repaint.
+class TableCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 };
 
 } // namespace optolune

@@ -1,0 +1,162 @@
+// The table window driven offscreen: one refresh of the largest table (100
+// distances by 33 f-numbers, every display option on) including the grid's
+// update and repaint, beside the model-only refresh of the same table; and the
+// program's start to its shown main window against an empty Qt Widgets window
+// started the same way.
+#include "app/Sdimain.h"
+#include "app/startup.h"
+#include "core/application.h"
+#include "core/procs.h"
+#include "lists/listeditoropener.h"
+#include "table/calculprof.h"
+#include "table/tablecompute.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+using namespace optolune;
+
+namespace {
+
+QStringList largestFNumbers()
+{
+    QStringList list;
+    for (int k = 0; k <= 32; ++k)
+        list << FixedText(std::pow(2.0L, k / 4.0L), 5, 1);
+    return list;
+}
+
+QStringList largestDistances()
+{
+    QStringList list;
+    for (int i = 0; i < 100; ++i)
+        list << FixedText(0.5L * std::pow(1800.0L, i / 99.0L), 8, 2);
+    return list;
+}
+
+QString g_program;  // this executable, started again for the start-up figures
+QString g_dataDir;  // the built installation data
+
+// A program folder with the installation data, for the windows and children.
+void fillProgramFolder(const QString &home)
+{
+    QDir().mkpath(home + QStringLiteral("/Data"));
+    const QDir source(g_dataDir);
+    for (const QString &name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), home + QStringLiteral("/Data/") + name);
+}
+
+void BM_WindowRefreshLargestTable(benchmark::State &state)
+{
+    const bool horizontal = state.range(0) != 0;
+    TFormCalculProf form;
+    form.resize(1200, 800);
+    form.show();
+    QCoreApplication::processEvents();
+    // The list editor answers with the largest lists, as a user's Ok would.
+    QStringList answer;
+    setListEditorOpener([&](const ListEditorRequest &r) {
+        r.receiver->replaceList(r.kind, answer);
+        return true;
+    });
+    answer = largestFNumbers();
+    form.findChild<QToolButton *>(QStringLiteral("DiaBtn"))->click();
+    answer = largestDistances();
+    form.findChild<QToolButton *>(QStringLiteral("DistBtn"))->click();
+    setListEditorOpener({});
+    for (const char *name : {"p", "ab", "H", "MGrandiss"})
+        form.findChild<QAction *>(QString::fromLatin1(name))->trigger();
+    if (horizontal)
+        form.findChild<QToolButton *>(QStringLiteral("DhBtn"))->click();
+    auto *calc = form.findChild<QToolButton *>(QStringLiteral("CalcBtn"));
+    auto *grid = form.findChild<QTableView *>(QStringLiteral("AdvStringGrid1"));
+    for (auto _ : state) {
+        calc->click();
+        grid->viewport()->repaint(); // the visible cells drawn now, not later
+    }
+    state.counters["cells"] = form.table().colCount() * form.table().rowCount();
+}
+BENCHMARK(BM_WindowRefreshLargestTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_ModelRefreshLargestTable(benchmark::State &state)
+{
+    TableState s;
+    s.fNumbers = largestFNumbers();
+    s.distances = largestDistances();
+    s.showP = s.showAB = s.showH = s.showGT = true;
+    s.horizontal = state.range(0) != 0;
+    TableModel model;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RefreshTable(s, model));
+}
+BENCHMARK(BM_ModelRefreshLargestTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Wall time from starting a process to its window shown and the process
+// ended right after.
+void startChild(benchmark::State &state, const QString &mode)
+{
+    QTemporaryDir home;
+    fillProgramFolder(home.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("OPTOLUNE_HOME"), home.path());
+    for (auto _ : state) {
+        QProcess child;
+        child.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        child.start(g_program, {mode});
+        child.waitForFinished(30000);
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        if (child.exitCode() != 0)
+            state.SkipWithError("the child failed");
+    }
+}
+
+void BM_StartOptolune(benchmark::State &state) { startChild(state, QStringLiteral("--child-optolune")); }
+void BM_StartEmptyWindow(benchmark::State &state) { startChild(state, QStringLiteral("--child-empty")); }
+BENCHMARK(BM_StartOptolune)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_StartEmptyWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Ends the event loop once the window is shown and its activation has run.
+void quitWhenShown()
+{
+    QTimer::singleShot(0, qApp, [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && QByteArray(argv[1]) == "--child-optolune") {
+        return runOptolune(argc, argv, [](TSDIAppForm &) { quitWhenShown(); });
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "--child-empty") {
+        QApplication app(argc, argv);
+        QWidget window;
+        window.showMaximized();
+        quitWhenShown();
+        return QApplication::exec();
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_program = QString::fromLocal8Bit(argv[0]);
+    g_dataDir = QStringLiteral(OPTOLUNE_DATA_DIR);
+    QTemporaryDir home;
+    qputenv("OPTOLUNE_HOME", QFile::encodeName(home.path()));
+    fillProgramFolder(home.path());
+    Application app(argc, argv);
+    g_program = QCoreApplication::applicationFilePath();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
