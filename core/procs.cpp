@@ -203,7 +203,8 @@ void expand18(long double magnitude, uint64_t &q, int &exponent)
     exponent = *p ? std::atoi(p + 1) : 0;
 }
 
-// Writes FixedText's text into out (room for 64 characters); returns its length.
+// Writes FixedText's text into out (room for kFixedTextMaxLength characters);
+// returns its length.
 int formatFixed(char16_t *out, long double value, int precision, int decimals)
 {
     int n = 0;
@@ -319,16 +320,15 @@ int formatFixed(char16_t *out, long double value, int precision, int decimals)
 
 QString FixedText(long double value, int precision, int decimals)
 {
-    char16_t buf[64];
+    char16_t buf[kFixedTextMaxLength];
     const int n = formatFixed(buf, value, precision, decimals);
     return QString(reinterpret_cast<const QChar *>(buf), n);
 }
 
-void AppendFixedText(QString &text, long double value, int precision, int decimals)
+int WriteFixedText(QChar *out, long double value, int precision, int decimals)
 {
-    char16_t buf[64];
-    const int n = formatFixed(buf, value, precision, decimals);
-    text.append(reinterpret_cast<const QChar *>(buf), n);
+    // QChar is a char16_t in a class of its own; Qt converts the two pointers freely.
+    return formatFixed(reinterpret_cast<char16_t *>(out), value, precision, decimals);
 }
 
 QString TrimWholeText(QStringView text, int decimals)

@@ -22,9 +22,11 @@ long double ToNumber(QStringView text);
 // Halves round away from zero. An integer part longer than `precision` gives
 // the scientific form (123456789 at precision 8: 1,2345679E8).
 QString FixedText(long double value, int precision, int decimals);
-// FixedText appended to text, without a QString of its own: the table builds
-// each cell's lines in one buffer.
-void AppendFixedText(QString &text, long double value, int precision, int decimals);
+// FixedText written into out, which has room for kFixedTextMaxLength
+// characters; returns how many were written. The table composes each cell's
+// lines in one buffer this way, without a QString per number.
+inline constexpr int kFixedTextMaxLength = 64;
+int WriteFixedText(QChar *out, long double value, int precision, int decimals);
 
 // The text re-formatted with `decimals` digits, or without decimals when its
 // value is whole. Throws ConversionError when the text does not read.

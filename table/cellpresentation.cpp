@@ -15,40 +15,54 @@ namespace {
 // Cell values are written with 8 significant digits at most.
 constexpr int kPrecision = 8;
 
-void appendLine(QString &out, const char16_t *prefix, long double value, int decimals)
-{
-    out += kCellLineBreak;
-    out += QStringView(prefix);
-    AppendFixedText(out, value, kPrecision, decimals);
-}
+// The lines of one cell, written one after the other into a buffer.
+class CellWriter {
+public:
+    explicit CellWriter(QChar *out) : m_out(out) {}
+    int length() const { return m_n; }
 
-void appendInfLine(QString &out, const char16_t *prefix)
-{
-    out += kCellLineBreak;
-    out += QStringView(prefix);
-    out += QStringView(u"inf");
-}
+    void number(long double value, int decimals)
+    {
+        m_n += WriteFixedText(m_out + m_n, value, kPrecision, decimals);
+    }
+    void text(QStringView s)
+    {
+        for (const QChar c : s)
+            m_out[m_n++] = c;
+    }
+    void lineBreak() { m_out[m_n++] = kCellLineBreak; }
+
+private:
+    QChar *m_out;
+    int m_n = 0;
+};
 
 } // namespace
 
-void AppendCellText(QString &out, long double D, long double near, long double far,
-                    long double bound, int decimals, bool showP, bool showAB)
+int WriteCellText(QChar *out, long double D, long double near, long double far, long double bound,
+                  int decimals, bool showP, bool showAB)
 {
+    CellWriter w(out);
     const long double a = D - near;
     if (far < 0) {
         // Sharp to infinity: far limit, total and rear depths are "inf". At
         // the bound itself near and a already take one decimal.
         const int nearDecimals = D < bound ? decimals : 1;
-        AppendFixedText(out, near, kPrecision, nearDecimals);
-        out += kCellLineBreak;
-        out += QStringView(u"inf");
-        if (showP)
-            appendInfLine(out, u"p=");
-        if (showAB) {
-            appendLine(out, u"a=", a, nearDecimals);
-            appendInfLine(out, u"b=");
+        w.number(near, nearDecimals);
+        w.lineBreak();
+        w.text(u"inf");
+        if (showP) {
+            w.lineBreak();
+            w.text(u"p=inf");
         }
-        return;
+        if (showAB) {
+            w.lineBreak();
+            w.text(u"a=");
+            w.number(a, nearDecimals);
+            w.lineBreak();
+            w.text(u"b=inf");
+        }
+        return w.length();
     }
     const long double b = far - D;
     const long double p = far - near;
@@ -56,23 +70,31 @@ void AppendCellText(QString &out, long double D, long double near, long double f
     // Beyond 99 m the limits and depths are whole metres; the front depth,
     // small beside them, keeps its decimals.
     const int otherDecimals = D > 99 ? 0 : aDecimals;
-    AppendFixedText(out, near, kPrecision, otherDecimals);
-    out += kCellLineBreak;
-    AppendFixedText(out, far, kPrecision, otherDecimals);
-    if (showP)
-        appendLine(out, u"p=", p, otherDecimals);
-    if (showAB) {
-        appendLine(out, u"a=", a, aDecimals);
-        appendLine(out, u"b=", b, otherDecimals);
+    w.number(near, otherDecimals);
+    w.lineBreak();
+    w.number(far, otherDecimals);
+    if (showP) {
+        w.lineBreak();
+        w.text(u"p=");
+        w.number(p, otherDecimals);
     }
+    if (showAB) {
+        w.lineBreak();
+        w.text(u"a=");
+        w.number(a, aDecimals);
+        w.lineBreak();
+        w.text(u"b=");
+        w.number(b, otherDecimals);
+    }
+    return w.length();
 }
 
 QString ComposeCellText(long double D, long double near, long double far, long double bound,
                         int decimals, bool showP, bool showAB)
 {
-    QString text;
-    AppendCellText(text, D, near, far, bound, decimals, showP, showAB);
-    return text;
+    QChar buffer[kCellTextMaxLength];
+    const int n = WriteCellText(buffer, D, near, far, bound, decimals, showP, showAB);
+    return QString(buffer, n);
 }
 
 int BodyRowHeight(bool showP, bool showAB)

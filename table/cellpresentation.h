@@ -3,6 +3,8 @@
 // distance bound above which one decimal is enough, the column width.
 #pragma once
 
+#include "core/procs.h"
+
 #include <QString>
 
 namespace optolune {
@@ -18,9 +20,11 @@ class TableModel;
 // far limit makes every value but the front depth whole metres.
 QString ComposeCellText(long double D, long double near, long double far, long double bound,
                         int decimals, bool showP, bool showAB);
-// The same, appended to out.
-void AppendCellText(QString &out, long double D, long double near, long double far,
-                    long double bound, int decimals, bool showP, bool showAB);
+// The same written into out, which has room for kCellTextMaxLength
+// characters; returns how many were written.
+inline constexpr int kCellTextMaxLength = 5 * (kFixedTextMaxLength + 3);
+int WriteCellText(QChar *out, long double D, long double near, long double far, long double bound,
+                  int decimals, bool showP, bool showAB);
 
 // Height of the body rows: 16 pixels per line of a cell (2 to 5 lines).
 int BodyRowHeight(bool showP, bool showAB);

@@ -32,12 +32,12 @@ void put(TableModel &model, Layout at, int k, int r, QString text)
 // A number of a special row followed by a second line "inf".
 QString toInfinity(long double value, int decimals)
 {
-    QString text;
-    text.reserve(24);
-    AppendFixedText(text, value, kPrecision, decimals);
-    text += kCellLineBreak;
-    text += QStringView(u"inf");
-    return text;
+    QChar buffer[kFixedTextMaxLength + 4];
+    int n = WriteFixedText(buffer, value, kPrecision, decimals);
+    buffer[n++] = kCellLineBreak;
+    for (const QChar c : QStringView(u"inf"))
+        buffer[n++] = c;
+    return QString(buffer, n);
 }
 
 } // namespace
@@ -87,8 +87,7 @@ void FillCells(const TableInputs &in, TableModel &model)
     const int nDia = static_cast<int>(in.fNumbers.size());
     const int nDist = static_cast<int>(in.distances.size());
     OpticalSetup setup = in.setup;
-    QString buffer; // one cell's lines, reused: each cell then gets its exact text
-    buffer.reserve(96);
+    QChar buffer[kCellTextMaxLength]; // one cell's lines; the cell gets its exact text
     for (int r = 1; r <= nDist; ++r) {
         const long double D = in.distances[static_cast<size_t>(r - 1)];
         CellDepth last;
@@ -99,10 +98,9 @@ void FillCells(const TableInputs &in, TableModel &model)
             // A distance that cannot be focused leaves its cell empty.
             if (last.near == -1)
                 continue;
-            buffer.resize(0);
-            AppendCellText(buffer, D, last.near, last.far, in.bound, in.decimals, in.showP,
-                           in.showAB);
-            put(model, at, k, r, QString(buffer.constData(), buffer.size()));
+            const int n = WriteCellText(buffer, D, last.near, last.far, in.bound, in.decimals,
+                                        in.showP, in.showAB);
+            put(model, at, k, r, QString(buffer, n));
         }
         // G and T do not depend on the f-number: one pair per distance, in
         // the "G" and "T(mm)" columns, none for a distance out of focus.

@@ -1,0 +1,206 @@
+// optolune-cli, tested through what it prints.
+#include "cli/clitable.h"
+#include "support/programfolder.h"
+#include "support/qtprint.h"
+#include "table/tablefiles.h"
+#include "table/tablestate.h"
+#include "core/textfile.h"
+
+#include <QProcess>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+using namespace optolune;
+using optolune::test::ProgramFolder;
+
+namespace {
+
+struct CliRun {
+    int code;
+    QString out;
+    QString err;
+};
+
+CliRun cli(QStringList args)
+{
+    args.prepend(QStringLiteral("optolune-cli"));
+    CliRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.code = RunCli(args, out, err);
+    return run;
+}
+
+// The worked example: c = 0,05 mm, f = 80 mm, dn = -4 mm, gp = 1,1.
+QStringList workedExample(std::initializer_list<const char *> more = {})
+{
+    QStringList args{"table", "--circle", "0,05", "--focal", "80", "--nodal", "-4", "--gp", "1,1",
+                     "--f-numbers", "8;22", "--distances", "3 20", "--decimals", "4"};
+    for (const char *a : more)
+        args << QString::fromUtf8(a);
+    return args;
+}
+
+} // namespace
+
+TEST(Cli, AlignedTextOfTheWorkedExample)
+{
+    ProgramFolder folder;
+    const CliRun run = cli(workedExample());
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n');
+    ASSERT_EQ(lines.size(), 5); // header, 3, 20, Infini, and the final line break
+    EXPECT_EQ(lines[0].split(u' ', Qt::SkipEmptyParts), (QStringList{"n=8", "n=22"}));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("3 ")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("2,5604 / 3,6294"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("2,0436 / 5,7826"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].contains(QStringLiteral(" / inf")));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Infini")));
+    EXPECT_TRUE(lines[3].contains(QStringLiteral("16,0833 / inf")));
+    // Aligned: every column ends at the same place on every line.
+    EXPECT_EQ(lines[0].size(), lines[1].size());
+    EXPECT_TRUE(lines[4].isEmpty());
+}
+
+TEST(Cli, FromTheLensWithEveryOption)
+{
+    ProgramFolder folder;
+    const CliRun run = cli(workedExample({"--origin", "lens", "-p", "-ab", "-H", "-GT"}));
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n');
+    EXPECT_EQ(lines[0].split(u' ', Qt::SkipEmptyParts), (QStringList{"n=8", "n=22", "G", "T(mm)"}));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("2,5381 / 3,6681 / p=1,1300 / a=0,4619 / b=0,6681")))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("0,0274    2,2"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("H ")));
+    EXPECT_TRUE(lines[4].contains(QStringLiteral("8,0436 / inf")));
+    EXPECT_TRUE(lines[5].contains(QStringLiteral("16,0800 / inf")));
+}
+
+TEST(Cli, CsvForAFrenchSpreadsheet)
+{
+    ProgramFolder folder;
+    const CliRun run = cli(workedExample({"--csv", "--distances", "3", "--f-numbers", "8"}));
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral(";n=8\r\n"
+                                      "3;\"2,5604\n3,6294\"\r\n"
+                                      "Infini;\"16,0833\ninf\"\r\n"));
+}
+
+TEST(Cli, HorizontalWithPointsForCommas)
+{
+    ProgramFolder folder;
+    const CliRun run = cli({"table", "--f-numbers", "5.6 8", "--distances", "1.5;3", "--horizontal",
+                         "--csv"});
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral(";1,5;3;Infini\r\nn=5,6;"))) << run.out.toStdString();
+}
+
+TEST(Cli, DefaultListsFromTheDataFolder)
+{
+    ProgramFolder folder;
+    const CliRun run = cli({"table", "--csv"});
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral(";n=4,5;n=5,6;n=8;"))) << run.out.toStdString();
+}
+
+TEST(Cli, SavedTableFile)
+{
+    ProgramFolder folder;
+    const CliRun run = cli({"table", "--file", TestTablePath(), "--csv"});
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral(";n=5,6;n=8;"))) << run.out.toStdString();
+    // Options given with the file replace what it holds.
+    const CliRun lens = cli({"table", "--file", TestTablePath(), "--focal", "150", "--csv"});
+    ASSERT_EQ(lens.code, kCliOk);
+    EXPECT_NE(lens.out, run.out);
+}
+
+TEST(Cli, RepairedParameterWarnsAndGoesOn)
+{
+    ProgramFolder folder;
+    const CliRun run = cli({"table", "--focal", "2000", "--f-numbers", "8", "--distances", "10"});
+    EXPECT_EQ(run.code, kCliOk);
+    EXPECT_EQ(run.err, QStringLiteral("optolune-cli: Valeur hors intervalle 10,0-1200,0\n"));
+    EXPECT_FALSE(run.out.isEmpty());
+}
+
+struct FailureCase {
+    const char *name;
+    QStringList args;
+    int code;
+    const char *message; // start of the error stream
+};
+
+class CliFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(CliFailure, ClearMessageAndExitCode)
+{
+    const FailureCase &c = GetParam();
+    ProgramFolder folder;
+    folder.write(QStringLiteral("old.stf"), "Version 0.1.0.0\r\n");
+    QStringList args = c.args;
+    args.replaceInStrings(QStringLiteral("@"), folder.path());
+    const CliRun run = cli(args);
+    EXPECT_EQ(run.code, c.code);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(c.message)))
+        << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliFailure,
+    testing::Values(
+        FailureCase{"NoCommand", {}, kCliBadUsage, "optolune-cli: commande manquante (table)"},
+        FailureCase{"UnknownCommand", {"tableau"}, kCliBadUsage, "optolune-cli: commande inconnue : tableau"},
+        FailureCase{"UnknownOption", {"table", "--foo"}, kCliBadUsage, "optolune-cli: option inconnue : --foo"},
+        FailureCase{"MissingValue", {"table", "--focal"}, kCliBadUsage,
+                    "optolune-cli: l'option --focal demande une valeur"},
+        FailureCase{"DecimalsOutOfRange", {"table", "--decimals", "12"}, kCliBadUsage,
+                    "optolune-cli: --decimals vaut un entier de 0 à 8, pas « 12 »"},
+        FailureCase{"BadOrigin", {"table", "--origin", "nodal"}, kCliBadUsage,
+                    "optolune-cli: --origin vaut film ou lens, pas « nodal »"},
+        FailureCase{"BadBound", {"table", "--bound", "loin"}, kCliBadUsage,
+                    "optolune-cli: --bound vaut une distance en mètres, pas « loin »"},
+        FailureCase{"FlagWithValue", {"table", "--csv=oui"}, kCliBadUsage,
+                    "optolune-cli: l'option --csv ne prend pas de valeur"},
+        FailureCase{"MissingFile", {"table", "--file", "@absent.stf"}, kCliFailed,
+                    "optolune-cli: Impossible d'ouvrir le fichier "},
+        FailureCase{"OtherVersion", {"table", "--file", "@old.stf"}, kCliFailed,
+                    "optolune-cli: Fichier non compatible avec la version Version 1.0.0.0"},
+        FailureCase{"EmptyDistanceList", {"table", "--distances", ";"}, kCliFailed,
+                    "optolune-cli: Créez une liste des distances"},
+        FailureCase{"BadItem", {"table", "--f-numbers", "8 huit"}, kCliFailed,
+                    "optolune-cli: La liste des diaphragmes contient une valeur incorrecte : 'huit'"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Cli, HelpExplainsEveryOption)
+{
+    const CliRun run = cli({"--help"});
+    EXPECT_EQ(run.code, kCliOk);
+    for (const char *option : {"--file", "--circle", "--focal", "--nodal", "--gp", "--f-numbers",
+                               "--distances", "--origin", "--horizontal", "--vertical", "--depth",
+                               "--front-rear", "--hyperfocal", "--magnification", "--decimals",
+                               "--bound", "--csv", "--help"})
+        EXPECT_TRUE(run.out.contains(QString::fromLatin1(option))) << option;
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
+TEST(Cli, TheExecutable)
+{
+    ProgramFolder folder;
+    QProcess process;
+    process.start(QStringLiteral(OPTOLUNE_CLI_PATH),
+                  {"table", "--f-numbers", "8", "--distances", "3", "--decimals", "4", "--csv"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), kCliOk);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()),
+              QStringLiteral(";n=8\r\n3;\"2,5604\n3,6294\"\r\nInfini;\"16,0833\ninf\"\r\n"));
+
+    process.start(QStringLiteral(OPTOLUNE_CLI_PATH), {"table", "--bogus"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), kCliBadUsage);
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("--bogus")));
+}

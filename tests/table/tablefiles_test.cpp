@@ -1,0 +1,691 @@
+// Table files: names, the file format, reading back field for field, damaged
+// files, the save / open / tmp / test table commands and the memory file.
+#include "app/apppaths.h"
+#include "core/textfile.h"
+#include "support/programfolder.h"
+#include "support/qtprint.h"
+#include "support/recorder.h"
+#include "table/tablecompute.h"
+#include "table/tablefiles.h"
+#include "table/tablemodel.h"
+#include "table/tablestate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace optolune;
+using optolune::test::Message;
+using optolune::test::ProgramFolder;
+using optolune::test::Recorder;
+
+namespace {
+
+TableState sampleTable()
+{
+    TableState s;
+    s.circle = QStringLiteral("0,050");
+    s.focal = QStringLiteral("80");
+    s.nodal = QStringLiteral("-4");
+    s.pupil = QStringLiteral("1,100");
+    s.format = QStringLiteral("10x12 in");
+    s.fNumbers = {QStringLiteral("5,6"), QStringLiteral("8"), QStringLiteral("11")};
+    s.distances = {QStringLiteral("1"), QStringLiteral("1,5"), QStringLiteral("3")};
+    return s;
+}
+
+// Every field away from its default, so that a read that forgets one shows.
+TableState everyFieldSet()
+{
+    TableState s = sampleTable();
+    s.lensReferences = QStringLiteral("Test 150");
+    s.comment = QStringLiteral("Prise de vue à l'éclairage naturel");
+    s.format = QStringLiteral("4x5");
+    s.fromFilm = false;
+    s.horizontal = true;
+    s.showP = s.showAB = s.showH = s.showGT = true;
+    s.decimalsIndex = 3;
+    s.columnWidth = 52;
+    s.fa = s.faVisible = true;
+    return s;
+}
+
+QStringList fileLines(const QString &path)
+{
+    QByteArray bytes;
+    EXPECT_TRUE(readWhole(path, bytes)) << path.toStdString();
+    return splitLines(decode1252(bytes));
+}
+
+void writeLines(const QString &path, const QStringList &lines)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    writeWhole(path, joinLines(lines));
+}
+
+void expectSameSettings(const TableState &a, const TableState &b)
+{
+    EXPECT_EQ(a.circle, b.circle);
+    EXPECT_EQ(a.focal, b.focal);
+    EXPECT_EQ(a.nodal, b.nodal);
+    EXPECT_EQ(a.pupil, b.pupil);
+    EXPECT_EQ(a.format, b.format);
+    EXPECT_EQ(a.lensReferences, b.lensReferences);
+    EXPECT_EQ(a.comment, b.comment);
+    EXPECT_EQ(a.fa, b.fa);
+    EXPECT_EQ(a.faVisible, b.faVisible);
+    EXPECT_EQ(a.fNumbers, b.fNumbers);
+    EXPECT_EQ(a.distances, b.distances);
+    EXPECT_EQ(a.fromFilm, b.fromFilm);
+    EXPECT_EQ(a.horizontal, b.horizontal);
+    EXPECT_EQ(a.showP, b.showP);
+    EXPECT_EQ(a.showAB, b.showAB);
+    EXPECT_EQ(a.showH, b.showH);
+    EXPECT_EQ(a.showGT, b.showGT);
+    EXPECT_EQ(a.decimalsIndex, b.decimalsIndex);
+    EXPECT_EQ(a.columnWidth, b.columnWidth);
+}
+
+} // namespace
+
+struct PrefixCase {
+    const char *name;
+    const char *circle;
+    bool fa, fromFilm;
+    const char *format, *lens;
+    const char *prefix, *fileName;
+};
+
+class NamePrefix : public testing::TestWithParam<PrefixCase> {};
+
+TEST_P(NamePrefix, BuiltFromTheParameters)
+{
+    const PrefixCase &c = GetParam();
+    TableState s = sampleTable();
+    s.circle = QString::fromLatin1(c.circle);
+    s.fa = c.fa;
+    s.fromFilm = c.fromFilm;
+    s.format = QString::fromLatin1(c.format);
+    s.lensReferences = QString::fromLatin1(c.lens);
+    EXPECT_EQ(BuildNamePrefix(s), QString::fromLatin1(c.prefix));
+    EXPECT_EQ(TableFileName(s, QStringLiteral(".stf")), QString::fromLatin1(c.fileName));
+    const TableNameParts parts = SplitTableFileName(TableFileName(s, QStringLiteral(".stf")));
+    EXPECT_EQ(parts.format, s.format);
+    EXPECT_EQ(parts.lensReferences, s.lensReferences);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NamePrefix,
+    testing::Values(
+        PrefixCase{"Plain", "0,050", false, true, "10x12 in", "", "F80_C0050_PF_10x12 in",
+                   "F80_C0050_PF_10x12 in.stf"},
+        PrefixCase{"SmallestCircle", "0,005", false, true, "10x12 in", "", "F80_C0005_PF_10x12 in",
+                   "F80_C0005_PF_10x12 in.stf"},
+        PrefixCase{"LargestCircle", "0,500", false, true, "10x12 in", "", "F80_C0500_PF_10x12 in",
+                   "F80_C0500_PF_10x12 in.stf"},
+        PrefixCase{"LensReferences", "0,050", false, true, "10x12 in", "Test 150",
+                   "F80_C0050_PF_10x12 in", "F80_C0050_PF_10x12 in_Test 150.stf"},
+        PrefixCase{"FaFromTheLens", "0,050", true, false, "4x5", "Lens", "F80_C0050_Fa_PL_4x5",
+                   "F80_C0050_Fa_PL_4x5_Lens.stf"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(TableFileName, SplitAtTheUnderscores)
+{
+    const auto split = [](const char *name) {
+        const TableNameParts p = SplitTableFileName(QString::fromLatin1(name));
+        return QStringList{p.format, p.lensReferences};
+    };
+    EXPECT_EQ(split("F80_C0050_Fa_PF_4x5_Lens.stf"), (QStringList{"4x5", "Lens"}));
+    EXPECT_EQ(split("/x/Tables/F80_C0050_PF_6x7.stf"), (QStringList{"6x7", ""}));
+    EXPECT_EQ(split("F80_C0050_PF_a_b_c_d.stf"), (QStringList{"a", "b"})); // past six parts ignored
+    EXPECT_EQ(split("Table.stf"), (QStringList{"", ""}));
+    EXPECT_EQ(split("x"), (QStringList{"", ""}));
+}
+
+TEST(TableFile, LinesOfTheFormat)
+{
+    TableState s = everyFieldSet();
+    s.bound = QStringLiteral("3");
+    const QStringList lines = TableFileLines(s);
+    ASSERT_EQ(lines.size(), 28 + 3 + 3);
+    EXPECT_EQ(lines.mid(0, 22),
+              (QStringList{"Version 1.0.0.0", "Ok", "p", "ab", "h", "dh", "dl", "52", "Ok", "", "",
+                           "Prise de vue à l'éclairage naturel", "80", "0,050", "3", "3", "3", "3",
+                           "-4", "4x5", "52", "1,100"}));
+    EXPECT_EQ(lines.mid(22, 6), QStringList(6, QString()));
+    EXPECT_EQ(lines.mid(28), (QStringList{"5,6", "8", "11", "1", "1,5", "3"}));
+
+    const TableState plain = sampleTable();
+    EXPECT_EQ(TableFileLines(plain).mid(1, 8),
+              (QStringList{"No", "pn", "abn", "hn", "dv", "df", "40", "No"}));
+}
+
+TEST(TableFile, SavedTableReadsBackFieldForField)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TableState saved = everyFieldSet();
+    saved.bound = QStringLiteral("3");
+    TableModel model;
+    ASSERT_TRUE(RefreshTable(saved, model));
+    const QString path = folder.file(QStringLiteral("Tables/") + TableFileName(saved, ".stf"));
+    QDir().mkpath(folder.file(QStringLiteral("Tables")));
+    ASSERT_TRUE(WriteTableFile(saved, model, path));
+
+    const QByteArray bytes = folder.read(QStringLiteral("Tables/") + TableFileName(saved, ".stf"));
+    EXPECT_TRUE(bytes.startsWith("Version 1.0.0.0\r\nOk\r\n"));
+    EXPECT_TRUE(bytes.contains("\xe0 l'\xe9" "clairage")); // Windows-1252
+
+    TableState read;
+    EXPECT_EQ(ReadTableFile(read, path, TableSource::UserFile), TableStatus::Read);
+    expectSameSettings(read, saved);
+    EXPECT_EQ(read.bound, QStringLiteral("1000")); // a table always opens with the bound 1000
+    EXPECT_EQ(read.namePrefix, QStringLiteral("F80_C0050_Fa_PL_4x5"));
+    EXPECT_EQ(read.nDia, 3);
+    EXPECT_EQ(read.nDist, 3);
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST(TableFile, WidthOfLine8OnlyForAFileTheUserChose)
+{
+    ProgramFolder folder;
+    TableState s = sampleTable();
+    QStringList lines = TableFileLines(s);
+    lines[7] = QStringLiteral("x"); // line 8 damaged: only a chosen file reads it
+    lines[20] = QStringLiteral("64");
+    const QString path = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
+    writeLines(path, lines);
+    Recorder rec;
+    TableState read;
+    EXPECT_EQ(ReadTableFile(read, path, TableSource::TmpTable), TableStatus::Read);
+    EXPECT_EQ(read.columnWidth, 64);
+    EXPECT_EQ(ReadTableFile(read, path, TableSource::UserFile), TableStatus::ReadError);
+}
+
+TEST(TableFile, HorizontalTableOf120DistancesKeepsThemAllAndReopensWith100)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TableState s = sampleTable();
+    s.horizontal = true;
+    s.distances.clear();
+    for (int i = 1; i <= 120; ++i)
+        s.distances << QString::number(i);
+    TableModel model;
+    ASSERT_TRUE(RefreshTable(s, model));
+    const QString path = folder.file(QStringLiteral("t.stf"));
+    ASSERT_TRUE(WriteTableFile(s, model, path));
+    const QStringList lines = fileLines(path);
+    EXPECT_EQ(lines[17], QStringLiteral("100"));
+    EXPECT_EQ(lines.size(), 28 + 3 + 120);
+    TableState read;
+    EXPECT_EQ(ReadTableFile(read, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(read.distances.size(), 100);
+    EXPECT_EQ(read.distances.last(), QStringLiteral("100"));
+}
+
+TEST(TableFile, OtherVersionIsRefusedAndChangesNothing)
+{
+    ProgramFolder folder;
+    QStringList lines = TableFileLines(everyFieldSet());
+    lines[0] = QStringLiteral("Version 0.9.0.0");
+    const QString path = folder.file(QStringLiteral("Tables/F80_C0050_PF_4x5.stf"));
+    writeLines(path, lines);
+    Recorder rec;
+    TableState s = sampleTable();
+    EXPECT_EQ(ReadTableFile(s, path, TableSource::UserFile), TableStatus::OtherVersion);
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"information",
+                                     "Fichier non compatible avec la version Version 1.0.0.0"}}));
+    expectSameSettings(s, sampleTable());
+}
+
+TEST(TableFile, UnderscoreInTheFormatSurvivesTheProgramsOwnName)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TableState s = sampleTable();
+    s.format = QStringLiteral("4_5");
+    s.lensReferences = QStringLiteral("Lens_A");
+    TableModel model;
+    ASSERT_TRUE(RefreshTable(s, model));
+    const QString path = folder.file(QStringLiteral("tmp/") + TableFileName(s, ".tmp"));
+    QDir().mkpath(folder.file(QStringLiteral("tmp")));
+    ASSERT_TRUE(WriteTableFile(s, model, path));
+    TableState read;
+    ASSERT_EQ(ReadTableFile(read, path, TableSource::TmpTable), TableStatus::Read);
+    EXPECT_EQ(read.format, QStringLiteral("4_5"));
+    EXPECT_EQ(read.lensReferences, QStringLiteral("Lens_A"));
+}
+
+TEST(TableFile, NameMadeByHandGivesFormatAndLensReferences)
+{
+    ProgramFolder folder;
+    const QString path = folder.file(QStringLiteral("Tables/Ma table_X_PF_6x9_Planar.stf"));
+    writeLines(path, TableFileLines(sampleTable()));
+    Recorder rec;
+    TableState read;
+    EXPECT_EQ(ReadTableFile(read, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(read.format, QStringLiteral("6x9"));
+    EXPECT_EQ(read.lensReferences, QStringLiteral("Planar"));
+
+    const QString plain = folder.file(QStringLiteral("Tables/Table.stf"));
+    writeLines(plain, TableFileLines(sampleTable()));
+    EXPECT_EQ(ReadTableFile(read, plain, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(read.format, QString());
+    EXPECT_EQ(read.lensReferences, QString());
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+struct DamageCase {
+    const char *name;
+    int line;             // 1-based line to replace; 0: the whole file is `bytes`
+    const char *text;     // its new text
+    int dropFromLine;     // when > 0, the file ends before this line
+    int status;
+};
+
+class DamagedTableFile : public testing::TestWithParam<DamageCase> {};
+
+// A damaged file changes nothing; a file the user chose says so, the tmp
+// table does not.
+TEST_P(DamagedTableFile, DefinedOutcome)
+{
+    const DamageCase &c = GetParam();
+    ProgramFolder folder;
+    QStringList lines = TableFileLines(everyFieldSet());
+    QByteArray bytes;
+    if (c.line > 0)
+        lines[c.line - 1] = QString::fromLatin1(c.text);
+    if (c.dropFromLine > 0)
+        lines = lines.mid(0, c.dropFromLine - 1);
+    bytes = c.line == 0 && c.dropFromLine == 0 ? QByteArray(c.text) : joinLines(lines);
+    const QString path = folder.file(QStringLiteral("Tables/F80_C0050_PF_4x5.stf"));
+    folder.write(QStringLiteral("Tables/F80_C0050_PF_4x5.stf"), bytes);
+
+    for (const TableSource source : {TableSource::UserFile, TableSource::TmpTable}) {
+        Recorder rec;
+        TableState s = sampleTable();
+        EXPECT_EQ(ReadTableFile(s, path, source), c.status);
+        expectSameSettings(s, sampleTable());
+        std::vector<Message> expected;
+        if (c.status == TableStatus::OtherVersion)
+            expected.push_back({"information", "Fichier non compatible avec la version Version 1.0.0.0"});
+        else if (source == TableSource::UserFile)
+            expected.push_back({"error", "Fichier illisible ou endommagé : " + path});
+        EXPECT_EQ(rec.messages(), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedTableFile,
+    testing::Values(DamageCase{"HugeCount", 17, "2000000000", 0, TableStatus::ReadError},
+                    DamageCase{"CountBeyondInt", 18, "99999999999", 0, TableStatus::ReadError},
+                    DamageCase{"NegativeCount", 18, "-3", 0, TableStatus::ReadError},
+                    DamageCase{"CountBeyondTheLines", 18, "4", 0, TableStatus::ReadError},
+                    DamageCase{"CountNotANumber", 17, "trois", 0, TableStatus::ReadError},
+                    DamageCase{"BadColumnWidth", 21, "4O", 0, TableStatus::ReadError},
+                    DamageCase{"DecimalsOutOfRange", 15, "12", 0, TableStatus::ReadError},
+                    DamageCase{"CutInTheHeader", 0, "", 10, TableStatus::ReadError},
+                    DamageCase{"OnlyTheVersionLine", 0, "", 2, TableStatus::ReadError},
+                    DamageCase{"CutInTheLists", 0, "", 31, TableStatus::ReadError},
+                    DamageCase{"EmptyFile", 0, "", 0, TableStatus::OtherVersion},
+                    DamageCase{"BinaryBytes", 0, "\x01\xff\x00\x7f\x80\r\n\x9d", 0,
+                               TableStatus::OtherVersion},
+                    DamageCase{"NoVersionLine", 1, "", 0, TableStatus::OtherVersion}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(TableFile, ColumnWidthOutOfTheSpinnerRangeBecomes40)
+{
+    ProgramFolder folder;
+    QStringList lines = TableFileLines(sampleTable());
+    lines[7] = lines[20] = QStringLiteral("500");
+    const QString path = folder.file(QStringLiteral("t.stf"));
+    writeLines(path, lines);
+    Recorder rec;
+    TableState s;
+    s.columnWidth = 70;
+    EXPECT_EQ(ReadTableFile(s, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(s.columnWidth, 40);
+}
+
+TEST(TableFile, ItemThatIsNotANumberIsReportedByTheRefresh)
+{
+    ProgramFolder folder;
+    QStringList lines = TableFileLines(sampleTable());
+    lines[29] = QStringLiteral("huit"); // the second f-number
+    const QString path = folder.file(QStringLiteral("Tables/F80_C0050_PF_10x12 in.stf"));
+    writeLines(path, lines);
+
+    Recorder rec;
+    TableState s = sampleTable();
+    TableModel model;
+    ASSERT_TRUE(RefreshTable(s, model));
+    const QString before = model.cell(1, 1);
+    rec.answerFile(path);
+    EXPECT_EQ(OpenTable(s, model), TableStatus::Read);
+    EXPECT_EQ(s.fNumbers, (QStringList{"5,6", "huit", "11"}));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{
+                  {"warning", "La liste des diaphragmes contient une valeur incorrecte : 'huit'"}}));
+    EXPECT_EQ(model.cell(1, 1), before);
+}
+
+TEST(WriteTableFile, EmptyTableWritesNothing)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    EXPECT_FALSE(WriteTableFile(sampleTable(), TableModel(), folder.file(QStringLiteral("t.stf"))));
+    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"plain", "Table vide"}}));
+    EXPECT_FALSE(folder.exists(QStringLiteral("t.stf")));
+}
+
+struct UsableCase {
+    const char *name;
+    const char *fileName;
+    bool usable;
+};
+
+class UsableName : public testing::TestWithParam<UsableCase> {};
+
+TEST_P(UsableName, Checked)
+{
+    const UsableCase &c = GetParam();
+    ProgramFolder folder;
+    folder.write(QStringLiteral("Tables/exists.stf"), "x");
+    folder.write(QStringLiteral("Tables/.hidden.stf"), "x");
+    folder.write(QStringLiteral("Tables/locked.stf"), "x");
+    QFile::setPermissions(folder.file(QStringLiteral("Tables/locked.stf")),
+                          QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    QDir().mkpath(folder.file(QStringLiteral("Tables/folder.stf")));
+    // "LONG": a name past the 255 bytes a file system allows.
+    const QString name = qstrcmp(c.fileName, "LONG") == 0 ? QString(256, u'F') + QStringLiteral(".stf")
+                                                        : QString::fromUtf8(c.fileName);
+    EXPECT_EQ(IsUsableFileName(folder.file(QStringLiteral("Tables")), name), c.usable);
+    // No probe file is left behind.
+    EXPECT_EQ(QDir(folder.file(QStringLiteral("Tables"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UsableName,
+    testing::Values(UsableCase{"New", "F80_C0050_PF_10x12 in.stf", true},
+                    UsableCase{"ExistingFile", "exists.stf", true},
+                    UsableCase{"Accents", "F80_C0050_PF_4x5_Optique éclairée.stf", true},
+                    UsableCase{"Slash", "F150_C0100_PF_4x5_Symmar 5,6/150.stf", false},
+                    UsableCase{"Colon", "F80:x.stf", false},
+                    UsableCase{"Question", "F80?.stf", false},
+                    UsableCase{"Empty", "", false},
+                    UsableCase{"Dots", "..", false},
+                    UsableCase{"TooLong", "LONG", false},
+                    UsableCase{"Folder", "folder.stf", false},
+                    UsableCase{"Hidden", ".hidden.stf", false},
+                    UsableCase{"ReadOnly", "locked.stf", false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// SaveTable, OpenTable, the tmp table and the test table run in a fresh
+// program folder with the installation data.
+class TableCommands : public testing::Test {
+protected:
+    ProgramFolder folder;
+    Recorder rec;
+    TableState state = sampleTable();
+    TableModel model;
+    const QString name = QStringLiteral("F80_C0050_PF_10x12 in.stf");
+    QString saveQuestion() const
+    {
+        return QStringLiteral("La table va être enregistrée dans le fichier:\r\n") + name +
+               QStringLiteral("\r\nContinuer?");
+    }
+};
+
+TEST_F(TableCommands, SaveWritesInTablesAfterTheConfirmation)
+{
+    rec.answerConfirm(true);
+    EXPECT_TRUE(SaveTable(state, model));
+    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"confirm", saveQuestion()}}));
+    EXPECT_EQ(fileLines(folder.file(QStringLiteral("Tables/") + name)), TableFileLines(state));
+    EXPECT_FALSE(model.isEmpty()); // saving refreshes first
+}
+
+TEST_F(TableCommands, SaveOverAnExistingTableAsksAgain)
+{
+    folder.write(QStringLiteral("Tables/") + name, "ancienne table");
+    rec.answerConfirm(true);
+    rec.answerConfirm(false);
+    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_EQ(rec.texts(), (QStringList{saveQuestion(), "Le fichier " + name +
+                                                            " existe, il sera remplacé.\r\nContinuer?"}));
+    EXPECT_EQ(folder.read(QStringLiteral("Tables/") + name), QByteArray("ancienne table"));
+
+    rec.clear();
+    rec.answerConfirm(true);
+    rec.answerConfirm(true);
+    EXPECT_TRUE(SaveTable(state, model));
+    EXPECT_TRUE(folder.read(QStringLiteral("Tables/") + name).startsWith("Version 1.0.0.0\r\n"));
+}
+
+TEST_F(TableCommands, SaveAnsweredNoWritesNothing)
+{
+    rec.answerConfirm(false);
+    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_FALSE(folder.exists(QStringLiteral("Tables/") + name));
+}
+
+TEST_F(TableCommands, SaveRefusesAnUnderscoreOrAnUnusableName)
+{
+    state.format = QStringLiteral("4_5");
+    EXPECT_FALSE(SaveTable(state, model));
+    state.format = QStringLiteral("4x5");
+    state.lensReferences = QStringLiteral("Symmar 5,6/150");
+    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{
+                  {"information", "Le caractère _ n'est pas  autorisé dans le format et les "
+                                  "références de l'objectif"},
+                  {"information", "nom F80_C0050_PF_4x5_Symmar 5,6/150.stf non valide"}}));
+    EXPECT_FALSE(folder.exists(QStringLiteral("Tables")));
+}
+
+TEST_F(TableCommands, SaveStopsWhenTheTableCannotBeComputed)
+{
+    state.distances.clear();
+    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des distances"});
+}
+
+TEST_F(TableCommands, SaveIntoAFolderThatCannotBeWrittenReportsIt)
+{
+    // A plain file where the folder should be: nothing can be created in it,
+    // whoever runs the test.
+    folder.write(QStringLiteral("Tables"), "pas un dossier");
+    rec.answerConfirm(true);
+    EXPECT_FALSE(SaveTable(state, model));
+    ASSERT_EQ(rec.messages().size(), 2u);
+    EXPECT_EQ(rec.messages()[1],
+              (Message{"error", "Impossible de créer le fichier " + folder.file("Tables/") + name}));
+    EXPECT_EQ(folder.read(QStringLiteral("Tables")), QByteArray("pas un dossier"));
+}
+
+TEST_F(TableCommands, OpenReadsTheChosenFileAndRefreshes)
+{
+    TableState saved = everyFieldSet();
+    writeLines(folder.file(QStringLiteral("Tables/F80_C0050_Fa_PL_4x5_Test 150.stf")),
+               TableFileLines(saved));
+    rec.answerFile(folder.file(QStringLiteral("Tables/F80_C0050_Fa_PL_4x5_Test 150.stf")));
+    EXPECT_EQ(OpenTable(state, model), TableStatus::Read);
+    EXPECT_EQ(rec.fileRequests,
+              QStringList{"open:" + folder.file(QStringLiteral("Tables/")) + "|optolune (*.stf)"});
+    expectSameSettings(state, saved);
+    EXPECT_EQ(model.cell(1, 0), QStringLiteral("1")); // horizontal: distances across
+    EXPECT_EQ(model.nDia, 3);
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(TableCommands, OpenCancelledOrMissing)
+{
+    rec.answerFile(std::nullopt);
+    EXPECT_EQ(OpenTable(state, model), TableStatus::Cancelled);
+    rec.answerFile(folder.file(QStringLiteral("Tables/absente.stf")));
+    EXPECT_EQ(OpenTable(state, model), TableStatus::Missing);
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{
+                  {"error", "Impossible d'ouvrir le fichier " + folder.file("Tables/absente.stf")}}));
+    expectSameSettings(state, sampleTable());
+    EXPECT_TRUE(model.isEmpty());
+}
+
+TEST_F(TableCommands, TmpTableKeepsTheWindowFromOneOpeningToTheNext)
+{
+    state.comment = QStringLiteral("en cours");
+    EXPECT_TRUE(SaveTmpTable(state, model));
+    const QString path = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
+    EXPECT_EQ(TempTablePath(), QDir::toNativeSeparators(path));
+    EXPECT_TRUE(QFileInfo::exists(path));
+
+    TableState reopened;
+    ASSERT_EQ(LoadTestTable(reopened), TableStatus::Read);
+    EXPECT_EQ(LoadTmpTable(reopened), TableStatus::Read);
+    expectSameSettings(reopened, state);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(TableCommands, TmpTableNotWrittenWithAnEmptyField)
+{
+    state.nodal.clear();
+    EXPECT_FALSE(SaveTmpTable(state, model));
+    EXPECT_FALSE(folder.exists(QStringLiteral("tmp")));
+    EXPECT_TRUE(TempTablePath().isEmpty());
+}
+
+TEST_F(TableCommands, TmpTableWrittenEvenWhenAListIsEmpty)
+{
+    ASSERT_TRUE(RefreshTable(state, model));
+    state.fNumbers.clear();
+    EXPECT_TRUE(SaveTmpTable(state, model));
+    EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des diaphragmes"});
+    TableState reopened;
+    EXPECT_EQ(LoadTmpTable(reopened), TableStatus::Read);
+    EXPECT_TRUE(reopened.fNumbers.isEmpty());
+    EXPECT_EQ(reopened.distances, state.distances);
+}
+
+TEST_F(TableCommands, DamagedTmpTableIsLeftInPlace)
+{
+    folder.write(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"), "Version 1.0.0.0\r\nOk\r\n");
+    TempTablePath() = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
+    EXPECT_EQ(LoadTmpTable(state), TableStatus::ReadError);
+    EXPECT_TRUE(folder.exists(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp")));
+    EXPECT_TRUE(rec.messages().empty());
+    expectSameSettings(state, sampleTable());
+}
+
+struct ForeignPathCase {
+    const char *name;
+    const char *file;   // the file that exists, relative to the program folder
+    const char *path;   // TempTablePath, relative to the program folder
+    bool linkInTmp;
+};
+
+class TmpTableOutsideTmp : public testing::TestWithParam<ForeignPathCase> {};
+
+// A damaged settings file must not make the program read or delete a user's
+// table: only a ".tmp" file right inside tmp/ is taken.
+TEST_P(TmpTableOutsideTmp, NeitherReadNorDeleted)
+{
+    const ForeignPathCase &c = GetParam();
+    ProgramFolder folder;
+    Recorder rec;
+    TableState user = everyFieldSet();
+    writeLines(folder.file(QString::fromLatin1(c.file)), TableFileLines(user));
+    QDir().mkpath(folder.file(QStringLiteral("tmp")));
+    if (c.linkInTmp) {
+        ASSERT_TRUE(QFile::link(folder.file(QString::fromLatin1(c.file)),
+                                folder.file(QString::fromLatin1(c.path))));
+    }
+    TempTablePath() = folder.file(QString::fromLatin1(c.path));
+    TableState s;
+    EXPECT_EQ(LoadTmpTable(s), TableStatus::Read); // the test table instead
+    EXPECT_EQ(s.lensReferences, QStringLiteral("Test Optolune"));
+    EXPECT_TRUE(folder.exists(QString::fromLatin1(c.file)));
+    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TmpTableOutsideTmp,
+    testing::Values(
+        ForeignPathCase{"UserTable", "Tables/F80_C0050_Fa_PL_4x5_Test 150.stf",
+                        "Tables/F80_C0050_Fa_PL_4x5_Test 150.stf", false},
+        ForeignPathCase{"TmpNamedFileInTables", "Tables/x.tmp", "Tables/x.tmp", false},
+        ForeignPathCase{"ClimbingOutOfTmp", "Tables/x.tmp", "tmp/../Tables/x.tmp", false},
+        ForeignPathCase{"LinkInTmp", "Tables/x.stf", "tmp/x.tmp", true},
+        ForeignPathCase{"NotATmpFile", "tmp/x.stf", "tmp/x.stf", false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(TableCommands, DeliveredTestTable)
+{
+    EXPECT_EQ(fileLines(TestTablePath()).first(), VersionText());
+    ASSERT_EQ(LoadTestTable(state), TableStatus::Read);
+    EXPECT_EQ(state.focal, QStringLiteral("148,1"));
+    EXPECT_EQ(state.circle, QStringLiteral("0,100"));
+    EXPECT_EQ(state.nodal, QStringLiteral("24,8"));
+    EXPECT_EQ(state.pupil, QStringLiteral("1,1"));
+    EXPECT_EQ(state.format, QStringLiteral("4x5"));
+    EXPECT_EQ(state.lensReferences, QStringLiteral("Test Optolune"));
+    EXPECT_EQ(state.namePrefix, QStringLiteral("F148,1_C0100_PF_4x5"));
+    EXPECT_TRUE(state.fromFilm);
+    EXPECT_FALSE(state.fNumbers.isEmpty());
+    EXPECT_FALSE(state.distances.isEmpty());
+    EXPECT_TRUE(RefreshTable(state, model));
+    // Every distance of the test table can be focused with this lens.
+    for (int r = 1; r <= state.nDist; ++r)
+        EXPECT_FALSE(model.cell(1, r).isEmpty()) << r;
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST(TestTable, MissingOrOfAnotherVersion)
+{
+    ProgramFolder folder(false);
+    Recorder rec;
+    TableState s;
+    EXPECT_EQ(LoadTestTable(s), TableStatus::Missing);
+    QStringList lines = TableFileLines(sampleTable());
+    lines[0] = QStringLiteral("Version 0.0.0.1");
+    writeLines(TestTablePath(), lines);
+    EXPECT_EQ(LoadTestTable(s), TableStatus::OtherVersion);
+    EXPECT_EQ(rec.texts(), QStringList{"Fichier non compatible avec la version Version 1.0.0.0"});
+}
+
+TEST_F(TableCommands, MemoryFileStoresAndRecallsTheFourFields)
+{
+    state.circle = QStringLiteral("0.1");
+    state.focal = QStringLiteral("150");
+    state.nodal = QStringLiteral("");
+    state.pupil = QStringLiteral("0,9");
+    ASSERT_TRUE(StoreParameters(state));
+    EXPECT_EQ(folder.read(QStringLiteral("Data/memf.slc")), QByteArray("0.1\r\n150\r\n\r\n0,9\r\n"));
+
+    TableState other = sampleTable();
+    EXPECT_TRUE(RecallParameters(other, model));
+    EXPECT_EQ(other.circle, QStringLiteral("0,100")); // recalled, then validated
+    EXPECT_EQ(other.focal, QStringLiteral("150"));
+    EXPECT_EQ(other.nodal, QStringLiteral("0"));
+    EXPECT_EQ(other.pupil, QStringLiteral("0,900"));
+    EXPECT_FALSE(model.isEmpty());
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(TableCommands, MemoryFileMissingOrIncompleteChangesNothing)
+{
+    EXPECT_FALSE(RecallParameters(state, model));
+    folder.write(QStringLiteral("Data/memf.slc"), "0,1\r\n150\r\n");
+    EXPECT_FALSE(RecallParameters(state, model));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{
+                  {"error", "Impossible d'ouvrir le fichier " + folder.file("Data/memf.slc")},
+                  {"error", "Fichier illisible ou endommagé : " + folder.file("Data/memf.slc")}}));
+    expectSameSettings(state, sampleTable());
+    EXPECT_TRUE(model.isEmpty());
+}
