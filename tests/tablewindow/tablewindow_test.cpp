@@ -1,4 +1,6 @@
 #include "table/calculprof.h"
+#include "app/Sdimain.h"
+#include "lists/listkind.h"
 #include "app/apppaths.h"
 #include "app/notes.h"
 #include "lists/listeditoropener.h"
@@ -21,6 +23,8 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QAbstractButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -421,4 +425,75 @@ TEST_F(TableWindowTest, BitmapExportStaysInsideItsFolder)
     rec.answerInput(QStringLiteral("vide"));
     QTest::keyClick(comment, Qt::Key_F10, Qt::ControlModifier);
     EXPECT_EQ(rec.texts(), QStringList{"Pas d'image dans le presse-papier"});
+}
+
+namespace {
+
+// Runs `step` on the modal window once it is up (exec() blocks the test).
+template <typename F>
+void whenModalShown(F step)
+{
+    QTimer::singleShot(0, qApp, [step] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        step(modal);
+    });
+}
+
+} // namespace
+
+TEST_F(TableWindowTest, TheRealListEditorHandsItsCheckedItemsBack)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    setListEditorOpener({}); // the program's own editor
+    TFormCalculProf form;
+    activate(form);
+    const QStringList before = form.state().distances;
+    QString caption;
+    whenModalShown([&](QWidget *editor) {
+        caption = editor->windowTitle();
+        QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(child<QToolButton>(&form, "DistBtn"), Qt::LeftButton);
+    EXPECT_FALSE(caption.isEmpty());
+    EXPECT_EQ(form.state().distances, before);
+    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdis"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    // A saved table to open: the test table under another name.
+    folder.write(QStringLiteral("Tables/F148,1_C0100_PF_6x9_Mine.stf"),
+                 folder.read(QStringLiteral("Data/F148,1_C0100_PF_4x5_Test Optolune.slc")));
+    TSDIAppForm main;
+    main.setTableOpener([](QWidget *owner) { ShowTableWindow(owner, false); });
+    main.setOpenTableFileCommand([](QWidget *owner) { ShowTableWindow(owner, true); });
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QCoreApplication::processEvents();
+
+    QString format;
+    rec.answerFile(folder.file("Tables/F148,1_C0100_PF_6x9_Mine.stf"));
+    whenModalShown([&](QWidget *table) {
+        // Activation and the open command run once the window is up.
+        QTimer::singleShot(0, table, [&format, table] {
+            format = child<QLineEdit>(table, "EdFormat")->text();
+            table->close();
+        });
+    });
+    QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(format, QStringLiteral("6x9"));
+
+    bool shown = false;
+    whenModalShown([&](QWidget *table) {
+        shown = table->windowTitle() == QStringLiteral("Table de profondeur de champ");
+        QTimer::singleShot(0, table, [table] { table->close(); });
+    });
+    QTest::mouseClick(child<QToolButton>(&main, "TableBtn"), Qt::LeftButton);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
