@@ -497,3 +497,34 @@ TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
     EXPECT_TRUE(shown);
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
+
+TEST_F(TableWindowTest, ExplanationsAndDisplayOptionsOpenOverTheTable)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    QString caption;
+    whenModalShown([&](QWidget *window) {
+        QTimer::singleShot(0, window, [&caption, window] {
+            caption = window->windowTitle();
+            saveScreenshot(window, QStringLiteral("affiche-from-table"));
+            window->close();
+        });
+    });
+    QTest::mouseClick(child<QToolButton>(&form, "AfficheBtn"), Qt::LeftButton);
+    EXPECT_EQ(caption, QStringLiteral("Table de profondeur de champ"));
+
+    // The hidden display options button: the choices go to the settings
+    // file and the table does not change.
+    const QString before = cell(form, 1, 1);
+    whenModalShown([](QWidget *dialog) {
+        QTest::mouseClick(child<QAbstractButton>(dialog, "MarqueTousBtn"), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(dialog, "validebtn"), Qt::LeftButton);
+    });
+    child<QToolButton>(&form, "ToolButton7")->click();
+    EXPECT_TRUE(folder.read(QStringLiteral("optolune.INI")).contains("p=1"));
+    EXPECT_EQ(cell(form, 1, 1), before);
+    EXPECT_FALSE(child<QToolButton>(&form, "PBtn")->isChecked());
+    EXPECT_TRUE(rec.messages().empty());
+}
