@@ -333,6 +333,11 @@ int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         state.fNumbers = listItems(*o.fNumbers);
     if (o.distances)
         state.distances = listItems(*o.distances);
+    if (state.fNumbers.size() > kMaxTableListItems || state.distances.size() > kMaxTableListItems) {
+        err << "optolune-cli: " << kMaxTableListItems << " diaphragmes ou distances au plus\n";
+        err.flush();
+        return kCliBadUsage;
+    }
     if (o.fromFilm)
         state.fromFilm = *o.fromFilm;
     if (o.horizontal)

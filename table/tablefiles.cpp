@@ -261,7 +261,8 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source)
     next.bound = QStringLiteral("1000");
     const auto nDia = readInteger(line(17));
     const auto nDist = readInteger(line(18));
-    if (!nDia || !nDist || *nDia < 0 || *nDist < 0)
+    if (!nDia || !nDist || *nDia < 0 || *nDist < 0 || *nDia > kMaxTableListItems ||
+        *nDist > kMaxTableListItems)
         return fault(TableStatus::ReadError);
     next.nodal = line(19);
     next.format = line(20);

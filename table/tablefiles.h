@@ -62,12 +62,18 @@ QStringList TableFileLines(const TableState &state);
 // intact. Returns true when written.
 bool WriteTableFile(const TableState &state, const TableModel &model, const QString &path);
 
+// The list editor makes lists of at most about 100 items; a table file with
+// lists longer than this is damaged (and would make a table of millions of
+// cells).
+inline constexpr int kMaxTableListItems = 1000;
+
 // Reads a table file into the state; nothing changes unless the whole file
 // reads (TableStatus::Read). Another version in line 1 gives the message
 // "Fichier non compatible avec la version <version>" (OtherVersion). A
 // damaged file (missing lines, a bad integer, counts beyond the lines
-// present) gives ReadError, silently for the test and tmp tables and with a
-// message for a file the user chose, as does a missing one (Missing).
+// present or above kMaxTableListItems) gives ReadError, silently for the
+// test and tmp tables and with a message for a file the user chose, as does
+// a missing one (Missing).
 int ReadTableFile(TableState &state, const QString &path, TableSource source);
 
 // The commands of the table window. Each reports through messages() and

@@ -175,6 +175,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "optolune-cli: La liste des diaphragmes contient une valeur incorrecte : 'huit'"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(Cli, ListsLongerThanATableHolds)
+{
+    ProgramFolder folder;
+    QStringList many;
+    for (int i = 1; i <= 1001; ++i)
+        many << QString::number(i);
+    const CliRun run = cli({"table", "--distances", many.join(u' ')});
+    EXPECT_EQ(run.code, kCliBadUsage);
+    EXPECT_EQ(run.err, QStringLiteral("optolune-cli: 1000 diaphragmes ou distances au plus\n"));
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
 TEST(Cli, HelpExplainsEveryOption)
 {
     const CliRun run = cli({"--help"});

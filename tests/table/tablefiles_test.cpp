@@ -323,6 +323,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(DamageCase{"HugeCount", 17, "2000000000", 0, TableStatus::ReadError},
                     DamageCase{"CountBeyondInt", 18, "99999999999", 0, TableStatus::ReadError},
                     DamageCase{"NegativeCount", 18, "-3", 0, TableStatus::ReadError},
+                    DamageCase{"CountAboveAnyList", 17, "1001", 0, TableStatus::ReadError},
                     DamageCase{"CountBeyondTheLines", 18, "4", 0, TableStatus::ReadError},
                     DamageCase{"CountNotANumber", 17, "trois", 0, TableStatus::ReadError},
                     DamageCase{"BadColumnWidth", 21, "4O", 0, TableStatus::ReadError},
