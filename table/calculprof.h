@@ -42,7 +42,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void done(int result) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -172,13 +172,16 @@ void TFormCalculProf::FormActivate()
         OpenTableCommand();
 }
 
-void TFormCalculProf::closeEvent(QCloseEvent *event)
+void TFormCalculProf::done(int result)
 {
-    readControls();
-    // The table is kept for the next opening; a failure is reported and the
-    // window closes all the same (the user's saved tables are not touched).
-    guarded([this] { SaveTmpTable(m_state, m_table); });
-    event->accept();
+    // Every way out (the close commands, the frame, Escape) keeps the table
+    // for the next opening; a failure is reported and the window closes all
+    // the same (the user's saved tables are not touched).
+    if (isVisible() && m_activated) {
+        readControls();
+        guarded([this] { SaveTmpTable(m_state, m_table); });
+    }
+    QDialog::done(result);
 }
 
 void TFormCalculProf::readControls()
