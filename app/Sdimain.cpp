@@ -67,14 +67,14 @@ void TSDIAppForm::buildButtonBar()
     row->setContentsMargins(4, 4, 4, 4);
     row->setSpacing(2);
 
-    struct Spec {
+    struct ButtonDef {
         QToolButton **slot;
         const char *name;
         const char *hint;
         QStyle::StandardPixmap glyph;
         void (TSDIAppForm::*action)();
     };
-    const Spec specs[] = {
+    const ButtonDef buttons[] = {
         {&m_buttons.table, "TableBtn", "Table de profondeur de champ",
          QStyle::SP_FileDialogDetailedView, nullptr},
         {&m_buttons.isol, "IsolBtn", "Variations de la profondeur de champ",
@@ -84,7 +84,7 @@ void TSDIAppForm::buildButtonBar()
         {&m_buttons.quit, "SpeedButton5", "Quitter OPTOLUNE", QStyle::SP_DialogCloseButton,
          nullptr},
     };
-    for (const Spec &s : specs) {
+    for (const ButtonDef &s : buttons) {
         auto *button = make<QToolButton>(panel, s.name);
         button->setAutoRaise(true);
         button->setIcon(style()->standardIcon(s.glyph));
@@ -151,11 +151,7 @@ void TSDIAppForm::buildMenuAndActions()
 void TSDIAppForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_activated)
-        return;
-    m_activated = true;
-    // Runs once the window is on screen, so that its messages stand over it.
-    QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+    activateOnce(this, m_activated, [this] { FormActivate(); });
 }
 
 void TSDIAppForm::FormActivate()

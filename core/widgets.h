@@ -24,6 +24,19 @@ void applyHint(QWidget *widget, const QString &hint);
 QString shortHint(const QString &hint);
 QString longHint(const QString &hint);
 
+// A window's activation step: runs `activate` once, when the event loop is
+// back after the window's first show (so its messages stand over it).
+// Returning from a modal child shows the window again without a new
+// activation.
+template <typename F>
+void activateOnce(QObject *window, bool &activated, F activate)
+{
+    if (activated)
+        return;
+    activated = true;
+    QMetaObject::invokeMethod(window, activate, Qt::QueuedConnection);
+}
+
 // Shows the status tips of every control of `window` in `bar`, as a main
 // window does for its own status bar.
 void routeStatusTips(QWidget *window, QStatusBar *bar);

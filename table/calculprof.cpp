@@ -168,12 +168,12 @@ QWidget *TFormCalculProf::buildFirstBar()
     row->addWidget(m_buttons.nc);
     row->addWidget(m_buttons.distFilm);
 
-    struct Spec {
+    struct ButtonDef {
         const char *name;
         const char *hint;
         QStyle::StandardPixmap glyph;
     };
-    const Spec specs[] = {
+    const ButtonDef buttons[] = {
         {"OpenBtn", "Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d'affichage et son commentaire", QStyle::SP_DialogOpenButton},
         {"SauveBtn", "Enregistrer le fichier|Enregistrement de la table , avec ses options d'affichage et  son commentaire", QStyle::SP_DialogSaveButton},
         {"ImprBtn", "Impression du fichier|Une boîte d'options apparaît, qui permet de choisir la taille de la fonte et l'orientation", QStyle::SP_FileDialogDetailedView},
@@ -185,7 +185,7 @@ QWidget *TFormCalculProf::buildFirstBar()
         {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon},
         {"ToolButton6", "Fermer le fenêtre|Retour à la fenêtre principale", QStyle::SP_DialogCloseButton},
     };
-    for (const Spec &s : specs)
+    for (const ButtonDef &s : buttons)
         row->addWidget(makeButton(bar, s.name, QString::fromUtf8(s.hint), s.glyph));
     m_buttons.info = bar->findChild<QToolButton *>(QStringLiteral("ToolButton1"));
     row->addStretch(1);

@@ -140,10 +140,7 @@ void TFormCalculProf::connectControls()
 void TFormCalculProf::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (m_activated)
-        return;
-    m_activated = true;
-    QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+    activateOnce(this, m_activated, [this] { FormActivate(); });
 }
 
 void TFormCalculProf::FormActivate()
