@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "datafiles.h"
+#include "glyphs.h"
 #include "inifile.h"
 #include "notes.h"
 #include "core/application.h"
@@ -71,23 +72,23 @@ void TSDIAppForm::buildButtonBar()
         QToolButton **slot;
         const char *name;
         const char *hint;
-        QStyle::StandardPixmap glyph;
+        Glyph glyph;
         void (TSDIAppForm::*action)();
     };
     const ButtonDef buttons[] = {
         {&m_buttons.table, "TableBtn", "Table de profondeur de champ",
-         QStyle::SP_FileDialogDetailedView, nullptr},
+         Glyph::Table, nullptr},
         {&m_buttons.isol, "IsolBtn", "Variations de la profondeur de champ",
-         QStyle::SP_FileDialogContentsView, nullptr},
-        {&m_buttons.notes, "NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon,
+         Glyph::Variations, nullptr},
+        {&m_buttons.notes, "NotesBtn", "Bloc-notes de Windows", Glyph::Notes,
          &TSDIAppForm::openNotes},
-        {&m_buttons.quit, "SpeedButton5", "Quitter OPTOLUNE", QStyle::SP_DialogCloseButton,
+        {&m_buttons.quit, "SpeedButton5", "Quitter OPTOLUNE", Glyph::Quit,
          nullptr},
     };
     for (const ButtonDef &s : buttons) {
         auto *button = make<QToolButton>(panel, s.name);
         button->setAutoRaise(true);
-        button->setIcon(style()->standardIcon(s.glyph));
+        button->setIcon(glyphIcon(s.glyph));
         button->setIconSize(QSize(32, 32));
         applyHint(button, QString::fromUtf8(s.hint));
         row->addWidget(button);
