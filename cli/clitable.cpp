@@ -20,34 +20,24 @@ namespace optolune {
 
 namespace {
 
-// The program's messages, on the error stream: a warning about a repaired
-// field does not stop the table, an empty list does.
-class CliMessages final : public Messages {
+// The program's messages, on the error stream, while the object lives: a
+// warning about a repaired field does not stop the table, an empty list does.
+class CliMessages final : public LineMessages {
 public:
-    explicit CliMessages(QTextStream &err) : m_err(err) { m_previous = installMessages(this); }
+    explicit CliMessages(QTextStream &err)
+        : LineMessages([&err](QString text) {
+              text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+              err << "optolune-cli: " << text << '\n';
+              err.flush();
+          })
+    {
+        m_previous = installMessages(this);
+    }
     ~CliMessages() override { installMessages(m_previous); }
     CliMessages(const CliMessages &) = delete;
     CliMessages &operator=(const CliMessages &) = delete;
 
-    void information(const QString &text) override { print(text); }
-    void warning(const QString &text) override { print(text); }
-    void plain(const QString &text) override { print(text); }
-    void error(const QString &text) override { print(text); }
-    bool confirm(const QString &text) override
-    {
-        print(text);
-        return false;
-    }
-
 private:
-    void print(QString text)
-    {
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        m_err << "optolune-cli: " << text << '\n';
-        m_err.flush();
-    }
-
-    QTextStream &m_err;
     Messages *m_previous = nullptr;
 };
 

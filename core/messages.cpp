@@ -6,25 +6,6 @@ namespace optolune {
 
 namespace {
 
-class StderrMessages final : public Messages {
-public:
-    void information(const QString &text) override { print(text); }
-    void warning(const QString &text) override { print(text); }
-    void plain(const QString &text) override { print(text); }
-    void error(const QString &text) override { print(text); }
-    bool confirm(const QString &text) override
-    {
-        print(text);
-        return false;
-    }
-
-private:
-    static void print(const QString &text)
-    {
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    }
-};
-
 class NoPrompts final : public Prompts {
 public:
     std::optional<QString> openFile(const QString &, const QString &) override { return {}; }
@@ -39,7 +20,9 @@ public:
     bool choosePrinter(QPrinter &) override { return false; }
 };
 
-StderrMessages g_stderrMessages;
+LineMessages g_stderrMessages([](const QString &line) {
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+});
 NoPrompts g_noPrompts;
 Messages *g_messages = nullptr;
 Prompts *g_prompts = nullptr;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -30,6 +31,26 @@ public:
     virtual std::optional<QString> inputText(const QString &title, const QString &label,
                                              const QString &initial) = 0;
     virtual bool choosePrinter(QPrinter &printer) = 0;
+};
+
+// Messages written as lines of text, every question answered No: what the
+// program says before its windows exist, and what command-line tools print.
+class LineMessages : public Messages {
+public:
+    using Writer = std::function<void(const QString &line)>;
+    explicit LineMessages(Writer write) : m_write(std::move(write)) {}
+    void information(const QString &text) override { m_write(text); }
+    void warning(const QString &text) override { m_write(text); }
+    void plain(const QString &text) override { m_write(text); }
+    void error(const QString &text) override { m_write(text); }
+    bool confirm(const QString &text) override
+    {
+        m_write(text);
+        return false;
+    }
+
+private:
+    Writer m_write;
 };
 
 // The installed implementations. Until one is installed, messages go to
