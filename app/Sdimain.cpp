@@ -1,12 +1,12 @@
 #include "Sdimain.h"
 
-#include "apppaths.h"
-#include "datafiles.h"
 #include "glyphs.h"
-#include "inifile.h"
-#include "notes.h"
 #include "core/application.h"
+#include "core/apppaths.h"
+#include "core/datafiles.h"
+#include "core/inifile.h"
 #include "core/messages.h"
+#include "core/notes.h"
 #include "core/widgets.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "startup.h"
 
 #include "Sdimain.h"
-#include "apppaths.h"
-#include "inifile.h"
 #include "core/application.h"
+#include "core/apppaths.h"
+#include "core/inifile.h"
 #include "core/qtmessages.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "clitable.h"
 
-#include "app/apppaths.h"
+#include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/procs.h"
 #include "core/textfile.h"

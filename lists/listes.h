@@ -8,7 +8,7 @@
 #pragma once
 
 #include "listeditor.h"
-#include "app/apppaths.h"
+#include "core/apppaths.h"
 
 #include <QDialog>
 #include <functional>

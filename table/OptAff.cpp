@@ -1,6 +1,6 @@
 #include "OptAff.h"
 
-#include "app/apppaths.h"
+#include "core/apppaths.h"
 #include "core/application.h"
 #include "core/widgets.h"
 

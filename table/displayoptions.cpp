@@ -1,6 +1,6 @@
 #include "displayoptions.h"
 
-#include "app/inifile.h"
+#include "core/inifile.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
 

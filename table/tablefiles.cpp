@@ -1,6 +1,6 @@
 #include "tablefiles.h"
 
-#include "app/apppaths.h"
+#include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/textfile.h"
 #include "core/usererror.h"

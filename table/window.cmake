@@ -5,5 +5,5 @@ add_library(optolune_table_ui STATIC
   calculprof.cpp calculprof_commands.cpp calculprof.h)
 target_link_libraries(optolune_table_ui PUBLIC
   optolune_table optolune_lists_ui optolune_optaff_ui optolune_affiche_ui
-  optolune_app_ui optolune_core_ui)
+  optolune_core_ui)
 optolune_warnings(optolune_table_ui)

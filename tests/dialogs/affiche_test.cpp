@@ -1,4 +1,4 @@
-#include "app/affiche.h"
+#include "affiche/affiche.h"
 #include "support/child.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"

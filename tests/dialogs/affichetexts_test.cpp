@@ -1,4 +1,4 @@
-#include "app/affichetexts.h"
+#include "affiche/affichetexts.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>

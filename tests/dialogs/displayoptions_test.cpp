@@ -1,4 +1,4 @@
-#include "app/inifile.h"
+#include "core/inifile.h"
 #include "core/usererror.h"
 #include "support/programfolder.h"
 #include "support/qtprint.h"

@@ -1,5 +1,5 @@
-#include "app/apppaths.h"
-#include "app/inifile.h"
+#include "core/apppaths.h"
+#include "core/inifile.h"
 #include "support/child.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"

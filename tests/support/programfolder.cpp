@@ -1,6 +1,6 @@
 #include "programfolder.h"
 
-#include "app/apppaths.h"
+#include "core/apppaths.h"
 
 #include <QDir>
 #include <QFile>

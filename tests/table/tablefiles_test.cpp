@@ -1,6 +1,6 @@
 // Table files: names, the file format, reading back field for field, damaged
 // files, the save / open / tmp / test table commands and the memory file.
-#include "app/apppaths.h"
+#include "core/apppaths.h"
 #include "core/textfile.h"
 #include "support/programfolder.h"
 #include "support/qtprint.h"
