@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QToolButton>
 #include <QWidget>
 
 namespace optolune {
@@ -24,6 +26,29 @@ void applyHint(QWidget *widget, const QString &hint)
 {
     widget->setToolTip(shortHint(hint));
     widget->setStatusTip(longHint(hint));
+}
+
+QToolButton *makeButton(QWidget *bar, const char *name, const QString &hint,
+                        QStyle::StandardPixmap glyph, bool checkable)
+{
+    auto *button = make<QToolButton>(bar, name);
+    button->setIcon(bar->style()->standardIcon(glyph));
+    button->setAutoRaise(true);
+    button->setCheckable(checkable);
+    applyHint(button, hint);
+    return button;
+}
+
+void paintParameter(QLineEdit *edit)
+{
+    edit->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: #ffff00; color: #ff0000; font-weight: bold; }"));
+}
+
+void paintReadOnly(QLineEdit *edit)
+{
+    edit->setReadOnly(true);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #c0c0c0; }"));
 }
 
 namespace {

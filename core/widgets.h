@@ -1,10 +1,15 @@
 // Small helpers every window uses to build its controls in code.
 #pragma once
 
+#include "core/application.h"
+
 #include <QObject>
+#include <QStyle>
 #include <QString>
 
+class QLineEdit;
 class QStatusBar;
+class QToolButton;
 class QWidget;
 
 namespace optolune {
@@ -35,6 +40,27 @@ void activateOnce(QObject *window, bool &activated, F activate)
         return;
     activated = true;
     QMetaObject::invokeMethod(window, activate, Qt::QueuedConnection);
+}
+
+// A flat tool-bar button with a standard glyph and a hint.
+QToolButton *makeButton(QWidget *bar, const char *name, const QString &hint,
+                        QStyle::StandardPixmap glyph, bool checkable = false);
+
+// The parameter fields: yellow with bold red text, as every typed parameter.
+void paintParameter(QLineEdit *edit);
+
+// Read-only fields computed by the program are silver.
+void paintReadOnly(QLineEdit *edit);
+
+// Runs a command; an error nobody handled is reported and the window goes on.
+template <typename F>
+void guarded(F &&command)
+{
+    try {
+        command();
+    } catch (...) {
+        reportCurrentException();
+    }
 }
 
 // Shows the status tips of every control of `window` in `bar`, as a main

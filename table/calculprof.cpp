@@ -25,37 +25,12 @@ namespace optolune {
 
 namespace {
 
-QToolButton *makeButton(QWidget *bar, const char *name, const QString &hint,
-                        QStyle::StandardPixmap glyph, bool checkable = false)
-{
-    auto *button = make<QToolButton>(bar, name);
-    button->setIcon(bar->style()->standardIcon(glyph));
-    button->setAutoRaise(true);
-    button->setCheckable(checkable);
-    applyHint(button, hint);
-    return button;
-}
-
 QLineEdit *makeEdit(QWidget *bar, const char *name, const QString &hint, int width)
 {
     auto *edit = make<QLineEdit>(bar, name);
     applyHint(edit, hint);
     edit->setFixedWidth(width);
     return edit;
-}
-
-// The parameter fields: yellow with bold red text, as every typed parameter.
-void paintParameter(QLineEdit *edit)
-{
-    edit->setStyleSheet(QStringLiteral(
-        "QLineEdit { background: #ffff00; color: #ff0000; font-weight: bold; }"));
-}
-
-// Read-only fields computed by the program are silver.
-void paintReadOnly(QLineEdit *edit)
-{
-    edit->setReadOnly(true);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #c0c0c0; }"));
 }
 
 QHBoxLayout *barLayout(QWidget *bar)

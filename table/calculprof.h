@@ -66,7 +66,6 @@ private:
     void runListSource(ListKind kind, ListSource source);
     void theoreticalFNumbers();
     void takeBoundFromSelection();
-    void exportClipboardBitmap();
     void replaceList(ListKind kind, const QStringList &items) override;
     void setFaVisible(bool visible);
     void openNotesFile();

@@ -2,16 +2,16 @@
 // state, run one operation of the table's logic, write the state back.
 #include "calculprof.h"
 
-#include "bitmapexport.h"
 #include "OptAff.h"
+#include "cellpresentation.h"
 #include "tablecompute.h"
 #include "tablefiles.h"
-#include "cellpresentation.h"
 #include "tablegridmodel.h"
 #include "affiche/affiche.h"
-#include "core/apppaths.h"
-#include "core/notes.h"
 #include "core/application.h"
+#include "core/apppaths.h"
+#include "core/bitmapexport.h"
+#include "core/notes.h"
 #include "core/messages.h"
 #include "core/procs.h"
 #include "core/usererror.h"
@@ -37,17 +37,6 @@
 namespace optolune {
 
 namespace {
-
-// Runs a command; an error nobody handled is reported and the window goes on.
-template <typename F>
-void guarded(F &&command)
-{
-    try {
-        command();
-    } catch (...) {
-        reportCurrentException();
-    }
-}
 
 QString rangeHint(const QString &label, long double minimum, long double maximum, int decimals)
 {
@@ -364,18 +353,6 @@ void TFormCalculProf::openNotesFile()
     guarded([] { OpenNotes(appPaths().programFolder, QStringLiteral("memo.txt")); });
 }
 
-void TFormCalculProf::exportClipboardBitmap()
-{
-    const auto name = prompts().inputText(QStringLiteral("Saisir le nom du bitmap"),
-                                          QStringLiteral("Nom du fichier .Bmp"),
-                                          QStringLiteral("ici le nom"));
-    if (!name)
-        return;
-    guarded([&] {
-        SaveClipboardBitmap(QApplication::clipboard()->image(), appPaths().bitmapFolder(), *name);
-    });
-}
-
 bool TFormCalculProf::eventFilter(QObject *watched, QEvent *event)
 {
     const bool parameter = watched == m_fields.cercle || watched == m_fields.focale ||
@@ -402,7 +379,7 @@ bool TFormCalculProf::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (watched == m_fields.comment && isCtrlOnly(key) && key->key() == Qt::Key_F10) {
-            exportClipboardBitmap();
+            ExportClipboardBitmap();
             return true;
         }
     } else if (event->type() == QEvent::MouseButtonDblClick) {

@@ -1,6 +1,5 @@
 # The table window: the grid model over the table and the window itself.
 add_library(optolune_table_ui STATIC
-  bitmapexport.cpp bitmapexport.h
   tablegridmodel.cpp tablegridmodel.h
   calculprof.cpp calculprof_commands.cpp calculprof.h)
 target_link_libraries(optolune_table_ui PUBLIC

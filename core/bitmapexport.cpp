@@ -1,9 +1,13 @@
 #include "bitmapexport.h"
 
+#include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/usererror.h"
+#include "core/widgets.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QSaveFile>
 
 namespace optolune {
@@ -31,6 +35,18 @@ QString SaveClipboardBitmap(const QImage &image, const QString &folder, const QS
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
         throw UserError(QStringLiteral("Impossible de créer le fichier %1").arg(path));
     return path;
+}
+
+void ExportClipboardBitmap()
+{
+    const auto name = prompts().inputText(QStringLiteral("Saisir le nom du bitmap"),
+                                          QStringLiteral("Nom du fichier .Bmp"),
+                                          QStringLiteral("ici le nom"));
+    if (!name)
+        return;
+    guarded([&] {
+        SaveClipboardBitmap(QGuiApplication::clipboard()->image(), appPaths().bitmapFolder(), *name);
+    });
 }
 
 } // namespace optolune

@@ -17,4 +17,9 @@ bool IsBareFileName(const QString &name);
 // Returns the path written, or an empty text.
 QString SaveClipboardBitmap(const QImage &image, const QString &folder, const QString &name);
 
+// The windows' hidden Ctrl+F10 command: asks for a name ("ici le nom"
+// proposed), then saves the clipboard's picture in the program's bmp_dev/
+// folder. Cancel writes nothing; an error is reported and the window goes on.
+void ExportClipboardBitmap();
+
 } // namespace optolune
