@@ -19,22 +19,45 @@ void conjugates(long double t, long double f, long double &u, long double &v)
     v = (t - r) / 2;
 }
 
+constexpr long double kHyperfocalTolerance = 1e-12L;
+
 // Front and rear depths of a subject at u for magnification G, with the
-// pupil factor (1 + G/gp). zeroRear replaces an exactly zero rear
-// denominator (focus exactly at the hyperfocal distance), so that the rear
-// depth turns into a huge negative number: sharp to infinity.
-void depths(const OpticalSetup &s, long double G, long double u, long double H,
+// pupil factor (1 + G/gp). A rear denominator that counts as zero (focus at
+// the hyperfocal distance) is replaced by zeroRear, so that the rear depth
+// turns into a huge negative number: sharp to infinity. Returns whether the
+// focus lies at or beyond the hyperfocal distance.
+bool depths(const OpticalSetup &s, long double G, long double u, long double H,
             long double zeroRear, long double &a, long double &b)
 {
-    long double A = s.N * s.c * (G / s.gp + 1);
+    const long double A = s.N * s.c * (G / s.gp + 1);
     a = A / (G * G * ((u - s.f) / H + 1));
-    long double R = G * G * (1 - (u - s.f) / H);
-    if (R == 0)
+    const long double relative = 1 - (u - s.f) / H;
+    long double R = G * G * relative;
+    if (std::fabs(relative) <= kHyperfocalTolerance)
         R = zeroRear;
     b = A / R;
+    return relative <= kHyperfocalTolerance;
+}
+
+// Beyond the hyperfocal distance the far limit is infinite, which the program
+// holds as a negative number. The rear-depth formula gives one as long as the
+// rear depth outweighs the distance; with a short lens stopped far down it
+// does not, and the far limit would read as a finite distance, even one in
+// front of the near limit. Such a far limit takes the rear depth of a zero
+// denominator instead; it is never the unfocusable sentinel -1.
+bool farIsInfinite(long double far) { return far < 0 && far != -1; }
+
+long double infiniteRearDepth(const OpticalSetup &s, long double G, long double zeroRear)
+{
+    return s.N * s.c * (G / s.gp + 1) / zeroRear;
 }
 
 } // namespace
+
+bool FocusedAtOrBeyondHyperfocal(const OpticalSetup &s, long double u)
+{
+    return 1 - (u - s.f) / hyperfocalTerm(s) <= kHyperfocalTolerance;
+}
 
 int ComputeDepthAtDistance(const OpticalSetup &s, long double D, DofResult &r)
 {
@@ -48,7 +71,9 @@ int ComputeDepthAtDistance(const OpticalSetup &s, long double D, DofResult &r)
     r.G = v / u;
     r.T = (v - s.f) * 1000;
     r.H = hyperfocalTerm(s);
-    depths(s, r.G, u, r.H, -1e-17L, r.a, r.b);
+    if (depths(s, r.G, u, r.H, -1e-17L, r.a, r.b) &&
+        !(farIsInfinite(D + r.b) && farIsInfinite(u + r.b)))
+        r.b = infiniteRearDepth(s, r.G, -1e-17L);
     r.p = r.a + r.b;
     r.nearFilm = D - r.a;
     r.farFilm = D + r.b;
@@ -100,9 +125,11 @@ CellDepth ComputeCellDepthFromLens(const OpticalSetup &s, long double D)
     const long double H = hyperfocalTerm(s);
     const long double G1 = s.f / (D - s.f);
     long double a, b;
-    depths(s, G1, D, H, -1e-13L, a, b);
+    const bool sharp = depths(s, G1, D, H, -1e-13L, a, b);
     cell.near = D - a;
     cell.far = D + b;
+    if (sharp && !farIsInfinite(cell.far))
+        cell.far = D + infiniteRearDepth(s, G1, -1e-13L);
     const long double v = D * s.f / (D - s.f);
     cell.T = (v - s.f) * 1000;
     cell.G = v / D;
@@ -122,9 +149,11 @@ CellDepth ComputeCellDepthFromFilm(const OpticalSetup &s, long double D)
     const long double H = hyperfocalTerm(s);
     const long double G1 = s.f / (u - s.f);
     long double a, b;
-    depths(s, G1, u, H, -1e-13L, a, b);
+    const bool sharp = depths(s, G1, u, H, -1e-13L, a, b);
     cell.near = (u - a) + v + s.dn;
     cell.far = (u + b) + v + s.dn;
+    if (sharp && !farIsInfinite(cell.far))
+        cell.far = (u + infiniteRearDepth(s, G1, -1e-13L)) + v + s.dn;
     return cell;
 }
 

@@ -45,6 +45,14 @@ struct CellDepth {
 
 inline constexpr long double kEpsilon = 1e-17L;
 
+// True when a subject at u from the front nodal point is focused at or beyond
+// the hyperfocal distance (u - f >= H), so that everything behind it is sharp
+// to infinity. The rear depth's denominator G1^2 (1 - (u - f)/H) is then zero
+// or negative. A focus set exactly at the hyperfocal distance leaves it a few
+// units of its last place off zero after rounding, so a denominator within
+// 1e-12 G1^2 of zero counts as zero.
+bool FocusedAtOrBeyondHyperfocal(const OpticalSetup &s, long double u);
+
 // D is the subject-to-film distance. Returns 0, or 1 when D cannot be focused
 // (closer than 4f + dn); nothing is written then.
 int ComputeDepthAtDistance(const OpticalSetup &s, long double D, DofResult &r);

@@ -155,3 +155,85 @@ TEST(CellDepth, FocusExactlyAtHyperfocalReadsSharpToInfinity)
     EXPECT_LT(cell.far, -1e10L);
     EXPECT_GT(cell.near, 0);
 }
+
+namespace {
+
+struct HyperfocalCase {
+    const char *name;
+    OpticalSetup setup;
+    long double D;
+    bool fromFilm;
+};
+
+std::ostream &operator<<(std::ostream &os, const HyperfocalCase &c) { return os << c.name; }
+
+class SharpToInfinity : public testing::TestWithParam<HyperfocalCase> {};
+
+} // namespace
+
+// At and beyond the hyperfocal distance the far limit is infinite: negative,
+// and never the unfocusable sentinel, whatever rounding leaves of the rear
+// denominator and however short the lens.
+TEST_P(SharpToInfinity, FarLimitIsNegative)
+{
+    const HyperfocalCase &c = GetParam();
+    const CellDepth cell = c.fromFilm ? ComputeCellDepthFromFilm(c.setup, c.D)
+                                      : ComputeCellDepthFromLens(c.setup, c.D);
+    ASSERT_GT(cell.near, 0);
+    EXPECT_LT(cell.far, 0);
+    EXPECT_NE(cell.far, -1);
+
+    DofResult r;
+    const long double film = c.fromFilm ? c.D : 0;
+    if (c.fromFilm && ComputeDepthAtDistance(c.setup, film, r) == 0) {
+        EXPECT_TRUE(FocusedAtOrBeyondHyperfocal(c.setup, r.u));
+        EXPECT_LT(r.farFilm, 0);
+        EXPECT_LT(r.farLens, 0);
+        EXPECT_LT(r.b, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SharpToInfinity,
+    testing::Values(
+        // 50 mm, c 0,025 mm, N 16: H = 6,25 m; 6,3 m from the lens is u - f = H
+        // up to rounding, which leaves the denominator a tiny positive number.
+        HyperfocalCase{"FiftyAtItsHyperfocalFromLens", {0.025e-3L, 0.050L, 0, 1.3L, 16}, 6.3L, false},
+        // A 10 mm lens with c 0,5 mm and gp 5 stopped down: the rear depth is
+        // smaller than the distance, yet the focus lies far beyond H.
+        HyperfocalCase{"ShortLensN32AtOneMetreFromFilm", {0.5e-3L, 0.010L, 0, 5, 32}, 1.0L, true},
+        HyperfocalCase{"ShortLensN256AtThreeMetresFromFilm", {0.5e-3L, 0.010L, 0, 5, 256}, 3.0L, true},
+        HyperfocalCase{"ShortLensN64AtOneMetreFromLens", {0.5e-3L, 0.010L, 0, 5, 64}, 1.0L, false}),
+    [](const testing::TestParamInfo<HyperfocalCase> &info) { return std::string(info.param.name); });
+
+TEST(CellDepth, ExactHyperfocalOfEveryListedFNumberReadsInfinite)
+{
+    // The focus set at each f-number's own hyperfocal distance, from the lens
+    // (D = H + f) and from the film (D = (H + f)^2 / H + dn), for a range of
+    // lenses: about a third of them leave rounding on the positive side.
+    const long double fNumbers[] = {4.5L, 5.6L, 8, 11, 16, 22, 32, 45, 64};
+    const long double focals[] = {0.035L, 0.050L, 0.080L, 0.150L, 0.300L};
+    for (long double f : focals) {
+        for (long double N : fNumbers) {
+            const OpticalSetup s{0.03e-3L, f, -0.004L, 1.2L, N};
+            const long double H = f * f / (N * s.c);
+            const CellDepth lensCell = ComputeCellDepthFromLens(s, H + f);
+            EXPECT_LT(lensCell.far, 0) << "f " << double(f) << " N " << double(N);
+            DofResult r;
+            ComputeDepthAtHyperfocal(s, r);
+            EXPECT_LT(r.farFilm, 0) << "f " << double(f) << " N " << double(N);
+            EXPECT_LT(ComputeCellDepthFromFilm(s, r.hFilm).far, 0)
+                << "f " << double(f) << " N " << double(N);
+        }
+    }
+}
+
+TEST(CellDepth, JustShortOfHyperfocalStaysFinite)
+{
+    // A focus a millimetre short of H keeps a finite far limit beyond it.
+    const OpticalSetup s{0.025e-3L, 0.050L, 0, 1.3L, 16}; // H = 6,25 m
+    const CellDepth cell = ComputeCellDepthFromLens(s, 6.299L);
+    EXPECT_GT(cell.far, 6.299L);
+    EXPECT_FALSE(FocusedAtOrBeyondHyperfocal(s, 6.299L));
+    EXPECT_TRUE(FocusedAtOrBeyondHyperfocal(s, 6.3L));
+}
