@@ -24,7 +24,6 @@ constexpr int kHeaderLines = 28;
 // A table file is a few kilobytes; anything far larger is not one, and is
 // not read into memory.
 constexpr qint64 kMaxTableFileBytes = 1024 * 1024;
-constexpr qint64 kMaxMemoryFileBytes = 4096;
 
 QString yesNo(bool on) { return on ? QStringLiteral("Ok") : QStringLiteral("No"); }
 
@@ -97,7 +96,6 @@ bool isTmpTablePath(const QString &path)
 
 QString TestTableName() { return QStringLiteral("F148,1_C0100_PF_4x5_Test Optolune.slc"); }
 QString TestTablePath() { return appPaths().dataFolder + TestTableName(); }
-QString MemoryFilePath() { return appPaths().dataFolder + QStringLiteral("memf.slc"); }
 QString TableFileFilter() { return QStringLiteral("optolune (*.stf)"); }
 
 QString BuildNamePrefix(const TableState &state)
@@ -403,8 +401,7 @@ int LoadTestTable(TableState &state)
 bool StoreParameters(const TableState &state)
 {
     try {
-        writeWhole(MemoryFilePath(), joinLines({oneLine(state.circle), oneLine(state.focal),
-                                                oneLine(state.nodal), oneLine(state.pupil)}));
+        WriteMemoryFile(MemoryFilePath(), {state.circle, state.focal, state.nodal, state.pupil});
     } catch (const UserError &e) {
         reportError(e);
         return false;
@@ -414,23 +411,17 @@ bool StoreParameters(const TableState &state)
 
 bool RecallParameters(TableState &state, TableModel &model)
 {
-    const QString path = MemoryFilePath();
-    // Four short lines: the start of the file is enough.
-    const BoundedRead read = readBounded(path, kMaxMemoryFileBytes);
-    if (read.status == ReadStatus::CannotOpen) {
-        messages().error(openError(path));
+    LensMemory memory;
+    try {
+        memory = ReadMemoryFile(MemoryFilePath());
+    } catch (const UserError &e) {
+        reportError(e);
         return false;
     }
-    const QStringList lines = splitLines(decode1252(read.bytes));
-    if (lines.size() < 4) {
-        messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
-                             .arg(ShownPath(QDir::toNativeSeparators(path))));
-        return false;
-    }
-    state.circle = lines[0];
-    state.focal = lines[1];
-    state.nodal = lines[2];
-    state.pupil = lines[3];
+    state.circle = memory.circle;
+    state.focal = memory.focal;
+    state.nodal = memory.nodal;
+    state.pupil = memory.pupil;
     state.namePrefix = BuildNamePrefix(state);
     return RefreshTable(state, model);
 }
