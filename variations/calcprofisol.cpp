@@ -322,6 +322,8 @@ QWidget *TFormCalcProfIsol::buildManualGroup()
         QSizePolicy policy = b->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         b->setSizePolicy(policy);
+        // Moves without a button down tell a release that went elsewhere.
+        b->setMouseTracking(true);
         b->installEventFilter(this);
         buttons->addWidget(b);
     }

@@ -18,10 +18,14 @@
 #include "table/tablestate.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -489,4 +493,366 @@ TEST_F(VariationsWindowTest, AnEmptyDefaultListLeavesItsBoxEmptyAndTheFieldAsItI
     QTest::mouseClick(button(&form, "DefautBtn"), Qt::LeftButton);
     EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3"));
     EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des distances"});
+}
+
+TEST_F(VariationsWindowTest, HalfStopsWhileAnyMouseButtonIsHeld)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+    auto *plus = button(&form, "PlusBtn");
+    auto *minus = button(&form, "MoinsBtn");
+    const QString at8 = text(&form, "EdTa");
+
+    QTest::mousePress(plus, Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("9,5"));
+    EXPECT_TRUE(minus->isHidden());
+    EXPECT_NE(text(&form, "EdTa"), at8);
+    QTest::mouseRelease(plus, Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(minus->isHidden());
+    EXPECT_EQ(text(&form, "EdTa"), at8);
+
+    // The right button steps too (a tool button answers the left only).
+    QTest::mousePress(minus, Qt::RightButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("6,7"));
+    EXPECT_TRUE(plus->isHidden());
+    QTest::mouseRelease(minus, Qt::RightButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(plus->isHidden());
+    // ... and is not the right press of the group "Manuel".
+    EXPECT_EQ(items(&form, "BoxDia").size(), 9);
+
+    // No limit while held; the release tests allow 256.
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    list(&form, "BoxDia")->setFocus();
+    QTest::keyClick(list(&form, "BoxDia"), Qt::Key_End);
+    ASSERT_EQ(text(&form, "EdDia"), QStringLiteral("256,0"));
+    QTest::mousePress(plus, Qt::MiddleButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("304,4"));
+    QTest::mouseRelease(plus, Qt::MiddleButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("256,0"));
+    // A double click is two presses and two releases.
+    QTest::mouseDClick(minus, Qt::LeftButton);
+    QTest::mouseRelease(minus, Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("256,0"));
+    EXPECT_FALSE(plus->isHidden());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+    saveScreenshot(&form, QStringLiteral("variations-after-half-stops"));
+}
+
+TEST_F(VariationsWindowTest, AHalfStopPressEndsHoweverItsReleaseIsLost)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+    auto *plus = button(&form, "PlusBtn");
+    auto *minus = button(&form, "MoinsBtn");
+
+    // A message box shown by the press takes the release with it: the step
+    // back runs at once (and reports the same fault again).
+    typeInto(field(&form, "EdFocale"), QStringLiteral("f"));
+    QTest::mousePress(plus, Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(minus->isHidden());
+    EXPECT_EQ(rec.texts(), QStringList(2, QStringLiteral("'f' n'est pas une valeur en virgule flottante correcte")));
+    QTest::mouseRelease(plus, Qt::LeftButton); // went to the message box; nothing more
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_EQ(rec.messages().size(), 2u);
+    typeAndEnter(&form, "EdFocale", QStringLiteral("148,1"));
+    rec.clear();
+
+    // The mouse comes back over the button with no button down.
+    QTest::mousePress(minus, Qt::LeftButton);
+    ASSERT_EQ(text(&form, "EdDia"), QStringLiteral("6,7"));
+    QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), minus->mapToGlobal(QPointF(4, 4)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(minus, &move);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(plus->isHidden());
+
+    // Another window takes the activation while the button is held.
+    QTest::mousePress(plus, Qt::LeftButton);
+    ASSERT_EQ(text(&form, "EdDia"), QStringLiteral("9,5"));
+    QEvent deactivate(QEvent::ActivationChange);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QApplication::setActiveWindow(&other);
+    QCoreApplication::processEvents();
+    if (form.isActiveWindow())
+        QApplication::sendEvent(&form, &deactivate);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(minus->isHidden());
+
+    // Closing while held ends the press too.
+    QApplication::setActiveWindow(&form);
+    QTest::mousePress(minus, Qt::LeftButton);
+    form.close();
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(plus->isHidden());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, MemoryIsSharedWithTheTable)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    {
+        TFormCalcProfIsol form;
+        activate(form);
+        typeAndEnter(&form, "EdGP", QStringLiteral("0,8"));
+        QTest::mouseClick(button(&form, "MemBtn"), Qt::LeftButton);
+        EXPECT_EQ(folder.read("Data/memf.slc"), QByteArray("0,100\r\n148,1\r\n24,8\r\n0,800\r\n"));
+    }
+    // The table recalls it line for line, gp included ...
+    TableState table;
+    TableModel model;
+    table.fNumbers = {"8"};
+    table.distances = {"3"};
+    ASSERT_TRUE(RecallParameters(table, model));
+    EXPECT_EQ(table.pupil, QStringLiteral("0,800"));
+    EXPECT_EQ(table.nodal, QStringLiteral("24,8"));
+    // ... and what the table stores is recalled here, then checked.
+    table.circle = QStringLiteral("0,05");
+    table.focal = QStringLiteral("80");
+    table.nodal = QStringLiteral("-4");
+    table.pupil = QStringLiteral("1.2");
+    ASSERT_TRUE(StoreParameters(table));
+    TFormCalcProfIsol form;
+    activate(form);
+    QTest::mouseClick(button(&form, "MemRapBtn"), Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,050"));
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("80"));
+    EXPECT_EQ(text(&form, "EdNod"), QStringLiteral("-4"));
+    EXPECT_EQ(text(&form, "EdGP"), QStringLiteral("1,200"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+
+    // A short, a binary or a missing file changes no field.
+    const QString path = folder.file("Data/memf.slc");
+    const QByteArray damaged[] = {"0,1\r\n150\r\n", QByteArray("0,1\r\n\x01\x02\r\n0\r\n1\r\n"),
+                                  QByteArray(100000, 'x')};
+    for (const QByteArray &bytes : damaged) {
+        folder.write("Data/memf.slc", bytes);
+        QTest::mouseClick(button(&form, "MemRapBtn"), Qt::LeftButton);
+        EXPECT_EQ(rec.texts(), QStringList{"Fichier illisible ou endommagé : " + path});
+        EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,050"));
+        EXPECT_EQ(text(&form, "EdGP"), QStringLiteral("1,200"));
+        rec.clear();
+    }
+    QFile::remove(path);
+    QTest::mouseClick(button(&form, "MemRapBtn"), Qt::LeftButton);
+    EXPECT_EQ(rec.texts(), QStringList{"Impossible d'ouvrir le fichier " + path});
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("80"));
+    rec.clear();
+    // A file that cannot be written is reported.
+    QDir().mkpath(path);
+    QTest::mouseClick(button(&form, "MemBtn"), Qt::LeftButton);
+    EXPECT_EQ(rec.texts(), QStringList{"Impossible de créer le fichier " + path});
+}
+
+TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    typeAndEnter(&form, "EdFocale", QStringLiteral("90"));
+    child<QComboBox>(&form, "ComboNbDecim")->setCurrentIndex(5);
+    QTest::mouseClick(button(&form, "FichTestBtn"), Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("148,1"));
+    EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,100"));
+    EXPECT_EQ(text(&form, "EdNod"), QStringLiteral("24,8"));
+    EXPECT_EQ(child<QComboBox>(&form, "ComboNbDecim")->currentIndex(), 3);
+
+    QTest::mouseClick(button(&form, "NotesBtn"), Qt::LeftButton);
+    child<QAction>(&form, "Notes1")->trigger();
+    EXPECT_EQ(opened, (QStringList{folder.file("memo.txt"), folder.file("memo.txt")}));
+    EXPECT_TRUE(folder.exists("memo.txt"));
+
+    QString caption;
+    QStringList lines;
+    whenModalShown([&](QWidget *window) {
+        QTimer::singleShot(0, window, [&, window] {
+            caption = window->windowTitle();
+            saveScreenshot(window, QStringLiteral("affiche-from-variations"));
+            window->close();
+        });
+    });
+    QTest::mouseClick(button(&form, "SpeedButton6"), Qt::LeftButton);
+    EXPECT_EQ(caption, QStringLiteral("Variations de la profondeur de champ"));
+
+    // SpeedButton13 waits for printing: it does nothing.
+    QTest::mouseClick(button(&form, "SpeedButton13"), Qt::LeftButton);
+    EXPECT_TRUE(form.isVisible());
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+
+    TFormCalcProfIsol again;
+    activate(again);
+    QTest::mouseClick(button(&again, "SpeedButton1"), Qt::LeftButton);
+    EXPECT_FALSE(again.isVisible());
+    TFormCalcProfIsol third;
+    activate(third);
+    child<QAction>(&third, "Quitter1")->trigger();
+    EXPECT_FALSE(third.isVisible());
+    // No close button in the title bar.
+    EXPECT_FALSE(third.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(VariationsWindowTest, BitmapExportFromTheLastField)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    auto *demi = field(&form, "EdDemiHyper");
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QApplication::clipboard()->setImage(image);
+
+    rec.answerInput(std::nullopt); // cancelled: nothing written
+    QTest::keyClick(demi, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_FALSE(folder.exists("bmp_dev/ici le nom.bmp"));
+    EXPECT_TRUE(rec.messages().empty());
+    rec.answerInput(QStringLiteral("../dehors"));
+    QTest::keyClick(demi, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_EQ(rec.texts(), QStringList{"nom ../dehors non valide"});
+    rec.clear();
+    rec.answerInput(QStringLiteral("variations"));
+    QTest::keyClick(demi, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_TRUE(folder.exists("bmp_dev/variations.bmp"));
+    EXPECT_TRUE(rec.messages().empty());
+    // Ctrl+F10 elsewhere asks nothing (an unscripted question fails).
+    QTest::keyClick(field(&form, "EdTa"), Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    setListEditorOpener({}); // the program's own editor
+    TFormCalcProfIsol form;
+    activate(form);
+    const QStringList before = items(&form, "BoxFocale");
+    clickItem(&form, "BoxFocale", QStringLiteral("90"));
+    typeInto(field(&form, "EdFocale"), QStringLiteral("135"));
+    QString range;
+    whenModalShown([&](QWidget *editor) {
+        range = child<QLineEdit>(editor, "Edaffiche")->text();
+        QTest::mouseClick(child<QAbstractButton>(editor, "AbandBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "FocaleBtn"), Qt::LeftButton);
+    EXPECT_EQ(range, QStringLiteral("Focale min.: 10,0 mm      Focale max.: 1200,0 mm"));
+    EXPECT_EQ(items(&form, "BoxFocale"), before);
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("90"));
+
+    bool theoretical = false;
+    whenModalShown([&](QWidget *editor) {
+        range = child<QLineEdit>(editor, "Edaffiche")->text();
+        theoretical = child<QAbstractButton>(editor, "ThBtn")->isVisible();
+        QTest::mouseClick(child<QAbstractButton>(editor, "ThBtn"), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "DiaBtn"), Qt::LeftButton);
+    EXPECT_EQ(range, QStringLiteral("Diaphragme min.: 1,0      Diaphragme max.: 256,0"));
+    EXPECT_TRUE(theoretical);
+    EXPECT_EQ(items(&form, "BoxDia").size(), 33);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("1,0"));
+    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdia"));
+
+    whenModalShown([&](QWidget *editor) {
+        range = child<QLineEdit>(editor, "Edaffiche")->text();
+        QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "DistBtn"), Qt::LeftButton);
+    EXPECT_EQ(range, QStringLiteral("Mètres   Distance min.: 0,03   Distance max.: 900,00"));
+    whenModalShown([&](QWidget *editor) {
+        range = child<QLineEdit>(editor, "Edaffiche")->text();
+        QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "CercleBtn"), Qt::LeftButton);
+    EXPECT_EQ(range, QStringLiteral("Diamètre min.: 0,005 mm      Diamètre max.: 0,500 mm"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    const QString distBefore = text(&form, "EdDist");
+
+    // Bad readings: a French message, nothing applied, the dialog stays.
+    bool stillOpen = false;
+    whenModalShown([&](QWidget *dialog) {
+        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("12"));
+        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("13"));
+        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("14"));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+        stillOpen = dialog->isVisible();
+        QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(rec.texts(), QStringList{"Lectures incohérentes : le tirage doit croître de l'infini au point éloigné, "
+                                       "puis du point éloigné au point proche."});
+    EXPECT_EQ(text(&form, "EdDist"), distBefore);
+    rec.clear();
+
+    // A landscape with the Super Symmar: 11,5 mm and 1,1 mm of extension.
+    QStringList shown;
+    whenModalShown([&](QWidget *dialog) {
+        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("12"));
+        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("23.5"));
+        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("13,1"));
+        QTest::keyClick(child<QLineEdit>(dialog, "EdLectLoin"), Qt::Key_Return);
+        for (const char *name : {"EdLectRail", "EdDiaNec", "EdDiaListe", "EdDistMap"})
+            shown << child<QLineEdit>(dialog, name)->text();
+        saveScreenshot(dialog, QStringLiteral("variations-focus-spread"));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown[2], QStringLiteral("64"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("64"));
+    EXPECT_EQ(list(&form, "BoxDia")->currentItem()->text(), QStringLiteral("64"));
+    EXPECT_EQ(text(&form, "EdDist"), shown[3]);
+    EXPECT_FALSE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
+    EXPECT_FALSE(allEmpty(&form));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+    saveScreenshot(&form, QStringLiteral("variations-after-focus-spread"));
+}
+
+TEST_F(VariationsWindowTest, TheMainWindowOpensIt)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TSDIAppForm main;
+    main.setVariationsOpener([](QWidget *owner) { ShowVariationsWindow(owner); });
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QCoreApplication::processEvents();
+    QString caption, focal;
+    whenModalShown([&](QWidget *window) {
+        QTimer::singleShot(0, window, [&, window] {
+            caption = window->windowTitle();
+            focal = child<QLineEdit>(window, "EdFocale")->text();
+            window->close();
+        });
+    });
+    QTest::mouseClick(child<QToolButton>(&main, "IsolBtn"), Qt::LeftButton);
+    EXPECT_EQ(caption, QStringLiteral("Variations de la profondeur de champ"));
+    EXPECT_EQ(focal, QStringLiteral("148,1"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
