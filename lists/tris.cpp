@@ -11,20 +11,11 @@
 
 namespace optolune {
 
-namespace {
-
-// Longer than any number the program writes; enough to recognise the line.
-constexpr qsizetype kShownTextLength = 60;
-
-} // namespace
-
 long double ItemValue(const QString &text)
 {
     if (auto value = ReadNumber(text))
         return *value;
-    if (text.size() > kShownTextLength)
-        throw ConversionError(text.left(kShownTextLength) + QStringLiteral("..."));
-    throw ConversionError(text);
+    throw ConversionError(text); // quoted shortened
 }
 
 bool ContainsValue(const ValueList &list, const QString &text)
