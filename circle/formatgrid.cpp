@@ -1,10 +1,10 @@
 #include "formatgrid.h"
 
+#include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <array>
 
@@ -15,21 +15,7 @@ namespace {
 QString damaged(const QString &path, const QString &reason)
 {
     return QStringLiteral("Fichier illisible ou endommagé : %1 (%2)")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
-// Reads at most kGridMaxFileBytes; a larger file is refused before anything
-// is read.
-QByteArray readBounded(const QString &path)
-{
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1")
-                            .arg(QDir::toNativeSeparators(path)));
-    if (file.size() > kGridMaxFileBytes)
-        throw UserError(damaged(path, QStringLiteral("plus de 1 Mo")));
-    // The file as it was when its size was taken, should it grow meanwhile.
-    return file.read(file.size());
+        .arg(ShownPath(QDir::toNativeSeparators(path)), reason);
 }
 
 // The program writes printable Windows-1252 text, CR LF line ends and
@@ -160,7 +146,14 @@ std::optional<FormatGrid> ReadGridFile(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return std::nullopt;
-    const QByteArray bytes = readBounded(path);
+    // A file over the limit is refused before more of it is read.
+    const BoundedRead read = readBounded(path, kGridMaxFileBytes);
+    if (read.status == ReadStatus::CannotOpen)
+        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1")
+                            .arg(ShownPath(QDir::toNativeSeparators(path))));
+    if (read.status == ReadStatus::TooLarge)
+        throw UserError(damaged(path, QStringLiteral("plus de 1 Mo")));
+    const QByteArray &bytes = read.bytes;
     if (const qsizetype at = firstForeignByte(bytes); at >= 0) {
         const qsizetype line = bytes.left(at).count('\n') + 1;
         throw UserError(damaged(path, QStringLiteral("caractère de contrôle à la ligne %1")
