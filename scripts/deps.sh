@@ -3,7 +3,8 @@
 # Nothing is installed when every package is already there.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsimpleini-dev
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+          poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
