@@ -93,7 +93,6 @@ bool isTmpTablePath(const QString &path)
 
 QString TestTableName() { return QStringLiteral("F148,1_C0100_PF_4x5_Test Optolune.slc"); }
 QString TestTablePath() { return appPaths().dataFolder + TestTableName(); }
-QString MemoryFilePath() { return appPaths().dataFolder + QStringLiteral("memf.slc"); }
 QString TableFileFilter() { return QStringLiteral("optolune (*.stf)"); }
 
 QString BuildNamePrefix(const TableState &state)
@@ -391,8 +390,7 @@ int LoadTestTable(TableState &state)
 bool StoreParameters(const TableState &state)
 {
     try {
-        writeWhole(MemoryFilePath(), joinLines({oneLine(state.circle), oneLine(state.focal),
-                                                oneLine(state.nodal), oneLine(state.pupil)}));
+        WriteMemoryFile(MemoryFilePath(), {state.circle, state.focal, state.nodal, state.pupil});
     } catch (const UserError &e) {
         reportError(e);
         return false;
@@ -402,23 +400,17 @@ bool StoreParameters(const TableState &state)
 
 bool RecallParameters(TableState &state, TableModel &model)
 {
-    const QString path = MemoryFilePath();
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        messages().error(openError(path));
+    LensMemory memory;
+    try {
+        memory = ReadMemoryFile(MemoryFilePath());
+    } catch (const UserError &e) {
+        reportError(e);
         return false;
     }
-    // Four short lines: the start of the file is enough.
-    const QStringList lines = splitLines(decode1252(file.read(4096)));
-    if (lines.size() < 4) {
-        messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
-                             .arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    state.circle = lines[0];
-    state.focal = lines[1];
-    state.nodal = lines[2];
-    state.pupil = lines[3];
+    state.circle = memory.circle;
+    state.focal = memory.focal;
+    state.nodal = memory.nodal;
+    state.pupil = memory.pupil;
     state.namePrefix = BuildNamePrefix(state);
     return RefreshTable(state, model);
 }
