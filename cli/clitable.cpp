@@ -5,6 +5,7 @@
 #include "core/procs.h"
 #include "core/textfile.h"
 #include "table/tablecompute.h"
+#include "table/tableexport.h"
 #include "table/tablefiles.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"
@@ -174,16 +175,6 @@ QString joinedLines(const TableModel &model, int col, int row)
     return text;
 }
 
-QString csvField(const QString &cell)
-{
-    QString field = cell;
-    field.replace(kCellLineBreak, u'\n');
-    if (!field.contains(u';') && !field.contains(u'"') && !field.contains(u'\n'))
-        return field;
-    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + field + u'"';
-}
-
 } // namespace
 
 QString CliHelpText()
@@ -268,20 +259,6 @@ QString TableAsText(const TableModel &model)
         while (line.endsWith(u' '))
             line.chop(1);
         text += line + u'\n';
-    }
-    return text;
-}
-
-QString TableAsCsv(const TableModel &model)
-{
-    QString text;
-    for (int r = 0; r < model.rowCount(); ++r) {
-        for (int c = 0; c < model.colCount(); ++c) {
-            if (c > 0)
-                text += u';';
-            text += csvField(model.cell(c, r));
-        }
-        text += QStringLiteral("\r\n");
     }
     return text;
 }

@@ -51,6 +51,7 @@ TFormCalculProf::TFormCalculProf(QWidget *parent) : QDialog(parent)
     buildControls();
     buildMenus();
     connectControls();
+    connectExports();
     writeControls();
 }
 
@@ -158,6 +159,7 @@ QWidget *TFormCalculProf::buildFirstBar()
         {"AfficheBtn", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats affichés", QStyle::SP_DialogHelpButton},
         {"ImprEcrBtn", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon},
         {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon},
+        {"GraphiqueBtn", "Graphique|Graphique de profondeur de champ : limites de netteté selon la distance de mise au point", QStyle::SP_FileDialogContentsView},
         {"ToolButton6", "Fermer le fenêtre|Retour à la fenêtre principale", QStyle::SP_DialogCloseButton},
     };
     for (const ButtonDef &s : buttons)
@@ -288,6 +290,13 @@ void TFormCalculProf::buildMenus()
         showTable();
     });
     add(file, "FileSaveAsItem", QStringLiteral("Imprimer"), ctrl(Qt::Key_P), [] {});
+    add(file, "ExporterCsv", QStringLiteral("Exporter en CSV..."), QKeySequence(),
+        [this] { exportCsv(); });
+
+    QMenu *edit = bar->addMenu(QStringLiteral("Édition"));
+    edit->setObjectName(QStringLiteral("Edition1"));
+    add(edit, "CopierTable", QStringLiteral("Copier la table"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyTable(); });
 
     QMenu *view = bar->addMenu(QStringLiteral("Affichage"));
     view->setObjectName(QStringLiteral("Affichage1"));
@@ -304,6 +313,8 @@ void TFormCalculProf::buildMenus()
                       [this] { toggleOption(&TableState::showH); });
     m_actions.grandiss = add(view, "MGrandiss", QStringLiteral("Grandissement et tirage"), QKeySequence(),
                              [this] { toggleOption(&TableState::showGT); });
+    add(view, "Graphique", QStringLiteral("Graphique"), QKeySequence(Qt::Key_F9),
+        [this] { openChart(); });
     for (QAction *a : {m_actions.distFilm, m_actions.dh, m_actions.p, m_actions.ab, m_actions.h,
                        m_actions.grandiss})
         a->setCheckable(true);
