@@ -1,8 +1,11 @@
 #include "formatgrid.h"
 
+#include "core/messages.h"
+#include "core/procs.h"
 #include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
+#include "lists/listkind.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -175,6 +178,30 @@ std::optional<FormatGrid> ReadGridFile(const QString &path)
     grid.m_cells.remove(0, 2);
     grid.resize(*rows);
     return grid;
+}
+
+GridRow CircleGridRow(const CircleState &s, const QString &filmFormat)
+{
+    return {filmFormat, s.largT + u'x' + s.longT, s.fmodif, s.tmodif, s.diagTir,
+            s.distObsCalc, s.coeff, s.c, s.nmin, QString()};
+}
+
+std::optional<CircleChoice> ChooseGridRow(FormatGrid &grid, int row)
+{
+    // A grid file may hold numbers typed with a point.
+    for (int r = 1; r < grid.rowCount(); ++r)
+        for (const int c : {EnlargementColumn, CircleColumn})
+            if (grid.cell(r, c).contains(u'.'))
+                grid.setCell(r, c, QString(grid.cell(r, c)).replace(u'.', u','));
+    const QString circle = row >= 1 && row < grid.rowCount() ? grid.cell(row, CircleColumn) : QString();
+    if (!ReadNumber(circle)) {
+        messages().warning(QStringLiteral("Valeur de c non valide. "));
+        return std::nullopt;
+    }
+    if (NumericField::Check(circle, 12, 3, QStringLiteral("c"), ValueLimits::CerMin,
+                            ValueLimits::CerMax) != 0)
+        return std::nullopt;
+    return CircleChoice{circle, grid.cell(row, FilmFormatColumn)};
 }
 
 } // namespace optolune

@@ -8,6 +8,8 @@
 // line for an empty cell.
 #pragma once
 
+#include "circlecalc.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -93,5 +95,22 @@ void WriteGridFile(const FormatGrid &grid, const QString &path);
 // "Fichier illisible ou endommagé : <path> (<reason>)". A file that ends
 // before its last cell leaves the remaining cells empty.
 std::optional<FormatGrid> ReadGridFile(const QString &path);
+
+// The row the add command writes: the film format chosen in the list, the
+// print format as typed, then the results as the fields show them; the
+// comment stays empty.
+GridRow CircleGridRow(const CircleState &state, const QString &filmFormat);
+
+// What the circle window hands back to the table window.
+struct CircleChoice {
+    QString circle; // c of the chosen row, mm: the table's EdCercle
+    QString format; // its film format: the table's EdFormat
+};
+
+// The Ok command on a data row: every '.' of the enlargement and c columns
+// becomes ','; then the row's c must read as a number ("Valeur de c non
+// valide. ") and lie in 0,005 to 0,5 at three decimals (NumericField::Check
+// with the label "c"). nullopt, after the message, when it does not.
+std::optional<CircleChoice> ChooseGridRow(FormatGrid &grid, int row);
 
 } // namespace optolune

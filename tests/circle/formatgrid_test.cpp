@@ -2,6 +2,7 @@
 
 #include "core/usererror.h"
 #include "support/programfolder.h"
+#include "support/recorder.h"
 
 #include <QDir>
 #include <QFile>
@@ -210,3 +211,74 @@ TEST(FormatGrid, UnwritableFolderIsReportedAndTheFileStaysAsItWas)
     QFile::setPermissions(folder.file("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(folder.read("ro/cbxcgr1.stf"), before);
 }
+
+TEST(CircleGridRow, HoldsTheFormatsAndTheResultsInColumnOrder)
+{
+    Recorder rec;
+    CircleState s;
+    ASSERT_TRUE(CalculateCircle(s));
+    EXPECT_EQ(CircleGridRow(s, QStringLiteral("6x6 cm")),
+              (GridRow{"6x6 cm", "30x40", "42x56", "30x40", "50", "50", "7,1", "0,056", "41,4", ""}));
+}
+
+TEST(ChooseGridRow, HandsBackTheRowsCAndFilmFormat)
+{
+    Recorder rec;
+    FormatGrid grid = sampleGrid();
+    const auto choice = ChooseGridRow(grid, 1);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->circle, QStringLiteral("0,056"));
+    EXPECT_EQ(choice->format, QStringLiteral("6x6 cm"));
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST(ChooseGridRow, PointsOfAGridFileBecomeCommasInEveryRow)
+{
+    Recorder rec;
+    FormatGrid grid = sampleGrid();
+    grid.setCell(1, CircleColumn, QStringLiteral("0.03"));
+    grid.setCell(3, EnlargementColumn, QStringLiteral("10.0"));
+    grid.setCell(3, FNumberColumn, QStringLiteral("22.7")); // not a column Ok repairs
+    const auto choice = ChooseGridRow(grid, 1);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->circle, QStringLiteral("0,03"));
+    EXPECT_EQ(grid.cell(1, CircleColumn), QStringLiteral("0,03"));
+    EXPECT_EQ(grid.cell(3, EnlargementColumn), QStringLiteral("10,0"));
+    EXPECT_EQ(grid.cell(3, FNumberColumn), QStringLiteral("22.7"));
+}
+
+namespace {
+
+struct ChoiceCase {
+    const char *name;
+    int row;
+    const char *circle; // written into that row when the row is a data row
+    const char *message;
+};
+void PrintTo(const ChoiceCase &c, std::ostream *os) { *os << c.name; }
+
+class ChooseGridRowRefusalTest : public testing::TestWithParam<ChoiceCase> {};
+
+} // namespace
+
+TEST_P(ChooseGridRowRefusalTest, SaysWhyAndHandsNothingBack)
+{
+    const ChoiceCase &k = GetParam();
+    Recorder rec;
+    FormatGrid grid = sampleGrid();
+    if (k.row >= 1 && k.row < grid.rowCount() && *k.circle)
+        grid.setCell(k.row, CircleColumn, QString::fromUtf8(k.circle));
+    EXPECT_FALSE(ChooseGridRow(grid, k.row).has_value());
+    EXPECT_EQ(rec.texts(), QStringList{QString::fromUtf8(k.message)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChooseGridRowRefusalTest,
+    testing::Values(ChoiceCase{"EmptyRow", 2, "", "Valeur de c non valide. "},
+                    ChoiceCase{"NotANumber", 1, "0,05 mm", "Valeur de c non valide. "},
+                    ChoiceCase{"HeaderRow", 0, "", "Valeur de c non valide. "},
+                    ChoiceCase{"PastTheLastRow", 20, "", "Valeur de c non valide. "},
+                    ChoiceCase{"TooLarge", 1, "0,6", "c hors intervalle 0,005-0,500"},
+                    ChoiceCase{"RoundsBelowTheMinimum", 1, "0,0044", "c hors intervalle 0,005-0,500"},
+                    ChoiceCase{"FromALargePrintTooLarge", 1, "6,498", "c hors intervalle 0,005-0,500"}),
+    [](const auto &info) { return std::string(info.param.name); });
