@@ -1,11 +1,13 @@
 // optolune-cli's calculator subcommands, through what they print: the worked
 // examples of the variations calculator, the focus spread, and the exit code
 // and message of every bad option value.
+#include "cli/climan.h"
 #include "cli/clitable.h"
 #include "cli/clivariations.h"
 #include "support/programfolder.h"
 #include "support/qtprint.h"
 
+#include <QFile>
 #include <QTextStream>
 #include <gtest/gtest.h>
 #include <map>
@@ -207,4 +209,32 @@ TEST(VariationsCli, HelpNamesEveryOption)
                                "--help"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(option))) << option;
     EXPECT_TRUE(cli({"--help"}).out.contains(QStringLiteral("optolune-cli variations")));
+}
+
+TEST(CliManPage, EveryOptionOfEveryHelpTextAndTheBuiltFileIsCurrent)
+{
+    const QString page = CliManPage();
+    int options = 0;
+    for (const QString &help : {CliHelpText(), VariationsHelpText()}) {
+        for (const QString &line : help.split(u'\n')) {
+            if (!line.startsWith(QStringLiteral("  -")))
+                continue;
+            QString option = line.mid(2).section(QStringLiteral("  "), 0, 0).trimmed();
+            option.replace(u'-', QStringLiteral("\\-"));
+            EXPECT_TRUE(page.contains(QStringLiteral("\n.B ") + option + u'\n')) << option.toStdString();
+            ++options;
+        }
+        const QString usage = help.section(u'\n', 0, 0).mid(8).replace(u'-', QStringLiteral("\\-"));
+        EXPECT_TRUE(page.contains(QStringLiteral(".SS ") + usage)) << usage.toStdString();
+    }
+    EXPECT_GT(options, 25);
+    // No line of the page starts with a control character by accident.
+    for (const QString &line : page.split(u'\n'))
+        if (line.startsWith(u'.')) {
+            EXPECT_TRUE(line.size() > 1 && (line[1].isLetter() || line[1] == u'\\')) << line.toStdString();
+        }
+
+    QFile built(QStringLiteral(OPTOLUNE_MAN_PAGE));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    EXPECT_EQ(built.readAll(), page.toUtf8());
 }
