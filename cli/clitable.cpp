@@ -5,6 +5,8 @@
 #include "core/messages.h"
 #include "core/procs.h"
 #include "core/textfile.h"
+#include "core/usererror.h"
+#include "lists/listfiles.h"
 #include "table/tablecompute.h"
 #include "table/tableexport.h"
 #include "table/tablefiles.h"
@@ -158,13 +160,17 @@ CliOptions parseOptions(const QStringList &args)
     return o;
 }
 
-// A default list delivered in the data folder, or an empty list.
-QStringList defaultList(const QString &fileName)
+// The default list of a kind delivered in the data folder, or an empty list.
+QStringList defaultList(ListKind kind)
 {
-    QFile file(appPaths().dataFolder + fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    ValueList list;
+    try {
+        LoadListFile(appPaths().dataFolder, kind, DefaultListNumber, list);
+    } catch (const UserError &e) {
+        messages().warning(e.text());
         return {};
-    QStringList items = splitLines(decode1252(file.read(64 * 1024)));
+    }
+    QStringList items = list.texts();
     items.removeAll(QString());
     return items;
 }
@@ -293,8 +299,8 @@ int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         if (ReadTableFile(state, *o.file, TableSource::UserFile) != TableStatus::Read)
             return kCliFailed;
     } else {
-        state.fNumbers = defaultList(QStringLiteral("cbxdia7.stf"));
-        state.distances = defaultList(QStringLiteral("cbxdis7.stf"));
+        state.fNumbers = defaultList(ListKind::Dia);
+        state.distances = defaultList(ListKind::Dis);
     }
     if (o.circle)
         state.circle = *o.circle;

@@ -1,12 +1,11 @@
 #include "memoryfile.h"
 
 #include "apppaths.h"
+#include "showntext.h"
 #include "textfile.h"
 #include "usererror.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace optolune {
 
@@ -42,17 +41,16 @@ void WriteMemoryFile(const QString &path, const LensMemory &memory)
 
 LensMemory ReadMemoryFile(const QString &path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(shown));
-    const UserError damaged(QStringLiteral("Fichier illisible ou endommagé : %1").arg(shown));
+    const QString shown = ShownPath(QDir::toNativeSeparators(path));
     // One byte more than the bound tells a file that is too large, whatever
     // size it claims.
-    const QByteArray bytes = file.read(kMaxMemoryFileBytes + 1);
-    if (bytes.size() > kMaxMemoryFileBytes || file.error() != QFileDevice::NoError)
+    const BoundedRead read = readBounded(path, kMaxMemoryFileBytes);
+    if (read.status == ReadStatus::CannotOpen)
+        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(shown));
+    const UserError damaged(QStringLiteral("Fichier illisible ou endommagé : %1").arg(shown));
+    if (read.status == ReadStatus::TooLarge)
         throw damaged;
-    const QStringList lines = splitLines(decode1252(bytes));
+    const QStringList lines = splitLines(decode1252(read.bytes));
     if (lines.size() < 4)
         throw damaged;
     for (const QString &line : lines)

@@ -125,6 +125,10 @@ QWidget *TFormCalculProf::buildFirstBar()
                                 QStringLiteral("Références de l'objectif|Facultatif mais recommandé. Les règles d'écriture des noms de fichiers sous Windows doivent être respectées."),
                                 130);
     m_fields.suffixe->installEventFilter(this);
+    // The format and the lens references become the file's name, the
+    // comment a line of the file: all three keep to the files' code page.
+    acceptWindows1252Only(m_fields.format);
+    acceptWindows1252Only(m_fields.suffixe);
     m_fields.checkNC = make<QCheckBox>(bar, "CheckNC");
     m_fields.checkNC->setText(QStringLiteral("NC"));
     m_fields.checkNC->hide();
@@ -251,6 +255,7 @@ QWidget *TFormCalculProf::buildCommentLine()
     m_fields.comment = make<QLineEdit>(line, "EdComment");
     applyHint(m_fields.comment, QStringLiteral("Commentaire|Ligne de commentaire associée au fichier"));
     m_fields.comment->installEventFilter(this);
+    acceptWindows1252Only(m_fields.comment);
     row->addWidget(m_fields.comment, 1);
     row->addWidget(makeButton(line, "SpeedButton2", QStringLiteral("Effacer|Efface le commentaire"),
                               QStyle::SP_LineEditClearButton));
