@@ -253,6 +253,14 @@ TEST_F(VariationsWindowTest, MacroInfiniAndGrey)
     for (const char *name : kResults)
         EXPECT_EQ(resultColour(&form, name), QColor(128, 128, 128)) << name;
     saveScreenshot(&form, QStringLiteral("variations-grey"));
+    // A distance that cannot be focused empties the fields and keeps their
+    // colour.
+    typeAndEnter(&form, "EdDist", QStringLiteral("0,5"));
+    EXPECT_TRUE(allEmpty(&form));
+    EXPECT_EQ(resultColour(&form, "EdTa"), QColor(128, 128, 128));
+    typeInto(field(&form, "EdDist"), QStringLiteral("3"));
+    QTest::mouseClick(button(&form, "CalcBtn"), Qt::LeftButton);
+    EXPECT_FALSE(allEmpty(&form));
     QTest::keyClick(list(&form, "BoxDia"), Qt::Key_Up);
     EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("107,6"));
     EXPECT_EQ(resultColour(&form, "EdTa"), QColor(0, 0, 255));
@@ -467,6 +475,22 @@ TEST_F(VariationsWindowTest, RightPressOnManuelReloadsEveryDefaultListWithFiveRe
     typeInto(field(&form, "EdGP"), QStringLiteral("1,1"));
     QTest::mouseClick(button(&form, "RazBtn"), Qt::LeftButton);
     EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(VariationsWindowTest, ADamagedDefaultListAtOpeningLeavesTheOthersLoaded)
+{
+    ProgramFolder folder;
+    folder.write("Data/cbxcer7.stf", "0,05\r\n\x01\x02\r\n");
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    EXPECT_EQ(list(&form, "BoxCercle")->count(), 0);
+    EXPECT_EQ(items(&form, "BoxFocale").size(), 18);
+    EXPECT_EQ(items(&form, "BoxDia").size(), 9);
+    EXPECT_EQ(items(&form, "BoxDist").size(), 14);
+    ASSERT_FALSE(rec.messages().empty());
+    EXPECT_EQ(rec.messages().front().kind, QStringLiteral("error"));
+    EXPECT_TRUE(rec.texts().contains(QStringLiteral("Créez une liste des diamètres")));
 }
 
 TEST_F(VariationsWindowTest, AnEmptyDefaultListLeavesItsBoxEmptyAndTheFieldAsItIs)
