@@ -6,9 +6,11 @@
 #include "app/Sdimain.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
+#include "core/screenprint.h"
 #include "lists/listeditoropener.h"
 #include "lists/listkind.h"
 #include "support/child.h"
+#include "support/pdfpages.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
@@ -30,7 +32,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -712,8 +716,23 @@ TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
     QTest::mouseClick(button(&form, "SpeedButton6"), Qt::LeftButton);
     EXPECT_EQ(caption, QStringLiteral("Variations de la profondeur de champ"));
 
-    // SpeedButton13 waits for printing: it does nothing.
+    // The screen print: the window's image, on the printer of the factory.
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("ecran.pdf"));
+    const ScreenPrinterFactory previous = setScreenPrinterFactory([&pdf] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    });
     QTest::mouseClick(button(&form, "SpeedButton13"), Qt::LeftButton);
+    setScreenPrinterFactory(previous);
+    const auto pages = rasterisePdf(pdf, 40, QStringLiteral("variations-screenprint"));
+    ASSERT_EQ(pages.size(), 1u);
+    const QRect ink = inkBox(pages[0]);
+    ASSERT_FALSE(ink.isEmpty());
+    const double ratio = double(form.width()) / form.height();
+    EXPECT_NEAR(double(ink.width()) / ink.height(), ratio, ratio * 0.1);
     EXPECT_TRUE(form.isVisible());
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
