@@ -875,6 +875,27 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
     EXPECT_FALSE(allEmpty(&form));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
     saveScreenshot(&form, QStringLiteral("variations-after-focus-spread"));
+
+    // Close-up beyond life size: the focus with v > u ticks Macro, and the
+    // f-number comes from the theoretical list.
+    typeAndEnter(&form, "EdFocale", QStringLiteral("100"));
+    typeAndEnter(&form, "EdCercle", QStringLiteral("0,03"));
+    typeAndEnter(&form, "EdGP", QStringLiteral("1,2"));
+    typeAndEnter(&form, "EdNod", QStringLiteral("3"));
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    whenModalShown([&](QWidget *dialog) {
+        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("10"));
+        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("170"));
+        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("150"));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_TRUE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("152,2"));
+    EXPECT_LT(text(&form, "EdA1").replace(u',', u'.').toDouble(),
+              text(&form, "EdA2").replace(u',', u'.').toDouble());
+    EXPECT_FALSE(text(&form, "EdTa").isEmpty());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
 TEST_F(VariationsWindowTest, TheMainWindowOpensIt)
