@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           qt6-translations-l10n
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+          poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
