@@ -35,6 +35,20 @@ ScreenPrinterFactory setScreenPrinterFactory(ScreenPrinterFactory f)
     return previous;
 }
 
+void ReportPrintStartFailure(const QPrinter &printer)
+{
+    const QString label = printerLabel(printer);
+    messages().warning(label.isEmpty()
+                           ? QStringLiteral("Impossible de lancer l'impression.")
+                           : QStringLiteral("Impossible de lancer l'impression sur %1.")
+                                 .arg(QuotedForMessage(label)));
+}
+
+void ReportPrintEndFailure()
+{
+    messages().warning(QStringLiteral("L'impression n'a pas pu être terminée."));
+}
+
 std::unique_ptr<QPrinter> DefaultScreenPrinter()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -60,11 +74,7 @@ bool PrintWindowImage(QWidget *window)
 
     QPainter painter;
     if (!painter.begin(printer.get())) {
-        const QString label = printerLabel(*printer);
-        messages().warning(label.isEmpty()
-                               ? QStringLiteral("Impossible de lancer l'impression.")
-                               : QStringLiteral("Impossible de lancer l'impression sur %1.")
-                                     .arg(QuotedForMessage(label)));
+        ReportPrintStartFailure(*printer);
         return false;
     }
     // The painter's origin is the corner of the printable area.
@@ -78,7 +88,7 @@ bool PrintWindowImage(QWidget *window)
         painter.drawPixmap(QRectF(area.topLeft(), source * scale), image, QRectF(image.rect()));
     }
     if (!painter.end()) {
-        messages().warning(QStringLiteral("L'impression n'a pas pu être terminée."));
+        ReportPrintEndFailure();
         return false;
     }
     return true;

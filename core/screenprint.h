@@ -24,6 +24,11 @@ ScreenPrinterFactory setScreenPrinterFactory(ScreenPrinterFactory factory);
 // "Aucune imprimante par défaut n'est installée : impossible d'imprimer."
 std::unique_ptr<QPrinter> DefaultScreenPrinter();
 
+// Tells the user that a print could not start on the printer (its name, or
+// the file it writes), or could not be finished.
+void ReportPrintStartFailure(const QPrinter &printer);
+void ReportPrintEndFailure();
+
 // Prints the window's image, scaled to the printable area of the page with
 // its proportions kept, on the printer of the installed factory. A print
 // that cannot start is reported; returns true when the page was printed.

@@ -37,6 +37,23 @@ std::vector<QImage> rasterisePdf(const QString &pdfPath, int dpi, const QString 
     return pages;
 }
 
+QStringList pdfPageTexts(const QString &pdfPath)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                     pdfPath, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(120000) || pdftotext.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext failed on " << pdfPath.toStdString() << ": "
+                      << pdftotext.readAllStandardError().toStdString();
+        return {};
+    }
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast(); // after the last page's form feed
+    return pages;
+}
+
 QRect inkBox(const QImage &page, int threshold)
 {
     int left = page.width(), top = page.height(), right = -1, bottom = -1;

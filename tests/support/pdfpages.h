@@ -13,6 +13,10 @@ namespace optolune::test {
 // test then fails with pdftoppm's own words). `name` names the saved PNGs.
 std::vector<QImage> rasterisePdf(const QString &pdfPath, int dpi, const QString &name = QString());
 
+// The text of each page as pdftotext reads it, in reading order with the
+// layout kept.
+QStringList pdfPageTexts(const QString &pdfPath);
+
 // The bounding box of the pixels darker than `threshold` (0-255, on the
 // grey level); an empty rectangle for a blank page.
 QRect inkBox(const QImage &page, int threshold = 128);

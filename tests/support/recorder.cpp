@@ -90,8 +90,10 @@ bool Recorder::choosePrinter(QPrinter &printer)
     if (answer.accept && !answer.pdfPath.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(answer.pdfPath);
-        if (answer.from > 0)
+        if (answer.from > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
             printer.setFromTo(answer.from, answer.to);
+        }
     }
     return answer.accept;
 }
