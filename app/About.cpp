@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/widgets.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -105,9 +106,17 @@ void TAboutbox::showEvent(QShowEvent *event)
     }
 }
 
+QString RunningProgramFile()
+{
+    // The file actually running, also when OPTOLUNE_HOME moves the program's
+    // folder elsewhere (its paths then name a file that need not exist).
+    const QString running = QCoreApplication::applicationFilePath();
+    return running.isEmpty() ? appPaths().exeFileName : running;
+}
+
 void TAboutbox::FormActivate()
 {
-    m_facts = ReadProgramFacts(appPaths().exeFileName, buildConfig().reference, VersionText());
+    m_facts = ReadProgramFacts(RunningProgramFile(), buildConfig().reference, VersionText());
     m_labels.path->setText(m_facts.path);
     m_labels.date->setText(m_facts.date);
     m_labels.time->setText(m_facts.time);

@@ -39,6 +39,9 @@ private:
     bool m_activated = false;
 };
 
+// The program file that is running: the about box identifies it.
+QString RunningProgramFile();
+
 // The main window's "A propos": the about box shown modally, then destroyed.
 void ShowAboutBox(QWidget *owner);
 
