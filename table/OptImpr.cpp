@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -108,10 +107,7 @@ void TFormOptImpr::buildControls()
     bodyLayout->addLayout(buttons);
     layout->addWidget(body, 1);
 
-    m_statusBar = make<QStatusBar>(this, "StatusBar");
-    m_statusBar->setSizeGripEnabled(false);
-    layout->addWidget(m_statusBar);
-    routeStatusTips(this, m_statusBar);
+    m_statusBar = addStatusBar(this, layout);
 
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
