@@ -2,6 +2,7 @@
 
 #include "core/application.h"
 #include "core/apppaths.h"
+#include "core/opener.h"
 #include "core/widgets.h"
 
 #include <QButtonGroup>
@@ -22,9 +23,9 @@ namespace {
 constexpr int kDialogHeight = 205;
 constexpr int kMinimumWidth = 362;
 
-PrintOptionsOpener &installedOpener()
+ReplaceableOpener<std::optional<PrintChoice>(QWidget *, const QString &)> &printOptionsOpener()
 {
-    static PrintOptionsOpener opener;
+    static ReplaceableOpener<std::optional<PrintChoice>(QWidget *, const QString &)> opener(ShowPrintOptions);
     return opener;
 }
 
@@ -179,15 +180,12 @@ std::optional<PrintChoice> ShowPrintOptions(QWidget *owner, const QString &lensR
 
 std::optional<PrintChoice> OpenPrintOptions(QWidget *owner, const QString &lensReferences)
 {
-    const PrintOptionsOpener &opener = installedOpener();
-    return opener ? opener(owner, lensReferences) : ShowPrintOptions(owner, lensReferences);
+    return printOptionsOpener().open(owner, lensReferences);
 }
 
 PrintOptionsOpener setPrintOptionsOpener(PrintOptionsOpener opener)
 {
-    PrintOptionsOpener previous = std::move(installedOpener());
-    installedOpener() = std::move(opener);
-    return previous;
+    return printOptionsOpener().replace(std::move(opener));
 }
 
 } // namespace optolune
