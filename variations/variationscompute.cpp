@@ -84,6 +84,21 @@ long double LimitingN(long double cMm, long double fMm)
     return q2 > q1 ? q1 : q2;
 }
 
+QString NoResultText(const VariationsResult &result, bool fromFilm)
+{
+    switch (result.status) {
+    case VariationsResult::Unfocusable:
+        return fromFilm ? QStringLiteral("Mise au point impossible : la distance doit être au moins "
+                                         "4 fois la focale plus la distance nodale")
+                        : QStringLiteral("Mise au point impossible : la distance doit être plus "
+                                         "grande que la focale");
+    case VariationsResult::Unusable:
+        return QStringLiteral("Pas de profondeur de champ pour ces paramètres");
+    default:
+        return QString();
+    }
+}
+
 VariationsResult ComputeVariations(const VariationsInput &in)
 {
     VariationsResult result;
