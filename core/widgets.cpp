@@ -93,6 +93,18 @@ void addNotesAndQuit(QMenuBar *bar, QWidget *window, const std::function<void()>
     QObject::connect(quit, &QAction::triggered, window, &QWidget::close);
 }
 
+
+QToolButton *makeOriginButton(QWidget *bar, const QString &hint)
+{
+    QToolButton *button = makeButton(bar, "DistFilmBtn", hint, QStyle::SP_ArrowRight, true);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setText(QStringLiteral("PL"));
+    QObject::connect(button, &QToolButton::toggled, button, [button](bool down) {
+        button->setText(down ? QStringLiteral("PF") : QStringLiteral("PL"));
+    });
+    return button;
+}
+
 void paintParameter(QLineEdit *edit)
 {
     edit->setStyleSheet(QStringLiteral(

@@ -77,6 +77,11 @@ QStatusBar *addStatusBar(QWidget *window, QBoxLayout *layout);
 // `openNotes`, "Quitter" (Quitter1) closes the window.
 void addNotesAndQuit(QMenuBar *bar, QWidget *window, const std::function<void()> &openNotes);
 
+// The origin-of-distances toggle (DistFilmBtn): a text button that reads
+// "PF" while down (distances from the film plane) and "PL" while up (from the
+// lens), whoever changes its state.
+QToolButton *makeOriginButton(QWidget *bar, const QString &hint);
+
 // The parameter fields: yellow with bold red text, as every typed parameter.
 void paintParameter(QLineEdit *edit);
 
