@@ -25,14 +25,7 @@ TEST_P(CircleWorkedExample, ResultsAsTheWindowShowsThem)
 {
     QStringList args{"circle"};
     args << GetParam().args;
-    const CliRun run = cli(args);
-    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    const auto got = values(run.out);
-    for (const auto &[label, value] : GetParam().expected) {
-        ASSERT_TRUE(got.count(label)) << label.toStdString() << " in\n" << run.out.toStdString();
-        EXPECT_EQ(got.at(label), value) << label.toStdString();
-    }
+    expectResults(cli(args), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -110,11 +103,7 @@ TEST_P(CircleBadOption, ExitTwoNamingTheOption)
 {
     QStringList args{"circle"};
     args << GetParam().args;
-    const CliRun run = cli(args);
-    EXPECT_EQ(run.code, kCliBadUsage);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(run.err, QStringLiteral("optolune-cli: ") + QString::fromUtf8(GetParam().message) +
-                           QStringLiteral("\nVoir optolune-cli circle --help.\n"));
+    expectUsageError(cli(args), QStringLiteral("circle"), GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace optolune::test {
@@ -41,6 +42,29 @@ inline std::map<QString, QString> values(const QString &out)
             v[parts[0].trimmed()] = QString();
     }
     return v;
+}
+
+// A calculator's run that succeeded without a message and printed each
+// expected value beside its label.
+inline void expectResults(const CliRun &run, const std::map<QString, QString> &expected)
+{
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const auto got = values(run.out);
+    for (const auto &[label, value] : expected) {
+        ASSERT_TRUE(got.count(label)) << label.toStdString() << " in\n" << run.out.toStdString();
+        EXPECT_EQ(got.at(label), value) << label.toStdString();
+    }
+}
+
+// A subcommand's run refused as a usage error: exit code 2, nothing printed,
+// the message and the pointer to the subcommand's help on the error stream.
+inline void expectUsageError(const CliRun &run, const QString &command, const char *message)
+{
+    EXPECT_EQ(run.code, kCliBadUsage);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err, QStringLiteral("optolune-cli: ") + QString::fromUtf8(message) +
+                           QStringLiteral("\nVoir optolune-cli %1 --help.\n").arg(command));
 }
 
 } // namespace optolune::test

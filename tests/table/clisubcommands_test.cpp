@@ -30,14 +30,7 @@ TEST_P(VariationsWorkedExample, FieldsAsTheWindowShowsThem)
     QStringList args{"variations", "--circle", "0,100", "--focal", "148,1", "--nodal", "24,8",
                      "--gp", "1,1", "--distance", "3", "--f-number", "8", "--decimals", "3"};
     args << GetParam().args;
-    const CliRun run = cli(args);
-    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    const auto got = values(run.out);
-    for (const auto &[label, value] : GetParam().expected) {
-        ASSERT_TRUE(got.count(label)) << label.toStdString() << " in\n" << run.out.toStdString();
-        EXPECT_EQ(got.at(label), value) << label.toStdString();
-    }
+    expectResults(cli(args), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,11 +131,7 @@ TEST_P(VariationsBadOption, ExitTwoNamingTheOption)
     ProgramFolder folder;
     QStringList args{"variations"};
     args << GetParam().args;
-    const CliRun run = cli(args);
-    EXPECT_EQ(run.code, kCliBadUsage);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(run.err, QStringLiteral("optolune-cli: ") + QString::fromUtf8(GetParam().message) +
-                           QStringLiteral("\nVoir optolune-cli variations --help.\n"));
+    expectUsageError(cli(args), QStringLiteral("variations"), GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
