@@ -1,9 +1,9 @@
 #include "circle/cercle.h"
 
-#include "core/screenprint.h"
 #include "support/child.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
+#include "support/screenprinttopdf.h"
 #include "support/screenshot.h"
 #include "support/windowtest.h"
 
@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -447,16 +446,12 @@ TEST_F(CercleTest, ScreenPrintPrintsTheWindow)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("cercle.pdf"));
-    const ScreenPrinterFactory previous = setScreenPrinterFactory([pdf] {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return printer;
-    });
     TFormCercle form;
     activate(form);
-    click(form, "SpeedButton13");
-    setScreenPrinterFactory(previous);
+    {
+        const ScreenPrintToPdf toPdf(pdf);
+        click(form, "SpeedButton13");
+    }
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }

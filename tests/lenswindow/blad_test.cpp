@@ -3,10 +3,10 @@
 
 #include "core/apppaths.h"
 #include "core/inifile.h"
-#include "core/screenprint.h"
 #include "support/child.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
+#include "support/screenprinttopdf.h"
 #include "support/screenshot.h"
 #include "support/windowtest.h"
 
@@ -16,7 +16,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -235,16 +234,12 @@ TEST_F(BladTest, ScreenPrintPrintsTheWindow)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("blad.pdf"));
-    const ScreenPrinterFactory previous = setScreenPrinterFactory([pdf] {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return printer;
-    });
     TFormBlad form;
     activate(form);
-    click(form, "SpeedButton13");
-    setScreenPrinterFactory(previous);
+    {
+        const ScreenPrintToPdf toPdf(pdf);
+        click(form, "SpeedButton13");
+    }
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }

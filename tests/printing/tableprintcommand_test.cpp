@@ -9,7 +9,6 @@
 #include "core/apppaths.h"
 #include "core/notes.h"
 #include "core/qtmessages.h"
-#include "core/screenprint.h"
 #include "lists/listeditoropener.h"
 #include "support/child.h"
 #include "support/pdfpages.h"
@@ -17,6 +16,7 @@
 #include "support/recorder.h"
 #include "support/screenshot.h"
 #include "support/scopedopener.h"
+#include "support/screenprinttopdf.h"
 #include "support/scriptedlisteditor.h"
 #include "support/windowtest.h"
 
@@ -69,12 +69,7 @@ protected:
 
 private:
     ScopedOpener<UrlOpener> m_urls{setUrlOpener, [](const QUrl &) { return true; }};
-    ScopedOpener<ScreenPrinterFactory> m_printer{setScreenPrinterFactory, [this] {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(screenPdf);
-        return printer;
-    }};
+    ScreenPrintToPdf m_screenPrint{screenPdf};
     ScopedOpener<PrintOptionsOpener> m_options{setPrintOptionsOpener,
                                                [this](QWidget *, const QString &references) {
                                                    optionsAskedWith << references;
@@ -101,14 +96,7 @@ TEST_F(TablePrintCommandTest, ScreenPrintButtonPrintsTheWindowsImage)
     activate(form);
     click(form, "ImprEcrBtn");
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
-    const auto pages = rasterisePdf(screenPdf, 40, QStringLiteral("table-screenprint"));
-    ASSERT_EQ(pages.size(), 1u);
-    const QRect ink = inkBox(pages[0]);
-    ASSERT_FALSE(ink.isEmpty());
-    // The window's proportions: the grid's lines and the bars' texts reach
-    // its edges closely enough to show them.
-    const double ratio = double(form.width()) / form.height();
-    EXPECT_NEAR(double(ink.width()) / ink.height(), ratio, ratio * 0.1);
+    expectWindowImagePage(screenPdf, form, QStringLiteral("table-screenprint"));
 }
 
 TEST_F(TablePrintCommandTest, ImprimerPrintsTheTableWithItsTitlesOnThePrinterChosen)

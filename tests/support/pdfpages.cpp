@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace optolune::test {
@@ -89,6 +90,16 @@ int countColour(const QImage &page, QRgb colour, int tolerance)
         }
     }
     return count;
+}
+
+void expectWindowImagePage(const QString &pdfPath, const QWidget &window, const QString &name)
+{
+    const auto pages = rasterisePdf(pdfPath, 40, name);
+    ASSERT_EQ(pages.size(), 1u);
+    const QRect ink = inkBox(pages[0]);
+    ASSERT_FALSE(ink.isEmpty());
+    const double ratio = double(window.width()) / window.height();
+    EXPECT_NEAR(double(ink.width()) / ink.height(), ratio, ratio * 0.1);
 }
 
 } // namespace optolune::test

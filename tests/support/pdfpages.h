@@ -7,6 +7,8 @@
 #include <QString>
 #include <vector>
 
+class QWidget;
+
 namespace optolune::test {
 
 // The pages of the PDF at `dpi`, in order; empty when pdftoppm failed (the
@@ -24,5 +26,11 @@ QRect inkBox(const QImage &page, int threshold = 128);
 // How many pixels have exactly this colour, give or take `tolerance` per
 // channel.
 int countColour(const QImage &page, QRgb colour, int tolerance = 8);
+
+// The screen print of `window` in the PDF: one page whose ink has the
+// window's proportions, give or take a tenth (the grid's lines and the bars'
+// texts reach its edges closely enough to show them). The page is saved as
+// `name` with the screenshots.
+void expectWindowImagePage(const QString &pdfPath, const QWidget &window, const QString &name);
 
 } // namespace optolune::test

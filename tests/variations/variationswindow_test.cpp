@@ -6,7 +6,6 @@
 #include "app/Sdimain.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
-#include "core/screenprint.h"
 #include "lists/listeditoropener.h"
 #include "lists/listkind.h"
 #include "support/child.h"
@@ -15,6 +14,7 @@
 #include "support/recorder.h"
 #include "support/screenshot.h"
 #include "support/scopedopener.h"
+#include "support/screenprinttopdf.h"
 #include "support/scriptedlisteditor.h"
 #include "support/windowtest.h"
 #include "table/calculprof.h"
@@ -35,7 +35,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -686,20 +685,11 @@ TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
     // The screen print: the window's image, on the printer of the factory.
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("ecran.pdf"));
-    const ScreenPrinterFactory previous = setScreenPrinterFactory([&pdf] {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return printer;
-    });
-    QTest::mouseClick(button(&form, "SpeedButton13"), Qt::LeftButton);
-    setScreenPrinterFactory(previous);
-    const auto pages = rasterisePdf(pdf, 40, QStringLiteral("variations-screenprint"));
-    ASSERT_EQ(pages.size(), 1u);
-    const QRect ink = inkBox(pages[0]);
-    ASSERT_FALSE(ink.isEmpty());
-    const double ratio = double(form.width()) / form.height();
-    EXPECT_NEAR(double(ink.width()) / ink.height(), ratio, ratio * 0.1);
+    {
+        const ScreenPrintToPdf toPdf(pdf);
+        QTest::mouseClick(button(&form, "SpeedButton13"), Qt::LeftButton);
+    }
+    expectWindowImagePage(pdf, form, QStringLiteral("variations-screenprint"));
     EXPECT_TRUE(form.isVisible());
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
