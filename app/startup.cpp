@@ -25,8 +25,7 @@ void loadShellSettings()
 int runOptolune(int argc, char **argv, const std::function<void(TSDIAppForm &)> &wire)
 {
     Application app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Optolune"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Optolune"));
+    setUpApplication();
     QtMessages qtMessages;
     QtPrompts qtPrompts;
     installMessages(&qtMessages);

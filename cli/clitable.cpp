@@ -4,7 +4,10 @@
 #include "core/messages.h"
 #include "core/procs.h"
 #include "core/textfile.h"
+#include "core/usererror.h"
+#include "lists/listfiles.h"
 #include "table/tablecompute.h"
+#include "table/tableexport.h"
 #include "table/tablefiles.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"
@@ -156,13 +159,17 @@ CliOptions parseOptions(const QStringList &args)
     return o;
 }
 
-// A default list delivered in the data folder, or an empty list.
-QStringList defaultList(const QString &fileName)
+// The default list of a kind delivered in the data folder, or an empty list.
+QStringList defaultList(ListKind kind)
 {
-    QFile file(appPaths().dataFolder + fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    ValueList list;
+    try {
+        LoadListFile(appPaths().dataFolder, kind, DefaultListNumber, list);
+    } catch (const UserError &e) {
+        messages().warning(e.text());
         return {};
-    QStringList items = splitLines(decode1252(file.read(64 * 1024)));
+    }
+    QStringList items = list.texts();
     items.removeAll(QString());
     return items;
 }
@@ -172,16 +179,6 @@ QString joinedLines(const TableModel &model, int col, int row)
     QString text = model.cell(col, row);
     text.replace(kCellLineBreak, QStringLiteral(" / "));
     return text;
-}
-
-QString csvField(const QString &cell)
-{
-    QString field = cell;
-    field.replace(kCellLineBreak, u'\n');
-    if (!field.contains(u';') && !field.contains(u'"') && !field.contains(u'\n'))
-        return field;
-    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + field + u'"';
 }
 
 } // namespace
@@ -272,20 +269,6 @@ QString TableAsText(const TableModel &model)
     return text;
 }
 
-QString TableAsCsv(const TableModel &model)
-{
-    QString text;
-    for (int r = 0; r < model.rowCount(); ++r) {
-        for (int c = 0; c < model.colCount(); ++c) {
-            if (c > 0)
-                text += u';';
-            text += csvField(model.cell(c, r));
-        }
-        text += QStringLiteral("\r\n");
-    }
-    return text;
-}
-
 int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     CliOptions o;
@@ -308,8 +291,8 @@ int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         if (ReadTableFile(state, *o.file, TableSource::UserFile) != TableStatus::Read)
             return kCliFailed;
     } else {
-        state.fNumbers = defaultList(QStringLiteral("cbxdia7.stf"));
-        state.distances = defaultList(QStringLiteral("cbxdis7.stf"));
+        state.fNumbers = defaultList(ListKind::Dia);
+        state.distances = defaultList(ListKind::Dis);
     }
     if (o.circle)
         state.circle = *o.circle;

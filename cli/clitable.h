@@ -4,6 +4,8 @@
 // the table is the one the table window shows.
 #pragma once
 
+#include "table/tableexport.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,8 +28,7 @@ QString CliHelpText();
 
 // The table as aligned columns, the lines of a cell joined with " / ".
 QString TableAsText(const TableModel &model);
-// The table as CSV: ';' between fields, CR LF between records, a cell of
-// several lines kept as one quoted field with its lines on separate lines.
-QString TableAsCsv(const TableModel &model);
+// With --csv the table is printed by TableAsCsv (table/tableexport.h), the
+// same text the table window exports.
 
 } // namespace optolune

@@ -3,6 +3,9 @@
 #include "messages.h"
 #include "usererror.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <exception>
 
 namespace optolune {
@@ -32,6 +35,29 @@ void reportCurrentException()
     } catch (...) {
         messages().error(QStringLiteral("Erreur inconnue"));
     }
+}
+
+QTranslator *installFrenchTranslation(const QString &folder)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_fr"), folder) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
+}
+
+QTranslator *installFrenchTranslation()
+{
+    return installFrenchTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Optolune"));
+    installFrenchTranslation();
 }
 
 } // namespace optolune

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+class QTranslator;
+
 namespace optolune {
 
 class Application : public QApplication {
@@ -15,5 +17,19 @@ public:
 
 // Shows the text of the error being handled. Call from a catch block.
 void reportCurrentException();
+
+// Qt's own texts (the buttons of the message boxes, the file dialogs) in
+// French, from the translations installed beside Qt (Debian's
+// qt6-translations-l10n), and a French locale for what Qt writes by itself
+// (the dates of the file dialogs). The translator belongs to the application
+// object and is returned; nullptr when the folder holds no French
+// translation: the program then runs with Qt's English texts.
+QTranslator *installFrenchTranslation(const QString &folder);
+QTranslator *installFrenchTranslation(); // from Qt's own translations folder
+
+// The names and translations of the program, set on its application object
+// before any window. No display name is set: Qt would append it to every
+// window title.
+void setUpApplication();
 
 } // namespace optolune

@@ -158,8 +158,9 @@ QStringList &scaLines() { return g_scaLines; }
 void loadScaLines(const AppPaths &paths)
 {
     g_scaLines.clear();
+    // Lines kept for the run and read by nothing: a megabyte is plenty.
     QByteArray bytes;
-    if (QFileInfo(paths.scaFileName).isFile() && readWhole(paths.scaFileName, bytes))
+    if (QFileInfo(paths.scaFileName).isFile() && readWhole(paths.scaFileName, bytes, 1024 * 1024))
         g_scaLines = splitLines(decode1252(bytes));
 }
 

@@ -8,9 +8,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
 
 namespace optolune {
+
+namespace {
+
+constexpr qint64 kMaxCopyBytes = 16 * 1024 * 1024;
+
+} // namespace
 
 const QStringList &RequiredDataFiles()
 {
@@ -86,10 +93,18 @@ void CopyFileContents(const QString &source, const QString &destination)
         throw UserError(QStringLiteral("Impossible de créer le fichier %1").arg(target));
     std::array<char, 8192> buffer;
     qint64 read = 0;
+    qint64 copied = 0;
     do {
         read = in.read(buffer.data(), static_cast<qint64>(buffer.size()));
         if (read > 0)
             out.write(buffer.data(), read);
+        copied += std::max<qint64>(read, 0);
+        // The installation data are lists of a few kilobytes: a source that
+        // goes on (a device, a pipe, a huge file) is not copied.
+        if (copied > kMaxCopyBytes) {
+            out.cancelWriting();
+            throw UserError(QStringLiteral("Fichier trop volumineux : %1").arg(source));
+        }
     } while (read == static_cast<qint64>(buffer.size()));
     // A failed write or rename leaves the target as it was; the caller checks
     // that the file is there.

@@ -28,7 +28,9 @@ bool HasFileAttributes(const QString &fileName, unsigned attributes);
 
 // Copies the bytes of source to destination (into it, when destination is an
 // existing folder). Throws UserError "Impossible d'ouvrir le fichier <source>"
-// or "Impossible de créer le fichier <destination>".
+// or "Impossible de créer le fichier <destination>"; a source of more than
+// 16 MB (a device, a pipe) gives "Fichier trop volumineux : <source>" and
+// leaves the destination as it was.
 void CopyFileContents(const QString &source, const QString &destination);
 
 } // namespace optolune

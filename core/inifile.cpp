@@ -1,65 +1,159 @@
 #include "inifile.h"
 
 #include "core/textfile.h"
+#include "core/usererror.h"
 
-// Bytes pass through unconverted: the file is Windows-1252, decoded here.
-#define SI_NO_CONVERSION
-#include <SimpleIni.h>
+#include <QFileInfo>
+#include <optional>
+#include <vector>
 
 namespace optolune {
 
+namespace {
+
+// A settings file is a few hundred bytes; anything far larger is not one.
+constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && isBlank(text[from]))
+        ++from;
+    while (to > from && isBlank(text[to - 1]))
+        --to;
+    return text.sliced(from, to - from);
+}
+
+// Names of sections and keys compare as Windows compares them: letters of
+// either case are the same.
+bool sameName(QByteArrayView a, QByteArrayView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The name of a section header line ("[name]", spaces allowed around), or
+// nothing for any other line. The name is taken exactly as it stands, a
+// stray control character included, so that it is never mistaken for
+// another section.
+std::optional<QByteArrayView> sectionName(QByteArrayView line)
+{
+    const QByteArrayView t = trimmed(line);
+    if (!t.startsWith('['))
+        return std::nullopt;
+    const qsizetype close = t.indexOf(']');
+    if (close < 0)
+        return std::nullopt;
+    return trimmed(t.sliced(1, close - 1));
+}
+
+// The key of a "key=value" line, or nothing.
+std::optional<QByteArrayView> keyName(QByteArrayView line)
+{
+    const qsizetype eq = line.indexOf('=');
+    if (eq <= 0)
+        return std::nullopt;
+    const QByteArrayView key = trimmed(line.first(eq));
+    if (key.isEmpty() || key.startsWith(';') || key.startsWith('['))
+        return std::nullopt;
+    return key;
+}
+
+} // namespace
+
+// The file as its lines, each kept byte for byte (without its line end):
+// lines the program does not understand, other programs' sections, NUL
+// bytes and stray carriage returns are written back as they were read.
 struct IniFile::Impl {
-    CSimpleIniA ini{false, false, false}; // 8-bit, one value per key, single-line values
-    Impl() { ini.SetSpaces(false); }      // "key=value", as Windows writes it
+    std::vector<QByteArray> lines;
+    bool unreadable = false; // the file exists but was not read whole
+
+    // The line of the section's header, or -1.
+    qsizetype findSection(QByteArrayView section) const
+    {
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const auto name = sectionName(lines[i]);
+            if (name && sameName(*name, section))
+                return static_cast<qsizetype>(i);
+        }
+        return -1;
+    }
+    // The line after the section's last line.
+    qsizetype sectionEnd(qsizetype header) const
+    {
+        qsizetype i = header + 1;
+        while (i < static_cast<qsizetype>(lines.size()) && !sectionName(lines[static_cast<size_t>(i)]))
+            ++i;
+        return i;
+    }
+    // The line of the key in the section, or -1.
+    qsizetype findKey(QByteArrayView section, QByteArrayView key) const
+    {
+        const qsizetype header = findSection(section);
+        if (header < 0)
+            return -1;
+        const qsizetype end = sectionEnd(header);
+        for (qsizetype i = header + 1; i < end; ++i) {
+            const auto name = keyName(lines[static_cast<size_t>(i)]);
+            if (name && sameName(*name, key))
+                return i;
+        }
+        return -1;
+    }
 };
 
 IniFile::IniFile() : d(std::make_unique<Impl>()) {}
 IniFile::~IniFile() = default;
 
-namespace {
-
-std::string bytes(const QString &text)
-{
-    const QByteArray b = encode1252(text);
-    return std::string(b.constData(), static_cast<size_t>(b.size()));
-}
-
-} // namespace
-
 void IniFile::load(const QString &path)
 {
-    d->ini.Reset();
-    QByteArray data;
-    if (!readWhole(path, data))
+    d->lines.clear();
+    d->unreadable = false;
+    if (!QFileInfo::exists(path))
         return;
-    // A NUL byte ends the parser's view of the text; keep what comes before.
-    const qsizetype nul = data.indexOf('\0');
-    if (nul >= 0)
-        data.truncate(nul);
-    if (d->ini.LoadData(data.constData(), static_cast<size_t>(data.size())) < 0)
-        d->ini.Reset();
+    const BoundedRead read = readBounded(path, kMaxSettingsBytes);
+    if (read.status != ReadStatus::Read) {
+        d->unreadable = true;
+        return;
+    }
+    // Lines end with LF, CR LF as Windows writes them; a CR anywhere else
+    // is a byte of its line.
+    const QByteArray &bytes = read.bytes;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        qsizetype stop = end;
+        if (stop > start && bytes[stop - 1] == '\r')
+            --stop;
+        d->lines.push_back(bytes.sliced(start, stop - start));
+        start = end + 1;
+    }
 }
 
 void IniFile::save(const QString &path) const
 {
-    std::string text;
-    d->ini.Save(text, false);
-    // The file keeps the Windows line ends its readers expect.
+    // What could not be read would be lost: the file is left as it is.
+    if (d->unreadable)
+        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
     QByteArray out;
-    out.reserve(static_cast<qsizetype>(text.size() + text.size() / 16));
-    for (const char c : text) {
-        if (c == '\n')
-            out += "\r\n";
-        else if (c != '\r')
-            out += c;
+    for (const QByteArray &line : d->lines) {
+        out += line;
+        out += "\r\n";
     }
     writeWhole(path, out);
 }
 
 QString IniFile::value(const QString &section, const QString &key, const QString &fallback) const
 {
-    const char *v = d->ini.GetValue(bytes(section).c_str(), bytes(key).c_str(), nullptr);
-    return v ? decode1252(QByteArrayView(v)) : fallback;
+    const qsizetype i = d->findKey(encode1252(section), encode1252(key));
+    if (i < 0)
+        return fallback;
+    const QByteArray &line = d->lines[static_cast<size_t>(i)];
+    return decode1252(trimmed(QByteArrayView(line).sliced(line.indexOf('=') + 1)));
 }
 
 int IniFile::intValue(const QString &section, const QString &key, int fallback) const
@@ -79,7 +173,29 @@ bool IniFile::boolValue(const QString &section, const QString &key, bool fallbac
 
 void IniFile::setValue(const QString &section, const QString &key, const QString &value)
 {
-    d->ini.SetValue(bytes(section).c_str(), bytes(key).c_str(), bytes(value).c_str());
+    const QByteArray s = encode1252(section);
+    const QByteArray k = encode1252(key);
+    // A line break in a value would make a line of its own.
+    QByteArray v = encode1252(value);
+    v.replace('\r', ' ');
+    v.replace('\n', ' ');
+    const QByteArray line = k + '=' + v;
+    const qsizetype at = d->findKey(s, k);
+    if (at >= 0) {
+        d->lines[static_cast<size_t>(at)] = line;
+        return;
+    }
+    const qsizetype header = d->findSection(s);
+    if (header < 0) {
+        d->lines.push_back('[' + s + ']');
+        d->lines.push_back(line);
+        return;
+    }
+    // After the section's last line that is not empty.
+    qsizetype end = d->sectionEnd(header);
+    while (end > header + 1 && trimmed(d->lines[static_cast<size_t>(end - 1)]).isEmpty())
+        --end;
+    d->lines.insert(d->lines.begin() + end, line);
 }
 
 void IniFile::setInt(const QString &section, const QString &key, int value)

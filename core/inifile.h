@@ -1,7 +1,9 @@
-// The settings file: a Windows-style INI file of "key=value" lines, read and
-// written as it stands (no quoting, so "f=81,2" stays one value). It is read
-// whole and written whole: saving keeps every section of the file, also those
-// this run never touched.
+// The settings file: a Windows-style INI file of "key=value" lines under
+// "[section]" headers, read and written as it stands (no quoting, so
+// "f=81,2" stays one value). It is read whole and written whole: saving
+// changes only the lines of the keys set and keeps every other line byte for
+// byte, other sections, lines it does not understand and odd bytes included.
+// Names of sections and keys compare without regard to case, as on Windows.
 #pragma once
 
 #include <QString>
@@ -16,9 +18,14 @@ public:
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
 
-    // A missing, empty or damaged file gives an empty set of settings.
+    // A missing, empty or damaged file gives an empty set of settings. A
+    // file that exists but cannot be read whole (no permission, a device, more
+    // than a megabyte) gives an empty set too, and save() then refuses to
+    // write over it.
     void load(const QString &path);
-    // Throws UserError when the file cannot be written; the previous file is intact.
+    // Throws UserError when the file cannot be written, or when the file
+    // loaded could not be read ("Impossible d'ouvrir le fichier <path>");
+    // the previous file is then intact.
     void save(const QString &path) const;
 
     QString value(const QString &section, const QString &key,

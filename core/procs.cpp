@@ -335,9 +335,14 @@ QString TrimWholeText(QStringView text, int decimals)
 {
     const long double x = ToNumber(text);
     const QString t = FixedText(x, 8, decimals);
-    const long double y = ToNumber(t);
-    if (y == std::nearbyint(y))
-        return FixedText(y, 8, 0);
+    // At the top of the 80-bit range the rounded text can lie beyond the
+    // largest value and no longer read; it is a whole number in its
+    // scientific form already.
+    const auto y = ReadNumber(t);
+    if (!y)
+        return t;
+    if (*y == std::nearbyint(*y))
+        return FixedText(*y, 8, 0);
     return t;
 }
 
@@ -348,6 +353,28 @@ QString RangeText(long double minimum, long double maximum, int decimals)
 
 namespace NumericField {
 
+namespace {
+
+// Whether a value read from a field lies outside the range once rounded to
+// the field's decimals: -1 below the minimum, 1 above the maximum, 0 inside.
+// A value at the top of the 80-bit range can round past the largest value
+// the format holds; it then lies beyond every range, on the side of its sign.
+int outOfRange(long double value, int precision, int decimals, long double minimum,
+               long double maximum, QString *rounded = nullptr)
+{
+    const QString text = FixedText(value, precision, decimals);
+    if (rounded)
+        *rounded = text;
+    const auto v = ReadNumber(text);
+    if (!v)
+        return value < 0 ? -1 : 1;
+    if (*v < minimum)
+        return -1;
+    return *v > maximum ? 1 : 0;
+}
+
+} // namespace
+
 int Check(const QString &text, int precision, int decimals, const QString &label,
           long double minimum, long double maximum)
 {
@@ -357,8 +384,7 @@ int Check(const QString &text, int precision, int decimals, const QString &label
         messages().warning(label + QStringLiteral(" doit être un décimal de l'intervalle ") + range);
         return text.isEmpty() ? 1 : 2;
     }
-    const long double v = ToNumber(FixedText(*read, precision, decimals));
-    if (v < minimum || v > maximum) {
+    if (outOfRange(*read, precision, decimals, minimum, maximum) != 0) {
         messages().warning(label + QStringLiteral(" hors intervalle ") + range);
         return 3;
     }
@@ -384,14 +410,13 @@ int fit(QString &text, int precision, int decimals, long double minimum, long do
         text = FixedText(fallbackToMinimum ? minimum : maximum, precision, decimals);
         return 2;
     }
-    text = FixedText(*read, precision, decimals);
-    const long double v = ToNumber(text);
-    if (v < minimum) {
+    const int side = outOfRange(*read, precision, decimals, minimum, maximum, &text);
+    if (side < 0) {
         warn(QStringLiteral("Valeur hors intervalle ") + RangeText(minimum, maximum, decimals));
         text = TrimWholeText(FixedText(minimum, precision, decimals), decimals);
         return 3;
     }
-    if (v <= maximum) {
+    if (side == 0) {
         text = TrimWholeText(text, decimals);
         return 0;
     }

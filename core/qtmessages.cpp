@@ -14,7 +14,8 @@ namespace {
 
 QWidget *parentWindow() { return QApplication::activeWindow(); }
 
-QString title() { return QApplication::applicationDisplayName(); }
+// The program's name; windows carry their own titles alone.
+QString title() { return QStringLiteral("Optolune"); }
 
 } // namespace
 

@@ -3,7 +3,9 @@
 #include "usererror.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
 
 namespace optolune {
@@ -77,12 +79,69 @@ QByteArray joinLines(const QStringList &lines)
     return bytes;
 }
 
-bool readWhole(const QString &path, QByteArray &bytes)
+bool FitsWindows1252(QChar c)
 {
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return true;
+    return std::find(kHigh.begin(), kHigh.end(), u) != kHigh.end();
+}
+
+QString KeepWindows1252(QStringView text, QString *removed)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (FitsWindows1252(c))
+            kept.append(c);
+        else if (removed)
+            removed->append(c);
+    }
+    return kept;
+}
+
+BoundedRead readBounded(const QString &path, qint64 limit)
+{
+    BoundedRead result;
+    limit = std::max<qint64>(limit, 0);
+    if (QFileInfo(path).isDir())
+        return result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Unbuffered: each read is one read of the system, which a pipe answers
+    // with what it holds and with nothing only at its end.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return result;
+    constexpr qint64 kPiece = 64 * 1024;
+    QByteArray bytes;
+    // The size a regular file claims only sizes the first allocation.
+    bytes.reserve(static_cast<qsizetype>(std::clamp<qint64>(file.size(), 0, limit) + 1));
+    while (bytes.size() <= limit) {
+        const qint64 want = std::min(kPiece, limit + 1 - bytes.size());
+        const qsizetype at = bytes.size();
+        bytes.resize(at + static_cast<qsizetype>(want));
+        const qint64 got = file.read(bytes.data() + at, want);
+        if (got < 0)
+            return result; // a read error
+        bytes.resize(at + static_cast<qsizetype>(got));
+        if (got == 0)
+            break; // the end of the file
+    }
+    if (bytes.size() > limit) {
+        bytes.truncate(static_cast<qsizetype>(limit));
+        result.status = ReadStatus::TooLarge;
+    } else {
+        result.status = ReadStatus::Read;
+    }
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+bool readWhole(const QString &path, QByteArray &bytes, qint64 limit)
+{
+    BoundedRead read = readBounded(path, limit);
+    if (read.status != ReadStatus::Read)
         return false;
-    bytes = file.readAll();
+    bytes = std::move(read.bytes);
     return true;
 }
 

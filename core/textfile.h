@@ -22,9 +22,37 @@ QStringList splitLines(const QString &text);
 // Each line followed by CR LF, encoded in Windows-1252.
 QByteArray joinLines(const QStringList &lines);
 
-// Reads a whole file; nullopt-like empty result with ok=false when it cannot
-// be opened.
-bool readWhole(const QString &path, QByteArray &bytes);
+// Whether a character has a place in Windows-1252, the code page of every
+// file the program writes and of its settings file: a text made of such
+// characters is stored, and read back, exactly.
+bool FitsWindows1252(QChar c);
+// The text without the characters Windows-1252 cannot hold (a character
+// beyond the basic plane, an emoji, is a pair of surrogates: both go).
+// `removed`, when given, receives what was taken out, in order.
+QString KeepWindows1252(QStringView text, QString *removed = nullptr);
+
+// Files are read with a bound: whatever size the file system claims (0 for a
+// device or a pipe), no more than the limit and one byte is ever read.
+inline constexpr qint64 kDefaultReadLimit = 16 * 1024 * 1024;
+
+enum class ReadStatus {
+    Read,       // the whole file, at most the limit
+    CannotOpen, // missing, a folder, no permission, a read error
+    TooLarge,   // more than the limit: bytes holds its first `limit` bytes
+};
+
+struct BoundedRead {
+    ReadStatus status = ReadStatus::CannotOpen;
+    QByteArray bytes;
+};
+
+// Reads at most limit + 1 bytes of the file, in pieces, from regular files,
+// devices (/dev/zero) and pipes alike.
+BoundedRead readBounded(const QString &path, qint64 limit);
+
+// The whole file when it can be opened and holds at most `limit` bytes;
+// false otherwise (bytes is then left as it was).
+bool readWhole(const QString &path, QByteArray &bytes, qint64 limit = kDefaultReadLimit);
 
 // Commits a file written through QSaveFile: every file the program writes
 // goes through here. False when the file could not be committed; the file

@@ -3,6 +3,8 @@
 // started the command was dispatched, and the program goes on.
 #pragma once
 
+#include "showntext.h"
+
 #include <QString>
 #include <exception>
 
@@ -19,12 +21,13 @@ private:
     QByteArray m_utf8;
 };
 
-// A text that had to be a number and is not one.
+// A text that had to be a number and is not one. The text is quoted
+// shortened, with its control characters escaped (ShownText).
 class ConversionError : public UserError {
 public:
     explicit ConversionError(const QString &offending)
         : UserError(QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte")
-                        .arg(offending))
+                        .arg(ShownText(offending)))
     {
     }
 };

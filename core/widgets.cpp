@@ -1,11 +1,17 @@
 #include "widgets.h"
 
+#include "messages.h"
+#include "showntext.h"
+#include "textfile.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolButton>
+#include <QValidator>
 #include <QWidget>
 
 namespace optolune {
@@ -76,6 +82,56 @@ private:
 void routeStatusTips(QWidget *window, QStatusBar *bar)
 {
     window->installEventFilter(new StatusTipRouter(window, bar));
+}
+
+namespace {
+
+// Takes the characters out rather than refusing the whole change, so that a
+// pasted text keeps all the rest; the message waits for the field to finish
+// its change.
+class Windows1252Validator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        QString removed;
+        int beforeCursor = 0;
+        QString kept;
+        kept.reserve(input.size());
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (FitsWindows1252(input[i])) {
+                kept.append(input[i]);
+            } else {
+                removed.append(input[i]);
+                if (i < pos)
+                    ++beforeCursor;
+            }
+        }
+        if (removed.isEmpty())
+            return Acceptable;
+        input = kept;
+        pos -= beforeCursor;
+        auto *self = const_cast<Windows1252Validator *>(this);
+        QTimer::singleShot(0, self, [removed] {
+            messages().information(Windows1252RefusalText(removed));
+        });
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+QString Windows1252RefusalText(const QString &removed)
+{
+    return QStringLiteral("Les fichiers d'Optolune ne peuvent pas contenir ces caractères, "
+                          "qui ont été retirés : ") +
+           ShownText(removed);
+}
+
+void acceptWindows1252Only(QLineEdit *edit)
+{
+    edit->setValidator(new Windows1252Validator(edit));
 }
 
 } // namespace optolune

@@ -67,4 +67,15 @@ void guarded(F &&command)
 // window does for its own status bar.
 void routeStatusTips(QWidget *window, QStatusBar *bar);
 
+// For a field whose text reaches a file name or a file (a format, lens
+// references, a comment): characters that Windows-1252, the code page of the
+// program's files and settings file, cannot hold never enter it, so that a
+// name, the file's contents and the settings file always agree. A key or a
+// pasted text that brings some is taken without them, and one information
+// message names what was left out.
+void acceptWindows1252Only(QLineEdit *edit);
+
+// The message of acceptWindows1252Only for the characters left out.
+QString Windows1252RefusalText(const QString &removed);
+
 } // namespace optolune

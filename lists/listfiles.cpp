@@ -1,5 +1,7 @@
 #include "listfiles.h"
 
+#include "core/messages.h"
+#include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
 
@@ -7,6 +9,13 @@
 #include <QFileInfo>
 
 namespace optolune {
+
+namespace {
+
+// A thousand values take a few kilobytes; no list file is read beyond this.
+constexpr qint64 kMaxListFileBytes = 1024 * 1024;
+
+} // namespace
 
 QString ListFilePath(const QString &dataFolder, ListKind kind, int listNumber)
 {
@@ -25,11 +34,26 @@ ListLoad LoadListFile(const QString &dataFolder, ListKind kind, int listNumber, 
     const QString path = ListFilePath(dataFolder, kind, listNumber);
     if (!QFileInfo::exists(path))
         return ListLoad::Missing;
-    QByteArray bytes;
     // A folder of that name, or a file the user may not read, is no list.
-    if (QFileInfo(path).isDir() || !readWhole(path, bytes))
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
-    list = ValueList::fromTexts(splitLines(decode1252(bytes)), false);
+    BoundedRead read = readBounded(path, kMaxListFileBytes);
+    if (read.status == ReadStatus::CannotOpen)
+        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(ShownPath(path)));
+    const bool tooLarge = read.status == ReadStatus::TooLarge;
+    if (tooLarge) {
+        // The last line read is cut in the middle: it is no value.
+        const qsizetype lastEnd = read.bytes.lastIndexOf('\n');
+        read.bytes.truncate(lastEnd < 0 ? 0 : lastEnd + 1);
+    }
+    QStringList lines = splitLines(decode1252(read.bytes));
+    const bool cut = tooLarge || lines.size() > kMaxListItems;
+    if (lines.size() > kMaxListItems)
+        lines.resize(kMaxListItems);
+    list = ValueList::fromTexts(lines, false);
+    if (cut)
+        messages().information(
+            QStringLiteral("Le fichier %1 est trop long : la liste a été coupée (%2 valeurs au plus).")
+                .arg(ShownPath(path))
+                .arg(kMaxListItems));
     return ListLoad::Loaded;
 }
 

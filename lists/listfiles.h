@@ -13,6 +13,11 @@ namespace optolune {
 
 inline constexpr int DefaultListNumber = 7;
 
+// The longest list a file gives: the list editor makes lists of at most 100
+// items, and the table files hold at most this many. A longer stored list is
+// cut, with a message.
+inline constexpr int kMaxListItems = 1000;
+
 // dataFolder + prefix + number + ".stf", e.g. ".../Data/cbxdis7.stf".
 QString ListFilePath(const QString &dataFolder, ListKind kind, int listNumber);
 
@@ -29,6 +34,11 @@ enum class ListLoad { Missing, Loaded };
 // line in the middle is an empty item; a last line without its end is still
 // an item). A file that exists but cannot be read throws UserError
 // "Impossible d'ouvrir le fichier <path>" and leaves the list untouched.
+// A file of more than kMaxListItems lines, or of more than a megabyte
+// (read no further, whatever it is: a device, a pipe), gives its first
+// complete lines up to kMaxListItems, and the information message "Le
+// fichier <path> est trop long : la liste a été coupée (1000 valeurs au
+// plus)."
 ListLoad LoadListFile(const QString &dataFolder, ListKind kind, int listNumber, ValueList &list);
 
 bool ListFileExists(const QString &dataFolder, ListKind kind, int listNumber);

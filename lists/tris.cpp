@@ -13,9 +13,6 @@ namespace optolune {
 
 namespace {
 
-// Longer than any number the program writes; enough to recognise the line.
-constexpr qsizetype kShownTextLength = 60;
-
 struct Digits {
     QString mantissa; // significant digits, trailing zeros removed
     int exponent = 0; // power of ten of the first digit
@@ -46,9 +43,7 @@ long double ItemValue(const QString &text)
 {
     if (auto value = ReadNumber(text))
         return *value;
-    if (text.size() > kShownTextLength)
-        throw ConversionError(text.left(kShownTextLength) + QStringLiteral("..."));
-    throw ConversionError(text);
+    throw ConversionError(text); // quoted shortened
 }
 
 QString GeneralText(long double value)

@@ -5,7 +5,8 @@ set -euo pipefail
 # The last line is for the Debian package and its test: dpkg-shlibdeps (and
 # `file`, which CPack needs to find the executables), and the validators of the
 # menu entry and of the AppStream file.
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsimpleini-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+          qt6-translations-l10n
           libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
           dpkg-dev file desktop-file-utils appstream)
 missing=()

@@ -51,6 +51,7 @@ TFormCalculProf::TFormCalculProf(QWidget *parent) : QDialog(parent)
     buildControls();
     buildMenus();
     connectControls();
+    connectExports();
     writeControls();
 }
 
@@ -124,6 +125,10 @@ QWidget *TFormCalculProf::buildFirstBar()
                                 QStringLiteral("Références de l'objectif|Facultatif mais recommandé. Les règles d'écriture des noms de fichiers sous Windows doivent être respectées."),
                                 130);
     m_fields.suffixe->installEventFilter(this);
+    // The format and the lens references become the file's name, the
+    // comment a line of the file: all three keep to the files' code page.
+    acceptWindows1252Only(m_fields.format);
+    acceptWindows1252Only(m_fields.suffixe);
     m_fields.checkNC = make<QCheckBox>(bar, "CheckNC");
     m_fields.checkNC->setText(QStringLiteral("NC"));
     m_fields.checkNC->hide();
@@ -158,6 +163,7 @@ QWidget *TFormCalculProf::buildFirstBar()
         {"AfficheBtn", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats affichés", QStyle::SP_DialogHelpButton},
         {"ImprEcrBtn", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon},
         {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon},
+        {"GraphiqueBtn", "Graphique|Graphique de profondeur de champ : limites de netteté selon la distance de mise au point", QStyle::SP_FileDialogContentsView},
         {"ToolButton6", "Fermer le fenêtre|Retour à la fenêtre principale", QStyle::SP_DialogCloseButton},
     };
     for (const ButtonDef &s : buttons)
@@ -249,6 +255,7 @@ QWidget *TFormCalculProf::buildCommentLine()
     m_fields.comment = make<QLineEdit>(line, "EdComment");
     applyHint(m_fields.comment, QStringLiteral("Commentaire|Ligne de commentaire associée au fichier"));
     m_fields.comment->installEventFilter(this);
+    acceptWindows1252Only(m_fields.comment);
     row->addWidget(m_fields.comment, 1);
     row->addWidget(makeButton(line, "SpeedButton2", QStringLiteral("Effacer|Efface le commentaire"),
                               QStyle::SP_LineEditClearButton));
@@ -288,6 +295,13 @@ void TFormCalculProf::buildMenus()
         showTable();
     });
     add(file, "FileSaveAsItem", QStringLiteral("Imprimer"), ctrl(Qt::Key_P), [] {});
+    add(file, "ExporterCsv", QStringLiteral("Exporter en CSV..."), QKeySequence(),
+        [this] { exportCsv(); });
+
+    QMenu *edit = bar->addMenu(QStringLiteral("Édition"));
+    edit->setObjectName(QStringLiteral("Edition1"));
+    add(edit, "CopierTable", QStringLiteral("Copier la table"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyTable(); });
 
     QMenu *view = bar->addMenu(QStringLiteral("Affichage"));
     view->setObjectName(QStringLiteral("Affichage1"));
@@ -304,6 +318,8 @@ void TFormCalculProf::buildMenus()
                       [this] { toggleOption(&TableState::showH); });
     m_actions.grandiss = add(view, "MGrandiss", QStringLiteral("Grandissement et tirage"), QKeySequence(),
                              [this] { toggleOption(&TableState::showGT); });
+    add(view, "Graphique", QStringLiteral("Graphique"), QKeySequence(Qt::Key_F9),
+        [this] { openChart(); });
     for (QAction *a : {m_actions.distFilm, m_actions.dh, m_actions.p, m_actions.ab, m_actions.h,
                        m_actions.grandiss})
         a->setCheckable(true);

@@ -13,6 +13,7 @@
 #include "table/tablestate.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QAction;
 class QCheckBox;
@@ -27,6 +28,7 @@ class QToolButton;
 namespace optolune {
 
 class TableGridModel;
+class TFormGraphique;
 
 class TFormCalculProf : public QDialog, private ListReceiver {
 public:
@@ -39,6 +41,9 @@ public:
 
     const TableState &state() const { return m_state; }
     const TableModel &table() const { return m_table; }
+    // The chart window while it is open (GraphiqueBtn, "Affichage >
+    // Graphique"), else nullptr.
+    TFormGraphique *chartWindow() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -69,6 +74,13 @@ private:
     void replaceList(ListKind kind, const QStringList &items) override;
     void setFaVisible(bool visible);
     void openNotesFile();
+    // "Exporter en CSV...", "Copier la table" and the chart window
+    // (calculprof_export.cpp).
+    void connectExports();
+    void exportCsv();
+    void copyTable();
+    void openChart();
+    void followChart();
     void setOption(bool TableState::*option, bool value);
     void updateName();
 
@@ -93,6 +105,7 @@ private:
     TableGridModel *m_gridModel = nullptr;
     QStatusBar *m_statusBar = nullptr;
     QMenu *m_popup = nullptr;
+    QPointer<TFormGraphique> m_graphique;
     TableState m_state;
     TableModel m_table;
     bool m_activated = false;

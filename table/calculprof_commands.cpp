@@ -3,6 +3,7 @@
 #include "calculprof.h"
 
 #include "OptAff.h"
+#include "graphique.h"
 #include "cellpresentation.h"
 #include "tablecompute.h"
 #include "tablefiles.h"
@@ -167,6 +168,8 @@ void TFormCalculProf::done(int result)
         readControls();
         guarded([this] { SaveTmpTable(m_state, m_table); });
     }
+    if (m_graphique)
+        m_graphique->close();
     QDialog::done(result);
 }
 
@@ -257,6 +260,7 @@ void TFormCalculProf::showTable()
         left->setDefaultSectionSize(m_table.defaultRowHeight);
     if (left->minimumWidth() != m_table.headerColumnWidth || left->maximumWidth() != m_table.headerColumnWidth)
         left->setFixedWidth(m_table.headerColumnWidth);
+    followChart();
 }
 
 bool TFormCalculProf::refresh()

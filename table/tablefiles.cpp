@@ -2,6 +2,7 @@
 
 #include "core/apppaths.h"
 #include "core/messages.h"
+#include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
 #include "tablecompute.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
 
 namespace optolune {
@@ -64,7 +66,8 @@ void reportError(const UserError &e) { messages().error(e.text()); }
 
 QString openError(const QString &path)
 {
-    return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("Impossible d'ouvrir le fichier %1")
+        .arg(ShownPath(QDir::toNativeSeparators(path)));
 }
 
 bool anyParameterEmpty(const TableState &state)
@@ -103,7 +106,6 @@ bool isTmpTablePath(const QString &path)
 
 QString TestTableName() { return QStringLiteral("F148,1_C0100_PF_4x5_Test Optolune.slc"); }
 QString TestTablePath() { return appPaths().dataFolder + TestTableName(); }
-QString MemoryFilePath() { return appPaths().dataFolder + QStringLiteral("memf.slc"); }
 QString TableFileFilter() { return QStringLiteral("optolune (*.stf)"); }
 
 QString BuildNamePrefix(const TableState &state)
@@ -209,7 +211,7 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source)
     auto fault = [&](int status) {
         if (chosen)
             messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
-                                 .arg(QDir::toNativeSeparators(path)));
+                                 .arg(ShownPath(QDir::toNativeSeparators(path))));
         return status;
     };
     const QFileInfo info(path);
@@ -218,17 +220,20 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source)
             messages().error(openError(path));
         return TableStatus::Missing;
     }
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    // Read with a bound whatever the file claims to be: a device or a pipe
+    // has no size.
+    const BoundedRead read = readBounded(path, kMaxTableFileBytes);
+    if (read.status == ReadStatus::CannotOpen) {
         if (chosen)
             messages().error(openError(path));
         return TableStatus::ReadError;
     }
-    const bool tooLarge = file.size() > kMaxTableFileBytes;
     // Of a file too large to be a table only the first line is looked at.
-    const QByteArray bytes = tooLarge ? file.read(4096) : file.readAll();
-    file.close();
-    const QStringList lines = splitLines(decode1252(bytes));
+    const bool tooLarge = read.status == ReadStatus::TooLarge;
+    const QStringList lines =
+        splitLines(decode1252(tooLarge ? QByteArrayView(read.bytes).first(
+                                             std::min<qsizetype>(read.bytes.size(), 4096))
+                                       : QByteArrayView(read.bytes)));
     // A line past the end of the file reads as an empty text.
     auto line = [&](int number) {
         return number <= lines.size() ? lines[number - 1] : QString();
@@ -308,6 +313,11 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source)
         next.format = parts.format;
         next.lensReferences = parts.lensReferences;
     }
+    // A name given by the file system may hold characters the files' code
+    // page has no place for: they would not survive the tmp table's name in
+    // the settings file.
+    next.format = KeepWindows1252(next.format);
+    next.lensReferences = KeepWindows1252(next.lensReferences);
     next.namePrefix = BuildNamePrefix(next);
     state = std::move(next);
     return TableStatus::Read;
@@ -406,8 +416,7 @@ int LoadTestTable(TableState &state)
 bool StoreParameters(const TableState &state)
 {
     try {
-        writeWhole(MemoryFilePath(), joinLines({oneLine(state.circle), oneLine(state.focal),
-                                                oneLine(state.nodal), oneLine(state.pupil)}));
+        WriteMemoryFile(MemoryFilePath(), {state.circle, state.focal, state.nodal, state.pupil});
     } catch (const UserError &e) {
         reportError(e);
         return false;
@@ -417,23 +426,17 @@ bool StoreParameters(const TableState &state)
 
 bool RecallParameters(TableState &state, TableModel &model)
 {
-    const QString path = MemoryFilePath();
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        messages().error(openError(path));
+    LensMemory memory;
+    try {
+        memory = ReadMemoryFile(MemoryFilePath());
+    } catch (const UserError &e) {
+        reportError(e);
         return false;
     }
-    // Four short lines: the start of the file is enough.
-    const QStringList lines = splitLines(decode1252(file.read(4096)));
-    if (lines.size() < 4) {
-        messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
-                             .arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    state.circle = lines[0];
-    state.focal = lines[1];
-    state.nodal = lines[2];
-    state.pupil = lines[3];
+    state.circle = memory.circle;
+    state.focal = memory.focal;
+    state.nodal = memory.nodal;
+    state.pupil = memory.pupil;
     state.namePrefix = BuildNamePrefix(state);
     return RefreshTable(state, model);
 }

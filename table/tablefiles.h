@@ -8,6 +8,8 @@
 // and gp alone.
 #pragma once
 
+#include "core/memoryfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,7 +31,6 @@ inline constexpr int Missing = -1;
 
 QString TestTableName(); // "F148,1_C0100_PF_4x5_Test Optolune.slc"
 QString TestTablePath(); // in the data folder
-QString MemoryFilePath(); // Data/memf.slc
 QString TableFileFilter(); // "optolune (*.stf)"
 
 // "F" + focal + "_C" + circle code + ("_Fa") + "_PF" or "_PL" + "_" + format.

@@ -197,7 +197,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "Valeur hors intervalle 0,005-0,500"},
         FitCase{"RoundedOntoMaximumIsInside", "1200,04", 10, 1200, 1, false, "1200", 0, 0, ""},
         FitCase{"DistanceRangeText", "1000", 0.001L, 900, 2, false, "900", 0, 4,
-                "Valeur hors intervalle 0,00-900,00"}),
+                "Valeur hors intervalle 0,00-900,00"},
+        // At the top of the 80-bit range the value reads, but its text rounded
+        // to the field's twelve digits lies beyond the largest value and does
+        // not: it is out of range like any other.
+        FitCase{"TopOfTheRangeAboveMaximum", "1,189731495355E4932", 10, 1200, 1, false, "1200",
+                0, 4, "Valeur hors intervalle 10,0-1200,0"},
+        FitCase{"TopOfTheRangeBelowMinimum", "-1,189731495355E4932", -150, 150, 1, false,
+                "-150", 0, 3, "Valeur hors intervalle -150,0-150,0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(NumericFieldCheck, ReportsWithoutTouchingTheText)
@@ -210,6 +217,30 @@ TEST(NumericFieldCheck, ReportsWithoutTouchingTheText)
     EXPECT_EQ(rec.texts(), (QStringList{"Focale hors intervalle 10,0-1200,0",
                                         "Focale doit être un décimal de l'intervalle 10,0-1200,0",
                                         "Focale doit être un décimal de l'intervalle 10,0-1200,0"}));
+}
+
+// The two inputs the fuzzer found (at twelve digits, as every field is
+// checked, and at eight): the repairs never throw and always leave a number.
+TEST(NumericFieldCheck, TopOfTheLongDoubleRangeIsOutOfRange)
+{
+    for (const char *typed : {"1,189731495355E4932", "1,18973149E4932"}) {
+        SCOPED_TRACE(typed);
+        const QString text = QString::fromLatin1(typed);
+        ASSERT_TRUE(ReadNumber(text)); // it reads: it is no conversion error
+        for (const int precision : {8, 12}) {
+            Recorder rec;
+            EXPECT_EQ(NumericField::Check(text, precision, 1, QStringLiteral("Focale"), 10, 1200), 3);
+            QString fitted = text;
+            EXPECT_NO_THROW(NumericField::Fit(fitted, precision, 1, 10, 1200, true));
+            EXPECT_EQ(fitted, QStringLiteral("1200"));
+            QString quiet = text;
+            EXPECT_EQ(NumericField::FitQuiet(quiet, precision, 1, 10, 1200, true), 4);
+            EXPECT_EQ(rec.texts(), (QStringList{"Focale hors intervalle 10,0-1200,0",
+                                                "Valeur hors intervalle 10,0-1200,0"}));
+        }
+        // A whole number already: its rounded text, which no longer reads.
+        EXPECT_NO_THROW(TrimWholeText(text, 2));
+    }
 }
 
 TEST(InformationMessages, ShowIntegerAndFixed)

@@ -249,6 +249,51 @@ TEST(SettingsFile, SavingKeepsEveryOtherSectionAndValueAsItStands)
     EXPECT_FALSE(bytes.contains("\r\r"));
 }
 
+// The file is written back line for line: only the lines of the keys set
+// change, whatever the others hold.
+TEST(SettingsFile, SavingWritesBackWhatItDoesNotUnderstandByteForByte)
+{
+    ProgramFolder folder(false);
+    const QByteArray odd("; commentaire\r\n"
+                         "[blad]\r\nref=Planar\0T 2,8\r\nligne sans signe\r\n\r\n"
+                         "[optaff\r]\r\np=1\r\n"
+                         "[Impression]\r\nOrientation=1\r\n",
+                         106);
+    folder.write(QStringLiteral("optolune.INI"), odd);
+    IniFile ini;
+    ini.load(appPaths().iniFileName);
+    // A NUL byte is a byte of its value; what follows it is still read.
+    EXPECT_EQ(ini.value("blad", "ref"), QString::fromLatin1("Planar\0T 2,8", 12));
+    EXPECT_EQ(ini.intValue("Impression", "Orientation", 0), 1);
+    // "[optaff<CR>]" is a section of its own name, never "[optaff]".
+    EXPECT_EQ(ini.value("optaff", "p", "absent"), QStringLiteral("absent"));
+    FichtempSettings{QStringLiteral("/t/tmp/F80.tmp")}.save(ini);
+    ini.setValue("blad", "f", "81,2");
+    ini.save(appPaths().iniFileName);
+
+    const QByteArray expected = QByteArray("; commentaire\r\n"
+                                           "[blad]\r\nref=Planar\0T 2,8\r\nligne sans signe\r\n"
+                                           "f=81,2\r\n\r\n"
+                                           "[optaff\r]\r\np=1\r\n"
+                                           "[Impression]\r\nOrientation=1\r\n"
+                                           "[fichtemp]\r\ntable=/t/tmp/F80.tmp\r\n",
+                                           148);
+    EXPECT_EQ(folder.read(QStringLiteral("optolune.INI")), expected);
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverWrittenOver)
+{
+    ProgramFolder folder(false);
+    const QByteArray huge = "[fichtemp]\r\ntable=x\r\n" + QByteArray(2 * 1024 * 1024, ';');
+    folder.write(QStringLiteral("optolune.INI"), huge);
+    IniFile ini;
+    ini.load(appPaths().iniFileName);
+    EXPECT_EQ(ini.value("fichtemp", "table", "absent"), QStringLiteral("absent"));
+    FichtempSettings{QStringLiteral("/t/tmp/F80.tmp")}.save(ini);
+    EXPECT_THROW(ini.save(appPaths().iniFileName), UserError);
+    EXPECT_EQ(folder.read(QStringLiteral("optolune.INI")), huge);
+}
+
 TEST(DataFiles, AllPresentSaysNothing)
 {
     ProgramFolder folder;

@@ -1,3 +1,4 @@
+#include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
 #include "support/qtprint.h"
@@ -6,6 +7,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace optolune;
 
@@ -47,4 +54,110 @@ TEST(TextFile, WriteWholeLeavesThePreviousFileWhenItCannotWrite)
     QByteArray bytes;
     ASSERT_TRUE(readWhole(path, bytes));
     EXPECT_EQ(bytes, QByteArray("old\r\n"));
+}
+
+TEST(TextFile, OnlyWindows1252CharactersAreKept)
+{
+    // é, ×, € and œ have a place in the code page and read back as written.
+    const QString western = QStringLiteral("6x7 é × € œ");
+    QString removed;
+    EXPECT_EQ(KeepWindows1252(western, &removed), western);
+    EXPECT_TRUE(removed.isEmpty());
+    EXPECT_EQ(decode1252(encode1252(western)), western);
+    // Omega and an emoji (two surrogates) have none.
+    EXPECT_EQ(KeepWindows1252(u"6x7Ω 😀€", &removed), QStringLiteral("6x7 €"));
+    EXPECT_EQ(removed, QString::fromUtf16(u"Ω😀"));
+    EXPECT_FALSE(FitsWindows1252(QChar(0x03A9)));
+    EXPECT_TRUE(FitsWindows1252(QChar(0x20AC)));
+}
+
+TEST(ShownText, ControlsEscapedAndLongTextsShortened)
+{
+    EXPECT_EQ(ShownText(u"5,6"), QStringLiteral("5,6"));
+    EXPECT_EQ(ShownText(u"\x1b[2J\u0085x\u007f"), QStringLiteral("\\x1B[2J\\x85x\\x7F"));
+    EXPECT_EQ(ShownText(QString(70, u'7')), QString(60, u'7') + QStringLiteral("..."));
+    EXPECT_EQ(ShownText(QString(60, u'7')), QString(60, u'7'));
+    EXPECT_EQ(ShownPath(QStringLiteral("/t/a\tb.stf")), QStringLiteral("/t/a\\x09b.stf"));
+    EXPECT_EQ(ConversionError(QStringLiteral("a\x01")).text(),
+              QStringLiteral("'a\\x01' n'est pas une valeur en virgule flottante correcte"));
+}
+
+// Files are read to a bound whatever size they claim: devices and pipes
+// claim none.
+TEST(TextFile, BoundedReadOfFilesDevicesAndPipes)
+{
+    QTemporaryDir dir;
+    const QString small = dir.filePath(QStringLiteral("small"));
+    writeWhole(small, "12345");
+    BoundedRead read = readBounded(small, 5);
+    EXPECT_EQ(read.status, ReadStatus::Read);
+    EXPECT_EQ(read.bytes, QByteArray("12345"));
+    read = readBounded(small, 4);
+    EXPECT_EQ(read.status, ReadStatus::TooLarge);
+    EXPECT_EQ(read.bytes, QByteArray("1234"));
+
+    for (const char *device : {"/dev/zero", "/dev/urandom"}) {
+        read = readBounded(QString::fromLatin1(device), 300000);
+        EXPECT_EQ(read.status, ReadStatus::TooLarge) << device;
+        EXPECT_EQ(read.bytes.size(), 300000) << device;
+    }
+    EXPECT_EQ(readBounded(dir.path(), 10).status, ReadStatus::CannotOpen);
+    EXPECT_EQ(readBounded(dir.filePath(QStringLiteral("none")), 10).status, ReadStatus::CannotOpen);
+    QByteArray bytes("kept");
+    EXPECT_FALSE(readWhole(QStringLiteral("/dev/zero"), bytes, 1000));
+    EXPECT_EQ(bytes, QByteArray("kept"));
+}
+
+namespace {
+
+// Feeds a named pipe with `size` bytes from another thread, then closes it.
+// The reader may stop first: the writer then sees a broken pipe and stops.
+class PipeFeeder {
+public:
+    PipeFeeder(const QString &path, qint64 size)
+        : m_path(QFile::encodeName(path)),
+          m_thread([this, size] {
+              const int fd = ::open(m_path.constData(), O_WRONLY);
+              if (fd < 0)
+                  return;
+              const QByteArray piece(4096, 'x');
+              for (qint64 sent = 0; sent < size;) {
+                  const ssize_t n = ::write(fd, piece.constData(),
+                                            static_cast<size_t>(std::min<qint64>(piece.size(), size - sent)));
+                  if (n <= 0)
+                      break;
+                  sent += n;
+              }
+              ::close(fd);
+          })
+    {
+    }
+    ~PipeFeeder() { m_thread.join(); }
+
+private:
+    QByteArray m_path;
+    std::thread m_thread;
+};
+
+} // namespace
+
+TEST(TextFile, BoundedReadOfAPipeFedMoreThanTheLimit)
+{
+    const auto previous = std::signal(SIGPIPE, SIG_IGN);
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    {
+        PipeFeeder feeder(fifo, 10 * 1024 * 1024);
+        const BoundedRead read = readBounded(fifo, 100000);
+        EXPECT_EQ(read.status, ReadStatus::TooLarge);
+        EXPECT_EQ(read.bytes, QByteArray(100000, 'x'));
+    }
+    {
+        PipeFeeder feeder(fifo, 70000); // more than one read of the system
+        const BoundedRead read = readBounded(fifo, 100000);
+        EXPECT_EQ(read.status, ReadStatus::Read);
+        EXPECT_EQ(read.bytes.size(), 70000);
+    }
+    std::signal(SIGPIPE, previous);
 }

@@ -422,7 +422,7 @@ TEST_F(ListesTest, OpenerCanBeReplaced)
 TEST_F(ListesTest, DamagedListIsShownCutAndLeftForTheUserToRemove)
 {
     folder.write(QStringLiteral("Data/cbxdis3.stf"),
-                 "1\r\n" + QByteArray(10 * 1024 * 1024, '7') + "x\r\n\x01\xff\r\n2\r\n");
+                 "1\r\n" + QByteArray(100 * 1024, '7') + "x\r\n\x01\xff\r\n2\r\n");
     TFormListes &form = open("pc", ListKind::Dis, {"5"});
     child<QComboBox>(&form, "ComboNum")->setCurrentIndex(2);
     QTest::mouseClick(button("RappelEch"), Qt::LeftButton);

@@ -4,6 +4,7 @@
 #include "core/usererror.h"
 #include "listtext.h"
 #include "support/programfolder.h"
+#include "support/recorder.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,13 +104,59 @@ TEST_F(ListFilesTest, MissingFileLeavesTheListAlone)
     EXPECT_FALSE(ListFileExists(data(), ListKind::Dia, 5));
 }
 
-TEST_F(ListFilesTest, HugeLineLoadsAsOneItem)
+TEST_F(ListFilesTest, LongLineLoadsAsOneItem)
 {
-    writeRaw("cbxdis1.stf", "1\r\n" + QByteArray(10 * 1024 * 1024, '5') + "\r\n2\r\n");
+    writeRaw("cbxdis1.stf", "1\r\n" + QByteArray(100 * 1024, '5') + "\r\n2\r\n");
     ValueList list;
     ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 1, list), ListLoad::Loaded);
     ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(list.text(1).size(), 10 * 1024 * 1024);
+    EXPECT_EQ(list.text(1).size(), 100 * 1024);
+}
+
+// A list is cut at the thousand values the table files take, and a file is
+// read no further than a megabyte, whatever it holds: either way the list
+// keeps its first complete lines and a message says it was cut.
+TEST_F(ListFilesTest, TooLongAListIsCutWithAMessage)
+{
+    Recorder rec;
+    const QString cut = QStringLiteral("Le fichier %1 est trop long : la liste a été coupée "
+                                       "(1000 valeurs au plus).");
+    QByteArray many;
+    for (int i = 1; i <= 1500; ++i)
+        many += QByteArray::number(i) + "\r\n";
+    writeRaw("cbxdis1.stf", many);
+    ValueList list;
+    ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 1, list), ListLoad::Loaded);
+    ASSERT_EQ(list.count(), 1000);
+    EXPECT_EQ(list.text(999), QStringLiteral("1000"));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"information", cut.arg(data() + "cbxdis1.stf")}}));
+
+    // A thousand lines are a whole list, said nothing about.
+    rec.clear();
+    many.truncate(many.indexOf("1001\r\n"));
+    writeRaw("cbxdis2.stf", many);
+    ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 2, list), ListLoad::Loaded);
+    EXPECT_EQ(list.count(), 1000);
+    EXPECT_TRUE(rec.messages().empty());
+
+    // Beyond a megabyte, the line cut in the middle is dropped too.
+    writeRaw("cbxdis3.stf", "1\r\n2\r\n" + QByteArray(3 * 1024 * 1024, '5') + "\r\n3\r\n");
+    ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 3, list), ListLoad::Loaded);
+    EXPECT_EQ(list.texts(), (QStringList{"1", "2"}));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"information", cut.arg(data() + "cbxdis3.stf")}}));
+}
+
+// A device that never ends is read to the bound, not until memory runs out.
+TEST_F(ListFilesTest, EndlessDeviceInPlaceOfTheFileIsCut)
+{
+    Recorder rec;
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), data() + "cbxdia4.stf"));
+    ValueList list = marked("2,8*");
+    ASSERT_EQ(LoadListFile(data(), ListKind::Dia, 4, list), ListLoad::Loaded);
+    EXPECT_TRUE(list.isEmpty()); // a megabyte of NUL bytes holds no complete line
+    EXPECT_EQ(rec.messages().size(), 1u);
 }
 
 TEST_F(ListFilesTest, FolderInPlaceOfTheFileIsAClearError)

@@ -1,0 +1,79 @@
+// The table window's exports: the CSV file, the clipboard and the chart
+// window that follows the table.
+#include "calculprof.h"
+
+#include "graphique.h"
+#include "tableexport.h"
+#include "tablefiles.h"
+#include "core/apppaths.h"
+#include "core/messages.h"
+#include "core/widgets.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QToolButton>
+
+namespace optolune {
+
+void TFormCalculProf::connectExports()
+{
+    connect(findChild<QToolButton *>(QStringLiteral("GraphiqueBtn")), &QToolButton::clicked, this,
+            [this] { openChart(); });
+}
+
+TFormGraphique *TFormCalculProf::chartWindow() const
+{
+    return m_graphique && m_graphique->isVisible() ? m_graphique.data() : nullptr;
+}
+
+void TFormCalculProf::openChart()
+{
+    if (!m_graphique)
+        m_graphique = new TFormGraphique(this);
+    m_graphique->show();
+    m_graphique->raise();
+    m_graphique->activateWindow();
+    // The chart shows the table as the fields now stand: the refresh checks
+    // them, and the chart follows it.
+    refresh();
+}
+
+void TFormCalculProf::followChart()
+{
+    if (m_graphique && m_graphique->isVisible())
+        guarded([this] { m_graphique->updateChart(m_state); });
+}
+
+void TFormCalculProf::exportCsv()
+{
+    guarded([this] {
+        if (m_table.isEmpty()) {
+            messages().plain(QStringLiteral("Table vide"));
+            return;
+        }
+        readControls();
+        const QString folder = appPaths().tablesFolder();
+        QDir().mkpath(folder);
+        const std::optional<QString> path = prompts().saveFile(
+            folder, TableFileName(m_state, QStringLiteral(".csv")),
+            QStringLiteral("CSV (*.csv)"));
+        if (!path)
+            return;
+        QString target = *path;
+        if (!target.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+            target += QStringLiteral(".csv");
+        ExportTableCsv(m_table, target);
+    });
+}
+
+void TFormCalculProf::copyTable()
+{
+    if (m_table.isEmpty()) {
+        messages().plain(QStringLiteral("Table vide"));
+        return;
+    }
+    QApplication::clipboard()->setMimeData(TableMimeData(m_table));
+}
+
+} // namespace optolune

@@ -1,0 +1,261 @@
+// The variations calculator's computation: the worked examples of the Super
+// Symmar 5,6/150 in both origins and with the macro choice, the setting that
+// cannot be focused, "infini" at and beyond the hyperfocal distance, the
+// colour by the limiting f-number, the decimals, and the parameters that
+// give no depth of field.
+#include "core/calcul.h"
+#include "core/procs.h"
+#include "support/qtprint.h"
+#include "variations/variationscompute.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+#include <map>
+
+using namespace optolune;
+
+namespace {
+
+// The test lens: c = 0,100 mm, f = 148,1 mm, dn = 24,8 mm, gp = 1,1, at f/8
+// and 3 m, three decimals.
+VariationsInput testLens(const char *distance = "3", bool fromFilm = true, bool macro = false)
+{
+    VariationsInput in;
+    in.cText = QStringLiteral("0,100");
+    in.fText = QStringLiteral("148,1");
+    in.dnText = QStringLiteral("24,8");
+    in.gpText = QStringLiteral("1,1");
+    in.dText = QString::fromUtf8(distance);
+    in.nText = QStringLiteral("8");
+    in.fromFilm = fromFilm;
+    in.macro = macro;
+    in.decimals = 3;
+    return in;
+}
+
+using Texts = std::map<ResultField, const char *>;
+
+struct WorkedCase {
+    const char *name;
+    VariationsInput input;
+    Texts expected; // the fields checked; the others are not this case's point
+};
+
+void PrintTo(const WorkedCase &c, std::ostream *os) { *os << c.name; }
+
+class WorkedExamples : public testing::TestWithParam<WorkedCase> {};
+
+TEST_P(WorkedExamples, GiveTheirTexts)
+{
+    const WorkedCase &c = GetParam();
+    const VariationsResult r = ComputeVariations(c.input);
+    ASSERT_EQ(r.status, VariationsResult::Done);
+    for (const auto &[field, text] : c.expected)
+        EXPECT_EQ(r.text(field), QString::fromUtf8(text))
+            << kResultFieldNames[static_cast<int>(field)];
+}
+
+using F = ResultField;
+
+INSTANTIATE_TEST_SUITE_P(
+    Variations, WorkedExamples,
+    testing::Values(
+        WorkedCase{"FilmAt3m",
+                   testLens(),
+                   {{F::Ta, "2,751"}, {F::Tp, "3,303"}, {F::Prof, "0,552"}, {F::A, "0,249"},
+                    {F::B, "0,303"}, {F::Apc, "45,1 %"}, {F::Bpc, "54,9 %"}, {F::A1, "2,819"},
+                    {F::A2, "0,156"}, {F::Grandiss, "0,055"}, {F::Tirage, "8,21241"},
+                    {F::HyperA, "27,739"}, {F::Hyper, "27,603"}, {F::DemiHyper, "13,963"}}},
+        WorkedCase{"LensAt3m",
+                   testLens("3", false),
+                   {{F::Ta, "2,719"}, {F::Tp, "3,347"}, {F::A1, "3,000"}, {F::A2, "0,156"},
+                    {F::Grandiss, "0,052"}, {F::Tirage, "7,69088"}, {F::HyperA, "27,565"},
+                    {F::Hyper, "27,430"}, {F::DemiHyper, "13,789"}}},
+        WorkedCase{"FilmAt70cm",
+                   testLens("0,7"),
+                   {{F::A1, "0,456"}, {F::A2, "0,219"}, {F::Grandiss, "0,481"}, {F::Prof, "0,010"},
+                    {F::Apc, "49,4 %"}, {F::Bpc, "50,6 %"}}},
+        WorkedCase{"FilmAt70cmMacroSwapsTheConjugatesAndDropsTheHyperfocalTrio",
+                   testLens("0,7", true, true),
+                   {{F::A1, "0,219"}, {F::A2, "0,456"}, {F::Grandiss, "2,078"}, {F::Prof, "0,001"},
+                    {F::Tirage, "307,72284"}, {F::HyperA, ""}, {F::Hyper, ""}, {F::DemiHyper, ""}}},
+        WorkedCase{"LensMacroOnlyDropsTheHyperfocalTrio",
+                   testLens("3", false, true),
+                   {{F::Ta, "2,719"}, {F::A1, "3,000"}, {F::HyperA, ""}, {F::Hyper, ""},
+                    {F::DemiHyper, ""}}},
+        WorkedCase{"BeyondTheHyperfocalDistanceReadsInfini",
+                   testLens("30"),
+                   {{F::Ta, "14,503"}, {F::A, "15,497"}, {F::Tp, "infini"}, {F::B, "infini"},
+                    {F::Prof, "infini"}, {F::Apc, ""}, {F::Bpc, ""}, {F::HyperA, "27,739"}}},
+        WorkedCase{"NoDecimals", [] { auto in = testLens(); in.decimals = 0; return in; }(),
+                   {{F::Ta, "3"}, {F::Prof, "1"}, {F::Grandiss, "0"}, {F::Apc, "45,1 %"},
+                    {F::Tirage, "8,21241"}, {F::HyperA, "28"}}},
+        WorkedCase{"EightDecimals", [] { auto in = testLens(); in.decimals = 8; return in; }(),
+                   {{F::Apc, "45,1 %"}, {F::Tirage, "8,21241"}, {F::A1, "2,81888759"}}}),
+    [](const testing::TestParamInfo<WorkedCase> &info) { return std::string(info.param.name); });
+
+TEST(Variations, AnUnfocusableSettingEmptiesEveryField)
+{
+    // From the film 0,5 m - dn = 0,4752 m is closer than 4f = 0,5924 m;
+    // from the lens a distance not beyond f.
+    for (const VariationsInput &in : {testLens("0,5"), testLens("0,1481", false)}) {
+        const VariationsResult r = ComputeVariations(in);
+        EXPECT_EQ(r.status, VariationsResult::Unfocusable);
+        for (const QString &text : r.texts)
+            EXPECT_TRUE(text.isEmpty());
+    }
+    // Exactly 4f + dn from the film is focusable: u = v = 2f, G = 1.
+    VariationsInput at4f = testLens("0,6172");
+    const VariationsResult r = ComputeVariations(at4f);
+    ASSERT_EQ(r.status, VariationsResult::Done);
+    EXPECT_EQ(r.text(F::A1), QStringLiteral("0,296"));
+    EXPECT_EQ(r.text(F::A2), QStringLiteral("0,296"));
+    EXPECT_EQ(r.text(F::Grandiss), QStringLiteral("1,000"));
+}
+
+TEST(Variations, ColourFollowsTheLimitingFNumber)
+{
+    EXPECT_NEAR(static_cast<double>(LimitingN(0.1L, 148.1L)), 73.8645, 1e-4);
+    EXPECT_NEAR(static_cast<double>(LimitingN(0.15L, 150)), 110.7968, 1e-4);
+    // f/(2c) is the smaller one for a short lens with a large circle.
+    EXPECT_NEAR(static_cast<double>(LimitingN(0.5L, 10)), 10.0, 1e-12);
+
+    VariationsInput in = testLens();
+    in.cText = QStringLiteral("0,15");
+    in.fText = QStringLiteral("150");
+    in.nText = QStringLiteral("110");
+    EXPECT_EQ(ComputeVariations(in).colour, ResultColour::Blue);
+    in.nText = QStringLiteral("128");
+    EXPECT_EQ(ComputeVariations(in).colour, ResultColour::Grey);
+    // An f-number equal to the limit is blue: c = 0,5, f = 10 gives 10.
+    in.cText = QStringLiteral("0,5");
+    in.fText = QStringLiteral("10");
+    in.nText = QStringLiteral("10");
+    in.dText = QStringLiteral("1");
+    EXPECT_EQ(ComputeVariations(in).colour, ResultColour::Blue);
+}
+
+// The far limit of the rear-depth formula turns finite again far beyond the
+// hyperfocal distance of a short lens stopped down: f = 10 mm, c = 0,5 mm,
+// gp = 5, N = 32 (H = 6,25 mm) at 1 m from the lens gives a "far limit" of
+// 1,7 mm, in front of the near limit. The focus is beyond the hyperfocal
+// distance, so the far side is infinite.
+TEST(Variations, InfiniWheneverTheFocusIsAtOrBeyondTheHyperfocalDistance)
+{
+    VariationsInput in;
+    in.cText = QStringLiteral("0,5");
+    in.fText = QStringLiteral("10");
+    in.dnText = QStringLiteral("0");
+    in.gpText = QStringLiteral("5");
+    in.nText = QStringLiteral("32");
+    in.dText = QStringLiteral("1");
+    in.decimals = 4;
+    for (bool fromFilm : {false, true}) {
+        in.fromFilm = fromFilm;
+        const VariationsResult r = ComputeVariations(in);
+        ASSERT_EQ(r.status, VariationsResult::Done);
+        EXPECT_EQ(r.text(F::Tp), QStringLiteral("infini")) << fromFilm;
+        EXPECT_EQ(r.text(F::Prof), QStringLiteral("infini"));
+        EXPECT_EQ(r.text(F::Apc), QString());
+    }
+
+    // Focused exactly on the hyperfocal distance, both origins: whatever way
+    // the rounding of the rear denominator falls, the far side is infinite,
+    // and the near limit is the one the bottom bar gives for that focus.
+    VariationsInput lens = testLens();
+    const OpticalSetup setup{0.0001L, 0.1481L, 0.0248L, 1.1L, 8};
+    DofResult hyper;
+    ComputeHyperfocalLimits(setup, hyper);
+    lens.fromFilm = false;
+    lens.dText = FixedText(hyper.hLens, 18, 18);
+    lens.decimals = 3;
+    VariationsResult r = ComputeVariations(lens);
+    ASSERT_EQ(r.status, VariationsResult::Done);
+    EXPECT_EQ(r.text(F::Tp), QStringLiteral("infini"));
+    EXPECT_EQ(r.text(F::Ta), r.text(F::DemiHyper));
+
+    DofResult film;
+    ComputeDepthAtHyperfocal(setup, film);
+    lens.fromFilm = true;
+    lens.dText = FixedText(film.hFilm, 18, 18);
+    r = ComputeVariations(lens);
+    ASSERT_EQ(r.status, VariationsResult::Done);
+    EXPECT_EQ(r.text(F::Tp), QStringLiteral("infini"));
+    EXPECT_EQ(r.text(F::Ta), r.text(F::DemiHyper));
+
+    // A millimetre short of it the far limit is a (large) distance.
+    lens.dText = FixedText(film.hFilm - 0.001L, 18, 18);
+    r = ComputeVariations(lens);
+    EXPECT_NE(r.text(F::Tp), QStringLiteral("infini"));
+    EXPECT_FALSE(r.text(F::Bpc).isEmpty());
+}
+
+TEST(Variations, ParametersWithoutDepthOfFieldEmptyEveryField)
+{
+    // A 0 typed into a field and an item chosen without the check: no
+    // "NAN" or "INF" in the fields.
+    for (auto field : {&VariationsInput::cText, &VariationsInput::fText, &VariationsInput::gpText,
+                       &VariationsInput::nText}) {
+        for (const char *bad : {"0", "-1"}) {
+            VariationsInput in = testLens();
+            in.*field = QString::fromUtf8(bad);
+            const VariationsResult r = ComputeVariations(in);
+            EXPECT_EQ(r.status, VariationsResult::Unusable) << bad;
+            for (const QString &text : r.texts)
+                EXPECT_TRUE(text.isEmpty()) << text.toStdString();
+        }
+    }
+}
+
+TEST(Variations, AnUnreadableParameterIsNamedAndNothingIsComputed)
+{
+    VariationsInput in = testLens();
+    in.gpText = QStringLiteral("1.1");
+    in.nText = QStringLiteral("huit");
+    const VariationsResult r = ComputeVariations(in);
+    EXPECT_EQ(r.status, VariationsResult::Unreadable);
+    // The first text read that is no number.
+    EXPECT_EQ(r.error, QStringLiteral("'1.1' n'est pas une valeur en virgule flottante correcte"));
+    for (const QString &text : r.texts)
+        EXPECT_TRUE(text.isEmpty());
+}
+
+// ComputeSettingDepth against the closed forms of the thin lens with pupils,
+// worked independently: a subject at x from the front nodal point is imaged
+// at v_x = f x/(x - f); with the film at v and the exit pupil gp f/N wide,
+// f(1 - gp) behind the rear nodal point, the blur of x is
+// (gp f/N) |v_x - v| / (v_x - f(1 - gp)). At the near and far limits that
+// blur is c.
+long double blur(const OpticalSetup &s, long double x, long double v)
+{
+    const long double vx = s.f * x / (x - s.f);
+    return (s.gp * s.f / s.N) * std::fabs(vx - v) / (vx - s.f * (1 - s.gp));
+}
+
+TEST(Variations, LimitsAreWhereTheBlurIsTheCircleOfConfusion)
+{
+    const OpticalSetup lenses[] = {{0.0001L, 0.1481L, 0.0248L, 1.1L, 8},
+                                   {0.00005L, 0.08L, -0.004L, 0.7L, 22},
+                                   {0.03e-3L, 0.5L, 0.1L, 2.5L, 45}};
+    for (const OpticalSetup &s : lenses) {
+        for (long double d : {0.9L, 2.0L, 3.7L}) {
+            for (bool macro : {false, true}) {
+                const SettingDepth film = ComputeSettingDepth(s, d + 4 * s.f + s.dn, true, macro);
+                ASSERT_EQ(film.status, 0);
+                EXPECT_NEAR(static_cast<double>(1 / film.u + 1 / film.v), static_cast<double>(1 / s.f), 1e-9);
+                EXPECT_EQ(macro, film.v > film.u);
+                const long double nearLens = film.near - film.v - s.dn;
+                EXPECT_NEAR(static_cast<double>(blur(s, nearLens, film.v) / s.c), 1.0, 1e-12);
+                if (film.far > 0) {
+                    const long double farLens = film.far - film.v - s.dn;
+                    EXPECT_NEAR(static_cast<double>(blur(s, farLens, film.v) / s.c), 1.0, 1e-12);
+                }
+            }
+            const SettingDepth lens = ComputeSettingDepth(s, d, false, false);
+            ASSERT_EQ(lens.status, 0);
+            EXPECT_NEAR(static_cast<double>(blur(s, lens.near, lens.v) / s.c), 1.0, 1e-12);
+        }
+    }
+}
+
+} // namespace

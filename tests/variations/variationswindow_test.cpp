@@ -1,0 +1,858 @@
+// The variations window driven offscreen with real clicks and keys: its
+// opening, the lists and their editor, the field check, the origins, macro,
+// colours, "infini", the half-stop buttons, memory, explanations, bitmap
+// export, the focus-spread dialog and the main window's button.
+#include "variations/calcprofisol.h"
+#include "app/Sdimain.h"
+#include "core/apppaths.h"
+#include "core/notes.h"
+#include "lists/listeditoropener.h"
+#include "lists/listkind.h"
+#include "support/child.h"
+#include "support/programfolder.h"
+#include "support/recorder.h"
+#include "support/screenshot.h"
+#include "table/calculprof.h"
+#include "table/tablefiles.h"
+#include "table/tablemodel.h"
+#include "table/tablestate.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace optolune;
+using namespace optolune::test;
+
+namespace {
+
+const char *const kResults[] = {"EdTa", "EdTp", "EdProf", "EdA", "EdB", "edapc", "Edbpc",
+                                "EdA1", "EdA2", "EdGrandiss", "EdTirage", "EdHyperA", "EdHyper",
+                                "EdDemiHyper"};
+
+class VariationsWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previousUrlOpener = setUrlOpener([this](const QUrl &url) {
+            opened << url.toLocalFile();
+            return true;
+        });
+        m_previousListOpener = setListEditorOpener([this](const ListEditorRequest &request) {
+            editorRequests.push_back(request);
+            if (editorAnswer && request.receiver)
+                request.receiver->replaceList(request.kind, *editorAnswer);
+            return editorAnswer.has_value();
+        });
+    }
+    void TearDown() override
+    {
+        setUrlOpener(m_previousUrlOpener);
+        setListEditorOpener(m_previousListOpener);
+    }
+
+    // Shows the window and lets its opening sequence run.
+    static void activate(TFormCalcProfIsol &form)
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::processEvents();
+    }
+
+    static QLineEdit *field(QWidget *form, const char *name) { return child<QLineEdit>(form, name); }
+    static QString text(QWidget *form, const char *name) { return field(form, name)->text(); }
+    static QListWidget *list(QWidget *form, const char *name) { return child<QListWidget>(form, name); }
+    static QToolButton *button(QWidget *form, const char *name) { return child<QToolButton>(form, name); }
+
+    static QStringList items(QWidget *form, const char *name)
+    {
+        QStringList out;
+        QListWidget *box = list(form, name);
+        for (int i = 0; i < box->count(); ++i)
+            out << box->item(i)->text();
+        return out;
+    }
+    static QStringList results(QWidget *form)
+    {
+        QStringList out;
+        for (const char *name : kResults)
+            out << text(form, name);
+        return out;
+    }
+    static bool allEmpty(QWidget *form)
+    {
+        for (const QString &t : results(form))
+            if (!t.isEmpty())
+                return false;
+        return true;
+    }
+    static QColor resultColour(QWidget *form, const char *name)
+    {
+        return field(form, name)->palette().color(QPalette::Text);
+    }
+    static void typeInto(QLineEdit *edit, const QString &text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    static void typeAndEnter(QWidget *form, const char *name, const QString &text)
+    {
+        typeInto(field(form, name), text);
+        QTest::keyClick(field(form, name), Qt::Key_Return);
+    }
+    // A user's click on the item of that text.
+    static void clickItem(QWidget *form, const char *box, const QString &itemText)
+    {
+        QListWidget *l = list(form, box);
+        const QList<QListWidgetItem *> found = l->findItems(itemText, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << itemText.toStdString();
+        l->scrollToItem(found[0]);
+        const QRect r = l->visualItemRect(found[0]);
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    QStringList opened;
+    std::vector<ListEditorRequest> editorRequests;
+    std::optional<QStringList> editorAnswer;
+
+private:
+    UrlOpener m_previousUrlOpener;
+    ListEditorOpener m_previousListOpener;
+};
+
+// Runs `step` on the modal window once it is up (exec() blocks the test).
+template <typename F>
+void whenModalShown(F step)
+{
+    QTimer::singleShot(0, qApp, [step] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        step(modal);
+    });
+}
+
+} // namespace
+
+TEST_F(VariationsWindowTest, OpensWithTheDefaultListsTheTestLensAndFilmReferredDistances)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Variations de la profondeur de champ"));
+    EXPECT_GE(form.width(), 598);
+    EXPECT_GE(form.height(), 387);
+    EXPECT_TRUE(button(&form, "DistFilmBtn")->isChecked());
+    EXPECT_EQ(child<QComboBox>(&form, "ComboNbDecim")->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,100"));
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("148,1"));
+    EXPECT_EQ(text(&form, "EdNod"), QStringLiteral("24,8"));
+    EXPECT_EQ(text(&form, "EdGP"), QStringLiteral("1,100"));
+    // The first items of the delivered default lists.
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("4,5"));
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("0,500"));
+    EXPECT_EQ(items(&form, "BoxDia").first(), QStringLiteral("4,5"));
+    EXPECT_EQ(items(&form, "BoxFocale").size(), 18);
+    EXPECT_EQ(list(&form, "BoxDist")->currentRow(), 0);
+    EXPECT_TRUE(list(&form, "BoxFocale")->hasFocus());
+    // 0,5 m from the film is closer than 4f + dn for the 148,1 mm lens.
+    EXPECT_TRUE(allEmpty(&form));
+    EXPECT_EQ(field(&form, "EdDist")->toolTip(), QStringLiteral("Distance de mise au point (m)"));
+    EXPECT_EQ(field(&form, "EdDist")->statusTip(), QStringLiteral("  minimum: 0,03  maximum: 900,00"));
+    EXPECT_EQ(field(&form, "EdDia")->statusTip(), QStringLiteral("  minimum: 1,0  maximum: 256,0"));
+    EXPECT_TRUE(field(&form, "EdDia")->isReadOnly());
+    saveScreenshot(&form, QStringLiteral("variations-unfocusable"));
+}
+
+TEST_F(VariationsWindowTest, ChoosingItemsComputesTheWorkedExampleInBothOrigins)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3")); // taken as it stands: no check
+    EXPECT_EQ(results(&form),
+              (QStringList{"2,751", "3,303", "0,552", "0,249", "0,303", "45,1 %", "54,9 %", "2,819",
+                           "0,156", "0,055", "8,21241", "27,739", "27,603", "13,963"}));
+    for (const char *name : kResults)
+        EXPECT_EQ(resultColour(&form, name), QColor(0, 0, 255)) << name;
+    saveScreenshot(&form, QStringLiteral("variations-film"));
+
+    QTest::mouseClick(button(&form, "DistFilmBtn"), Qt::LeftButton);
+    EXPECT_FALSE(button(&form, "DistFilmBtn")->isChecked());
+    EXPECT_EQ(text(&form, "EdTa"), QStringLiteral("2,719"));
+    EXPECT_EQ(text(&form, "EdTp"), QStringLiteral("3,347"));
+    EXPECT_EQ(text(&form, "EdA1"), QStringLiteral("3,000"));
+    EXPECT_EQ(text(&form, "EdTirage"), QStringLiteral("7,69088"));
+    EXPECT_EQ(text(&form, "EdHyperA"), QStringLiteral("27,565"));
+    EXPECT_EQ(text(&form, "EdDemiHyper"), QStringLiteral("13,789"));
+    // The check ran on the origin's change.
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3")); // whole: no decimals
+    saveScreenshot(&form, QStringLiteral("variations-lens"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, MacroInfiniAndGrey)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+    typeAndEnter(&form, "EdDist", QStringLiteral("0,7"));
+    EXPECT_EQ(text(&form, "EdA1"), QStringLiteral("0,456"));
+    QTest::mouseClick(child<QCheckBox>(&form, "CheckMacro"), Qt::LeftButton);
+    EXPECT_TRUE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
+    EXPECT_EQ(text(&form, "EdA1"), QStringLiteral("0,219"));
+    EXPECT_EQ(text(&form, "EdA2"), QStringLiteral("0,456"));
+    EXPECT_EQ(text(&form, "EdGrandiss"), QStringLiteral("2,078"));
+    EXPECT_EQ(text(&form, "EdProf"), QStringLiteral("0,001"));
+    EXPECT_EQ(text(&form, "EdHyperA"), QString());
+    EXPECT_EQ(text(&form, "EdHyper"), QString());
+    EXPECT_EQ(text(&form, "EdDemiHyper"), QString());
+    saveScreenshot(&form, QStringLiteral("variations-macro"));
+    QTest::mouseClick(child<QCheckBox>(&form, "CheckMacro"), Qt::LeftButton);
+
+    typeAndEnter(&form, "EdDist", QStringLiteral("30"));
+    EXPECT_EQ(text(&form, "EdTp"), QStringLiteral("infini"));
+    EXPECT_EQ(text(&form, "EdB"), QStringLiteral("infini"));
+    EXPECT_EQ(text(&form, "EdProf"), QStringLiteral("infini"));
+    EXPECT_EQ(text(&form, "edapc"), QString());
+    EXPECT_EQ(text(&form, "Edbpc"), QString());
+    EXPECT_EQ(text(&form, "EdTa"), QStringLiteral("14,503"));
+    EXPECT_EQ(text(&form, "EdA"), QStringLiteral("15,497"));
+    saveScreenshot(&form, QStringLiteral("variations-infini"));
+
+    // c = 0,15 mm and f = 150 mm give a limiting f-number of 110,8.
+    typeAndEnter(&form, "EdCercle", QStringLiteral("0,15"));
+    typeAndEnter(&form, "EdFocale", QStringLiteral("150"));
+    typeAndEnter(&form, "EdDist", QStringLiteral("3"));
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    clickItem(&form, "BoxDia", QStringLiteral("128,0"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("128,0"));
+    for (const char *name : kResults)
+        EXPECT_EQ(resultColour(&form, name), QColor(128, 128, 128)) << name;
+    saveScreenshot(&form, QStringLiteral("variations-grey"));
+    QTest::keyClick(list(&form, "BoxDia"), Qt::Key_Up);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("107,6"));
+    EXPECT_EQ(resultColour(&form, "EdTa"), QColor(0, 0, 255));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, FieldCheckOnEnterAndTheDecimals)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+
+    typeAndEnter(&form, "EdGP", QStringLiteral("7"));
+    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"warning", "Valeur hors intervalle 0,100-5,000"}}));
+    EXPECT_EQ(text(&form, "EdGP"), QStringLiteral("5"));
+    rec.clear();
+
+    typeAndEnter(&form, "EdDist", QStringLiteral("2.5"));
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("2,500"));
+    const QString at2500 = text(&form, "EdTa");
+    EXPECT_FALSE(at2500.isEmpty());
+
+    // Alt+Enter does nothing; Ctrl+Enter and Shift+Enter compute.
+    typeInto(field(&form, "EdDist"), QStringLiteral("3.0"));
+    QTest::keyClick(field(&form, "EdDist"), Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3.0"));
+    EXPECT_EQ(text(&form, "EdTa"), at2500);
+    QTest::keyClick(field(&form, "EdDist"), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3"));
+    typeInto(field(&form, "EdDist"), QStringLiteral("0,75"));
+    QTest::keyClick(field(&form, "EdDist"), Qt::Key_Enter, Qt::ShiftModifier);
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("0,750"));
+
+    // Every decimal count: the distance keeps two decimals at least, the
+    // shares one and the extension five.
+    auto *combo = child<QComboBox>(&form, "ComboNbDecim");
+    // gp = 5 here: the near limit is 0,744688000093 m (worked out apart).
+    const QStringList expectedTa = {"1", "0,7", "0,74", "0,745", "0,7447", "0,74469", "0,744688",
+                                    "0,7446880", "0,74468800"};
+    for (int decimals = 0; decimals <= 8; ++decimals) {
+        combo->setFocus();
+        QTest::keyClick(combo, decimals == 0 ? Qt::Key_Home : Qt::Key_Down);
+        ASSERT_EQ(combo->currentIndex(), decimals);
+        EXPECT_EQ(text(&form, "EdDist"), decimals < 3 ? QStringLiteral("0,75")
+                                                      : QStringLiteral("0,75") + QString(decimals - 2, u'0'));
+        EXPECT_EQ(text(&form, "EdTa"), expectedTa[decimals]);
+        EXPECT_TRUE(text(&form, "edapc").endsWith(QStringLiteral(" %")));
+        EXPECT_EQ(text(&form, "edapc").indexOf(u','), text(&form, "edapc").size() - 4);
+        EXPECT_EQ(text(&form, "EdTirage").section(u',', 1).size(), 5);
+    }
+    EXPECT_EQ(rec.messages().size(), 0u) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, NoNumberNeverStaysBesideOldResults)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    ASSERT_FALSE(allEmpty(&form));
+
+    // A 0 typed into the circle, then an item chosen without the check.
+    typeInto(field(&form, "EdCercle"), QStringLiteral("0"));
+    clickItem(&form, "BoxDist", QStringLiteral("5"));
+    EXPECT_TRUE(allEmpty(&form));
+    EXPECT_TRUE(rec.messages().empty());
+    QTest::keyClick(field(&form, "EdCercle"), Qt::Key_Return);
+    EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,005"));
+    EXPECT_FALSE(allEmpty(&form));
+    rec.clear();
+
+    typeInto(field(&form, "EdNod"), QStringLiteral("abc"));
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"error", "'abc' n'est pas une valeur en virgule flottante correcte"}}));
+    EXPECT_TRUE(allEmpty(&form));
+
+    // A point in EdGP is a comma before the computation.
+    rec.clear();
+    typeInto(field(&form, "EdNod"), QStringLiteral("0"));
+    typeInto(field(&form, "EdGP"), QStringLiteral("1.5"));
+    clickItem(&form, "BoxDist", QStringLiteral("5"));
+    EXPECT_EQ(text(&form, "EdGP"), QStringLiteral("1,5"));
+    EXPECT_FALSE(allEmpty(&form));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, ListsTakeTheUsersChoiceOnlyAndOpenTheirEditor)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    auto *boxDia = list(&form, "BoxDia");
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8"));
+    // A keyboard move takes the item; the middle button only selects.
+    boxDia->setFocus();
+    QTest::keyClick(boxDia, Qt::Key_Down);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("11"));
+    const QRect first = boxDia->visualItemRect(boxDia->item(0));
+    QTest::mouseClick(boxDia->viewport(), Qt::MiddleButton, {}, first.center());
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("11"));
+    // A click on the selected item takes it again.
+    typeInto(field(&form, "EdFocale"), QStringLiteral("135"));
+    clickItem(&form, "BoxFocale", QStringLiteral("35"));
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("35"));
+
+    // Editor buttons: the request, then the handed-back list's first item.
+    editorAnswer = QStringList{"0,03", "0,05"};
+    QTest::mouseClick(button(&form, "CercleBtn"), Qt::LeftButton);
+    ASSERT_EQ(editorRequests.size(), 1u);
+    EXPECT_EQ(editorRequests[0].tag, QStringLiteral("valisol"));
+    EXPECT_EQ(editorRequests[0].kind, ListKind::Cer);
+    EXPECT_FALSE(editorRequests[0].showTheoretical);
+    EXPECT_EQ(editorRequests[0].items.first(), QStringLiteral("0,015"));
+    EXPECT_EQ(items(&form, "BoxCercle"), (QStringList{"0,03", "0,05"}));
+    EXPECT_EQ(list(&form, "BoxCercle")->currentRow(), 0);
+    EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,03"));
+
+    // Abandonner: the list stays, and its selected item replaces a typed value.
+    editorAnswer.reset();
+    typeInto(field(&form, "EdFocale"), QStringLiteral("135"));
+    QTest::keyClick(field(&form, "EdFocale"), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(editorRequests.size(), 2u);
+    EXPECT_EQ(editorRequests[1].kind, ListKind::Foc);
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("35"));
+
+    // Ctrl+C in a field opens the circle list instead of copying.
+    QApplication::clipboard()->setText(QStringLiteral("avant"));
+    field(&form, "EdFocale")->selectAll();
+    QTest::keyClick(field(&form, "EdFocale"), Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(editorRequests.size(), 3u);
+    EXPECT_EQ(editorRequests[2].kind, ListKind::Cer);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("avant"));
+    QTest::keyClick(field(&form, "EdDist"), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(editorRequests.size(), 4u);
+    EXPECT_EQ(editorRequests[3].kind, ListKind::Dia);
+    EXPECT_TRUE(editorRequests[3].showTheoretical);
+    QTest::keyClick(boxDia, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_EQ(editorRequests.size(), 5u);
+    EXPECT_EQ(editorRequests[4].kind, ListKind::Dis);
+
+    // A right press on a list is its editor button, and selects nothing.
+    const int row = boxDia->currentRow();
+    QTest::mousePress(list(&form, "BoxDist")->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    ASSERT_EQ(editorRequests.size(), 6u);
+    EXPECT_EQ(editorRequests[5].kind, ListKind::Dis);
+    EXPECT_EQ(boxDia->currentRow(), row);
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, DefaultTheoreticalAndFirstItems)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    EXPECT_EQ(items(&form, "BoxDia").size(), 33);
+    EXPECT_EQ(items(&form, "BoxDia").last(), QStringLiteral("256,0"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("1,0"));
+
+    folder.write("Data/cbxdia7.stf", "5,6\r\n11\r\n");
+    QTest::mouseClick(button(&form, "DefDiaBtn"), Qt::LeftButton);
+    EXPECT_EQ(items(&form, "BoxDia"), (QStringList{"5,6", "11"}));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("5,6"));
+
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    clickItem(&form, "BoxDia", QStringLiteral("11"));
+    QTest::keyClick(field(&form, "EdGP"), Qt::Key_F2);
+    EXPECT_EQ(child<QComboBox>(&form, "ComboNbDecim")->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("0,50"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("5,6"));
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("35"));
+    EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,015"));
+    // 0,5 m from the film with 35 mm: the check ran and the results are there.
+    EXPECT_EQ(text(&form, "EdTirage").isEmpty(), false);
+
+    // A damaged default list: its message, that list unchanged.
+    folder.write("Data/cbxdis7.stf", "1\r\ndeux\r\n");
+    QTest::mouseClick(button(&form, "DefDistBtn"), Qt::LeftButton);
+    EXPECT_EQ(rec.texts(), QStringList{"'deux' n'est pas une valeur en virgule flottante correcte"});
+    EXPECT_EQ(items(&form, "BoxDist").size(), 14);
+    rec.clear();
+    QFile::remove(folder.dataPath() + "cbxfoc7.stf");
+    QTest::mouseClick(button(&form, "DefFocBtn"), Qt::LeftButton);
+    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"plain", "bug"}}));
+    EXPECT_EQ(items(&form, "BoxFocale").size(), 18);
+}
+
+TEST_F(VariationsWindowTest, RightPressOnManuelReloadsEveryDefaultListWithFiveRefreshes)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    editorAnswer = QStringList{"2", "4"};
+    QTest::mouseClick(button(&form, "DiaBtn"), Qt::LeftButton);
+    ASSERT_EQ(items(&form, "BoxDia"), (QStringList{"2", "4"}));
+    // Each refresh reports the unreadable pupil magnification once.
+    typeInto(field(&form, "EdGP"), QStringLiteral("x"));
+    auto *manual = child<QGroupBox>(&form, "GroupBox2");
+    QTest::mousePress(manual, Qt::RightButton, {}, QPoint(3, manual->height() - 3));
+    EXPECT_EQ(rec.texts(), QStringList(5, QStringLiteral("'x' n'est pas une valeur en virgule flottante correcte")));
+    EXPECT_EQ(items(&form, "BoxDia").first(), QStringLiteral("4,5"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("4,5"));
+    rec.clear();
+    typeInto(field(&form, "EdGP"), QStringLiteral("1,1"));
+    QTest::mouseClick(button(&form, "RazBtn"), Qt::LeftButton);
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(VariationsWindowTest, AnEmptyDefaultListLeavesItsBoxEmptyAndTheFieldAsItIs)
+{
+    ProgramFolder folder;
+    folder.write("Data/cbxdis7.stf", "");
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    EXPECT_EQ(list(&form, "BoxDist")->count(), 0);
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3"));
+    // The check at the test lens and at the end of the opening.
+    EXPECT_EQ(rec.texts(), (QStringList{"Créez une liste des distances", "Créez une liste des distances"}));
+    EXPECT_FALSE(text(&form, "EdTa").isEmpty()); // computed all the same
+    rec.clear();
+
+    // The origin button refuses to change and computes nothing.
+    const QString before = text(&form, "EdTa");
+    QTest::mouseClick(button(&form, "DistFilmBtn"), Qt::LeftButton);
+    EXPECT_TRUE(button(&form, "DistFilmBtn")->isChecked());
+    EXPECT_EQ(text(&form, "EdTa"), before);
+    EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des distances"});
+    rec.clear();
+    QTest::mouseClick(button(&form, "DefautBtn"), Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3"));
+    EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des distances"});
+}
+
+TEST_F(VariationsWindowTest, HalfStopsWhileAnyMouseButtonIsHeld)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+    auto *plus = button(&form, "PlusBtn");
+    auto *minus = button(&form, "MoinsBtn");
+    const QString at8 = text(&form, "EdTa");
+
+    QTest::mousePress(plus, Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("9,5"));
+    EXPECT_TRUE(minus->isHidden());
+    EXPECT_NE(text(&form, "EdTa"), at8);
+    QTest::mouseRelease(plus, Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(minus->isHidden());
+    EXPECT_EQ(text(&form, "EdTa"), at8);
+
+    // The right button steps too (a tool button answers the left only).
+    QTest::mousePress(minus, Qt::RightButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("6,7"));
+    EXPECT_TRUE(plus->isHidden());
+    QTest::mouseRelease(minus, Qt::RightButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(plus->isHidden());
+    // ... and is not the right press of the group "Manuel".
+    EXPECT_EQ(items(&form, "BoxDia").size(), 9);
+
+    // No limit while held; the release tests allow 256.
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    list(&form, "BoxDia")->setFocus();
+    QTest::keyClick(list(&form, "BoxDia"), Qt::Key_End);
+    ASSERT_EQ(text(&form, "EdDia"), QStringLiteral("256,0"));
+    QTest::mousePress(plus, Qt::MiddleButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("304,4"));
+    QTest::mouseRelease(plus, Qt::MiddleButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("256,0"));
+    // A double click is two presses and two releases.
+    QTest::mouseDClick(minus, Qt::LeftButton);
+    QTest::mouseRelease(minus, Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("256,0"));
+    EXPECT_FALSE(plus->isHidden());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+    saveScreenshot(&form, QStringLiteral("variations-after-half-stops"));
+}
+
+TEST_F(VariationsWindowTest, AHalfStopPressEndsHoweverItsReleaseIsLost)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+    auto *plus = button(&form, "PlusBtn");
+    auto *minus = button(&form, "MoinsBtn");
+
+    // A message box shown by the press takes the release with it: the step
+    // back runs at once (and reports the same fault again).
+    typeInto(field(&form, "EdFocale"), QStringLiteral("f"));
+    QTest::mousePress(plus, Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(minus->isHidden());
+    EXPECT_EQ(rec.texts(), QStringList(2, QStringLiteral("'f' n'est pas une valeur en virgule flottante correcte")));
+    QTest::mouseRelease(plus, Qt::LeftButton); // went to the message box; nothing more
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_EQ(rec.messages().size(), 2u);
+    typeAndEnter(&form, "EdFocale", QStringLiteral("148,1"));
+    rec.clear();
+
+    // The mouse comes back over the button with no button down.
+    QTest::mousePress(minus, Qt::LeftButton);
+    ASSERT_EQ(text(&form, "EdDia"), QStringLiteral("6,7"));
+    QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), minus->mapToGlobal(QPointF(4, 4)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(minus, &move);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(plus->isHidden());
+
+    // Another window takes the activation while the button is held.
+    QTest::mousePress(plus, Qt::LeftButton);
+    ASSERT_EQ(text(&form, "EdDia"), QStringLiteral("9,5"));
+    QEvent deactivate(QEvent::ActivationChange);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QApplication::setActiveWindow(&other);
+    QCoreApplication::processEvents();
+    if (form.isActiveWindow())
+        QApplication::sendEvent(&form, &deactivate);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(minus->isHidden());
+
+    // Closing while held ends the press too.
+    QApplication::setActiveWindow(&form);
+    QTest::mousePress(minus, Qt::LeftButton);
+    form.close();
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("8,0"));
+    EXPECT_FALSE(plus->isHidden());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, MemoryIsSharedWithTheTable)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    {
+        TFormCalcProfIsol form;
+        activate(form);
+        typeAndEnter(&form, "EdGP", QStringLiteral("0,8"));
+        QTest::mouseClick(button(&form, "MemBtn"), Qt::LeftButton);
+        EXPECT_EQ(folder.read("Data/memf.slc"), QByteArray("0,100\r\n148,1\r\n24,8\r\n0,800\r\n"));
+    }
+    // The table recalls it line for line, gp included ...
+    TableState table;
+    TableModel model;
+    table.fNumbers = {"8"};
+    table.distances = {"3"};
+    ASSERT_TRUE(RecallParameters(table, model));
+    EXPECT_EQ(table.pupil, QStringLiteral("0,800"));
+    EXPECT_EQ(table.nodal, QStringLiteral("24,8"));
+    // ... and what the table stores is recalled here, then checked.
+    table.circle = QStringLiteral("0,05");
+    table.focal = QStringLiteral("80");
+    table.nodal = QStringLiteral("-4");
+    table.pupil = QStringLiteral("1.2");
+    ASSERT_TRUE(StoreParameters(table));
+    TFormCalcProfIsol form;
+    activate(form);
+    QTest::mouseClick(button(&form, "MemRapBtn"), Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,050"));
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("80"));
+    EXPECT_EQ(text(&form, "EdNod"), QStringLiteral("-4"));
+    EXPECT_EQ(text(&form, "EdGP"), QStringLiteral("1,200"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+
+    // A short, a binary or a missing file changes no field.
+    const QString path = folder.file("Data/memf.slc");
+    const QByteArray damaged[] = {"0,1\r\n150\r\n", QByteArray("0,1\r\n\x01\x02\r\n0\r\n1\r\n"),
+                                  QByteArray(100000, 'x')};
+    for (const QByteArray &bytes : damaged) {
+        folder.write("Data/memf.slc", bytes);
+        QTest::mouseClick(button(&form, "MemRapBtn"), Qt::LeftButton);
+        EXPECT_EQ(rec.texts(), QStringList{"Fichier illisible ou endommagé : " + path});
+        EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,050"));
+        EXPECT_EQ(text(&form, "EdGP"), QStringLiteral("1,200"));
+        rec.clear();
+    }
+    QFile::remove(path);
+    QTest::mouseClick(button(&form, "MemRapBtn"), Qt::LeftButton);
+    EXPECT_EQ(rec.texts(), QStringList{"Impossible d'ouvrir le fichier " + path});
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("80"));
+    rec.clear();
+    // A file that cannot be written is reported.
+    QDir().mkpath(path);
+    QTest::mouseClick(button(&form, "MemBtn"), Qt::LeftButton);
+    EXPECT_EQ(rec.texts(), QStringList{"Impossible de créer le fichier " + path});
+}
+
+TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    typeAndEnter(&form, "EdFocale", QStringLiteral("90"));
+    child<QComboBox>(&form, "ComboNbDecim")->setCurrentIndex(5);
+    QTest::mouseClick(button(&form, "FichTestBtn"), Qt::LeftButton);
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("148,1"));
+    EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,100"));
+    EXPECT_EQ(text(&form, "EdNod"), QStringLiteral("24,8"));
+    EXPECT_EQ(child<QComboBox>(&form, "ComboNbDecim")->currentIndex(), 3);
+
+    QTest::mouseClick(button(&form, "NotesBtn"), Qt::LeftButton);
+    child<QAction>(&form, "Notes1")->trigger();
+    EXPECT_EQ(opened, (QStringList{folder.file("memo.txt"), folder.file("memo.txt")}));
+    EXPECT_TRUE(folder.exists("memo.txt"));
+
+    QString caption;
+    QStringList lines;
+    whenModalShown([&](QWidget *window) {
+        QTimer::singleShot(0, window, [&, window] {
+            caption = window->windowTitle();
+            saveScreenshot(window, QStringLiteral("affiche-from-variations"));
+            window->close();
+        });
+    });
+    QTest::mouseClick(button(&form, "SpeedButton6"), Qt::LeftButton);
+    EXPECT_EQ(caption, QStringLiteral("Variations de la profondeur de champ"));
+
+    // SpeedButton13 waits for printing: it does nothing.
+    QTest::mouseClick(button(&form, "SpeedButton13"), Qt::LeftButton);
+    EXPECT_TRUE(form.isVisible());
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+
+    TFormCalcProfIsol again;
+    activate(again);
+    QTest::mouseClick(button(&again, "SpeedButton1"), Qt::LeftButton);
+    EXPECT_FALSE(again.isVisible());
+    TFormCalcProfIsol third;
+    activate(third);
+    child<QAction>(&third, "Quitter1")->trigger();
+    EXPECT_FALSE(third.isVisible());
+    // No close button in the title bar.
+    EXPECT_FALSE(third.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(VariationsWindowTest, BitmapExportFromTheLastField)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    auto *demi = field(&form, "EdDemiHyper");
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QApplication::clipboard()->setImage(image);
+
+    rec.answerInput(std::nullopt); // cancelled: nothing written
+    QTest::keyClick(demi, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_FALSE(folder.exists("bmp_dev/ici le nom.bmp"));
+    EXPECT_TRUE(rec.messages().empty());
+    rec.answerInput(QStringLiteral("../dehors"));
+    QTest::keyClick(demi, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_EQ(rec.texts(), QStringList{"nom ../dehors non valide"});
+    rec.clear();
+    rec.answerInput(QStringLiteral("variations"));
+    QTest::keyClick(demi, Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_TRUE(folder.exists("bmp_dev/variations.bmp"));
+    EXPECT_TRUE(rec.messages().empty());
+    // Ctrl+F10 elsewhere asks nothing (an unscripted question fails).
+    QTest::keyClick(field(&form, "EdTa"), Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    setListEditorOpener({}); // the program's own editor
+    TFormCalcProfIsol form;
+    activate(form);
+    const QStringList before = items(&form, "BoxFocale");
+    clickItem(&form, "BoxFocale", QStringLiteral("90"));
+    typeInto(field(&form, "EdFocale"), QStringLiteral("135"));
+    QString range;
+    whenModalShown([&](QWidget *editor) {
+        range = child<QLineEdit>(editor, "Edaffiche")->text();
+        QTest::mouseClick(child<QAbstractButton>(editor, "AbandBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "FocaleBtn"), Qt::LeftButton);
+    EXPECT_EQ(range, QStringLiteral("Focale min.: 10,0 mm      Focale max.: 1200,0 mm"));
+    EXPECT_EQ(items(&form, "BoxFocale"), before);
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("90"));
+
+    bool theoretical = false;
+    whenModalShown([&](QWidget *editor) {
+        range = child<QLineEdit>(editor, "Edaffiche")->text();
+        theoretical = child<QAbstractButton>(editor, "ThBtn")->isVisible();
+        QTest::mouseClick(child<QAbstractButton>(editor, "ThBtn"), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "DiaBtn"), Qt::LeftButton);
+    EXPECT_EQ(range, QStringLiteral("Diaphragme min.: 1,0      Diaphragme max.: 256,0"));
+    EXPECT_TRUE(theoretical);
+    EXPECT_EQ(items(&form, "BoxDia").size(), 33);
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("1,0"));
+    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdia"));
+
+    whenModalShown([&](QWidget *editor) {
+        range = child<QLineEdit>(editor, "Edaffiche")->text();
+        QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "DistBtn"), Qt::LeftButton);
+    EXPECT_EQ(range, QStringLiteral("Mètres   Distance min.: 0,03   Distance max.: 900,00"));
+    whenModalShown([&](QWidget *editor) {
+        range = child<QLineEdit>(editor, "Edaffiche")->text();
+        QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "CercleBtn"), Qt::LeftButton);
+    EXPECT_EQ(range, QStringLiteral("Diamètre min.: 0,005 mm      Diamètre max.: 0,500 mm"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    const QString distBefore = text(&form, "EdDist");
+
+    // Bad readings: a French message, nothing applied, the dialog stays.
+    bool stillOpen = false;
+    whenModalShown([&](QWidget *dialog) {
+        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("12"));
+        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("13"));
+        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("14"));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+        stillOpen = dialog->isVisible();
+        QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(rec.texts(), QStringList{"Lectures incohérentes : le tirage doit croître de l'infini au point éloigné, "
+                                       "puis du point éloigné au point proche."});
+    EXPECT_EQ(text(&form, "EdDist"), distBefore);
+    rec.clear();
+
+    // A landscape with the Super Symmar: 11,5 mm and 1,1 mm of extension.
+    QStringList shown;
+    whenModalShown([&](QWidget *dialog) {
+        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("12"));
+        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("23.5"));
+        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("13,1"));
+        QTest::keyClick(child<QLineEdit>(dialog, "EdLectLoin"), Qt::Key_Return);
+        for (const char *name : {"EdLectRail", "EdDiaNec", "EdDiaListe", "EdDistMap"})
+            shown << child<QLineEdit>(dialog, name)->text();
+        saveScreenshot(dialog, QStringLiteral("variations-focus-spread"));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown[2], QStringLiteral("64"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("64"));
+    EXPECT_EQ(list(&form, "BoxDia")->currentItem()->text(), QStringLiteral("64"));
+    EXPECT_EQ(text(&form, "EdDist"), shown[3]);
+    EXPECT_FALSE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
+    EXPECT_FALSE(allEmpty(&form));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+    saveScreenshot(&form, QStringLiteral("variations-after-focus-spread"));
+}
+
+TEST_F(VariationsWindowTest, TheMainWindowOpensIt)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TSDIAppForm main;
+    main.setVariationsOpener([](QWidget *owner) { ShowVariationsWindow(owner); });
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QCoreApplication::processEvents();
+    QString caption, focal;
+    whenModalShown([&](QWidget *window) {
+        QTimer::singleShot(0, window, [&, window] {
+            caption = window->windowTitle();
+            focal = child<QLineEdit>(window, "EdFocale")->text();
+            window->close();
+        });
+    });
+    QTest::mouseClick(child<QToolButton>(&main, "IsolBtn"), Qt::LeftButton);
+    EXPECT_EQ(caption, QStringLiteral("Variations de la profondeur de champ"));
+    EXPECT_EQ(focal, QStringLiteral("148,1"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}

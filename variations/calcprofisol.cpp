@@ -1,0 +1,460 @@
+#include "calcprofisol.h"
+
+#include "core/widgets.h"
+#include "lists/listkind.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace optolune {
+
+// ---- the list boxes of the group "Auto"
+
+VariationsListBox::VariationsListBox(QWidget *parent) : QListWidget(parent)
+{
+    setFlow(QListView::TopToBottom);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(this, &QListWidget::itemClicked, this, [this] {
+        if (onChosen)
+            onChosen();
+    });
+}
+
+std::optional<QString> VariationsListBox::selectedText() const
+{
+    const QListWidgetItem *item = currentItem();
+    if (!item || !item->isSelected())
+        return std::nullopt;
+    return item->text();
+}
+
+void VariationsListBox::replaceItems(const QStringList &items)
+{
+    clear();
+    addItems(items);
+    selectFirst();
+}
+
+void VariationsListBox::selectFirst()
+{
+    if (count() > 0)
+        setCurrentRow(0);
+}
+
+QSize VariationsListBox::sizeHint() const
+{
+    // Room for two columns of short numbers and about eight rows.
+    return QSize(fontMetrics().horizontalAdvance(QStringLiteral("0000,000")) * 2 + 12,
+                 (fontMetrics().height() + 2) * 8 + 4);
+}
+
+void VariationsListBox::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && onChosen)
+        onChosen();
+}
+
+void VariationsListBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        if (onRightPress)
+            onRightPress();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void VariationsListBox::resizeEvent(QResizeEvent *event)
+{
+    // Two columns across the box, as many rows as fit.
+    QListWidget::resizeEvent(event);
+    const int rowHeight = fontMetrics().height() + 2;
+    setGridSize(QSize(std::max(20, viewport()->width() / 2), rowHeight));
+}
+
+// ---- the window
+
+namespace {
+
+QLineEdit *makeField(QWidget *parent, const char *name, int width)
+{
+    auto *edit = make<QLineEdit>(parent, name);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+TFormCalcProfIsol::TFormCalcProfIsol(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("FormCalcProfIsol"));
+    setWindowTitle(QStringLiteral("Variations de la profondeur de champ"));
+    buildControls();
+    buildMenus();
+    connectControls();
+    // CreateVariationsWindow: three decimals. The results are blue until a
+    // computation says otherwise.
+    m_nbDecim->setCurrentIndex(3);
+    SetResultColour(ResultColour::Blue);
+    // The designed client area, or more when the fonts ask for it.
+    adjustSize();
+    setFixedSize(sizeHint().expandedTo(QSize(598, 387)));
+}
+
+void TFormCalcProfIsol::buildControls()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(buildToolBar());
+
+    auto *middle = new QHBoxLayout;
+    middle->setContentsMargins(4, 0, 4, 0);
+    middle->addWidget(buildAutoGroup(), 1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(buildManualGroup());
+    right->addWidget(buildDepthGroup());
+    right->addStretch(1);
+    middle->addLayout(right);
+    layout->addLayout(middle, 1);
+    layout->addWidget(buildBottomBar());
+
+    m_statusBar = make<QStatusBar>(this, "StatusBar");
+    m_statusBar->setSizeGripEnabled(false);
+    layout->addWidget(m_statusBar);
+    routeStatusTips(this, m_statusBar);
+}
+
+QWidget *TFormCalcProfIsol::buildToolBar()
+{
+    auto *bar = make<QFrame>(this, "ToolBar1");
+    bar->setFrameShape(QFrame::StyledPanel);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(2);
+
+    m_nbDecim = make<QComboBox>(bar, "ComboNbDecim");
+    for (int i = 0; i <= 8; ++i)
+        m_nbDecim->addItem(QString::number(i));
+    applyHint(m_nbDecim, QStringLiteral("Décimales|Nombre de décimales pour l'affichage des résultats"));
+    row->addWidget(m_nbDecim);
+
+    m_distFilm = makeButton(bar, "DistFilmBtn",
+                            QStringLiteral("Distances rapportées au plan du film| Enfoncer le bouton pour rapporter les distances au plan du film"),
+                            QStyle::SP_ArrowRight, true);
+    m_distFilm->setText(QStringLiteral("PF"));
+    m_distFilm->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    row->addWidget(m_distFilm);
+
+    struct ButtonDef {
+        const char *name;
+        const char *hint;
+        QStyle::StandardPixmap glyph;
+    };
+    const ButtonDef buttons[] = {
+        {"DefautBtn", "Curseurs au départ|Place les curseurs sur le premier item des listes", QStyle::SP_MediaSkipBackward},
+        {"RazBtn", "Listes par défaut|Affiche toutes les listes par défaut", QStyle::SP_DialogResetButton},
+        {"FichTestBtn", "Objectif test|Affiche dans la groupe Manuel les Paramètres du Super Symmar 5,6/150", QStyle::SP_DriveCDIcon},
+        {"MemBtn", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale", QStyle::SP_DriveFDIcon},
+        {"MemRapBtn", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire", QStyle::SP_BrowserReload},
+        {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon},
+        {"SpeedButton6", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats", QStyle::SP_DialogHelpButton},
+        {"SpeedButton13", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon},
+    };
+    for (const ButtonDef &b : buttons)
+        row->addWidget(makeButton(bar, b.name, QString::fromUtf8(b.hint), b.glyph));
+    // The focus spread, an addition of this program.
+    auto *ecart = makeButton(bar, "EcartBtn",
+                             QStringLiteral("Écart de mise au point|Diaphragme et mise au point qui tiennent nets un premier plan et un arrière-plan, d'après trois lectures sur le rail"),
+                             QStyle::SP_ArrowUp);
+    ecart->setText(QStringLiteral("Écart"));
+    ecart->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    row->addWidget(ecart);
+    row->addStretch(1);
+    row->addWidget(makeButton(bar, "SpeedButton1",
+                              QStringLiteral("Fermer le fenêtre|Retour à la fenêtre principale"),
+                              QStyle::SP_DialogCloseButton));
+    return bar;
+}
+
+QWidget *TFormCalcProfIsol::buildAutoGroup()
+{
+    auto *group = make<QGroupBox>(this, "GroupBox1");
+    group->setTitle(QStringLiteral("Auto"));
+    auto *grid = new QGridLayout(group);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setSpacing(3);
+
+    struct ListDef {
+        VariationsListBox **slot;
+        const char *box, *label, *editor, *editorHint, *defaults, *defaultsHint, *listHint;
+    };
+    const ListDef lists[] = {
+        {&m_lists.cercle, "BoxCercle", "Cercle (mm)", "CercleBtn",
+         "Liste des diamètres|Modifier la liste des diamètres du cercle de confusion ou créer une nouvelle liste",
+         "DefCercleBtn", "Diamètres par défaut|Remplace la liste des diamètres par la liste par défaut",
+         "Diamètres du cercle de confusion|Cliquer sur un diamètre pour le copier dans le groupe Manuel, clic droit pour modifier la liste"},
+        {&m_lists.focale, "BoxFocale", "Focale (mm)", "FocaleBtn",
+         "Liste des focales|Modifier la liste des focales ou créer une nouvelle liste",
+         "DefFocBtn", "Focales par défaut|Remplace la liste des focales par la liste par défaut",
+         "Focales|Cliquer sur une focale pour la copier dans le groupe Manuel, clic droit pour modifier la liste"},
+        {&m_lists.dia, "BoxDia", "Diaphragme", "DiaBtn",
+         "Liste des diaphragmes|Modifier la liste des diaphragmes ou créer une nouvelle liste",
+         "DefDiaBtn", "Diaphragmes par défaut|Remplace la liste des diaphragmes par la liste par défaut",
+         "Diaphragmes|Cliquer sur un diaphragme pour le copier dans le groupe Manuel, clic droit pour modifier la liste"},
+        {&m_lists.dist, "BoxDist", "Distance (m)", "DistBtn",
+         "Liste des distances|Modifier la liste des distances de mise au point ou créer une nouvelle liste",
+         "DefDistBtn", "Distances par défaut|Remplace la liste des distances par la liste par défaut",
+         "Distances de mise au point|Cliquer sur une distance pour la copier dans le groupe Manuel, clic droit pour modifier la liste"},
+    };
+    int index = 0;
+    for (const ListDef &l : lists) {
+        auto *cell = new QWidget(group);
+        auto *column = new QVBoxLayout(cell);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(1);
+        auto *head = new QHBoxLayout;
+        head->setSpacing(1);
+        head->addWidget(new QLabel(QString::fromUtf8(l.label), cell), 1);
+        head->addWidget(makeButton(cell, l.editor, QString::fromUtf8(l.editorHint), QStyle::SP_FileDialogListView));
+        head->addWidget(makeButton(cell, l.defaults, QString::fromUtf8(l.defaultsHint), QStyle::SP_DialogResetButton));
+        if (l.slot == &m_lists.dia)
+            head->addWidget(makeButton(cell, "DiaThBtn",
+                                       QStringLiteral("Diaphragmes théoriques|Remplace la liste des diaphragmes par les diaphragmes de 1 à 256 par demi-valeurs"),
+                                       QStyle::SP_FileDialogDetailedView));
+        column->addLayout(head);
+        auto *box = new VariationsListBox(cell);
+        box->setObjectName(QString::fromLatin1(l.box));
+        applyHint(box, QString::fromUtf8(l.listHint));
+        column->addWidget(box, 1);
+        *l.slot = box;
+        grid->addWidget(cell, index / 2, index % 2);
+        ++index;
+    }
+    return group;
+}
+
+QWidget *TFormCalcProfIsol::buildManualGroup()
+{
+    m_manual = make<QGroupBox>(this, "GroupBox2");
+    m_manual->setTitle(QStringLiteral("Manuel"));
+    auto *grid = new QGridLayout(m_manual);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+
+    struct FieldDef {
+        QLineEdit **slot;
+        const char *name, *label, *text;
+    };
+    const FieldDef fields[] = {
+        {&m_params.cercle, "EdCercle", "diam.c.c.", "0,15"},
+        {&m_params.focale, "EdFocale", "focale", "150"},
+        {&m_params.nod, "EdNod", "dn", "0"},
+        {&m_params.gp, "EdGP", "gp", "1,1"},
+        {&m_params.dia, "EdDia", "diaphr.", "8"},
+        {&m_params.dist, "EdDist", "dist. m.a.p.", "3"},
+    };
+    int index = 0;
+    for (const FieldDef &f : fields) {
+        auto *edit = makeField(m_manual, f.name, 64);
+        edit->setText(QString::fromUtf8(f.text));
+        paintParameter(edit);
+        edit->installEventFilter(this);
+        const int row = (index / 3) * 2;
+        const int col = index % 3;
+        auto *label = new QLabel(QString::fromUtf8(f.label), m_manual);
+        grid->addWidget(label, row, col);
+        grid->addWidget(edit, row + 1, col);
+        *f.slot = edit;
+        ++index;
+    }
+    // The f-number comes from the list or the half-stop buttons only: grey,
+    // with the parameters' bold red.
+    m_params.dia->setReadOnly(true);
+    m_params.dia->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: #c0c0c0; color: #ff0000; font-weight: bold; }"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    auto *calc = makeButton(m_manual, "CalcBtn",
+                            QStringLiteral("Calcul| Le calcul est effectué avec les valeurs affichées"),
+                            QStyle::SP_BrowserReload);
+    buttons->addWidget(calc);
+    m_plus = makeButton(m_manual, "PlusBtn",
+                        QStringLiteral("Demi-diaphragme au-dessus|Maintenir le bouton enfoncé pour lire les résultats un demi-diaphragme plus fermé"),
+                        QStyle::SP_ArrowUp);
+    m_minus = makeButton(m_manual, "MoinsBtn",
+                         QStringLiteral("Demi-diaphragme au-dessous|Maintenir le bouton enfoncé pour lire les résultats un demi-diaphragme plus ouvert"),
+                         QStyle::SP_ArrowDown);
+    for (QToolButton *b : {m_plus, m_minus}) {
+        // A hidden half-stop button keeps its place, so the other one does
+        // not move under the mouse.
+        QSizePolicy policy = b->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(policy);
+        // Moves without a button down tell a release that went elsewhere.
+        b->setMouseTracking(true);
+        b->installEventFilter(this);
+        buttons->addWidget(b);
+    }
+    m_macro = make<QCheckBox>(m_manual, "CheckMacro");
+    m_macro->setText(QStringLiteral("Macro"));
+    applyHint(m_macro, QStringLiteral("Macro"));
+    buttons->addWidget(m_macro);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 4, 0, 1, 3);
+    applyHint(m_manual, QStringLiteral("Manuel|Paramètres du calcul. Clic droit : toutes les listes par défaut"));
+    m_manual->installEventFilter(this);
+    return m_manual;
+}
+
+QWidget *TFormCalcProfIsol::buildDepthGroup()
+{
+    auto *group = make<QGroupBox>(this, "GroupBox4");
+    group->setTitle(QStringLiteral("Profondeur de champ"));
+    auto *grid = new QGridLayout(group);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+
+    struct ResultDef {
+        ResultField field;
+        const char *label;
+        const char *hint;
+        int row, col;
+    };
+    const ResultDef results[] = {
+        {ResultField::Ta, "da=", "Limite antérieure de\r\nla zone de netteté|", 0, 0},
+        {ResultField::Tp, "db=", "Limite postérieure de\r\nla zone de netteté|", 0, 2},
+        {ResultField::Prof, "p=", "Profondeur de champ|p=db-da", 1, 0},
+        {ResultField::A, "a=", "Profondeur de champ en\r\navant du plan de mise au point|a=d-da", 3, 0},
+        {ResultField::Apc, "", "Pour-cent de p en avant du plan de mise au point", 3, 2},
+        {ResultField::B, "b=", "Profondeur de champ\r\nen arrière du plan de mise au point|b=db-d", 4, 0},
+        {ResultField::Bpc, "", "Pour-cent de p en arrière du plan de mise au point", 4, 2},
+        {ResultField::A1, "u=", "Distance du plan de mise au point au plan plan principal objet", 5, 0},
+        {ResultField::A2, "v=", "Distance du plan du film au plan principal image", 5, 2},
+        {ResultField::Grandiss, "G=", "Grandissement", 6, 0},
+        {ResultField::Tirage, "T(mm)=", "Tirage (mm)", 6, 2},
+    };
+    for (const ResultDef &r : results) {
+        auto *edit = makeField(group, kResultFieldNames[static_cast<int>(r.field)], 74);
+        paintReadOnly(edit);
+        applyHint(edit, QString::fromUtf8(r.hint));
+        if (*r.label)
+            grid->addWidget(makeLabel(group, QString::fromUtf8(r.label)), r.row, r.col);
+        grid->addWidget(edit, r.row, r.col + 1);
+        m_results[static_cast<int>(r.field)] = edit;
+    }
+    auto *rule = make<QFrame>(group, "Bevel1");
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(rule, 2, 0, 1, 4);
+    return group;
+}
+
+QWidget *TFormCalcProfIsol::buildBottomBar()
+{
+    auto *bar = make<QFrame>(this, "Panel3");
+    bar->setFrameShape(QFrame::StyledPanel);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(4);
+    struct Piece {
+        const char *before;
+        ResultField field;
+        const char *after;
+    };
+    const Piece pieces[] = {{"H=", ResultField::HyperA, ""},
+                            {"M.a.p sur infini: de", ResultField::Hyper, "à l'infini"},
+                            {"M.a.p sur H: de", ResultField::DemiHyper, "à l'infini"}};
+    for (const Piece &p : pieces) {
+        row->addWidget(new QLabel(QString::fromUtf8(p.before), bar));
+        auto *edit = makeField(bar, kResultFieldNames[static_cast<int>(p.field)], 70);
+        paintReadOnly(edit);
+        row->addWidget(edit);
+        m_results[static_cast<int>(p.field)] = edit;
+        if (*p.after)
+            row->addWidget(new QLabel(QString::fromUtf8(p.after), bar));
+        row->addSpacing(6);
+    }
+    m_results[static_cast<int>(ResultField::DemiHyper)]->installEventFilter(this);
+    row->addStretch(1);
+    return bar;
+}
+
+void TFormCalcProfIsol::buildMenus()
+{
+    auto *bar = make<QMenuBar>(this, "MainMenu1");
+    static_cast<QVBoxLayout *>(layout())->setMenuBar(bar);
+    QAction *notes = bar->addAction(QStringLiteral("Notes"));
+    notes->setObjectName(QStringLiteral("Notes1"));
+    connect(notes, &QAction::triggered, this, [this] { openNotesFile(); });
+    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
+    quit->setObjectName(QStringLiteral("Quitter1"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    // The menu "Listes" is not shown; its shortcuts work anywhere in the
+    // window, the edit fields included.
+    auto *lists = new QMenu(QStringLiteral("Listes"), this);
+    lists->setObjectName(QStringLiteral("Listes1"));
+    auto add = [this](QMenu *menu, const char *name, const QString &caption, QKeySequence keys,
+                      auto handler) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add(lists, "Utiliserleslistespardfaut1", QStringLiteral("Utiliser les listes par défaut"),
+        QKeySequence(Qt::Key_F2), [this] { SelectFirstItems(); });
+    struct Sub {
+        const char *menu, *name;
+        Qt::Key key;
+        ListKind kind;
+    };
+    const Sub subs[] = {
+        {"Diamètre du cercle de confusion", "Crerunelistecercle1", Qt::Key_C, ListKind::Cer},
+        {"Focales", "Crerunelistefocales1", Qt::Key_F, ListKind::Foc},
+        {"Diaphragmes", "Crerunelistediaphragmes1", Qt::Key_N, ListKind::Dia},
+        {"Distances", "Crerunelistedistances1", Qt::Key_D, ListKind::Dis},
+    };
+    for (const Sub &sub : subs) {
+        QMenu *menu = lists->addMenu(QString::fromUtf8(sub.menu));
+        const ListKind kind = sub.kind;
+        add(menu, sub.name, QStringLiteral("Créer une liste"), QKeySequence(Qt::CTRL | sub.key),
+            [this, kind] { OpenListEditor(kind); });
+    }
+}
+
+} // namespace optolune

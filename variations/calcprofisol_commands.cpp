@@ -1,0 +1,522 @@
+// What the variations window does on each event: read the parameter fields,
+// run one operation of the calculator's logic, write the texts back.
+#include "calcprofisol.h"
+
+#include "focusspreaddialog.h"
+#include "affiche/affiche.h"
+#include "core/apppaths.h"
+#include "core/bitmapexport.h"
+#include "core/memoryfile.h"
+#include "core/messages.h"
+#include "core/notes.h"
+#include "core/procs.h"
+#include "core/usererror.h"
+#include "core/widgets.h"
+#include "lists/listeditoropener.h"
+#include "lists/listkind.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace optolune {
+
+namespace {
+
+// Forwards every message to the messages shown before it was installed and
+// counts them: a message box shown while a half-stop button is held takes
+// the mouse release with it.
+class CountingMessages final : public Messages {
+public:
+    CountingMessages() : m_target(messages()) { m_previous = installMessages(this); }
+    ~CountingMessages() override { installMessages(m_previous); }
+    CountingMessages(const CountingMessages &) = delete;
+    CountingMessages &operator=(const CountingMessages &) = delete;
+
+    int count() const { return m_count; }
+    void information(const QString &text) override { ++m_count; m_target.information(text); }
+    void warning(const QString &text) override { ++m_count; m_target.warning(text); }
+    void plain(const QString &text) override { ++m_count; m_target.plain(text); }
+    void error(const QString &text) override { ++m_count; m_target.error(text); }
+    bool confirm(const QString &text) override { ++m_count; return m_target.confirm(text); }
+
+private:
+    Messages &m_target;
+    Messages *m_previous = nullptr;
+    int m_count = 0;
+};
+
+bool isEnter(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// The shortcuts of the hidden menu "Listes", which the edit fields must not
+// take for their own (Ctrl+C copies in a line edit).
+bool isListShortcut(const QKeyEvent *key)
+{
+    if (key->modifiers() == Qt::NoModifier)
+        return key->key() == Qt::Key_F2;
+    if (key->modifiers() == Qt::ControlModifier)
+        return key->key() == Qt::Key_C || key->key() == Qt::Key_F || key->key() == Qt::Key_N ||
+               key->key() == Qt::Key_D;
+    return false;
+}
+
+} // namespace
+
+void TFormCalcProfIsol::connectControls()
+{
+    auto button = [this](const char *name) {
+        return findChild<QToolButton *>(QString::fromLatin1(name));
+    };
+    auto on = [this, &button](const char *name, auto handler) {
+        connect(button(name), &QToolButton::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
+    };
+    on("CalcBtn", &TFormCalcProfIsol::calculate);
+    on("DefautBtn", &TFormCalcProfIsol::SelectFirstItems);
+    on("RazBtn", &TFormCalcProfIsol::LoadAllDefaultLists);
+    on("FichTestBtn", &TFormCalcProfIsol::ShowTestLens);
+    on("MemBtn", &TFormCalcProfIsol::StoreMemory);
+    on("MemRapBtn", &TFormCalcProfIsol::RecallMemory);
+    on("NotesBtn", &TFormCalcProfIsol::openNotesFile);
+    on("EcartBtn", &TFormCalcProfIsol::openFocusSpread);
+    on("DiaThBtn", &TFormCalcProfIsol::LoadTheoreticalFNumbers);
+    connect(button("SpeedButton6"), &QToolButton::clicked, this,
+            [this] { guarded([this] { openExplanation(this, QStringLiteral("calcprofisol")); }); });
+    // SpeedButton13, the print of the window's image, waits for printing.
+    connect(button("SpeedButton1"), &QToolButton::clicked, this, &QWidget::close);
+    connect(m_distFilm, &QToolButton::clicked, this,
+            [this](bool down) { guarded([&] { distFilmClicked(down); }); });
+    connect(m_macro, &QCheckBox::clicked, this, [this] { guarded([this] { calculate(); }); });
+    connect(m_nbDecim, &QComboBox::activated, this, [this] { guarded([this] { calculate(); }); });
+
+    struct ListButtons {
+        ListKind kind;
+        const char *editor, *defaults;
+    };
+    const ListButtons lists[] = {{ListKind::Cer, "CercleBtn", "DefCercleBtn"},
+                                 {ListKind::Foc, "FocaleBtn", "DefFocBtn"},
+                                 {ListKind::Dia, "DiaBtn", "DefDiaBtn"},
+                                 {ListKind::Dis, "DistBtn", "DefDistBtn"}};
+    for (const ListButtons &l : lists) {
+        const ListKind kind = l.kind;
+        connect(button(l.editor), &QToolButton::clicked, this, [this, kind] { OpenListEditor(kind); });
+        connect(button(l.defaults), &QToolButton::clicked, this, [this, kind] { UseDefaultList(kind); });
+        VariationsListBox *box = listBox(kind);
+        box->onChosen = [this, kind] { chooseItem(kind); };
+        box->onRightPress = [this, kind] { OpenListEditor(kind); };
+    }
+}
+
+void TFormCalcProfIsol::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    activateOnce(this, m_activated, [this] { guarded([this] { PrepareVariationsWindow(); }); });
+}
+
+void TFormCalcProfIsol::PrepareVariationsWindow()
+{
+    LoadAllDefaultLists();
+    m_lists.focale->setFocus();
+    ShowTestLens();
+    m_distFilm->setChecked(true);
+    const ParameterHints hints = VariationsParameterHints();
+    applyHint(m_params.cercle, hints.circle);
+    applyHint(m_params.focale, hints.focal);
+    applyHint(m_params.nod, hints.nodal);
+    applyHint(m_params.gp, hints.pupil);
+    applyHint(m_params.dist, hints.distance);
+    applyHint(m_params.dia, hints.fNumber);
+    calculate();
+}
+
+VariationsInput TFormCalcProfIsol::readInput() const
+{
+    VariationsInput in;
+    in.cText = m_params.cercle->text();
+    in.fText = m_params.focale->text();
+    in.dnText = m_params.nod->text();
+    in.gpText = m_params.gp->text();
+    in.dText = m_params.dist->text();
+    in.nText = m_params.dia->text();
+    in.fromFilm = m_distFilm->isChecked();
+    in.macro = m_macro->isChecked();
+    in.decimals = std::max(0, m_nbDecim->currentIndex());
+    return in;
+}
+
+void TFormCalcProfIsol::writeParameters(const VariationsInput &in)
+{
+    const std::pair<QLineEdit *, const QString *> fields[] = {
+        {m_params.cercle, &in.cText}, {m_params.focale, &in.fText}, {m_params.nod, &in.dnText},
+        {m_params.gp, &in.gpText},    {m_params.dist, &in.dText},   {m_params.dia, &in.nText}};
+    for (const auto &[edit, text] : fields)
+        if (edit->text() != *text)
+            edit->setText(*text);
+}
+
+ListsEmpty TFormCalcProfIsol::listsEmpty() const
+{
+    return {m_lists.focale->count() == 0, m_lists.dia->count() == 0, m_lists.cercle->count() == 0,
+            m_lists.dist->count() == 0};
+}
+
+void TFormCalcProfIsol::calculate()
+{
+    CheckManualFields();
+    RefreshVariations();
+}
+
+int TFormCalcProfIsol::CheckManualFields()
+{
+    VariationsInput in = readInput();
+    const int code = optolune::CheckManualFields(in, listsEmpty());
+    writeParameters(in);
+    return code;
+}
+
+void TFormCalcProfIsol::RefreshVariations()
+{
+    VariationsInput in = readInput();
+    NormaliseDecimalPoints(in);
+    writeParameters(in);
+    const VariationsResult result = ComputeVariations(in);
+    // An unreadable parameter is named, and no result of earlier parameters
+    // stays beside it.
+    if (result.status == VariationsResult::Unreadable)
+        messages().error(result.error);
+    showResult(result);
+}
+
+void TFormCalcProfIsol::showResult(const VariationsResult &result)
+{
+    for (int i = 0; i < kResultFieldCount; ++i)
+        if (m_results[i]->text() != result.texts[i])
+            m_results[i]->setText(result.texts[i]);
+    if (result.status == VariationsResult::Done)
+        SetResultColour(result.colour);
+}
+
+void TFormCalcProfIsol::SetResultColour(ResultColour colour)
+{
+    // A palette change repaints the fields; it is made only when the colour
+    // changes.
+    if (m_colour == colour)
+        return;
+    m_colour = colour;
+    const QColor text = colour == ResultColour::Blue ? QColor(0, 0, 255) : QColor(128, 128, 128);
+    for (QLineEdit *edit : m_results) {
+        QPalette pal = edit->palette();
+        pal.setColor(QPalette::Text, text);
+        edit->setPalette(pal);
+    }
+}
+
+void TFormCalcProfIsol::distFilmClicked(bool down)
+{
+    if (CheckManualFields() != 0) {
+        m_distFilm->setChecked(!down); // springs back: nothing is computed
+        return;
+    }
+    RefreshVariations();
+}
+
+void TFormCalcProfIsol::ShowTestLens()
+{
+    const TestLens lens;
+    m_params.cercle->setText(lens.circle);
+    m_params.nod->setText(lens.nodal);
+    m_params.focale->setText(lens.focal);
+    m_nbDecim->setCurrentIndex(lens.decimals);
+    calculate();
+}
+
+void TFormCalcProfIsol::StoreMemory()
+{
+    WriteMemoryFile(MemoryFilePath(), {m_params.cercle->text(), m_params.focale->text(),
+                                       m_params.nod->text(), m_params.gp->text()});
+}
+
+void TFormCalcProfIsol::RecallMemory()
+{
+    // The whole file is read before any field changes.
+    const LensMemory memory = ReadMemoryFile(MemoryFilePath());
+    m_params.cercle->setText(memory.circle);
+    m_params.focale->setText(memory.focal);
+    m_params.nod->setText(memory.nodal);
+    m_params.gp->setText(memory.pupil);
+    calculate();
+}
+
+void TFormCalcProfIsol::openNotesFile()
+{
+    OpenNotes(appPaths().programFolder, QStringLiteral("memo.txt"));
+}
+
+// ---- lists
+
+VariationsListBox *TFormCalcProfIsol::listBox(ListKind kind) const
+{
+    switch (kind) {
+    case ListKind::Cer: return m_lists.cercle;
+    case ListKind::Foc: return m_lists.focale;
+    case ListKind::Dia: return m_lists.dia;
+    case ListKind::Dis: return m_lists.dist;
+    case ListKind::Cgr: break;
+    }
+    return nullptr;
+}
+
+QLineEdit *TFormCalcProfIsol::fieldOf(ListKind kind) const
+{
+    switch (kind) {
+    case ListKind::Cer: return m_params.cercle;
+    case ListKind::Foc: return m_params.focale;
+    case ListKind::Dia: return m_params.dia;
+    case ListKind::Dis: return m_params.dist;
+    case ListKind::Cgr: break;
+    }
+    return nullptr;
+}
+
+void TFormCalcProfIsol::TakeListItem(ListKind kind)
+{
+    // A list with no item (an empty default file) leaves the field as it is.
+    if (const auto text = listBox(kind)->selectedText())
+        fieldOf(kind)->setText(*text);
+}
+
+void TFormCalcProfIsol::chooseItem(ListKind kind)
+{
+    guarded([&] {
+        TakeListItem(kind);
+        RefreshVariations();
+    });
+}
+
+void TFormCalcProfIsol::replaceList(ListKind kind, const QStringList &items)
+{
+    if (VariationsListBox *box = listBox(kind))
+        box->replaceItems(items);
+}
+
+void TFormCalcProfIsol::OpenListEditor(ListKind kind)
+{
+    ListEditorRequest request;
+    request.owner = this;
+    request.tag = QString::fromUtf16(VariationsCallerTag);
+    request.kind = kind;
+    VariationsListBox *box = listBox(kind);
+    for (int i = 0; i < box->count(); ++i)
+        request.items << box->item(i)->text();
+    request.receiver = this;
+    request.showTheoretical = kind == ListKind::Dia;
+    guarded([&] { optolune::OpenListEditor(request); });
+    // Confirmed or not, the list's selected item goes back into its field.
+    chooseItem(kind);
+}
+
+void TFormCalcProfIsol::UseDefaultList(ListKind kind)
+{
+    guarded([&] {
+        RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag), kind,
+                      ListSource::DefaultList, this);
+    });
+    chooseItem(kind);
+}
+
+void TFormCalcProfIsol::LoadTheoreticalFNumbers()
+{
+    guarded([&] {
+        RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag), ListKind::Dia,
+                      ListSource::TheoreticalList, this);
+    });
+    chooseItem(ListKind::Dia);
+}
+
+void TFormCalcProfIsol::SelectFirstItems()
+{
+    for (VariationsListBox *box : {m_lists.focale, m_lists.dia, m_lists.cercle, m_lists.dist})
+        box->selectFirst();
+    for (ListKind kind : {ListKind::Dis, ListKind::Foc, ListKind::Cer, ListKind::Dia})
+        TakeListItem(kind);
+    m_nbDecim->setCurrentIndex(2);
+    guarded([this] { calculate(); });
+}
+
+void TFormCalcProfIsol::LoadAllDefaultLists()
+{
+    for (ListKind kind : {ListKind::Foc, ListKind::Dia, ListKind::Cer, ListKind::Dis})
+        UseDefaultList(kind);
+    chooseItem(ListKind::Dia);
+}
+
+// ---- half stops
+
+void TFormCalcProfIsol::halfStopPress(HalfStop which)
+{
+    if (m_held != HalfStop::None)
+        return;
+    m_held = which;
+    m_releasePending = false;
+    m_inPress = true;
+    QToolButton *pressed = which == HalfStop::Plus ? m_plus : m_minus;
+    QToolButton *other = which == HalfStop::Plus ? m_minus : m_plus;
+    pressed->setDown(true);
+    int shown = 0;
+    {
+        const CountingMessages counter;
+        guarded([&] {
+            const QString stepped = which == HalfStop::Plus ? HalfStopUp(m_params.dia->text())
+                                                            : HalfStopDown(m_params.dia->text());
+            m_params.dia->setText(stepped);
+            other->hide();
+            RefreshVariations();
+        });
+        shown = counter.count();
+    }
+    m_inPress = false;
+    // A message box took the mouse while the step ran: the release went to
+    // it, so the press is over.
+    if (shown > 0 || m_releasePending)
+        halfStopRelease();
+}
+
+void TFormCalcProfIsol::halfStopRelease()
+{
+    if (m_held == HalfStop::None)
+        return;
+    if (m_inPress) {
+        m_releasePending = true;
+        return;
+    }
+    const HalfStop which = m_held;
+    m_held = HalfStop::None;
+    m_releasePending = false;
+    QToolButton *pressed = which == HalfStop::Plus ? m_plus : m_minus;
+    QToolButton *other = which == HalfStop::Plus ? m_minus : m_plus;
+    pressed->setDown(false);
+    // The other button comes back whatever the release does with the
+    // f-number: the press is over.
+    other->show();
+    guarded([&] {
+        const std::optional<QString> back = which == HalfStop::Plus
+                                                ? ReleaseAfterUp(m_params.dia->text())
+                                                : ReleaseAfterDown(m_params.dia->text());
+        if (back) {
+            m_params.dia->setText(*back);
+            RefreshVariations();
+        }
+    });
+}
+
+void TFormCalcProfIsol::hideEvent(QHideEvent *event)
+{
+    halfStopRelease();
+    QDialog::hideEvent(event);
+}
+
+void TFormCalcProfIsol::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        halfStopRelease();
+    QDialog::changeEvent(event);
+}
+
+// ---- focus spread
+
+void TFormCalcProfIsol::openFocusSpread()
+{
+    if (CheckManualFields() != 0)
+        return;
+    const VariationsInput checked = readInput();
+    FocusSpreadInput input;
+    input.cMm = ToNumber(checked.cText);
+    input.fMm = ToNumber(checked.fText);
+    input.gp = ToNumber(checked.gpText);
+    input.dnMm = ToNumber(checked.dnText);
+    input.fromFilm = checked.fromFilm;
+    for (int i = 0; i < m_lists.dia->count(); ++i)
+        input.fNumbers << m_lists.dia->item(i)->text();
+    TFormEcart dialog(input, checked.decimals, this);
+    dialog.onApply = [this](const FocusSpreadResult &result) { applyFocusSpread(result); };
+    dialog.exec();
+}
+
+void TFormCalcProfIsol::applyFocusSpread(const FocusSpreadResult &result)
+{
+    const int decimals = std::max(0, m_nbDecim->currentIndex());
+    m_params.dist->setText(TrimWholeText(FixedText(result.distance, 12, DistanceDecimals(decimals)),
+                                         DistanceDecimals(decimals)));
+    if (result.fNumberIndex >= 0 && result.fNumberIndex < m_lists.dia->count()) {
+        m_lists.dia->setCurrentRow(result.fNumberIndex);
+        TakeListItem(ListKind::Dia);
+    }
+    m_macro->setChecked(result.macro);
+    calculate();
+}
+
+// ---- keys and mouse
+
+bool TFormCalcProfIsol::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool parameter = watched == m_params.cercle || watched == m_params.focale ||
+                           watched == m_params.nod || watched == m_params.gp ||
+                           watched == m_params.dia || watched == m_params.dist;
+    const auto type = event->type();
+    if (type == QEvent::ShortcutOverride && qobject_cast<QLineEdit *>(watched) &&
+        isListShortcut(static_cast<QKeyEvent *>(event))) {
+        // Left unaccepted, the key goes to the window's shortcut.
+        event->ignore();
+        return true;
+    }
+    if (type == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (parameter && isEnter(key)) {
+            if (key->modifiers() != Qt::AltModifier)
+                guarded([this] { calculate(); });
+            return true;
+        }
+        if (watched == m_results[static_cast<int>(ResultField::DemiHyper)] &&
+            key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_F10) {
+            ExportClipboardBitmap();
+            return true;
+        }
+    }
+    const bool halfStopButton = watched == m_plus || watched == m_minus;
+    if (halfStopButton) {
+        // Any mouse button steps the f-number, not only the left one.
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+            halfStopPress(watched == m_plus ? HalfStop::Plus : HalfStop::Minus);
+            return true;
+        }
+        if (type == QEvent::MouseButtonRelease) {
+            halfStopRelease();
+            return true;
+        }
+        if (type == QEvent::MouseMove && m_held != HalfStop::None &&
+            static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton) {
+            halfStopRelease(); // the release went elsewhere
+            return true;
+        }
+    }
+    if (watched == m_manual && type == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+        guarded([this] { LoadAllDefaultLists(); });
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ShowVariationsWindow(QWidget *owner)
+{
+    TFormCalcProfIsol form(owner);
+    form.exec();
+}
+
+} // namespace optolune

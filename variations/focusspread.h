@@ -1,0 +1,51 @@
+// Focus spread, the view-camera way of finding the focus and the f-number
+// that hold a near and a far subject both sharp: the photographer focuses on
+// each in turn and reads the position of the standard on the rail (and once
+// at infinity). The two images lie at the extensions read; the film goes
+// where their blur circles are equal, and the f-number is the one that makes
+// that blur the circle of confusion.
+//
+// With a pupil magnification gp the exit pupil stands f(1 - gp) behind the
+// rear nodal point, so an image at extension e lies e + gp f behind the exit
+// pupil. With a = e + gp f for the near (an) and far (af) images and an exit
+// pupil of diameter gp f / N, equal blurs put the film at the harmonic mean
+// w = 2 an af / (an + af) behind the exit pupil, where the blur is
+// gp f (an - af) / (N (an + af)); setting it to c gives
+// N = gp f (an - af) / (c (an + af)). Far from the lens this is the spread
+// divided by 2c. The depth of field of calcul with that N and focus puts its
+// near and far limits on the two subjects.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace optolune {
+
+struct FocusSpreadInput {
+    // Rail readings in millimetres, growing with the extension: at infinity,
+    // focused on the near subject, focused on the far subject. Decimal
+    // comma; a '.' is taken as one.
+    QString infinityReading, nearReading, farReading;
+    // The checked lens parameters of the window.
+    long double cMm = 0, fMm = 0, gp = 1, dnMm = 0;
+    bool fromFilm = true;  // the distance is given from the film plane, else from the lens
+    QStringList fNumbers;  // the window's f-number list
+};
+
+struct FocusSpreadResult {
+    QString error;             // a French message when nothing can be applied; else empty
+    long double extensionMm = 0;   // extension of the film from infinity
+    long double railReadingMm = 0; // where to set the standard
+    long double N = 0;             // the f-number needed, exactly
+    int fNumberIndex = -1;         // the smallest f-number of the list at or above N
+    QString fNumberText;
+    long double u = 0, v = 0;      // conjugates of the focus, m
+    long double distance = 0;      // the focus, m, from the window's origin
+    bool macro = false;            // v > u: the conjugate with a magnification above 1
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &input);
+
+} // namespace optolune

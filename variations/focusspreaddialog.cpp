@@ -1,0 +1,140 @@
+#include "focusspreaddialog.h"
+
+#include "variationsfields.h"
+#include "core/messages.h"
+#include "core/procs.h"
+#include "core/widgets.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace optolune {
+
+TFormEcart::TFormEcart(FocusSpreadInput input, int decimals, QWidget *parent)
+    : QDialog(parent), m_input(std::move(input)), m_decimals(decimals)
+{
+    setObjectName(QStringLiteral("FormEcart"));
+    setWindowTitle(QStringLiteral("Écart de mise au point"));
+    auto *layout = new QVBoxLayout(this);
+
+    auto *intro = new QLabel(
+        QStringLiteral("Lisez la position du corps arrière sur le rail (en mm, croissante avec le "
+                       "tirage) à l'infini, puis mis au point sur le sujet le plus proche et sur "
+                       "le plus éloigné."),
+        this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto *readings = new QFormLayout;
+    auto reading = [this, readings](const char *name, const QString &label, const QString &hint) {
+        auto *edit = make<QLineEdit>(this, name);
+        paintParameter(edit);
+        applyHint(edit, hint);
+        edit->installEventFilter(this);
+        readings->addRow(label, edit);
+        return edit;
+    };
+    m_infinity = reading("EdLectInf", QStringLiteral("Lecture à l'infini (mm)"),
+                         QStringLiteral("Lecture à l'infini|Position lue sur le rail, mise au point sur l'infini"));
+    m_near = reading("EdLectProche", QStringLiteral("Lecture au point proche (mm)"),
+                     QStringLiteral("Lecture au point proche|Position lue sur le rail, mise au point sur le sujet le plus proche"));
+    m_far = reading("EdLectLoin", QStringLiteral("Lecture au point éloigné (mm)"),
+                    QStringLiteral("Lecture au point éloigné|Position lue sur le rail, mise au point sur le sujet le plus éloigné"));
+    layout->addLayout(readings);
+
+    auto *results = new QFormLayout;
+    auto result = [this, results](const char *name, const QString &label) {
+        auto *edit = make<QLineEdit>(this, name);
+        paintReadOnly(edit);
+        results->addRow(label, edit);
+        return edit;
+    };
+    m_rail = result("EdLectRail", QStringLiteral("Lecture à régler sur le rail (mm)"));
+    m_needed = result("EdDiaNec", QStringLiteral("Diaphragme nécessaire"));
+    m_chosen = result("EdDiaListe", QStringLiteral("Diaphragme de la liste"));
+    m_distance = result("EdDistMap",
+                        m_input.fromFilm
+                            ? QStringLiteral("Distance de mise au point (m), depuis le plan du film")
+                            : QStringLiteral("Distance de mise au point (m), depuis le plan principal objet"));
+    layout->addLayout(results);
+    m_macroNote = make<QLabel>(this, "LabelMacro");
+    m_macroNote->setText(QStringLiteral("Grandissement supérieur à 1 : la case Macro sera cochée."));
+    m_macroNote->setWordWrap(true);
+    m_macroNote->hide();
+    layout->addWidget(m_macroNote);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto *calc = make<QPushButton>(this, "CalcEcartBtn");
+    calc->setText(QStringLiteral("Calculer"));
+    auto *applyButton = make<QPushButton>(this, "AppliquerBtn");
+    applyButton->setText(QStringLiteral("Appliquer"));
+    auto *close = make<QPushButton>(this, "FermerBtn");
+    close->setText(QStringLiteral("Fermer"));
+    for (QPushButton *b : {calc, applyButton, close}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+    connect(calc, &QPushButton::clicked, this, [this] { guarded([this] { compute(); }); });
+    connect(applyButton, &QPushButton::clicked, this, [this] { guarded([this] { apply(); }); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedWidth(std::max(sizeHint().width(), 420));
+}
+
+void TFormEcart::clearResults()
+{
+    for (QLineEdit *edit : {m_rail, m_needed, m_chosen, m_distance})
+        edit->clear();
+    m_macroNote->hide();
+}
+
+std::optional<FocusSpreadResult> TFormEcart::compute()
+{
+    m_input.infinityReading = m_infinity->text();
+    m_input.nearReading = m_near->text();
+    m_input.farReading = m_far->text();
+    const FocusSpreadResult r = ComputeFocusSpread(m_input);
+    if (!r.ok()) {
+        clearResults();
+        messages().warning(r.error);
+        return std::nullopt;
+    }
+    const int distanceDecimals = DistanceDecimals(m_decimals);
+    m_rail->setText(FixedText(r.railReadingMm, 12, 2));
+    m_needed->setText(FixedText(r.N, 5, 2));
+    m_chosen->setText(r.fNumberText);
+    m_distance->setText(FixedText(r.distance, 12, distanceDecimals));
+    m_macroNote->setVisible(r.macro);
+    return r;
+}
+
+void TFormEcart::apply()
+{
+    const std::optional<FocusSpreadResult> r = compute();
+    if (!r)
+        return;
+    if (onApply)
+        onApply(*r);
+    accept();
+}
+
+bool TFormEcart::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() != Qt::AltModifier) {
+            guarded([this] { compute(); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace optolune

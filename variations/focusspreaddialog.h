@@ -1,0 +1,46 @@
+// The focus-spread dialog of the variations window: the photographer types
+// three rail readings (at infinity, focused on the near subject, on the far
+// subject) and reads where to set the standard, the f-number needed, the
+// f-number of the window's list to use and the focusing distance; "Appliquer"
+// hands the setting back to the window. The computation is focusspread's.
+#pragma once
+
+#include "focusspread.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+
+namespace optolune {
+
+class TFormEcart : public QDialog {
+public:
+    // The lens parameters and f-numbers of the window; its decimals for the
+    // distance.
+    TFormEcart(FocusSpreadInput input, int decimals, QWidget *parent = nullptr);
+
+    // Called by "Appliquer" with a setting that can be applied; the dialog
+    // then closes.
+    std::function<void(const FocusSpreadResult &)> onApply;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Computes from the readings and shows the results; reports what stops
+    // it and returns nothing then.
+    std::optional<FocusSpreadResult> compute();
+    void apply();
+    void clearResults();
+
+    FocusSpreadInput m_input;
+    int m_decimals;
+    QLineEdit *m_infinity = nullptr, *m_near = nullptr, *m_far = nullptr;
+    QLineEdit *m_rail = nullptr, *m_needed = nullptr, *m_chosen = nullptr, *m_distance = nullptr;
+    QLabel *m_macroNote = nullptr;
+};
+
+} // namespace optolune

@@ -1,0 +1,193 @@
+#include "variationscompute.h"
+
+#include "core/procs.h"
+#include "core/usererror.h"
+
+#include <cmath>
+#include <optional>
+
+namespace optolune {
+
+namespace {
+
+// A rear denominator G1^2 (1 - (u - f)/H) this close to zero, relative to
+// G1^2, is a focus set at the hyperfocal distance up to rounding (the same
+// rule as FocusedAtOrBeyondHyperfocal).
+constexpr long double kHyperfocalTolerance = 1e-12L;
+
+// Front and rear depths of a subject at u from the front nodal point, for the
+// magnification G1 = f/(u - f), with the pupil factor (1 + G1/gp). A rear
+// denominator that counts as zero is replaced by zeroRear (negative), so that
+// the far limit reads as sharp to infinity.
+void depths(const OpticalSetup &s, long double G1, long double u, long double zeroRear,
+            long double &a, long double &b)
+{
+    const long double H = s.f * s.f / (s.N * s.c);
+    const long double A = s.N * s.c * (G1 / s.gp + 1);
+    a = A / (G1 * G1 * ((u - s.f) / H + 1));
+    const long double relative = 1 - (u - s.f) / H;
+    const long double R = std::fabs(relative) <= kHyperfocalTolerance ? zeroRear : G1 * G1 * relative;
+    b = A / R;
+}
+
+QString percentText(long double share)
+{
+    return FixedText(share, 8, 1) + QStringLiteral(" %");
+}
+
+bool finite(std::initializer_list<long double> values)
+{
+    for (long double v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+} // namespace
+
+SettingDepth ComputeSettingDepth(const OpticalSetup &s, long double d, bool fromFilm, bool macro)
+{
+    SettingDepth depth;
+    if (fromFilm) {
+        const long double t = d - s.dn;
+        if (t - 4 * s.f < -kEpsilon)
+            return depth;
+        // The two conjugates for a subject-to-film distance are the roots of
+        // x^2 - t x + f t = 0; their product below zero within the tolerance
+        // above is t = 4f, where both are 2f.
+        const long double product = t * (t - 4 * s.f);
+        const long double r = product > 0 ? std::sqrt(product) : 0.0L;
+        const long double larger = (t + r) / 2;
+        const long double smaller = (t - r) / 2;
+        const long double u = macro ? smaller : larger;
+        const long double v = macro ? larger : smaller;
+        const long double G1 = s.f / (u - s.f);
+        long double a, b;
+        depths(s, G1, u, -1e-13L, a, b);
+        depth.near = (u - a) + v + s.dn;
+        depth.far = (u + b) + v + s.dn;
+        depth.u = u;
+        depth.v = v;
+    } else {
+        if (d - s.f < kEpsilon)
+            return depth;
+        const long double v = d * s.f / (d - s.f);
+        const long double G1 = v / d;
+        long double a, b;
+        depths(s, G1, d, -1e-17L, a, b);
+        depth.near = d - a;
+        depth.far = d + b;
+        depth.u = d;
+        depth.v = v;
+    }
+    depth.status = 0;
+    return depth;
+}
+
+long double LimitingN(long double cMm, long double fMm)
+{
+    // c / 0,00135383: the f-number from which diffraction may become
+    // perceptible for that circle (the circle calculator's limit).
+    const long double q1 = cMm / 0.00135383L;
+    const long double q2 = fMm / (2 * cMm);
+    return q2 > q1 ? q1 : q2;
+}
+
+VariationsResult ComputeVariations(const VariationsInput &in)
+{
+    VariationsResult result;
+    // Every text is read before anything is computed; the first that is no
+    // number is named in the message.
+    const QString *texts[] = {&in.cText, &in.fText, &in.dnText, &in.gpText, &in.dText, &in.nText};
+    long double values[6];
+    for (int i = 0; i < 6; ++i) {
+        const std::optional<long double> value = ReadNumber(*texts[i]);
+        if (!value) {
+            result.status = VariationsResult::Unreadable;
+            result.error = ConversionError(*texts[i]).text();
+            return result;
+        }
+        values[i] = *value;
+    }
+    const long double cMm = values[0], fMm = values[1], dnMm = values[2];
+    const long double gp = values[3], d = values[4], N = values[5];
+    // A zero or negative lens parameter (typed, then an item chosen without
+    // the field check) has no depth of field.
+    if (!(cMm > 0 && fMm > 0 && gp > 0 && N > 0) || !finite({cMm, fMm, dnMm, gp, d, N})) {
+        result.status = VariationsResult::Unusable;
+        return result;
+    }
+    const OpticalSetup setup{cMm / 1000, fMm / 1000, dnMm / 1000, gp, N};
+
+    const SettingDepth depth = ComputeSettingDepth(setup, d, in.fromFilm, in.macro);
+    if (depth.status != 0) {
+        result.status = VariationsResult::Unfocusable;
+        return result;
+    }
+    const long double G = depth.v / depth.u;
+    const long double T = (depth.v - setup.f) * 1000;
+
+    long double hyper = 0, nearInfinity = 0, nearHyper = 0;
+    if (!in.macro) {
+        DofResult dof;
+        if (in.fromFilm) {
+            ComputeDepthAtHyperfocal(setup, dof);
+            hyper = dof.hFilm;
+            nearHyper = dof.nearFilm; // before the next operation overwrites it
+            ComputeDepthAtInfinity(setup, dof);
+            nearInfinity = dof.nearFilm;
+        } else {
+            ComputeHyperfocalLimits(setup, dof);
+            hyper = dof.hLens;
+            nearInfinity = dof.nearInfLens;
+            nearHyper = dof.nearHLens;
+        }
+    }
+
+    // At or beyond the hyperfocal distance everything behind the focused
+    // plane is sharp: the far side reads "infini" and has no share.
+    const bool infinite = FocusedAtOrBeyondHyperfocal(setup, depth.u);
+    const long double p = depth.far - depth.near;
+    const long double a = d - depth.near;
+    const long double b = depth.far - d;
+    const long double aPct = a / p * 100;
+    const long double bPct = b / p * 100;
+    if (!finite({depth.near, depth.u, depth.v, G, T, a, hyper, nearInfinity, nearHyper}) ||
+        (!infinite && !finite({depth.far, p, b, aPct, bPct}))) {
+        result.status = VariationsResult::Unusable;
+        return result;
+    }
+
+    result.status = VariationsResult::Done;
+    result.colour = LimitingN(cMm, fMm) >= N ? ResultColour::Blue : ResultColour::Grey;
+    const int dec = in.decimals;
+    auto set = [&result](ResultField field, QString text) {
+        result.texts[static_cast<int>(field)] = std::move(text);
+    };
+    set(ResultField::Ta, FixedText(depth.near, 10, dec));
+    set(ResultField::A, FixedText(a, 8, dec));
+    if (infinite) {
+        const QString infini = QStringLiteral("infini");
+        set(ResultField::Tp, infini);
+        set(ResultField::Prof, infini);
+        set(ResultField::B, infini);
+    } else {
+        set(ResultField::Tp, FixedText(depth.far, 10, dec));
+        set(ResultField::Prof, FixedText(p, 8, dec));
+        set(ResultField::B, FixedText(b, 8, dec));
+        set(ResultField::Apc, percentText(aPct));
+        set(ResultField::Bpc, percentText(bPct));
+    }
+    set(ResultField::A1, FixedText(depth.u, 10, dec));
+    set(ResultField::A2, FixedText(depth.v, 10, dec));
+    set(ResultField::Grandiss, FixedText(G, 8, dec));
+    set(ResultField::Tirage, FixedText(T, 8, 5));
+    if (!in.macro) {
+        set(ResultField::HyperA, FixedText(hyper, 10, dec));
+        set(ResultField::Hyper, FixedText(nearInfinity, 10, dec));
+        set(ResultField::DemiHyper, FixedText(nearHyper, 10, dec));
+    }
+    return result;
+}
+
+} // namespace optolune

@@ -1,0 +1,116 @@
+#include "variationsfields.h"
+
+#include "core/messages.h"
+#include "core/procs.h"
+#include "lists/listkind.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace optolune {
+
+namespace {
+
+void commaForPoint(QString &text) { text.replace(u'.', u','); }
+
+QString rangeHint(const QString &head, long double minimum, long double maximum, int decimals)
+{
+    return head + QStringLiteral("|  minimum: ") + FixedText(minimum, 5, decimals) +
+           QStringLiteral("  maximum: ") + FixedText(maximum, 5, decimals);
+}
+
+// sqrt(sqrt(2)) = 1,1892071150027210667: the area of the aperture halves
+// every two half stops.
+long double halfStop() { return std::sqrt(std::sqrt(2.0L)); }
+
+} // namespace
+
+void NormaliseDecimalPoints(VariationsInput &input)
+{
+    for (QString *text : {&input.cText, &input.dnText, &input.fText, &input.dText, &input.gpText})
+        commaForPoint(*text);
+}
+
+int DistanceDecimals(int decimals) { return std::max(decimals, 2); }
+
+int CheckManualFields(VariationsInput &input, ListsEmpty lists)
+{
+    if (lists.focal) {
+        messages().information(QStringLiteral("Créez une liste des focales"));
+        return 4;
+    }
+    if (lists.fNumbers) {
+        messages().information(QStringLiteral("Créez une liste des diaphragmes"));
+        return 5;
+    }
+    if (lists.circles) {
+        messages().information(QStringLiteral("Créez une liste des diamètres"));
+        return 5;
+    }
+    if (lists.distances) {
+        messages().information(QStringLiteral("Créez une liste des distances"));
+        return 5;
+    }
+    using namespace VariationsLimits;
+    struct FieldCheck {
+        QString *text;
+        int decimals;
+        long double minimum, maximum;
+    };
+    const FieldCheck checks[] = {
+        {&input.gpText, 3, GpMin, GpMax},
+        {&input.dnText, 1, NodMin, NodMax},
+        {&input.cText, 3, ValueLimits::CerMin, ValueLimits::CerMax},
+        {&input.fText, 1, ValueLimits::FocMin, ValueLimits::FocMax},
+        {&input.dText, DistanceDecimals(input.decimals), DistCheckMin, VariationsLimits::DistMax},
+    };
+    for (const FieldCheck &check : checks) {
+        commaForPoint(*check.text);
+        NumericField::Fit(*check.text, 12, check.decimals, check.minimum, check.maximum, true);
+    }
+    return 0;
+}
+
+ParameterHints VariationsParameterHints()
+{
+    using namespace ValueLimits;
+    ParameterHints hints;
+    hints.circle = rangeHint(QStringLiteral("Diamètre du cercle de confusion (mm)"), CerMin, CerMax, 3);
+    hints.focal = rangeHint(QStringLiteral("Focale (mm)"), FocMin, FocMax, 2);
+    hints.nodal = rangeHint(QStringLiteral("Distance nodale (mm)"), VariationsLimits::NodMin,
+                            VariationsLimits::NodMax, 1);
+    hints.pupil = rangeHint(QStringLiteral("Grandissement pupillaire"), VariationsLimits::GpMin,
+                            VariationsLimits::GpMax, 2);
+    hints.distance = rangeHint(QStringLiteral("Distance de mise au point (m)"),
+                               VariationsLimits::DistHintMin, VariationsLimits::DistMax, 2);
+    hints.fNumber = rangeHint(QStringLiteral("Diaphragme sélectionné dans la liste"), DiaMin, DiaMax, 1);
+    return hints;
+}
+
+QString HalfStopUp(const QString &fNumber)
+{
+    return FixedText(ToNumber(fNumber) * halfStop(), 5, 1);
+}
+
+QString HalfStopDown(const QString &fNumber)
+{
+    return FixedText(ToNumber(fNumber) / halfStop(), 5, 1);
+}
+
+std::optional<QString> ReleaseAfterUp(const QString &fNumber)
+{
+    const long double x = ToNumber(fNumber);
+    if (x != ValueLimits::DiaMin && x / halfStop() >= ValueLimits::DiaMin)
+        return FixedText(x / halfStop(), 5, 1);
+    return std::nullopt;
+}
+
+std::optional<QString> ReleaseAfterDown(const QString &fNumber)
+{
+    const long double x = ToNumber(fNumber);
+    if (x != ValueLimits::DiaMax && x * halfStop() <= ValueLimits::DiaMax + 1)
+        return FixedText(x * halfStop(), 5, 1);
+    return std::nullopt;
+}
+
+} // namespace optolune
