@@ -87,6 +87,8 @@ TEST_F(InstalledLayout, EachRuleInItsOrder)
     EXPECT_EQ(p.programFolder, user() + u'/');
     EXPECT_EQ(p.iniFileName, user() + QStringLiteral("/optolune.INI"));
     EXPECT_EQ(p.dataFolder, user() + QStringLiteral("/Data/"));
+    EXPECT_EQ(p.tablesFolder(), user() + QStringLiteral("/Tables/"));
+    EXPECT_EQ(p.tmpFolder(), user() + QStringLiteral("/tmp/"));
     EXPECT_EQ(p.installedDataFolder, installedData());
 
     // OPTOLUNE_HOME wins over everything.
