@@ -1,5 +1,6 @@
 #include "clitable.h"
 
+#include "clivariations.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/procs.h"
@@ -231,6 +232,11 @@ QString CliHelpText()
         "                          cellule jointes par \" / \")\n"
         "  -h, --help              affiche cette aide\n"
         "\n"
+        "Autres commandes :\n"
+        "  optolune-cli variations  les résultats du calculateur de variations pour un\n"
+        "                          réglage, et l'étalement de la mise au point\n"
+        "                          (optolune-cli variations --help)\n"
+        "\n"
         "Code de sortie : 0 table affichée, 1 table impossible à calculer ou fichier\n"
         "illisible, 2 commande ou option incorrecte. Les messages vont sur la sortie\n"
         "d'erreur.\n");
@@ -271,6 +277,8 @@ QString TableAsText(const TableModel &model)
 
 int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    if (arguments.size() > 1 && arguments[1] == u"variations")
+        return RunVariationsCli(arguments, out, err);
     CliOptions o;
     try {
         o = parseOptions(arguments);

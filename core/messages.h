@@ -53,6 +53,11 @@ private:
     Writer m_write;
 };
 
+// A text from outside (a file, a device, the system) as a message quotes it:
+// control characters escaped (\n, \t, \xNN) and at most `maxLength`
+// characters, "..." marking a cut.
+QString QuotedForMessage(const QString &text, qsizetype maxLength = 80);
+
 // The installed implementations. Until one is installed, messages go to
 // standard error and every question is answered No / Cancel.
 Messages &messages();

@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           qt6-translations-l10n
           libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+          poppler-utils
           dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do

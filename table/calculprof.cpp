@@ -52,6 +52,7 @@ TFormCalculProf::TFormCalculProf(QWidget *parent) : QDialog(parent)
     buildMenus();
     connectControls();
     connectExports();
+    connectPrinting();
     writeControls();
 }
 

@@ -81,6 +81,9 @@ private:
     void copyTable();
     void openChart();
     void followChart();
+    // "Imprimer", the print preview and the PDF export (calculprof_print.cpp).
+    void connectPrinting();
+    void printTable(int output);
     void setOption(bool TableState::*option, bool value);
     void updateName();
 

@@ -15,6 +15,7 @@
 #include "core/notes.h"
 #include "core/messages.h"
 #include "core/procs.h"
+#include "core/screenprint.h"
 #include "core/usererror.h"
 #include "core/widgets.h"
 #include "lists/listeditoropener.h"
@@ -89,6 +90,8 @@ void TFormCalculProf::connectControls()
         openDisplayOptions(this);
     });
     connect(button("NotesBtn"), &QToolButton::clicked, this, [this] { openNotesFile(); });
+    connect(button("ImprEcrBtn"), &QToolButton::clicked, this,
+            [this] { guarded([this] { PrintWindowImage(this); }); });
     connect(button("ToolButton6"), &QToolButton::clicked, this, &QWidget::close);
     connect(button("SpeedButton2"), &QToolButton::clicked, m_fields.comment, &QLineEdit::clear);
     connect(button("DiaBtn"), &QToolButton::clicked, this, [this] { openListEditor(ListKind::Dia); });

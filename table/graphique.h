@@ -16,15 +16,15 @@
 class QAreaSeries;
 class QChart;
 class QChartView;
-class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QLogValueAxis;
-class QScatterSeries;
 class QStatusBar;
 
 namespace optolune {
 
 struct TableState;
+
+class ChartMarks;
 
 class TFormGraphique : public QDialog {
 public:
@@ -43,6 +43,9 @@ public:
     void setCurveVisible(int curve, bool visible);
     bool curveVisible(int curve) const;
 
+    // The band of a curve (an index of chartData().curves).
+    QAreaSeries *band(int curve) const;
+
     // The tooltip shown when the mouse is over a curve at this distance.
     QString tipAt(int curve, long double distance) const;
 
@@ -54,17 +57,21 @@ public:
     void writeImage(const QString &path);
 
 private:
+    // One band per f-number; the dots of the table's distances, the
+    // hyperfocal marks and the axis labels are drawn by ChartMarks.
     struct CurveSeries {
         QLineSeries *upper = nullptr;
         QLineSeries *lower = nullptr;
         QAreaSeries *area = nullptr;
-        QScatterSeries *dots = nullptr;
-        QLineSeries *hyperfocal = nullptr;
+        QString name;      // as set, so that an unchanged band is left alone
+        QColor colour;
+        bool dashed = false;
     };
+    std::vector<int> drawingOrder() const;
     void rebuildSeries();
     void fillSeries();
-    void placeLabels();
     void applyVisibility(int curve);
+    void updateMarks();
     void showTip(int curve, qreal distance, bool state);
 
     QChart *m_chart = nullptr;
@@ -72,11 +79,13 @@ private:
     QLogValueAxis *m_x = nullptr;
     QLogValueAxis *m_y = nullptr;
     QStatusBar *m_statusBar = nullptr;
-    std::vector<CurveSeries> m_series;
-    std::vector<QGraphicsSimpleTextItem *> m_labels;
+    std::vector<CurveSeries> m_series; // by curve
+    std::vector<int> m_order;          // curves in the order their bands are drawn
+    ChartMarks *m_marks = nullptr;
     ChartData m_data;
     QSet<QString> m_hidden; // f-numbers hidden by the user
     QString m_fileName;     // the table's file name, for the export
+    QSizeF m_drawnPlotSize; // the plot's size the bands' points were thinned for
 };
 
 } // namespace optolune

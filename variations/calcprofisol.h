@@ -9,6 +9,7 @@
 // are stored in the memory shared with the table (memoryfile). Two buttons
 // step the f-number by half stops while they are held, and the focus-spread
 // dialog (focusspreaddialog) sets the focus and f-number from rail readings.
+// SpeedButton13 prints the window's image (screenprint).
 #pragma once
 
 #include "variationscompute.h"

@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "core/notes.h"
 #include "core/procs.h"
+#include "core/screenprint.h"
 #include "core/usererror.h"
 #include "core/widgets.h"
 #include "lists/listeditoropener.h"
@@ -88,7 +89,8 @@ void TFormCalcProfIsol::connectControls()
     on("DiaThBtn", &TFormCalcProfIsol::LoadTheoreticalFNumbers);
     connect(button("SpeedButton6"), &QToolButton::clicked, this,
             [this] { guarded([this] { openExplanation(this, QStringLiteral("calcprofisol")); }); });
-    // SpeedButton13, the print of the window's image, waits for printing.
+    connect(button("SpeedButton13"), &QToolButton::clicked, this,
+            [this] { guarded([this] { PrintWindowImage(this); }); });
     connect(button("SpeedButton1"), &QToolButton::clicked, this, &QWidget::close);
     connect(m_distFilm, &QToolButton::clicked, this,
             [this](bool down) { guarded([&] { distFilmClicked(down); }); });

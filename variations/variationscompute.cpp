@@ -19,8 +19,8 @@ constexpr long double kHyperfocalTolerance = 1e-12L;
 // magnification G1 = f/(u - f), with the pupil factor (1 + G1/gp). A rear
 // denominator that counts as zero is replaced by zeroRear (negative), so that
 // the far limit reads as sharp to infinity.
-void depths(const OpticalSetup &s, long double G1, long double u, long double zeroRear,
-            long double &a, long double &b)
+inline void depths(const OpticalSetup &s, long double G1, long double u, long double zeroRear,
+                   long double &a, long double &b)
 {
     const long double H = s.f * s.f / (s.N * s.c);
     const long double A = s.N * s.c * (G1 / s.gp + 1);
@@ -30,22 +30,31 @@ void depths(const OpticalSetup &s, long double G1, long double u, long double ze
     b = A / R;
 }
 
+// The share with one decimal and " %", composed in one buffer.
 QString percentText(long double share)
 {
-    return FixedText(share, 8, 1) + QStringLiteral(" %");
+    QChar buffer[kFixedTextMaxLength + 2];
+    const int n = WriteFixedText(buffer, share, 8, 1);
+    buffer[n] = u' ';
+    buffer[n + 1] = u'%';
+    return QString(buffer, n + 2);
 }
 
-bool finite(std::initializer_list<long double> values)
+// Whether every value is finite: their sum is, unless one is infinite or
+// NaN (or they are beyond any length of optics, near the largest long double).
+template <typename... Values>
+bool finite(Values... values)
 {
-    for (long double v : values)
-        if (!std::isfinite(v))
-            return false;
-    return true;
+    return std::isfinite((values + ...));
 }
 
 } // namespace
 
-SettingDepth ComputeSettingDepth(const OpticalSetup &s, long double d, bool fromFilm, bool macro)
+namespace {
+
+// ComputeSettingDepth, inlined into ComputeVariations so that its numbers
+// stay in the processor's registers.
+inline SettingDepth settingDepth(const OpticalSetup &s, long double d, bool fromFilm, bool macro)
 {
     SettingDepth depth;
     if (fromFilm) {
@@ -84,6 +93,13 @@ SettingDepth ComputeSettingDepth(const OpticalSetup &s, long double d, bool from
     return depth;
 }
 
+} // namespace
+
+SettingDepth ComputeSettingDepth(const OpticalSetup &s, long double d, bool fromFilm, bool macro)
+{
+    return settingDepth(s, d, fromFilm, macro);
+}
+
 long double LimitingN(long double cMm, long double fMm)
 {
     // c / 0,00135383: the f-number from which diffraction may become
@@ -113,13 +129,13 @@ VariationsResult ComputeVariations(const VariationsInput &in)
     const long double gp = values[3], d = values[4], N = values[5];
     // A zero or negative lens parameter (typed, then an item chosen without
     // the field check) has no depth of field.
-    if (!(cMm > 0 && fMm > 0 && gp > 0 && N > 0) || !finite({cMm, fMm, dnMm, gp, d, N})) {
+    if (!(cMm > 0 && fMm > 0 && gp > 0 && N > 0) || !finite(cMm, fMm, dnMm, gp, d, N)) {
         result.status = VariationsResult::Unusable;
         return result;
     }
     const OpticalSetup setup{cMm / 1000, fMm / 1000, dnMm / 1000, gp, N};
 
-    const SettingDepth depth = ComputeSettingDepth(setup, d, in.fromFilm, in.macro);
+    const SettingDepth depth = settingDepth(setup, d, in.fromFilm, in.macro);
     if (depth.status != 0) {
         result.status = VariationsResult::Unfocusable;
         return result;
@@ -150,10 +166,11 @@ VariationsResult ComputeVariations(const VariationsInput &in)
     const long double p = depth.far - depth.near;
     const long double a = d - depth.near;
     const long double b = depth.far - d;
-    const long double aPct = a / p * 100;
-    const long double bPct = b / p * 100;
-    if (!finite({depth.near, depth.u, depth.v, G, T, a, hyper, nearInfinity, nearHyper}) ||
-        (!infinite && !finite({depth.far, p, b, aPct, bPct}))) {
+    const long double percent = 100 / p;
+    const long double aPct = a * percent;
+    const long double bPct = b * percent;
+    if (!finite(depth.near, depth.u, depth.v, G, T, a, hyper, nearInfinity, nearHyper) ||
+        (!infinite && !finite(depth.far, p, b, aPct, bPct))) {
         result.status = VariationsResult::Unusable;
         return result;
     }

@@ -1,5 +1,6 @@
 #include "recorder.h"
 
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 namespace optolune::test {
@@ -17,6 +18,7 @@ Recorder::~Recorder()
     EXPECT_TRUE(m_confirms.empty()) << "scripted confirmations left unused";
     EXPECT_TRUE(m_files.empty()) << "scripted file answers left unused";
     EXPECT_TRUE(m_inputs.empty()) << "scripted input answers left unused";
+    EXPECT_TRUE(m_printers.empty()) << "scripted printer answers left unused";
 }
 
 void Recorder::record(const char *kind, const QString &text)
@@ -74,15 +76,26 @@ std::optional<QString> Recorder::inputText(const QString &title, const QString &
     return answer;
 }
 
-bool Recorder::choosePrinter(QPrinter &)
+bool Recorder::choosePrinter(QPrinter &printer)
 {
+    printerRequests << (printer.pageLayout().orientation() == QPageLayout::Landscape
+                            ? QStringLiteral("paysage")
+                            : QStringLiteral("portrait"));
     if (m_printers.empty()) {
         ADD_FAILURE() << "unscripted printer dialog";
         return false;
     }
-    const bool accept = m_printers.front();
+    const PrinterAnswer answer = m_printers.front();
     m_printers.pop_front();
-    return accept;
+    if (answer.accept && !answer.pdfPath.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(answer.pdfPath);
+        if (answer.from > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(answer.from, answer.to);
+        }
+    }
+    return answer.accept;
 }
 
 QStringList Recorder::texts() const

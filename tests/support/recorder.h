@@ -48,7 +48,13 @@ public:
     void answerConfirm(bool yes) { m_confirms.push_back(yes); }
     void answerFile(std::optional<QString> path) { m_files.push_back(std::move(path)); }
     void answerInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
-    void answerPrinter(bool accept) { m_printers.push_back(accept); }
+    void answerPrinter(bool accept) { m_printers.push_back({accept, {}, 0, 0}); }
+    // Accepts the print dialog with the printer writing a PDF file, pages
+    // `from` to `to` (0 and 0: all of them).
+    void answerPrinterPdf(const QString &path, int from = 0, int to = 0)
+    {
+        m_printers.push_back({true, path, from, to});
+    }
 
     const std::vector<Message> &messages() const { return m_messages; }
     QStringList texts() const;
@@ -56,6 +62,8 @@ public:
 
     // Questions the dialogs were asked, for checking their arguments.
     QStringList fileRequests;
+    // The orientation each print dialog opened with ("portrait"/"paysage").
+    QStringList printerRequests;
 
 private:
     void record(const char *kind, const QString &text);
@@ -64,7 +72,12 @@ private:
     std::deque<bool> m_confirms;
     std::deque<std::optional<QString>> m_files;
     std::deque<std::optional<QString>> m_inputs;
-    std::deque<bool> m_printers;
+    struct PrinterAnswer {
+        bool accept;
+        QString pdfPath;
+        int from, to;
+    };
+    std::deque<PrinterAnswer> m_printers;
     Messages *m_previousMessages = nullptr;
     Prompts *m_previousPrompts = nullptr;
 };

@@ -67,6 +67,26 @@ TEST_P(FocusSpread, PutsTheLimitsOnTheTwoSubjects)
             // The far subject at infinity: the focus is the hyperfocal distance.
             EXPECT_TRUE(FocusedAtOrBeyondHyperfocal(setup, depth.u));
         }
+        // The same with the optics of calcul that the table uses.
+        if (!r.macro) {
+            if (fromFilm) {
+                DofResult dof;
+                ASSERT_EQ(ComputeDepthAtDistance(setup, r.distance, dof), 0);
+                EXPECT_NEAR(static_cast<double>(dof.nearFilm), static_cast<double>(nearSubject), 1e-9);
+                if (eFar > 0)
+                    EXPECT_NEAR(static_cast<double>(dof.farFilm),
+                                static_cast<double>(subjectAt(f, eFar) + shift), 1e-9);
+                else
+                    EXPECT_LT(dof.farFilm, 0); // sharp to infinity
+            } else {
+                const CellDepth cell = ComputeCellDepthFromLens(setup, r.distance);
+                EXPECT_NEAR(static_cast<double>(cell.near), static_cast<double>(nearSubject), 1e-9);
+                if (eFar > 0)
+                    EXPECT_NEAR(static_cast<double>(cell.far), static_cast<double>(subjectAt(f, eFar)), 1e-9);
+                else
+                    EXPECT_LT(cell.far, 0);
+            }
+        }
         EXPECT_NEAR(static_cast<double>(r.railReadingMm - c.infinity), static_cast<double>(r.extensionMm), 1e-9);
         // The film lies between the two images.
         EXPECT_GT(r.extensionMm, c.farReading - c.infinity);

@@ -6,9 +6,11 @@
 #include "app/Sdimain.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
+#include "core/screenprint.h"
 #include "lists/listeditoropener.h"
 #include "lists/listkind.h"
 #include "support/child.h"
+#include "support/pdfpages.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
@@ -30,7 +32,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -253,6 +257,14 @@ TEST_F(VariationsWindowTest, MacroInfiniAndGrey)
     for (const char *name : kResults)
         EXPECT_EQ(resultColour(&form, name), QColor(128, 128, 128)) << name;
     saveScreenshot(&form, QStringLiteral("variations-grey"));
+    // A distance that cannot be focused empties the fields and keeps their
+    // colour.
+    typeAndEnter(&form, "EdDist", QStringLiteral("0,5"));
+    EXPECT_TRUE(allEmpty(&form));
+    EXPECT_EQ(resultColour(&form, "EdTa"), QColor(128, 128, 128));
+    typeInto(field(&form, "EdDist"), QStringLiteral("3"));
+    QTest::mouseClick(button(&form, "CalcBtn"), Qt::LeftButton);
+    EXPECT_FALSE(allEmpty(&form));
     QTest::keyClick(list(&form, "BoxDia"), Qt::Key_Up);
     EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("107,6"));
     EXPECT_EQ(resultColour(&form, "EdTa"), QColor(0, 0, 255));
@@ -467,6 +479,22 @@ TEST_F(VariationsWindowTest, RightPressOnManuelReloadsEveryDefaultListWithFiveRe
     typeInto(field(&form, "EdGP"), QStringLiteral("1,1"));
     QTest::mouseClick(button(&form, "RazBtn"), Qt::LeftButton);
     EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(VariationsWindowTest, ADamagedDefaultListAtOpeningLeavesTheOthersLoaded)
+{
+    ProgramFolder folder;
+    folder.write("Data/cbxcer7.stf", "0,05\r\n\x01\x02\r\n");
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    EXPECT_EQ(list(&form, "BoxCercle")->count(), 0);
+    EXPECT_EQ(items(&form, "BoxFocale").size(), 18);
+    EXPECT_EQ(items(&form, "BoxDia").size(), 9);
+    EXPECT_EQ(items(&form, "BoxDist").size(), 14);
+    ASSERT_FALSE(rec.messages().empty());
+    EXPECT_EQ(rec.messages().front().kind, QStringLiteral("error"));
+    EXPECT_TRUE(rec.texts().contains(QStringLiteral("Créez une liste des diamètres")));
 }
 
 TEST_F(VariationsWindowTest, AnEmptyDefaultListLeavesItsBoxEmptyAndTheFieldAsItIs)
@@ -688,8 +716,23 @@ TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
     QTest::mouseClick(button(&form, "SpeedButton6"), Qt::LeftButton);
     EXPECT_EQ(caption, QStringLiteral("Variations de la profondeur de champ"));
 
-    // SpeedButton13 waits for printing: it does nothing.
+    // The screen print: the window's image, on the printer of the factory.
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("ecran.pdf"));
+    const ScreenPrinterFactory previous = setScreenPrinterFactory([&pdf] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    });
     QTest::mouseClick(button(&form, "SpeedButton13"), Qt::LeftButton);
+    setScreenPrinterFactory(previous);
+    const auto pages = rasterisePdf(pdf, 40, QStringLiteral("variations-screenprint"));
+    ASSERT_EQ(pages.size(), 1u);
+    const QRect ink = inkBox(pages[0]);
+    ASSERT_FALSE(ink.isEmpty());
+    const double ratio = double(form.width()) / form.height();
+    EXPECT_NEAR(double(ink.width()) / ink.height(), ratio, ratio * 0.1);
     EXPECT_TRUE(form.isVisible());
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
@@ -832,6 +875,27 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
     EXPECT_FALSE(allEmpty(&form));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
     saveScreenshot(&form, QStringLiteral("variations-after-focus-spread"));
+
+    // Close-up beyond life size: the focus with v > u ticks Macro, and the
+    // f-number comes from the theoretical list.
+    typeAndEnter(&form, "EdFocale", QStringLiteral("100"));
+    typeAndEnter(&form, "EdCercle", QStringLiteral("0,03"));
+    typeAndEnter(&form, "EdGP", QStringLiteral("1,2"));
+    typeAndEnter(&form, "EdNod", QStringLiteral("3"));
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    whenModalShown([&](QWidget *dialog) {
+        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("10"));
+        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("170"));
+        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("150"));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_TRUE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("152,2"));
+    EXPECT_LT(text(&form, "EdA1").replace(u',', u'.').toDouble(),
+              text(&form, "EdA2").replace(u',', u'.').toDouble());
+    EXPECT_FALSE(text(&form, "EdTa").isEmpty());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
 TEST_F(VariationsWindowTest, TheMainWindowOpensIt)

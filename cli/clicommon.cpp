@@ -1,0 +1,53 @@
+#include "clicommon.h"
+
+#include "core/procs.h"
+
+#include <QTextStream>
+
+namespace optolune {
+
+CliMessages::CliMessages(QTextStream &err)
+    : LineMessages([&err](QString text) {
+          text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+          err << "optolune-cli: " << text << '\n';
+          err.flush();
+      })
+{
+    m_previous = installMessages(this);
+}
+
+CliMessages::~CliMessages() { installMessages(m_previous); }
+
+QString CliQuoted(const QString &value)
+{
+    constexpr int kShown = 40;
+    QString shown;
+    for (const QChar c : QStringView(value).left(kShown)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            shown += c;
+    }
+    if (value.size() > kShown)
+        shown += QStringLiteral("...");
+    return shown;
+}
+
+QString CliNumber(const QString &option, const QString &value)
+{
+    QString text = value;
+    text.replace(u'.', u',');
+    if (!ReadNumber(text))
+        throw UsageError{QStringLiteral("--%1 vaut un nombre décimal, pas « %2 »")
+                             .arg(option, CliQuoted(value))};
+    return text;
+}
+
+void PrintUsageError(QTextStream &err, const QString &text, const QString &command)
+{
+    err << "optolune-cli: " << text << '\n'
+        << "Voir optolune-cli " << command << (command.isEmpty() ? "" : " ") << "--help.\n";
+    err.flush();
+}
+
+} // namespace optolune

@@ -1,0 +1,107 @@
+#include "climan.h"
+
+#include "clitable.h"
+#include "clivariations.h"
+#include "core/apppaths.h"
+
+#include <QStringList>
+
+namespace optolune {
+
+namespace {
+
+// Text for troff: backslashes doubled, hyphens of options kept as hyphens,
+// and no line starting with a control character.
+QString escaped(QString text)
+{
+    text.replace(u'\\', QStringLiteral("\\e"));
+    text.replace(u'-', QStringLiteral("\\-"));
+    if (text.startsWith(u'.') || text.startsWith(u'\''))
+        text.prepend(QStringLiteral("\\&"));
+    return text;
+}
+
+// An option line of a help text: two spaces, the option, at least two
+// spaces, its meaning ("  --focal <mm>            focale (80)").
+bool splitOption(const QString &line, QString &option, QString &meaning)
+{
+    if (!line.startsWith(QStringLiteral("  ")) || line.size() < 3 || line[2] == u' ')
+        return false;
+    const qsizetype gap = line.indexOf(QStringLiteral("  "), 2);
+    option = line.mid(2, gap < 0 ? -1 : gap - 2).trimmed();
+    meaning = gap < 0 ? QString() : line.mid(gap).trimmed();
+    return true;
+}
+
+// One command's help text as a part of the page: the usage line as the
+// subsection's title, headings ("Paramètres ... :") in bold, option lines as
+// tagged paragraphs, their continuation lines joined to them.
+QString section(const QString &help)
+{
+    QString page;
+    const QStringList lines = help.split(u'\n');
+    bool inParagraph = false;
+    for (const QString &line : lines) {
+        if (line.startsWith(QStringLiteral("Usage : "))) {
+            page += QStringLiteral(".SS ") + escaped(line.mid(8)) + u'\n';
+            continue;
+        }
+        if (line.trimmed().isEmpty()) {
+            page += QStringLiteral(".PP\n");
+            inParagraph = false;
+            continue;
+        }
+        QString option, meaning;
+        if (splitOption(line, option, meaning)) {
+            page += QStringLiteral(".TP\n.B ") + escaped(option) + u'\n';
+            if (!meaning.isEmpty())
+                page += escaped(meaning) + u'\n';
+            inParagraph = true;
+            continue;
+        }
+        if (line.startsWith(QStringLiteral("   "))) { // continues an option's meaning
+            page += escaped(line.trimmed()) + u'\n';
+            continue;
+        }
+        if (!line.startsWith(u' ') && line.endsWith(u':') && !inParagraph) {
+            page += QStringLiteral(".PP\n.B ") + escaped(line) + u'\n';
+            page += QStringLiteral(".PP\n");
+            continue;
+        }
+        page += escaped(line.trimmed()) + u'\n';
+        inParagraph = true;
+    }
+    return page;
+}
+
+} // namespace
+
+QString CliManPage()
+{
+    QString version = VersionText();
+    version.remove(QStringLiteral("Version "));
+    QString page = QStringLiteral(
+        ".\\\" Generated from the help texts of optolune-cli; do not edit.\n"
+        ".TH OPTOLUNE\\-CLI 1 \"\" \"Optolune %1\" \"Commandes utilisateur\"\n"
+        ".SH NOM\n"
+        "optolune\\-cli \\- la table de profondeur de champ et les calculateurs d'Optolune\n"
+        "en ligne de commande\n"
+        ".SH SYNOPSIS\n"
+        ".B optolune\\-cli table\n[options]\n.br\n"
+        ".B optolune\\-cli variations\n[options]\n.br\n"
+        ".B optolune\\-cli\n\\-\\-help\n"
+        ".SH COMMANDES\n")
+                       .arg(escaped(version));
+    page += section(CliHelpText());
+    page += section(VariationsHelpText());
+    page += QStringLiteral(
+        ".SH FICHIERS\n"
+        "Les listes par défaut et la table test sont lues dans le dossier Data à côté du\n"
+        "programme, ou dans le dossier que nomme la variable d'environnement\n"
+        ".BR OPTOLUNE_HOME .\n"
+        ".SH VOIR AUSSI\n"
+        ".BR optolune (1)\n");
+    return page;
+}
+
+} // namespace optolune

@@ -1,0 +1,61 @@
+#include "printoptions.h"
+
+#include "core/inifile.h"
+
+#include <iterator>
+
+namespace optolune {
+
+namespace {
+
+const QString OrientationKey = QStringLiteral("Orientation");
+const QString FontSizeKey = QStringLiteral("Fontsize");
+
+constexpr int kFontSizeCount = static_cast<int>(std::size(kPrintFontSizes));
+
+int indexIn(const IniFile &ini, const QString &key, int count, int fallback)
+{
+    const int index = ini.intValue(PrintOptionsSection, key, fallback);
+    return index >= 0 && index < count ? index : fallback;
+}
+
+} // namespace
+
+void PrintOptions::load(const IniFile &ini)
+{
+    const PrintOptions defaults;
+    orientation = indexIn(ini, OrientationKey, 2, defaults.orientation);
+    fontSize = indexIn(ini, FontSizeKey, kFontSizeCount, defaults.fontSize);
+}
+
+void PrintOptions::save(IniFile &ini) const
+{
+    ini.setInt(PrintOptionsSection, OrientationKey, orientation);
+    ini.setInt(PrintOptionsSection, FontSizeKey, fontSize);
+}
+
+int PrintOptions::fontSizePoints() const
+{
+    return fontSize >= 0 && fontSize < kFontSizeCount ? kPrintFontSizes[fontSize]
+                                                      : kPrintFontSizes[PrintOptions().fontSize];
+}
+
+PrintOptions readPrintOptions(const QString &iniFileName)
+{
+    IniFile ini;
+    ini.load(iniFileName);
+    PrintOptions options;
+    options.load(ini);
+    return options;
+}
+
+void writePrintOptions(const QString &iniFileName, const PrintOptions &options)
+{
+    // Read again now, so that what other windows wrote since is kept.
+    IniFile ini;
+    ini.load(iniFileName);
+    options.save(ini);
+    ini.save(iniFileName);
+}
+
+} // namespace optolune

@@ -1,0 +1,157 @@
+#include "tableprinting.h"
+
+#include "OptImpr.h"
+#include "tablefiles.h"
+#include "tablemodel.h"
+#include "tableprint.h"
+#include "tablestate.h"
+#include "titlelines.h"
+#include "core/apppaths.h"
+#include "core/messages.h"
+#include "core/screenprint.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace optolune {
+
+namespace {
+
+void showPreviewDialog(QPrinter &printer, QWidget *owner,
+                       const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer, owner);
+    dialog.setObjectName(QStringLiteral("FormApercu"));
+    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *p) { paint(p); });
+    dialog.exec();
+}
+
+PreviewRunner &previewRunner()
+{
+    static PreviewRunner runner;
+    return runner;
+}
+
+// Lays the table out for the printer as it now stands (paper and
+// orientation as the user left them in the dialog) and paints the pages the
+// user asked for.
+bool paintOnPrinter(QPrinter &printer, const TableModel &model, const QStringList &titleLines,
+                    int fontSizePoints, bool honourRange)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ReportPrintStartFailure(printer);
+        return false;
+    }
+    const TablePrintLayout layout =
+        LayoutTablePages(model, titleLines, fontSizePoints, PrintableArea(printer), &printer);
+    const bool range = honourRange && printer.printRange() == QPrinter::PageRange;
+    PaintTablePages(painter, printer, layout, model, range ? printer.fromPage() : 0,
+                    range ? printer.toPage() : 0);
+    if (!painter.end()) {
+        ReportPrintEndFailure();
+        return false;
+    }
+    return true;
+}
+
+bool exportPdf(const QString &path, const TableModel &model, const QStringList &titleLines,
+               const PrintChoice &choice)
+{
+    const QString failure = QStringLiteral("Impossible de créer le fichier %1").arg(path);
+    // Written whole through a temporary file: a PDF that fails half-way
+    // leaves the previous file of that name as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        messages().error(failure);
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Optolune"));
+        writer.setTitle(titleLines.value(0));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        SetUpTablePage(writer, choice.landscape);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            messages().error(failure);
+            return false;
+        }
+        const TablePrintLayout layout = LayoutTablePages(model, titleLines, choice.fontSizePoints,
+                                                         PrintableArea(writer), &writer);
+        PaintTablePages(painter, writer, layout, model);
+        if (!painter.end()) {
+            file.cancelWriting();
+            messages().error(failure);
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        messages().error(failure);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+PreviewRunner setPreviewRunner(PreviewRunner runner)
+{
+    PreviewRunner previous = std::move(previewRunner());
+    previewRunner() = std::move(runner);
+    return previous;
+}
+
+bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
+                   const TableModel &model, bool printComment)
+{
+    if (model.isEmpty()) {
+        messages().plain(QStringLiteral("Table vide"));
+        return false;
+    }
+    const std::optional<PrintChoice> choice = OpenPrintOptions(owner, state.lensReferences);
+    if (!choice)
+        return false;
+    const QStringList titleLines =
+        ComposeTitleLines(state, choice->title, printComment, VersionText());
+
+    if (output == TableOutput::Pdf) {
+        const QString folder = appPaths().tablesFolder();
+        QDir().mkpath(folder);
+        const std::optional<QString> answer = prompts().saveFile(
+            folder, TableFileName(state, QStringLiteral(".pdf")), QStringLiteral("PDF (*.pdf)"));
+        if (!answer)
+            return false;
+        QString path = *answer;
+        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            path += QStringLiteral(".pdf");
+        return exportPdf(path, model, titleLines, *choice);
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(choice->title.isEmpty() ? QStringLiteral("Optolune") : choice->title);
+    SetUpTablePage(printer, choice->landscape);
+    if (output == TableOutput::Preview) {
+        bool painted = false;
+        const auto paint = [&](QPrinter *p) {
+            painted = paintOnPrinter(*p, model, titleLines, choice->fontSizePoints, false) || painted;
+        };
+        if (previewRunner())
+            previewRunner()(printer, owner, paint);
+        else
+            showPreviewDialog(printer, owner, paint);
+        return painted;
+    }
+    if (!prompts().choosePrinter(printer))
+        return false;
+    return paintOnPrinter(printer, model, titleLines, choice->fontSizePoints, true);
+}
+
+} // namespace optolune
