@@ -1,6 +1,7 @@
 // The settings file (core/inifile: IniFile load, value, intValue, boolValue,
 // save; FichtempSettings), the sections read from it (the table's display
-// options "optaff", table/displayoptions), and the one use of a path it
+// options "optaff", table/displayoptions; the print options "Impression",
+// table/printoptions), and the one use of a path it
 // holds: the tmp table (table/tablefiles LoadTmpTable), which may read and
 // delete only a ".tmp" file right inside tmp/.
 //
@@ -16,6 +17,7 @@
 #include "core/apppaths.h"
 #include "core/inifile.h"
 #include "table/displayoptions.h"
+#include "table/printoptions.h"
 #include "table/tablefiles.h"
 #include "table/tablestate.h"
 
@@ -103,6 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         width = ini.intValue(QStringLiteral("blad"), QStringLiteral("w"), -7);
         (void)ini.boolValue(QStringLiteral("optaff"), QStringLiteral("h"), false);
         (void)readDisplayOptions(iniPath);
+        const PrintOptions print = readPrintOptions(iniPath);
+        if (print.orientation < 0 || print.orientation > 1 || print.fontSize < 0 || print.fontSize > 3)
+            fail("print options read outside the dialog's items");
     });
     if (!fromIni.isEmpty() && table != fromIni)
         fail("two loads of one file read fichtemp differently");
@@ -128,6 +133,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         writeDisplayOptions(iniPath, o);
         if (!readDisplayOptions(iniPath).p)
             fail("a display option stored does not read back");
+    });
+    // The print options dialog's Ok.
+    fuzz::writeFile(iniPath, input.constData(), static_cast<size_t>(input.size()));
+    noThrow("writePrintOptions", [&] {
+        const PrintOptions chosen{1, 3};
+        writePrintOptions(iniPath, chosen);
+        if (!(readPrintOptions(iniPath) == chosen))
+            fail("print options stored do not read back");
     });
     checkVictims();
     return 0;
