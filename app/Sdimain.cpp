@@ -1,6 +1,8 @@
 #include "Sdimain.h"
 
+#include "About.h"
 #include "glyphs.h"
+#include "liens.h"
 #include "core/application.h"
 #include "core/apppaths.h"
 #include "core/datafiles.h"
@@ -52,6 +54,8 @@ TSDIAppForm::TSDIAppForm(QWidget *parent) : QMainWindow(parent)
     bar->setAutoFillBackground(true);
     setStatusBar(bar);
     buildMenuAndActions();
+    m_openFavourites = [](QWidget *owner) { ShowFavourites(owner); };
+    m_openAbout = [](QWidget *owner) { ShowAboutBox(owner); };
 }
 
 QString TSDIAppForm::rightsNotice()
@@ -111,6 +115,19 @@ void TSDIAppForm::buildButtonBar()
 
 void TSDIAppForm::buildMenuAndActions()
 {
+    auto *favourites = menuBar()->addAction(QStringLiteral("Favoris"));
+    favourites->setObjectName(QStringLiteral("Favoris1"));
+    connect(favourites, &QAction::triggered, this, [this] {
+        if (m_openFavourites)
+            m_openFavourites(this);
+    });
+    auto *about = menuBar()->addAction(QStringLiteral("A propos"));
+    about->setObjectName(QStringLiteral("Apropos1"));
+    connect(about, &QAction::triggered, this, [this] {
+        if (m_openAbout)
+            m_openAbout(this);
+    });
+
     auto *quit = menuBar()->addAction(QStringLiteral("Quitter"));
     quit->setObjectName(QStringLiteral("Quitter1"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -23,6 +23,10 @@ public:
     void setVariationsOpener(Opener opener) { m_openVariations = std::move(opener); }
     // Ctrl+O: the table window's open command, then the table window.
     void setOpenTableFileCommand(Opener opener) { m_openTableFile = std::move(opener); }
+    // "Favoris" and "A propos": the program's windows unless a test puts
+    // its own.
+    void setFavouritesOpener(Opener opener) { m_openFavourites = std::move(opener); }
+    void setAboutOpener(Opener opener) { m_openAbout = std::move(opener); }
 
     static QString rightsNotice();
 
@@ -46,6 +50,8 @@ private:
     Opener m_openTable;
     Opener m_openVariations;
     Opener m_openTableFile;
+    Opener m_openFavourites;
+    Opener m_openAbout;
 };
 
 } // namespace optolune

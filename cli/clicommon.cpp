@@ -1,6 +1,8 @@
 #include "clicommon.h"
 
 #include "core/procs.h"
+#include "table/tableexport.h"
+#include "table/tablemodel.h"
 
 #include <QTextStream>
 
@@ -41,6 +43,30 @@ QString CliNumber(const QString &option, const QString &value)
         throw UsageError{QStringLiteral("--%1 vaut un nombre décimal, pas « %2 »")
                              .arg(option, CliQuoted(value))};
     return text;
+}
+
+void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, const ResultRows &rows,
+                     bool csv)
+{
+    if (csv) {
+        TableModel model;
+        model.reset(3, static_cast<int>(rows.size()) + 1);
+        for (int c = 0; c < 3; ++c)
+            model.setCell(c, 0, header[static_cast<size_t>(c)]);
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < 3; ++c)
+                model.setCell(c, r + 1, rows[r][static_cast<size_t>(c)]);
+        out << TableAsCsv(model);
+        return;
+    }
+    qsizetype labelWidth = 0, valueWidth = 0;
+    for (const auto &row : rows) {
+        labelWidth = std::max(labelWidth, row[0].size());
+        valueWidth = std::max(valueWidth, row[1].size());
+    }
+    for (const auto &row : rows)
+        out << row[0].leftJustified(labelWidth) << "  " << row[1].rightJustified(valueWidth) << "  "
+            << row[2] << '\n';
 }
 
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command)

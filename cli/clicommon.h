@@ -4,8 +4,10 @@
 
 #include "core/messages.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 class QTextStream;
@@ -37,6 +39,13 @@ QString CliQuoted(const QString &value);
 // The text of a number option, '.' read as the decimal comma. A text that is
 // not a number throws UsageError naming the option.
 QString CliNumber(const QString &option, const QString &value);
+
+// Results as rows of three texts (a label, a value, what it means), printed
+// as aligned columns, or as CSV under a header row with the table's CSV
+// rules.
+using ResultRows = QList<std::array<QString, 3>>;
+void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, const ResultRows &rows,
+                     bool csv);
 
 // "optolune-cli: " + text, then "Voir optolune-cli <command> --help.".
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command);

@@ -4,9 +4,11 @@
 #include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/procs.h"
+#include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
 #include "lists/listfiles.h"
+#include "lists/listkind.h"
 #include "table/tablecompute.h"
 #include "table/tableexport.h"
 #include "table/tablefiles.h"
@@ -83,7 +85,7 @@ CliOptions parseOptions(const QStringList &args)
         }
         if (!arg.startsWith(u'-')) {
             if (command || arg != u"table")
-                throw UsageError{QStringLiteral("commande inconnue : %1").arg(arg)};
+                throw UsageError{QStringLiteral("commande inconnue : %1").arg(ShownText(arg))};
             command = true;
             continue;
         }
@@ -96,7 +98,8 @@ CliOptions parseOptions(const QStringList &args)
         if (valued.contains(name)) {
             if (!value) {
                 if (i + 1 >= args.size())
-                    throw UsageError{QStringLiteral("l'option --%1 demande une valeur").arg(name)};
+                    throw UsageError{
+                        QStringLiteral("l'option --%1 demande une valeur").arg(ShownText(name))};
                 value = args[++i];
             }
             const QString &v = *value;
@@ -117,27 +120,28 @@ CliOptions parseOptions(const QStringList &args)
             else if (name == u"origin") {
                 if (v != u"film" && v != u"lens")
                     throw UsageError{
-                        QStringLiteral("--origin vaut film ou lens, pas « %1 »").arg(v)};
+                        QStringLiteral("--origin vaut film ou lens, pas « %1 »").arg(ShownText(v))};
                 o.fromFilm = v == u"film";
             } else if (name == u"decimals") {
                 bool ok = false;
                 const int d = v.toInt(&ok);
                 if (!ok || d < 0 || d > 8)
                     throw UsageError{
-                        QStringLiteral("--decimals vaut un entier de 0 à 8, pas « %1 »").arg(v)};
+                        QStringLiteral("--decimals vaut un entier de 0 à 8, pas « %1 »").arg(ShownText(v))};
                 o.decimals = d;
             } else if (name == u"bound") {
                 QString bound = v;
                 bound.replace(u'.', u',');
                 if (!ReadNumber(bound))
                     throw UsageError{
-                        QStringLiteral("--bound vaut une distance en mètres, pas « %1 »").arg(v)};
+                        QStringLiteral("--bound vaut une distance en mètres, pas « %1 »").arg(ShownText(v))};
                 o.bound = bound;
             }
             continue;
         }
         if (value)
-            throw UsageError{QStringLiteral("l'option --%1 ne prend pas de valeur").arg(name)};
+            throw UsageError{
+                QStringLiteral("l'option --%1 ne prend pas de valeur").arg(ShownText(name))};
         if (name == u"csv")
             o.csv = true;
         else if (name == u"horizontal")
@@ -153,7 +157,7 @@ CliOptions parseOptions(const QStringList &args)
         else if (name == u"GT" || name == u"magnification")
             o.showGT = true;
         else
-            throw UsageError{QStringLiteral("option inconnue : %1").arg(arg)};
+            throw UsageError{QStringLiteral("option inconnue : %1").arg(ShownText(arg))};
     }
     if (!command && !o.help)
         throw UsageError{QStringLiteral("commande manquante (table)")};
@@ -173,6 +177,27 @@ QStringList defaultList(ListKind kind)
     QStringList items = list.texts();
     items.removeAll(QString());
     return items;
+}
+
+// The first item of a typed list that the list editor would not take for
+// its kind (f-numbers 1 to 256, distances 0,001 to 900 m), as a message
+// naming it; empty when all are good.
+QString refusedItem(const QStringList &items, ListKind kind)
+{
+    const bool fNumbers = kind == ListKind::Dia;
+    const long double minimum = fNumbers ? ValueLimits::DiaMin : ValueLimits::DistEntryMin;
+    const long double maximum = fNumbers ? ValueLimits::DiaMax : ValueLimits::DistMax;
+    const QString what = fNumbers ? QStringLiteral("diaphragme") : QStringLiteral("distance");
+    for (const QString &item : items) {
+        const auto value = ReadNumber(item);
+        if (!value)
+            return QStringLiteral("%1 incorrect%2 : « %3 »")
+                .arg(what, fNumbers ? QString() : QStringLiteral("e"), ShownText(item));
+        if (*value < minimum || *value > maximum)
+            return QStringLiteral("%1 hors de l'intervalle %2 : « %3 »")
+                .arg(what, RangeText(minimum, maximum, fNumbers ? 1 : 3), ShownText(item));
+    }
+    return QString();
 }
 
 QString joinedLines(const TableModel &model, int col, int row)
@@ -204,10 +229,13 @@ QString CliHelpText()
         "  --focal <mm>            focale (80)\n"
         "  --nodal <mm>            distance nodale, signée (-4)\n"
         "  --gp <valeur>           grandissement pupillaire (1,1)\n"
-        "  --f-numbers <liste>     diaphragmes, séparés par ';' ou des espaces\n"
-        "                          (par défaut la liste par défaut du dossier Data)\n"
-        "  --distances <liste>     distances de mise au point en mètres, séparées par\n"
-        "                          ';' ou des espaces (par défaut la liste par défaut)\n"
+        "  --f-numbers <liste>     diaphragmes de 1 à 256, séparés par ';' ou des\n"
+        "                          espaces (par défaut la liste par défaut du dossier\n"
+        "                          Data)\n"
+        "  --distances <liste>     distances de mise au point de 0,001 à 900 mètres,\n"
+        "                          séparées par ';' ou des espaces (par défaut la\n"
+        "                          liste par défaut)\n"
+        "                          Une liste compte au plus 1000 valeurs.\n"
         "  --origin film|lens      distances rapportées au plan du film (film, par\n"
         "                          défaut) ou au point nodal avant de l'objectif (lens)\n"
         "\n"
@@ -275,7 +303,9 @@ QString TableAsText(const TableModel &model)
     return text;
 }
 
-int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
+namespace {
+
+int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     if (arguments.size() > 1 && arguments[1] == u"variations")
         return RunVariationsCli(arguments, out, err);
@@ -319,6 +349,14 @@ int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err.flush();
         return kCliBadUsage;
     }
+    // Typed lists meet the limits the list editor sets for their kind.
+    const QString refused = (o.fNumbers ? refusedItem(state.fNumbers, ListKind::Dia) : QString()) +
+                            (o.distances ? refusedItem(state.distances, ListKind::Dis) : QString());
+    if (!refused.isEmpty()) {
+        err << "optolune-cli: " << refused << '\n' << "Voir optolune-cli --help.\n";
+        err.flush();
+        return kCliBadUsage;
+    }
     if (o.fromFilm)
         state.fromFilm = *o.fromFilm;
     if (o.horizontal)
@@ -338,6 +376,29 @@ int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     out << (o.csv ? TableAsCsv(model) : TableAsText(model));
     out.flush();
     return kCliOk;
+}
+
+} // namespace
+
+int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    // Nothing escapes a command: an error no routine handled is printed and
+    // the command fails.
+    QString fault;
+    try {
+        return runCli(arguments, out, err);
+    } catch (const UserError &e) {
+        fault = e.text();
+    } catch (const std::bad_alloc &) {
+        fault = QStringLiteral("Mémoire insuffisante");
+    } catch (const std::exception &e) {
+        fault = ShownText(QString::fromLocal8Bit(e.what()), 200);
+    } catch (...) {
+        fault = QStringLiteral("Erreur inconnue");
+    }
+    err << "optolune-cli: " << fault << '\n';
+    err.flush();
+    return kCliFailed;
 }
 
 } // namespace optolune

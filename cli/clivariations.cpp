@@ -7,8 +7,6 @@
 #include "core/usererror.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
-#include "table/tableexport.h"
-#include "table/tablemodel.h"
 #include "variations/focusspread.h"
 #include "variations/variationscompute.h"
 #include "variations/variationsfields.h"
@@ -154,31 +152,6 @@ QStringList spreadFNumbers(const VariationsOptions &o)
     return items;
 }
 
-// Rows of (label, value, meaning), aligned or as CSV.
-void printRows(QTextStream &out, const QList<std::array<QString, 3>> &rows, bool csv)
-{
-    if (csv) {
-        TableModel model;
-        model.reset(3, static_cast<int>(rows.size()) + 1);
-        model.setCell(0, 0, QStringLiteral("Résultat"));
-        model.setCell(1, 0, QStringLiteral("Valeur"));
-        model.setCell(2, 0, QStringLiteral("Signification"));
-        for (int r = 0; r < rows.size(); ++r)
-            for (int c = 0; c < 3; ++c)
-                model.setCell(c, r + 1, rows[r][c]);
-        out << TableAsCsv(model);
-        return;
-    }
-    qsizetype labelWidth = 0, valueWidth = 0;
-    for (const auto &row : rows) {
-        labelWidth = std::max(labelWidth, row[0].size());
-        valueWidth = std::max(valueWidth, row[1].size());
-    }
-    for (const auto &row : rows)
-        out << row[0].leftJustified(labelWidth) << "  " << row[1].rightJustified(valueWidth) << "  "
-            << row[2] << '\n';
-}
-
 int runVariations(VariationsOptions &o, QTextStream &out);
 
 } // namespace
@@ -264,7 +237,7 @@ int runVariations(VariationsOptions &o, QTextStream &out)
     // repaired like the list's items.
     NumericField::Fit(in.nText, 12, 1, ValueLimits::DiaMin, ValueLimits::DiaMax, true);
 
-    QList<std::array<QString, 3>> rows;
+    ResultRows rows;
     if (o.spread) {
         FocusSpreadInput s;
         s.nearReading = (*o.spread)[0];
@@ -319,7 +292,7 @@ int runVariations(VariationsOptions &o, QTextStream &out)
                      QStringLiteral("diaphragme au-delà du diaphragme limite ") +
                          FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 1) +
                          QStringLiteral(" : résultats grisés dans la fenêtre")});
-    printRows(out, rows, o.csv);
+    PrintResultRows(out, {QStringLiteral("Résultat"), QStringLiteral("Valeur"), QStringLiteral("Signification")}, rows, o.csv);
     out.flush();
     return kCliOk;
 }

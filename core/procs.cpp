@@ -444,6 +444,58 @@ int FitQuiet(QString &text, int precision, int decimals, long double minimum,
 
 } // namespace NumericField
 
+namespace {
+
+struct Digits {
+    QString mantissa; // significant digits, trailing zeros removed
+    int exponent = 0; // power of ten of the first digit
+};
+
+// The magnitude rounded to 15 significant digits. Only the digits and the
+// exponent are taken from the formatted text, so the C library's decimal
+// point (which follows the process locale) never matters.
+Digits fifteenDigits(long double magnitude)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.14Le", magnitude);
+    Digits d;
+    const char *p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            d.mantissa += QLatin1Char(*p);
+    if (*p == 'e')
+        d.exponent = std::atoi(p + 1);
+    while (d.mantissa.size() > 1 && d.mantissa.endsWith(u'0'))
+        d.mantissa.chop(1);
+    return d;
+}
+
+} // namespace
+
+QString GeneralText(long double value)
+{
+    if (!std::isfinite(value))
+        return FixedText(value, 15, 0); // the texts of infinity and NaN
+    if (value == 0)
+        return QStringLiteral("0");
+    const Digits d = fifteenDigits(std::fabs(value));
+    QString text = value < 0 ? QStringLiteral("-") : QString();
+    if (d.exponent < -4 || d.exponent >= 15) {
+        text += d.mantissa.left(1);
+        if (d.mantissa.size() > 1)
+            text += u',' + d.mantissa.mid(1);
+        return text + u'E' + QString::number(d.exponent);
+    }
+    if (d.exponent < 0) {
+        text += QStringLiteral("0,") + QString(-d.exponent - 1, u'0') + d.mantissa;
+        return text;
+    }
+    const qsizetype whole = d.exponent + 1;
+    if (d.mantissa.size() <= whole)
+        return text + d.mantissa + QString(whole - d.mantissa.size(), u'0');
+    return text + d.mantissa.left(whole) + u',' + d.mantissa.mid(whole);
+}
+
 void ShowIntegerMessage(long long value) { messages().information(QString::number(value)); }
 
 void ShowFixedMessage(long double value) { messages().information(FixedText(value, 12, 5)); }

@@ -35,6 +35,11 @@ QString TrimWholeText(QStringView text, int decimals);
 // The range shown in messages: "10,0-1200,0" for 10..1200 at one decimal.
 QString RangeText(long double minimum, long double maximum, int decimals);
 
+// The general form of a value: 15 significant digits, no trailing zeros, no
+// comma when nothing follows (4 for 4,0; 900 for 9E2). Scientific form
+// ("1,5E-5", "1E20") only below 0,0001 or beyond 15 integer digits.
+QString GeneralText(long double value);
+
 // A field holding a decimal-comma number that must lie in [minimum, maximum],
 // tested on the value rounded to the field's decimals.
 namespace NumericField {

@@ -78,6 +78,10 @@ std::optional<QString> QtPrompts::inputText(const QString &titleText, const QStr
 bool QtPrompts::choosePrinter(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parentWindow());
+    // The user may print some of the pages: the caller lays them out for the
+    // paper chosen and honours the range.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(1, 9999);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -5,6 +5,7 @@
 #include "core/widgets.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -30,6 +32,23 @@ struct ButtonDef {
     const char *name;
     const char *caption;
     const char *hint;
+};
+
+// The height of a row of the list's grid.
+int rowHeight(const QFontMetrics &metrics) { return metrics.height() + 6; }
+
+// Each item as tall as its row of the grid, so that its check box stands in
+// the middle of the row instead of against its top: against the list's
+// frame, for the first row.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), rowHeight(option.fontMetrics)));
+        return size;
+    }
 };
 
 QString shownText(const QString &text)
@@ -148,6 +167,7 @@ void TFormListes::buildControls()
     list->setWrapping(true);
     list->setResizeMode(QListView::Adjust);
     list->setUniformItemSizes(true);
+    list->setItemDelegate(new RowDelegate(list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setMinimumSize(760, 244);
     setBaseColor(list, list->palette().color(QPalette::ToolTipBase));
@@ -509,8 +529,7 @@ bool TFormListes::eventFilter(QObject *watched, QEvent *event)
     if (!list)
         return QDialog::eventFilter(watched, event);
     if (watched == list->viewport() && event->type() == QEvent::Resize) {
-        const int rowHeight = list->fontMetrics().height() + 6;
-        list->setGridSize(QSize(list->viewport()->width() / kColumns, rowHeight));
+        list->setGridSize(QSize(list->viewport()->width() / kColumns, rowHeight(list->fontMetrics())));
     }
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "valuelist.h"
+#include "core/procs.h"
 
 #include <QString>
 
@@ -20,11 +21,6 @@ bool ContainsValue(const ValueList &list, const QString &text);
 // moves toward the front keeps its formatting. An unreadable item throws
 // ConversionError and leaves the list as it was.
 void SortListNumeric(ValueList &list);
-
-// The general form of a value: 15 significant digits, no trailing zeros, no
-// comma when nothing follows (4 for 4,0; 900 for 9E2). Scientific form
-// ("1,5E-5", "1E20") only below 0,0001 or beyond 15 integer digits.
-QString GeneralText(long double value);
 
 // The value of an item text; ConversionError when it does not read. A text too
 // long to show is shortened in the message (a damaged file can hold a line of

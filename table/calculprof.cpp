@@ -76,11 +76,12 @@ void TFormCalculProf::buildControls()
     m_grid->setModel(m_gridModel);
     m_grid->setItemDelegate(new TableCellDelegate(m_grid));
     m_grid->setWordWrap(false);
-    // The widths of the table are counted in pixels (40 for two decimals),
-    // as are its row heights (16 per line): a small font fits them.
+    // The row heights count 16 pixels per line: a small font fits them. The
+    // column widths are scaled to the font (ColumnWidthScale).
     QFont small = m_grid->font();
     small.setPixelSize(11);
     m_grid->setFont(small);
+    m_widthScale = ColumnWidthScale(small);
     m_grid->horizontalHeader()->setFont(small);
     m_grid->verticalHeader()->setFont(small);
     m_grid->setTextElideMode(Qt::ElideNone);
@@ -355,13 +356,7 @@ void TFormCalculProf::buildMenus()
     add(m_popup, "Listespardfaut1", QStringLiteral("Listes par défaut"), QKeySequence(), bothDefaults);
     add(m_popup, "ObjectifsHasselblad1", QStringLiteral("Objectifs Hasselblad"), QKeySequence(), [] {});
     add(m_popup, "FichiertestSuperSymmar1", QStringLiteral("Fichier test Super Symmar 5,6/150"),
-        QKeySequence(), [this] {
-            readControls();
-            if (LoadTestTable(m_state) == 0)
-                refresh();
-            else
-                writeControls();
-        });
+        QKeySequence(), [this] { loadTestTableCommand(); });
 
     QAction *notes = bar->addAction(QStringLiteral("Notes"));
     notes->setObjectName(QStringLiteral("Notes1"));

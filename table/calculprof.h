@@ -62,7 +62,12 @@ private:
     void readControls();
     void writeControls();
     void showTable();
+    // Reads the controls into the state, then refreshState().
     bool refresh();
+    // Refreshes the table from the state as it stands (a command that has
+    // just read a file into it), then shows the state in the controls.
+    bool refreshState();
+    void loadTestTableCommand();
 
     // Sets one display choice, refreshes, and puts the choice back when the
     // refresh could not run (an empty list).
@@ -111,6 +116,7 @@ private:
     QPointer<TFormGraphique> m_graphique;
     TableState m_state;
     TableModel m_table;
+    double m_widthScale = 1; // ColumnWidthScale of the grid's font
     bool m_activated = false;
     bool m_writing = false;      // controls being written from the state
     bool m_openOnActivation = false;

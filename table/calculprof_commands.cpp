@@ -255,20 +255,29 @@ void TFormCalculProf::showTable()
     QHeaderView *top = m_grid->horizontalHeader();
     QHeaderView *left = m_grid->verticalHeader();
     // Each of these relays the view out: set only what changed.
-    if (top->defaultSectionSize() != m_table.defaultColumnWidth)
-        top->setDefaultSectionSize(m_table.defaultColumnWidth);
+    // The widths the user chooses count pixels of the narrow font the table
+    // was made for; the grid shows them scaled to its own font.
+    const int columnWidth = ShownColumnWidth(m_table.defaultColumnWidth, m_widthScale);
+    const int headerWidth = ShownColumnWidth(m_table.headerColumnWidth, m_widthScale);
+    if (top->defaultSectionSize() != columnWidth)
+        top->setDefaultSectionSize(columnWidth);
     if (top->height() != m_table.fixedRowHeight || top->minimumHeight() != m_table.fixedRowHeight)
         top->setFixedHeight(m_table.fixedRowHeight);
     if (left->defaultSectionSize() != m_table.defaultRowHeight)
         left->setDefaultSectionSize(m_table.defaultRowHeight);
-    if (left->minimumWidth() != m_table.headerColumnWidth || left->maximumWidth() != m_table.headerColumnWidth)
-        left->setFixedWidth(m_table.headerColumnWidth);
+    if (left->minimumWidth() != headerWidth || left->maximumWidth() != headerWidth)
+        left->setFixedWidth(headerWidth);
     followChart();
 }
 
 bool TFormCalculProf::refresh()
 {
     readControls();
+    return refreshState();
+}
+
+bool TFormCalculProf::refreshState()
+{
     bool done = false;
     guarded([&] { done = RefreshTable(m_state, m_table); });
     writeControls();
@@ -285,6 +294,22 @@ void TFormCalculProf::setOption(bool TableState::*option, bool value)
         m_state.*option = !value;
         writeControls();
     }
+}
+
+void TFormCalculProf::loadTestTableCommand()
+{
+    readControls();
+    int status = TableStatus::ReadError;
+    guarded([&] { status = LoadTestTable(m_state); });
+    if (status != TableStatus::Read) {
+        writeControls();
+        if (status != TableStatus::OtherVersion)
+            messages().warning(QStringLiteral("Bug 324, prévenez votre fournisseur "));
+        return;
+    }
+    // The whole test table, as it was read: the controls are not read back
+    // over it.
+    refreshState();
 }
 
 void TFormCalculProf::OpenTableCommand()
@@ -366,8 +391,13 @@ bool TFormCalculProf::eventFilter(QObject *watched, QEvent *event)
                            watched == m_fields.nod || watched == m_fields.gp;
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == m_fields.nod && m_fields.nod->text().isEmpty())
+        // An emptied nodal distance reads as 0 at the next key; the "0,0"
+        // is selected, so that the key typed replaces it ("-4" typed into
+        // the empty field gives -4, not 0,0-4).
+        if (watched == m_fields.nod && m_fields.nod->text().isEmpty()) {
             m_fields.nod->setText(QStringLiteral("0,0"));
+            m_fields.nod->selectAll();
+        }
         if (parameter && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             key->modifiers() != Qt::AltModifier) {
             refresh();

@@ -44,10 +44,12 @@ int WriteCellText(QChar *out, long double D, long double near, long double far, 
 {
     CellWriter w(out);
     const long double a = D - near;
+    // From the bound on, one decimal at most: never more than before it.
+    const int beyondBound = std::min(decimals, 1);
     if (far < 0) {
         // Sharp to infinity: far limit, total and rear depths are "inf". At
         // the bound itself near and a already take one decimal.
-        const int nearDecimals = D < bound ? decimals : 1;
+        const int nearDecimals = D < bound ? decimals : beyondBound;
         w.number(near, nearDecimals);
         w.lineBreak();
         w.text(u"inf");
@@ -66,7 +68,7 @@ int WriteCellText(QChar *out, long double D, long double near, long double far, 
     }
     const long double b = far - D;
     const long double p = far - near;
-    const int aDecimals = D <= bound ? decimals : 1;
+    const int aDecimals = D <= bound ? decimals : beyondBound;
     // Beyond 99 m the limits and depths are whole metres; the front depth,
     // small beside them, keeps its decimals.
     const int otherDecimals = D > 99 ? 0 : aDecimals;

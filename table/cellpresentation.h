@@ -16,7 +16,8 @@ class TableModel;
 // the far limit, then on demand "p=" total depth, "a=" front depth and "b="
 // rear depth, one per line (kCellLineBreak between them). A negative far
 // limit means sharp to infinity and reads "inf". Below the bound the chosen
-// number of decimals is used, from it on one decimal; beyond 99 m a finite
+// number of decimals is used, from it on one decimal at most (none when none
+// is chosen); beyond 99 m a finite
 // far limit makes every value but the front depth whole metres.
 QString ComposeCellText(long double D, long double near, long double far, long double bound,
                         int decimals, bool showP, bool showAB);

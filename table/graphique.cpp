@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QFontInfo>
 #include <QGraphicsItem>
 #include <QHBoxLayout>
 #include <QLegendMarker>
@@ -108,6 +109,9 @@ class ChartMarks final : public QGraphicsItem {
 public:
     ChartMarks(QChart *chart, const QFont &font) : QGraphicsItem(chart), m_chart(chart), m_font(font)
     {
+        // Sized in pixels of the chart, as its own texts are, so that a PDF
+        // at another resolution keeps the labels in proportion.
+        m_font.setPixelSize(QFontInfo(font).pixelSize());
         setZValue(100);
         setAcceptedMouseButtons(Qt::NoButton);
     }
@@ -471,7 +475,10 @@ void TFormGraphique::writeImage(const QString &path)
         const QRect page = painter.viewport();
         const QSize view = m_view->viewport()->size();
         const qreal scale = std::min(page.width() / qreal(view.width()), page.height() / qreal(view.height()));
-        m_view->render(&painter, QRectF(0, 0, view.width() * scale, view.height() * scale));
+        const QSizeF drawn(view.width() * scale, view.height() * scale);
+        m_view->render(&painter, QRectF(QPointF((page.width() - drawn.width()) / 2,
+                                                (page.height() - drawn.height()) / 2),
+                                        drawn));
         painter.end();
     } else if (!m_view->grab().save(&file, "PNG")) {
         throw failed;

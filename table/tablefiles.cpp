@@ -196,8 +196,21 @@ bool WriteTableFile(const TableState &state, const TableModel &model, const QStr
         messages().plain(QStringLiteral("Table vide"));
         return false;
     }
+    // What the reader would refuse is never written: a tmp table refused
+    // at the next opening would lose the window's state without a word.
+    const QByteArray bytes = state.fNumbers.size() <= kMaxTableListItems &&
+                                     state.distances.size() <= kMaxTableListItems
+                                 ? joinLines(TableFileLines(state))
+                                 : QByteArray();
+    if (bytes.isEmpty() || bytes.size() > kMaxTableFileBytes) {
+        messages().information(
+            QStringLiteral("Table trop grande pour être enregistrée : %1 diaphragmes et %1 "
+                           "distances au plus")
+                .arg(kMaxTableListItems));
+        return false;
+    }
     try {
-        writeWhole(path, joinLines(TableFileLines(state)));
+        writeWhole(path, bytes);
     } catch (const UserError &e) {
         reportError(e);
         return false;
@@ -353,7 +366,12 @@ bool SaveTable(TableState &state, TableModel &model)
 
 int OpenTable(TableState &state, TableModel &model)
 {
-    const auto chosen = prompts().openFile(appPaths().tablesFolder(), TableFileFilter());
+    // The dialog starts in Tables/, made when a fresh program folder has
+    // none yet: a dialog given a missing folder starts wherever the process
+    // happens to be.
+    const QString folder = appPaths().tablesFolder();
+    QDir().mkpath(folder);
+    const auto chosen = prompts().openFile(folder, TableFileFilter());
     if (!chosen)
         return TableStatus::Cancelled;
     const int status = ReadTableFile(state, *chosen, TableSource::UserFile);

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/memoryfile.h"
+#include "lists/listfiles.h"
 
 #include <QString>
 #include <QStringList>
@@ -60,13 +61,16 @@ QStringList TableFileLines(const TableState &state);
 // Writes the table file. An empty table gives the plain message "Table vide"
 // and writes nothing; a file that cannot be written gives the error
 // "Impossible de créer le fichier <path>" and leaves any previous file
-// intact. Returns true when written.
+// intact. A table that ReadTableFile would refuse (a list of more than
+// kMaxTableListItems items, a file of more than a megabyte) is not written
+// either: the information "Table trop grande pour être enregistrée : 1000
+// diaphragmes et 1000 distances au plus". Returns true when written.
 bool WriteTableFile(const TableState &state, const TableModel &model, const QString &path);
 
-// The list editor makes lists of at most about 100 items; a table file with
-// lists longer than this is damaged (and would make a table of millions of
-// cells).
-inline constexpr int kMaxTableListItems = 1000;
+// The list editor makes lists of at most about 100 items, and a list read
+// from a file stops at this many; a table file with lists longer than this
+// is damaged (and would make a table of millions of cells).
+inline constexpr int kMaxTableListItems = kMaxListItems;
 
 // Reads a table file into the state; nothing changes unless the whole file
 // reads (TableStatus::Read). Another version in line 1 gives the message

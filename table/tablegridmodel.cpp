@@ -6,6 +6,9 @@
 #include <QBrush>
 #include <QPainter>
 #include <QColor>
+#include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 
 namespace optolune {
 
@@ -13,6 +16,18 @@ namespace {
 // The table's row heights count 16 pixels for each line of a cell.
 constexpr int kCellLineHeight = 16;
 } // namespace
+
+double ColumnWidthScale(const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const int needed = metrics.horizontalAdvance(QStringLiteral("p=9999,99")) + kCellTextPadding;
+    return std::max(1.0, needed / 40.0);
+}
+
+int ShownColumnWidth(int width, double scale)
+{
+    return static_cast<int>(std::ceil(width * scale));
+}
 
 TableGridModel::TableGridModel(const TableModel &table, QObject *parent)
     : QAbstractTableModel(parent), m_table(table)

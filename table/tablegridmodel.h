@@ -6,9 +6,24 @@
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 
+class QFont;
+
 namespace optolune {
 
 class TableModel;
+
+// The column widths of the table (40 by default, 6 more per decimal beyond
+// two, 40 to 90 on the spinner, kept in the table files) count pixels of the
+// narrow system font the table was designed for, in which a column of 40
+// holds a line such as "p=9999,99". A grid in another font scales every
+// width by that line's width in its own font (with the cell's margins) over
+// 40, never below 1, so that its columns hold what they were meant to hold.
+double ColumnWidthScale(const QFont &font);
+int ShownColumnWidth(int width, double scale);
+
+// Space a cell's text needs beside its own width: the left margin the cell
+// is drawn with, a margin on the right and the grid line.
+inline constexpr int kCellTextPadding = 5;
 
 class TableGridModel : public QAbstractTableModel {
 public:

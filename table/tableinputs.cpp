@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "core/procs.h"
+#include "core/showntext.h"
 #include "lists/listkind.h"
 #include "tablefiles.h"
 #include "tablestate.h"
@@ -70,35 +71,51 @@ InputsResult ReadTableInputs(const TableState &state)
 
     const auto bound = ReadNumber(state.bound);
     if (!bound) {
-        result.fault = QStringLiteral("Borne des décimales incorrecte : '%1'").arg(state.bound);
+        result.fault =
+            QStringLiteral("Borne des décimales incorrecte : '%1'").arg(ShownText(state.bound));
         return result;
     }
     in.bound = *bound;
 
-    in.fNumbers.reserve(static_cast<size_t>(state.fNumbers.size()));
-    for (const QString &text : state.fNumbers) {
-        const auto value = ReadNumber(text);
-        if (!value) {
-            result.fault =
-                QStringLiteral("La liste des diaphragmes contient une valeur incorrecte : '%1'")
-                    .arg(text);
-            return result;
+    // Items of a hand-edited or damaged file may be no number, or a number
+    // the optics turn into nonsense (an f-number of 0, a distance of 1E308):
+    // the table names the first such item and computes nothing.
+    struct ListRule {
+        const char *name;
+        long double minimum, maximum;
+        int decimals;
+    };
+    auto readList = [&result](const QStringList &texts, int count, const ListRule &rule,
+                              std::vector<long double> &values) {
+        values.reserve(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            const QString &text = texts[i];
+            const auto value = ReadNumber(text);
+            if (!value) {
+                result.fault = QStringLiteral("La liste des %1 contient une valeur incorrecte : '%2'")
+                                   .arg(QLatin1String(rule.name), ShownText(text));
+                return false;
+            }
+            if (*value < rule.minimum || *value > rule.maximum) {
+                result.fault =
+                    QStringLiteral("La liste des %1 contient une valeur hors de l'intervalle %2 : '%3'")
+                        .arg(QLatin1String(rule.name),
+                             RangeText(rule.minimum, rule.maximum, rule.decimals), ShownText(text));
+                return false;
+            }
+            values.push_back(*value);
         }
-        in.fNumbers.push_back(*value);
-    }
-    const int nDist = ShownDistanceCount(state);
-    in.distances.reserve(static_cast<size_t>(nDist));
-    for (int i = 0; i < nDist; ++i) {
-        const QString &text = state.distances[i];
-        const auto value = ReadNumber(text);
-        if (!value) {
-            result.fault =
-                QStringLiteral("La liste des distances contient une valeur incorrecte : '%1'")
-                    .arg(text);
-            return result;
-        }
-        in.distances.push_back(*value);
-    }
+        return true;
+    };
+    // The f-numbers of the list editor; distances down to 0, which the editor
+    // writes for a typed distance below 0,005 m (its row stays empty).
+    if (!readList(state.fNumbers, static_cast<int>(state.fNumbers.size()),
+                  {"diaphragmes", ValueLimits::DiaMin, ValueLimits::DiaMax, ListDecimals(ListKind::Dia)},
+                  in.fNumbers))
+        return result;
+    if (!readList(state.distances, ShownDistanceCount(state),
+                  {"distances", 0, ValueLimits::DistMax, ListDecimals(ListKind::Dis)}, in.distances))
+        return result;
     in.decimals = std::clamp(state.decimalsIndex, 0, 8);
     in.horizontal = state.horizontal;
     in.fromFilm = state.fromFilm;

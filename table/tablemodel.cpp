@@ -38,10 +38,15 @@ QString TableModel::displayText(int col, int row) const
 
 void TableModel::reset(int cols, int rows)
 {
-    m_cols = cols > 0 ? cols : 0;
-    m_rows = rows > 0 ? rows : 0;
-    m_cells.clear();
-    m_cells.resize(static_cast<size_t>(m_cols) * static_cast<size_t>(m_rows));
+    cols = cols > 0 ? cols : 0;
+    rows = rows > 0 ? rows : 0;
+    // The new cells first: when they cannot be had, the model stays the
+    // table it was, its counts matching its cells, and a view reading it
+    // reads nothing out of bounds.
+    std::vector<QString> cells(static_cast<size_t>(cols) * static_cast<size_t>(rows));
+    m_cells.swap(cells);
+    m_cols = cols;
+    m_rows = rows;
 }
 
 CellInk TableModel::fontColour(int col, int row, bool selectedWithoutFocus) const

@@ -37,7 +37,8 @@ public:
     // The text with '\n' between its lines, as a widget draws it.
     QString displayText(int col, int row) const;
 
-    // A cleared matrix of the given size; everything else stays.
+    // A cleared matrix of the given size; everything else stays. When the
+    // cells cannot be allocated (std::bad_alloc) the model is left as it was.
     void reset(int cols, int rows);
 
     // True until a refresh has filled the table: the first header cell of

@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace optolune {
 
@@ -27,26 +28,47 @@ QFont printFont(qreal points, bool bold)
     return font;
 }
 
-// The width of the widest line of a cell text, lines split at the table's
-// line break.
-qreal widestLine(const QFontMetricsF &metrics, const QString &text, int &lines)
-{
-    qreal widest = 0;
-    lines = 0;
-    qsizetype start = 0;
-    for (;;) {
-        qsizetype end = text.indexOf(kCellLineBreak, start);
-        if (end < 0)
-            end = text.size();
-        ++lines;
-        if (end > start)
-            widest = std::max(widest, metrics.horizontalAdvance(text.mid(start, end - start)));
-        if (end == text.size())
-            break;
-        start = end + 1;
+// Widths of texts in one font on one device, as the sums of the advances of
+// their characters. Kerning is off in the print fonts, so the sum is the
+// width drawn; a ligature can only make the drawn text narrower. Measuring
+// each character once keeps the layout of a large table cheap.
+class Advances {
+public:
+    explicit Advances(const QFontMetricsF &metrics) : m_metrics(metrics) { m_latin1.fill(-1); }
+
+    qreal of(QChar c)
+    {
+        if (c.unicode() < m_latin1.size()) {
+            qreal &w = m_latin1[c.unicode()];
+            if (w < 0)
+                w = m_metrics.horizontalAdvance(c);
+            return w;
+        }
+        return m_metrics.horizontalAdvance(c);
     }
-    return widest;
-}
+
+    // The width of the widest line of a cell text, lines split at the
+    // table's line break; `lines` receives their number.
+    qreal widestLine(const QString &text, int &lines)
+    {
+        qreal widest = 0, current = 0;
+        lines = 1;
+        for (const QChar c : text) {
+            if (c == kCellLineBreak) {
+                widest = std::max(widest, current);
+                current = 0;
+                ++lines;
+            } else {
+                current += of(c);
+            }
+        }
+        return std::max(widest, current);
+    }
+
+private:
+    const QFontMetricsF &m_metrics;
+    std::array<qreal, 256> m_latin1;
+};
 
 // Breaks a title line that is wider than the page at its spaces (or, for a
 // single word too long, between characters), so that nothing runs off the
@@ -79,10 +101,6 @@ void appendWrapped(QStringList &out, const QString &line, const QFontMetricsF &m
     }
     out << current;
 }
-
-struct Ink {
-    QColor colour;
-};
 
 QColor inkColour(CellInk ink)
 {
@@ -152,11 +170,12 @@ TablePrintLayout LayoutTablePages(const TableModel &model, const QStringList &ti
     std::vector<int> bodyLines(static_cast<size_t>(rows), 1);
     std::vector<int> headerLines(static_cast<size_t>(rows), 0);
     int lines = 0;
-    width[0] = headerMetrics.horizontalAdvance(kPrintCorner);
+    Advances headerAdvances(headerMetrics), bodyAdvances(bodyMetrics);
+    width[0] = headerAdvances.widestLine(kPrintCorner, lines);
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < cols; ++col) {
             const bool header = row == 0 || col == 0;
-            const qreal w = widestLine(header ? headerMetrics : bodyMetrics, model.cell(col, row), lines);
+            const qreal w = (header ? headerAdvances : bodyAdvances).widestLine(model.cell(col, row), lines);
             width[static_cast<size_t>(col)] = std::max(width[static_cast<size_t>(col)], w);
             auto &count = header ? headerLines[static_cast<size_t>(row)] : bodyLines[static_cast<size_t>(row)];
             count = std::max(count, lines);

@@ -40,10 +40,10 @@ PreviewRunner &previewRunner()
 }
 
 // Lays the table out for the printer as it now stands (paper and
-// orientation as the user left them in the dialog) and paints the pages the
-// user asked for.
+// orientation as the user left them in the dialog, or in the preview) and
+// paints the pages the user asked for.
 bool paintOnPrinter(QPrinter &printer, const TableModel &model, const QStringList &titleLines,
-                    int fontSizePoints, bool honourRange)
+                    int fontSizePoints)
 {
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -52,7 +52,7 @@ bool paintOnPrinter(QPrinter &printer, const TableModel &model, const QStringLis
     }
     const TablePrintLayout layout =
         LayoutTablePages(model, titleLines, fontSizePoints, PrintableArea(printer), &printer);
-    const bool range = honourRange && printer.printRange() == QPrinter::PageRange;
+    const bool range = printer.printRange() == QPrinter::PageRange;
     PaintTablePages(painter, printer, layout, model, range ? printer.fromPage() : 0,
                     range ? printer.toPage() : 0);
     if (!painter.end()) {
@@ -142,7 +142,7 @@ bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
     if (output == TableOutput::Preview) {
         bool painted = false;
         const auto paint = [&](QPrinter *p) {
-            painted = paintOnPrinter(*p, model, titleLines, choice->fontSizePoints, false) || painted;
+            painted = paintOnPrinter(*p, model, titleLines, choice->fontSizePoints) || painted;
         };
         if (previewRunner())
             previewRunner()(printer, owner, paint);
@@ -152,7 +152,7 @@ bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
     }
     if (!prompts().choosePrinter(printer))
         return false;
-    return paintOnPrinter(printer, model, titleLines, choice->fontSizePoints, true);
+    return paintOnPrinter(printer, model, titleLines, choice->fontSizePoints);
 }
 
 } // namespace optolune

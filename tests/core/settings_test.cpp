@@ -370,7 +370,8 @@ TEST_P(CopySizeTest, CopiesEveryByte)
     EXPECT_EQ(folder.read(QStringLiteral("target.bin")), bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, CopySizeTest, testing::Values(0, 1, 8191, 8192, 8193, 40000));
+INSTANTIATE_TEST_SUITE_P(Sizes, CopySizeTest, testing::Values(0, 1, 8191, 8192, 8193, 40000),
+                         [](const auto &info) { return "Bytes" + std::to_string(info.param); });
 
 TEST(CopyFileContents, IntoAFolderAndItsErrors)
 {

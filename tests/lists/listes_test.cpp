@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -471,6 +473,26 @@ TEST_F(ListesTest, SixColumnsThenTheListScrollsSideways)
     EXPECT_GE(list()->visualItemRect(list()->item(6 * rows)).left(), viewport.width() - 6);
     EXPECT_TRUE(list()->horizontalScrollBar()->isVisible());
     saveScreenshot(&form, QStringLiteral("listes-distances-100"));
+}
+
+// The check box of the first item stands whole inside the list, clear of
+// its frame, as every other one does.
+TEST_F(ListesTest, FirstCheckBoxIsClearOfTheFrame)
+{
+    open("pc", ListKind::Dis, {"0,5", "1", "2"});
+    QListWidget *l = list();
+    QStyleOptionViewItem option;
+    option.initFrom(l->viewport());
+    option.rect = l->visualItemRect(l->item(0));
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    option.text = l->item(0)->text();
+    option.font = l->font();
+    const QRect box = l->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, l)
+                          .translated(l->viewport()->geometry().topLeft());
+    // In the list's own coordinates: a pixel at least between frame and box.
+    EXPECT_GT(box.top(), l->frameWidth());
+    EXPECT_GT(box.left(), l->frameWidth());
+    EXPECT_TRUE(l->viewport()->geometry().contains(box));
 }
 
 TEST_F(ListesTest, PicturesOfEachKind)

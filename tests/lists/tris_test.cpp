@@ -129,33 +129,3 @@ TEST(SortListNumeric, LongListEndsAscending)
     for (int i = 1; i < list.count(); ++i)
         ASSERT_LT(ItemValue(list.text(i - 1)), ItemValue(list.text(i))) << i;
 }
-
-struct GeneralCase {
-    const char *name;
-    long double value;
-    const char *text;
-};
-
-class GeneralTextTest : public testing::TestWithParam<GeneralCase> {};
-
-TEST_P(GeneralTextTest, Writes)
-{
-    EXPECT_EQ(GeneralText(GetParam().value), QString::fromLatin1(GetParam().text));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GeneralTextTest,
-    testing::Values(GeneralCase{"WholeLosesComma", 4, "4"},
-                    GeneralCase{"TrailingZeroDropped", 5.60L, "5,6"},
-                    GeneralCase{"Hundreds", 900, "900"},
-                    GeneralCase{"SmallDistance", 0.03L, "0,03"},
-                    GeneralCase{"Circle", 0.015L, "0,015"},
-                    GeneralCase{"Zero", 0, "0"},
-                    GeneralCase{"Negative", -2.5L, "-2,5"},
-                    GeneralCase{"FifteenDigitsKept", 1.23456789012345678L, "1,23456789012346"},
-                    GeneralCase{"FifteenIntegerDigits", 123456789012345.0L, "123456789012345"},
-                    GeneralCase{"SmallestPlain", 0.0001L, "0,0001"},
-                    GeneralCase{"BelowPlainIsScientific", 0.00005L, "5E-5"},
-                    GeneralCase{"ScientificWithDecimals", 0.000015L, "1,5E-5"},
-                    GeneralCase{"BeyondFifteenIntegerDigits", 1e15L, "1E15"}),
-    [](const auto &info) { return std::string(info.param.name); });

@@ -8,12 +8,14 @@
 #include "table/tableprinting.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
+#include "core/qtmessages.h"
 #include "core/screenprint.h"
 #include "lists/listeditoropener.h"
 #include "support/child.h"
 #include "support/pdfpages.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
+#include "support/screenshot.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +25,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
@@ -383,4 +388,49 @@ TEST_F(TablePrintCommandTest, TheRealOptionsDialogOpensOverThePrintAndASettingsF
     const QStringList texts = pdfPageTexts(printPdf);
     ASSERT_FALSE(texts.isEmpty());
     EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Apo-Sironar 5,6/210")));
+}
+
+TEST_F(TablePrintCommandTest, TheSystemsPrintDialogAndPreviewOpenOverTheTable)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    QtPrompts system;
+    TFormCalculProf form;
+    activate(form);
+
+    // The system's print dialog, with the page range offered; cancelled.
+    Prompts *previous = installPrompts(&system);
+    bool pageRange = false;
+    QString dialogTitle;
+    QTimer::singleShot(0, [&] {
+        if (auto *d = dynamic_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            pageRange = d->testOption(QAbstractPrintDialog::PrintPageRange);
+            dialogTitle = d->windowTitle();
+            saveScreenshot(d, QStringLiteral("print-dialog"));
+            d->reject();
+        }
+    });
+    click(form, "ImprBtn");
+    installPrompts(previous);
+    EXPECT_TRUE(pageRange);
+    EXPECT_FALSE(dialogTitle.isEmpty());
+
+    // The preview dialog, showing the pages of the table.
+    setPreviewRunner({});
+    int previewPages = 0;
+    QString previewTitle;
+    QTimer::singleShot(0, [&] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (auto *d = dynamic_cast<QPrintPreviewDialog *>(w)) {
+            previewTitle = d->windowTitle();
+            if (auto *view = d->findChild<QPrintPreviewWidget *>())
+                previewPages = view->pageCount();
+            saveScreenshot(d, QStringLiteral("print-preview"));
+            d->reject();
+        }
+    });
+    child<QAction>(&form, "ApercuAvantImpression")->trigger();
+    EXPECT_EQ(previewTitle, QStringLiteral("Aperçu avant impression"));
+    EXPECT_GT(previewPages, 0);
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }

@@ -67,7 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "2,560|3,629"},
         ComposeCase{"AtBoundInfiniteOneDecimal", 3, 2.5604L, -1000, 3, 3, false, true,
                     "2,6|inf|a=0,4|b=inf"},
-        ComposeCase{"NoDecimals", 5, 4.6L, 6.4L, 1000, 0, false, false, "5|6"}),
+        ComposeCase{"NoDecimals", 5, 4.6L, 6.4L, 1000, 0, false, false, "5|6"},
+        // Beyond the bound one decimal at most: never more than before it.
+        ComposeCase{"NoDecimalsBeyondTheBound", 5, 3.9L, 7.1L, 3, 0, true, true,
+                    "4|7|p=3|a=1|b=2"},
+        ComposeCase{"NoDecimalsBeyondTheBoundInfinite", 5, 3.9L, -7, 3, 0, false, true,
+                    "4|inf|a=1|b=inf"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct ModelCellCase {

@@ -205,12 +205,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ChartSeries, NoPointThatAnAxisCannotShow)
 {
-    // Fields that skipped the checks: a zero circle, a zero and a negative
-    // distance, a zero f-number.
+    // Fields that skipped the checks: a zero circle, a zero distance (the
+    // list editor writes it for a distance typed below 0,005 m).
     TableState s;
     s.circle = QStringLiteral("0");
-    s.fNumbers = items("0 8");
-    s.distances = items("0 -2 3 5");
+    s.fNumbers = items("8");
+    s.distances = items("0 3 5");
     const ChartData chart = ChartSeries(s);
     for (const ChartCurve &c : chart.curves)
         for (const ChartPoint &p : c.points) {
@@ -219,7 +219,15 @@ TEST(ChartSeries, NoPointThatAnAxisCannotShow)
             EXPECT_TRUE(inside(ChartFar(chart, p), chart.yMin, chart.yTop));
         }
     EXPECT_TRUE(std::isfinite(chart.yMin) && chart.yMin > 0);
-    EXPECT_TRUE(chart.missing.contains(QStringLiteral("0 ; -2"))) << chart.missing.toStdString();
+    EXPECT_TRUE(chart.missing.contains(QStringLiteral("à 0 m"))) << chart.missing.toStdString();
+
+    // A zero f-number or a negative distance is no table: the chart, like
+    // the table, names the item and draws nothing.
+    s.fNumbers = items("0 8");
+    s.distances = items("-2 3 5");
+    const ChartData refused = ChartSeries(s);
+    EXPECT_TRUE(refused.curves.empty());
+    EXPECT_TRUE(refused.missing.contains(QStringLiteral("'0'"))) << refused.missing.toStdString();
 }
 
 TEST(ChartSeries, FarLimitsNearTheHyperfocalDistanceLeaveByTheTopEdge)

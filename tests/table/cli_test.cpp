@@ -171,8 +171,30 @@ INSTANTIATE_TEST_SUITE_P(
                     "optolune-cli: Fichier non compatible avec la version Version 1.0.0.0"},
         FailureCase{"EmptyDistanceList", {"table", "--distances", ";"}, kCliFailed,
                     "optolune-cli: Créez une liste des distances"},
-        FailureCase{"BadItem", {"table", "--f-numbers", "8 huit"}, kCliFailed,
-                    "optolune-cli: La liste des diaphragmes contient une valeur incorrecte : 'huit'"}),
+        // Typed lists keep to the limits of the list editor; the message
+        // names the item.
+        FailureCase{"BadItem", {"table", "--f-numbers", "8 huit"}, kCliBadUsage,
+                    "optolune-cli: diaphragme incorrect : « huit »"},
+        FailureCase{"FNumberZero", {"table", "--f-numbers", "8 0"}, kCliBadUsage,
+                    "optolune-cli: diaphragme hors de l'intervalle 1,0-256,0 : « 0 »"},
+        FailureCase{"FNumberNegative", {"table", "--f-numbers", "-2"}, kCliBadUsage,
+                    "optolune-cli: diaphragme hors de l'intervalle 1,0-256,0 : « -2 »"},
+        FailureCase{"FNumberBeyond256", {"table", "--f-numbers", "300"}, kCliBadUsage,
+                    "optolune-cli: diaphragme hors de l'intervalle 1,0-256,0 : « 300 »"},
+        FailureCase{"DistanceHuge", {"table", "--distances", "3 1e308"}, kCliBadUsage,
+                    "optolune-cli: distance hors de l'intervalle 0,001-900,000 : « 1e308 »"},
+        FailureCase{"DistanceZero", {"table", "--distances", "0"}, kCliBadUsage,
+                    "optolune-cli: distance hors de l'intervalle 0,001-900,000 : « 0 »"},
+        FailureCase{"DistanceNotANumber", {"table", "--distances", "3m"}, kCliBadUsage,
+                    "optolune-cli: distance incorrecte : « 3m »"},
+        // A device or a pipe in place of a table file is read to its bound.
+        FailureCase{"FileIsDevZero", {"table", "--file", "/dev/zero"}, kCliFailed,
+                    "optolune-cli: Fichier non compatible avec la version Version 1.0.0.0"},
+        FailureCase{"FileIsDevUrandom", {"table", "--file", "/dev/urandom"}, kCliFailed,
+                    "optolune-cli: Fichier non compatible avec la version Version 1.0.0.0"},
+        // Arguments are quoted with their control characters escaped.
+        FailureCase{"ControlCharactersEscaped", {"table", "--origin", "\x1b[2J"}, kCliBadUsage,
+                    "optolune-cli: --origin vaut film ou lens, pas « \\x1B[2J »"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Cli, ListsLongerThanATableHolds)
@@ -187,6 +209,77 @@ TEST(Cli, ListsLongerThanATableHolds)
     EXPECT_TRUE(run.out.isEmpty());
 }
 
+// A focus at exactly the hyperfocal distance is sharp to infinity: the cell
+// reads "inf" and agrees with the table's own H and h= rows.
+TEST(Cli, FocusAtTheHyperfocalDistanceIsSharpToInfinity)
+{
+    ProgramFolder folder;
+    // From the lens, h = H + f = 6,25 + 0,05 m.
+    CliRun run = cli({"table", "--circle", "0,025", "--focal", "50", "--nodal", "0", "--gp", "1,3",
+                      "--f-numbers", "16", "--distances", "6,3", "--origin", "lens", "-H",
+                      "--decimals", "3"});
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    QStringList lines = run.out.split(u'\n');
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[1], QStringLiteral("6,3     3,156 / inf"));
+    EXPECT_EQ(lines[3], QStringLiteral("H       3,156 / inf"));
+    EXPECT_EQ(lines[4], QStringLiteral("h=      6,300 / inf"));
+
+    // From the film, h = (H + f)^2 / H + dn = 6,3504 m.
+    run = cli({"table", "--circle", "0,025", "--focal", "50", "--nodal", "0", "--gp", "1,3",
+               "--f-numbers", "16", "--distances", "6,3504", "--origin", "film", "-H",
+               "--decimals", "3"});
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    lines = run.out.split(u'\n');
+    ASSERT_GE(lines.size(), 5);
+    const QString cell = lines[1].mid(lines[1].indexOf(u' ')).trimmed();
+    EXPECT_TRUE(cell.endsWith(QStringLiteral(" / inf"))) << lines[1].toStdString();
+    EXPECT_EQ(lines[3].mid(1).trimmed(), cell);
+    EXPECT_EQ(lines[4].mid(2).trimmed(), QStringLiteral("6,350"));
+}
+
+// A short lens stopped far down: beyond the hyperfocal distance the far limit
+// is infinite, never a number in front of the near limit.
+TEST(Cli, ShortLensStoppedDownIsSharpToInfinity)
+{
+    ProgramFolder folder;
+    const CliRun run = cli({"table", "--circle", "0,5", "--focal", "10", "--nodal", "0", "--gp", "5",
+                            "--f-numbers", "32 45 64 90 128 181 256", "--distances", "1 3",
+                            "--origin", "film", "--decimals", "4", "--csv"});
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    const QStringList records = run.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(records.size(), 4); // header, 1 m, 3 m, Infini
+    for (int r = 1; r <= 2; ++r) {
+        const QStringList fields = records[r].split(u';');
+        ASSERT_EQ(fields.size(), 8) << records[r].toStdString();
+        for (int k = 1; k < fields.size(); ++k)
+            EXPECT_TRUE(fields[k].endsWith(QStringLiteral("\ninf\"")))
+                << records[r].toStdString();
+    }
+}
+
+// A table file whose one line is a 65 KB item, or binary: the message quotes
+// the item shortened, with its control bytes escaped.
+TEST(Cli, MessagesQuoteHostileItemsShortened)
+{
+    ProgramFolder folder;
+    TableState state;
+    state.fNumbers = {QString(65536, u'7') + u'x'};
+    state.distances = {QStringLiteral("\x1b[31m3")};
+    writeWhole(folder.file(QStringLiteral("long.stf")), joinLines(TableFileLines(state)));
+    CliRun run = cli({"table", "--file", folder.file(QStringLiteral("long.stf"))});
+    EXPECT_EQ(run.code, kCliFailed);
+    EXPECT_EQ(run.err, QStringLiteral("optolune-cli: La liste des diaphragmes contient une valeur "
+                                      "incorrecte : '") +
+                           QString(60, u'7') + QStringLiteral("...'\n"));
+    state.fNumbers = {QStringLiteral("8")};
+    writeWhole(folder.file(QStringLiteral("esc.stf")), joinLines(TableFileLines(state)));
+    run = cli({"table", "--file", folder.file(QStringLiteral("esc.stf"))});
+    EXPECT_EQ(run.code, kCliFailed);
+    EXPECT_EQ(run.err, QStringLiteral("optolune-cli: La liste des distances contient une valeur "
+                                      "incorrecte : '\\x1B[31m3'\n"));
+}
+
 TEST(Cli, HelpExplainsEveryOption)
 {
     const CliRun run = cli({"--help"});
@@ -196,6 +289,7 @@ TEST(Cli, HelpExplainsEveryOption)
                                "--front-rear", "--hyperfocal", "--magnification", "--decimals",
                                "--bound", "--csv", "--help"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(option))) << option;
+    EXPECT_TRUE(run.out.contains(QStringLiteral("au plus 1000 valeurs")));
     EXPECT_TRUE(run.err.isEmpty());
 }
 

@@ -363,7 +363,17 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"LetterFNumber", {"8", "abc"}, {"3"}, "warning",
                  "La liste des diaphragmes contient une valeur incorrecte : 'abc'"},
         StopCase{"PointInAnItem", {"5.6"}, {"3"}, "warning",
-                 "La liste des diaphragmes contient une valeur incorrecte : '5.6'"}),
+                 "La liste des diaphragmes contient une valeur incorrecte : '5.6'"},
+        // Numbers the optics turn into nonsense (INF, NAN, 9,7E288), from a
+        // hand-edited file.
+        StopCase{"FNumberZero", {"8", "0"}, {"3"}, "warning",
+                 "La liste des diaphragmes contient une valeur hors de l'intervalle 1,0-256,0 : '0'"},
+        StopCase{"FNumberNegative", {"-2"}, {"3"}, "warning",
+                 "La liste des diaphragmes contient une valeur hors de l'intervalle 1,0-256,0 : '-2'"},
+        StopCase{"DistanceHuge", {"8"}, {"3", "1E308"}, "warning",
+                 "La liste des distances contient une valeur hors de l'intervalle 0,00-900,00 : '1E308'"},
+        StopCase{"ControlBytesEscaped", {"8\x1b[2J"}, {"3"}, "warning",
+                 "La liste des diaphragmes contient une valeur incorrecte : '8\\x1B[2J'"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RefreshStops, UnreadableBoundIsReported)
@@ -389,4 +399,35 @@ TEST(RefreshStops, ItemsBeyondTheHundredthDistanceAreNotRead)
     TableModel m;
     EXPECT_TRUE(RefreshTable(s, m));
     EXPECT_TRUE(rec.messages().empty());
+}
+
+// The model takes its new size only once the cells are there: when they
+// cannot be had, it stays the table it was and a view reads nothing beyond
+// its cells.
+TEST(TableModelReset, AFailedAllocationLeavesTheTableAsItWas)
+{
+    TableState s = workedExample();
+    TableModel m;
+    ASSERT_TRUE(RefreshTable(s, m));
+    const TableModel before = m;
+    EXPECT_ANY_THROW(m.reset(1 << 30, 1 << 30));
+    ASSERT_EQ(m.colCount(), before.colCount());
+    ASSERT_EQ(m.rowCount(), before.rowCount());
+    for (int col = 0; col < m.colCount(); ++col)
+        for (int row = 0; row < m.rowCount(); ++row)
+            EXPECT_EQ(m.cell(col, row), before.cell(col, row));
+}
+
+// A distance of 0, which the list editor writes for a typed distance below
+// 0,005 m, is an empty row rather than a refusal.
+TEST(RefreshStops, DistanceZeroIsAnEmptyRow)
+{
+    Recorder rec;
+    TableState s = workedExample();
+    s.distances = {QStringLiteral("0"), QStringLiteral("3")};
+    TableModel m;
+    ASSERT_TRUE(RefreshTable(s, m));
+    EXPECT_TRUE(rec.messages().empty());
+    EXPECT_TRUE(m.cell(1, 1).isEmpty());
+    EXPECT_FALSE(m.cell(1, 2).isEmpty());
 }

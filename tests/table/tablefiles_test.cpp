@@ -1,6 +1,7 @@
 // Table files: names, the file format, reading back field for field, damaged
 // files, the save / open / tmp / test table commands and the memory file.
 #include "core/apppaths.h"
+#include "core/inifile.h"
 #include "core/textfile.h"
 #include "support/programfolder.h"
 #include "support/qtprint.h"
@@ -534,6 +535,88 @@ TEST_F(TableCommands, OpenCancelledOrMissing)
                   {"error", "Impossible d'ouvrir le fichier " + folder.file("Tables/absente.stf")}}));
     expectSameSettings(state, sampleTable());
     EXPECT_TRUE(model.isEmpty());
+}
+
+// A fresh program folder has no Tables/ yet: the open dialog still starts
+// there, not wherever the process happens to be.
+TEST_F(TableCommands, OpenStartsInTablesInAFreshProgramFolder)
+{
+    ASSERT_FALSE(folder.exists(QStringLiteral("Tables")));
+    rec.answerFile(std::nullopt);
+    EXPECT_EQ(OpenTable(state, model), TableStatus::Cancelled);
+    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("Tables"))).isDir());
+    EXPECT_EQ(rec.fileRequests,
+              QStringList{"open:" + folder.file(QStringLiteral("Tables/")) + "|optolune (*.stf)"});
+}
+
+// The Western characters of a format, lens references and comment survive
+// the tmp table's name, its contents and the settings file that names it,
+// from one run to the next.
+TEST_F(TableCommands, WesternCharactersSurviveARestart)
+{
+    state.format = QStringLiteral("6×7 é€");
+    state.lensReferences = QStringLiteral("Planar œ");
+    state.comment = QStringLiteral("Été à 5 €");
+    ASSERT_TRUE(SaveTmpTable(state, model));
+    IniFile ini;
+    ini.load(appPaths().iniFileName);
+    FichtempSettings{TempTablePath()}.save(ini);
+    ini.save(appPaths().iniFileName);
+
+    TempTablePath().clear();
+    IniFile next;
+    next.load(appPaths().iniFileName);
+    FichtempSettings fichtemp;
+    fichtemp.load(next);
+    TempTablePath() = fichtemp.table;
+    TableState reopened;
+    ASSERT_EQ(LoadTestTable(reopened), TableStatus::Read);
+    ASSERT_EQ(LoadTmpTable(reopened), TableStatus::Read);
+    expectSameSettings(reopened, state);
+    EXPECT_TRUE(QDir(folder.file(QStringLiteral("tmp"))).isEmpty());
+    TempTablePath().clear();
+}
+
+// A name the file system gives may hold characters the files' code page
+// has no place for: they are left out, so that the tmp table written from
+// this table keeps its name through the settings file.
+TEST_F(TableCommands, CharactersBeyondTheCodePageInAFileNameAreLeftOut)
+{
+    const QString name = QString::fromUtf16(u"F80_C0050_PF_6x7\u03A9_Lens \U0001F600.stf");
+    writeLines(folder.file(QStringLiteral("Tables/") + name), TableFileLines(sampleTable()));
+    TableState read;
+    ASSERT_EQ(ReadTableFile(read, folder.file(QStringLiteral("Tables/") + name), TableSource::UserFile),
+              TableStatus::Read);
+    EXPECT_EQ(read.format, QStringLiteral("6x7"));
+    EXPECT_EQ(read.lensReferences, QStringLiteral("Lens "));
+}
+
+// What the reader would refuse is never written: a list longer than a
+// table file holds, or a file beyond a megabyte.
+TEST_F(TableCommands, ATableTooLargeToReadBackIsNotWritten)
+{
+    ASSERT_TRUE(RefreshTable(state, model));
+    TableState large = state;
+    for (int i = 0; i < kMaxTableListItems; ++i)
+        large.fNumbers << QStringLiteral("8");
+    const QString path = folder.file(QStringLiteral("large.stf"));
+    EXPECT_FALSE(WriteTableFile(large, model, path));
+    TableState longItems = state;
+    longItems.comment = QString(2 * 1024 * 1024, u'x');
+    EXPECT_FALSE(WriteTableFile(longItems, model, path));
+    EXPECT_FALSE(QFileInfo::exists(path));
+    const QString refusal = QStringLiteral("Table trop grande pour être enregistrée : 1000 "
+                                           "diaphragmes et 1000 distances au plus");
+    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"information", refusal}, {"information", refusal}}));
+    // At the limit itself it is written and reads back.
+    TableState full = state;
+    full.fNumbers.clear();
+    for (int i = 0; i < kMaxTableListItems; ++i)
+        full.fNumbers << QStringLiteral("8");
+    EXPECT_TRUE(WriteTableFile(full, model, path));
+    TableState back;
+    EXPECT_EQ(ReadTableFile(back, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(back.fNumbers.size(), kMaxTableListItems);
 }
 
 TEST_F(TableCommands, TmpTableKeepsTheWindowFromOneOpeningToTheNext)

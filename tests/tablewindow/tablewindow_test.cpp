@@ -1,4 +1,10 @@
 #include "table/calculprof.h"
+#include "table/tablefiles.h"
+#include "table/tablegridmodel.h"
+#include "lists/defaultlists.h"
+#include "core/procs.h"
+#include "core/widgets.h"
+#include <cmath>
 #include "app/Sdimain.h"
 #include "lists/listkind.h"
 #include "core/apppaths.h"
@@ -18,6 +24,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -258,7 +265,8 @@ TEST_F(TableWindowTest, DefaultAndTheoreticalLists)
     EXPECT_EQ(form.state().fNumbers.size(), 33);
     EXPECT_TRUE(child<QToolButton>(&form, "DhBtn")->isChecked());
     EXPECT_TRUE(action(form, "Dh")->isChecked());
-    EXPECT_EQ(child<QTableView>(&form, "AdvStringGrid1")->verticalHeader()->width(), 60);
+    auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+    EXPECT_EQ(grid->verticalHeader()->width(), ShownColumnWidth(60, ColumnWidthScale(grid->font())));
     EXPECT_TRUE(rec.messages().empty());
     saveScreenshot(&form, QStringLiteral("table-window-theoretical"));
 }
@@ -349,11 +357,12 @@ TEST_F(TableWindowTest, DecimalsWidthBoundAndInformationLine)
     auto *grid = child<QTableView>(&form, "AdvStringGrid1");
     combo->setCurrentIndex(5);
     emit combo->activated(5);
+    const double scale = ColumnWidthScale(grid->font());
     EXPECT_EQ(spin->value(), 58);
-    EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), 58);
+    EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), ShownColumnWidth(58, scale));
     spin->setValue(95);
     EXPECT_EQ(spin->value(), 40);
-    EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), 40);
+    EXPECT_EQ(grid->horizontalHeader()->defaultSectionSize(), ShownColumnWidth(40, scale));
 
     // The bound comes from the selected cell's distance.
     const QString distance = header(form, Qt::Vertical, 3);
@@ -529,3 +538,193 @@ TEST_F(TableWindowTest, ExplanationsAndDisplayOptionsOpenOverTheTable)
     EXPECT_FALSE(child<QToolButton>(&form, "PBtn")->isChecked());
     EXPECT_TRUE(rec.messages().empty());
 }
+
+// The pop-up command "Fichier test Super Symmar 5,6/150" shows the whole
+// test table, every line of it, whatever the fields held before.
+TEST_F(TableWindowTest, TestTableCommandLoadsTheWholeTestTable)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    const TableModel shownAtActivation = form.table();
+    typeInto(child<QLineEdit>(&form, "EdCercle"), QStringLiteral("0,03"));
+    typeInto(child<QLineEdit>(&form, "EdFocale"), QStringLiteral("200"));
+    typeInto(child<QLineEdit>(&form, "EdNod"), QStringLiteral("-4"));
+    action(form, "Dh")->trigger();
+    action(form, "DistFilm")->trigger();
+    ASSERT_TRUE(form.state().horizontal);
+    ASSERT_FALSE(form.state().fromFilm);
+
+    action(form, "FichiertestSuperSymmar1")->trigger();
+    EXPECT_EQ(child<QLineEdit>(&form, "EdCercle")->text(), QStringLiteral("0,100"));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->text(), QStringLiteral("148,1"));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdNod")->text(), QStringLiteral("24,8"));
+    EXPECT_FALSE(child<QToolButton>(&form, "DhBtn")->isChecked());
+    EXPECT_TRUE(child<QToolButton>(&form, "DistFilmBtn")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(&form, "EdNom")->text(), QStringLiteral("F148,1_C0100_PF_4x5"));
+    // The table computed is the test table's, cell for cell.
+    ASSERT_EQ(form.table().colCount(), shownAtActivation.colCount());
+    ASSERT_EQ(form.table().rowCount(), shownAtActivation.rowCount());
+    for (int col = 0; col < shownAtActivation.colCount(); ++col)
+        for (int row = 0; row < shownAtActivation.rowCount(); ++row)
+            EXPECT_EQ(form.table().cell(col, row), shownAtActivation.cell(col, row));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+
+    // Without a test table the command says so, as the activation does.
+    QFile::remove(TestTablePath());
+    action(form, "FichiertestSuperSymmar1")->trigger();
+    EXPECT_EQ(rec.texts(), QStringList{"Bug 324, prévenez votre fournisseur "});
+}
+
+// The format, the lens references and the comment keep to the characters
+// the files and the settings file can hold: a key brings nothing else in, a
+// pasted text comes in without the rest, and one message says what was left
+// out. é, ×, € go in as they are.
+TEST_F(TableWindowTest, FieldsThatReachAFileKeepToWindows1252)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *format = child<QLineEdit>(&form, "EdFormat");
+    format->setFocus();
+    format->clear();
+    // Keys of any keyboard: each event brings the text of one character.
+    for (const char16_t *key : {u"6", u"\u00d7", u"7", u"\u03a9"}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf16(key));
+        QApplication::sendEvent(format, &press);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(format->text(), QString::fromUtf16(u"6\u00d77"));
+    EXPECT_EQ(rec.texts(), QStringList{Windows1252RefusalText(QString::fromUtf16(u"\u03a9"))});
+
+    rec.clear();
+    for (const char *name : {"EdSuffixe", "EdComment"}) {
+        auto *edit = child<QLineEdit>(&form, name);
+        edit->clear();
+        edit->setFocus();
+        QApplication::clipboard()->setText(QString::fromUtf16(u"Planar \u03a9 \U0001F600 \u00e9\u20ac"));
+        QTest::keySequence(edit, QKeySequence::Paste);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edit->text(), QString::fromUtf16(u"Planar   \u00e9\u20ac")) << name;
+    }
+    const QString refused = Windows1252RefusalText(QString::fromUtf16(u"\u03a9\U0001F600"));
+    EXPECT_EQ(rec.texts(), (QStringList{refused, refused}));
+    EXPECT_EQ(child<QLineEdit>(&form, "EdNom")->text(),
+              QString::fromUtf16(u"F148,1_C0100_PF_6\u00d77"));
+}
+
+// Clearing the nodal distance and typing -4 gives -4: the "0,0" an emptied
+// field takes at the next key is selected, and the key replaces it.
+TEST_F(TableWindowTest, EmptiedNodalDistanceTakesTheValueTyped)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *nod = child<QLineEdit>(&form, "EdNod");
+    nod->setFocus();
+    nod->clear();
+    QTest::keyClicks(nod, QStringLiteral("-4"));
+    EXPECT_EQ(nod->text(), QStringLiteral("-4"));
+    QTest::keyClick(nod, Qt::Key_Return);
+    EXPECT_EQ(nod->text(), QStringLiteral("-4"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+// A default list of 100 MB: the list is cut at the thousand values a table
+// file holds, with a message, and the table shows them.
+TEST_F(TableWindowTest, AHugeDefaultListIsCutAndShown)
+{
+    ProgramFolder folder;
+    QByteArray huge;
+    huge.reserve(100 * 1024 * 1024 + 16);
+    const QByteArray line = "2,5\r\n";
+    while (huge.size() < 100 * 1024 * 1024)
+        huge += line;
+    folder.write(QStringLiteral("Data/cbxdis7.stf"), huge);
+    huge.clear();
+    huge.squeeze();
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    action(form, "Distances2")->trigger();
+    EXPECT_EQ(form.state().distances.size(), 1000);
+    EXPECT_EQ(form.table().nDist, 1000);
+    EXPECT_EQ(rec.texts(),
+              QStringList{QStringLiteral("Le fichier %1 est trop long : la liste a été coupée (1000 "
+                                         "valeurs au plus).")
+                              .arg(folder.file(QStringLiteral("Data/cbxdis7.stf")))});
+    // What the window keeps at its close reads back at the next opening.
+    form.close();
+    TFormCalculProf again;
+    activate(again);
+    EXPECT_EQ(again.state().distances.size(), 1000);
+}
+
+// Every line of every cell fits its column at the default width of each
+// number of decimals, with every line shown (p, a, b), for values below
+// 10 000 m, in the grid's own font.
+TEST_F(TableWindowTest, CellsFitTheirColumnsAtTheDefaultWidths)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    form.resize(1600, 900);
+    activate(form);
+    // A long lens whose hyperfocal distance runs from kilometres (f/1) down
+    // to a few metres (f/256): far limits of thousands of metres below the
+    // bound, at every number of decimals.
+    typeInto(child<QLineEdit>(&form, "EdCercle"), QStringLiteral("0,05"));
+    typeInto(child<QLineEdit>(&form, "EdFocale"), QStringLiteral("300"));
+    QTest::keyClick(child<QLineEdit>(&form, "EdFocale"), Qt::Key_Return);
+    editorAnswer = TheoreticalFNumbers();
+    child<QToolButton>(&form, "DiaBtn")->click();
+    QStringList distances;
+    for (int d = 1; d <= 98; ++d)
+        distances << QString::number(d);
+    distances << QStringLiteral("0,75") << QStringLiteral("1,25") << QStringLiteral("150")
+              << QStringLiteral("900");
+    editorAnswer = distances;
+    child<QToolButton>(&form, "DistBtn")->click();
+    for (const char *option : {"p", "ab", "H", "MGrandiss"})
+        action(form, option)->trigger();
+    ASSERT_TRUE(form.state().showP && form.state().showAB && form.state().showH && form.state().showGT);
+
+    auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+    auto *combo = child<QComboBox>(&form, "ComboNbDecim");
+    const QFontMetrics metrics(grid->font());
+    const TableModel &table = form.table();
+    int checked = 0;
+    bool sawThousands = false;
+    for (int decimals = 0; decimals <= 8; ++decimals) {
+        combo->setCurrentIndex(decimals);
+        emit combo->activated(decimals);
+        ASSERT_EQ(form.state().decimalsIndex, decimals);
+        for (int col = 1; col < table.colCount(); ++col) {
+            const int width = grid->columnWidth(col - 1);
+            for (int row = 1; row < table.rowCount(); ++row) {
+                for (const QString &text : table.cellLines(col, row)) {
+                    const QString value = text.startsWith(u'p') || text.startsWith(u'a') ||
+                                                  text.startsWith(u'b')
+                                              ? text.mid(2)
+                                              : text;
+                    const auto number = ReadNumber(value);
+                    if (number && std::fabs(*number) >= 10000)
+                        continue;
+                    sawThousands = sawThousands || (number && *number >= 1000);
+                    ++checked;
+                    EXPECT_LE(metrics.horizontalAdvance(text) + kCellTextPadding, width)
+                        << "\"" << text.toStdString() << "\" at " << decimals << " decimals, "
+                        << table.cell(col, 0).toStdString() << " / " << table.cell(0, row).toStdString();
+                }
+            }
+        }
+        if (decimals == 2)
+            saveScreenshot(&form, QStringLiteral("table-window-fit-2-decimals"));
+    }
+    EXPECT_GT(checked, 10000);
+    EXPECT_TRUE(sawThousands);
+}
+

@@ -1,0 +1,17 @@
+#include "openlink.h"
+
+#include "core/messages.h"
+#include "core/notes.h"
+
+namespace optolune {
+
+bool OpenLink(const QUrl &url, const QString &shownAddress)
+{
+    if (openUrl(url))
+        return true;
+    messages().information(QStringLiteral("Aucun programme n'a pu ouvrir l'adresse %1")
+                               .arg(QuotedForMessage(shownAddress, 200)));
+    return false;
+}
+
+} // namespace optolune

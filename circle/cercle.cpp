@@ -1,0 +1,282 @@
+#include "cercle.h"
+
+#include "formatgridmodel.h"
+#include "core/widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace optolune {
+
+namespace {
+
+QLineEdit *makeField(QWidget *parent, const char *name, const QString &hint, int width)
+{
+    auto *edit = make<QLineEdit>(parent, name);
+    applyHint(edit, hint);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+// The typed dimensions are yellow.
+void paintInput(QLineEdit *edit)
+{
+    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #ffff00; }"));
+}
+
+QLineEdit *makeResult(QWidget *parent, const char *name, const QString &hint, int width)
+{
+    QLineEdit *edit = makeField(parent, name, hint, width);
+    paintReadOnly(edit);
+    return edit;
+}
+
+// c and the limiting f-number, the answers the user came for, stand out.
+void paintAnswer(QLineEdit *edit)
+{
+    edit->setReadOnly(true);
+    edit->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: #c0c0c0; color: #ff0000; font-weight: bold; }"));
+}
+
+QLabel *label(QWidget *parent, const QString &text)
+{
+    return new QLabel(text, parent);
+}
+
+QToolButton *textButton(QWidget *bar, const char *name, const QString &caption,
+                        const QString &hint, QStyle::StandardPixmap glyph)
+{
+    QToolButton *button = makeButton(bar, name, hint, glyph);
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
+} // namespace
+
+TFormCercle::TFormCercle(QWidget *parent) : QDialog(parent), m_grid(NewFormatGrid())
+{
+    setObjectName(QStringLiteral("FormCercle"));
+    setWindowTitle(QStringLiteral("Cercle de confusion"));
+    // Ok and Abandonner close the window; the title bar offers nothing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    buildControls();
+    connectControls();
+    writeControls();
+}
+
+TFormCercle::~TFormCercle()
+{
+    // The model reads m_grid, which goes before the widgets do.
+    m_view->setModel(nullptr);
+}
+
+void TFormCercle::buildControls()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 0);
+    layout->setSpacing(4);
+    layout->addWidget(buildTopBar());
+
+    auto *calc = make<QGroupBox>(this, "GroupBox4");
+    calc->setTitle(QStringLiteral("Calcul du diamètre du cercle de confusion"));
+    auto *groups = new QHBoxLayout(calc);
+    groups->addWidget(buildFilmGroup());
+    groups->addWidget(buildPrintGroup());
+    groups->addWidget(buildResultGroup(), 1);
+    layout->addWidget(calc);
+
+    layout->addWidget(buildGridBar());
+    m_view = make<QTableView>(this, "GridCercle");
+    m_model = new FormatGridModel(m_grid, this);
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(20);
+    m_view->verticalHeader()->setMinimumSectionSize(10);
+    m_view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_view->horizontalHeader()->setMinimumSectionSize(10);
+    m_view->horizontalHeader()->setHighlightSections(false);
+    m_view->setWordWrap(false);
+    m_view->setTextElideMode(Qt::ElideNone);
+    // The column widths are counted in pixels (40 for a c of three
+    // decimals), as the table window's are: a small font fits them.
+    QFont small = m_view->font();
+    small.setPixelSize(11);
+    m_view->setFont(small);
+    m_view->horizontalHeader()->setFont(small);
+    m_view->setMinimumHeight(200);
+    layout->addWidget(m_view, 1);
+
+    m_statusBar = make<QStatusBar>(this, "StatusBar");
+    m_statusBar->setSizeGripEnabled(false);
+    layout->addWidget(m_statusBar);
+    routeStatusTips(this, m_statusBar);
+    resize(760, 560);
+}
+
+QWidget *TFormCercle::buildTopBar()
+{
+    auto *bar = make<QWidget>(this, "ToolBar1");
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
+                              QStyle::SP_ComputerIcon));
+    row->addStretch(1);
+    row->addWidget(textButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
+                              QStyle::SP_DialogCancelButton));
+    row->addWidget(textButton(bar, "validebtn", QStringLiteral("Ok"),
+                              QStringLiteral("Valider et quitter|"), QStyle::SP_DialogOkButton));
+    return bar;
+}
+
+QGroupBox *TFormCercle::buildFilmGroup()
+{
+    auto *box = make<QGroupBox>(this, "GroupBox2");
+    box->setTitle(QStringLiteral("Film (mm)"));
+    auto *grid = new QGridLayout(box);
+    m_fields.format = make<QComboBox>(box, "ComboFormat");
+    for (const FormatPreset &preset : FilmPresets())
+        m_fields.format->addItem(QString::fromUtf8(preset.item));
+    applyHint(m_fields.format,
+              QStringLiteral("Format du film|Les dimensions du film sont copiées dans les champs"));
+    m_fields.largF = makeField(box, "EdLargF", QStringLiteral("Largeur du film"), 60);
+    m_fields.longF = makeField(box, "EdLongF", QStringLiteral("Longueur du film"), 60);
+    paintInput(m_fields.largF);
+    paintInput(m_fields.longF);
+    m_fields.pf = make<QCheckBox>(box, "CheckPF");
+    m_fields.pf->setText(QStringLiteral("Plein format"));
+    applyHint(m_fields.pf,
+              QStringLiteral("Cocher si l'image du film est entièrement conservée au tirage |Si la case n'est pas cochée l'image du film est reformatée pour adaptation au format du tirage."));
+    grid->addWidget(label(box, QStringLiteral("Format")), 0, 0);
+    grid->addWidget(m_fields.format, 0, 1);
+    grid->addWidget(label(box, QStringLiteral("Largeur")), 1, 0);
+    grid->addWidget(m_fields.largF, 1, 1);
+    grid->addWidget(label(box, QStringLiteral("Longueur")), 2, 0);
+    grid->addWidget(m_fields.longF, 2, 1);
+    grid->addWidget(m_fields.pf, 3, 0, 1, 2, Qt::AlignLeft);
+    grid->setRowStretch(4, 1);
+    return box;
+}
+
+QGroupBox *TFormCercle::buildPrintGroup()
+{
+    auto *box = make<QGroupBox>(this, "GroupBox3");
+    box->setTitle(QStringLiteral("Tirage (cm)"));
+    auto *grid = new QGridLayout(box);
+    m_fields.film = make<QComboBox>(box, "ComboFilm");
+    for (const FormatPreset &preset : PrintPresets())
+        m_fields.film->addItem(QString::fromUtf8(preset.item));
+    applyHint(m_fields.film,
+              QStringLiteral("Format du tirage|Les dimensions du tirage sont copiées dans les champs"));
+    const QString ratioOnly =
+        QStringLiteral("|La largeur et la longueur du tirage n'interviennent que par leur rapport");
+    m_fields.largT = makeField(box, "EdLargT", QStringLiteral("Largeur du tirage") + ratioOnly, 60);
+    m_fields.longT = makeField(box, "EdLongT", QStringLiteral("Longueur du tirage") + ratioOnly, 60);
+    paintInput(m_fields.largT);
+    paintInput(m_fields.longT);
+    m_fields.distObs = makeField(box, "EdDistObs",
+                                 QStringLiteral("Distance minimale d'observation|Supérieure à 10 cm"), 60);
+    m_fields.distMin = make<QCheckBox>(box, "CheckDistMin");
+    applyHint(m_fields.distMin,
+              QStringLiteral("Pour la distance d'observation  minimale, cocher la case|Si la case n'est pas cochée, le calcul est effectué pour une distance d'observation égale à la diagonale de l'image agrandie"));
+    grid->addWidget(label(box, QStringLiteral("Format")), 0, 0);
+    grid->addWidget(m_fields.film, 0, 1, 1, 2);
+    grid->addWidget(label(box, QStringLiteral("Largeur")), 1, 0);
+    grid->addWidget(m_fields.largT, 1, 1);
+    grid->addWidget(label(box, QStringLiteral("Longueur")), 2, 0);
+    grid->addWidget(m_fields.longT, 2, 1);
+    grid->addWidget(label(box, QStringLiteral("Dist. obs.")), 3, 0);
+    grid->addWidget(m_fields.distObs, 3, 1);
+    grid->addWidget(m_fields.distMin, 3, 2);
+    grid->setRowStretch(4, 1);
+    return box;
+}
+
+QGroupBox *TFormCercle::buildResultGroup()
+{
+    auto *box = make<QGroupBox>(this, "GroupBox1");
+    box->setTitle(QStringLiteral("Diamètre du cercle"));
+    auto *grid = new QGridLayout(box);
+    m_fields.fmodif = makeResult(box, "EdFmodif", QStringLiteral("Format de l'image à agrandir"), 70);
+    m_fields.tmodif = makeResult(box, "EdTmodif", QStringLiteral("Format de l'image agrandie"), 70);
+    m_fields.diagTir = makeResult(box, "EdDiagTir", QStringLiteral("Diagonale de l'image agrandie"), 70);
+    m_fields.distObsCalc = makeResult(box, "EdDistObsCalc",
+                                      QStringLiteral("Distance d'observation du tirage"), 70);
+    m_fields.coeff = makeResult(box, "EdCoeff", QStringLiteral("Facteur d'agrandissement"), 70);
+    m_fields.c = makeField(box, "EdC", QStringLiteral("Diamètre du cercle de confusion"), 70);
+    m_fields.nmin = makeField(box, "EdNmin",
+                              QStringLiteral("Plus petite valeur de diaphragme pour tenir compte de la diffraction"),
+                              70);
+    paintAnswer(m_fields.c);
+    paintAnswer(m_fields.nmin);
+
+    const std::pair<const char *, QLineEdit *> left[] = {
+        {"Film", m_fields.fmodif}, {"Tirage", m_fields.tmodif}, {"Diag. tir.", m_fields.diagTir},
+        {"Dist. obs.", m_fields.distObsCalc}};
+    const std::pair<const char *, QLineEdit *> right[] = {
+        {"Fact. Agr.", m_fields.coeff}, {"c (mm)", m_fields.c}, {"n inférieur à", m_fields.nmin}};
+    for (int i = 0; i < 4; ++i) {
+        grid->addWidget(label(box, QString::fromUtf8(left[i].first)), i, 0);
+        grid->addWidget(left[i].second, i, 1);
+    }
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(label(box, QString::fromUtf8(right[i].first)), i, 2);
+        grid->addWidget(right[i].second, i, 3);
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(textButton(box, "CalcBtn", QStringLiteral("Calculer"), QStringLiteral("Calculer"),
+                                  QStyle::SP_BrowserReload));
+    buttons->addWidget(textButton(box, "AddBtn", QStringLiteral("Ajouter"),
+                                  QStringLiteral("Copier dans la grille| Les valeurs calculées sont copiées dans la grille"),
+                                  QStyle::SP_ArrowDown));
+    grid->addLayout(buttons, 3, 2, 1, 2);
+    grid->setColumnMinimumWidth(2, 8);
+    return box;
+}
+
+QWidget *TFormCercle::buildGridBar()
+{
+    auto *bar = make<QWidget>(this, "ToolBar2");
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    struct ButtonDef {
+        const char *name;
+        const char *caption;
+        const char *hint;
+        QStyle::StandardPixmap glyph;
+    };
+    const ButtonDef buttons[] = {
+        {"LoadBtn", "1", "Ouvrir la grille n°1", QStyle::SP_DialogOpenButton},
+        {"SaveBtn", "1", "Enregistrer la grille n°1", QStyle::SP_DialogSaveButton},
+        {"DefBtnLoad", "2", "Ouvrir la grille n°2", QStyle::SP_DialogOpenButton},
+        {"DefBtnSave", "2", "Enregistrer la grille n°2", QStyle::SP_DialogSaveButton},
+        {"ToolButton3", "", "Effacer a grille", QStyle::SP_TrashIcon},
+        {"ToolButton4", "", "Effacer la ligne sélectionnée", QStyle::SP_LineEditClearButton},
+    };
+    for (const ButtonDef &b : buttons) {
+        QToolButton *button = makeButton(bar, b.name, QString::fromUtf8(b.hint), b.glyph);
+        if (*b.caption) {
+            button->setText(QString::fromUtf8(b.caption));
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return bar;
+}
+
+} // namespace optolune

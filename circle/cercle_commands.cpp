@@ -1,0 +1,326 @@
+// What the circle window does on each event: read the fields into the
+// state, run one operation of the circle's logic, write the state back.
+#include "cercle.h"
+
+#include "formatgridmodel.h"
+#include "core/apppaths.h"
+#include "core/messages.h"
+#include "core/screenprint.h"
+#include "core/showntext.h"
+#include "core/usererror.h"
+#include "core/widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QToolButton>
+
+namespace optolune {
+
+namespace {
+
+QString dataPath(const QString &name) { return appPaths().dataFolder + name; }
+
+// Moves a damaged current grid out of the way of the next save, under the
+// first free name "cbxcgr7.stf.illisible", "cbxcgr7.stf.illisible2", ...
+// Returns the new path, or an empty text when it could not be moved.
+QString putAside(const QString &path)
+{
+    for (int n = 1; n <= 99; ++n) {
+        const QString aside =
+            path + QStringLiteral(".illisible") + (n == 1 ? QString() : QString::number(n));
+        if (QFileInfo::exists(aside))
+            continue;
+        return QFile::rename(path, aside) ? aside : QString();
+    }
+    return QString();
+}
+
+} // namespace
+
+void TFormCercle::connectControls()
+{
+    auto button = [this](const char *name) {
+        return findChild<QToolButton *>(QString::fromLatin1(name));
+    };
+    auto on = [this, &button](const char *name, auto command) {
+        connect(button(name), &QToolButton::clicked, this, [this, command] { guarded([&] { command(); }); });
+    };
+    on("CalcBtn", [this] { calculate(); });
+    on("AddBtn", [this] { addRow(); });
+    on("ToolButton3", [this] { clearGrid(); });
+    on("ToolButton4", [this] { clearSelectedRow(); });
+    on("LoadBtn", [this] { loadGrid(Grid1Name(), true); });
+    on("SaveBtn", [this] {
+        saveGrid(Grid1Name(), QStringLiteral("La grille enregistrée sera écrasée. Continuer?"));
+    });
+    on("DefBtnLoad", [this] { loadGrid(Grid2Name(), false); });
+    on("DefBtnSave", [this] {
+        saveGrid(Grid2Name(), QStringLiteral("La grille par défaut enregistrée sera écrasée. Continuer?"));
+    });
+    on("validebtn", [this] { handBack(); });
+    connect(button("SpeedButton3"), &QToolButton::clicked, this, &QDialog::reject);
+    on("SpeedButton13", [this] { PrintWindowImage(this); });
+
+    // A typed dimension or a preset makes the results stale.
+    for (QLineEdit *edit : {m_fields.largF, m_fields.longF, m_fields.largT, m_fields.longT})
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (m_writing)
+                return;
+            readControls();
+            ClearCircleResults(m_state);
+            writeControls();
+        });
+    connect(m_fields.format, &QComboBox::activated, this, [this](int index) { filmPresetChosen(index); });
+    connect(m_fields.film, &QComboBox::activated, this, [this](int index) { printPresetChosen(index); });
+    connect(m_fields.pf, &QCheckBox::clicked, this, [this] { flagToggled(); });
+    connect(m_fields.distMin, &QCheckBox::clicked, this, [this] { flagToggled(); });
+}
+
+void TFormCercle::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    activateOnce(this, m_activated, [this] { FormActivate(); });
+}
+
+void TFormCercle::FormActivate()
+{
+    const QString path = dataPath(CurrentGridName());
+    try {
+        if (std::optional<FormatGrid> kept = ReadGridFile(path))
+            m_grid = std::move(*kept);
+    } catch (const UserError &e) {
+        // The grid starts from its headers; the damaged file is kept for
+        // the user under another name, out of the way of the close's save.
+        m_grid = NewFormatGrid();
+        const QString aside = putAside(path);
+        QString text = e.text() + QStringLiteral("\r\n");
+        if (aside.isEmpty()) {
+            m_saveOnClose = false;
+            text += QStringLiteral("Il n'a pas pu être mis de côté : la grille ne sera pas enregistrée à la fermeture.");
+        } else {
+            text += QStringLiteral("Il est conservé sous le nom ") +
+                    ShownPath(QDir::toNativeSeparators(aside)) +
+                    QStringLiteral(" ; la grille repart de ses seuls en-têtes.");
+        }
+        showGrid();
+        messages().error(text);
+    }
+    SetGridHeaders(m_grid);
+    showGrid();
+    selectRow(1);
+
+    m_fields.format->setCurrentIndex(kDefaultFilmPreset);
+    m_fields.film->setCurrentIndex(kDefaultPrintPreset);
+    readControls();
+    ApplyFilmPreset(m_state, kDefaultFilmPreset);
+    ApplyPrintPreset(m_state, kDefaultPrintPreset);
+    writeControls();
+}
+
+void TFormCercle::done(int result)
+{
+    // Every way out keeps the grid for the next opening. When it cannot be
+    // written the user chooses between staying and leaving without it.
+    if (isVisible() && m_activated && m_saveOnClose) {
+        try {
+            WriteGridFile(m_grid, dataPath(CurrentGridName()));
+        } catch (const UserError &e) {
+            messages().error(e.text());
+            if (!messages().confirm(
+                    QStringLiteral("La grille n'a pas pu être enregistrée. Fermer sans l'enregistrer ?"))) {
+                m_choice.reset();
+                return;
+            }
+        }
+    }
+    QDialog::done(result);
+}
+
+void TFormCercle::readControls()
+{
+    m_state.largF = m_fields.largF->text();
+    m_state.longF = m_fields.longF->text();
+    m_state.largT = m_fields.largT->text();
+    m_state.longT = m_fields.longT->text();
+    m_state.distObs = m_fields.distObs->text();
+    m_state.fullFrame = m_fields.pf->isChecked();
+    m_state.minDistance = m_fields.distMin->isChecked();
+}
+
+void TFormCercle::writeControls()
+{
+    m_writing = true;
+    const std::pair<QLineEdit *, const QString *> texts[] = {
+        {m_fields.largF, &m_state.largF},     {m_fields.longF, &m_state.longF},
+        {m_fields.largT, &m_state.largT},     {m_fields.longT, &m_state.longT},
+        {m_fields.distObs, &m_state.distObs}, {m_fields.fmodif, &m_state.fmodif},
+        {m_fields.tmodif, &m_state.tmodif},   {m_fields.diagTir, &m_state.diagTir},
+        {m_fields.coeff, &m_state.coeff},     {m_fields.distObsCalc, &m_state.distObsCalc},
+        {m_fields.c, &m_state.c},             {m_fields.nmin, &m_state.nmin}};
+    // Only what changed, so that a field being typed in keeps its cursor.
+    for (const auto &[edit, text] : texts)
+        if (edit->text() != *text)
+            edit->setText(*text);
+    m_fields.pf->setChecked(m_state.fullFrame);
+    m_fields.distMin->setChecked(m_state.minDistance);
+    paintViewingDistance();
+    m_writing = false;
+}
+
+void TFormCercle::paintViewingDistance()
+{
+    // Yellow while the distance takes part in the result.
+    m_fields.distObs->setStyleSheet(m_state.minDistance
+                                        ? QStringLiteral("QLineEdit { background: #ffff00; }")
+                                        : QStringLiteral("QLineEdit { background: palette(window); }"));
+}
+
+void TFormCercle::showGrid()
+{
+    m_model->gridReset();
+    fitColumns();
+}
+
+void TFormCercle::fitColumns()
+{
+    // Each column keeps its width, widened when a text of the grid would
+    // not fit: a format name or a c cut in the middle reads wrong.
+    const QFontMetrics metrics(m_view->font());
+    const auto &widths = GridColumnWidths();
+    constexpr int padding = 8, widest = 240;
+    for (int c = 0; c < kGridColumns; ++c) {
+        int width = widths[static_cast<size_t>(c)];
+        for (int r = 0; r < m_grid.rowCount(); ++r)
+            width = std::max(width, std::min(widest, metrics.horizontalAdvance(m_grid.cell(r, c)) + padding));
+        if (m_view->columnWidth(c) != width)
+            m_view->setColumnWidth(c, width);
+    }
+}
+
+int TFormCercle::selectedRow() const
+{
+    const QModelIndex current = m_view->currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void TFormCercle::selectRow(int gridRow)
+{
+    if (gridRow < 1 || gridRow >= m_grid.rowCount())
+        gridRow = 1;
+    const QModelIndex at = m_model->index(gridRow - 1, 0);
+    m_view->selectionModel()->setCurrentIndex(
+        at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void TFormCercle::calculate()
+{
+    readControls();
+    CalculateCircle(m_state);
+    writeControls();
+}
+
+void TFormCercle::filmPresetChosen(int index)
+{
+    readControls();
+    ApplyFilmPreset(m_state, index);
+    writeControls();
+}
+
+void TFormCercle::printPresetChosen(int index)
+{
+    readControls();
+    ApplyPrintPreset(m_state, index);
+    writeControls();
+}
+
+void TFormCercle::flagToggled()
+{
+    readControls();
+    ClearCircleResults(m_state);
+    writeControls();
+    calculate();
+}
+
+void TFormCercle::addRow()
+{
+    readControls();
+    const bool computed = CalculateCircle(m_state);
+    writeControls();
+    // A failed check leaves the row as it was: it may hold a good result.
+    if (!computed)
+        return;
+    const int row = selectedRow();
+    if (row < 1 || row >= m_grid.rowCount())
+        return;
+    m_grid.setRow(row, CircleGridRow(m_state, m_fields.format->currentText()));
+    m_model->gridRowChanged(row);
+    fitColumns();
+}
+
+void TFormCercle::clearGrid()
+{
+    if (!messages().confirm(QStringLiteral("La grille actuelle sera effacée. Continuer?")))
+        return;
+    ClearGridRows(m_grid);
+    m_model->gridCellsChanged();
+}
+
+void TFormCercle::clearSelectedRow()
+{
+    const int row = selectedRow();
+    ClearGridRow(m_grid, row);
+    m_model->gridRowChanged(row);
+}
+
+void TFormCercle::loadGrid(const QString &name, bool ask)
+{
+    if (ask && !messages().confirm(QStringLiteral("La grille actuelle sera effacée. Continuer?")))
+        return;
+    // The grid changes only when the whole file has read.
+    std::optional<FormatGrid> loaded;
+    try {
+        loaded = ReadGridFile(dataPath(name));
+    } catch (const UserError &e) {
+        messages().error(e.text());
+        return;
+    }
+    if (!loaded)
+        return;
+    const int row = selectedRow();
+    const bool sameShape = loaded->rowCount() == m_grid.rowCount();
+    m_grid = std::move(*loaded);
+    if (sameShape) {
+        m_model->gridCellsChanged();
+        fitColumns();
+    } else {
+        showGrid();
+        selectRow(row);
+    }
+}
+
+void TFormCercle::saveGrid(const QString &name, const QString &question)
+{
+    if (!messages().confirm(question))
+        return;
+    WriteGridFile(m_grid, dataPath(name));
+}
+
+void TFormCercle::handBack()
+{
+    std::optional<CircleChoice> chosen = ChooseGridRow(m_grid, selectedRow());
+    m_model->gridCellsChanged(); // points became commas
+    if (!chosen)
+        return;
+    m_choice = std::move(chosen);
+    QDialog::accept();
+}
+
+} // namespace optolune

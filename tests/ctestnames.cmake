@@ -1,0 +1,20 @@
+# Fails when a test name, as CTest lists it, holds the raw value of a test
+# parameter ("GetParam() = 48-byte object <A9-3A ...>"): every parameterised
+# test is named by its case. Reads the lists that test discovery wrote.
+file(GLOB_RECURSE lists "${FOLDER}/*_tests.cmake")
+if(NOT lists)
+  message(FATAL_ERROR "no discovered test lists under ${FOLDER}")
+endif()
+set(bad "")
+foreach(list IN LISTS lists)
+  file(STRINGS "${list}" lines REGEX "add_test")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "GetParam|byte object")
+      string(REGEX MATCH "add_test\\( *\\[*=*\\[*([^]]*)" name "${line}")
+      string(APPEND bad "\n  ${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "test names holding raw parameter values:${bad}")
+endif()
