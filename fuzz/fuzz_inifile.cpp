@@ -1,7 +1,9 @@
 // The settings file (core/inifile: IniFile load, value, intValue, boolValue,
 // save; FichtempSettings), the sections read from it (the table's display
 // options "optaff", table/displayoptions; the print options "Impression",
-// table/printoptions), and the one use of a path it
+// table/printoptions; the lens data "blad", lens/lensdata, with the
+// computation and the drawing's layout made from what it holds), and the one
+// use of a path it
 // holds: the tmp table (table/tablefiles LoadTmpTable), which may read and
 // delete only a ".tmp" file right inside tmp/.
 //
@@ -16,12 +18,16 @@
 
 #include "core/apppaths.h"
 #include "core/inifile.h"
+#include "core/procs.h"
+#include "lens/lensdata.h"
 #include "table/displayoptions.h"
 #include "table/printoptions.h"
 #include "table/tablefiles.h"
 #include "table/tablestate.h"
 
 #include <QFileInfo>
+#include <QRectF>
+#include <cmath>
 
 using namespace optolune;
 using fuzz::fail;
@@ -133,6 +139,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         writeDisplayOptions(iniPath, o);
         if (!readDisplayOptions(iniPath).p)
             fail("a display option stored does not read back");
+    });
+    // The lens data window: its fields from "blad", computed, drawn, stored.
+    noThrow("lens data", [&] {
+        BladSettings blad = readBladSettings(iniPath);
+        if ((blad.r1 != InFront && blad.r1 != Behind) || (blad.r2 != InFront && blad.r2 != Behind))
+            fail("a radio item read outside its group");
+        const BladSettings asRead = blad;
+        if (const auto lens = ComputeLensData(blad)) {
+            if (!ReadNumber(NodalText(*lens)) || !ReadNumber(PupilText(*lens)))
+                fail("dn or gp written as a text that does not read",
+                     (NodalText(*lens) + u' ' + PupilText(*lens)).toStdString());
+            const LensDiagramLayout layout = LayoutLensDiagram(*lens, QRectF(0, 0, 400, 300));
+            for (double v : {layout.scale, layout.v1X, layout.v2X, layout.hX, layout.hPrimeX,
+                             layout.entranceX, layout.exitX, layout.bodyHalf})
+                if (!std::isfinite(v))
+                    fail("the lens drawing placed something nowhere");
+            (void)MakeLensChoice(blad, *lens);
+        }
+        writeBladSettings(iniPath, asRead);
+        if (!(readBladSettings(iniPath) == asRead))
+            fail("lens data stored do not read back");
     });
     // The print options dialog's Ok.
     fuzz::writeFile(iniPath, input.constData(), static_cast<size_t>(input.size()));

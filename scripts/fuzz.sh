@@ -29,7 +29,7 @@ fi
 PRESET=fuzz scripts/build.sh --target fuzz_all || exit 1
 
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(procs listfile tablefile memoryfile inifile cli)
+[ ${#targets[@]} -eq 0 ] && targets=(procs listfile tablefile memoryfile inifile grid cli)
 out=build-fuzz
 # The program folders of the targets on a memory file system when there is one.
 [ -w /dev/shm ] && export FUZZ_HOME_BASE=/dev/shm
