@@ -84,6 +84,7 @@ private:
     FormatGrid m_grid;
     std::optional<CircleChoice> m_choice;
     bool m_activated = false;
+    bool m_gridLoaded = false; // the activation has read the current grid
     bool m_writing = false;
     // False when a damaged current grid could not be put aside: the close
     // then leaves it for the user to look at.

@@ -113,6 +113,7 @@ void TFormCercle::FormActivate()
         showGrid();
         messages().error(text);
     }
+    m_gridLoaded = true;
     SetGridHeaders(m_grid);
     showGrid();
     selectRow(1);
@@ -129,7 +130,8 @@ void TFormCercle::done(int result)
 {
     // Every way out keeps the grid for the next opening. When it cannot be
     // written the user chooses between staying and leaving without it.
-    if (isVisible() && m_activated && m_saveOnClose) {
+    // Closed before the activation read it, the file is left as it is.
+    if (isVisible() && m_gridLoaded && m_saveOnClose) {
         try {
             WriteGridFile(m_grid, dataPath(CurrentGridName()));
         } catch (const UserError &e) {

@@ -1,5 +1,6 @@
 #include "climan.h"
 
+#include "clicircle.h"
 #include "clitable.h"
 #include "clivariations.h"
 #include "core/apppaths.h"
@@ -89,11 +90,13 @@ QString CliManPage()
         ".SH SYNOPSIS\n"
         ".B optolune\\-cli table\n[options]\n.br\n"
         ".B optolune\\-cli variations\n[options]\n.br\n"
+        ".B optolune\\-cli circle\n[options]\n.br\n"
         ".B optolune\\-cli\n\\-\\-help\n"
         ".SH COMMANDES\n")
                        .arg(escaped(version));
     page += section(CliHelpText());
     page += section(VariationsHelpText());
+    page += section(CircleHelpText());
     page += QStringLiteral(
         ".SH FICHIERS\n"
         "Les listes par défaut et la table test sont lues dans le dossier Data à côté du\n"

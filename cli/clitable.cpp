@@ -1,5 +1,6 @@
 #include "clitable.h"
 
+#include "clicircle.h"
 #include "clivariations.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
@@ -264,6 +265,9 @@ QString CliHelpText()
         "  optolune-cli variations  les résultats du calculateur de variations pour un\n"
         "                          réglage, et l'étalement de la mise au point\n"
         "                          (optolune-cli variations --help)\n"
+        "  optolune-cli circle      le cercle de confusion d'un format de film agrandi\n"
+        "                          en un tirage, et le diaphragme limite\n"
+        "                          (optolune-cli circle --help)\n"
         "\n"
         "Code de sortie : 0 table affichée, 1 table impossible à calculer ou fichier\n"
         "illisible, 2 commande ou option incorrecte. Les messages vont sur la sortie\n"
@@ -309,6 +313,8 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     if (arguments.size() > 1 && arguments[1] == u"variations")
         return RunVariationsCli(arguments, out, err);
+    if (arguments.size() > 1 && arguments[1] == u"circle")
+        return RunCircleCli(arguments, out, err);
     CliOptions o;
     try {
         o = parseOptions(arguments);

@@ -145,7 +145,7 @@ LensDiagramLayout LayoutLensDiagram(const LensData &data, const QRectF &area)
     // Room around the lens, in pixels: above it the vertex labels and the
     // vertex distance e; below it the arrows of h, h' and dn; on each side a
     // pupil bar and its label.
-    constexpr double top = 48, bottom = 78, side = 64, pupilGap = 14;
+    constexpr double top = 48, bottom = 70, side = 64, pupilGap = 14;
 
     const double e = static_cast<double>(data.e);
     const double hAt = static_cast<double>(data.r1 == Behind ? data.h : -data.h);
@@ -171,8 +171,9 @@ LensDiagramLayout LayoutLensDiagram(const LensData &data, const QRectF &area)
     l.axisY = area.top() + top + l.bodyHalf;
     l.axisLeft = area.left() + 4;
     l.axisRight = area.right() - 4;
-    l.entranceX = l.v1X - pupilGap;
-    l.exitX = l.v2X + pupilGap;
+    // The pupils stand beyond everything else, where no plane crosses them.
+    l.entranceX = at(left) - pupilGap;
+    l.exitX = at(right) + pupilGap;
     l.entranceHalf = l.scale * static_cast<double>(data.entrance) / 2;
     l.exitHalf = l.scale * static_cast<double>(data.exit) / 2;
     l.crossed = hPrimeAt < hAt;

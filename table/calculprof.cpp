@@ -51,6 +51,7 @@ TFormCalculProf::TFormCalculProf(QWidget *parent) : QDialog(parent)
     buildControls();
     buildMenus();
     connectControls();
+    connectChildren();
     connectExports();
     connectPrinting();
     writeControls();
@@ -329,7 +330,7 @@ void TFormCalculProf::buildMenus()
     QMenu *lists = bar->addMenu(QStringLiteral("Listes"));
     lists->setObjectName(QStringLiteral("Lites1"));
     add(lists, "Diamtreducercledeconfusion1", QStringLiteral("Diamètre du cercle de confusion"),
-        ctrl(Qt::Key_C), [] {});
+        ctrl(Qt::Key_C), [this] { openCircleWindow(); });
     add(lists, "Diaphragmes1", QStringLiteral("Diaphragmes"), ctrl(Qt::Key_N),
         [this] { openListEditor(ListKind::Dia); });
     add(lists, "Distancesdemiseaupoint1", QStringLiteral("Distances de mise au point"), ctrl(Qt::Key_D),
@@ -354,7 +355,8 @@ void TFormCalculProf::buildMenus()
     add(m_popup, "Diaphragmespardfaut1", QStringLiteral("Diaphragmes par défaut"), QKeySequence(), defaultFNumbers);
     add(m_popup, "Distancespardfaut1", QStringLiteral("Distances par défaut"), QKeySequence(), defaultDistances);
     add(m_popup, "Listespardfaut1", QStringLiteral("Listes par défaut"), QKeySequence(), bothDefaults);
-    add(m_popup, "ObjectifsHasselblad1", QStringLiteral("Objectifs Hasselblad"), QKeySequence(), [] {});
+    add(m_popup, "ObjectifsHasselblad1", QStringLiteral("Objectifs Hasselblad"), QKeySequence(),
+        [this] { openLensWindow(); });
     add(m_popup, "FichiertestSuperSymmar1", QStringLiteral("Fichier test Super Symmar 5,6/150"),
         QKeySequence(), [this] { loadTestTableCommand(); });
 

@@ -57,6 +57,7 @@ private:
     QWidget *buildSecondBar();
     QWidget *buildCommentLine();
     void connectControls();
+    void connectChildren();
 
     void FormActivate();
     void readControls();
@@ -73,6 +74,8 @@ private:
     // refresh could not run (an empty list).
     void toggleOption(bool TableState::*option) { setOption(option, !(m_state.*option)); }
     void openListEditor(ListKind kind);
+    void openCircleWindow();
+    void openLensWindow();
     void runListSource(ListKind kind, ListSource source);
     void theoreticalFNumbers();
     void takeBoundFromSelection();

@@ -488,3 +488,14 @@ TEST_F(CercleTest, PictureWithResultsAndAFilledGrid)
     EXPECT_EQ(shownRow(form, 18), kSixBySix);
     saveScreenshot(&form, QStringLiteral("circle-window"));
 }
+
+TEST_F(CercleTest, ClosedBeforeItsActivationTheCurrentGridIsLeftAlone)
+{
+    const QByteArray before = folder.read("Data/cbxcgr7.stf");
+    ASSERT_FALSE(before.isEmpty());
+    TFormCercle form;
+    form.show();
+    form.reject(); // the queued activation has not run
+    QCoreApplication::processEvents();
+    EXPECT_EQ(folder.read("Data/cbxcgr7.stf"), before);
+}

@@ -1,6 +1,7 @@
 // optolune-cli's calculator subcommands, through what they print: the worked
 // examples of the variations calculator, the focus spread, and the exit code
 // and message of every bad option value.
+#include "cli/clicircle.h"
 #include "cli/climan.h"
 #include "cli/clitable.h"
 #include "cli/clivariations.h"
@@ -215,7 +216,7 @@ TEST(CliManPage, EveryOptionOfEveryHelpTextAndTheBuiltFileIsCurrent)
 {
     const QString page = CliManPage();
     int options = 0;
-    for (const QString &help : {CliHelpText(), VariationsHelpText()}) {
+    for (const QString &help : {CliHelpText(), VariationsHelpText(), CircleHelpText()}) {
         for (const QString &line : help.split(u'\n')) {
             if (!line.startsWith(QStringLiteral("  -")))
                 continue;

@@ -1,0 +1,204 @@
+#include "clicircle.h"
+
+#include "clicommon.h"
+#include "clitable.h"
+#include "circle/circlecalc.h"
+#include "core/usererror.h"
+
+#include <QTextStream>
+#include <optional>
+
+namespace optolune {
+
+namespace {
+
+struct CircleOptions {
+    bool help = false;
+    bool csv = false;
+    bool listFormats = false;
+    CircleState state; // the window's opening: 56 x 56 mm, 30 x 40 cm, 25 cm
+};
+
+// The index of a preset by its item text ("6x6 cm", "24x36", "A4"), case and
+// spaces aside.
+std::optional<int> presetIndex(std::span<const FormatPreset> presets, QString name)
+{
+    auto key = [](QString text) { return text.remove(u' ').toLower(); };
+    name = key(name);
+    for (size_t i = 0; i < presets.size(); ++i)
+        if (key(QString::fromUtf8(presets[i].item)) == name)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+CircleOptions parseCircle(const QStringList &args)
+{
+    CircleOptions o;
+    std::optional<QString> filmWidth, filmLength, printWidth, printLength;
+    const QStringList valued = {"film", "print", "film-width", "film-length", "print-width",
+                                "print-length", "viewing-distance"};
+    for (qsizetype i = 2; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == u"--help" || arg == u"-h" || arg == u"-?") {
+            o.help = true;
+            continue;
+        }
+        if (!arg.startsWith(QStringLiteral("--")))
+            throw UsageError{QStringLiteral("argument inattendu : %1").arg(CliQuoted(arg))};
+        QString name = arg.mid(2);
+        std::optional<QString> value;
+        if (const qsizetype eq = name.indexOf(u'='); eq >= 0) {
+            value = name.mid(eq + 1);
+            name.truncate(eq);
+        }
+        if (!valued.contains(name)) {
+            if (value)
+                throw UsageError{QStringLiteral("l'option --%1 ne prend pas de valeur").arg(CliQuoted(name))};
+            if (name == u"csv")
+                o.csv = true;
+            else if (name == u"full-frame")
+                o.state.fullFrame = true;
+            else if (name == u"list-formats")
+                o.listFormats = true;
+            else
+                throw UsageError{QStringLiteral("option inconnue : %1").arg(CliQuoted(arg))};
+            continue;
+        }
+        if (!value) {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("l'option --%1 demande une valeur").arg(name)};
+            value = args[++i];
+        }
+        const QString &v = *value;
+        if (name == u"film" || name == u"print") {
+            const bool film = name == u"film";
+            const auto index = presetIndex(film ? FilmPresets() : PrintPresets(), v);
+            if (!index)
+                throw UsageError{QStringLiteral("--%1 : format inconnu « %2 » (voir --list-formats)")
+                                     .arg(name, CliQuoted(v))};
+            if (film)
+                ApplyFilmPreset(o.state, *index);
+            else
+                ApplyPrintPreset(o.state, *index);
+        } else if (name == u"film-width") {
+            filmWidth = CliNumber(name, v);
+        } else if (name == u"film-length") {
+            filmLength = CliNumber(name, v);
+        } else if (name == u"print-width") {
+            printWidth = CliNumber(name, v);
+        } else if (name == u"print-length") {
+            printLength = CliNumber(name, v);
+        } else if (name == u"viewing-distance") {
+            o.state.distObs = CliNumber(name, v);
+            o.state.minDistance = true;
+        }
+    }
+    // Dimensions typed after a format replace its own, in whatever order
+    // the options came.
+    if (filmWidth)
+        o.state.largF = *filmWidth;
+    if (filmLength)
+        o.state.longF = *filmLength;
+    if (printWidth)
+        o.state.largT = *printWidth;
+    if (printLength)
+        o.state.longT = *printLength;
+    return o;
+}
+
+void listFormats(QTextStream &out, bool csv)
+{
+    ResultRows rows;
+    for (const FormatPreset &p : FilmPresets())
+        rows.append({QString::fromUtf8(p.item), QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
+                     QStringLiteral("film (mm)")});
+    for (const FormatPreset &p : PrintPresets())
+        rows.append({QString::fromUtf8(p.item), QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
+                     QStringLiteral("tirage (cm)")});
+    PrintResultRows(out, {QStringLiteral("Format"), QStringLiteral("Largeur x longueur"), QStringLiteral("Type")},
+                    rows, csv);
+}
+
+} // namespace
+
+QString CircleHelpText()
+{
+    return QStringLiteral(
+        "Usage : optolune-cli circle [options]\n"
+        "\n"
+        "Calcule le diamètre du cercle de confusion qui convient à un format de film\n"
+        "agrandi en un tirage regardé à une distance donnée, et le diaphragme à partir\n"
+        "duquel la diffraction devient perceptible, comme le calculateur du cercle de\n"
+        "confusion d'Optolune. Les nombres s'écrivent avec une virgule décimale (un\n"
+        "point est accepté). Une valeur hors limites est refusée avec le message de la\n"
+        "fenêtre.\n"
+        "\n"
+        "Formats (par défaut ceux de la fenêtre : film 6x6 cm, tirage 30x40) :\n"
+        "  --film <format>         format de film prédéfini (24x36, 6x7 cm, 4x5 in...)\n"
+        "  --film-width <mm>       largeur du film, petit côté (56)\n"
+        "  --film-length <mm>      longueur du film, grand côté (56)\n"
+        "  --print <format>        format de tirage prédéfini (18x24, A4, 30x40...)\n"
+        "  --print-width <cm>      largeur du tirage, petit côté (30)\n"
+        "  --print-length <cm>     longueur du tirage, grand côté (40)\n"
+        "  --full-frame            plein format : toute l'image du film est gardée sur\n"
+        "                          le tirage (sinon elle est recadrée aux proportions\n"
+        "                          du tirage)\n"
+        "  --viewing-distance <cm>\n"
+        "                          tirage regardé à cette distance (sinon à une\n"
+        "                          distance égale à sa diagonale)\n"
+        "  --list-formats          affiche les formats de film et de tirage prédéfinis\n"
+        "\n"
+        "Sortie :\n"
+        "  --csv                   CSV pour un tableur français : Résultat;Valeur;\n"
+        "                          Signification (sans --csv : colonnes alignées)\n"
+        "  -h, --help              affiche cette aide\n"
+        "\n"
+        "Code de sortie : 0 résultats affichés, 1 valeur refusée, 2 commande ou option\n"
+        "incorrecte. Les messages vont sur la sortie d'erreur.\n");
+}
+
+int RunCircleCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    CircleOptions o;
+    try {
+        o = parseCircle(arguments);
+    } catch (const UsageError &e) {
+        PrintUsageError(err, e.text, QStringLiteral("circle"));
+        return kCliBadUsage;
+    }
+    if (o.help) {
+        out << CircleHelpText();
+        out.flush();
+        return kCliOk;
+    }
+    if (o.listFormats) {
+        listFormats(out, o.csv);
+        out.flush();
+        return kCliOk;
+    }
+    CliMessages messagesToErr(err);
+    try {
+        if (!CalculateCircle(o.state))
+            return kCliFailed;
+    } catch (const UserError &e) {
+        messages().error(e.text());
+        return kCliFailed;
+    }
+    const CircleState &s = o.state;
+    const ResultRows rows{
+        {QStringLiteral("film"), s.fmodif, QStringLiteral("surface utile du film (mm)")},
+        {QStringLiteral("tirage"), s.tmodif, QStringLiteral("image sur le tirage (cm)")},
+        {QStringLiteral("diagonale"), s.diagTir, QStringLiteral("diagonale de l'image sur le tirage (cm)")},
+        {QStringLiteral("agrandissement"), s.coeff, QStringLiteral("facteur d'agrandissement")},
+        {QStringLiteral("distance"), s.distObsCalc, QStringLiteral("distance d'observation retenue (cm)")},
+        {QStringLiteral("c="), s.c, QStringLiteral("diamètre du cercle de confusion (mm)")},
+        {QStringLiteral("N limite"), s.nmin,
+         QStringLiteral("diaphragme à partir duquel la diffraction devient perceptible")},
+    };
+    PrintResultRows(out, {QStringLiteral("Résultat"), QStringLiteral("Valeur"), QStringLiteral("Signification")},
+                    rows, o.csv);
+    out.flush();
+    return kCliOk;
+}
+
+} // namespace optolune

@@ -1,0 +1,328 @@
+#include "Blad.h"
+
+#include "lensdiagram.h"
+#include "core/apppaths.h"
+#include "core/messages.h"
+#include "core/screenprint.h"
+#include "core/usererror.h"
+#include "core/widgets.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace optolune {
+
+namespace {
+
+QLineEdit *makeField(QWidget *parent, const char *name, const QString &hint, int width = 60)
+{
+    auto *edit = make<QLineEdit>(parent, name);
+    applyHint(edit, hint);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+QGroupBox *group(QWidget *parent, const char *name, const QString &title)
+{
+    auto *box = make<QGroupBox>(parent, name);
+    box->setTitle(title);
+    return box;
+}
+
+QToolButton *textButton(QWidget *bar, const char *name, const QString &caption,
+                        const QString &hint, QStyle::StandardPixmap glyph)
+{
+    QToolButton *button = makeButton(bar, name, hint, glyph);
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
+QHBoxLayout *tightRow(QWidget *box)
+{
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(6, 2, 6, 4);
+    return row;
+}
+
+} // namespace
+
+TFormBlad::TFormBlad(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormBlad"));
+    setWindowTitle(QStringLiteral("Objectifs Zeiss pour Hasselblad"));
+    // Ok and Abandonner close the window; the title bar offers nothing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    buildControls();
+    connectControls();
+    setFixedSize(569, 501);
+    LoadLensWindow();
+}
+
+void TFormBlad::buildControls()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 0);
+    layout->setSpacing(4);
+    layout->addWidget(buildTopBar());
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(buildLeftColumn(), 0, Qt::AlignTop);
+    columns->addWidget(buildRightColumn(), 1);
+    layout->addLayout(columns);
+
+    auto *scroll = make<QScrollArea>(this, "ScrollBox1");
+    m_diagram = make<LensDiagramView>(scroll, "Image1");
+    scroll->setWidget(m_diagram);
+    scroll->setWidgetResizable(true);
+    layout->addWidget(scroll, 1);
+
+    m_statusBar = make<QStatusBar>(this, "StatusBar");
+    m_statusBar->setSizeGripEnabled(false);
+    layout->addWidget(m_statusBar);
+    routeStatusTips(this, m_statusBar);
+}
+
+QWidget *TFormBlad::buildTopBar()
+{
+    auto *bar = make<QWidget>(this, "ToolBar1");
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
+                              QStyle::SP_ComputerIcon));
+    row->addWidget(textButton(bar, "CalcBtn", QStringLiteral("Calculer"),
+                              QStringLiteral("Calcul de dn et de gp|Cliquez sur le bouton pour lire les valeurs calculées"),
+                              QStyle::SP_BrowserReload));
+    row->addStretch(1);
+    row->addWidget(textButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
+                              QStyle::SP_DialogCancelButton));
+    row->addWidget(textButton(bar, "validebtn", QStringLiteral("Ok"),
+                              QStringLiteral("Quitter en validant les saisies"), QStyle::SP_DialogOkButton));
+    return bar;
+}
+
+QWidget *TFormBlad::radioGroup(const char *name, QButtonGroup *&buttons)
+{
+    auto *box = make<QWidget>(this, name);
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    buttons = new QButtonGroup(box);
+    const char *items[] = {"in front", "behind"};
+    for (int id : {InFront, Behind}) {
+        auto *radio = new QRadioButton(QString::fromLatin1(items[id]), box);
+        buttons->addButton(radio, id);
+        row->addWidget(radio);
+    }
+    return box;
+}
+
+QWidget *TFormBlad::buildLeftColumn()
+{
+    auto *column = new QWidget(this);
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    const QString planeLimits = QStringLiteral("valeurs limites  0,1-150 ");
+
+    QGroupBox *focal = group(column, "GroupBox1", QStringLiteral("Focale"));
+    auto *focalRow = tightRow(focal);
+    m_edits.focale = makeField(focal, "EdFocale", QStringLiteral("Distance focale vraie"));
+    focalRow->addWidget(new QLabel(QStringLiteral("Focal length"), focal));
+    focalRow->addWidget(m_edits.focale);
+    focalRow->addStretch(1);
+
+    QGroupBox *h = group(column, "GroupBox2", QStringLiteral(" H  / the first lens vertex"));
+    auto *hRow = tightRow(h);
+    m_edits.h = makeField(h, "EdH", planeLimits);
+    hRow->addWidget(m_edits.h);
+    hRow->addWidget(radioGroup("R1", m_r1));
+    hRow->addStretch(1);
+
+    QGroupBox *hPrime = group(column, "GroupBox3", QStringLiteral(" H'  /  the last lens vertex"));
+    auto *hPrimeRow = tightRow(hPrime);
+    m_edits.hprime = makeField(hPrime, "EdHprime", planeLimits);
+    hPrimeRow->addWidget(m_edits.hprime);
+    hPrimeRow->addWidget(radioGroup("R2", m_r2));
+    hPrimeRow->addStretch(1);
+
+    QGroupBox *vertices = group(column, "GroupBox4", QStringLiteral("Distance between first and last lens vertex"));
+    auto *verticesRow = tightRow(vertices);
+    m_edits.epaiss = makeField(vertices, "EDepaiss", QStringLiteral("valeurs limites  0,1-300 "));
+    verticesRow->addWidget(m_edits.epaiss);
+    verticesRow->addStretch(1);
+
+    for (QGroupBox *box : {focal, h, hPrime, vertices})
+        layout->addWidget(box);
+    return column;
+}
+
+QWidget *TFormBlad::buildRightColumn()
+{
+    auto *column = new QWidget(this);
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    const QString pupilLimits = QStringLiteral("valeurs limites  0,1-100 ");
+
+    QGroupBox *pupils = group(column, "GroupBox5", QStringLiteral("Grandissement pupillaire gp"));
+    auto *pupilGrid = new QGridLayout(pupils);
+    pupilGrid->setContentsMargins(6, 2, 6, 4);
+    m_edits.entrance = makeField(pupils, "EdEntrance", pupilLimits);
+    m_edits.exit = makeField(pupils, "EdExit", pupilLimits);
+    pupilGrid->addWidget(new QLabel(QStringLiteral("Entrance pupil"), pupils), 0, 0);
+    pupilGrid->addWidget(new QLabel(QStringLiteral("diameter"), pupils), 0, 1);
+    pupilGrid->addWidget(m_edits.entrance, 0, 2);
+    pupilGrid->addWidget(new QLabel(QStringLiteral("Exit pupil"), pupils), 1, 0);
+    pupilGrid->addWidget(new QLabel(QStringLiteral("diameter"), pupils), 1, 1);
+    pupilGrid->addWidget(m_edits.exit, 1, 2);
+    pupilGrid->setColumnStretch(3, 1);
+    layout->addWidget(pupils);
+
+    auto *references = new QGridLayout;
+    m_edits.ref = makeField(column, "EdRef", QStringLiteral("Références de l'objectif"), 160);
+    m_edits.num = makeField(column, "EdNum", QStringLiteral("Numéro de catalogue de l'objectif"), 160);
+    // Both reach the table's file name and the settings file.
+    acceptWindows1252Only(m_edits.ref);
+    acceptWindows1252Only(m_edits.num);
+    references->addWidget(new QLabel(QStringLiteral("Réf."), column), 0, 0);
+    references->addWidget(m_edits.ref, 0, 1);
+    references->addWidget(new QLabel(QStringLiteral("Cat. N° of lens"), column), 1, 0);
+    references->addWidget(m_edits.num, 1, 1);
+    layout->addLayout(references);
+
+    QGroupBox *nodal = group(column, "GroupBox6", QStringLiteral("Distance nodale dn"));
+    auto *nodalGrid = new QGridLayout(nodal);
+    nodalGrid->setContentsMargins(6, 2, 6, 4);
+    m_edits.dn = makeField(nodal, "EdDn", QString(), 130);
+    m_edits.gp = makeField(nodal, "EdGp", QString(), 130);
+    paintReadOnly(m_edits.dn);
+    paintReadOnly(m_edits.gp);
+    nodalGrid->addWidget(new QLabel(QStringLiteral("Position of principal planes"), nodal), 0, 0, 1, 3);
+    nodalGrid->addWidget(new QLabel(QStringLiteral("dn="), nodal), 1, 0);
+    nodalGrid->addWidget(m_edits.dn, 1, 1);
+    nodalGrid->addWidget(new QLabel(QStringLiteral("gp="), nodal), 2, 0);
+    nodalGrid->addWidget(m_edits.gp, 2, 1);
+    nodalGrid->setColumnStretch(2, 1);
+    layout->addWidget(nodal);
+    layout->addStretch(1);
+    return column;
+}
+
+void TFormBlad::connectControls()
+{
+    auto button = [this](const char *name) {
+        return findChild<QToolButton *>(QString::fromLatin1(name));
+    };
+    connect(button("CalcBtn"), &QToolButton::clicked, this,
+            [this] { guarded([this] { ComputeLensDataCommand(); }); });
+    connect(button("validebtn"), &QToolButton::clicked, this,
+            [this] { guarded([this] { AcceptLensData(); }); });
+    connect(button("SpeedButton3"), &QToolButton::clicked, this, &QDialog::reject);
+    connect(button("SpeedButton13"), &QToolButton::clicked, this,
+            [this] { guarded([this] { PrintWindowImage(this); }); });
+    for (QButtonGroup *radios : {m_r1, m_r2})
+        connect(radios, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+            if (checked && !m_writing)
+                guarded([this] { ComputeLensDataCommand(); });
+        });
+    // A click into a field computes with the texts as they stand.
+    for (QLineEdit *edit : {m_edits.focale, m_edits.h, m_edits.hprime, m_edits.epaiss,
+                            m_edits.entrance, m_edits.exit})
+        edit->installEventFilter(this);
+}
+
+void TFormBlad::LoadLensWindow()
+{
+    // Nothing is computed here: the window computes once as it opens.
+    m_fields = readBladSettings(appPaths().iniFileName);
+    writeControls();
+}
+
+void TFormBlad::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    activateOnce(this, m_activated, [this] { FormActivate(); });
+}
+
+void TFormBlad::FormActivate()
+{
+    guarded([this] { ComputeLensDataCommand(); });
+}
+
+void TFormBlad::readControls()
+{
+    m_fields.f = m_edits.focale->text();
+    m_fields.h = m_edits.h->text();
+    m_fields.hprime = m_edits.hprime->text();
+    m_fields.ep = m_edits.epaiss->text();
+    m_fields.de = m_edits.entrance->text();
+    m_fields.ds = m_edits.exit->text();
+    m_fields.ref = m_edits.ref->text();
+    m_fields.num = m_edits.num->text();
+    m_fields.r1 = m_r1->checkedId() == InFront ? InFront : Behind;
+    m_fields.r2 = m_r2->checkedId() == Behind ? Behind : InFront;
+}
+
+void TFormBlad::writeControls()
+{
+    m_writing = true;
+    const std::pair<QLineEdit *, const QString *> texts[] = {
+        {m_edits.focale, &m_fields.f},     {m_edits.h, &m_fields.h},
+        {m_edits.hprime, &m_fields.hprime}, {m_edits.epaiss, &m_fields.ep},
+        {m_edits.entrance, &m_fields.de},  {m_edits.exit, &m_fields.ds},
+        {m_edits.ref, &m_fields.ref},      {m_edits.num, &m_fields.num}};
+    for (const auto &[edit, text] : texts)
+        if (edit->text() != *text)
+            edit->setText(*text);
+    m_r1->button(m_fields.r1)->setChecked(true);
+    m_r2->button(m_fields.r2)->setChecked(true);
+    m_writing = false;
+}
+
+std::optional<LensData> TFormBlad::ComputeLensDataCommand()
+{
+    readControls();
+    const std::optional<LensData> data = ComputeLensData(m_fields);
+    writeControls();
+    if (!data)
+        return data; // dn, gp and the drawing keep the last results
+    m_edits.dn->setText(NodalText(*data));
+    m_edits.gp->setText(PupilText(*data));
+    m_diagram->setData(data);
+    return data;
+}
+
+void TFormBlad::AcceptLensData()
+{
+    // Always from the fields as they stand now: typing computes nothing.
+    const std::optional<LensData> data = ComputeLensDataCommand();
+    if (!data)
+        return;
+    m_choice = MakeLensChoice(m_fields, *data);
+    // The table gets the lens even when its data cannot be kept.
+    try {
+        writeBladSettings(appPaths().iniFileName, m_fields);
+    } catch (const UserError &e) {
+        messages().error(e.text());
+    }
+    accept();
+}
+
+bool TFormBlad::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        guarded([this] { ComputeLensDataCommand(); });
+    return QDialog::eventFilter(watched, event); // the field takes the click too
+}
+
+} // namespace optolune
