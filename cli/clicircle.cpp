@@ -3,7 +3,6 @@
 #include "clicommon.h"
 #include "clitable.h"
 #include "circle/circlecalc.h"
-#include "core/usererror.h"
 
 #include <QTextStream>
 #include <optional>
@@ -35,25 +34,11 @@ CircleOptions parseCircle(const QStringList &args)
 {
     CircleOptions o;
     std::optional<QString> filmWidth, filmLength, printWidth, printLength;
-    const QStringList valued = {"film", "print", "film-width", "film-length", "print-width",
-                                "print-length", "viewing-distance"};
-    for (qsizetype i = 2; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == u"--help" || arg == u"-h" || arg == u"-?") {
-            o.help = true;
-            continue;
-        }
-        if (!arg.startsWith(QStringLiteral("--")))
-            throw UsageError{QStringLiteral("argument inattendu : %1").arg(CliQuoted(arg))};
-        QString name = arg.mid(2);
-        std::optional<QString> value;
-        if (const qsizetype eq = name.indexOf(u'='); eq >= 0) {
-            value = name.mid(eq + 1);
-            name.truncate(eq);
-        }
-        if (!valued.contains(name)) {
-            if (value)
-                throw UsageError{QStringLiteral("l'option --%1 ne prend pas de valeur").arg(CliQuoted(name))};
+    CliOptionReader options(args, {"film", "print", "film-width", "film-length", "print-width",
+                                   "print-length", "viewing-distance"});
+    while (options.next()) {
+        const QString &name = options.name();
+        if (!options.takesValue()) {
             if (name == u"csv")
                 o.csv = true;
             else if (name == u"full-frame")
@@ -61,15 +46,10 @@ CircleOptions parseCircle(const QStringList &args)
             else if (name == u"list-formats")
                 o.listFormats = true;
             else
-                throw UsageError{QStringLiteral("option inconnue : %1").arg(CliQuoted(arg))};
+                options.refuseUnknown();
             continue;
         }
-        if (!value) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("l'option --%1 demande une valeur").arg(name)};
-            value = args[++i];
-        }
-        const QString &v = *value;
+        const QString v = options.value();
         if (name == u"film" || name == u"print") {
             const bool film = name == u"film";
             const auto index = presetIndex(film ? FilmPresets() : PrintPresets(), v);
@@ -93,6 +73,7 @@ CircleOptions parseCircle(const QStringList &args)
             o.state.minDistance = true;
         }
     }
+    o.help = options.help();
     // Dimensions typed after a format replace its own, in whatever order
     // the options came.
     if (filmWidth)
@@ -157,33 +138,17 @@ QString CircleHelpText()
         "incorrecte. Les messages vont sur la sortie d'erreur.\n");
 }
 
-int RunCircleCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
+namespace {
+
+int runCircle(CircleOptions &o, QTextStream &out)
 {
-    CircleOptions o;
-    try {
-        o = parseCircle(arguments);
-    } catch (const UsageError &e) {
-        PrintUsageError(err, e.text, QStringLiteral("circle"));
-        return kCliBadUsage;
-    }
-    if (o.help) {
-        out << CircleHelpText();
-        out.flush();
-        return kCliOk;
-    }
     if (o.listFormats) {
         listFormats(out, o.csv);
         out.flush();
         return kCliOk;
     }
-    CliMessages messagesToErr(err);
-    try {
-        if (!CalculateCircle(o.state))
-            return kCliFailed;
-    } catch (const UserError &e) {
-        messages().error(e.text());
+    if (!CalculateCircle(o.state))
         return kCliFailed;
-    }
     const CircleState &s = o.state;
     const ResultRows rows{
         {QStringLiteral("film"), s.fmodif, QStringLiteral("surface utile du film (mm)")},
@@ -195,10 +160,23 @@ int RunCircleCli(const QStringList &arguments, QTextStream &out, QTextStream &er
         {QStringLiteral("N limite"), s.nmin,
          QStringLiteral("diaphragme à partir duquel la diffraction devient perceptible")},
     };
-    PrintResultRows(out, {QStringLiteral("Résultat"), QStringLiteral("Valeur"), QStringLiteral("Signification")},
-                    rows, o.csv);
+    PrintResults(out, rows, o.csv);
     out.flush();
     return kCliOk;
+}
+
+} // namespace
+
+int RunCircleCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    CircleOptions o;
+    return RunSubcommand(
+        out, err, QStringLiteral("circle"), CircleHelpText,
+        [&] {
+            o = parseCircle(arguments);
+            return o.help;
+        },
+        [&] { return runCircle(o, out); });
 }
 
 } // namespace optolune

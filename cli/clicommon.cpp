@@ -1,9 +1,12 @@
 #include "clicommon.h"
 
+#include "clitable.h"
 #include "core/procs.h"
+#include "core/usererror.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"
 
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace optolune {
@@ -45,6 +48,90 @@ QString CliNumber(const QString &option, const QString &value)
     return text;
 }
 
+QStringList CliListItems(QString text)
+{
+    text.replace(u'.', u',');
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    return text.split(separators, Qt::SkipEmptyParts);
+}
+
+CliOptionReader::CliOptionReader(const QStringList &args, QStringList valued)
+    : m_args(args), m_valued(std::move(valued))
+{
+}
+
+bool CliOptionReader::next()
+{
+    for (; m_next < m_args.size(); ++m_next) {
+        const QString &arg = m_args[m_next];
+        if (arg == u"--help" || arg == u"-h" || arg == u"-?") {
+            m_help = true;
+            continue;
+        }
+        if (!arg.startsWith(QStringLiteral("--")))
+            throw UsageError{QStringLiteral("argument inattendu : %1").arg(CliQuoted(arg))};
+        m_arg = arg;
+        m_name = arg.mid(2);
+        m_value.reset();
+        if (const qsizetype eq = m_name.indexOf(u'='); eq >= 0) {
+            m_value = m_name.mid(eq + 1);
+            m_name.truncate(eq);
+        }
+        ++m_next;
+        if (m_value && !takesValue())
+            throw UsageError{QStringLiteral("l'option --%1 ne prend pas de valeur").arg(CliQuoted(m_name))};
+        return true;
+    }
+    return false;
+}
+
+QString CliOptionReader::value()
+{
+    if (m_value)
+        return *m_value;
+    if (m_next >= m_args.size())
+        throw UsageError{QStringLiteral("l'option --%1 demande une valeur").arg(m_name)};
+    return m_args[m_next++];
+}
+
+std::optional<QStringList> CliOptionReader::takeArguments(qsizetype count)
+{
+    if (m_next + count > m_args.size())
+        return std::nullopt;
+    const QStringList taken = m_args.mid(m_next, count);
+    m_next += count;
+    return taken;
+}
+
+void CliOptionReader::refuseUnknown() const
+{
+    throw UsageError{QStringLiteral("option inconnue : %1").arg(CliQuoted(m_arg))};
+}
+
+int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QString (*helpText)(),
+                  const std::function<bool()> &parse, const std::function<int()> &run)
+{
+    bool help = false;
+    try {
+        help = parse();
+    } catch (const UsageError &e) {
+        PrintUsageError(err, e.text, command);
+        return kCliBadUsage;
+    }
+    if (help) {
+        out << helpText();
+        out.flush();
+        return kCliOk;
+    }
+    CliMessages messagesToErr(err);
+    try {
+        return run();
+    } catch (const UserError &e) {
+        messages().error(e.text());
+        return kCliFailed;
+    }
+}
+
 void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, const ResultRows &rows,
                      bool csv)
 {
@@ -67,6 +154,12 @@ void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, con
     for (const auto &row : rows)
         out << row[0].leftJustified(labelWidth) << "  " << row[1].rightJustified(valueWidth) << "  "
             << row[2] << '\n';
+}
+
+void PrintResults(QTextStream &out, const ResultRows &rows, bool csv)
+{
+    PrintResultRows(out, {QStringLiteral("Résultat"), QStringLiteral("Valeur"), QStringLiteral("Signification")},
+                    rows, csv);
 }
 
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command)

@@ -1,5 +1,6 @@
-// What the subcommands of optolune-cli share: messages on the error stream,
-// usage errors (exit code 2) and the reading of option values.
+// What the commands of optolune-cli share: messages on the error stream,
+// usage errors (exit code 2), the reading of options and of their values, and
+// the printing of results.
 #pragma once
 
 #include "core/messages.h"
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QTextStream;
@@ -40,14 +42,67 @@ QString CliQuoted(const QString &value);
 // not a number throws UsageError naming the option.
 QString CliNumber(const QString &option, const QString &value);
 
+// The items of a typed list of f-numbers or distances, separated by ';' or
+// spaces; a typed '.' is a decimal comma.
+QStringList CliListItems(QString text);
+
+// Reads the options of a subcommand (args[0] the program's name, args[1] the
+// subcommand) one at a time: "--name", "--name=value" or "--name value".
+// "-h", "-?" and "--help" are not returned: they set help(). Throws
+// UsageError for an argument that is not an option and for a value given to
+// an option that takes none.
+class CliOptionReader {
+public:
+    // `valued`: the names of the options that take a value.
+    CliOptionReader(const QStringList &args, QStringList valued);
+
+    // Moves to the next option; false after the last.
+    bool next();
+    bool help() const { return m_help; }
+    // The option's name, without its dashes and its value.
+    const QString &name() const { return m_name; }
+    bool takesValue() const { return m_valued.contains(m_name); }
+    // The value written after '=', if any.
+    bool hasInlineValue() const { return m_value.has_value(); }
+    // The value: after '=', else the next argument. Throws UsageError when
+    // the command line ends first.
+    QString value();
+    // The next `count` arguments as they stand, for an option that takes
+    // several; nullopt when fewer are left.
+    std::optional<QStringList> takeArguments(qsizetype count);
+    // Throws UsageError "option inconnue" for the option as it was typed.
+    [[noreturn]] void refuseUnknown() const;
+
+private:
+    const QStringList &m_args;
+    QStringList m_valued;
+    qsizetype m_next = 2;
+    QString m_arg;
+    QString m_name;
+    std::optional<QString> m_value;
+    bool m_help = false;
+};
+
+// Runs a subcommand: `parse` reads its options and tells whether help was
+// asked (a UsageError prints the usage error, exit code 2), help prints
+// `helpText()`, and `run` runs the command with the program's messages on
+// the error stream; a UserError it throws is one of them and fails the
+// command (exit code 1).
+int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QString (*helpText)(),
+                  const std::function<bool()> &parse, const std::function<int()> &run);
+
 // Results as rows of three texts (a label, a value, what it means), printed
 // as aligned columns, or as CSV under a header row with the table's CSV
 // rules.
 using ResultRows = QList<std::array<QString, 3>>;
 void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, const ResultRows &rows,
                      bool csv);
+// The results of a calculator, under the header Résultat, Valeur,
+// Signification.
+void PrintResults(QTextStream &out, const ResultRows &rows, bool csv);
 
-// "optolune-cli: " + text, then "Voir optolune-cli <command> --help.".
+// "optolune-cli: " + text, then "Voir optolune-cli <command> --help." (for
+// no command, "Voir optolune-cli --help.").
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command);
 
 } // namespace optolune

@@ -1,6 +1,7 @@
 #include "clitable.h"
 
 #include "clicircle.h"
+#include "clicommon.h"
 #include "clivariations.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
@@ -17,7 +18,6 @@
 #include "table/tablestate.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTextStream>
 #include <algorithm>
 #include <optional>
@@ -27,27 +27,6 @@ namespace optolune {
 
 namespace {
 
-// The program's messages, on the error stream, while the object lives: a
-// warning about a repaired field does not stop the table, an empty list does.
-class CliMessages final : public LineMessages {
-public:
-    explicit CliMessages(QTextStream &err)
-        : LineMessages([&err](QString text) {
-              text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-              err << "optolune-cli: " << text << '\n';
-              err.flush();
-          })
-    {
-        m_previous = installMessages(this);
-    }
-    ~CliMessages() override { installMessages(m_previous); }
-    CliMessages(const CliMessages &) = delete;
-    CliMessages &operator=(const CliMessages &) = delete;
-
-private:
-    Messages *m_previous = nullptr;
-};
-
 struct CliOptions {
     bool help = false;
     bool csv = false;
@@ -56,18 +35,6 @@ struct CliOptions {
     bool showP = false, showAB = false, showH = false, showGT = false;
     std::optional<int> decimals;
 };
-
-struct UsageError {
-    QString text;
-};
-
-// Items separated by ';' or spaces; a typed '.' is a decimal comma.
-QStringList listItems(QString text)
-{
-    text.replace(u'.', u',');
-    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
-    return text.split(separators, Qt::SkipEmptyParts);
-}
 
 CliOptions parseOptions(const QStringList &args)
 {
@@ -319,8 +286,7 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     try {
         o = parseOptions(arguments);
     } catch (const UsageError &e) {
-        err << "optolune-cli: " << e.text << '\n' << "Voir optolune-cli --help.\n";
-        err.flush();
+        PrintUsageError(err, e.text, QString());
         return kCliBadUsage;
     }
     if (o.help) {
@@ -347,9 +313,9 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (o.pupil)
         state.pupil = *o.pupil;
     if (o.fNumbers)
-        state.fNumbers = listItems(*o.fNumbers);
+        state.fNumbers = CliListItems(*o.fNumbers);
     if (o.distances)
-        state.distances = listItems(*o.distances);
+        state.distances = CliListItems(*o.distances);
     if (state.fNumbers.size() > kMaxTableListItems || state.distances.size() > kMaxTableListItems) {
         err << "optolune-cli: " << kMaxTableListItems << " diaphragmes ou distances au plus\n";
         err.flush();
@@ -359,8 +325,7 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QString refused = (o.fNumbers ? refusedItem(state.fNumbers, ListKind::Dia) : QString()) +
                             (o.distances ? refusedItem(state.distances, ListKind::Dis) : QString());
     if (!refused.isEmpty()) {
-        err << "optolune-cli: " << refused << '\n' << "Voir optolune-cli --help.\n";
-        err.flush();
+        PrintUsageError(err, refused, QString());
         return kCliBadUsage;
     }
     if (o.fromFilm)

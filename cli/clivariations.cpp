@@ -4,14 +4,12 @@
 #include "clitable.h"
 #include "core/apppaths.h"
 #include "core/procs.h"
-#include "core/usererror.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
 #include "variations/focusspread.h"
 #include "variations/variationscompute.h"
 #include "variations/variationsfields.h"
 
-#include <QRegularExpression>
 #include <QTextStream>
 #include <optional>
 
@@ -64,48 +62,31 @@ VariationsOptions parseVariations(const QStringList &args)
     o.input.dText = QStringLiteral("3");
     o.input.decimals = lens.decimals;
 
-    const QStringList numeric = {"circle", "focal", "nodal", "gp", "f-number", "distance"};
-    const QStringList valued = numeric + QStringList{"origin", "decimals", "f-numbers", "spread"};
-    for (qsizetype i = 2; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == u"--help" || arg == u"-h" || arg == u"-?") {
-            o.help = true;
-            continue;
-        }
-        if (!arg.startsWith(QStringLiteral("--")))
-            throw UsageError{QStringLiteral("argument inattendu : %1").arg(CliQuoted(arg))};
-        QString name = arg.mid(2);
-        std::optional<QString> value;
-        if (const qsizetype eq = name.indexOf(u'='); eq >= 0) {
-            value = name.mid(eq + 1);
-            name.truncate(eq);
-        }
-        if (!valued.contains(name)) {
-            if (value)
-                throw UsageError{QStringLiteral("l'option --%1 ne prend pas de valeur").arg(CliQuoted(name))};
+    CliOptionReader options(args, {"circle", "focal", "nodal", "gp", "f-number", "distance", "origin",
+                                   "decimals", "f-numbers", "spread"});
+    while (options.next()) {
+        const QString &name = options.name();
+        if (!options.takesValue()) {
             if (name == u"csv")
                 o.csv = true;
             else if (name == u"macro")
                 o.input.macro = true;
             else
-                throw UsageError{QStringLiteral("option inconnue : %1").arg(CliQuoted(arg))};
+                options.refuseUnknown();
             continue;
         }
         if (name == u"spread") {
-            if (value || i + 3 >= args.size())
+            const std::optional<QStringList> typed =
+                options.hasInlineValue() ? std::nullopt : options.takeArguments(3);
+            if (!typed)
                 throw UsageError{QStringLiteral("l'option --spread demande trois lectures du rail en mm : proche, lointain, infini")};
             std::array<QString, 3> readings;
-            for (QString &r : readings)
-                r = CliNumber(name, args[++i]);
+            for (size_t r = 0; r < readings.size(); ++r)
+                readings[r] = CliNumber(name, (*typed)[static_cast<qsizetype>(r)]);
             o.spread = readings;
             continue;
         }
-        if (!value) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("l'option --%1 demande une valeur").arg(name)};
-            value = args[++i];
-        }
-        const QString &v = *value;
+        const QString v = options.value();
         if (name == u"circle")
             o.input.cText = CliNumber(name, v);
         else if (name == u"focal")
@@ -132,17 +113,15 @@ VariationsOptions parseVariations(const QStringList &args)
             o.input.decimals = d;
         }
     }
+    o.help = options.help();
     return o;
 }
 
 // The f-numbers the spread chooses from: those given, else the default list.
 QStringList spreadFNumbers(const VariationsOptions &o)
 {
-    if (o.fNumbers) {
-        QString text = *o.fNumbers;
-        text.replace(u'.', u',');
-        return text.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
-    }
+    if (o.fNumbers)
+        return CliListItems(*o.fNumbers);
     ValueList list;
     LoadListFile(appPaths().dataFolder, ListKind::Dia, DefaultListNumber, list);
     QStringList items;
@@ -205,25 +184,13 @@ QString VariationsHelpText()
 int RunVariationsCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     VariationsOptions o;
-    try {
-        o = parseVariations(arguments);
-    } catch (const UsageError &e) {
-        PrintUsageError(err, e.text, QStringLiteral("variations"));
-        return kCliBadUsage;
-    }
-    if (o.help) {
-        out << VariationsHelpText();
-        out.flush();
-        return kCliOk;
-    }
-
-    CliMessages messagesToErr(err);
-    try {
-        return runVariations(o, out);
-    } catch (const UserError &e) {
-        messages().error(e.text());
-        return kCliFailed;
-    }
+    return RunSubcommand(
+        out, err, QStringLiteral("variations"), VariationsHelpText,
+        [&] {
+            o = parseVariations(arguments);
+            return o.help;
+        },
+        [&] { return runVariations(o, out); });
 }
 
 namespace {
@@ -292,7 +259,7 @@ int runVariations(VariationsOptions &o, QTextStream &out)
                      QStringLiteral("diaphragme au-delà du diaphragme limite ") +
                          FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 1) +
                          QStringLiteral(" : résultats grisés dans la fenêtre")});
-    PrintResultRows(out, {QStringLiteral("Résultat"), QStringLiteral("Valeur"), QStringLiteral("Signification")}, rows, o.csv);
+    PrintResults(out, rows, o.csv);
     out.flush();
     return kCliOk;
 }

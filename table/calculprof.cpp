@@ -2,6 +2,7 @@
 
 #include "tablefiles.h"
 #include "tablegridmodel.h"
+#include "tableprinting.h"
 #include "core/procs.h"
 #include "core/widgets.h"
 #include "lists/listkind.h"
@@ -297,7 +298,12 @@ void TFormCalculProf::buildMenus()
         writeControls();
         showTable();
     });
-    add(file, "FileSaveAsItem", QStringLiteral("Imprimer"), ctrl(Qt::Key_P), [] {});
+    add(file, "FileSaveAsItem", QStringLiteral("Imprimer"), ctrl(Qt::Key_P),
+        [this] { printTable(int(TableOutput::Printer)); });
+    add(file, "ApercuAvantImpression", QStringLiteral("Aperçu avant impression"), QKeySequence(),
+        [this] { printTable(int(TableOutput::Preview)); });
+    add(file, "ExporterPdf", QStringLiteral("Exporter en PDF..."), QKeySequence(),
+        [this] { printTable(int(TableOutput::Pdf)); });
     add(file, "ExporterCsv", QStringLiteral("Exporter en CSV..."), QKeySequence(),
         [this] { exportCsv(); });
 

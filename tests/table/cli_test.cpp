@@ -1,5 +1,5 @@
 // optolune-cli, tested through what it prints.
-#include "cli/clitable.h"
+#include "clirun.h"
 #include "support/programfolder.h"
 #include "support/qtprint.h"
 #include "table/tablefiles.h"
@@ -7,29 +7,12 @@
 #include "core/textfile.h"
 
 #include <QProcess>
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 using namespace optolune;
-using optolune::test::ProgramFolder;
+using namespace optolune::test;
 
 namespace {
-
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun cli(QStringList args)
-{
-    args.prepend(QStringLiteral("optolune-cli"));
-    CliRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = RunCli(args, out, err);
-    return run;
-}
 
 // The worked example: c = 0,05 mm, f = 80 mm, dn = -4 mm, gp = 1,1.
 QStringList workedExample(std::initializer_list<const char *> more = {})

@@ -1,48 +1,16 @@
 // optolune-cli circle, through what it prints: the worked examples of the
 // circle calculator, the formats, and every bad option.
+#include "clirun.h"
 #include "circle/circlecalc.h"
 #include "cli/clicircle.h"
-#include "cli/clitable.h"
 #include "support/programfolder.h"
 #include "support/qtprint.h"
 
-#include <QTextStream>
 #include <gtest/gtest.h>
 #include <map>
 
 using namespace optolune;
-using optolune::test::ProgramFolder;
-
-namespace {
-
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun cli(QStringList args)
-{
-    args.prepend(QStringLiteral("optolune-cli"));
-    CliRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = RunCli(args, out, err);
-    return run;
-}
-
-std::map<QString, QString> values(const QString &out)
-{
-    std::map<QString, QString> v;
-    for (const QString &line : out.split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList parts = line.split(QStringLiteral("  "), Qt::SkipEmptyParts);
-        if (parts.size() >= 3)
-            v[parts[0].trimmed()] = parts[1].trimmed();
-    }
-    return v;
-}
-
-} // namespace
+using namespace optolune::test;
 
 struct CircleCase {
     const char *name;

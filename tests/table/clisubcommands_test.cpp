@@ -1,55 +1,19 @@
 // optolune-cli's calculator subcommands, through what they print: the worked
 // examples of the variations calculator, the focus spread, and the exit code
 // and message of every bad option value.
+#include "clirun.h"
 #include "cli/clicircle.h"
 #include "cli/climan.h"
-#include "cli/clitable.h"
 #include "cli/clivariations.h"
 #include "support/programfolder.h"
 #include "support/qtprint.h"
 
 #include <QFile>
-#include <QTextStream>
 #include <gtest/gtest.h>
 #include <map>
 
 using namespace optolune;
-using optolune::test::ProgramFolder;
-
-namespace {
-
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun cli(QStringList args)
-{
-    args.prepend(QStringLiteral("optolune-cli"));
-    CliRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = RunCli(args, out, err);
-    return run;
-}
-
-// The value column of the aligned output, by label.
-std::map<QString, QString> values(const QString &out)
-{
-    std::map<QString, QString> v;
-    for (const QString &line : out.split(u'\n', Qt::SkipEmptyParts)) {
-        // label, two spaces at least, value, two spaces, meaning
-        const QStringList parts = line.split(QStringLiteral("  "), Qt::SkipEmptyParts);
-        if (parts.size() >= 3)
-            v[parts[0].trimmed()] = parts[1].trimmed();
-        else if (parts.size() == 2) // an empty value
-            v[parts[0].trimmed()] = QString();
-    }
-    return v;
-}
-
-} // namespace
+using namespace optolune::test;
 
 struct WorkedCase {
     const char *name;
