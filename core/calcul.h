@@ -3,6 +3,8 @@
 // no state, no files, no windows.
 #pragma once
 
+#include <cmath>
+
 namespace optolune {
 
 // Inputs of every operation. Lengths in metres; the windows convert c, f and dn
@@ -44,6 +46,53 @@ struct CellDepth {
 };
 
 inline constexpr long double kEpsilon = 1e-17L;
+
+// A rear-depth denominator within this fraction of G1^2 of zero is a focus at
+// the hyperfocal distance up to rounding.
+inline constexpr long double kHyperfocalTolerance = 1e-12L;
+
+// The two conjugates of a subject-to-film distance (less the nodal distance)
+// t >= 4f: the roots of x^2 - t x + f t = 0. The subject normally takes the
+// larger, the film the smaller. The smaller is taken as f t / larger (the
+// product of the roots) rather than (t - r) / 2, which loses digits to
+// cancellation when the subject is far. A product just below zero (t within
+// epsilon of 4f) counts as zero: both roots are 2f.
+struct Conjugates {
+    long double larger = 0, smaller = 0;
+};
+
+inline Conjugates ConjugatesOf(long double t, long double f)
+{
+    const long double product = t * (t - 4 * f);
+    const long double r = product > 0 ? std::sqrt(product) : 0.0L;
+    const long double larger = (t + r) / 2;
+    return {larger, f * t / larger};
+}
+
+// The extension v - f, in millimetres, of a subject at u from the front nodal
+// point: f^2 / (u - f) by the thin-lens relation, which keeps its digits where
+// v - f would cancel.
+inline long double ExtensionMm(long double u, long double f) { return f * f / (u - f) * 1000; }
+
+// Front depth a and rear depth b of a subject at u from the front nodal point
+// for the magnification G1 = f / (u - f), with the pupil factor (1 + G1/gp)
+// and H = f^2 / (N c). A rear denominator G1^2 (1 - (u - f)/H) that counts as
+// zero (focus at the hyperfocal distance) is replaced by zeroRear, negative,
+// so that the rear depth turns into a huge negative number: sharp to
+// infinity. Returns whether the focus lies at or beyond the hyperfocal
+// distance.
+inline bool FrontAndRearDepths(const OpticalSetup &s, long double G1, long double u,
+                               long double zeroRear, long double &a, long double &b)
+{
+    const long double H = s.f * s.f / (s.N * s.c);
+    const long double A = s.N * s.c * (G1 / s.gp + 1);
+    a = A / (G1 * G1 * ((u - s.f) / H + 1));
+    const long double relative = 1 - (u - s.f) / H;
+    const long double R = std::fabs(relative) <= kHyperfocalTolerance ? zeroRear
+                                                                       : G1 * G1 * relative;
+    b = A / R;
+    return relative <= kHyperfocalTolerance;
+}
 
 // True when a subject at u from the front nodal point is focused at or beyond
 // the hyperfocal distance (u - f >= H), so that everything behind it is sharp

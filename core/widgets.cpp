@@ -45,6 +45,17 @@ QToolButton *makeButton(QWidget *bar, const char *name, const QString &hint,
     return button;
 }
 
+QToolButton *makeOriginButton(QWidget *bar, const QString &hint)
+{
+    QToolButton *button = makeButton(bar, "DistFilmBtn", hint, QStyle::SP_ArrowRight, true);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setText(QStringLiteral("PL"));
+    QObject::connect(button, &QToolButton::toggled, button, [button](bool down) {
+        button->setText(down ? QStringLiteral("PF") : QStringLiteral("PL"));
+    });
+    return button;
+}
+
 void paintParameter(QLineEdit *edit)
 {
     edit->setStyleSheet(QStringLiteral(

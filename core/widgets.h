@@ -46,6 +46,11 @@ void activateOnce(QObject *window, bool &activated, F activate)
 QToolButton *makeButton(QWidget *bar, const char *name, const QString &hint,
                         QStyle::StandardPixmap glyph, bool checkable = false);
 
+// The origin-of-distances toggle (DistFilmBtn): a text button that reads
+// "PF" while down (distances from the film plane) and "PL" while up (from the
+// lens), whoever changes its state.
+QToolButton *makeOriginButton(QWidget *bar, const QString &hint);
+
 // The parameter fields: yellow with bold red text, as every typed parameter.
 void paintParameter(QLineEdit *edit);
 

@@ -138,11 +138,8 @@ QWidget *TFormCalculProf::buildFirstBar()
     m_fields.checkNC->hide();
     m_buttons.nc = makeButton(bar, "NCbtn", QString(), QStyle::SP_DialogApplyButton);
     m_buttons.nc->hide();
-    m_buttons.distFilm = makeButton(bar, "DistFilmBtn",
-                                    QStringLiteral("Origine des distances|Lorsque le bouton est enfoncé, les distances sont rapportées au plan du film"),
-                                    QStyle::SP_ArrowRight, true);
-    m_buttons.distFilm->setText(QStringLiteral("PF"));
-    m_buttons.distFilm->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_buttons.distFilm = makeOriginButton(bar,
+                                          QStringLiteral("Origine des distances|Lorsque le bouton est enfoncé, les distances sont rapportées au plan du film"));
     m_buttons.distFilm->setChecked(true);
     row->addWidget(m_fields.nom);
     row->addWidget(m_fields.checkVa);

@@ -168,11 +168,8 @@ QWidget *TFormCalcProfIsol::buildToolBar()
     applyHint(m_nbDecim, QStringLiteral("Décimales|Nombre de décimales pour l'affichage des résultats"));
     row->addWidget(m_nbDecim);
 
-    m_distFilm = makeButton(bar, "DistFilmBtn",
-                            QStringLiteral("Distances rapportées au plan du film| Enfoncer le bouton pour rapporter les distances au plan du film"),
-                            QStyle::SP_ArrowRight, true);
-    m_distFilm->setText(QStringLiteral("PF"));
-    m_distFilm->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_distFilm = makeOriginButton(bar,
+                                  QStringLiteral("Distances rapportées au plan du film| Enfoncer le bouton pour rapporter les distances au plan du film"));
     row->addWidget(m_distFilm);
 
     struct ButtonDef {

@@ -125,6 +125,7 @@ private:
     QCheckBox *m_macro = nullptr;
     QGroupBox *m_manual = nullptr;
     QStatusBar *m_statusBar = nullptr;
+    QString m_noResult; // the status bar's explanation of empty results, if shown
 
     std::optional<ResultColour> m_colour; // the colour the results are shown in
     bool m_activated = false;

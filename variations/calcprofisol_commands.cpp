@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace optolune {
@@ -193,6 +194,13 @@ void TFormCalcProfIsol::RefreshVariations()
     if (result.status == VariationsResult::Unreadable)
         messages().error(result.error);
     showResult(result);
+    // Empty results are explained in the status bar until the next result.
+    const QString why = NoResultText(result, in.fromFilm);
+    if (!why.isEmpty())
+        m_statusBar->showMessage(why);
+    else if (!m_statusBar->currentMessage().isEmpty() && m_statusBar->currentMessage() == m_noResult)
+        m_statusBar->clearMessage();
+    m_noResult = why;
 }
 
 void TFormCalcProfIsol::showResult(const VariationsResult &result)

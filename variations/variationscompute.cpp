@@ -10,26 +10,6 @@ namespace optolune {
 
 namespace {
 
-// A rear denominator G1^2 (1 - (u - f)/H) this close to zero, relative to
-// G1^2, is a focus set at the hyperfocal distance up to rounding (the same
-// rule as FocusedAtOrBeyondHyperfocal).
-constexpr long double kHyperfocalTolerance = 1e-12L;
-
-// Front and rear depths of a subject at u from the front nodal point, for the
-// magnification G1 = f/(u - f), with the pupil factor (1 + G1/gp). A rear
-// denominator that counts as zero is replaced by zeroRear (negative), so that
-// the far limit reads as sharp to infinity.
-inline void depths(const OpticalSetup &s, long double G1, long double u, long double zeroRear,
-                   long double &a, long double &b)
-{
-    const long double H = s.f * s.f / (s.N * s.c);
-    const long double A = s.N * s.c * (G1 / s.gp + 1);
-    a = A / (G1 * G1 * ((u - s.f) / H + 1));
-    const long double relative = 1 - (u - s.f) / H;
-    const long double R = std::fabs(relative) <= kHyperfocalTolerance ? zeroRear : G1 * G1 * relative;
-    b = A / R;
-}
-
 // The share with one decimal and " %", composed in one buffer.
 QString percentText(long double share)
 {
@@ -61,18 +41,13 @@ inline SettingDepth settingDepth(const OpticalSetup &s, long double d, bool from
         const long double t = d - s.dn;
         if (t - 4 * s.f < -kEpsilon)
             return depth;
-        // The two conjugates for a subject-to-film distance are the roots of
-        // x^2 - t x + f t = 0; their product below zero within the tolerance
-        // above is t = 4f, where both are 2f.
-        const long double product = t * (t - 4 * s.f);
-        const long double r = product > 0 ? std::sqrt(product) : 0.0L;
-        const long double larger = (t + r) / 2;
-        const long double smaller = (t - r) / 2;
-        const long double u = macro ? smaller : larger;
-        const long double v = macro ? larger : smaller;
+        // In macro the subject takes the smaller conjugate, the film the larger.
+        const Conjugates c = ConjugatesOf(t, s.f);
+        const long double u = macro ? c.smaller : c.larger;
+        const long double v = macro ? c.larger : c.smaller;
         const long double G1 = s.f / (u - s.f);
         long double a, b;
-        depths(s, G1, u, -1e-13L, a, b);
+        FrontAndRearDepths(s, G1, u, -1e-13L, a, b);
         depth.near = (u - a) + v + s.dn;
         depth.far = (u + b) + v + s.dn;
         depth.u = u;
@@ -83,7 +58,7 @@ inline SettingDepth settingDepth(const OpticalSetup &s, long double d, bool from
         const long double v = d * s.f / (d - s.f);
         const long double G1 = v / d;
         long double a, b;
-        depths(s, G1, d, -1e-17L, a, b);
+        FrontAndRearDepths(s, G1, d, -1e-17L, a, b);
         depth.near = d - a;
         depth.far = d + b;
         depth.u = d;
@@ -107,6 +82,21 @@ long double LimitingN(long double cMm, long double fMm)
     const long double q1 = cMm / 0.00135383L;
     const long double q2 = fMm / (2 * cMm);
     return q2 > q1 ? q1 : q2;
+}
+
+QString NoResultText(const VariationsResult &result, bool fromFilm)
+{
+    switch (result.status) {
+    case VariationsResult::Unfocusable:
+        return fromFilm ? QStringLiteral("Mise au point impossible : la distance doit être au moins "
+                                         "4 fois la focale plus la distance nodale")
+                        : QStringLiteral("Mise au point impossible : la distance doit être plus "
+                                         "grande que la focale");
+    case VariationsResult::Unusable:
+        return QStringLiteral("Pas de profondeur de champ pour ces paramètres");
+    default:
+        return QString();
+    }
 }
 
 VariationsResult ComputeVariations(const VariationsInput &in)
@@ -141,7 +131,7 @@ VariationsResult ComputeVariations(const VariationsInput &in)
         return result;
     }
     const long double G = depth.v / depth.u;
-    const long double T = (depth.v - setup.f) * 1000;
+    const long double T = ExtensionMm(depth.u, setup.f);
 
     long double hyper = 0, nearInfinity = 0, nearHyper = 0;
     if (!in.macro) {

@@ -89,4 +89,10 @@ long double LimitingN(long double cMm, long double fMm);
 
 VariationsResult ComputeVariations(const VariationsInput &input);
 
+// Why a setting shows no result, for the window's status bar: the distance
+// cannot be focused (closer to the film than 4f + dn, or not beyond the focal
+// length from the lens), or the parameters give no depth of field. Empty for a
+// computed setting and for an unreadable one (its message says why).
+QString NoResultText(const VariationsResult &result, bool fromFilm);
+
 } // namespace optolune

@@ -237,3 +237,46 @@ TEST(CellDepth, JustShortOfHyperfocalStaysFinite)
     EXPECT_FALSE(FocusedAtOrBeyondHyperfocal(s, 6.299L));
     EXPECT_TRUE(FocusedAtOrBeyondHyperfocal(s, 6.3L));
 }
+
+TEST(CellDepth, ExtensionKeepsItsDigitsWhenTheSubjectIsFar)
+{
+    // 45 mm focused at 8,145 m from the lens: v - f = 0,045^2 / 8,1 = 0,25 mm
+    // exactly, a half that must round up at one decimal. Subtracting f from v
+    // would lose the last digits and fall just short of the half.
+    const OpticalSetup s{0.05e-3L, 0.045L, 0, 1, 8};
+    EXPECT_NEAR(double(ComputeCellDepthFromLens(s, 8.145L).T), 0.25, 1e-17);
+    const OpticalSetup big{0.05e-3L, 0.6815L, 0, 1, 8};
+    EXPECT_NEAR(double(ComputeCellDepthFromLens(big, 0.6825L).T), 464442.25, 1e-9);
+}
+
+TEST(Conjugates, SmallerRootKeepsItsDigits)
+{
+    // A far subject: t = 900 m, f = 50 mm. The film's distance is the small
+    // root, which (t - r) / 2 would leave with only a few exact digits.
+    const long double t = 900, f = 0.05L;
+    const Conjugates c = ConjugatesOf(t, f);
+    // 1/u + 1/v = 1/f holds to the precision of the format.
+    EXPECT_NEAR(double((1 / c.larger + 1 / c.smaller) * f), 1.0, 1e-18);
+    EXPECT_NEAR(double(c.larger + c.smaller), double(t), 1e-15);
+    // At 4f both conjugates are 2f.
+    const Conjugates at4f = ConjugatesOf(0.32L, 0.08L);
+    EXPECT_EQ(at4f.larger, 0.16L);
+    EXPECT_EQ(at4f.smaller, 0.16L);
+}
+
+TEST(Hyperfocal, CircleLargerThanFOverNStillFocusesTheSubjectAtHPlusF)
+{
+    // c 0,2 mm, f 50 mm, N 256: H = 0,0488 m, smaller than f. The subject at
+    // the hyperfocal distance is at u = H + f, not at the other conjugate of
+    // the same film distance; its near limit lies beyond the near limit
+    // focused at infinity.
+    const OpticalSetup s{0.2e-3L, 0.050L, 0, 1, 256};
+    DofResult r;
+    ComputeDepthAtHyperfocal(s, r);
+    const long double H = s.f * s.f / (s.N * s.c);
+    EXPECT_NEAR(double(r.u), double(H + s.f), 1e-15);
+    EXPECT_NEAR(double(r.nearLens), double((H + s.f) - (s.f / s.gp + H) / 2), 1e-12);
+    DofResult inf;
+    ComputeDepthAtInfinity(s, inf);
+    EXPECT_GT(r.nearFilm, inf.nearFilm);
+}

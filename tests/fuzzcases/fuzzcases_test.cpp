@@ -100,8 +100,9 @@ TEST(FuzzCases, TableFile1FocalLengthPastTheLargestValue)
     EXPECT_EQ(state.focal, QStringLiteral("1200"));
     EXPECT_TRUE(rec.texts().contains(QStringLiteral("Valeur hors intervalle 10,0-1200,0")))
         << rec.texts().join(u'\n').toStdString();
-    if (refreshed)
+    if (refreshed) {
         EXPECT_FALSE(model.isEmpty());
+    }
 }
 
 TEST(FuzzCases, Cli1FocalLengthPastTheLargestValue)

@@ -161,14 +161,18 @@ TEST_F(TableWindowTest, OriginAndOrientationFollowTheirTwinsAndSpringBackOnAnEmp
     auto *distFilm = child<QToolButton>(&form, "DistFilmBtn");
     auto *dh = child<QToolButton>(&form, "DhBtn");
 
+    EXPECT_EQ(distFilm->text(), QStringLiteral("PF"));
     QTest::mouseClick(distFilm, Qt::LeftButton);
     EXPECT_FALSE(distFilm->isChecked());
     EXPECT_FALSE(action(form, "DistFilm")->isChecked());
     EXPECT_TRUE(child<QLineEdit>(&form, "EdNom")->text().contains(QStringLiteral("_PL")));
+    // The button's caption tells the origin whichever way it was set.
+    EXPECT_EQ(distFilm->text(), QStringLiteral("PL"));
 
     action(form, "DistFilm")->trigger();
     EXPECT_TRUE(distFilm->isChecked());
     EXPECT_TRUE(action(form, "DistFilm")->isChecked());
+    EXPECT_EQ(distFilm->text(), QStringLiteral("PF"));
 
     QTest::mouseClick(dh, Qt::LeftButton);
     EXPECT_TRUE(dh->isChecked());

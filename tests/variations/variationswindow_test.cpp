@@ -34,6 +34,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -177,8 +178,13 @@ TEST_F(VariationsWindowTest, OpensWithTheDefaultListsTheTestLensAndFilmReferredD
     EXPECT_EQ(items(&form, "BoxFocale").size(), 18);
     EXPECT_EQ(list(&form, "BoxDist")->currentRow(), 0);
     EXPECT_TRUE(list(&form, "BoxFocale")->hasFocus());
-    // 0,5 m from the film is closer than 4f + dn for the 148,1 mm lens.
+    // 0,5 m from the film is closer than 4f + dn for the 148,1 mm lens: the
+    // status bar says why the results are empty.
     EXPECT_TRUE(allEmpty(&form));
+    auto *status = child<QStatusBar>(&form, "StatusBar");
+    EXPECT_EQ(status->currentMessage(),
+              QStringLiteral("Mise au point impossible : la distance doit être au moins 4 fois la "
+                             "focale plus la distance nodale"));
     EXPECT_EQ(field(&form, "EdDist")->toolTip(), QStringLiteral("Distance de mise au point (m)"));
     EXPECT_EQ(field(&form, "EdDist")->statusTip(), QStringLiteral("  minimum: 0,03  maximum: 900,00"));
     EXPECT_EQ(field(&form, "EdDia")->statusTip(), QStringLiteral("  minimum: 1,0  maximum: 256,0"));
@@ -195,6 +201,7 @@ TEST_F(VariationsWindowTest, ChoosingItemsComputesTheWorkedExampleInBothOrigins)
     clickItem(&form, "BoxDia", QStringLiteral("8"));
     clickItem(&form, "BoxDist", QStringLiteral("3"));
     EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3")); // taken as it stands: no check
+    EXPECT_TRUE(child<QStatusBar>(&form, "StatusBar")->currentMessage().isEmpty());
     EXPECT_EQ(results(&form),
               (QStringList{"2,751", "3,303", "0,552", "0,249", "0,303", "45,1 %", "54,9 %", "2,819",
                            "0,156", "0,055", "8,21241", "27,739", "27,603", "13,963"}));
@@ -204,6 +211,7 @@ TEST_F(VariationsWindowTest, ChoosingItemsComputesTheWorkedExampleInBothOrigins)
 
     QTest::mouseClick(button(&form, "DistFilmBtn"), Qt::LeftButton);
     EXPECT_FALSE(button(&form, "DistFilmBtn")->isChecked());
+    EXPECT_EQ(button(&form, "DistFilmBtn")->text(), QStringLiteral("PL"));
     EXPECT_EQ(text(&form, "EdTa"), QStringLiteral("2,719"));
     EXPECT_EQ(text(&form, "EdTp"), QStringLiteral("3,347"));
     EXPECT_EQ(text(&form, "EdA1"), QStringLiteral("3,000"));
