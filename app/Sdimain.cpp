@@ -196,11 +196,7 @@ void TSDIAppForm::closeEvent(QCloseEvent *event)
     // The file is read again so that the sections other windows wrote during
     // the run are kept.
     try {
-        IniFile ini;
-        ini.load(appPaths().iniFileName);
-        FichtempSettings fichtemp{TempTablePath()};
-        fichtemp.save(ini);
-        ini.save(appPaths().iniFileName);
+        writeSettingsSection(appPaths().iniFileName, FichtempSettings{TempTablePath()});
     } catch (...) {
         reportCurrentException();
     }

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -88,10 +87,7 @@ void TFormLiens::buildControls()
     frameRow->addWidget(group);
     layout->addWidget(frame, 1);
 
-    auto *status = make<QStatusBar>(this, "StatusBar");
-    status->setSizeGripEnabled(false);
-    layout->addWidget(status);
-    routeStatusTips(this, status);
+    addStatusBar(this, layout);
 
     connect(hangUp, &QToolButton::clicked, this, [this] { guarded([this] { ToolButton1Click(); }); });
     connect(close, &QToolButton::clicked, this, &QDialog::accept);

@@ -14,10 +14,7 @@ namespace optolune {
 
 void loadShellSettings()
 {
-    IniFile ini;
-    ini.load(appPaths().iniFileName);
-    FichtempSettings fichtemp;
-    fichtemp.load(ini);
+    const auto fichtemp = readSettingsSection<FichtempSettings>(appPaths().iniFileName);
     if (!fichtemp.table.isEmpty())
         TempTablePath() = fichtemp.table;
 }

@@ -11,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,14 +18,6 @@
 namespace optolune {
 
 namespace {
-
-QLineEdit *makeField(QWidget *parent, const char *name, const QString &hint, int width)
-{
-    auto *edit = make<QLineEdit>(parent, name);
-    applyHint(edit, hint);
-    edit->setFixedWidth(width);
-    return edit;
-}
 
 // The typed dimensions are yellow.
 void paintInput(QLineEdit *edit)
@@ -36,7 +27,7 @@ void paintInput(QLineEdit *edit)
 
 QLineEdit *makeResult(QWidget *parent, const char *name, const QString &hint, int width)
 {
-    QLineEdit *edit = makeField(parent, name, hint, width);
+    QLineEdit *edit = makeEdit(parent, name, hint, width);
     paintReadOnly(edit);
     return edit;
 }
@@ -52,15 +43,6 @@ void paintAnswer(QLineEdit *edit)
 QLabel *label(QWidget *parent, const QString &text)
 {
     return new QLabel(text, parent);
-}
-
-QToolButton *textButton(QWidget *bar, const char *name, const QString &caption,
-                        const QString &hint, QStyle::StandardPixmap glyph)
-{
-    QToolButton *button = makeButton(bar, name, hint, glyph);
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    return button;
 }
 
 } // namespace
@@ -121,10 +103,7 @@ void TFormCercle::buildControls()
     m_view->setMinimumHeight(200);
     layout->addWidget(m_view, 1);
 
-    m_statusBar = make<QStatusBar>(this, "StatusBar");
-    m_statusBar->setSizeGripEnabled(false);
-    layout->addWidget(m_statusBar);
-    routeStatusTips(this, m_statusBar);
+    m_statusBar = addStatusBar(this, layout);
     resize(760, 560);
 }
 
@@ -136,9 +115,9 @@ QWidget *TFormCercle::buildTopBar()
     row->addWidget(makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
                               QStyle::SP_ComputerIcon));
     row->addStretch(1);
-    row->addWidget(textButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
+    row->addWidget(makeTextButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
                               QStyle::SP_DialogCancelButton));
-    row->addWidget(textButton(bar, "validebtn", QStringLiteral("Ok"),
+    row->addWidget(makeTextButton(bar, "validebtn", QStringLiteral("Ok"),
                               QStringLiteral("Valider et quitter|"), QStyle::SP_DialogOkButton));
     return bar;
 }
@@ -153,8 +132,8 @@ QGroupBox *TFormCercle::buildFilmGroup()
         m_fields.format->addItem(QString::fromUtf8(preset.item));
     applyHint(m_fields.format,
               QStringLiteral("Format du film|Les dimensions du film sont copiées dans les champs"));
-    m_fields.largF = makeField(box, "EdLargF", QStringLiteral("Largeur du film"), 60);
-    m_fields.longF = makeField(box, "EdLongF", QStringLiteral("Longueur du film"), 60);
+    m_fields.largF = makeEdit(box, "EdLargF", QStringLiteral("Largeur du film"), 60);
+    m_fields.longF = makeEdit(box, "EdLongF", QStringLiteral("Longueur du film"), 60);
     paintInput(m_fields.largF);
     paintInput(m_fields.longF);
     m_fields.pf = make<QCheckBox>(box, "CheckPF");
@@ -184,11 +163,11 @@ QGroupBox *TFormCercle::buildPrintGroup()
               QStringLiteral("Format du tirage|Les dimensions du tirage sont copiées dans les champs"));
     const QString ratioOnly =
         QStringLiteral("|La largeur et la longueur du tirage n'interviennent que par leur rapport");
-    m_fields.largT = makeField(box, "EdLargT", QStringLiteral("Largeur du tirage") + ratioOnly, 60);
-    m_fields.longT = makeField(box, "EdLongT", QStringLiteral("Longueur du tirage") + ratioOnly, 60);
+    m_fields.largT = makeEdit(box, "EdLargT", QStringLiteral("Largeur du tirage") + ratioOnly, 60);
+    m_fields.longT = makeEdit(box, "EdLongT", QStringLiteral("Longueur du tirage") + ratioOnly, 60);
     paintInput(m_fields.largT);
     paintInput(m_fields.longT);
-    m_fields.distObs = makeField(box, "EdDistObs",
+    m_fields.distObs = makeEdit(box, "EdDistObs",
                                  QStringLiteral("Distance minimale d'observation|Supérieure à 10 cm"), 60);
     m_fields.distMin = make<QCheckBox>(box, "CheckDistMin");
     applyHint(m_fields.distMin,
@@ -217,8 +196,8 @@ QGroupBox *TFormCercle::buildResultGroup()
     m_fields.distObsCalc = makeResult(box, "EdDistObsCalc",
                                       QStringLiteral("Distance d'observation du tirage"), 70);
     m_fields.coeff = makeResult(box, "EdCoeff", QStringLiteral("Facteur d'agrandissement"), 70);
-    m_fields.c = makeField(box, "EdC", QStringLiteral("Diamètre du cercle de confusion"), 70);
-    m_fields.nmin = makeField(box, "EdNmin",
+    m_fields.c = makeEdit(box, "EdC", QStringLiteral("Diamètre du cercle de confusion"), 70);
+    m_fields.nmin = makeEdit(box, "EdNmin",
                               QStringLiteral("Plus petite valeur de diaphragme pour tenir compte de la diffraction"),
                               70);
     paintAnswer(m_fields.c);
@@ -238,9 +217,9 @@ QGroupBox *TFormCercle::buildResultGroup()
         grid->addWidget(right[i].second, i, 3);
     }
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(textButton(box, "CalcBtn", QStringLiteral("Calculer"), QStringLiteral("Calculer"),
+    buttons->addWidget(makeTextButton(box, "CalcBtn", QStringLiteral("Calculer"), QStringLiteral("Calculer"),
                                   QStyle::SP_BrowserReload));
-    buttons->addWidget(textButton(box, "AddBtn", QStringLiteral("Ajouter"),
+    buttons->addWidget(makeTextButton(box, "AddBtn", QStringLiteral("Ajouter"),
                                   QStringLiteral("Copier dans la grille| Les valeurs calculées sont copiées dans la grille"),
                                   QStyle::SP_ArrowDown));
     grid->addLayout(buttons, 3, 2, 1, 2);
@@ -253,28 +232,15 @@ QWidget *TFormCercle::buildGridBar()
     auto *bar = make<QWidget>(this, "ToolBar2");
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    struct ButtonDef {
-        const char *name;
-        const char *caption;
-        const char *hint;
-        QStyle::StandardPixmap glyph;
+    const ToolButtonDef buttons[] = {
+        {"LoadBtn", "Ouvrir la grille n°1", QStyle::SP_DialogOpenButton, "1"},
+        {"SaveBtn", "Enregistrer la grille n°1", QStyle::SP_DialogSaveButton, "1"},
+        {"DefBtnLoad", "Ouvrir la grille n°2", QStyle::SP_DialogOpenButton, "2"},
+        {"DefBtnSave", "Enregistrer la grille n°2", QStyle::SP_DialogSaveButton, "2"},
+        {"ToolButton3", "Effacer a grille", QStyle::SP_TrashIcon},
+        {"ToolButton4", "Effacer la ligne sélectionnée", QStyle::SP_LineEditClearButton},
     };
-    const ButtonDef buttons[] = {
-        {"LoadBtn", "1", "Ouvrir la grille n°1", QStyle::SP_DialogOpenButton},
-        {"SaveBtn", "1", "Enregistrer la grille n°1", QStyle::SP_DialogSaveButton},
-        {"DefBtnLoad", "2", "Ouvrir la grille n°2", QStyle::SP_DialogOpenButton},
-        {"DefBtnSave", "2", "Enregistrer la grille n°2", QStyle::SP_DialogSaveButton},
-        {"ToolButton3", "", "Effacer a grille", QStyle::SP_TrashIcon},
-        {"ToolButton4", "", "Effacer la ligne sélectionnée", QStyle::SP_LineEditClearButton},
-    };
-    for (const ButtonDef &b : buttons) {
-        QToolButton *button = makeButton(bar, b.name, QString::fromUtf8(b.hint), b.glyph);
-        if (*b.caption) {
-            button->setText(QString::fromUtf8(b.caption));
-            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        }
-        row->addWidget(button);
-    }
+    addToolButtons(bar, row, buttons);
     row->addStretch(1);
     return bar;
 }

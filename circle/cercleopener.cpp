@@ -1,31 +1,23 @@
 #include "cercleopener.h"
 
 #include "cercle.h"
+#include "core/opener.h"
 
 namespace optolune {
 
 namespace {
 
-CircleOpener &installedOpener()
+ReplaceableOpener<std::optional<CircleChoice>(QWidget *)> &circleOpener()
 {
-    static CircleOpener opener;
+    static ReplaceableOpener<std::optional<CircleChoice>(QWidget *)> opener(ShowCircleWindow);
     return opener;
 }
 
 } // namespace
 
-std::optional<CircleChoice> OpenCircleWindow(QWidget *owner)
-{
-    const CircleOpener &opener = installedOpener();
-    return opener ? opener(owner) : ShowCircleWindow(owner);
-}
+std::optional<CircleChoice> OpenCircleWindow(QWidget *owner) { return circleOpener().open(owner); }
 
-CircleOpener setCircleOpener(CircleOpener opener)
-{
-    CircleOpener previous = std::move(installedOpener());
-    installedOpener() = std::move(opener);
-    return previous;
-}
+CircleOpener setCircleOpener(CircleOpener opener) { return circleOpener().replace(std::move(opener)); }
 
 std::optional<CircleChoice> ShowCircleWindow(QWidget *owner)
 {

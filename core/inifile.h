@@ -41,6 +41,31 @@ private:
     std::unique_ptr<Impl> d;
 };
 
+// The settings of one section (a struct with load(const IniFile &) and
+// save(IniFile &) const), read from the file: its defaults for whatever the
+// file does not hold.
+template <typename Section>
+Section readSettingsSection(const QString &iniFileName)
+{
+    IniFile ini;
+    ini.load(iniFileName);
+    Section section;
+    section.load(ini);
+    return section;
+}
+
+// Writes one section's settings into the file, read again now so that what
+// other windows wrote since is kept. A file that cannot be read is left as
+// it is: UserError "Impossible d'ouvrir le fichier <path>" (IniFile::save).
+template <typename Section>
+void writeSettingsSection(const QString &iniFileName, const Section &section)
+{
+    IniFile ini;
+    ini.load(iniFileName);
+    section.save(ini);
+    ini.save(iniFileName);
+}
+
 // Section "fichtemp": where the table window's temporary table is.
 struct FichtempSettings {
     QString table;

@@ -1,5 +1,6 @@
 #include "notes.h"
 
+#include "core/opener.h"
 #include "core/textfile.h"
 
 #include <QDesktopServices>
@@ -9,22 +10,18 @@ namespace optolune {
 
 namespace {
 
-UrlOpener &urlOpener()
+ReplaceableOpener<bool(const QUrl &)> &urlOpener()
 {
-    static UrlOpener opener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    static ReplaceableOpener<bool(const QUrl &)> opener(
+        [](const QUrl &url) { return QDesktopServices::openUrl(url); });
     return opener;
 }
 
 } // namespace
 
-UrlOpener setUrlOpener(UrlOpener opener)
-{
-    UrlOpener previous = std::move(urlOpener());
-    urlOpener() = std::move(opener);
-    return previous;
-}
+UrlOpener setUrlOpener(UrlOpener opener) { return urlOpener().replace(std::move(opener)); }
 
-bool openUrl(const QUrl &url) { return urlOpener()(url); }
+bool openUrl(const QUrl &url) { return urlOpener().open(url); }
 
 void EnsureNotesFile(const QString &programFolder, const QString &name)
 {

@@ -9,7 +9,8 @@
 namespace optolune {
 
 // Opens a URL with the desktop's handler; returns false when none answered.
-// Replaceable so that tests never start a real program.
+// Replaceable so that tests never start a real program; an empty opener
+// restores the desktop's handler.
 using UrlOpener = std::function<bool(const QUrl &)>;
 UrlOpener setUrlOpener(UrlOpener opener);
 bool openUrl(const QUrl &url);

@@ -5,8 +5,10 @@
 #include "textfile.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -44,6 +46,53 @@ QToolButton *makeButton(QWidget *bar, const char *name, const QString &hint,
     applyHint(button, hint);
     return button;
 }
+
+QToolButton *makeTextButton(QWidget *bar, const char *name, const QString &caption,
+                            const QString &hint, QStyle::StandardPixmap glyph)
+{
+    QToolButton *button = makeButton(bar, name, hint, glyph);
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
+void addToolButtons(QWidget *bar, QBoxLayout *row, std::span<const ToolButtonDef> buttons)
+{
+    for (const ToolButtonDef &b : buttons) {
+        const QString hint = QString::fromUtf8(b.hint);
+        row->addWidget(b.caption && *b.caption
+                           ? makeTextButton(bar, b.name, QString::fromUtf8(b.caption), hint, b.glyph)
+                           : makeButton(bar, b.name, hint, b.glyph));
+    }
+}
+
+QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &hint, int width)
+{
+    auto *edit = make<QLineEdit>(parent, name);
+    applyHint(edit, hint);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+QStatusBar *addStatusBar(QWidget *window, QBoxLayout *layout)
+{
+    auto *bar = make<QStatusBar>(window, "StatusBar");
+    bar->setSizeGripEnabled(false);
+    layout->addWidget(bar);
+    routeStatusTips(window, bar);
+    return bar;
+}
+
+void addNotesAndQuit(QMenuBar *bar, QWidget *window, const std::function<void()> &openNotes)
+{
+    QAction *notes = bar->addAction(QStringLiteral("Notes"));
+    notes->setObjectName(QStringLiteral("Notes1"));
+    QObject::connect(notes, &QAction::triggered, window, openNotes);
+    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
+    quit->setObjectName(QStringLiteral("Quitter1"));
+    QObject::connect(quit, &QAction::triggered, window, &QWidget::close);
+}
+
 
 QToolButton *makeOriginButton(QWidget *bar, const QString &hint)
 {

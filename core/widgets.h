@@ -6,8 +6,12 @@
 #include <QObject>
 #include <QStyle>
 #include <QString>
+#include <functional>
+#include <span>
 
+class QBoxLayout;
 class QLineEdit;
+class QMenuBar;
 class QStatusBar;
 class QToolButton;
 class QWidget;
@@ -45,6 +49,33 @@ void activateOnce(QObject *window, bool &activated, F activate)
 // A flat tool-bar button with a standard glyph and a hint.
 QToolButton *makeButton(QWidget *bar, const char *name, const QString &hint,
                         QStyle::StandardPixmap glyph, bool checkable = false);
+
+// The same with its caption beside the glyph ("Ok", "Calculer").
+QToolButton *makeTextButton(QWidget *bar, const char *name, const QString &caption,
+                            const QString &hint, QStyle::StandardPixmap glyph);
+
+// One button of a tool bar's table: a caption, when it has one, stands
+// beside the glyph.
+struct ToolButtonDef {
+    const char *name;
+    const char *hint;
+    QStyle::StandardPixmap glyph;
+    const char *caption = nullptr;
+};
+
+// Makes the buttons of a table, in order, at the end of the bar's row.
+void addToolButtons(QWidget *bar, QBoxLayout *row, std::span<const ToolButtonDef> buttons);
+
+// A field with its hint, as wide as given.
+QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &hint, int width);
+
+// The window's status bar "StatusBar", at the foot of its layout: it shows
+// the status tips of the window's controls.
+QStatusBar *addStatusBar(QWidget *window, QBoxLayout *layout);
+
+// The last two items of a calculator's menu bar: "Notes" (Notes1) runs
+// `openNotes`, "Quitter" (Quitter1) closes the window.
+void addNotesAndQuit(QMenuBar *bar, QWidget *window, const std::function<void()> &openNotes);
 
 // The origin-of-distances toggle (DistFilmBtn): a text button that reads
 // "PF" while down (distances from the film plane) and "PL" while up (from the

@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
-#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,28 +24,14 @@ namespace optolune {
 
 namespace {
 
-QLineEdit *makeField(QWidget *parent, const char *name, const QString &hint, int width = 60)
-{
-    auto *edit = make<QLineEdit>(parent, name);
-    applyHint(edit, hint);
-    edit->setFixedWidth(width);
-    return edit;
-}
+// The width of the typed dimensions.
+constexpr int kFieldWidth = 60;
 
 QGroupBox *group(QWidget *parent, const char *name, const QString &title)
 {
     auto *box = make<QGroupBox>(parent, name);
     box->setTitle(title);
     return box;
-}
-
-QToolButton *textButton(QWidget *bar, const char *name, const QString &caption,
-                        const QString &hint, QStyle::StandardPixmap glyph)
-{
-    QToolButton *button = makeButton(bar, name, hint, glyph);
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    return button;
 }
 
 QHBoxLayout *tightRow(QWidget *box)
@@ -87,10 +72,7 @@ void TFormBlad::buildControls()
     scroll->setWidgetResizable(true);
     layout->addWidget(scroll, 1);
 
-    m_statusBar = make<QStatusBar>(this, "StatusBar");
-    m_statusBar->setSizeGripEnabled(false);
-    layout->addWidget(m_statusBar);
-    routeStatusTips(this, m_statusBar);
+    m_statusBar = addStatusBar(this, layout);
 }
 
 QWidget *TFormBlad::buildTopBar()
@@ -100,13 +82,13 @@ QWidget *TFormBlad::buildTopBar()
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
                               QStyle::SP_ComputerIcon));
-    row->addWidget(textButton(bar, "CalcBtn", QStringLiteral("Calculer"),
+    row->addWidget(makeTextButton(bar, "CalcBtn", QStringLiteral("Calculer"),
                               QStringLiteral("Calcul de dn et de gp|Cliquez sur le bouton pour lire les valeurs calculées"),
                               QStyle::SP_BrowserReload));
     row->addStretch(1);
-    row->addWidget(textButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
+    row->addWidget(makeTextButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
                               QStyle::SP_DialogCancelButton));
-    row->addWidget(textButton(bar, "validebtn", QStringLiteral("Ok"),
+    row->addWidget(makeTextButton(bar, "validebtn", QStringLiteral("Ok"),
                               QStringLiteral("Quitter en validant les saisies"), QStyle::SP_DialogOkButton));
     return bar;
 }
@@ -136,28 +118,28 @@ QWidget *TFormBlad::buildLeftColumn()
 
     QGroupBox *focal = group(column, "GroupBox1", QStringLiteral("Focale"));
     auto *focalRow = tightRow(focal);
-    m_edits.focale = makeField(focal, "EdFocale", QStringLiteral("Distance focale vraie"));
+    m_edits.focale = makeEdit(focal, "EdFocale", QStringLiteral("Distance focale vraie"), kFieldWidth);
     focalRow->addWidget(new QLabel(QStringLiteral("Focal length"), focal));
     focalRow->addWidget(m_edits.focale);
     focalRow->addStretch(1);
 
     QGroupBox *h = group(column, "GroupBox2", QStringLiteral(" H  / the first lens vertex"));
     auto *hRow = tightRow(h);
-    m_edits.h = makeField(h, "EdH", planeLimits);
+    m_edits.h = makeEdit(h, "EdH", planeLimits, kFieldWidth);
     hRow->addWidget(m_edits.h);
     hRow->addWidget(radioGroup("R1", m_r1));
     hRow->addStretch(1);
 
     QGroupBox *hPrime = group(column, "GroupBox3", QStringLiteral(" H'  /  the last lens vertex"));
     auto *hPrimeRow = tightRow(hPrime);
-    m_edits.hprime = makeField(hPrime, "EdHprime", planeLimits);
+    m_edits.hprime = makeEdit(hPrime, "EdHprime", planeLimits, kFieldWidth);
     hPrimeRow->addWidget(m_edits.hprime);
     hPrimeRow->addWidget(radioGroup("R2", m_r2));
     hPrimeRow->addStretch(1);
 
     QGroupBox *vertices = group(column, "GroupBox4", QStringLiteral("Distance between first and last lens vertex"));
     auto *verticesRow = tightRow(vertices);
-    m_edits.epaiss = makeField(vertices, "EDepaiss", QStringLiteral("valeurs limites  0,1-300 "));
+    m_edits.epaiss = makeEdit(vertices, "EDepaiss", QStringLiteral("valeurs limites  0,1-300 "), kFieldWidth);
     verticesRow->addWidget(m_edits.epaiss);
     verticesRow->addStretch(1);
 
@@ -177,8 +159,8 @@ QWidget *TFormBlad::buildRightColumn()
     QGroupBox *pupils = group(column, "GroupBox5", QStringLiteral("Grandissement pupillaire gp"));
     auto *pupilGrid = new QGridLayout(pupils);
     pupilGrid->setContentsMargins(6, 2, 6, 4);
-    m_edits.entrance = makeField(pupils, "EdEntrance", pupilLimits);
-    m_edits.exit = makeField(pupils, "EdExit", pupilLimits);
+    m_edits.entrance = makeEdit(pupils, "EdEntrance", pupilLimits, kFieldWidth);
+    m_edits.exit = makeEdit(pupils, "EdExit", pupilLimits, kFieldWidth);
     pupilGrid->addWidget(new QLabel(QStringLiteral("Entrance pupil"), pupils), 0, 0);
     pupilGrid->addWidget(new QLabel(QStringLiteral("diameter"), pupils), 0, 1);
     pupilGrid->addWidget(m_edits.entrance, 0, 2);
@@ -189,8 +171,8 @@ QWidget *TFormBlad::buildRightColumn()
     layout->addWidget(pupils);
 
     auto *references = new QGridLayout;
-    m_edits.ref = makeField(column, "EdRef", QStringLiteral("Références de l'objectif"), 160);
-    m_edits.num = makeField(column, "EdNum", QStringLiteral("Numéro de catalogue de l'objectif"), 160);
+    m_edits.ref = makeEdit(column, "EdRef", QStringLiteral("Références de l'objectif"), 160);
+    m_edits.num = makeEdit(column, "EdNum", QStringLiteral("Numéro de catalogue de l'objectif"), 160);
     // Both reach the table's file name and the settings file.
     acceptWindows1252Only(m_edits.ref);
     acceptWindows1252Only(m_edits.num);
@@ -203,8 +185,8 @@ QWidget *TFormBlad::buildRightColumn()
     QGroupBox *nodal = group(column, "GroupBox6", QStringLiteral("Distance nodale dn"));
     auto *nodalGrid = new QGridLayout(nodal);
     nodalGrid->setContentsMargins(6, 2, 6, 4);
-    m_edits.dn = makeField(nodal, "EdDn", QString(), 130);
-    m_edits.gp = makeField(nodal, "EdGp", QString(), 130);
+    m_edits.dn = makeEdit(nodal, "EdDn", QString(), 130);
+    m_edits.gp = makeEdit(nodal, "EdGp", QString(), 130);
     paintReadOnly(m_edits.dn);
     paintReadOnly(m_edits.gp);
     nodalGrid->addWidget(new QLabel(QStringLiteral("Position of principal planes"), nodal), 0, 0, 1, 3);

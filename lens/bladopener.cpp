@@ -1,31 +1,23 @@
 #include "bladopener.h"
 
 #include "Blad.h"
+#include "core/opener.h"
 
 namespace optolune {
 
 namespace {
 
-LensOpener &installedOpener()
+ReplaceableOpener<std::optional<LensChoice>(QWidget *)> &lensOpener()
 {
-    static LensOpener opener;
+    static ReplaceableOpener<std::optional<LensChoice>(QWidget *)> opener(ShowLensWindow);
     return opener;
 }
 
 } // namespace
 
-std::optional<LensChoice> OpenLensWindow(QWidget *owner)
-{
-    const LensOpener &opener = installedOpener();
-    return opener ? opener(owner) : ShowLensWindow(owner);
-}
+std::optional<LensChoice> OpenLensWindow(QWidget *owner) { return lensOpener().open(owner); }
 
-LensOpener setLensOpener(LensOpener opener)
-{
-    LensOpener previous = std::move(installedOpener());
-    installedOpener() = std::move(opener);
-    return previous;
-}
+LensOpener setLensOpener(LensOpener opener) { return lensOpener().replace(std::move(opener)); }
 
 std::optional<LensChoice> ShowLensWindow(QWidget *owner)
 {

@@ -3,11 +3,8 @@
 #include "core/inifile.h"
 #include "core/messages.h"
 #include "core/procs.h"
-#include "core/textfile.h"
-#include "core/usererror.h"
 #include "lists/listkind.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -73,24 +70,12 @@ void BladSettings::save(IniFile &ini) const
 
 BladSettings readBladSettings(const QString &iniFileName)
 {
-    IniFile ini;
-    ini.load(iniFileName);
-    BladSettings settings;
-    settings.load(ini);
-    return settings;
+    return readSettingsSection<BladSettings>(iniFileName);
 }
 
 void writeBladSettings(const QString &iniFileName, const BladSettings &settings)
 {
-    // Read again now: the sections other windows wrote since this one opened
-    // are kept, and a file that cannot be read is not overwritten.
-    QByteArray probe;
-    if (QFileInfo::exists(iniFileName) && !readWhole(iniFileName, probe))
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(iniFileName));
-    IniFile ini;
-    ini.load(iniFileName);
-    settings.save(ini);
-    ini.save(iniFileName);
+    writeSettingsSection(iniFileName, settings);
 }
 
 long double LensData::dn() const

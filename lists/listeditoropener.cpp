@@ -2,30 +2,25 @@
 
 #include "defaultlists.h"
 #include "listes.h"
+#include "core/opener.h"
 
 namespace optolune {
 
 namespace {
 
-ListEditorOpener &installedOpener()
+ReplaceableOpener<bool(const ListEditorRequest &)> &editorOpener()
 {
-    static ListEditorOpener opener;
+    static ReplaceableOpener<bool(const ListEditorRequest &)> opener(ShowListEditor);
     return opener;
 }
 
 } // namespace
 
-bool OpenListEditor(const ListEditorRequest &request)
-{
-    const ListEditorOpener &opener = installedOpener();
-    return opener ? opener(request) : ShowListEditor(request);
-}
+bool OpenListEditor(const ListEditorRequest &request) { return editorOpener().open(request); }
 
 ListEditorOpener setListEditorOpener(ListEditorOpener opener)
 {
-    ListEditorOpener previous = std::move(installedOpener());
-    installedOpener() = std::move(opener);
-    return previous;
+    return editorOpener().replace(std::move(opener));
 }
 
 bool ShowListEditor(const ListEditorRequest &request)

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -187,11 +186,7 @@ void TFormListes::buildControls()
     m_fields.edaffiche = edaffiche;
     layout->addWidget(edaffiche);
 
-    auto *status = make<QStatusBar>(this, "StatusBar");
-    status->setSizeGripEnabled(false);
-    m_fields.status = status;
-    layout->addWidget(status);
-    routeStatusTips(this, status);
+    m_fields.status = addStatusBar(this, layout);
 }
 
 QFrame *TFormListes::buildTopRow()

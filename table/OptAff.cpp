@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -67,10 +66,7 @@ void TFormOptAff::buildControls()
     }
     layout->addWidget(panel);
 
-    m_statusBar = make<QStatusBar>(this, "StatusBar");
-    m_statusBar->setSizeGripEnabled(false);
-    layout->addWidget(m_statusBar);
-    routeStatusTips(this, m_statusBar);
+    m_statusBar = addStatusBar(this, layout);
 
     connect(m_buttons.markAll, &QToolButton::clicked, this, [this] { MarqueTousBtnClick(); });
     connect(m_buttons.invert, &QToolButton::clicked, this, [this] { MarqueInvBtnClick(); });

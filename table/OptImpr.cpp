@@ -2,6 +2,7 @@
 
 #include "core/application.h"
 #include "core/apppaths.h"
+#include "core/opener.h"
 #include "core/widgets.h"
 
 #include <QButtonGroup>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -23,9 +23,9 @@ namespace {
 constexpr int kDialogHeight = 205;
 constexpr int kMinimumWidth = 362;
 
-PrintOptionsOpener &installedOpener()
+ReplaceableOpener<std::optional<PrintChoice>(QWidget *, const QString &)> &printOptionsOpener()
 {
-    static PrintOptionsOpener opener;
+    static ReplaceableOpener<std::optional<PrintChoice>(QWidget *, const QString &)> opener(ShowPrintOptions);
     return opener;
 }
 
@@ -108,10 +108,7 @@ void TFormOptImpr::buildControls()
     bodyLayout->addLayout(buttons);
     layout->addWidget(body, 1);
 
-    m_statusBar = make<QStatusBar>(this, "StatusBar");
-    m_statusBar->setSizeGripEnabled(false);
-    layout->addWidget(m_statusBar);
-    routeStatusTips(this, m_statusBar);
+    m_statusBar = addStatusBar(this, layout);
 
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -183,15 +180,12 @@ std::optional<PrintChoice> ShowPrintOptions(QWidget *owner, const QString &lensR
 
 std::optional<PrintChoice> OpenPrintOptions(QWidget *owner, const QString &lensReferences)
 {
-    const PrintOptionsOpener &opener = installedOpener();
-    return opener ? opener(owner, lensReferences) : ShowPrintOptions(owner, lensReferences);
+    return printOptionsOpener().open(owner, lensReferences);
 }
 
 PrintOptionsOpener setPrintOptionsOpener(PrintOptionsOpener opener)
 {
-    PrintOptionsOpener previous = std::move(installedOpener());
-    installedOpener() = std::move(opener);
-    return previous;
+    return printOptionsOpener().replace(std::move(opener));
 }
 
 } // namespace optolune

@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
@@ -25,14 +24,6 @@
 namespace optolune {
 
 namespace {
-
-QLineEdit *makeEdit(QWidget *bar, const char *name, const QString &hint, int width)
-{
-    auto *edit = make<QLineEdit>(bar, name);
-    applyHint(edit, hint);
-    edit->setFixedWidth(width);
-    return edit;
-}
 
 QHBoxLayout *barLayout(QWidget *bar)
 {
@@ -108,10 +99,7 @@ void TFormCalculProf::buildControls()
     m_panelAffiche->hide();
     layout->addWidget(m_panelAffiche);
 
-    m_statusBar = make<QStatusBar>(this, "StatusBar");
-    m_statusBar->setSizeGripEnabled(false);
-    layout->addWidget(m_statusBar);
-    routeStatusTips(this, m_statusBar);
+    m_statusBar = addStatusBar(this, layout);
 }
 
 QWidget *TFormCalculProf::buildFirstBar()
@@ -149,12 +137,7 @@ QWidget *TFormCalculProf::buildFirstBar()
     row->addWidget(m_buttons.nc);
     row->addWidget(m_buttons.distFilm);
 
-    struct ButtonDef {
-        const char *name;
-        const char *hint;
-        QStyle::StandardPixmap glyph;
-    };
-    const ButtonDef buttons[] = {
+    const ToolButtonDef buttons[] = {
         {"OpenBtn", "Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d'affichage et son commentaire", QStyle::SP_DialogOpenButton},
         {"SauveBtn", "Enregistrer le fichier|Enregistrement de la table , avec ses options d'affichage et  son commentaire", QStyle::SP_DialogSaveButton},
         {"ImprBtn", "Impression du fichier|Une boîte d'options apparaît, qui permet de choisir la taille de la fonte et l'orientation", QStyle::SP_FileDialogDetailedView},
@@ -167,8 +150,7 @@ QWidget *TFormCalculProf::buildFirstBar()
         {"GraphiqueBtn", "Graphique|Graphique de profondeur de champ : limites de netteté selon la distance de mise au point", QStyle::SP_FileDialogContentsView},
         {"ToolButton6", "Fermer le fenêtre|Retour à la fenêtre principale", QStyle::SP_DialogCloseButton},
     };
-    for (const ButtonDef &s : buttons)
-        row->addWidget(makeButton(bar, s.name, QString::fromUtf8(s.hint), s.glyph));
+    addToolButtons(bar, row, buttons);
     m_buttons.info = bar->findChild<QToolButton *>(QStringLiteral("ToolButton1"));
     row->addStretch(1);
     return bar;
@@ -363,12 +345,7 @@ void TFormCalculProf::buildMenus()
     add(m_popup, "FichiertestSuperSymmar1", QStringLiteral("Fichier test Super Symmar 5,6/150"),
         QKeySequence(), [this] { loadTestTableCommand(); });
 
-    QAction *notes = bar->addAction(QStringLiteral("Notes"));
-    notes->setObjectName(QStringLiteral("Notes1"));
-    connect(notes, &QAction::triggered, this, [this] { openNotesFile(); });
-    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
-    quit->setObjectName(QStringLiteral("Quitter1"));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addNotesAndQuit(bar, this, [this] { openNotesFile(); });
 }
 
 } // namespace optolune

@@ -1,10 +1,7 @@
 #include "displayoptions.h"
 
 #include "core/inifile.h"
-#include "core/textfile.h"
-#include "core/usererror.h"
 
-#include <QFileInfo>
 #include <array>
 
 namespace optolune {
@@ -68,24 +65,12 @@ void DisplayOptions::invert()
 
 DisplayOptions readDisplayOptions(const QString &iniFileName)
 {
-    IniFile ini;
-    ini.load(iniFileName);
-    DisplayOptions options;
-    options.load(ini);
-    return options;
+    return readSettingsSection<DisplayOptions>(iniFileName);
 }
 
 void writeDisplayOptions(const QString &iniFileName, const DisplayOptions &options)
 {
-    // The file is read again now, so that the sections other windows wrote
-    // since the dialog opened are kept.
-    QByteArray probe;
-    if (QFileInfo::exists(iniFileName) && !readWhole(iniFileName, probe))
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(iniFileName));
-    IniFile ini;
-    ini.load(iniFileName);
-    options.save(ini);
-    ini.save(iniFileName);
+    writeSettingsSection(iniFileName, options);
 }
 
 } // namespace optolune

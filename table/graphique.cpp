@@ -244,10 +244,7 @@ TFormGraphique::TFormGraphique(QWidget *parent) : QDialog(parent)
     m_view->setRenderHint(QPainter::Antialiasing, false);
     layout->addWidget(m_view, 1);
 
-    m_statusBar = make<QStatusBar>(this, "StatusBar");
-    m_statusBar->setSizeGripEnabled(false);
-    layout->addWidget(m_statusBar);
-    routeStatusTips(this, m_statusBar);
+    m_statusBar = addStatusBar(this, layout);
 
     connect(exportBtn, &QPushButton::clicked, this, [this] { exportImage(); });
 }

@@ -42,20 +42,12 @@ int PrintOptions::fontSizePoints() const
 
 PrintOptions readPrintOptions(const QString &iniFileName)
 {
-    IniFile ini;
-    ini.load(iniFileName);
-    PrintOptions options;
-    options.load(ini);
-    return options;
+    return readSettingsSection<PrintOptions>(iniFileName);
 }
 
 void writePrintOptions(const QString &iniFileName, const PrintOptions &options)
 {
-    // Read again now, so that what other windows wrote since is kept.
-    IniFile ini;
-    ini.load(iniFileName);
-    options.save(ini);
-    ini.save(iniFileName);
+    writeSettingsSection(iniFileName, options);
 }
 
 } // namespace optolune

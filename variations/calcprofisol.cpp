@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -97,13 +96,6 @@ void VariationsListBox::resizeEvent(QResizeEvent *event)
 
 namespace {
 
-QLineEdit *makeField(QWidget *parent, const char *name, int width)
-{
-    auto *edit = make<QLineEdit>(parent, name);
-    edit->setFixedWidth(width);
-    return edit;
-}
-
 QLabel *makeLabel(QWidget *parent, const QString &text)
 {
     auto *label = new QLabel(text, parent);
@@ -148,10 +140,7 @@ void TFormCalcProfIsol::buildControls()
     layout->addLayout(middle, 1);
     layout->addWidget(buildBottomBar());
 
-    m_statusBar = make<QStatusBar>(this, "StatusBar");
-    m_statusBar->setSizeGripEnabled(false);
-    layout->addWidget(m_statusBar);
-    routeStatusTips(this, m_statusBar);
+    m_statusBar = addStatusBar(this, layout);
 }
 
 QWidget *TFormCalcProfIsol::buildToolBar()
@@ -172,12 +161,7 @@ QWidget *TFormCalcProfIsol::buildToolBar()
                                   QStringLiteral("Distances rapportées au plan du film| Enfoncer le bouton pour rapporter les distances au plan du film"));
     row->addWidget(m_distFilm);
 
-    struct ButtonDef {
-        const char *name;
-        const char *hint;
-        QStyle::StandardPixmap glyph;
-    };
-    const ButtonDef buttons[] = {
+    const ToolButtonDef buttons[] = {
         {"DefautBtn", "Curseurs au départ|Place les curseurs sur le premier item des listes", QStyle::SP_MediaSkipBackward},
         {"RazBtn", "Listes par défaut|Affiche toutes les listes par défaut", QStyle::SP_DialogResetButton},
         {"FichTestBtn", "Objectif test|Affiche dans la groupe Manuel les Paramètres du Super Symmar 5,6/150", QStyle::SP_DriveCDIcon},
@@ -187,8 +171,7 @@ QWidget *TFormCalcProfIsol::buildToolBar()
         {"SpeedButton6", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats", QStyle::SP_DialogHelpButton},
         {"SpeedButton13", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon},
     };
-    for (const ButtonDef &b : buttons)
-        row->addWidget(makeButton(bar, b.name, QString::fromUtf8(b.hint), b.glyph));
+    addToolButtons(bar, row, buttons);
     // The focus spread, an addition of this program.
     auto *ecart = makeButton(bar, "EcartBtn",
                              QStringLiteral("Écart de mise au point|Diaphragme et mise au point qui tiennent nets un premier plan et un arrière-plan, d'après trois lectures sur le rail"),
@@ -283,7 +266,7 @@ QWidget *TFormCalcProfIsol::buildManualGroup()
     };
     int index = 0;
     for (const FieldDef &f : fields) {
-        auto *edit = makeField(m_manual, f.name, 64);
+        auto *edit = makeEdit(m_manual, f.name, QString(), 64);
         edit->setText(QString::fromUtf8(f.text));
         paintParameter(edit);
         edit->installEventFilter(this);
@@ -364,9 +347,8 @@ QWidget *TFormCalcProfIsol::buildDepthGroup()
         {ResultField::Tirage, "T(mm)=", "Tirage (mm)", 6, 2},
     };
     for (const ResultDef &r : results) {
-        auto *edit = makeField(group, kResultFieldNames[static_cast<int>(r.field)], 74);
+        auto *edit = makeEdit(group, kResultFieldNames[static_cast<int>(r.field)], QString::fromUtf8(r.hint), 74);
         paintReadOnly(edit);
-        applyHint(edit, QString::fromUtf8(r.hint));
         if (*r.label)
             grid->addWidget(makeLabel(group, QString::fromUtf8(r.label)), r.row, r.col);
         grid->addWidget(edit, r.row, r.col + 1);
@@ -396,7 +378,7 @@ QWidget *TFormCalcProfIsol::buildBottomBar()
                             {"M.a.p sur H: de", ResultField::DemiHyper, "à l'infini"}};
     for (const Piece &p : pieces) {
         row->addWidget(new QLabel(QString::fromUtf8(p.before), bar));
-        auto *edit = makeField(bar, kResultFieldNames[static_cast<int>(p.field)], 70);
+        auto *edit = makeEdit(bar, kResultFieldNames[static_cast<int>(p.field)], QString(), 70);
         paintReadOnly(edit);
         row->addWidget(edit);
         m_results[static_cast<int>(p.field)] = edit;
@@ -413,12 +395,7 @@ void TFormCalcProfIsol::buildMenus()
 {
     auto *bar = make<QMenuBar>(this, "MainMenu1");
     static_cast<QVBoxLayout *>(layout())->setMenuBar(bar);
-    QAction *notes = bar->addAction(QStringLiteral("Notes"));
-    notes->setObjectName(QStringLiteral("Notes1"));
-    connect(notes, &QAction::triggered, this, [this] { openNotesFile(); });
-    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
-    quit->setObjectName(QStringLiteral("Quitter1"));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addNotesAndQuit(bar, this, [this] { openNotesFile(); });
 
     // The menu "Listes" is not shown; its shortcuts work anywhere in the
     // window, the edit fields included.
