@@ -4,8 +4,8 @@
 // list (12 distances, about 210 points a curve) and the largest table's 100
 // distances (about 300 points a curve). The target for the whole update is
 // one 60 Hz frame, 16 ms.
+#include "benchsupport.h"
 #include "core/application.h"
-#include "core/procs.h"
 #include "table/chartseries.h"
 #include "table/graphique.h"
 #include "table/tablestate.h"
@@ -13,23 +13,18 @@
 #include <QChartView>
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 using namespace optolune;
+using namespace optolune::bench;
 
 namespace {
 
 TableState chartTable(bool largest, bool fromFilm)
 {
     TableState s;
-    for (int k = 0; k <= 32; ++k)
-        s.fNumbers << FixedText(std::pow(2.0L, k / 4.0L), 5, 1);
-    if (largest) {
-        for (int i = 0; i < 100; ++i)
-            s.distances << FixedText(0.5L * std::pow(1800.0L, i / 99.0L), 8, 2);
-    } else {
-        s.distances = QStringList{"1", "1,5", "2", "3", "5", "7", "10", "15", "20", "30", "50", "100"};
-    }
+    s.fNumbers = LargestFNumbers();
+    s.distances = largest ? LargestDistances()
+                          : QStringList{"1", "1,5", "2", "3", "5", "7", "10", "15", "20", "30", "50", "100"};
     s.circle = QStringLiteral("0,050");
     s.focal = QStringLiteral("150");
     s.nodal = QStringLiteral("-4,0");
@@ -76,13 +71,4 @@ BENCHMARK(BM_ChartUpdateAndRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecon
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return optolune::bench::RunBenchmarks<Application>(argc, argv); }

@@ -3,7 +3,7 @@
 // in-process refresh of the same table. The target: the table's process
 // within 1,5 times the help's process plus the refresh, so that starting the
 // process does not dominate.
-#include "core/procs.h"
+#include "benchsupport.h"
 #include "table/tablecompute.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"
@@ -11,27 +11,11 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 using namespace optolune;
+using namespace optolune::bench;
 
 namespace {
-
-QStringList fNumbers()
-{
-    QStringList list;
-    for (int k = 0; k <= 32; ++k)
-        list << FixedText(std::pow(2.0L, k / 4.0L), 5, 1);
-    return list;
-}
-
-QStringList distances()
-{
-    QStringList list;
-    for (int i = 0; i < 100; ++i)
-        list << FixedText(0.5L * std::pow(1800.0L, i / 99.0L), 8, 2);
-    return list;
-}
 
 void runCli(benchmark::State &state, const QStringList &args)
 {
@@ -51,7 +35,7 @@ BENCHMARK(BM_CliHelpProcess)->Unit(benchmark::kMillisecond);
 
 void BM_CliLargestTableProcess(benchmark::State &state)
 {
-    runCli(state, {"table", "--f-numbers", fNumbers().join(u' '), "--distances", distances().join(u' '),
+    runCli(state, {"table", "--f-numbers", LargestFNumbers().join(u' '), "--distances", LargestDistances().join(u' '),
                    "--horizontal", "-p", "-ab", "-H", "-GT", "--decimals", "2", "--focal", "150",
                    "--csv"});
 }
@@ -60,8 +44,8 @@ BENCHMARK(BM_CliLargestTableProcess)->Unit(benchmark::kMillisecond);
 void BM_RefreshLargestTableInProcess(benchmark::State &state)
 {
     TableState s;
-    s.fNumbers = fNumbers();
-    s.distances = distances();
+    s.fNumbers = LargestFNumbers();
+    s.distances = LargestDistances();
     s.focal = QStringLiteral("150");
     s.horizontal = true;
     s.showP = s.showAB = s.showH = s.showGT = true;

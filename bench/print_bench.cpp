@@ -3,7 +3,7 @@
 // points: the layout alone, the layout and every page painted, and the floor
 // of that work: the same text lines drawn with drawText at places computed
 // beforehand, on the same device.
-#include "core/procs.h"
+#include "benchsupport.h"
 #include "table/tablecompute.h"
 #include "table/tablemodel.h"
 #include "table/tableprint.h"
@@ -15,30 +15,19 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <memory>
 #include <vector>
 
 using namespace optolune;
+using namespace optolune::bench;
 
 namespace {
 
 TableModel largestTable(bool horizontal)
 {
-    TableState s;
-    for (int k = 0; k <= 32; ++k)
-        s.fNumbers << FixedText(std::pow(2.0L, k / 4.0L), 5, 1);
-    for (int i = 0; i < 100; ++i)
-        s.distances << FixedText(0.5L * std::pow(1800.0L, i / 99.0L), 8, 2);
-    s.circle = QStringLiteral("0,050");
-    s.focal = QStringLiteral("150");
-    s.nodal = QStringLiteral("-4,0");
-    s.pupil = QStringLiteral("1,100");
-    s.horizontal = horizontal;
-    s.showP = s.showAB = s.showH = s.showGT = true;
-    s.decimalsIndex = 2;
+    TableState state = LargestTableState(horizontal);
     TableModel model;
-    RefreshTable(s, model);
+    RefreshTable(state, model);
     return model;
 }
 
@@ -226,13 +215,4 @@ BENCHMARK(BM_DrawTextFloor)->Apply(sizes);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return optolune::bench::RunBenchmarks<QGuiApplication>(argc, argv); }

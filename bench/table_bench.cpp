@@ -1,38 +1,20 @@
 // Cost of refreshing the largest depth-of-field table (100 distances by 33
 // f-numbers, every display option on) against the floor of the work: writing
 // the same numbers, one by one, with FixedText.
+#include "benchsupport.h"
 #include "core/procs.h"
 #include "table/tablecompute.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"
 
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <utility>
 #include <vector>
 
 using namespace optolune;
+using namespace optolune::bench;
 
 namespace {
-
-// Half stops from 1 to 256 (33 f-numbers) and 100 distances spread
-// geometrically from 0,5 m to 900 m, with every line and row of the table.
-TableState largestTable(bool horizontal)
-{
-    TableState s;
-    for (int k = 0; k <= 32; ++k)
-        s.fNumbers << FixedText(std::pow(2.0L, k / 4.0L), 5, 1);
-    for (int i = 0; i < 100; ++i)
-        s.distances << FixedText(0.5L * std::pow(1800.0L, i / 99.0L), 8, 2);
-    s.circle = QStringLiteral("0,050");
-    s.focal = QStringLiteral("150");
-    s.nodal = QStringLiteral("-4,0");
-    s.pupil = QStringLiteral("1,100");
-    s.horizontal = horizontal;
-    s.showP = s.showAB = s.showH = s.showGT = true;
-    s.decimalsIndex = 2;
-    return s;
-}
 
 // Every number a refresh of the table writes, with its decimals, read back
 // from the cells: the baseline formats exactly these.
@@ -57,7 +39,7 @@ std::vector<std::pair<long double, int>> numbersOf(const TableModel &model)
 
 void BM_RefreshLargestTable(benchmark::State &state)
 {
-    TableState table = largestTable(state.range(0) != 0);
+    TableState table = LargestTableState(state.range(0) != 0);
     TableModel model;
     for (auto _ : state) {
         RefreshTable(table, model);
@@ -70,7 +52,7 @@ BENCHMARK(BM_RefreshLargestTable)->ArgName("horizontal")->Arg(0)->Arg(1)->Unit(b
 
 void BM_FixedTextBaseline(benchmark::State &state)
 {
-    TableState table = largestTable(false);
+    TableState table = LargestTableState(false);
     TableModel model;
     RefreshTable(table, model);
     const auto numbers = numbersOf(model);

@@ -4,6 +4,7 @@
 // offscreen, BoxDia walked by the Down key through the 33 theoretical
 // f-numbers, each step rewriting the fourteen fields and their colour and
 // repainting them.
+#include "benchsupport.h"
 #include "core/application.h"
 #include "core/calcul.h"
 #include "core/procs.h"
@@ -11,7 +12,6 @@
 #include "variations/calcprofisol.h"
 #include "variations/variationscompute.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -194,17 +194,8 @@ BENCHMARK(BM_WindowWalkFNumbersByDownKey)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("OPTOLUNE_HOME", QFile::encodeName(home.path()));
-    QDir().mkpath(home.path() + QStringLiteral("/Data"));
-    const QDir source(QStringLiteral(OPTOLUNE_DATA_DIR));
-    for (const QString &name : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(name), home.path() + QStringLiteral("/Data/") + name);
-    Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    optolune::bench::FillProgramFolder(home.path(), QStringLiteral(OPTOLUNE_DATA_DIR));
+    return optolune::bench::RunBenchmarks<Application>(argc, argv);
 }

@@ -3,15 +3,14 @@
 // update and repaint, beside the model-only refresh of the same table; and the
 // program's start to its shown main window against an empty Qt Widgets window
 // started the same way.
+#include "benchsupport.h"
 #include "app/Sdimain.h"
 #include "app/startup.h"
 #include "core/application.h"
-#include "core/procs.h"
 #include "lists/listeditoropener.h"
 #include "table/calculprof.h"
 #include "table/tablecompute.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -22,39 +21,13 @@
 #include <QTimer>
 #include <QToolButton>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 using namespace optolune;
+using namespace optolune::bench;
 
 namespace {
 
-QStringList largestFNumbers()
-{
-    QStringList list;
-    for (int k = 0; k <= 32; ++k)
-        list << FixedText(std::pow(2.0L, k / 4.0L), 5, 1);
-    return list;
-}
-
-QStringList largestDistances()
-{
-    QStringList list;
-    for (int i = 0; i < 100; ++i)
-        list << FixedText(0.5L * std::pow(1800.0L, i / 99.0L), 8, 2);
-    return list;
-}
-
 QString g_program;  // this executable, started again for the start-up figures
-QString g_dataDir;  // the built installation data
-
-// A program folder with the installation data, for the windows and children.
-void fillProgramFolder(const QString &home)
-{
-    QDir().mkpath(home + QStringLiteral("/Data"));
-    const QDir source(g_dataDir);
-    for (const QString &name : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(name), home + QStringLiteral("/Data/") + name);
-}
 
 void BM_WindowRefreshLargestTable(benchmark::State &state)
 {
@@ -69,9 +42,9 @@ void BM_WindowRefreshLargestTable(benchmark::State &state)
         r.receiver->replaceList(r.kind, answer);
         return true;
     });
-    answer = largestFNumbers();
+    answer = LargestFNumbers();
     form.findChild<QToolButton *>(QStringLiteral("DiaBtn"))->click();
-    answer = largestDistances();
+    answer = LargestDistances();
     form.findChild<QToolButton *>(QStringLiteral("DistBtn"))->click();
     setListEditorOpener({});
     for (const char *name : {"p", "ab", "H", "MGrandiss"})
@@ -91,8 +64,8 @@ BENCHMARK(BM_WindowRefreshLargestTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillis
 void BM_ModelRefreshLargestTable(benchmark::State &state)
 {
     TableState s;
-    s.fNumbers = largestFNumbers();
-    s.distances = largestDistances();
+    s.fNumbers = LargestFNumbers();
+    s.distances = LargestDistances();
     s.showP = s.showAB = s.showH = s.showGT = true;
     s.horizontal = state.range(0) != 0;
     TableModel model;
@@ -106,7 +79,7 @@ BENCHMARK(BM_ModelRefreshLargestTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillise
 void startChild(benchmark::State &state, const QString &mode)
 {
     QTemporaryDir home;
-    fillProgramFolder(home.path());
+    FillProgramFolder(home.path(), QStringLiteral(OPTOLUNE_DATA_DIR));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("OPTOLUNE_HOME"), home.path());
@@ -156,11 +129,9 @@ int main(int argc, char **argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_program = QString::fromLocal8Bit(argv[0]);
-    g_dataDir = QStringLiteral(OPTOLUNE_DATA_DIR);
     QTemporaryDir home;
     qputenv("OPTOLUNE_HOME", QFile::encodeName(home.path()));
-    fillProgramFolder(home.path());
+    FillProgramFolder(home.path(), QStringLiteral(OPTOLUNE_DATA_DIR));
     Application app(argc, argv);
     g_program = QCoreApplication::applicationFilePath();
     benchmark::Initialize(&argc, argv);

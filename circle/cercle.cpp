@@ -103,7 +103,7 @@ void TFormCercle::buildControls()
     m_view->setMinimumHeight(200);
     layout->addWidget(m_view, 1);
 
-    m_statusBar = addStatusBar(this, layout);
+    addStatusBar(this, layout);
     resize(760, 560);
 }
 

@@ -16,7 +16,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QStatusBar;
 class QTableView;
 class QToolButton;
 
@@ -78,7 +77,6 @@ private:
     } m_fields;
     QTableView *m_view = nullptr;
     FormatGridModel *m_model = nullptr;
-    QStatusBar *m_statusBar = nullptr;
 
     CircleState m_state;
     FormatGrid m_grid;

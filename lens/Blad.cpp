@@ -72,7 +72,7 @@ void TFormBlad::buildControls()
     scroll->setWidgetResizable(true);
     layout->addWidget(scroll, 1);
 
-    m_statusBar = addStatusBar(this, layout);
+    addStatusBar(this, layout);
 }
 
 QWidget *TFormBlad::buildTopBar()

@@ -14,7 +14,6 @@
 
 class QButtonGroup;
 class QLineEdit;
-class QStatusBar;
 
 namespace optolune {
 
@@ -55,7 +54,6 @@ private:
     QButtonGroup *m_r1 = nullptr;
     QButtonGroup *m_r2 = nullptr;
     LensDiagramView *m_diagram = nullptr;
-    QStatusBar *m_statusBar = nullptr;
 
     BladSettings m_fields;
     std::optional<LensChoice> m_choice;

@@ -49,13 +49,4 @@ QStringList ValueList::checkedTexts() const
     return texts;
 }
 
-QStringList ValueList::uncheckedTexts() const
-{
-    QStringList texts;
-    for (const ListItem &item : m_items)
-        if (!item.checked)
-            texts.append(item.text);
-    return texts;
-}
-
 } // namespace optolune

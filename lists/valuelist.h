@@ -40,7 +40,6 @@ public:
 
     QStringList texts() const;
     QStringList checkedTexts() const;
-    QStringList uncheckedTexts() const;
 
     bool operator==(const ValueList &) const = default;
 

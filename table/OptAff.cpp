@@ -66,7 +66,7 @@ void TFormOptAff::buildControls()
     }
     layout->addWidget(panel);
 
-    m_statusBar = addStatusBar(this, layout);
+    addStatusBar(this, layout);
 
     connect(m_buttons.markAll, &QToolButton::clicked, this, [this] { MarqueTousBtnClick(); });
     connect(m_buttons.invert, &QToolButton::clicked, this, [this] { MarqueInvBtnClick(); });

@@ -12,7 +12,6 @@
 #include <vector>
 
 class QCheckBox;
-class QStatusBar;
 class QToolButton;
 
 namespace optolune {
@@ -39,7 +38,6 @@ private:
         QToolButton *cancel = nullptr;
         QToolButton *ok = nullptr;
     } m_buttons;
-    QStatusBar *m_statusBar = nullptr;
 };
 
 // Shows the dialog modally over `owner` with the program's settings file.

@@ -108,7 +108,7 @@ void TFormOptImpr::buildControls()
     bodyLayout->addLayout(buttons);
     layout->addWidget(body, 1);
 
-    m_statusBar = addStatusBar(this, layout);
+    addStatusBar(this, layout);
 
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -14,7 +14,6 @@
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
-class QStatusBar;
 
 namespace optolune {
 
@@ -47,7 +46,6 @@ private:
     QLineEdit *m_title = nullptr;
     QButtonGroup *m_orientation = nullptr;
     QComboBox *m_size = nullptr;
-    QStatusBar *m_statusBar = nullptr;
     bool m_activated = false;
     bool m_closed = false;
 };

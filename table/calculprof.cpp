@@ -99,7 +99,7 @@ void TFormCalculProf::buildControls()
     m_panelAffiche->hide();
     layout->addWidget(m_panelAffiche);
 
-    m_statusBar = addStatusBar(this, layout);
+    addStatusBar(this, layout);
 }
 
 QWidget *TFormCalculProf::buildFirstBar()

@@ -21,7 +21,6 @@ class QComboBox;
 class QLineEdit;
 class QMenu;
 class QSpinBox;
-class QStatusBar;
 class QTableView;
 class QToolButton;
 
@@ -114,7 +113,6 @@ private:
     QWidget *m_panelAffiche = nullptr;
     QTableView *m_grid = nullptr;
     TableGridModel *m_gridModel = nullptr;
-    QStatusBar *m_statusBar = nullptr;
     QMenu *m_popup = nullptr;
     QPointer<TFormGraphique> m_graphique;
     TableState m_state;

@@ -9,6 +9,8 @@
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/scopedopener.h"
+#include "support/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,28 +36,14 @@ namespace {
 
 class ShellWindowsTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_previousOpener = setUrlOpener([this](const QUrl &url) {
-            opened << url;
-            return openerAnswers;
-        });
-    }
-    void TearDown() override { setUrlOpener(m_previousOpener); }
-
-    template <typename W>
-    static void showWindow(W &window)
-    {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QCoreApplication::processEvents();
-    }
-
     QList<QUrl> opened;
     bool openerAnswers = true;
 
 private:
-    UrlOpener m_previousOpener;
+    ScopedOpener<UrlOpener> m_urls{setUrlOpener, [this](const QUrl &url) {
+        opened << url;
+        return openerAnswers;
+    }};
 };
 
 // One connection that ends at once, to see the command run.
@@ -88,7 +76,7 @@ TEST_F(ShellWindowsTest, AboutBoxIdentifiesTheRunningProgramFile)
     ProgramFolder folder;
     Recorder rec;
     TAboutbox box;
-    showWindow(box);
+    activate(box);
     const QString running = QCoreApplication::applicationFilePath();
     ASSERT_EQ(RunningProgramFile(), running);
     const QFileInfo file(running);
@@ -135,7 +123,7 @@ TEST_F(ShellWindowsTest, AboutBoxSaysWhenNoMailProgramAnswers)
     ProgramFolder folder;
     Recorder rec;
     TAboutbox box;
-    showWindow(box);
+    activate(box);
     openerAnswers = false;
     QTest::mouseClick(child<QLabel>(&box, "Label27"), Qt::LeftButton);
     EXPECT_EQ(rec.texts(), QStringList{QStringLiteral("Aucun programme n'a pu ouvrir l'adresse mailto:") +
@@ -148,7 +136,7 @@ TEST_F(ShellWindowsTest, FavouritesOpenTheSitesLinks)
     ProgramFolder folder;
     Recorder rec;
     TFormLiens form;
-    showWindow(form);
+    activate(form);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Favoris"));
     EXPECT_EQ(form.size(), QSize(295, 174));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
@@ -194,7 +182,7 @@ TEST_F(ShellWindowsTest, DeconnecterHangsUpThroughTheService)
     OneConnection ras;
     RasService *previous = installRasService(&ras);
     TFormLiens form;
-    showWindow(form);
+    activate(form);
     QTest::mouseClick(child<QToolButton>(&form, "ToolButton1"), Qt::LeftButton);
     installRasService(previous);
     EXPECT_EQ(ras.calls, (QStringList{"enumerate", "hangup 42"}));

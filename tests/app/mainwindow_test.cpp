@@ -6,6 +6,8 @@
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/scopedopener.h"
+#include "support/windowtest.h"
 
 #include <QAction>
 #include <QFile>
@@ -21,27 +23,13 @@ namespace {
 
 class MainWindowTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_previousOpener = setUrlOpener([this](const QUrl &url) {
-            opened << url.toLocalFile();
-            return true;
-        });
-    }
-    void TearDown() override { setUrlOpener(m_previousOpener); }
-
-    // Shows the window and lets its first activation run.
-    static void activate(TSDIAppForm &form)
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-    }
-
     QStringList opened;
 
 private:
-    UrlOpener m_previousOpener;
+    ScopedOpener<UrlOpener> m_urls{setUrlOpener, [this](const QUrl &url) {
+        opened << url.toLocalFile();
+        return true;
+    }};
 };
 
 } // namespace

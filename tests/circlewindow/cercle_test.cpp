@@ -5,6 +5,7 @@
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/windowtest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,25 +27,8 @@ namespace {
 
 class CercleTest : public testing::Test {
 protected:
-    static void activate(TFormCercle &form)
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-    }
     static QLineEdit *edit(TFormCercle &form, const char *name) { return child<QLineEdit>(&form, name); }
     static QString text(TFormCercle &form, const char *name) { return edit(form, name)->text(); }
-    static void click(TFormCercle &form, const char *name)
-    {
-        QTest::mouseClick(child<QToolButton>(&form, name), Qt::LeftButton);
-    }
-    static void typeInto(QLineEdit *field, const QString &typed)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, typed);
-    }
     // Clicks the grid's row (1 to the last), as the user selects it.
     static void clickRow(TFormCercle &form, int gridRow)
     {

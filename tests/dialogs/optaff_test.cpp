@@ -1,9 +1,9 @@
 #include "core/apppaths.h"
 #include "core/inifile.h"
+#include "settingsdialogtest.h"
 #include "support/child.h"
-#include "support/programfolder.h"
-#include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/windowtest.h"
 #include "table/OptAff.h"
 
 #include <QApplication>
@@ -30,29 +30,14 @@ void tick(QCheckBox *box)
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-class OptAffTest : public testing::Test {
+class OptAffTest : public SettingsDialogTest {
 protected:
-    ProgramFolder folder{false};
-    Recorder rec;
-    const QString ini = folder.file(QStringLiteral("optolune.INI"));
-
-    static void showDialog(TFormOptAff &dialog)
-    {
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    }
-
     static QList<bool> ticks(const TFormOptAff &dialog)
     {
         QList<bool> result;
         for (const char *name : Boxes)
             result << child<QCheckBox>(&dialog, name)->isChecked();
         return result;
-    }
-
-    static void click(const TFormOptAff &dialog, const char *button)
-    {
-        QTest::mouseClick(child<QToolButton>(&dialog, button), Qt::LeftButton);
     }
 };
 
@@ -174,9 +159,7 @@ TEST_F(OptAffTest, OpenerShowsItModallyWithTheProgramSettingsFile)
     ASSERT_EQ(appPaths().iniFileName, ini);
     folder.write(QStringLiteral("optolune.INI"), "[optaff]\r\ngrt=1\r\n");
 
-    QTimer::singleShot(0, qApp, [] {
-        QWidget *modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
+    whenModalShown([](QWidget *modal) {
         EXPECT_TRUE(child<QCheckBox>(modal, "Grcheck")->isChecked());
         tick(child<QCheckBox>(modal, "Hcheck"));
         QTest::mouseClick(child<QToolButton>(modal, "validebtn"), Qt::LeftButton);
@@ -186,9 +169,7 @@ TEST_F(OptAffTest, OpenerShowsItModallyWithTheProgramSettingsFile)
     EXPECT_TRUE(chosen->h && chosen->grt);
     EXPECT_EQ(readDisplayOptions(ini), *chosen);
 
-    QTimer::singleShot(0, qApp, [] {
-        QWidget *modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
+    whenModalShown([](QWidget *modal) {
         QTest::mouseClick(child<QToolButton>(modal, "SpeedButton3"), Qt::LeftButton);
     });
     EXPECT_FALSE(openDisplayOptions(nullptr));

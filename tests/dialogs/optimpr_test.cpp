@@ -1,7 +1,6 @@
 #include "core/apppaths.h"
+#include "settingsdialogtest.h"
 #include "support/child.h"
-#include "support/programfolder.h"
-#include "support/recorder.h"
 #include "support/screenshot.h"
 #include "table/OptImpr.h"
 
@@ -23,17 +22,8 @@ using namespace optolune::test;
 
 namespace {
 
-class OptImprTest : public testing::Test {
+class OptImprTest : public SettingsDialogTest {
 protected:
-    ProgramFolder folder{false};
-    Recorder rec;
-    const QString ini = folder.file(QStringLiteral("optolune.INI"));
-
-    static void showDialog(TFormOptImpr &dialog)
-    {
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    }
     static QRadioButton *portrait(const QWidget &d) { return child<QRadioButton>(&d, "RadioImprPortrait"); }
     static QRadioButton *paysage(const QWidget &d) { return child<QRadioButton>(&d, "RadioImprPaysage"); }
     static QComboBox *size(const QWidget &d) { return child<QComboBox>(&d, "ComboSize"); }

@@ -8,6 +8,7 @@
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/windowtest.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -30,26 +31,8 @@ namespace {
 
 class BladTest : public testing::Test {
 protected:
-    static void activate(TFormBlad &form)
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-    }
     static QLineEdit *edit(TFormBlad &form, const char *name) { return child<QLineEdit>(&form, name); }
     static QString text(TFormBlad &form, const char *name) { return edit(form, name)->text(); }
-    static void click(TFormBlad &form, const char *name)
-    {
-        QTest::mouseClick(child<QToolButton>(&form, name), Qt::LeftButton);
-    }
-    // Types without clicking into the field (a click computes).
-    static void typeInto(QLineEdit *field, const QString &typed)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, typed);
-    }
     static QRadioButton *radio(TFormBlad &form, const char *group, int item)
     {
         const auto buttons = child<QWidget>(&form, group)->findChildren<QRadioButton *>();

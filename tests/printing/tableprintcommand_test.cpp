@@ -16,6 +16,9 @@
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/scopedopener.h"
+#include "support/scriptedlisteditor.h"
+#include "support/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,51 +47,6 @@ namespace {
 
 class TablePrintCommandTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_previousUrlOpener = setUrlOpener([](const QUrl &) { return true; });
-        m_previousPrinter = setScreenPrinterFactory([this] {
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(screenPdf);
-            return printer;
-        });
-        m_previousOptions = setPrintOptionsOpener([this](QWidget *, const QString &references) {
-            optionsAskedWith << references;
-            return choice;
-        });
-        m_previousPreview = setPreviewRunner(
-            [this](QPrinter &printer, QWidget *, const std::function<void(QPrinter *)> &paint) {
-                ++previews;
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(previewPdf);
-                paint(&printer);
-            });
-        m_previousEditor = setListEditorOpener([this](const ListEditorRequest &request) {
-            if (editorAnswer && request.receiver)
-                request.receiver->replaceList(request.kind, *editorAnswer);
-            return editorAnswer.has_value();
-        });
-    }
-    void TearDown() override
-    {
-        setUrlOpener(m_previousUrlOpener);
-        setScreenPrinterFactory(m_previousPrinter);
-        setPrintOptionsOpener(m_previousOptions);
-        setPreviewRunner(m_previousPreview);
-        setListEditorOpener(m_previousEditor);
-    }
-
-    static void activate(TFormCalculProf &form)
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-    }
-    static void click(TFormCalculProf &form, const char *button)
-    {
-        QTest::mouseClick(child<QToolButton>(&form, button), Qt::LeftButton);
-    }
     // Every cell of the table, to show that printing changes none.
     static QStringList cells(const TFormCalculProf &form)
     {
@@ -107,14 +65,28 @@ protected:
     std::optional<PrintChoice> choice = PrintChoice{QStringLiteral("Essai d'impression"), 12, true};
     QStringList optionsAskedWith;
     int previews = 0;
-    std::optional<QStringList> editorAnswer;
+    ScriptedListEditor listEditor;
 
 private:
-    UrlOpener m_previousUrlOpener;
-    ScreenPrinterFactory m_previousPrinter;
-    PrintOptionsOpener m_previousOptions;
-    PreviewRunner m_previousPreview;
-    ListEditorOpener m_previousEditor;
+    ScopedOpener<UrlOpener> m_urls{setUrlOpener, [](const QUrl &) { return true; }};
+    ScopedOpener<ScreenPrinterFactory> m_printer{setScreenPrinterFactory, [this] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(screenPdf);
+        return printer;
+    }};
+    ScopedOpener<PrintOptionsOpener> m_options{setPrintOptionsOpener,
+                                               [this](QWidget *, const QString &references) {
+                                                   optionsAskedWith << references;
+                                                   return choice;
+                                               }};
+    ScopedOpener<PreviewRunner> m_preview{
+        setPreviewRunner, [this](QPrinter &printer, QWidget *, const std::function<void(QPrinter *)> &paint) {
+            ++previews;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(previewPdf);
+            paint(&printer);
+        }};
 };
 
 const QString Sep(7, u' ');
@@ -194,9 +166,9 @@ TEST_F(TablePrintCommandTest, TheMenuItemPrintsAndThePagesAskedForAreTheOnesPrin
     TFormCalculProf form;
     activate(form);
     // Forty distances at 12 points take several pages.
-    editorAnswer = QStringList{};
+    listEditor.answer = QStringList{};
     for (int i = 1; i <= 40; ++i)
-        *editorAnswer << QString::number(i);
+        *listEditor.answer << QString::number(i);
     click(form, "DistBtn");
     choice = PrintChoice{QStringLiteral("Toutes"), 12, false};
     rec.answerPrinterPdf(printPdf);
@@ -239,7 +211,7 @@ TEST_F(TablePrintCommandTest, ARefreshThatStopsEndsTheCommand)
     Recorder rec;
     TFormCalculProf form;
     activate(form);
-    editorAnswer = QStringList{};
+    listEditor.answer = QStringList{};
     click(form, "DistBtn"); // the list editor hands back an empty list
     rec.clear();
     for (const char *item : {"FileSaveAsItem", "ApercuAvantImpression", "ExporterPdf"}) {

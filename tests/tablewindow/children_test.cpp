@@ -11,6 +11,8 @@
 #include "support/child.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
+#include "support/scopedopener.h"
+#include "support/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,28 +32,6 @@ namespace {
 
 class TableChildrenTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_previousCircle = setCircleOpener([this](QWidget *owner) {
-            owners.push_back(owner);
-            return circleAnswer;
-        });
-        m_previousLens = setLensOpener([this](QWidget *owner) {
-            owners.push_back(owner);
-            return lensAnswer;
-        });
-    }
-    void TearDown() override
-    {
-        setCircleOpener(m_previousCircle);
-        setLensOpener(m_previousLens);
-    }
-    static void activate(TFormCalculProf &form)
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-    }
     static QString text(TFormCalculProf &form, const char *name)
     {
         return child<QLineEdit>(&form, name)->text();
@@ -66,13 +46,6 @@ protected:
                 cells += grid->model()->index(r, c).data().toString() + u'|';
         return cells;
     }
-    static void typeInto(QLineEdit *edit, const QString &typed)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, typed);
-    }
 
     ProgramFolder folder;
     Recorder rec;
@@ -81,8 +54,14 @@ protected:
     std::optional<LensChoice> lensAnswer;
 
 private:
-    CircleOpener m_previousCircle;
-    LensOpener m_previousLens;
+    ScopedOpener<CircleOpener> m_circle{setCircleOpener, [this](QWidget *owner) {
+        owners.push_back(owner);
+        return circleAnswer;
+    }};
+    ScopedOpener<LensOpener> m_lens{setLensOpener, [this](QWidget *owner) {
+        owners.push_back(owner);
+        return lensAnswer;
+    }};
 };
 
 // Runs `step` on the modal window once its activation has run (exec()
@@ -96,11 +75,6 @@ void whenShown(F step)
         ASSERT_NE(window, nullptr);
         step(*window);
     });
-}
-
-void click(QWidget *window, const char *name)
-{
-    QTest::mouseClick(child<QToolButton>(window, name), Qt::LeftButton);
 }
 
 } // namespace
@@ -202,9 +176,9 @@ TEST_F(TableChildrenTest, ANewUserGoesThroughTheRealCircleWindow)
     whenShown<TFormCercle>([](TFormCercle &circle) {
         EXPECT_EQ(child<QLineEdit>(&circle, "EdLargF")->text(), QStringLiteral("56"));
         EXPECT_EQ(child<QLineEdit>(&circle, "EdLongT")->text(), QStringLiteral("40"));
-        click(&circle, "CalcBtn");
-        click(&circle, "AddBtn");
-        click(&circle, "validebtn");
+        click(circle, "CalcBtn");
+        click(circle, "AddBtn");
+        click(circle, "validebtn");
     });
     QTest::mouseClick(child<QToolButton>(&form, "CercleBtn"), Qt::LeftButton);
     EXPECT_EQ(text(form, "EdCercle"), QStringLiteral("0,056"));
@@ -216,12 +190,12 @@ TEST_F(TableChildrenTest, ANewUserGoesThroughTheRealCircleWindow)
     FormatGrid shown;
     whenShown<TFormCercle>([&shown](TFormCercle &circle) {
         shown = circle.grid();
-        click(&circle, "SaveBtn");
-        click(&circle, "ToolButton3");
+        click(circle, "SaveBtn");
+        click(circle, "ToolButton3");
         EXPECT_TRUE(circle.grid().cell(1, FilmFormatColumn).isEmpty());
-        click(&circle, "LoadBtn");
+        click(circle, "LoadBtn");
         EXPECT_EQ(circle.grid(), shown);
-        click(&circle, "SpeedButton3");
+        click(circle, "SpeedButton3");
     });
     rec.answerConfirm(true);
     rec.answerConfirm(true);
@@ -245,7 +219,7 @@ TEST_F(TableChildrenTest, ANewUserGoesThroughTheRealLensWindow)
     whenShown<TFormBlad>([](TFormBlad &lens) {
         EXPECT_EQ(child<QLineEdit>(&lens, "EdDn")->text(), QStringLiteral("-4"));
         EXPECT_EQ(child<QLineEdit>(&lens, "EdGp")->text(), QStringLiteral("1,19791666666667"));
-        click(&lens, "validebtn");
+        click(lens, "validebtn");
     });
     child<QAction>(&form, "ObjectifsHasselblad1")->trigger();
     EXPECT_EQ(text(form, "EdFocale"), QStringLiteral("81,2"));

@@ -13,6 +13,8 @@
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/scopedopener.h"
+#include "support/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,23 +41,6 @@ namespace {
 
 class ChartWindowTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_previousListOpener = setListEditorOpener([this](const ListEditorRequest &request) {
-            const auto answer = request.kind == ListKind::Dia ? fNumbers : distances;
-            if (answer && request.receiver)
-                request.receiver->replaceList(request.kind, *answer);
-            return answer.has_value();
-        });
-    }
-    void TearDown() override { setListEditorOpener(m_previousListOpener); }
-
-    static void activate(TFormCalculProf &form)
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-    }
     static TFormGraphique *openChart(TFormCalculProf &form)
     {
         QTest::keyClick(&form, Qt::Key_F9);
@@ -74,7 +59,12 @@ protected:
     std::optional<QStringList> fNumbers, distances;
 
 private:
-    ListEditorOpener m_previousListOpener;
+    ScopedOpener<ListEditorOpener> m_lists{setListEditorOpener, [this](const ListEditorRequest &request) {
+        const auto answer = request.kind == ListKind::Dia ? fNumbers : distances;
+        if (answer && request.receiver)
+            request.receiver->replaceList(request.kind, *answer);
+        return answer.has_value();
+    }};
 };
 
 // The chart's tooltip at every distance of the table holds the grid's cell.

@@ -14,6 +14,9 @@
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/scopedopener.h"
+#include "support/scriptedlisteditor.h"
+#include "support/windowtest.h"
 
 #include <QAction>
 #include <QDir>
@@ -42,31 +45,6 @@ namespace {
 
 class TableWindowTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_previousUrlOpener = setUrlOpener([](const QUrl &) { return true; });
-        m_previousListOpener = setListEditorOpener([this](const ListEditorRequest &request) {
-            editorRequests.push_back(request);
-            if (editorAnswer && request.receiver)
-                request.receiver->replaceList(request.kind, *editorAnswer);
-            return editorAnswer.has_value();
-        });
-    }
-    void TearDown() override
-    {
-        setUrlOpener(m_previousUrlOpener);
-        setListEditorOpener(m_previousListOpener);
-    }
-
-    // Shows the window and lets its activation (test table, tmp table,
-    // refresh) run.
-    static void activate(TFormCalculProf &form)
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-    }
-
     static QString header(TFormCalculProf &form, Qt::Orientation o, int section)
     {
         auto *grid = child<QTableView>(&form, "AdvStringGrid1");
@@ -81,20 +59,11 @@ protected:
     {
         return child<QAction>(&form, name);
     }
-    static void typeInto(QLineEdit *edit, const QString &text)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
 
-    std::vector<ListEditorRequest> editorRequests;
-    std::optional<QStringList> editorAnswer;
+    ScriptedListEditor listEditor;
 
 private:
-    UrlOpener m_previousUrlOpener;
-    ListEditorOpener m_previousListOpener;
+    ScopedOpener<UrlOpener> m_urls{setUrlOpener, [](const QUrl &) { return true; }};
 };
 
 } // namespace
@@ -182,7 +151,7 @@ TEST_F(TableWindowTest, OriginAndOrientationFollowTheirTwinsAndSpringBackOnAnEmp
     EXPECT_TRUE(rec.messages().empty());
 
     // With no distances the refresh stops and the button pops back up.
-    editorAnswer = QStringList();
+    listEditor.answer = QStringList();
     QTest::mouseClick(child<QToolButton>(&form, "DistBtn"), Qt::LeftButton);
     rec.clear();
     QTest::mouseClick(dh, Qt::LeftButton);
@@ -234,21 +203,21 @@ TEST_F(TableWindowTest, ListEditorIsOpenedForTheTableAndItsListReplacesTheTables
     TFormCalculProf form;
     activate(form);
     const QStringList before = form.state().fNumbers;
-    editorAnswer = QStringList{"4,5", "8"};
+    listEditor.answer = QStringList{"4,5", "8"};
     QTest::mouseClick(child<QToolButton>(&form, "DiaBtn"), Qt::LeftButton);
-    ASSERT_EQ(editorRequests.size(), 1u);
-    EXPECT_EQ(editorRequests[0].tag, QStringLiteral("pc"));
-    EXPECT_EQ(editorRequests[0].kind, ListKind::Dia);
-    EXPECT_EQ(editorRequests[0].items, before);
+    ASSERT_EQ(listEditor.requests.size(), 1u);
+    EXPECT_EQ(listEditor.requests[0].tag, QStringLiteral("pc"));
+    EXPECT_EQ(listEditor.requests[0].kind, ListKind::Dia);
+    EXPECT_EQ(listEditor.requests[0].items, before);
     EXPECT_EQ(header(form, Qt::Horizontal, 0), QStringLiteral("n=4,5"));
     EXPECT_EQ(header(form, Qt::Horizontal, 1), QStringLiteral("n=8"));
     EXPECT_EQ(child<QTableView>(&form, "AdvStringGrid1")->model()->columnCount(), 2);
 
     // Abandonner hands nothing back.
-    editorAnswer.reset();
+    listEditor.answer.reset();
     QTest::keyClick(&form, Qt::Key_D, Qt::ControlModifier);
-    ASSERT_EQ(editorRequests.size(), 2u);
-    EXPECT_EQ(editorRequests[1].kind, ListKind::Dis);
+    ASSERT_EQ(listEditor.requests.size(), 2u);
+    EXPECT_EQ(listEditor.requests[1].kind, ListKind::Dis);
     EXPECT_EQ(header(form, Qt::Horizontal, 0), QStringLiteral("n=4,5"));
 }
 
@@ -440,21 +409,6 @@ TEST_F(TableWindowTest, BitmapExportStaysInsideItsFolder)
     QTest::keyClick(comment, Qt::Key_F10, Qt::ControlModifier);
     EXPECT_EQ(rec.texts(), QStringList{"Pas d'image dans le presse-papier"});
 }
-
-namespace {
-
-// Runs `step` on the modal window once it is up (exec() blocks the test).
-template <typename F>
-void whenModalShown(F step)
-{
-    QTimer::singleShot(0, qApp, [step] {
-        QWidget *modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        step(modal);
-    });
-}
-
-} // namespace
 
 TEST_F(TableWindowTest, TheRealListEditorHandsItsCheckedItemsBack)
 {
@@ -683,14 +637,14 @@ TEST_F(TableWindowTest, CellsFitTheirColumnsAtTheDefaultWidths)
     typeInto(child<QLineEdit>(&form, "EdCercle"), QStringLiteral("0,05"));
     typeInto(child<QLineEdit>(&form, "EdFocale"), QStringLiteral("300"));
     QTest::keyClick(child<QLineEdit>(&form, "EdFocale"), Qt::Key_Return);
-    editorAnswer = TheoreticalFNumbers();
+    listEditor.answer = TheoreticalFNumbers();
     child<QToolButton>(&form, "DiaBtn")->click();
     QStringList distances;
     for (int d = 1; d <= 98; ++d)
         distances << QString::number(d);
     distances << QStringLiteral("0,75") << QStringLiteral("1,25") << QStringLiteral("150")
               << QStringLiteral("900");
-    editorAnswer = distances;
+    listEditor.answer = distances;
     child<QToolButton>(&form, "DistBtn")->click();
     for (const char *option : {"p", "ab", "H", "MGrandiss"})
         action(form, option)->trigger();

@@ -14,6 +14,9 @@
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
+#include "support/scopedopener.h"
+#include "support/scriptedlisteditor.h"
+#include "support/windowtest.h"
 #include "table/calculprof.h"
 #include "table/tablefiles.h"
 #include "table/tablemodel.h"
@@ -52,33 +55,6 @@ const char *const kResults[] = {"EdTa", "EdTp", "EdProf", "EdA", "EdB", "edapc",
 
 class VariationsWindowTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_previousUrlOpener = setUrlOpener([this](const QUrl &url) {
-            opened << url.toLocalFile();
-            return true;
-        });
-        m_previousListOpener = setListEditorOpener([this](const ListEditorRequest &request) {
-            editorRequests.push_back(request);
-            if (editorAnswer && request.receiver)
-                request.receiver->replaceList(request.kind, *editorAnswer);
-            return editorAnswer.has_value();
-        });
-    }
-    void TearDown() override
-    {
-        setUrlOpener(m_previousUrlOpener);
-        setListEditorOpener(m_previousListOpener);
-    }
-
-    // Shows the window and lets its opening sequence run.
-    static void activate(TFormCalcProfIsol &form)
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-    }
-
     static QLineEdit *field(QWidget *form, const char *name) { return child<QLineEdit>(form, name); }
     static QString text(QWidget *form, const char *name) { return field(form, name)->text(); }
     static QListWidget *list(QWidget *form, const char *name) { return child<QListWidget>(form, name); }
@@ -110,13 +86,6 @@ protected:
     {
         return field(form, name)->palette().color(QPalette::Text);
     }
-    static void typeInto(QLineEdit *edit, const QString &text)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
     static void typeAndEnter(QWidget *form, const char *name, const QString &text)
     {
         typeInto(field(form, name), text);
@@ -134,24 +103,14 @@ protected:
     }
 
     QStringList opened;
-    std::vector<ListEditorRequest> editorRequests;
-    std::optional<QStringList> editorAnswer;
+    ScriptedListEditor listEditor;
 
 private:
-    UrlOpener m_previousUrlOpener;
-    ListEditorOpener m_previousListOpener;
+    ScopedOpener<UrlOpener> m_urls{setUrlOpener, [this](const QUrl &url) {
+        opened << url.toLocalFile();
+        return true;
+    }};
 };
-
-// Runs `step` on the modal window once it is up (exec() blocks the test).
-template <typename F>
-void whenModalShown(F step)
-{
-    QTimer::singleShot(0, qApp, [step] {
-        QWidget *modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        step(modal);
-    });
-}
 
 } // namespace
 
@@ -385,45 +344,45 @@ TEST_F(VariationsWindowTest, ListsTakeTheUsersChoiceOnlyAndOpenTheirEditor)
     EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("35"));
 
     // Editor buttons: the request, then the handed-back list's first item.
-    editorAnswer = QStringList{"0,03", "0,05"};
+    listEditor.answer = QStringList{"0,03", "0,05"};
     QTest::mouseClick(button(&form, "CercleBtn"), Qt::LeftButton);
-    ASSERT_EQ(editorRequests.size(), 1u);
-    EXPECT_EQ(editorRequests[0].tag, QStringLiteral("valisol"));
-    EXPECT_EQ(editorRequests[0].kind, ListKind::Cer);
-    EXPECT_FALSE(editorRequests[0].showTheoretical);
-    EXPECT_EQ(editorRequests[0].items.first(), QStringLiteral("0,015"));
+    ASSERT_EQ(listEditor.requests.size(), 1u);
+    EXPECT_EQ(listEditor.requests[0].tag, QStringLiteral("valisol"));
+    EXPECT_EQ(listEditor.requests[0].kind, ListKind::Cer);
+    EXPECT_FALSE(listEditor.requests[0].showTheoretical);
+    EXPECT_EQ(listEditor.requests[0].items.first(), QStringLiteral("0,015"));
     EXPECT_EQ(items(&form, "BoxCercle"), (QStringList{"0,03", "0,05"}));
     EXPECT_EQ(list(&form, "BoxCercle")->currentRow(), 0);
     EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,03"));
 
     // Abandonner: the list stays, and its selected item replaces a typed value.
-    editorAnswer.reset();
+    listEditor.answer.reset();
     typeInto(field(&form, "EdFocale"), QStringLiteral("135"));
     QTest::keyClick(field(&form, "EdFocale"), Qt::Key_F, Qt::ControlModifier);
-    ASSERT_EQ(editorRequests.size(), 2u);
-    EXPECT_EQ(editorRequests[1].kind, ListKind::Foc);
+    ASSERT_EQ(listEditor.requests.size(), 2u);
+    EXPECT_EQ(listEditor.requests[1].kind, ListKind::Foc);
     EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("35"));
 
     // Ctrl+C in a field opens the circle list instead of copying.
     QApplication::clipboard()->setText(QStringLiteral("avant"));
     field(&form, "EdFocale")->selectAll();
     QTest::keyClick(field(&form, "EdFocale"), Qt::Key_C, Qt::ControlModifier);
-    ASSERT_EQ(editorRequests.size(), 3u);
-    EXPECT_EQ(editorRequests[2].kind, ListKind::Cer);
+    ASSERT_EQ(listEditor.requests.size(), 3u);
+    EXPECT_EQ(listEditor.requests[2].kind, ListKind::Cer);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("avant"));
     QTest::keyClick(field(&form, "EdDist"), Qt::Key_N, Qt::ControlModifier);
-    ASSERT_EQ(editorRequests.size(), 4u);
-    EXPECT_EQ(editorRequests[3].kind, ListKind::Dia);
-    EXPECT_TRUE(editorRequests[3].showTheoretical);
+    ASSERT_EQ(listEditor.requests.size(), 4u);
+    EXPECT_EQ(listEditor.requests[3].kind, ListKind::Dia);
+    EXPECT_TRUE(listEditor.requests[3].showTheoretical);
     QTest::keyClick(boxDia, Qt::Key_D, Qt::ControlModifier);
-    ASSERT_EQ(editorRequests.size(), 5u);
-    EXPECT_EQ(editorRequests[4].kind, ListKind::Dis);
+    ASSERT_EQ(listEditor.requests.size(), 5u);
+    EXPECT_EQ(listEditor.requests[4].kind, ListKind::Dis);
 
     // A right press on a list is its editor button, and selects nothing.
     const int row = boxDia->currentRow();
     QTest::mousePress(list(&form, "BoxDist")->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    ASSERT_EQ(editorRequests.size(), 6u);
-    EXPECT_EQ(editorRequests[5].kind, ListKind::Dis);
+    ASSERT_EQ(listEditor.requests.size(), 6u);
+    EXPECT_EQ(listEditor.requests[5].kind, ListKind::Dis);
     EXPECT_EQ(boxDia->currentRow(), row);
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
@@ -473,7 +432,7 @@ TEST_F(VariationsWindowTest, RightPressOnManuelReloadsEveryDefaultListWithFiveRe
     Recorder rec;
     TFormCalcProfIsol form;
     activate(form);
-    editorAnswer = QStringList{"2", "4"};
+    listEditor.answer = QStringList{"2", "4"};
     QTest::mouseClick(button(&form, "DiaBtn"), Qt::LeftButton);
     ASSERT_EQ(items(&form, "BoxDia"), (QStringList{"2", "4"}));
     // Each refresh reports the unreadable pupil magnification once.
