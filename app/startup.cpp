@@ -4,6 +4,7 @@
 #include "core/application.h"
 #include "core/apppaths.h"
 #include "core/inifile.h"
+#include "core/messages.h"
 #include "core/qtmessages.h"
 
 #include <QGuiApplication>
@@ -27,6 +28,12 @@ int runOptolune(int argc, char **argv, const std::function<void(TSDIAppForm &)> 
     installMessages(&qtMessages);
     installPrompts(&qtPrompts);
 
+    // An installed program keeps each user's files in a folder of their own,
+    // filled from the installation data at the first start. When that fails
+    // the data check of the main window reports the files it cannot find.
+    const QString seeding = SeedProgramFolder(appPaths());
+    if (!seeding.isEmpty())
+        messages().error(seeding);
     loadScaLines(appPaths());
     loadShellSettings();
 

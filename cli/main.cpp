@@ -1,4 +1,5 @@
 #include "clitable.h"
+#include "core/apppaths.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -9,6 +10,11 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // Installed, the command line reads the same per-user folder as the
+    // program, filled from the installation data at its first start.
+    const QString seeding = optolune::SeedProgramFolder(optolune::appPaths());
+    if (!seeding.isEmpty())
+        err << seeding << '\n';
     const int code = optolune::RunCli(QCoreApplication::arguments(), out, err);
     out.flush();
     err.flush();

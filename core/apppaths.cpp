@@ -1,15 +1,22 @@
 #include "apppaths.h"
 
 #include "core/textfile.h"
+#include "core/usererror.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <optional>
 
 #ifndef OPTOLUNE_VERSION
 #define OPTOLUNE_VERSION ""
+#endif
+// Where an installation puts its data, relative to the folder of the
+// executables ("../share/optolune/Data" for the usual GNU layout).
+#ifndef OPTOLUNE_INSTALLED_DATA
+#define OPTOLUNE_INSTALLED_DATA "../share/optolune/Data"
 #endif
 
 namespace optolune {
@@ -52,6 +59,26 @@ AppPaths AppPaths::compute(const QString &exeFileName, const QString &home)
     return p;
 }
 
+AppPaths AppPaths::resolve(const QString &exeFileName, const QString &home,
+                           const QString &userFolder)
+{
+    if (!home.isEmpty()) {
+        AppPaths p = compute(exeFileName, home);
+        p.rule = FolderRule::Home;
+        return p;
+    }
+    const QDir exeDir = QFileInfo(exeFileName).absoluteDir();
+    if (QFileInfo(exeDir.filePath(QStringLiteral("Data"))).isDir() || userFolder.isEmpty())
+        return compute(exeFileName);
+    const QFileInfo installed(exeDir.filePath(QStringLiteral(OPTOLUNE_INSTALLED_DATA)));
+    if (!installed.isDir())
+        return compute(exeFileName);
+    AppPaths p = compute(exeFileName, userFolder);
+    p.rule = FolderRule::PerUser;
+    p.installedDataFolder = QDir::cleanPath(installed.absoluteFilePath()) + u'/';
+    return p;
+}
+
 const AppPaths &appPaths()
 {
     if (!g_paths) {
@@ -59,9 +86,69 @@ const AppPaths &appPaths()
                                                    : QString();
         if (exe.isEmpty())
             exe = QDir::current().filePath(QStringLiteral("optolune"));
-        g_paths = AppPaths::compute(exe, qEnvironmentVariable("OPTOLUNE_HOME"));
+        // The generic data folder, not the application's: the program and
+        // optolune-cli share one folder whatever the running file is called.
+        QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (!user.isEmpty())
+            user += QStringLiteral("/optolune");
+        g_paths = AppPaths::resolve(exe, qEnvironmentVariable("OPTOLUNE_HOME"), user);
     }
     return *g_paths;
+}
+
+namespace {
+
+// Whether a name in the user's folder is free: nothing there, not even a
+// link that points nowhere (writing through it would land elsewhere).
+bool isFree(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.exists() && !info.isSymLink();
+}
+
+QString cannotCreateFolder(const QString &path)
+{
+    return QStringLiteral("Impossible de créer le dossier %1").arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace
+
+QString SeedProgramFolder(const AppPaths &paths)
+{
+    if (paths.rule != FolderRule::PerUser)
+        return QString();
+    for (const QString &folder : {paths.programFolder, paths.dataFolder}) {
+        const QFileInfo info(folder);
+        if (info.isSymLink() && !info.isDir())
+            return cannotCreateFolder(folder);
+        if (!info.isDir() && !QDir().mkpath(folder))
+            return cannotCreateFolder(folder);
+    }
+    const QDir installed(paths.installedDataFolder);
+    for (const QString &name : installed.entryList(QDir::Files | QDir::Readable, QDir::Name)) {
+        const QString target = paths.dataFolder + name;
+        QByteArray delivered;
+        if (!readWhole(installed.filePath(name), delivered))
+            return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(installed.filePath(name));
+        if (!isFree(target)) {
+            // The test table carries the version of the program that reads
+            // it: after an upgrade the old one would be refused, so it follows
+            // the installation. The program never writes it.
+            const QFileInfo info(target);
+            if (!name.endsWith(QStringLiteral(".slc"), Qt::CaseInsensitive) || info.isSymLink() ||
+                !info.isFile())
+                continue;
+            QByteArray current;
+            if (readWhole(target, current) && current == delivered)
+                continue;
+        }
+        try {
+            writeWhole(target, delivered);
+        } catch (const UserError &e) {
+            return e.text();
+        }
+    }
+    return QString();
 }
 
 void resetAppPaths() { g_paths.reset(); }

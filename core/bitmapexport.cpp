@@ -2,6 +2,7 @@
 
 #include "core/apppaths.h"
 #include "core/messages.h"
+#include "core/textfile.h"
 #include "core/usererror.h"
 #include "core/widgets.h"
 
@@ -32,7 +33,7 @@ QString SaveClipboardBitmap(const QImage &image, const QString &folder, const QS
         throw UserError(QStringLiteral("Impossible de créer le dossier %1").arg(folder));
     const QString path = QDir(folder).filePath(name + QStringLiteral(".bmp"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !commitSaveFile(file))
         throw UserError(QStringLiteral("Impossible de créer le fichier %1").arg(path));
     return path;
 }

@@ -1,6 +1,7 @@
 #include "datafiles.h"
 
 #include "core/messages.h"
+#include "core/textfile.h"
 #include "core/usererror.h"
 
 #include <QDir>
@@ -107,7 +108,7 @@ void CopyFileContents(const QString &source, const QString &destination)
     } while (read == static_cast<qint64>(buffer.size()));
     // A failed write or rename leaves the target as it was; the caller checks
     // that the file is there.
-    out.commit();
+    commitSaveFile(out);
 }
 
 } // namespace optolune

@@ -145,10 +145,28 @@ bool readWhole(const QString &path, QByteArray &bytes, qint64 limit)
     return true;
 }
 
+namespace {
+bool g_fullDisk = false;
+}
+
+FullDiskForTests::FullDiskForTests() { g_fullDisk = true; }
+FullDiskForTests::~FullDiskForTests() { g_fullDisk = false; }
+
+bool commitSaveFile(QSaveFile &file)
+{
+    if (g_fullDisk) {
+        // What QSaveFile does when the last write or the flush finds no room.
+        file.cancelWriting();
+        (void)file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
 void writeWhole(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitSaveFile(file))
         throw UserError(QStringLiteral("Impossible de créer le fichier %1").arg(path));
 }
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSaveFile;
+
 namespace optolune {
 
 QString decode1252(QByteArrayView bytes);
@@ -51,6 +53,22 @@ BoundedRead readBounded(const QString &path, qint64 limit);
 // The whole file when it can be opened and holds at most `limit` bytes;
 // false otherwise (bytes is then left as it was).
 bool readWhole(const QString &path, QByteArray &bytes, qint64 limit = kDefaultReadLimit);
+
+// Commits a file written through QSaveFile: every file the program writes
+// goes through here. False when the file could not be committed; the file
+// that was there before is then intact and no temporary file is left.
+bool commitSaveFile(QSaveFile &file);
+
+// Stands in for a full disk in tests: while an object lives, every commit
+// fails as a full disk makes it fail, after the bytes were written to the
+// temporary file.
+class FullDiskForTests {
+public:
+    FullDiskForTests();
+    ~FullDiskForTests();
+    FullDiskForTests(const FullDiskForTests &) = delete;
+    FullDiskForTests &operator=(const FullDiskForTests &) = delete;
+};
 
 // Writes the bytes through QSaveFile. Throws UserError
 // "Impossible de créer le fichier <path>" when the file cannot be written.

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds Optolune in build/ (Release with debug information).
+# Configures and builds Optolune with a CMake preset (CMakePresets.json):
+# "release" by default, in build/; PRESET=dev, asan or fuzz for the others
+# (build-dev/, build-asan/, build-fuzz/). Arguments go to `cmake --build`,
+# e.g. `scripts/build.sh --target optolune`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" "$@"
+preset=${PRESET:-release}
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)" "$@"

@@ -4,6 +4,7 @@
 #include "tablestate.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
+#include "core/textfile.h"
 #include "core/usererror.h"
 #include "core/widgets.h"
 
@@ -479,7 +480,7 @@ void TFormGraphique::writeImage(const QString &path)
     } else if (!m_view->grab().save(&file, "PNG")) {
         throw failed;
     }
-    if (!file.commit())
+    if (!commitSaveFile(file))
         throw failed;
 }
 

@@ -76,8 +76,18 @@ bool anyParameterEmpty(const TableState &state)
            state.pupil.isEmpty();
 }
 
+// The program's own tmp/ folder: a real folder right inside the program
+// folder. A link in its place leads elsewhere, where the program neither
+// writes its tmp table nor reads or deletes one.
+bool tmpFolderIsOwn()
+{
+    const QString tmp = QFileInfo(appPaths().tmpFolder()).canonicalFilePath();
+    const QString home = QFileInfo(appPaths().programFolder).canonicalFilePath();
+    return !tmp.isEmpty() && !home.isEmpty() && tmp == home + QStringLiteral("/tmp");
+}
+
 // A path the tmp table may have: an existing ".tmp" file, not a link, right
-// inside the program's tmp/ folder.
+// inside the program's own tmp/ folder.
 bool isTmpTablePath(const QString &path)
 {
     if (path.isEmpty())
@@ -89,7 +99,7 @@ bool isTmpTablePath(const QString &path)
         return false;
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
     const QString tmp = QFileInfo(appPaths().tmpFolder()).canonicalFilePath();
-    return !folder.isEmpty() && folder == tmp;
+    return !folder.isEmpty() && folder == tmp && tmpFolderIsOwn();
 }
 
 } // namespace
@@ -386,6 +396,11 @@ bool SaveTmpTable(TableState &state, TableModel &model)
     }
     QDir().mkpath(folder);
     const QString path = folder + name;
+    if (!tmpFolderIsOwn()) {
+        messages().error(QStringLiteral("Impossible de créer le fichier %1")
+                             .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
     if (!WriteTableFile(state, model, path))
         return false;
     TempTablePath() = QDir::toNativeSeparators(path);

@@ -9,6 +9,7 @@
 #include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/screenprint.h"
+#include "core/textfile.h"
 
 #include <QDir>
 #include <QPainter>
@@ -93,7 +94,7 @@ bool exportPdf(const QString &path, const TableModel &model, const QStringList &
             return false;
         }
     }
-    if (!file.commit()) {
+    if (!commitSaveFile(file)) {
         messages().error(failure);
         return false;
     }

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace optolune;
@@ -36,6 +38,141 @@ TEST(AppPaths, HomeVariableNamesTheProgramFolder)
     ProgramFolder folder(false);
     EXPECT_EQ(appPaths().programFolder, folder.path());
     EXPECT_EQ(appPaths().dataFolder, folder.dataPath());
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    f.write(bytes);
+}
+
+// An installed layout in a temporary root: <root>/usr/bin/optolune with the
+// installation data in <root>/usr/share/optolune/Data, and a user's data
+// folder <root>/home/.local/share/optolune that does not exist yet.
+class InstalledLayout : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_root.isValid());
+        QDir().mkpath(bin());
+        QDir().mkpath(installedData());
+        const QDir built(test::builtDataFolder());
+        for (const QString &name : built.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(built.filePath(name), installedData() + name));
+        m_names = QDir(installedData()).entryList(QDir::Files);
+    }
+    QString root() const { return m_root.path() + u'/'; }
+    QString bin() const { return root() + QStringLiteral("usr/bin/"); }
+    QString exe() const { return bin() + QStringLiteral("optolune"); }
+    QString installedData() const { return root() + QStringLiteral("usr/share/optolune/Data/"); }
+    QString user() const { return root() + QStringLiteral("home/.local/share/optolune"); }
+    AppPaths resolve() const { return AppPaths::resolve(exe(), QString(), user()); }
+    static QByteArray bytesOf(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+
+    QTemporaryDir m_root;
+    QStringList m_names;
+};
+
+TEST_F(InstalledLayout, EachRuleInItsOrder)
+{
+    // Installed: the user's folder, its settings file inside it.
+    AppPaths p = resolve();
+    EXPECT_EQ(p.rule, FolderRule::PerUser);
+    EXPECT_EQ(p.programFolder, user() + u'/');
+    EXPECT_EQ(p.iniFileName, user() + QStringLiteral("/optolune.INI"));
+    EXPECT_EQ(p.dataFolder, user() + QStringLiteral("/Data/"));
+    EXPECT_EQ(p.tablesFolder(), user() + QStringLiteral("/Tables/"));
+    EXPECT_EQ(p.tmpFolder(), user() + QStringLiteral("/tmp/"));
+    EXPECT_EQ(p.installedDataFolder, installedData());
+
+    // OPTOLUNE_HOME wins over everything.
+    p = AppPaths::resolve(exe(), root() + QStringLiteral("portable"), user());
+    EXPECT_EQ(p.rule, FolderRule::Home);
+    EXPECT_EQ(p.programFolder, root() + QStringLiteral("portable/"));
+
+    // No user folder known: the program's own folder, as before.
+    EXPECT_EQ(AppPaths::resolve(exe(), QString(), QString()).rule, FolderRule::BesideProgram);
+
+    // A Data/ folder beside the program (a build tree, an unpacked copy) keeps
+    // everything there, even with installation data around.
+    QDir().mkpath(bin() + QStringLiteral("Data"));
+    p = resolve();
+    EXPECT_EQ(p.rule, FolderRule::BesideProgram);
+    EXPECT_EQ(p.programFolder, bin());
+    EXPECT_TRUE(p.installedDataFolder.isEmpty());
+
+    // Neither beside nor installed: beside the program, whose data check
+    // then reports what is missing.
+    QDir(bin() + QStringLiteral("Data")).removeRecursively();
+    QDir(root() + QStringLiteral("usr/share")).removeRecursively();
+    EXPECT_EQ(resolve().rule, FolderRule::BesideProgram);
+}
+
+TEST_F(InstalledLayout, FirstStartSeedsTheUsersFolderWithEveryInstalledFile)
+{
+    const AppPaths p = resolve();
+    ASSERT_EQ(SeedProgramFolder(p), QString());
+    for (const QString &name : RequiredDataFiles())
+        EXPECT_TRUE(QFileInfo(p.dataFolder + name).isFile()) << name.toStdString();
+    for (const QString &name : m_names)
+        EXPECT_EQ(bytesOf(p.dataFolder + name), bytesOf(installedData() + name)) << name.toStdString();
+    EXPECT_EQ(FindMissingDataFile(p.dataFolder), QString());
+}
+
+TEST_F(InstalledLayout, SeedingNeverReplacesTheUsersFiles)
+{
+    const AppPaths p = resolve();
+    ASSERT_EQ(SeedProgramFolder(p), QString());
+    // The user changed the default distances and lost a backup; an old
+    // program left a test table of its own version.
+    writeFile(p.dataFolder + QStringLiteral("cbxdis7.stf"), "1\r\n2\r\n");
+    QFile::remove(p.dataFolder + QStringLiteral("cbxdia7.sts"));
+    const QString testTable = QDir(installedData()).entryList({QStringLiteral("*.slc")}).value(0);
+    ASSERT_FALSE(testTable.isEmpty());
+    writeFile(p.dataFolder + testTable, "Version 0.9.0.0\r\n");
+    writeFile(p.programFolder + QStringLiteral("Tables/F80_C0050_PF_4x5.stf"), "mine");
+
+    ASSERT_EQ(SeedProgramFolder(p), QString());
+    EXPECT_EQ(bytesOf(p.dataFolder + QStringLiteral("cbxdis7.stf")), QByteArray("1\r\n2\r\n"));
+    EXPECT_EQ(bytesOf(p.dataFolder + QStringLiteral("cbxdia7.sts")),
+              bytesOf(installedData() + QStringLiteral("cbxdia7.sts")));
+    EXPECT_EQ(bytesOf(p.dataFolder + testTable), bytesOf(installedData() + testTable));
+    EXPECT_EQ(bytesOf(p.programFolder + QStringLiteral("Tables/F80_C0050_PF_4x5.stf")),
+              QByteArray("mine"));
+}
+
+TEST_F(InstalledLayout, SeedingWritesNothingThroughLinksOrOverFolders)
+{
+    const AppPaths p = resolve();
+    QDir().mkpath(p.dataFolder);
+    // A link that points outside the user's folder, and a folder where a
+    // list should be: both are left as they are.
+    const QString outside = root() + QStringLiteral("outside.stf");
+    ASSERT_TRUE(QFile::link(outside, p.dataFolder + QStringLiteral("cbxcer7.stf")));
+    QDir().mkpath(p.dataFolder + QStringLiteral("cbxfoc7.stf"));
+    ASSERT_EQ(SeedProgramFolder(p), QString());
+    EXPECT_FALSE(QFileInfo::exists(outside));
+    EXPECT_TRUE(QFileInfo(p.dataFolder + QStringLiteral("cbxfoc7.stf")).isDir());
+    EXPECT_TRUE(QFileInfo(p.dataFolder + QStringLiteral("cbxdis7.stf")).isFile());
+}
+
+TEST_F(InstalledLayout, AFolderThatCannotBeMadeIsReported)
+{
+    // A file stands where the user's folder should be.
+    QDir().mkpath(root() + QStringLiteral("home/.local/share"));
+    writeFile(user(), "x");
+    EXPECT_EQ(SeedProgramFolder(resolve()),
+              QStringLiteral("Impossible de créer le dossier ") + user() + u'/');
+    // Under the other rules there is nothing to seed.
+    EXPECT_EQ(SeedProgramFolder(AppPaths::compute(exe(), root() + QStringLiteral("nowhere"))),
+              QString());
+    EXPECT_FALSE(QFileInfo::exists(root() + QStringLiteral("nowhere")));
 }
 
 TEST(VersionText, FourNumbersOrUnknown)
