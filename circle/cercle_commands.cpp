@@ -160,17 +160,13 @@ void TFormCercle::readControls()
 void TFormCercle::writeControls()
 {
     m_writing = true;
-    const std::pair<QLineEdit *, const QString *> texts[] = {
-        {m_fields.largF, &m_state.largF},     {m_fields.longF, &m_state.longF},
-        {m_fields.largT, &m_state.largT},     {m_fields.longT, &m_state.longT},
-        {m_fields.distObs, &m_state.distObs}, {m_fields.fmodif, &m_state.fmodif},
-        {m_fields.tmodif, &m_state.tmodif},   {m_fields.diagTir, &m_state.diagTir},
-        {m_fields.coeff, &m_state.coeff},     {m_fields.distObsCalc, &m_state.distObsCalc},
-        {m_fields.c, &m_state.c},             {m_fields.nmin, &m_state.nmin}};
     // Only what changed, so that a field being typed in keeps its cursor.
-    for (const auto &[edit, text] : texts)
-        if (edit->text() != *text)
-            edit->setText(*text);
+    setChangedTexts({{m_fields.largF, m_state.largF},     {m_fields.longF, m_state.longF},
+                     {m_fields.largT, m_state.largT},     {m_fields.longT, m_state.longT},
+                     {m_fields.distObs, m_state.distObs}, {m_fields.fmodif, m_state.fmodif},
+                     {m_fields.tmodif, m_state.tmodif},   {m_fields.diagTir, m_state.diagTir},
+                     {m_fields.coeff, m_state.coeff},     {m_fields.distObsCalc, m_state.distObsCalc},
+                     {m_fields.c, m_state.c},             {m_fields.nmin, m_state.nmin}});
     m_fields.pf->setChecked(m_state.fullFrame);
     m_fields.distMin->setChecked(m_state.minDistance);
     paintViewingDistance();

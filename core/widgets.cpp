@@ -117,6 +117,18 @@ void paintReadOnly(QLineEdit *edit)
     edit->setStyleSheet(QStringLiteral("QLineEdit { background: #c0c0c0; }"));
 }
 
+void setChangedText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void setChangedTexts(std::initializer_list<std::pair<QLineEdit *, QString>> fields)
+{
+    for (const auto &[edit, text] : fields)
+        setChangedText(edit, text);
+}
+
 namespace {
 
 class StatusTipRouter : public QObject {

@@ -7,7 +7,9 @@
 #include <QStyle>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <span>
+#include <utility>
 
 class QBoxLayout;
 class QLineEdit;
@@ -87,6 +89,12 @@ void paintParameter(QLineEdit *edit);
 
 // Read-only fields computed by the program are silver.
 void paintReadOnly(QLineEdit *edit);
+
+// Sets the field's text only when it differs, so that a field being typed in
+// keeps its cursor.
+void setChangedText(QLineEdit *edit, const QString &text);
+// The same for several fields: {field, text}.
+void setChangedTexts(std::initializer_list<std::pair<QLineEdit *, QString>> fields);
 
 // Runs a command; an error nobody handled is reported and the window goes on.
 template <typename F>

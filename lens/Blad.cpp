@@ -258,14 +258,10 @@ void TFormBlad::readControls()
 void TFormBlad::writeControls()
 {
     m_writing = true;
-    const std::pair<QLineEdit *, const QString *> texts[] = {
-        {m_edits.focale, &m_fields.f},     {m_edits.h, &m_fields.h},
-        {m_edits.hprime, &m_fields.hprime}, {m_edits.epaiss, &m_fields.ep},
-        {m_edits.entrance, &m_fields.de},  {m_edits.exit, &m_fields.ds},
-        {m_edits.ref, &m_fields.ref},      {m_edits.num, &m_fields.num}};
-    for (const auto &[edit, text] : texts)
-        if (edit->text() != *text)
-            edit->setText(*text);
+    setChangedTexts({{m_edits.focale, m_fields.f},     {m_edits.h, m_fields.h},
+                     {m_edits.hprime, m_fields.hprime}, {m_edits.epaiss, m_fields.ep},
+                     {m_edits.entrance, m_fields.de},  {m_edits.exit, m_fields.ds},
+                     {m_edits.ref, m_fields.ref},      {m_edits.num, m_fields.num}});
     m_r1->button(m_fields.r1)->setChecked(true);
     m_r2->button(m_fields.r2)->setChecked(true);
     m_writing = false;

@@ -155,12 +155,8 @@ VariationsInput TFormCalcProfIsol::readInput() const
 
 void TFormCalcProfIsol::writeParameters(const VariationsInput &in)
 {
-    const std::pair<QLineEdit *, const QString *> fields[] = {
-        {m_params.cercle, &in.cText}, {m_params.focale, &in.fText}, {m_params.nod, &in.dnText},
-        {m_params.gp, &in.gpText},    {m_params.dist, &in.dText},   {m_params.dia, &in.nText}};
-    for (const auto &[edit, text] : fields)
-        if (edit->text() != *text)
-            edit->setText(*text);
+    setChangedTexts({{m_params.cercle, in.cText}, {m_params.focale, in.fText}, {m_params.nod, in.dnText},
+                     {m_params.gp, in.gpText},    {m_params.dist, in.dText},   {m_params.dia, in.nText}});
 }
 
 ListsEmpty TFormCalcProfIsol::listsEmpty() const
@@ -206,8 +202,7 @@ void TFormCalcProfIsol::RefreshVariations()
 void TFormCalcProfIsol::showResult(const VariationsResult &result)
 {
     for (int i = 0; i < kResultFieldCount; ++i)
-        if (m_results[i]->text() != result.texts[i])
-            m_results[i]->setText(result.texts[i]);
+        setChangedText(m_results[i], result.texts[i]);
     if (result.status == VariationsResult::Done)
         SetResultColour(result.colour);
 }
