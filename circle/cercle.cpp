@@ -32,14 +32,6 @@ QLineEdit *makeResult(QWidget *parent, const char *name, const QString &hint, in
     return edit;
 }
 
-// c and the limiting f-number, the answers the user came for, stand out.
-void paintAnswer(QLineEdit *edit)
-{
-    edit->setReadOnly(true);
-    edit->setStyleSheet(QStringLiteral(
-        "QLineEdit { background: #c0c0c0; color: #ff0000; font-weight: bold; }"));
-}
-
 QLabel *label(QWidget *parent, const QString &text)
 {
     return new QLabel(text, parent);
@@ -200,8 +192,9 @@ QGroupBox *TFormCercle::buildResultGroup()
     m_fields.nmin = makeEdit(box, "EdNmin",
                               QStringLiteral("Plus petite valeur de diaphragme pour tenir compte de la diffraction"),
                               70);
-    paintAnswer(m_fields.c);
-    paintAnswer(m_fields.nmin);
+    // c and the limiting f-number, the answers the user came for, stand out.
+    paintReadOnlyParameter(m_fields.c);
+    paintReadOnlyParameter(m_fields.nmin);
 
     const std::pair<const char *, QLineEdit *> left[] = {
         {"Film", m_fields.fmodif}, {"Tirage", m_fields.tmodif}, {"Diag. tir.", m_fields.diagTir},

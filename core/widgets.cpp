@@ -117,6 +117,13 @@ void paintReadOnly(QLineEdit *edit)
     edit->setStyleSheet(QStringLiteral("QLineEdit { background: #c0c0c0; }"));
 }
 
+void paintReadOnlyParameter(QLineEdit *edit)
+{
+    edit->setReadOnly(true);
+    edit->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: #c0c0c0; color: #ff0000; font-weight: bold; }"));
+}
+
 void setChangedText(QLineEdit *edit, const QString &text)
 {
     if (edit->text() != text)

@@ -90,6 +90,10 @@ void paintParameter(QLineEdit *edit);
 // Read-only fields computed by the program are silver.
 void paintReadOnly(QLineEdit *edit);
 
+// A read-only field that stands out: silver with the parameters' bold red (a
+// parameter only the program sets, an answer the user came for).
+void paintReadOnlyParameter(QLineEdit *edit);
+
 // Sets the field's text only when it differs, so that a field being typed in
 // keeps its cursor.
 void setChangedText(QLineEdit *edit, const QString &text);

@@ -280,9 +280,7 @@ QWidget *TFormCalcProfIsol::buildManualGroup()
     }
     // The f-number comes from the list or the half-stop buttons only: grey,
     // with the parameters' bold red.
-    m_params.dia->setReadOnly(true);
-    m_params.dia->setStyleSheet(QStringLiteral(
-        "QLineEdit { background: #c0c0c0; color: #ff0000; font-weight: bold; }"));
+    paintReadOnlyParameter(m_params.dia);
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(2);
