@@ -163,6 +163,13 @@ int IniFile::intValue(const QString &section, const QString &key, int fallback) 
     return ok ? v : fallback;
 }
 
+int IniFile::intValueIn(const QString &section, const QString &key, int minimum, int maximum,
+                        int fallback) const
+{
+    const int v = intValue(section, key, fallback);
+    return v >= minimum && v <= maximum ? v : fallback;
+}
+
 bool IniFile::boolValue(const QString &section, const QString &key, bool fallback) const
 {
     // Written as 1 and 0, as Windows INI files hold booleans.

@@ -31,6 +31,10 @@ public:
     QString value(const QString &section, const QString &key,
                   const QString &fallback = QString()) const;
     int intValue(const QString &section, const QString &key, int fallback) const;
+    // An integer from minimum to maximum (an item of a list, a radio
+    // button); the fallback for anything else.
+    int intValueIn(const QString &section, const QString &key, int minimum, int maximum,
+                   int fallback) const;
     bool boolValue(const QString &section, const QString &key, bool fallback) const;
     void setValue(const QString &section, const QString &key, const QString &value);
     void setInt(const QString &section, const QString &key, int value);

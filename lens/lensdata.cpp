@@ -43,12 +43,6 @@ constexpr FieldRule kRules[] = {
     {&BladSettings::de, &LensData::entrance, 0.1L, 100, "Champ Entrance pupil incorrect"},
 };
 
-int radioItem(const IniFile &ini, const char *key, int fallback)
-{
-    const int item = ini.intValue(BladSection, QString::fromLatin1(key), fallback);
-    return item == InFront || item == Behind ? item : fallback;
-}
-
 } // namespace
 
 void BladSettings::load(const IniFile &ini)
@@ -56,8 +50,8 @@ void BladSettings::load(const IniFile &ini)
     const BladSettings defaults;
     for (const TextKey &k : kTextKeys)
         this->*k.field = ini.value(BladSection, QString::fromLatin1(k.key), defaults.*k.field);
-    r1 = radioItem(ini, "r1", defaults.r1);
-    r2 = radioItem(ini, "r2", defaults.r2);
+    r1 = ini.intValueIn(BladSection, QStringLiteral("r1"), InFront, Behind, defaults.r1);
+    r2 = ini.intValueIn(BladSection, QStringLiteral("r2"), InFront, Behind, defaults.r2);
 }
 
 void BladSettings::save(IniFile &ini) const

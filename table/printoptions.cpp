@@ -13,19 +13,13 @@ const QString FontSizeKey = QStringLiteral("Fontsize");
 
 constexpr int kFontSizeCount = static_cast<int>(std::size(kPrintFontSizes));
 
-int indexIn(const IniFile &ini, const QString &key, int count, int fallback)
-{
-    const int index = ini.intValue(PrintOptionsSection, key, fallback);
-    return index >= 0 && index < count ? index : fallback;
-}
-
 } // namespace
 
 void PrintOptions::load(const IniFile &ini)
 {
     const PrintOptions defaults;
-    orientation = indexIn(ini, OrientationKey, 2, defaults.orientation);
-    fontSize = indexIn(ini, FontSizeKey, kFontSizeCount, defaults.fontSize);
+    orientation = ini.intValueIn(PrintOptionsSection, OrientationKey, 0, 1, defaults.orientation);
+    fontSize = ini.intValueIn(PrintOptionsSection, FontSizeKey, 0, kFontSizeCount - 1, defaults.fontSize);
 }
 
 void PrintOptions::save(IniFile &ini) const

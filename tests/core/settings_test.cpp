@@ -283,6 +283,20 @@ TEST(SettingsFile, SavingWritesBackWhatItDoesNotUnderstandByteForByte)
     EXPECT_EQ(folder.read(QStringLiteral("optolune.INI")), expected);
 }
 
+// An integer setting kept within its range (an item of a list, a radio
+// button): anything else gives the fallback.
+TEST(SettingsFile, AnIntegerOutsideItsRangeGivesTheFallback)
+{
+    ProgramFolder folder(false);
+    folder.write(QStringLiteral("optolune.INI"), "[s]\r\nlast=2\r\nfirst=0\r\nlow=-1\r\nhigh=3\r\nword=deux\r\n");
+    IniFile ini;
+    ini.load(appPaths().iniFileName);
+    EXPECT_EQ(ini.intValueIn("s", "last", 0, 2, 1), 2);
+    EXPECT_EQ(ini.intValueIn("s", "first", 0, 2, 1), 0);
+    for (const char *key : {"low", "high", "word", "missing"})
+        EXPECT_EQ(ini.intValueIn("s", key, 0, 2, 1), 1) << key;
+}
+
 TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverWrittenOver)
 {
     ProgramFolder folder(false);
