@@ -218,7 +218,7 @@ QString CliHelpText()
         "  -GT, --magnification    colonnes G (grandissement) et T(mm) (tirage)\n"
         "  --decimals <0-8>        nombre de décimales sous la borne (1)\n"
         "  --bound <m>             borne : à partir de cette distance, une décimale\n"
-        "                          seulement (1000)\n"
+        "                          au plus (1000)\n"
         "\n"
         "Sortie :\n"
         "  --csv                   CSV pour un tableur français : champs séparés par\n"

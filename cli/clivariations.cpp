@@ -257,7 +257,7 @@ int runVariations(VariationsOptions &o, QTextStream &out)
     if (result.colour == ResultColour::Grey)
         rows.append({QStringLiteral("gris"), in.nText,
                      QStringLiteral("diaphragme au-delà du diaphragme limite ") +
-                         FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 1) +
+                         FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 3) +
                          QStringLiteral(" : résultats grisés dans la fenêtre")});
     PrintResults(out, rows, o.csv);
     out.flush();

@@ -72,12 +72,16 @@ TEST(VariationsCli, DefaultsAreTheWindowsOpeningAndCsvHasOneRowPerField)
 TEST(VariationsCli, GreyBeyondTheLimitingFNumberAndRepairsWarn)
 {
     ProgramFolder folder;
-    // c = 0,15 mm, f = 150 mm: the limiting f-number is 110,8.
+    // c = 0,15 mm, f = 150 mm: the limiting f-number is 110,797, written
+    // with enough decimals that an f-number of 110,8 is seen to be beyond it.
     const CliRun grey = cli({"variations", "--circle", "0,15", "--focal", "150", "--f-number", "128"});
     ASSERT_EQ(grey.code, kCliOk);
-    EXPECT_TRUE(grey.out.contains(QStringLiteral("diaphragme au-delà du diaphragme limite 110,8")));
+    EXPECT_TRUE(grey.out.contains(QStringLiteral("diaphragme au-delà du diaphragme limite 110,797")));
+    const CliRun justBeyond =
+        cli({"variations", "--circle", "0,15", "--focal", "150", "--f-number", "110,8"});
+    EXPECT_TRUE(justBeyond.out.contains(QStringLiteral("limite 110,797")));
     const CliRun blue = cli({"variations", "--circle", "0,15", "--focal", "150", "--f-number", "110"});
-    EXPECT_FALSE(blue.out.contains(QStringLiteral("limite 110,8")));
+    EXPECT_FALSE(blue.out.contains(QStringLiteral("limite 110,797")));
 
     const CliRun repaired = cli({"variations", "--gp", "7", "--f-number", "300"});
     EXPECT_EQ(repaired.code, kCliOk);
