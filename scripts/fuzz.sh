@@ -2,6 +2,7 @@
 # Runs every fuzz target for SECONDS each (default 60) and reports, per target,
 # the executions per second, the corpus size and what was found.
 # Usage: scripts/fuzz.sh [seconds] [target...]
+# FUZZ_JOBS=n runs n targets at once (default: one a core).
 #
 # Built in the fuzz preset (clang with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, build-fuzz/). Each target starts from its seeds in
@@ -35,13 +36,16 @@ out=build-fuzz
 [ -w /dev/shm ] && export FUZZ_HOME_BASE=/dev/shm
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-summary=()
-for t in "${targets[@]}"; do
-  corpus=$out/corpus/$t findings=$out/findings/$t logs=$out/logs/$t
+# One target a core at a time: each libFuzzer process uses one thread.
+jobs=${FUZZ_JOBS:-$(nproc)}
+fuzz_target() {
+  local t=$1
+  local corpus=$out/corpus/$t findings=$out/findings/$t logs=$out/logs/$t
   mkdir -p "$corpus" "$findings" "$logs"
-  dict=()
+  local dict=()
   [ -f fuzz/dict/$t.dict ] && dict=(-dict=fuzz/dict/$t.dict)
-  start=$(date +%s) runs=0 execs=0
+  local start runs=0 execs=0 left log n
+  start=$(date +%s)
   while :; do
     left=$(( seconds - ($(date +%s) - start) ))
     [ "$left" -le 1 ] && break
@@ -53,15 +57,20 @@ for t in "${targets[@]}"; do
     n=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     execs=$((execs + ${n:-0}))
   done
-  elapsed=$(( $(date +%s) - start ))
+  local elapsed=$(( $(date +%s) - start ))
+  local found size
   found=$(find "$findings" -type f | wc -l)
   size=$(find "$corpus" -type f | wc -l)
-  line=$(printf '%-11s %8d execs in %4d s = %6d/s, corpus %5d, runs %d, findings %d' \
-         "$t" "$execs" "$elapsed" $(( execs / (elapsed > 0 ? elapsed : 1) )) "$size" "$runs" "$found")
-  echo "$line"
-  summary+=("$line")
+  printf '%-11s %8d execs in %4d s = %6d/s, corpus %5d, runs %d, findings %d\n' \
+         "$t" "$execs" "$elapsed" $(( execs / (elapsed > 0 ? elapsed : 1) )) "$size" "$runs" "$found" \
+    | tee "$logs/summary"
+}
+for t in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+  fuzz_target "$t" &
 done
+wait
 echo
-printf '%s\n' "${summary[@]}"
+for t in "${targets[@]}"; do cat "$out/logs/$t/summary"; done
 found=$(find "$out/findings" -type f 2>/dev/null | wc -l)
 [ "$found" -eq 0 ] || { echo "findings in $out/findings/"; exit 1; }
