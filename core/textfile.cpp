@@ -113,10 +113,16 @@ BoundedRead readBounded(const QString &path, qint64 limit)
         return result;
     constexpr qint64 kPiece = 64 * 1024;
     QByteArray bytes;
-    // The size a regular file claims only sizes the first allocation.
-    bytes.reserve(static_cast<qsizetype>(std::clamp<qint64>(file.size(), 0, limit) + 1));
+    // The size a regular file claims sizes the first allocation and the first
+    // read, so a small file costs a small buffer and two reads (the second
+    // finds the end). It bounds nothing: a file that grows, or a pipe, which
+    // claims 0, goes on in pieces up to the limit.
+    const qint64 claimed = std::clamp<qint64>(file.size(), 0, limit);
+    bytes.reserve(static_cast<qsizetype>(claimed + 1));
     while (bytes.size() <= limit) {
-        const qint64 want = std::min(kPiece, limit + 1 - bytes.size());
+        qint64 want = std::min(kPiece, limit + 1 - bytes.size());
+        if (bytes.size() <= claimed)
+            want = std::min(want, claimed + 1 - bytes.size());
         const qsizetype at = bytes.size();
         bytes.resize(at + static_cast<qsizetype>(want));
         const qint64 got = file.read(bytes.data() + at, want);
