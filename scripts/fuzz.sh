@@ -7,7 +7,8 @@
 # Built in the fuzz preset (clang with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, build-fuzz/). Each target starts from its seeds in
 # fuzz/corpus/<target>/ and keeps what it learns in build-fuzz/corpus/<target>/.
-# A crash, a hang (over 2 s) or an allocation past 512 MB is written to
+# A crash, a hang (over 2 s), an allocation past 512 MB or a process past 2 GB
+# is written to
 # build-fuzz/findings/<target>/ and the target starts again for the time left.
 # Each finding, once mended, goes into fuzz/regressions/<target>/, where every
 # build replays it as a test.
@@ -34,8 +35,10 @@ targets=("$@")
 out=build-fuzz
 # The program folders of the targets on a memory file system when there is one.
 [ -w /dev/shm ] && export FUZZ_HOME_BASE=/dev/shm
-# A smaller quarantine than the default 256 MB: with it, a long run of a
-# target that writes files grows past the 512 MB limit on freed memory alone.
+# A smaller quarantine than the default 256 MB. Freed memory that ASan's
+# allocator keeps still makes a long run's RSS grow (the live heap stays near
+# 27 MB): the process may reach 2 GB, and any one allocation past 512 MB is a
+# finding.
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1:quarantine_size_mb=64
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 # One target a core at a time: each libFuzzer process uses one thread.
@@ -53,7 +56,7 @@ fuzz_target() {
     [ "$left" -le 1 ] && break
     runs=$((runs + 1))
     log=$logs/run-$runs.log
-    "$out/fuzz/fuzz_$t" -max_total_time="$left" -timeout=2 -rss_limit_mb=512 -max_len=8192 \
+    "$out/fuzz/fuzz_$t" -max_total_time="$left" -timeout=2 -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=8192 \
       -print_final_stats=1 -artifact_prefix="$findings/" "${dict[@]}" \
       "$corpus" "fuzz/corpus/$t" >"$log" 2>&1
     n=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
