@@ -33,6 +33,21 @@ QString decode1252(QByteArrayView bytes)
     return text;
 }
 
+QString SafeFileName(QStringView text)
+{
+    QString name;
+    name.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'/')
+            name += u'-';
+        else if (c.category() == QChar::Other_Control || QStringView(u"\\:*?\"<>|").contains(c))
+            name += u'_';
+        else
+            name += c;
+    }
+    return name;
+}
+
 QByteArray encode1252(QStringView text)
 {
     QByteArray bytes;

@@ -31,6 +31,13 @@ bool FitsWindows1252(QChar c);
 // `removed`, when given, receives what was taken out, in order.
 QString KeepWindows1252(QStringView text, QString *removed = nullptr);
 
+// A text made fit to be a file name on Linux and on Windows alike, where
+// tables travel: '/' becomes '-' (a lens reference "5,6/150" reads
+// "5,6-150"), each of \\ : * ? " < > | and every control character becomes
+// '_'. Everything else is kept, so the name still reads as typed; the fields,
+// the titles and the files' contents keep the text itself.
+QString SafeFileName(QStringView text);
+
 // Files are read with a bound: whatever size the file system claims (0 for a
 // device or a pipe), no more than the limit and one byte is ever read.
 inline constexpr qint64 kDefaultReadLimit = 16 * 1024 * 1024;

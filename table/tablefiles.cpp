@@ -118,14 +118,16 @@ QString BuildNamePrefix(const TableState &state)
         prefix += QStringLiteral("_Fa");
     prefix += state.fromFilm ? QStringLiteral("_PF") : QStringLiteral("_PL");
     prefix += u'_' + state.format;
-    return prefix;
+    // A format or lens references as the maker writes them ("5,6/150",
+    // "T*") still give a name every system takes.
+    return SafeFileName(prefix);
 }
 
 QString TableFileName(const TableState &state, const QString &extension)
 {
     QString name = BuildNamePrefix(state);
     if (!state.lensReferences.isEmpty())
-        name += u'_' + state.lensReferences;
+        name += u'_' + SafeFileName(state.lensReferences);
     return name + extension;
 }
 
@@ -175,7 +177,8 @@ QStringList TableFileLines(const TableState &state)
           << (state.showH ? QStringLiteral("h") : QStringLiteral("hn"))
           << (state.horizontal ? QStringLiteral("dh") : QStringLiteral("dv"))
           << (state.fromFilm ? QStringLiteral("df") : QStringLiteral("dl"))
-          << QString::number(state.columnWidth) << yesNo(state.showGT) << QString() << QString()
+          << QString::number(state.columnWidth) << yesNo(state.showGT)
+          << oneLine(state.lensReferences) << QString()
           << oneLine(state.comment) << oneLine(state.focal) << oneLine(state.circle)
           << QString::number(state.decimalsIndex) << oneLine(state.bound)
           << QString::number(state.fNumbers.size()) << QString::number(ShownDistanceCount(state))
@@ -320,7 +323,11 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source)
     if (base == prefix) {
         next.lensReferences.clear();
     } else if (base.startsWith(prefix + u'_')) {
+        // The name holds the references made fit for a file name; line 10
+        // holds them as typed ("5,6/150" where the name says "5,6-150").
         next.lensReferences = base.mid(prefix.size() + 1);
+        if (SafeFileName(line(10)) == next.lensReferences)
+            next.lensReferences = line(10);
     } else {
         const TableNameParts parts = SplitTableFileName(fileName);
         next.format = parts.format;

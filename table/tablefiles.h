@@ -36,9 +36,11 @@ QString TableFileFilter(); // "optolune (*.stf)"
 
 // "F" + focal + "_C" + circle code + ("_Fa") + "_PF" or "_PL" + "_" + format.
 // The circle code is the circle text with ',' turned into '0' and its first
-// character dropped: 0,050 gives 0050.
+// character dropped: 0,050 gives 0050. Made fit for a file name by
+// SafeFileName: a format "9/12" gives "9-12".
 QString BuildNamePrefix(const TableState &state);
-// Prefix, "_" + lens references when there are any, then the extension.
+// Prefix, "_" + lens references when there are any (made fit for a file
+// name as the prefix is), then the extension.
 QString TableFileName(const TableState &state, const QString &extension);
 
 // Format and lens references as the name of a table file gives them.
@@ -54,7 +56,8 @@ TableNameParts SplitTableFileName(const QString &fileName);
 bool IsUsableFileName(const QString &folder, const QString &name);
 
 // The lines of a table file for the state: 28 header lines, the f-numbers,
-// then every distance. The counts are those of the table shown (a
+// then every distance. Line 10 holds the lens references as typed, which the
+// file's name may only hold made fit for a file name. The counts are those of the table shown (a
 // horizontal table shows at most 100 distances).
 QStringList TableFileLines(const TableState &state);
 

@@ -71,6 +71,20 @@ TEST(TextFile, OnlyWindows1252CharactersAreKept)
     EXPECT_TRUE(FitsWindows1252(QChar(0x20AC)));
 }
 
+// Names composed from lens references: what no Linux or Windows file name
+// may hold is mapped, everything else stays as typed.
+TEST(TextFile, SafeFileNameMapsWhatNoSystemTakes)
+{
+    EXPECT_EQ(SafeFileName(u"F148,1_C0100_PF_4x5_Super Symmar 5,6/150"),
+              QStringLiteral("F148,1_C0100_PF_4x5_Super Symmar 5,6-150"));
+    EXPECT_EQ(SafeFileName(u"Planar T* 2,8/80 C"), QStringLiteral("Planar T_ 2,8-80 C"));
+    EXPECT_EQ(SafeFileName(u"a\\b:c*d?e\"f<g>h|i"), QStringLiteral("a_b_c_d_e_f_g_h_i"));
+    EXPECT_EQ(SafeFileName(QString::fromUtf16(u"x\u0001y\ty\u007fz\u0085")),
+              QStringLiteral("x_y_y_z_"));
+    const QString kept = QStringLiteral("6×7 é € œ (Test) 1.2-3");
+    EXPECT_EQ(SafeFileName(kept), kept);
+}
+
 TEST(ShownText, ControlsEscapedAndLongTextsShortened)
 {
     EXPECT_EQ(ShownText(u"5,6"), QStringLiteral("5,6"));

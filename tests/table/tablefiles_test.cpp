@@ -151,7 +151,7 @@ TEST(TableFile, LinesOfTheFormat)
     const QStringList lines = TableFileLines(s);
     ASSERT_EQ(lines.size(), 28 + 3 + 3);
     EXPECT_EQ(lines.mid(0, 22),
-              (QStringList{"Version 1.0.0.0", "Ok", "p", "ab", "h", "dh", "dl", "52", "Ok", "", "",
+              (QStringList{"Version 1.0.0.0", "Ok", "p", "ab", "h", "dh", "dl", "52", "Ok", "Test 150", "",
                            "Prise de vue à l'éclairage naturel", "80", "0,050", "3", "3", "3", "3",
                            "-4", "4x5", "52", "1,100"}));
     EXPECT_EQ(lines.mid(22, 6), QStringList(6, QString()));
@@ -474,20 +474,71 @@ TEST_F(TableCommands, SaveAnsweredNoWritesNothing)
     EXPECT_FALSE(folder.exists(QStringLiteral("Tables/") + name));
 }
 
-TEST_F(TableCommands, SaveRefusesAnUnderscoreOrAnUnusableName)
+TEST_F(TableCommands, SaveRefusesAnUnderscore)
 {
     state.format = QStringLiteral("4_5");
-    EXPECT_FALSE(SaveTable(state, model));
-    state.format = QStringLiteral("4x5");
-    state.lensReferences = QStringLiteral("Symmar 5,6/150");
     EXPECT_FALSE(SaveTable(state, model));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{
                   {"information", "Le caractère _ n'est pas  autorisé dans le format et les "
-                                  "références de l'objectif"},
-                  {"information", "nom F80_C0050_PF_4x5_Symmar 5,6/150.stf non valide"}}));
+                                  "références de l'objectif"}}));
     EXPECT_FALSE(folder.exists(QStringLiteral("Tables")));
 }
+
+// Lens references as makers write them hold characters no file name may:
+// the name maps them, the fields and the file keep them as typed, and the
+// table reopens (from Tables/ and as the tmp table) with them.
+struct MakerReferenceCase {
+    const char *name;
+    const char16_t *references, *format;
+    const char16_t *fileName;
+};
+
+class MakerReferences : public TableCommands,
+                        public testing::WithParamInterface<MakerReferenceCase> {};
+
+TEST_P(MakerReferences, SavedUnderASafeNameAndReopenedAsTyped)
+{
+    const MakerReferenceCase &c = GetParam();
+    state.lensReferences = QString::fromUtf16(c.references);
+    state.format = QString::fromUtf16(c.format);
+    const QString fileName = QString::fromUtf16(c.fileName);
+    EXPECT_EQ(TableFileName(state, QStringLiteral(".stf")), fileName);
+    EXPECT_EQ(TableFileName(state, QStringLiteral(".pdf")),
+              fileName.chopped(4) + QStringLiteral(".pdf"));
+
+    rec.answerConfirm(true);
+    ASSERT_TRUE(SaveTable(state, model));
+    EXPECT_EQ(rec.texts(),
+              QStringList{QStringLiteral("La table va être enregistrée dans le fichier:\r\n") +
+                          fileName + QStringLiteral("\r\nContinuer?")});
+    const QStringList lines = fileLines(folder.file(QStringLiteral("Tables/") + fileName));
+    EXPECT_EQ(lines.value(9), state.lensReferences);
+    EXPECT_EQ(lines.value(19), state.format);
+
+    TableState reopened;
+    rec.answerFile(folder.file(QStringLiteral("Tables/") + fileName));
+    EXPECT_EQ(OpenTable(reopened, model), TableStatus::Read);
+    expectSameSettings(reopened, state);
+
+    ASSERT_TRUE(SaveTmpTable(state, model));
+    EXPECT_EQ(QFileInfo(TempTablePath()).fileName(), fileName.chopped(4) + QStringLiteral(".tmp"));
+    TableState restored;
+    ASSERT_EQ(LoadTmpTable(restored), TableStatus::Read);
+    expectSameSettings(restored, state);
+    TempTablePath().clear();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MakerReferences,
+    testing::Values(
+        MakerReferenceCase{"SuperSymmar", u"Super Symmar 5,6/150", u"4x5",
+                           u"F80_C0050_PF_4x5_Super Symmar 5,6-150.stf"},
+        MakerReferenceCase{"PlanarStar", u"Planar T* 2,8/80 C", u"6x6",
+                           u"F80_C0050_PF_6x6_Planar T_ 2,8-80 C.stf"},
+        MakerReferenceCase{"FormatWithASlash", u"Nikkor W 5,6/210", u"9/12 cm",
+                           u"F80_C0050_PF_9-12 cm_Nikkor W 5,6-210.stf"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(TableCommands, SaveStopsWhenTheTableCannotBeComputed)
 {
