@@ -30,6 +30,7 @@ namespace {
 struct CliOptions {
     bool help = false;
     bool csv = false;
+    std::optional<CsvLayout> layout;
     std::optional<QString> file, circle, focal, nodal, pupil, fNumbers, distances, bound;
     std::optional<bool> fromFilm, horizontal;
     bool showP = false, showAB = false, showH = false, showGT = false;
@@ -43,7 +44,8 @@ CliOptions parseOptions(const QStringList &args)
                                 QStringLiteral("focal"),     QStringLiteral("nodal"),
                                 QStringLiteral("gp"),        QStringLiteral("f-numbers"),
                                 QStringLiteral("distances"), QStringLiteral("origin"),
-                                QStringLiteral("decimals"),  QStringLiteral("bound")};
+                                QStringLiteral("decimals"),  QStringLiteral("bound"),
+                                QStringLiteral("layout")};
     bool command = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
@@ -97,6 +99,11 @@ CliOptions parseOptions(const QStringList &args)
                     throw UsageError{
                         QStringLiteral("--decimals vaut un entier de 0 à 8, pas « %1 »").arg(ShownText(v))};
                 o.decimals = d;
+            } else if (name == u"layout") {
+                if (v != u"grid" && v != u"rows")
+                    throw UsageError{
+                        QStringLiteral("--layout vaut grid ou rows, pas « %1 »").arg(ShownText(v))};
+                o.layout = v == u"rows" ? CsvLayout::Rows : CsvLayout::Grid;
             } else if (name == u"bound") {
                 QString bound = v;
                 bound.replace(u'.', u',');
@@ -129,6 +136,8 @@ CliOptions parseOptions(const QStringList &args)
     }
     if (!command && !o.help)
         throw UsageError{QStringLiteral("commande manquante (table)")};
+    if (o.layout && !o.csv && !o.help)
+        throw UsageError{QStringLiteral("--layout ne s'emploie qu'avec --csv")};
     return o;
 }
 
@@ -226,6 +235,12 @@ QString CliHelpText()
         "                          lignes en un champ entre guillemets\n"
         "                          (sans --csv : colonnes alignées, les lignes d'une\n"
         "                          cellule jointes par \" / \")\n"
+        "  --layout grid|rows      avec --csv : la grille de la table (grid, par\n"
+        "                          défaut) ou une ligne par case (rows), avec les\n"
+        "                          colonnes f;c;dn;gp;format;origine;N;distance;\n"
+        "                          proche;lointain;p;a;b : des nombres seuls en\n"
+        "                          mètres, inf si net jusqu'à l'infini, vides pour\n"
+        "                          une distance où la mise au point est impossible\n"
         "  -h, --help              affiche cette aide\n"
         "\n"
         "Autres commandes :\n"
@@ -344,7 +359,8 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     TableModel model;
     if (!RefreshTable(state, model))
         return kCliFailed;
-    out << (o.csv ? TableAsCsv(model) : TableAsText(model));
+    out << (o.csv ? TableCsvText(state, model, o.layout.value_or(CsvLayout::Grid))
+                  : TableAsText(model));
     out.flush();
     return kCliOk;
 }

@@ -1,8 +1,12 @@
 #include "tableexport.h"
 
+#include "cellpresentation.h"
 #include "core/messages.h"
 #include "core/textfile.h"
+#include "core/usererror.h"
+#include "tableinputs.h"
 #include "tablemodel.h"
+#include "tablestate.h"
 
 #include <QMimeData>
 
@@ -43,19 +47,75 @@ QString TableAsCsv(const TableModel &model)
     return joinedTable(model, u';', QStringLiteral("\r\n"));
 }
 
-QByteArray CsvFileBytes(const TableModel &model)
+QString TableAsCsvRows(const TableState &state)
 {
-    return QByteArrayLiteral("\xEF\xBB\xBF") + TableAsCsv(model).toUtf8();
+    const InputsResult read = ReadTableInputs(state);
+    if (!read.inputs)
+        throw UserError(read.fault);
+    const TableInputs &in = *read.inputs;
+    QString text = QStringLiteral("f;c;dn;gp;format;origine;N;distance;proche;lointain;p;a;b\r\n");
+    const QString lens = QStringList{state.focal, state.circle, state.nodal, state.pupil,
+                                     quotedField(state.format, u';'),
+                                     in.fromFilm ? QStringLiteral("film") : QStringLiteral("objectif")}
+                             .join(u';');
+    OpticalSetup setup = in.setup;
+    for (size_t k = 0; k < in.fNumbers.size(); ++k) {
+        setup.N = in.fNumbers[k];
+        const QString fNumber = quotedField(state.fNumbers[static_cast<qsizetype>(k)], u';');
+        for (size_t r = 0; r < in.distances.size(); ++r) {
+            const long double D = in.distances[r];
+            text += lens + u';' + fNumber + u';' +
+                    quotedField(state.distances[static_cast<qsizetype>(r)], u';');
+            const CellDepth cell = in.fromFilm ? ComputeCellDepthFromFilm(setup, D)
+                                               : ComputeCellDepthFromLens(setup, D);
+            if (cell.near == -1) {
+                text += QStringLiteral(";;;;;\r\n");
+                continue;
+            }
+            // The cell's own texts with every line asked for: near, far,
+            // "p=", "a=", "b=". The labels go; the numbers stay as the grid
+            // writes them.
+            const QStringList lines =
+                ComposeCellText(D, cell.near, cell.far, in.bound, in.decimals, true, true)
+                    .split(kCellLineBreak);
+            for (qsizetype i = 0; i < 5; ++i) {
+                QString value = lines.value(i);
+                if (i >= 2)
+                    value.remove(0, 2);
+                text += u';' + value;
+            }
+            text += QStringLiteral("\r\n");
+        }
+    }
+    return text;
 }
 
-bool ExportTableCsv(const TableModel &model, const QString &path)
+QString TableCsvText(const TableState &state, const TableModel &model, CsvLayout layout)
+{
+    return layout == CsvLayout::Rows ? TableAsCsvRows(state) : TableAsCsv(model);
+}
+
+QByteArray CsvFileBytes(const QString &csvText)
+{
+    return QByteArrayLiteral("\xEF\xBB\xBF") + csvText.toUtf8();
+}
+
+QByteArray CsvFileBytes(const TableModel &model) { return CsvFileBytes(TableAsCsv(model)); }
+
+bool ExportTableCsv(const TableState &state, const TableModel &model, CsvLayout layout,
+                    const QString &path)
 {
     if (model.isEmpty()) {
         messages().plain(QStringLiteral("Table vide"));
         return false;
     }
-    writeWhole(path, CsvFileBytes(model));
+    writeWhole(path, CsvFileBytes(TableCsvText(state, model, layout)));
     return true;
+}
+
+bool ExportTableCsv(const TableModel &model, const QString &path)
+{
+    return ExportTableCsv(TableState(), model, CsvLayout::Grid, path);
 }
 
 QString TableAsTabText(const TableModel &model)

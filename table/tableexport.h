@@ -11,20 +11,43 @@ class QMimeData;
 
 namespace optolune {
 
+struct TableState;
 class TableModel;
+
+// How a CSV export lays the table out: the grid as the window shows it, or
+// one record per cell, tidy for a spreadsheet to compute with.
+enum class CsvLayout { Grid, Rows };
 
 // ';' between fields, CR LF after every record, the decimal comma as the
 // cells hold it. A cell of several lines is one quoted field with its lines
 // separated by LF; a '"' inside a quoted field is doubled.
 QString TableAsCsv(const TableModel &model);
 
+// One record per cell of the table a refreshed state gives, f-number by
+// f-number, distance by distance, after a header record:
+//   f;c;dn;gp;format;origine;N;distance;proche;lointain;p;a;b
+// f, c, dn and gp as the fields hold them, the format as typed, the origin
+// "film" or "objectif", the f-number and the distance as their lists hold
+// them, then the near and far limits and the total, front and rear depths in
+// metres with the table's decimals and bound: numbers alone, with the
+// decimal comma, "inf" where sharp to infinity, empty for a distance that
+// cannot be focused. Separators and quotes as TableAsCsv. Throws UserError
+// when the state does not read (it has not been refreshed).
+QString TableAsCsvRows(const TableState &state);
+
+// The CSV text of a layout: TableAsCsv(model) or TableAsCsvRows(state).
+QString TableCsvText(const TableState &state, const TableModel &model, CsvLayout layout);
+
 // The CSV file: UTF-8 with a byte-order mark, so that a spreadsheet set for
 // French reads the accents and the decimal comma right.
+QByteArray CsvFileBytes(const QString &csvText);
 QByteArray CsvFileBytes(const TableModel &model);
 
-// Writes the CSV file whole. An empty table gives the plain message "Table
-// vide" and writes nothing (returns false); a file that cannot be written
-// throws UserError and leaves any previous file intact.
+// Writes the CSV file of a layout whole. An empty table gives the plain
+// message "Table vide" and writes nothing (returns false); a file that cannot
+// be written throws UserError and leaves any previous file intact.
+bool ExportTableCsv(const TableState &state, const TableModel &model, CsvLayout layout,
+                    const QString &path);
 bool ExportTableCsv(const TableModel &model, const QString &path);
 
 // Tab between cells, LF after every row; a cell of several lines is one
