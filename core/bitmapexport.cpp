@@ -38,7 +38,7 @@ QString SaveClipboardBitmap(const QImage &image, const QString &folder, const QS
     return path;
 }
 
-void ExportClipboardBitmap()
+void ExportClipboardBitmap(QWidget *window)
 {
     const auto name = prompts().inputText(QStringLiteral("Saisir le nom du bitmap"),
                                           QStringLiteral("Nom du fichier .Bmp"),
@@ -46,7 +46,10 @@ void ExportClipboardBitmap()
     if (!name)
         return;
     guarded([&] {
-        SaveClipboardBitmap(QGuiApplication::clipboard()->image(), appPaths().bitmapFolder(), *name);
+        const QString path =
+            SaveClipboardBitmap(QGuiApplication::clipboard()->image(), appPaths().bitmapFolder(), *name);
+        if (!path.isEmpty())
+            showSavedFile(window, path);
     });
 }
 

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+class QWidget;
+
 namespace optolune {
 
 // A bare file name: not empty, no folder separator, not "." or "..".
@@ -20,6 +22,7 @@ QString SaveClipboardBitmap(const QImage &image, const QString &folder, const QS
 // The windows' hidden Ctrl+F10 command: asks for a name ("ici le nom"
 // proposed), then saves the clipboard's picture in the program's bmp_dev/
 // folder. Cancel writes nothing; an error is reported and the window goes on.
-void ExportClipboardBitmap();
+// A bitmap written is named in the status bar of `window`.
+void ExportClipboardBitmap(QWidget *window = nullptr);
 
 } // namespace optolune

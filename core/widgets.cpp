@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QDir>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -81,6 +82,19 @@ QStatusBar *addStatusBar(QWidget *window, QBoxLayout *layout)
     layout->addWidget(bar);
     routeStatusTips(window, bar);
     return bar;
+}
+
+QString SavedFileText(const QString &path)
+{
+    return QStringLiteral("Fichier enregistré : ") + ShownPath(QDir::toNativeSeparators(path));
+}
+
+void showSavedFile(QWidget *window, const QString &path)
+{
+    if (!window)
+        return;
+    if (auto *bar = window->findChild<QStatusBar *>(QStringLiteral("StatusBar")))
+        bar->showMessage(SavedFileText(path));
 }
 
 void addNotesAndQuit(QMenuBar *bar, QWidget *window, const std::function<void()> &openNotes)

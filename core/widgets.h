@@ -75,6 +75,11 @@ QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &hint, int 
 // the status tips of the window's controls.
 QStatusBar *addStatusBar(QWidget *window, QBoxLayout *layout);
 
+// An export that succeeded says where it went: "Fichier enregistré : " and
+// the file's path in the status bar "StatusBar" of `window`.
+void showSavedFile(QWidget *window, const QString &path);
+QString SavedFileText(const QString &path);
+
 // The last two items of a calculator's menu bar: "Notes" (Notes1) runs
 // `openNotes`, "Quitter" (Quitter1) closes the window.
 void addNotesAndQuit(QMenuBar *bar, QWidget *window, const std::function<void()> &openNotes);

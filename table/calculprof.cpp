@@ -1,8 +1,10 @@
 #include "calculprof.h"
 
+#include "tableexport.h"
 #include "tablefiles.h"
 #include "tablegridmodel.h"
 #include "tableprinting.h"
+#include "circle/circlecalc.h"
 #include "core/procs.h"
 #include "core/widgets.h"
 #include "lists/listkind.h"
@@ -24,6 +26,20 @@
 namespace optolune {
 
 namespace {
+
+// EdFormat shows whole every name the circle window's format list can hand
+// to the table ("Numérique 40x54"): the widest in the field's font, its
+// frame, the two pixels a line edit keeps each side of its text, and the
+// cursor.
+int formatFieldWidth(const QLineEdit *edit)
+{
+    const QFontMetrics metrics(edit->font());
+    int widest = 0;
+    for (const FormatPreset &preset : FilmPresets())
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(preset.item)));
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    return widest + 2 * frame + 2 * 2 + 2;
+}
 
 QHBoxLayout *barLayout(QWidget *bar)
 {
@@ -113,6 +129,7 @@ QWidget *TFormCalculProf::buildFirstBar()
     m_fields.checkVa->setText(QStringLiteral("Fa"));
     m_fields.checkVa->hide();
     m_fields.format = makeEdit(bar, "EdFormat", QStringLiteral("Format|Format associé à la table, facultatif"), 80);
+    m_fields.format->setFixedWidth(std::max(80, formatFieldWidth(m_fields.format)));
     m_fields.suffixe = makeEdit(bar, "EdSuffixe",
                                 QStringLiteral("Références de l'objectif|Facultatif mais recommandé. Les règles d'écriture des noms de fichiers sous Windows doivent être respectées."),
                                 130);
@@ -284,7 +301,9 @@ void TFormCalculProf::buildMenus()
     add(file, "ExporterPdf", QStringLiteral("Exporter en PDF..."), QKeySequence(),
         [this] { printTable(int(TableOutput::Pdf)); });
     add(file, "ExporterCsv", QStringLiteral("Exporter en CSV..."), QKeySequence(),
-        [this] { exportCsv(); });
+        [this] { exportCsv(int(CsvLayout::Grid)); });
+    add(file, "ExporterCsvLignes", QStringLiteral("Exporter en CSV (une ligne par case)..."),
+        QKeySequence(), [this] { exportCsv(int(CsvLayout::Rows)); });
 
     QMenu *edit = bar->addMenu(QStringLiteral("Édition"));
     edit->setObjectName(QStringLiteral("Edition1"));

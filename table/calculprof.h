@@ -84,7 +84,7 @@ private:
     // "Exporter en CSV...", "Copier la table" and the chart window
     // (calculprof_export.cpp).
     void connectExports();
-    void exportCsv();
+    void exportCsv(int layout); // a CsvLayout
     void copyTable();
     void openChart();
     void followChart();

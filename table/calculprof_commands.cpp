@@ -416,7 +416,7 @@ bool TFormCalculProf::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (watched == m_fields.comment && isCtrlOnly(key) && key->key() == Qt::Key_F10) {
-            ExportClipboardBitmap();
+            ExportClipboardBitmap(this);
             return true;
         }
     } else if (event->type() == QEvent::MouseButtonDblClick) {

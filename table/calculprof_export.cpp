@@ -45,14 +45,14 @@ void TFormCalculProf::followChart()
         guarded([this] { m_graphique->updateChart(m_state); });
 }
 
-void TFormCalculProf::exportCsv()
+void TFormCalculProf::exportCsv(int layout)
 {
-    guarded([this] {
-        if (m_table.isEmpty()) {
-            messages().plain(QStringLiteral("Table vide"));
-            return;
-        }
-        readControls();
+    // The file holds the table the fields give now, as its name says: the
+    // refresh checks them first, and its message ends the command when the
+    // table cannot be computed.
+    if (!refresh())
+        return;
+    guarded([&] {
         const QString folder = appPaths().tablesFolder();
         QDir().mkpath(folder);
         const std::optional<QString> path = prompts().saveFile(
@@ -63,12 +63,15 @@ void TFormCalculProf::exportCsv()
         QString target = *path;
         if (!target.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
             target += QStringLiteral(".csv");
-        ExportTableCsv(m_table, target);
+        if (ExportTableCsv(m_state, m_table, CsvLayout(layout), target))
+            showSavedFile(this, target);
     });
 }
 
 void TFormCalculProf::copyTable()
 {
+    if (!refresh())
+        return;
     if (m_table.isEmpty()) {
         messages().plain(QStringLiteral("Table vide"));
         return;

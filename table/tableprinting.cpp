@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "core/screenprint.h"
 #include "core/textfile.h"
+#include "core/widgets.h"
 
 #include <QDir>
 #include <QPainter>
@@ -133,7 +134,10 @@ bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
         QString path = *answer;
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             path += QStringLiteral(".pdf");
-        return exportPdf(path, model, titleLines, *choice);
+        if (!exportPdf(path, model, titleLines, *choice))
+            return false;
+        showSavedFile(owner, path);
+        return true;
     }
 
     QPrinter printer(QPrinter::HighResolution);

@@ -489,7 +489,7 @@ bool TFormCalcProfIsol::eventFilter(QObject *watched, QEvent *event)
         }
         if (watched == m_results[static_cast<int>(ResultField::DemiHyper)] &&
             key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_F10) {
-            ExportClipboardBitmap();
+            ExportClipboardBitmap(this);
             return true;
         }
     }

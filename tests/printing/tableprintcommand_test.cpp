@@ -33,6 +33,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -280,6 +281,9 @@ TEST_F(TablePrintCommandTest, PdfExportProposesTheTablesNameInTables)
     EXPECT_EQ(rasterisePdf(chosen + QStringLiteral(".pdf"), 30, QStringLiteral("table-export")).size(),
               size_t(texts.size()));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+    // The status bar says where the file went.
+    EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
+              QStringLiteral("Fichier enregistré : ") + chosen + QStringLiteral(".pdf"));
 
     // Cancelling the save dialog writes nothing.
     rec.answerFile(std::nullopt);

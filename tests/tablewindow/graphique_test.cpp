@@ -25,7 +25,9 @@
 #include <QImage>
 #include <QLegendMarker>
 #include <QMimeData>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -113,6 +115,66 @@ TEST_F(ChartWindowTest, CsvExportWritesTheGridAsTheCommandLinePrintsIt)
               (std::vector<Message>{{"error", QStringLiteral("Impossible de créer le fichier ") +
                                                   folder.file(QStringLiteral("plain/essai.csv"))}}));
     EXPECT_EQ(folder.read(QStringLiteral("plain")), QByteArray("not a folder"));
+}
+
+// An export holds the table the fields give now: a focal length typed
+// without Enter is checked and computed first, and lens references as the
+// maker writes them give a name every system takes. Each export says where
+// it went.
+TEST_F(ChartWindowTest, CsvExportsRefreshFirstAndSayWhereTheFileWent)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    const QByteArray before = CsvFileBytes(form.table());
+    auto *focal = child<QLineEdit>(&form, "EdFocale");
+    focal->selectAll();
+    QTest::keyClicks(focal, QStringLiteral("210"));
+    child<QLineEdit>(&form, "EdSuffixe")->setText(QStringLiteral("Planar T* 2,8/80 C"));
+
+    rec.answerFile(folder.file(QStringLiteral("Tables/grille.csv")));
+    child<QAction>(&form, "ExporterCsv")->trigger();
+    EXPECT_EQ(rec.fileRequests.value(0),
+              QStringLiteral("save:") + folder.file(QStringLiteral("Tables/")) +
+                  QStringLiteral("|F210_C0100_PF_4x5_Planar T_ 2,8-80 C.csv|CSV (*.csv)"));
+    const QByteArray grid = folder.read(QStringLiteral("Tables/grille.csv"));
+    EXPECT_NE(grid, before);
+    EXPECT_EQ(grid, CsvFileBytes(form.table()));
+    EXPECT_EQ(form.state().focal, QStringLiteral("210"));
+    EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
+              QStringLiteral("Fichier enregistré : ") + folder.file(QStringLiteral("Tables/grille.csv")));
+
+    // One record per cell: the lens as typed, numbers alone.
+    rec.answerFile(folder.file(QStringLiteral("Tables/cases.csv")));
+    child<QAction>(&form, "ExporterCsvLignes")->trigger();
+    EXPECT_EQ(child<QAction>(&form, "ExporterCsvLignes")->text(),
+              QStringLiteral("Exporter en CSV (une ligne par case)..."));
+    const QStringList records =
+        QString::fromUtf8(folder.read(QStringLiteral("Tables/cases.csv")).mid(3)).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(records.value(0), QStringLiteral("f;c;dn;gp;format;origine;N;distance;proche;lointain;p;a;b"));
+    EXPECT_EQ(records.size(), 1 + form.table().nDia * form.table().nDist + 1); // and the last CR LF
+    EXPECT_TRUE(records.value(1).startsWith(QStringLiteral("210;0,100;")));
+    EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
+              QStringLiteral("Fichier enregistré : ") + folder.file(QStringLiteral("Tables/cases.csv")));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+
+    // A table that cannot be computed is exported by no command: the
+    // refresh says why, and nothing is asked or written.
+    rec.clear();
+    fNumbers = QStringList();
+    child<QToolButton>(&form, "DiaBtn")->click();
+    rec.clear();
+    rec.fileRequests.clear();
+    for (const char *item : {"ExporterCsv", "ExporterCsvLignes", "CopierTable"}) {
+        SCOPED_TRACE(item);
+        QApplication::clipboard()->setText(QStringLiteral("avant"));
+        child<QAction>(&form, item)->trigger();
+        EXPECT_EQ(rec.texts(), QStringList{QStringLiteral("Créez une liste des diaphragmes")});
+        EXPECT_TRUE(rec.fileRequests.isEmpty());
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("avant"));
+        rec.clear();
+    }
 }
 
 TEST_F(ChartWindowTest, CopiedTablePastesAsAGridInRichText)

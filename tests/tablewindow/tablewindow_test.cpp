@@ -2,6 +2,7 @@
 #include "table/tablefiles.h"
 #include "table/tablegridmodel.h"
 #include "lists/defaultlists.h"
+#include "circle/circlecalc.h"
 #include "core/procs.h"
 #include "core/widgets.h"
 #include <cmath>
@@ -31,6 +32,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -402,6 +406,9 @@ TEST_F(TableWindowTest, BitmapExportStaysInsideItsFolder)
     QTest::keyClick(comment, Qt::Key_F10, Qt::ControlModifier);
     EXPECT_TRUE(folder.exists(QStringLiteral("bmp_dev/table 1.bmp")));
     EXPECT_EQ(rec.texts(), QStringList{"nom ../escape non valide"});
+    // The bitmap written is named in the status bar.
+    EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
+              QStringLiteral("Fichier enregistré : ") + folder.file(QStringLiteral("bmp_dev/table 1.bmp")));
 
     QApplication::clipboard()->clear();
     rec.clear();
@@ -686,3 +693,26 @@ TEST_F(TableWindowTest, CellsFitTheirColumnsAtTheDefaultWidths)
     EXPECT_TRUE(sawThousands);
 }
 
+
+// Every format name the circle window can hand to the table shows whole in
+// EdFormat, as its font draws it.
+TEST_F(TableWindowTest, FormatFieldHoldsEveryNameOfTheFormatList)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    auto *format = child<QLineEdit>(&form, "EdFormat");
+    QStyleOptionFrame option;
+    option.initFrom(format);
+    option.rect = format->rect();
+    option.lineWidth = format->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, format);
+    const QRect text = format->style()->subElementRect(QStyle::SE_LineEditContents, &option, format);
+    const QFontMetrics metrics(format->font());
+    for (const FormatPreset &preset : FilmPresets()) {
+        const QString name = QString::fromUtf8(preset.item);
+        SCOPED_TRACE(name.toStdString());
+        // A line edit keeps two pixels of margin on each side of its text.
+        EXPECT_LE(metrics.horizontalAdvance(name) + 4, text.width());
+    }
+}
