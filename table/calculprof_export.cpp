@@ -10,6 +10,7 @@
 #include "core/widgets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QToolButton>
@@ -20,6 +21,8 @@ void TFormCalculProf::connectExports()
 {
     connect(findChild<QToolButton *>(QStringLiteral("GraphiqueBtn")), &QToolButton::clicked, this,
             [this] { openChart(); });
+    // The chart's title lines show the comment as the print does.
+    connect(m_fields.checkComment, &QCheckBox::toggled, this, [this] { followChart(); });
 }
 
 TFormGraphique *TFormCalculProf::chartWindow() const
@@ -29,8 +32,12 @@ TFormGraphique *TFormCalculProf::chartWindow() const
 
 void TFormCalculProf::openChart()
 {
-    if (!m_graphique)
+    if (!m_graphique) {
         m_graphique = new TFormGraphique(this);
+        // Its exports show the table the fields give: this window's refresh
+        // runs first.
+        m_graphique->setRefresh([this] { return refresh(); });
+    }
     m_graphique->show();
     m_graphique->raise();
     m_graphique->activateWindow();
@@ -42,7 +49,7 @@ void TFormCalculProf::openChart()
 void TFormCalculProf::followChart()
 {
     if (m_graphique && m_graphique->isVisible())
-        guarded([this] { m_graphique->updateChart(m_state); });
+        guarded([this] { m_graphique->updateChart(m_state, m_fields.checkComment->isChecked()); });
 }
 
 void TFormCalculProf::exportCsv(int layout)

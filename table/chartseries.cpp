@@ -23,6 +23,8 @@ constexpr long double kYMargin = 1.25L;
 // Far limits more than this many times the largest distance leave the chart
 // by its top edge: near the hyperfocal distance they grow without end.
 constexpr long double kFarCap = 10;
+// The "inf" line stands this factor above the top of the scale of metres.
+constexpr long double kInfinityGap = 1.5L;
 // At most this many names of distances left out, in the title.
 constexpr int kMissingNamesShown = 5;
 
@@ -180,17 +182,28 @@ ChartData ChartSeries(const TableState &state, int intermediatePoints)
             if (!p.farInfinite() && p.far <= cap)
                 farMax = std::max(farMax, p.far);
     chart.yMin = nearMin / kYMargin;
-    chart.yTop = niceAbove(std::max(farMax, chart.xMax) * kYMargin);
+    chart.yFiniteTop = niceAbove(std::max(farMax, chart.xMax) * kYMargin);
     for (const ChartCurve &curve : chart.curves)
-        for (const ChartPoint &p : curve.points)
-            if (p.farInfinite() || p.far > chart.yTop)
+        for (const ChartPoint &p : curve.points) {
+            if (p.farInfinite())
                 chart.topIsInfinity = true;
+            else if (p.far > chart.yFiniteTop)
+                chart.farBeyondTop = true;
+        }
+    chart.yTop = chart.topIsInfinity ? chart.yFiniteTop * kInfinityGap : chart.yFiniteTop;
     return chart;
 }
 
 long double ChartFar(const ChartData &chart, const ChartPoint &point)
 {
-    return point.farInfinite() || point.far > chart.yTop ? chart.yTop : point.far;
+    if (point.farInfinite())
+        return chart.yTop;
+    return point.far > chart.yFiniteTop ? chart.yFiniteTop : point.far;
+}
+
+bool ChartFarBeyondTop(const ChartData &chart, const ChartPoint &point)
+{
+    return !point.farInfinite() && point.far > chart.yFiniteTop;
 }
 
 const ChartPoint *NearestChartPoint(const ChartCurve &curve, long double distance)

@@ -29,16 +29,20 @@ struct ChartCurve {
     std::vector<ChartPoint> points; // by increasing distance; focusable ones only
 };
 
-// What the chart draws. Every point of every curve lies within the axes:
-// far limits at infinity, or beyond the top edge, are drawn on the top edge
-// (marked "inf").
+// What the chart draws. Every point of every curve lies within the axes.
+// The limits axis is a scale of metres from yMin to yFiniteTop; when some far
+// limit is infinite, a line "inf" stands above it at yTop, where those limits
+// are drawn. A finite far limit beyond the scale is drawn on its top
+// (yFiniteTop), marked as leaving it, never on the "inf" line.
 struct ChartData {
     std::vector<ChartCurve> curves;
     long double xMin = 1, xMax = 10; // focusing distance axis, m
-    long double yMin = 1, yTop = 10; // limits axis, m
-    // Some far limit is drawn on the top edge (infinite or beyond it): the
-    // edge then reads "inf".
+    long double yMin = 1, yTop = 10; // limits axis, m: the whole axis
+    long double yFiniteTop = 10;     // top of the scale of metres
+    // Some far limit is infinite: the axis ends with the "inf" line.
     bool topIsInfinity = false;
+    // Some finite far limit lies beyond yFiniteTop.
+    bool farBeyondTop = false;
     bool fromFilm = true;
     int decimals = 1;
     long double bound = 1000;
@@ -56,9 +60,11 @@ struct ChartData {
 // finite number.
 ChartData ChartSeries(const TableState &state, int intermediatePoints = 200);
 
-// The value a far limit takes on the chart: the top edge when it is infinite
-// or beyond it.
+// The value a far limit takes on the chart: the "inf" line when it is
+// infinite, the top of the scale when it lies beyond it.
 long double ChartFar(const ChartData &chart, const ChartPoint &point);
+// A finite far limit beyond the top of the scale.
+bool ChartFarBeyondTop(const ChartData &chart, const ChartPoint &point);
 
 // The point of a curve nearest to a distance (on the logarithmic scale);
 // nullptr for a curve without points.

@@ -10,11 +10,14 @@
 #include "table/chartseries.h"
 
 #include <QDialog>
+#include <QPen>
 #include <QSet>
+#include <functional>
 #include <vector>
 
 class QAreaSeries;
 class QChart;
+class QLabel;
 class QChartView;
 class QLineSeries;
 class QLogValueAxis;
@@ -31,17 +34,41 @@ public:
     explicit TFormGraphique(QWidget *parent = nullptr);
     ~TFormGraphique() override;
 
-    // Recomputes the curves of the table the state describes and shows them.
-    void updateChart(const TableState &state);
+    // Recomputes the curves of the table the state describes and shows them,
+    // under the title lines of the printed table (the lens references as the
+    // title; the comment when `withComment`, as CheckComment asks the print).
+    void updateChart(const TableState &state, bool withComment = false);
+
+    // What an export runs first: the table window's refresh, which checks the
+    // fields and recomputes the table (the chart follows it). When it returns
+    // false nothing is exported; its message said why.
+    void setRefresh(std::function<bool()> refresh) { m_refresh = std::move(refresh); }
 
     const ChartData &chartData() const { return m_data; }
     QChart *chart() const { return m_chart; }
     QChartView *view() const { return m_view; }
 
+    // The picture exported: the title lines above the chart.
+    QWidget *page() const { return m_page; }
+    QLabel *titleLines() const { return m_titleLines; }
+
     // An f-number hidden from the chart (a click on its legend entry); it
     // stays hidden across refreshes while the window lives.
     void setCurveVisible(int curve, bool visible);
     bool curveVisible(int curve) const;
+
+    // The legend beside the plot: one entry per f-number, in columns as
+    // many as the window's height needs, then the entries of the marks. The
+    // texts and the rectangles (in the view's coordinates) of the entries as
+    // drawn; an entry of an f-number is `curve` its index, the marks' -1.
+    struct LegendEntry {
+        QString text;
+        int curve = -1;
+        QRectF rect;
+    };
+    std::vector<LegendEntry> legendEntries() const;
+    // The pen a band's edge is drawn with: its colour and its dash pattern.
+    QPen curvePen(int curve) const;
 
     // The band of a curve (an index of chartData().curves).
     QAreaSeries *band(int curve) const;
@@ -64,18 +91,22 @@ private:
         QLineSeries *lower = nullptr;
         QAreaSeries *area = nullptr;
         QString name;      // as set, so that an unchanged band is left alone
-        QColor colour;
-        bool dashed = false;
+        QPen pen; // the edge, as set
     };
     std::vector<int> drawingOrder() const;
     void rebuildSeries();
     void fillSeries();
     void applyVisibility(int curve);
     void updateMarks();
+    void layoutLegend();
     void showTip(int curve, qreal distance, bool state);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     QChart *m_chart = nullptr;
     QChartView *m_view = nullptr;
+    QWidget *m_page = nullptr;
+    QLabel *m_titleLines = nullptr;
+    std::function<bool()> m_refresh;
     QLogValueAxis *m_x = nullptr;
     QLogValueAxis *m_y = nullptr;
     QStatusBar *m_statusBar = nullptr;

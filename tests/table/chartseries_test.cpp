@@ -240,7 +240,27 @@ TEST(ChartSeries, FarLimitsNearTheHyperfocalDistanceLeaveByTheTopEdge)
     ASSERT_FALSE(at16->farInfinite());
     EXPECT_GT(at16->far, 1000);
     EXPECT_LE(chart.yTop, 1000);
-    EXPECT_EQ(ChartFar(chart, *at16), chart.yTop);
+    // Drawn on the top of the scale and marked as beyond it, not on the
+    // "inf" line of the limits that are infinite.
+    EXPECT_EQ(ChartFar(chart, *at16), chart.yFiniteTop);
+    EXPECT_TRUE(ChartFarBeyondTop(chart, *at16));
+    EXPECT_TRUE(chart.farBeyondTop);
+    EXPECT_FALSE(chart.topIsInfinity);
+    EXPECT_EQ(chart.yTop, chart.yFiniteTop);
+
+    // With an infinite far limit as well (20 m is beyond the hyperfocal
+    // distance), the "inf" line stands above the scale.
+    s.distances = items("1 16 20");
+    const ChartData both = ChartSeries(s);
+    const ChartPoint *at20 = NearestChartPoint(both.curves[0], 20);
+    ASSERT_TRUE(at20->farInfinite());
+    EXPECT_TRUE(both.topIsInfinity);
+    EXPECT_GT(both.yTop, both.yFiniteTop);
+    EXPECT_EQ(ChartFar(both, *at20), both.yTop);
+    EXPECT_FALSE(ChartFarBeyondTop(both, *at20));
+    const ChartPoint *beyond = NearestChartPoint(both.curves[0], 16);
+    EXPECT_EQ(ChartFar(both, *beyond), both.yFiniteTop);
+    EXPECT_LT(ChartFar(both, *beyond), ChartFar(both, *at20));
 }
 
 QStringList tickTexts(long double lo, long double hi)

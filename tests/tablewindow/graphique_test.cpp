@@ -6,7 +6,11 @@
 #include "table/graphique.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"
+#include "core/apppaths.h"
 #include "core/procs.h"
+#include "table/tablestate.h"
+#include "table/titlelines.h"
+#include "support/pdfpages.h"
 #include "lists/listeditoropener.h"
 #include "lists/listkind.h"
 #include "support/child.h"
@@ -23,7 +27,9 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QImage>
-#include <QLegendMarker>
+#include <QDir>
+#include <QLabel>
+#include <QAbstractAxis>
 #include <QMimeData>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +41,7 @@
 #include <QTextTable>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace optolune;
 using namespace optolune::test;
@@ -224,11 +231,19 @@ TEST_F(ChartWindowTest, ChartFollowsTheTableAndItsTipsAreTheCells)
     EXPECT_EQ(chart->chart()->series().size(), form.table().nDia);
     expectTipsAreTheCells(form, *chart);
     EXPECT_TRUE(chart->chartData().fromFilm);
-    // f/64 lies past the diffraction limit of the test lens: dashed silver.
+    // f/64 lies past the diffraction limit of the test lens: its colour
+    // fades toward silver, greyer than the bands within the limit.
     const QAreaSeries *silver = chart->band(7);
     ASSERT_NE(silver, nullptr);
-    EXPECT_EQ(silver->pen().style(), Qt::DashLine);
-    EXPECT_EQ(silver->pen().color(), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_TRUE(chart->chartData().curves[7].beyondLimit);
+    EXPECT_LT(silver->pen().color().hsvSaturation(), chart->band(0)->pen().color().hsvSaturation());
+    // The title lines of the printed table stand above the chart.
+    EXPECT_EQ(chart->titleLines()->text(),
+              ComposeTitleLines(form.state(), form.state().lensReferences, false, VersionText())
+                  .mid(0, 3)
+                  .join(u'\n'));
+    EXPECT_TRUE(chart->titleLines()->text().startsWith(QStringLiteral("Test Optolune       format 4x5")));
+    EXPECT_TRUE(chart->titleLines()->text().contains(QStringLiteral("f= 148,1mm       c= 0,100 mm")));
     QCoreApplication::processEvents();
     saveScreenshot(chart, QStringLiteral("chart-film"));
 
@@ -242,14 +257,18 @@ TEST_F(ChartWindowTest, ChartFollowsTheTableAndItsTipsAreTheCells)
 
     // A click on an f-number's legend entry hides it; a second click shows it.
     QAreaSeries *area = chart->band(0);
-    QLegendMarker *marker = chart->chart()->legend()->markers(area).value(0);
-    ASSERT_NE(marker, nullptr);
-    emit marker->clicked();
+    auto entryOf = [&](int curve) {
+        for (const TFormGraphique::LegendEntry &e : chart->legendEntries())
+            if (e.curve == curve)
+                return e.rect.center().toPoint();
+        ADD_FAILURE() << "no legend entry for " << curve;
+        return QPoint();
+    };
+    QTest::mouseClick(chart->view()->viewport(), Qt::LeftButton, {}, entryOf(0));
     EXPECT_FALSE(area->isVisible());
-    EXPECT_TRUE(marker->isVisible());
     child<QToolButton>(&form, "CalcBtn")->click(); // stays hidden over a refresh
     EXPECT_FALSE(area->isVisible());
-    emit marker->clicked();
+    QTest::mouseClick(chart->view()->viewport(), Qt::LeftButton, {}, entryOf(0));
     EXPECT_TRUE(area->isVisible());
 
     // The chart closes with the table window.
@@ -311,13 +330,21 @@ TEST_F(ChartWindowTest, PictureExportedAsPngOrPdf)
     EXPECT_TRUE(png.startsWith("\x89PNG"));
     QImage image;
     ASSERT_TRUE(image.loadFromData(png));
-    EXPECT_EQ(image.size(), chart->view()->size() * chart->view()->devicePixelRatio());
+    // The page: the title lines above the chart, as the window shows them.
+    EXPECT_EQ(image.size(), chart->page()->size() * chart->page()->devicePixelRatio());
+    EXPECT_EQ(image, chart->page()->grab().toImage());
+    EXPECT_EQ(child<QStatusBar>(chart, "StatusBar")->currentMessage(),
+              QStringLiteral("Fichier enregistré : ") + folder.file(QStringLiteral("Tables/graphique.png")));
 
     rec.answerFile(folder.file(QStringLiteral("Tables/graphique.pdf")));
     child<QPushButton>(chart, "ExportBtn")->click();
-    const QByteArray pdf = folder.read(QStringLiteral("Tables/graphique.pdf"));
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_GT(pdf.size(), 2000);
+    expectWindowImagePage(folder.file(QStringLiteral("Tables/graphique.pdf")), *chart->page(),
+                          QStringLiteral("chart-export-pdf"));
+    const QString text = pdfPageTexts(folder.file(QStringLiteral("Tables/graphique.pdf"))).value(0);
+    EXPECT_TRUE(text.contains(QStringLiteral("format 4x5"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("n=5,6"))) << text.toStdString();
+    EXPECT_EQ(child<QStatusBar>(chart, "StatusBar")->currentMessage(),
+              QStringLiteral("Fichier enregistré : ") + folder.file(QStringLiteral("Tables/graphique.pdf")));
     EXPECT_TRUE(rec.messages().empty());
 
     // Cancel writes nothing; an unwritable place is reported in French and
@@ -331,4 +358,94 @@ TEST_F(ChartWindowTest, PictureExportedAsPngOrPdf)
               (std::vector<Message>{{"error", QStringLiteral("Impossible de créer le fichier ") +
                                                   folder.file(QStringLiteral("plain/graphique.png"))}}));
     EXPECT_EQ(folder.read(QStringLiteral("Tables/graphique.png")), png);
+}
+
+// The picture exported holds the table the fields give now: a focal length
+// typed without Enter is checked and computed first; a table that cannot be
+// computed is not exported.
+TEST_F(ChartWindowTest, ImageExportRefreshesTheTableFirst)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    TFormGraphique *chart = openChart(form);
+    ASSERT_NE(chart, nullptr);
+    auto *focal = child<QLineEdit>(&form, "EdFocale");
+    focal->selectAll();
+    QTest::keyClicks(focal, QStringLiteral("210"));
+    rec.answerFile(folder.file(QStringLiteral("Tables/graphique.png")));
+    child<QPushButton>(chart, "ExportBtn")->click();
+    EXPECT_TRUE(rec.fileRequests.value(0).contains(QStringLiteral("|F210_C0100_PF_4x5_Test Optolune.png|")));
+    EXPECT_TRUE(chart->titleLines()->text().contains(QStringLiteral("f= 210mm"))) << chart->titleLines()->text().toStdString();
+    EXPECT_EQ(form.state().focal, QStringLiteral("210"));
+    ASSERT_TRUE(folder.exists(QStringLiteral("Tables/graphique.png")));
+
+    rec.clear();
+    rec.fileRequests.clear();
+    fNumbers = QStringList();
+    child<QToolButton>(&form, "DiaBtn")->click();
+    rec.clear();
+    child<QPushButton>(chart, "ExportBtn")->click();
+    EXPECT_EQ(rec.texts(), QStringList{QStringLiteral("Créez une liste des diaphragmes")});
+    EXPECT_TRUE(rec.fileRequests.isEmpty());
+}
+
+// The 33 theoretical f-numbers at the window's opening size: every one is
+// named in the legend, each entry inside the window and clear of the plot
+// and of the others, and no two bands look alike.
+TEST_F(ChartWindowTest, EveryFNumberNamedAndDistinctWithTheTheoreticalList)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalculProf form;
+    activate(form);
+    child<QAction>(&form, "Diaphragmesthoriques1")->trigger();
+    ASSERT_EQ(form.table().nDia, 33);
+    TFormGraphique *chart = openChart(form);
+    ASSERT_NE(chart, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
+    EXPECT_EQ(chart->size(), QSize(860, 580));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+
+    const auto entries = chart->legendEntries();
+    const QRect view = chart->view()->viewport()->rect();
+    const QRectF plot = chart->view()->mapFromScene(chart->chart()->mapRectToScene(chart->chart()->plotArea())).boundingRect();
+    const QFontMetrics metrics(chart->chart()->axes().value(0)->labelsFont());
+    std::set<std::pair<QRgb, int>> looks;
+    int named = 0;
+    for (const auto &e : entries) {
+        SCOPED_TRACE(e.text.toStdString());
+        EXPECT_TRUE(view.contains(e.rect.toAlignedRect())) << e.rect.x() << "," << e.rect.y();
+        EXPECT_FALSE(e.rect.intersects(plot));
+        for (const auto &other : entries)
+            if (&other != &e)
+                EXPECT_FALSE(e.rect.intersects(other.rect) && e.rect.intersected(other.rect).height() > 1);
+        if (e.curve < 0)
+            continue;
+        ++named;
+        EXPECT_TRUE(e.text.startsWith(QStringLiteral("n=") + chart->chartData().curves[size_t(e.curve)].fNumberText));
+        const QPen pen = chart->curvePen(e.curve);
+        looks.insert({pen.color().rgb(), int(pen.style())});
+    }
+    EXPECT_EQ(named, 33);
+    EXPECT_EQ(looks.size(), 33u);
+    // The marks have their entries: the hyperfocal bars, the limits at
+    // infinity, the far limits beyond the scale.
+    QStringList marks;
+    for (const auto &e : entries)
+        if (e.curve < 0)
+            marks << e.text;
+    EXPECT_TRUE(marks.contains(QStringLiteral("hyperfocale H")));
+    EXPECT_TRUE(marks.contains(QStringLiteral("inf : net jusqu'à l'infini")));
+    saveScreenshot(chart, QStringLiteral("chart-33-f-numbers"));
+
+    rec.answerFile(folder.file(QStringLiteral("Tables/theoriques.png")));
+    child<QPushButton>(chart, "ExportBtn")->click();
+    QImage exported(folder.file(QStringLiteral("Tables/theoriques.png")));
+    EXPECT_EQ(exported, chart->page()->grab().toImage());
+    if (const QString shots = qEnvironmentVariable("OPTOLUNE_SCREENSHOTS"); !shots.isEmpty())
+        exported.save(QDir(shots).filePath(QStringLiteral("chart-33-f-numbers-export.png")));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
