@@ -441,6 +441,22 @@ TEST_F(ChartWindowTest, EveryFNumberNamedAndDistinctWithTheTheoreticalList)
     EXPECT_TRUE(marks.contains(QStringLiteral("inf : net jusqu'à l'infini")));
     saveScreenshot(chart, QStringLiteral("chart-33-f-numbers"));
 
+    // A smaller window: more columns, every f-number still named inside it.
+    chart->resize(620, 420);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    int small = 0;
+    const QRect smallView = chart->view()->viewport()->rect();
+    for (const auto &e : chart->legendEntries()) {
+        EXPECT_TRUE(smallView.contains(e.rect.toAlignedRect())) << e.text.toStdString();
+        small += e.curve >= 0 ? 1 : 0;
+    }
+    EXPECT_EQ(small, 33);
+    saveScreenshot(chart, QStringLiteral("chart-33-f-numbers-small"));
+    chart->resize(860, 580);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+
     rec.answerFile(folder.file(QStringLiteral("Tables/theoriques.png")));
     child<QPushButton>(chart, "ExportBtn")->click();
     QImage exported(folder.file(QStringLiteral("Tables/theoriques.png")));
