@@ -3,6 +3,7 @@
 #include "clicircle.h"
 #include "clicommon.h"
 #include "clivariations.h"
+#include "clitilt.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/procs.h"
@@ -235,6 +236,9 @@ QString CliHelpText()
         "  optolune-cli circle      le cercle de confusion d'un format de film agrandi\n"
         "                          en un tirage, et le diaphragme limite\n"
         "                          (optolune-cli circle --help)\n"
+        "  optolune-cli tilt        la bascule d'une chambre d'après deux lectures sur\n"
+        "                          le rail, la charnière et le coin de netteté\n"
+        "                          (optolune-cli tilt --help)\n"
         "\n"
         "Code de sortie : 0 table affichée, 1 table impossible à calculer ou fichier\n"
         "illisible, 2 commande ou option incorrecte. Les messages vont sur la sortie\n"
@@ -282,6 +286,8 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return RunVariationsCli(arguments, out, err);
     if (arguments.size() > 1 && arguments[1] == u"circle")
         return RunCircleCli(arguments, out, err);
+    if (arguments.size() > 1 && arguments[1] == u"tilt")
+        return RunTiltCli(arguments, out, err);
     CliOptions o;
     try {
         o = parseOptions(arguments);
