@@ -48,6 +48,35 @@ QString CliNumber(const QString &option, const QString &value)
     return text;
 }
 
+long double CliNumberIn(const QString &option, const QString &value, long double minimum,
+                        long double maximum, int decimals)
+{
+    const long double number = *ReadNumber(CliNumber(option, value));
+    if (!(number >= minimum && number <= maximum))
+        throw UsageError{QStringLiteral("--%1 hors limites : %2 (limites %3)")
+                             .arg(option, CliQuoted(value), RangeText(minimum, maximum, decimals))};
+    return number;
+}
+
+long double CliWavelength(const QString &value)
+{
+    const QString text = CliNumber(QStringLiteral("wavelength"), value);
+    const qsizetype comma = text.indexOf(u',');
+    if (comma >= 0 && text.size() - comma - 1 > 4)
+        throw UsageError{QStringLiteral("--wavelength s'écrit avec 4 décimales au plus, pas « %1 »")
+                             .arg(CliQuoted(value))};
+    return CliNumberIn(QStringLiteral("wavelength"), value, kWavelengthMinUm, kWavelengthMaxUm, 2);
+}
+
+BlurModel CliBlurModel(const QString &value)
+{
+    if (value == u"rss")
+        return BlurModel::RootSumSquare;
+    if (value == u"sum")
+        return BlurModel::Sum;
+    throw UsageError{QStringLiteral("--blur vaut rss ou sum, pas « %1 »").arg(CliQuoted(value))};
+}
+
 QStringList CliListItems(QString text)
 {
     text.replace(u'.', u',');
@@ -160,6 +189,39 @@ void PrintResults(QTextStream &out, const ResultRows &rows, bool csv)
 {
     PrintResultRows(out, {QStringLiteral("Résultat"), QStringLiteral("Valeur"), QStringLiteral("Signification")},
                     rows, csv);
+}
+
+void PrintColumns(QTextStream &out, const QStringList &header, const QList<QStringList> &rows,
+                  bool csv)
+{
+    const int columns = static_cast<int>(header.size());
+    if (csv) {
+        TableModel model;
+        model.reset(columns, static_cast<int>(rows.size()) + 1);
+        for (int c = 0; c < columns; ++c)
+            model.setCell(c, 0, header[c]);
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < columns && c < rows[r].size(); ++c)
+                model.setCell(c, r + 1, rows[r][c]);
+        out << TableAsCsv(model);
+        return;
+    }
+    QList<qsizetype> widths;
+    for (int c = 0; c < columns; ++c) {
+        qsizetype width = header[c].size();
+        for (const QStringList &row : rows)
+            if (c < row.size())
+                width = std::max(width, row[c].size());
+        widths.append(width);
+    }
+    const auto line = [&](const QStringList &cells) {
+        for (int c = 0; c < columns; ++c)
+            out << (c ? "  " : "") << (c < cells.size() ? cells[c] : QString()).rightJustified(widths[c]);
+        out << '\n';
+    };
+    line(header);
+    for (const QStringList &row : rows)
+        line(row);
 }
 
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command)

@@ -1,6 +1,7 @@
 #include "climan.h"
 
 #include "clicircle.h"
+#include "clistack.h"
 #include "clitilt.h"
 #include "clitable.h"
 #include "clivariations.h"
@@ -92,6 +93,7 @@ QString CliManPage()
         ".B optolune\\-cli table\n[options]\n.br\n"
         ".B optolune\\-cli variations\n[options]\n.br\n"
         ".B optolune\\-cli circle\n[options]\n.br\n"
+        ".B optolune\\-cli stack\n[options]\n.br\n"
         ".B optolune\\-cli tilt\n[options]\n.br\n"
         ".B optolune\\-cli\n\\-\\-help\n"
         ".SH COMMANDES\n")
@@ -99,6 +101,7 @@ QString CliManPage()
     page += section(CliHelpText());
     page += section(VariationsHelpText());
     page += section(CircleHelpText());
+    page += section(StackHelpText());
     page += section(TiltHelpText());
     page += QStringLiteral(
         ".SH FICHIERS\n"
