@@ -191,37 +191,24 @@ void PrintResults(QTextStream &out, const ResultRows &rows, bool csv)
                     rows, csv);
 }
 
-void PrintColumns(QTextStream &out, const QStringList &header, const QList<QStringList> &rows,
-                  bool csv)
+void PrintColumns(QTextStream &out, const TableModel &table, bool csv)
 {
-    const int columns = static_cast<int>(header.size());
     if (csv) {
-        TableModel model;
-        model.reset(columns, static_cast<int>(rows.size()) + 1);
-        for (int c = 0; c < columns; ++c)
-            model.setCell(c, 0, header[c]);
-        for (int r = 0; r < rows.size(); ++r)
-            for (int c = 0; c < columns && c < rows[r].size(); ++c)
-                model.setCell(c, r + 1, rows[r][c]);
-        out << TableAsCsv(model);
+        out << TableAsCsv(table);
         return;
     }
-    QList<qsizetype> widths;
-    for (int c = 0; c < columns; ++c) {
-        qsizetype width = header[c].size();
-        for (const QStringList &row : rows)
-            if (c < row.size())
-                width = std::max(width, row[c].size());
-        widths.append(width);
+    std::vector<qsizetype> widths;
+    for (int c = 0; c < table.colCount(); ++c) {
+        qsizetype width = 0;
+        for (int r = 0; r < table.rowCount(); ++r)
+            width = std::max(width, table.cell(c, r).size());
+        widths.push_back(width);
     }
-    const auto line = [&](const QStringList &cells) {
-        for (int c = 0; c < columns; ++c)
-            out << (c ? "  " : "") << (c < cells.size() ? cells[c] : QString()).rightJustified(widths[c]);
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < table.colCount(); ++c)
+            out << (c ? "  " : "") << table.cell(c, r).rightJustified(widths[static_cast<size_t>(c)]);
         out << '\n';
-    };
-    line(header);
-    for (const QStringList &row : rows)
-        line(row);
+    }
 }
 
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command)

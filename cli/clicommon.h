@@ -114,10 +114,11 @@ void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, con
 // Signification.
 void PrintResults(QTextStream &out, const ResultRows &rows, bool csv);
 
-// A table of results with a header row: as columns aligned to the right
-// under their headers, or as CSV with the table's CSV rules.
-void PrintColumns(QTextStream &out, const QStringList &header, const QList<QStringList> &rows,
-                  bool csv);
+class TableModel;
+
+// A table of results whose row 0 is its header: as columns aligned to the
+// right under their headers, or as CSV with the table's CSV rules.
+void PrintColumns(QTextStream &out, const TableModel &table, bool csv);
 
 // "optolune-cli: " + text, then "Voir optolune-cli <command> --help." (for
 // no command, "Voir optolune-cli --help.").

@@ -4,6 +4,7 @@
 #include "clitable.h"
 #include "core/procs.h"
 #include "lists/listkind.h"
+#include "table/tablemodel.h"
 #include "variations/focusstack.h"
 #include "variations/variationsfields.h"
 
@@ -127,17 +128,7 @@ int runStack(const StackOptions &o, QTextStream &out, QTextStream &err)
         err.flush();
         return kCliFailed;
     }
-    const auto distance = [&](long double m) { return FixedText(m, 15, o.decimals); };
-    QList<QStringList> rows;
-    for (const StackFrame &frame : plan.frames)
-        rows.append({QString::number(frame.number),
-                     frame.railMm ? FixedText(*frame.railMm, 15, 2) : QString(),
-                     distance(frame.distanceM), distance(frame.nearM),
-                     frame.farInfinite ? QStringLiteral("inf") : distance(frame.farM)});
-    PrintColumns(out,
-                 {QStringLiteral("vue"), QStringLiteral("rail"), QStringLiteral("distance"),
-                  QStringLiteral("proche"), QStringLiteral("lointain")},
-                 rows, o.csv);
+    PrintColumns(out, StackPlanTable(plan, o.decimals), o.csv);
     out.flush();
     return kCliOk;
 }

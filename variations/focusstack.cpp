@@ -4,6 +4,8 @@
 #include "variationsfields.h"
 #include "core/calcul.h"
 #include "core/procs.h"
+#include "core/showntext.h"
+#include "table/tablemodel.h"
 #include "lists/listkind.h"
 
 #include <cmath>
@@ -164,6 +166,105 @@ StackPlan PlanFocusStack(const StackInput &in)
         plan.frames.push_back(frame);
     }
     return plan;
+}
+
+namespace {
+
+std::optional<long double> fieldNumber(const QString &text, const char *label, QString &message)
+{
+    QString typed = text.trimmed();
+    if (typed.isEmpty()) {
+        message = QStringLiteral("%1 : champ vide").arg(QString::fromUtf8(label));
+        return std::nullopt;
+    }
+    typed.replace(u'.', u',');
+    const std::optional<long double> value = ReadNumber(typed);
+    if (!value || !std::isfinite(*value)) {
+        message = QStringLiteral("%1 illisible : '%2'").arg(QString::fromUtf8(label), ShownText(text));
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+StackFieldsReading ReadStackFields(const StackFields &f)
+{
+    StackFieldsReading reading;
+    StackInput in;
+    QString &m = reading.message;
+    const auto read = [&](const QString &text, const char *label, long double &into) {
+        const auto value = fieldNumber(text, label, m);
+        if (value)
+            into = *value;
+        return value.has_value();
+    };
+    if (!read(f.circle, "Cercle de confusion", in.cMm) || !read(f.focal, "Focale", in.fMm) ||
+        !read(f.nodal, "Distance nodale", in.dnMm) || !read(f.gp, "Grandissement pupillaire", in.gp) ||
+        !read(f.fNumber, "Diaphragme", in.N) || !read(f.overlap, "Facteur de recouvrement", in.overlap))
+        return reading;
+    in.fromFilm = f.fromFilm;
+    in.macro = f.macro;
+    if (f.fromReadings) {
+        StackInput::Readings r;
+        if (!read(f.railInfinity, "Lecture à l'infini", r.infinityMm) ||
+            !read(f.railNear, "Lecture au point proche", r.nearMm) ||
+            !read(f.railFar, "Lecture au point lointain", r.farMm))
+            return reading;
+        in.readings = r;
+    } else {
+        if (!read(f.nearDistance, "Distance du sujet proche", in.nearM))
+            return reading;
+        const QString far = f.farDistance.trimmed().toLower();
+        if (far == u"inf" || far == u"infini")
+            in.farM = INFINITY;
+        else if (!read(f.farDistance, "Distance du sujet lointain", in.farM))
+            return reading;
+    }
+    in.diffraction = f.diffraction;
+    in.wavelengthUm = f.wavelengthUm;
+    in.model = f.model;
+    // The lens within the ranges of the program's fields.
+    using namespace ValueLimits;
+    const struct {
+        const char *label;
+        long double value, minimum, maximum;
+        int decimals;
+    } ranges[] = {
+        {"Cercle de confusion (mm)", in.cMm, CerMin, CerMax, 3},
+        {"Focale (mm)", in.fMm, FocMin, FocMax, 1},
+        {"Distance nodale (mm)", in.dnMm, VariationsLimits::NodMin, VariationsLimits::NodMax, 1},
+        {"Grandissement pupillaire", in.gp, VariationsLimits::GpMin, VariationsLimits::GpMax, 3},
+    };
+    for (const auto &r : ranges)
+        if (!(r.value >= r.minimum && r.value <= r.maximum)) {
+            m = QStringLiteral("%1 hors limites : %2 (limites %3)")
+                    .arg(QString::fromUtf8(r.label), fixed(r.value, r.decimals),
+                         RangeText(r.minimum, r.maximum, r.decimals));
+            return reading;
+        }
+    reading.input = in;
+    return reading;
+}
+
+TableModel StackPlanTable(const StackPlan &plan, int decimals)
+{
+    TableModel table;
+    table.reset(5, static_cast<int>(plan.frames.size()) + 1);
+    const char *headers[] = {"vue", "rail", "distance", "proche", "lointain"};
+    for (int c = 0; c < 5; ++c)
+        table.setCell(c, 0, QString::fromUtf8(headers[c]));
+    const auto distance = [&](long double m) { return FixedText(m, 15, decimals); };
+    int row = 1;
+    for (const StackFrame &frame : plan.frames) {
+        table.setCell(0, row, QString::number(frame.number));
+        table.setCell(1, row, frame.railMm ? FixedText(*frame.railMm, 15, 2) : QString());
+        table.setCell(2, row, distance(frame.distanceM));
+        table.setCell(3, row, distance(frame.nearM));
+        table.setCell(4, row, frame.farInfinite ? QStringLiteral("inf") : distance(frame.farM));
+        ++row;
+    }
+    return table;
 }
 
 } // namespace optolune

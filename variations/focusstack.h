@@ -76,4 +76,33 @@ struct StackPlan {
 
 StackPlan PlanFocusStack(const StackInput &input);
 
+// The stacking window's fields as typed (decimal comma, a '.' taken as
+// one): the lens, the f-number, the overlap, and the subjects as three rail
+// readings or as two distances ("inf" or "infini" for the far one).
+struct StackFields {
+    QString circle, focal, nodal, gp, fNumber, overlap;
+    bool fromFilm = true, macro = false;
+    bool fromReadings = true;
+    QString railInfinity, railNear, railFar;
+    QString nearDistance, farDistance;
+    bool diffraction = false;
+    long double wavelengthUm = kWavelengthDefaultUm;
+    BlurModel model = BlurModel::RootSumSquare;
+};
+
+struct StackFieldsReading {
+    std::optional<StackInput> input;
+    QString message; // when input is empty: which field, and why
+};
+
+StackFieldsReading ReadStackFields(const StackFields &fields);
+
+class TableModel;
+
+// The plan as a table: a header row (vue, rail, distance, proche, lointain),
+// then a row per frame, farthest first; the rail reading with 2 decimals
+// (empty without readings), distances with `decimals`, "inf" when sharp to
+// infinity. The same text whether copied, exported or printed.
+TableModel StackPlanTable(const StackPlan &plan, int decimals);
+
 } // namespace optolune
