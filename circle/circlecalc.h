@@ -5,6 +5,8 @@
 // so the window only copies its controls in and out.
 #pragma once
 
+#include "core/diffraction.h"
+
 #include <QString>
 #include <span>
 
@@ -53,9 +55,6 @@ struct CircleResult {
 // the viewing distance (0,2 mm at 25 cm); on the film that is divided by the
 // enlargement.
 inline constexpr long double kCirclePerViewingMm = 0.0008L;
-// The Airy disc of an f-number N is 2,44 x lambda x N across; at 555 nm
-// (the eye's peak sensitivity) that is 0,00135383 mm per unit of N.
-inline constexpr long double kDiffractionMmPerFNumber = 0.00135383L;
 
 // Checks the five inputs in the order viewing distance, film width, film
 // length, print width, print length, then that no width exceeds its length.

@@ -48,6 +48,35 @@ QString CliNumber(const QString &option, const QString &value)
     return text;
 }
 
+long double CliNumberIn(const QString &option, const QString &value, long double minimum,
+                        long double maximum, int decimals)
+{
+    const long double number = *ReadNumber(CliNumber(option, value));
+    if (!(number >= minimum && number <= maximum))
+        throw UsageError{QStringLiteral("--%1 hors limites : %2 (limites %3)")
+                             .arg(option, CliQuoted(value), RangeText(minimum, maximum, decimals))};
+    return number;
+}
+
+long double CliWavelength(const QString &value)
+{
+    const QString text = CliNumber(QStringLiteral("wavelength"), value);
+    const qsizetype comma = text.indexOf(u',');
+    if (comma >= 0 && text.size() - comma - 1 > 4)
+        throw UsageError{QStringLiteral("--wavelength s'écrit avec 4 décimales au plus, pas « %1 »")
+                             .arg(CliQuoted(value))};
+    return CliNumberIn(QStringLiteral("wavelength"), value, kWavelengthMinUm, kWavelengthMaxUm, 2);
+}
+
+BlurModel CliBlurModel(const QString &value)
+{
+    if (value == u"rss")
+        return BlurModel::RootSumSquare;
+    if (value == u"sum")
+        return BlurModel::Sum;
+    throw UsageError{QStringLiteral("--blur vaut rss ou sum, pas « %1 »").arg(CliQuoted(value))};
+}
+
 QStringList CliListItems(QString text)
 {
     text.replace(u'.', u',');
@@ -160,6 +189,26 @@ void PrintResults(QTextStream &out, const ResultRows &rows, bool csv)
 {
     PrintResultRows(out, {QStringLiteral("Résultat"), QStringLiteral("Valeur"), QStringLiteral("Signification")},
                     rows, csv);
+}
+
+void PrintColumns(QTextStream &out, const TableModel &table, bool csv)
+{
+    if (csv) {
+        out << TableAsCsv(table);
+        return;
+    }
+    std::vector<qsizetype> widths;
+    for (int c = 0; c < table.colCount(); ++c) {
+        qsizetype width = 0;
+        for (int r = 0; r < table.rowCount(); ++r)
+            width = std::max(width, table.cell(c, r).size());
+        widths.push_back(width);
+    }
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < table.colCount(); ++c)
+            out << (c ? "  " : "") << table.cell(c, r).rightJustified(widths[static_cast<size_t>(c)]);
+        out << '\n';
+    }
 }
 
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command)

@@ -3,6 +3,7 @@
 // the printing of results.
 #pragma once
 
+#include "core/diffraction.h"
 #include "core/messages.h"
 
 #include <QList>
@@ -41,6 +42,18 @@ QString CliQuoted(const QString &value);
 // The text of a number option, '.' read as the decimal comma. A text that is
 // not a number throws UsageError naming the option.
 QString CliNumber(const QString &option, const QString &value);
+
+// The value of a number option (CliNumber's reading), refused as a usage
+// error naming the option when it lies outside [minimum, maximum].
+long double CliNumberIn(const QString &option, const QString &value, long double minimum,
+                        long double maximum, int decimals);
+
+// The wavelength of --wavelength in micrometres, as typed with at most four
+// decimals, within the range the program accepts.
+long double CliWavelength(const QString &value);
+
+// --blur: "rss" (root sum of squares) or "sum".
+BlurModel CliBlurModel(const QString &value);
 
 // The items of a typed list of f-numbers or distances, separated by ';' or
 // spaces; a typed '.' is a decimal comma.
@@ -100,6 +113,12 @@ void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, con
 // The results of a calculator, under the header Résultat, Valeur,
 // Signification.
 void PrintResults(QTextStream &out, const ResultRows &rows, bool csv);
+
+class TableModel;
+
+// A table of results whose row 0 is its header: as columns aligned to the
+// right under their headers, or as CSV with the table's CSV rules.
+void PrintColumns(QTextStream &out, const TableModel &table, bool csv);
 
 // "optolune-cli: " + text, then "Voir optolune-cli <command> --help." (for
 // no command, "Voir optolune-cli --help.").

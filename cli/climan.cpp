@@ -1,6 +1,8 @@
 #include "climan.h"
 
 #include "clicircle.h"
+#include "clistack.h"
+#include "clitilt.h"
 #include "clitable.h"
 #include "clivariations.h"
 #include "core/apppaths.h"
@@ -91,12 +93,16 @@ QString CliManPage()
         ".B optolune\\-cli table\n[options]\n.br\n"
         ".B optolune\\-cli variations\n[options]\n.br\n"
         ".B optolune\\-cli circle\n[options]\n.br\n"
+        ".B optolune\\-cli stack\n[options]\n.br\n"
+        ".B optolune\\-cli tilt\n[options]\n.br\n"
         ".B optolune\\-cli\n\\-\\-help\n"
         ".SH COMMANDES\n")
                        .arg(escaped(version));
     page += section(CliHelpText());
     page += section(VariationsHelpText());
     page += section(CircleHelpText());
+    page += section(StackHelpText());
+    page += section(TiltHelpText());
     page += QStringLiteral(
         ".SH FICHIERS\n"
         "Les listes par défaut et la table test sont lues dans le dossier Data à côté du\n"

@@ -3,6 +3,8 @@
 #include "clicircle.h"
 #include "clicommon.h"
 #include "clivariations.h"
+#include "clistack.h"
+#include "clitilt.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/procs.h"
@@ -250,6 +252,12 @@ QString CliHelpText()
         "  optolune-cli circle      le cercle de confusion d'un format de film agrandi\n"
         "                          en un tirage, et le diaphragme limite\n"
         "                          (optolune-cli circle --help)\n"
+        "  optolune-cli stack       le plan d'un empilement de mises au point : vues,\n"
+        "                          lectures du rail et zones nettes\n"
+        "                          (optolune-cli stack --help)\n"
+        "  optolune-cli tilt        la bascule d'une chambre d'après deux lectures sur\n"
+        "                          le rail, la charnière et le coin de netteté\n"
+        "                          (optolune-cli tilt --help)\n"
         "\n"
         "Code de sortie : 0 table affichée, 1 table impossible à calculer ou fichier\n"
         "illisible, 2 commande ou option incorrecte. Les messages vont sur la sortie\n"
@@ -297,6 +305,10 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return RunVariationsCli(arguments, out, err);
     if (arguments.size() > 1 && arguments[1] == u"circle")
         return RunCircleCli(arguments, out, err);
+    if (arguments.size() > 1 && arguments[1] == u"stack")
+        return RunStackCli(arguments, out, err);
+    if (arguments.size() > 1 && arguments[1] == u"tilt")
+        return RunTiltCli(arguments, out, err);
     CliOptions o;
     try {
         o = parseOptions(arguments);

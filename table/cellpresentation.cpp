@@ -1,5 +1,6 @@
 #include "cellpresentation.h"
 
+#include "core/diffraction.h"
 #include "core/messages.h"
 #include "core/procs.h"
 #include "tablecompute.h"
@@ -106,9 +107,9 @@ int BodyRowHeight(bool showP, bool showAB)
 
 long double ComputeFNumberLimit(long double circleMm, long double focalMm)
 {
-    // 530 c: the f-number at which the Airy disc reaches the circle of
-    // confusion (c in mm); f / 2c bounds it for short focal lengths.
-    const long double A = 530 * circleMm;
+    // The table's greying rule, 530 c; f / 2c bounds it for short focal
+    // lengths.
+    const long double A = kTableGreyingFNumberPerCircleMm * circleMm;
     const long double B = focalMm / (2 * circleMm);
     return B <= A ? B : A;
 }

@@ -1,5 +1,6 @@
 #include "variationscompute.h"
 
+#include "core/diffraction.h"
 #include "core/procs.h"
 #include "core/usererror.h"
 
@@ -77,9 +78,9 @@ SettingDepth ComputeSettingDepth(const OpticalSetup &s, long double d, bool from
 
 long double LimitingN(long double cMm, long double fMm)
 {
-    // c / 0,00135383: the f-number from which diffraction may become
-    // perceptible for that circle (the circle calculator's limit).
-    const long double q1 = cMm / 0.00135383L;
+    // The f-number from which diffraction may become perceptible for that
+    // circle (the circle calculator's limit).
+    const long double q1 = cMm / kDiffractionMmPerFNumber;
     const long double q2 = fMm / (2 * cMm);
     return q2 > q1 ? q1 : q2;
 }

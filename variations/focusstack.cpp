@@ -1,0 +1,270 @@
+#include "focusstack.h"
+
+#include "variationscompute.h"
+#include "variationsfields.h"
+#include "core/calcul.h"
+#include "core/procs.h"
+#include "core/showntext.h"
+#include "table/tablemodel.h"
+#include "lists/listkind.h"
+
+#include <cmath>
+
+namespace optolune {
+
+namespace {
+
+StackPlan refused(StackStatus status, const QString &message)
+{
+    StackPlan plan;
+    plan.status = status;
+    plan.message = message;
+    return plan;
+}
+
+QString fixed(long double value, int decimals) { return FixedText(value, 15, decimals); }
+
+// The image distance from the exit pupil of a subject at distanceM in the
+// origin, or nothing when it cannot be focused. Infinity images at gp f.
+std::optional<long double> imageOf(const StackInput &in, long double distanceM)
+{
+    const long double f = in.fMm / 1000;
+    if (std::isinf(distanceM))
+        return in.gp * in.fMm;
+    long double extension;
+    if (in.fromFilm) {
+        const long double t = distanceM - in.dnMm / 1000;
+        if (t - 4 * f < -kEpsilon)
+            return std::nullopt;
+        const Conjugates c = ConjugatesOf(t, f);
+        const long double v = in.macro ? c.larger : c.smaller;
+        extension = v - f;
+    } else {
+        if (distanceM - f < kEpsilon)
+            return std::nullopt;
+        extension = ExtensionMm(distanceM, f) / 1000;
+    }
+    return in.gp * in.fMm + extension * 1000;
+}
+
+QString unfocusable(const StackInput &in, const char *which)
+{
+    return in.fromFilm
+               ? QStringLiteral("Mise au point impossible sur le sujet %1 : la distance doit être "
+                                "au moins 4 fois la focale plus la distance nodale")
+                     .arg(QString::fromUtf8(which))
+               : QStringLiteral("Mise au point impossible sur le sujet %1 : la distance doit être "
+                                "plus grande que la focale")
+                     .arg(QString::fromUtf8(which));
+}
+
+} // namespace
+
+StackPlan PlanFocusStack(const StackInput &in)
+{
+    using namespace ValueLimits;
+    const auto bad = [](const QString &m) { return refused(StackStatus::BadInput, m); };
+    if (!(in.N >= DiaMin && in.N <= DiaMax))
+        return bad(QStringLiteral("Diaphragme hors limites : %1 (limites %2)")
+                       .arg(fixed(in.N, 2), RangeText(DiaMin, DiaMax, 1)));
+    if (!(in.overlap >= kOverlapMin && in.overlap <= kOverlapMax))
+        return bad(QStringLiteral("Facteur de recouvrement hors limites : %1 (limites %2)")
+                       .arg(fixed(in.overlap, 2), RangeText(kOverlapMin, kOverlapMax, 2)));
+    if (in.diffraction && !(in.wavelengthUm >= kWavelengthMinUm && in.wavelengthUm <= kWavelengthMaxUm))
+        return bad(QStringLiteral("Longueur d'onde hors limites : %1 µm (limites %2)")
+                       .arg(fixed(in.wavelengthUm, 4), RangeText(kWavelengthMinUm, kWavelengthMaxUm, 2)));
+
+    StackPlan plan;
+    const long double gpf = in.gp * in.fMm;
+    if (in.readings) {
+        const StackInput::Readings &r = *in.readings;
+        const long double eNear = r.nearMm - r.infinityMm, eFar = r.farMm - r.infinityMm;
+        if (!(eNear > eFar) || eFar < 0)
+            return bad(QStringLiteral(
+                "Lectures incohérentes : le tirage doit croître de l'infini au point éloigné, "
+                "puis du point éloigné au point proche."));
+        plan.nearImageMm = gpf + eNear;
+        plan.farImageMm = gpf + eFar;
+    } else {
+        if (!(in.nearM > 0) || std::isnan(in.farM) || !(in.farM > 0))
+            return bad(QStringLiteral("Distances : elles doivent être positives"));
+        const auto nearImage = imageOf(in, in.nearM);
+        if (!nearImage)
+            return refused(StackStatus::Impossible, unfocusable(in, "proche"));
+        const auto farImage = imageOf(in, in.farM);
+        if (!farImage)
+            return refused(StackStatus::Impossible, unfocusable(in, "lointain"));
+        if (*nearImage < *farImage)
+            return bad(QStringLiteral("Le sujet proche doit être plus près de l'objectif que le "
+                                      "sujet lointain"));
+        plan.nearImageMm = *nearImage;
+        plan.farImageMm = *farImage;
+    }
+    const long double an = plan.nearImageMm, af = plan.farImageMm;
+
+    // The circle: with diffraction, what the Airy disc of the working
+    // f-number at the nearest image leaves to defocus.
+    plan.circleMm = in.cMm;
+    if (in.diffraction) {
+        const long double workingN = in.N * an / gpf;
+        const long double d = DiffractionBlurMm(in.wavelengthUm, workingN);
+        const auto effective = EffectiveCircleMm(in.cMm, d, in.model);
+        if (!effective)
+            return refused(StackStatus::Impossible,
+                           QStringLiteral("Rien n'est net : la diffraction à f/%1 effectif "
+                                          "(%2 mm) atteint le cercle de confusion (%3 mm)")
+                               .arg(fixed(workingN, 1), fixed(d, 4), fixed(in.cMm, 3)));
+        plan.circleMm = *effective;
+    }
+
+    // The frames' boundaries, in equal ratios r from af to an.
+    const long double k = in.overlap * plan.circleMm * in.N / gpf;
+    const long double oneFrameBlur = gpf / in.N * (an - af) / (an + af);
+    long double m = 1;
+    if (k < 1 && oneFrameBlur > in.overlap * plan.circleMm) {
+        // ln(an / af) / ln((1 + k) / (1 - k)), keeping the digits of both
+        // logarithms of numbers near 1.
+        const long double x = std::log1p((an - af) / af) / (std::log1p(k) - std::log1p(-k));
+        // A count that is whole up to rounding stays that count.
+        m = std::ceil(x * (1 - 1e-9L));
+        if (!(m <= kStackFramesMax))
+            return refused(StackStatus::Impossible,
+                           QStringLiteral("Il faudrait plus de %1 vues (%2) : fermez le diaphragme "
+                                          "ou réduisez l'écart des sujets")
+                               .arg(kStackFramesMax)
+                               .arg(std::isfinite(x) ? fixed(std::ceil(x), 0) : QStringLiteral("inf")));
+    }
+    const int count = static_cast<int>(m);
+    const long double r = std::pow(an / af, 1 / m);
+
+    OpticalSetup setup;
+    setup.c = plan.circleMm / 1000;
+    setup.f = in.fMm / 1000;
+    setup.dn = in.dnMm / 1000;
+    setup.gp = in.gp;
+    setup.N = in.N;
+    for (int i = 1; i <= count; ++i) {
+        // The last frame's far end is the near image itself, not af r^m.
+        const long double lo = af * std::pow(r, i - 1);
+        const long double hi = i == count ? an : af * std::pow(r, i);
+        StackFrame frame;
+        frame.number = i;
+        frame.imageMm = 2 * lo * hi / (lo + hi);
+        if (in.readings)
+            frame.railMm = in.readings->infinityMm + (frame.imageMm - gpf);
+        const long double extension = (frame.imageMm - gpf) / 1000;
+        const long double v = setup.f + extension;
+        const long double u = setup.f * v / extension;
+        frame.distanceM = in.fromFilm ? u + setup.dn + v : u;
+        const SettingDepth depth = ComputeSettingDepth(setup, frame.distanceM, in.fromFilm, v > u);
+        if (depth.status != 0 || !std::isfinite(frame.distanceM))
+            return refused(StackStatus::Impossible,
+                           QStringLiteral("Aucun réglage ne correspond à la vue %1").arg(i));
+        frame.nearM = depth.near;
+        frame.farInfinite = depth.far < 0;
+        frame.farM = frame.farInfinite ? INFINITY : depth.far;
+        plan.frames.push_back(frame);
+    }
+    return plan;
+}
+
+namespace {
+
+std::optional<long double> fieldNumber(const QString &text, const char *label, QString &message)
+{
+    QString typed = text.trimmed();
+    if (typed.isEmpty()) {
+        message = QStringLiteral("%1 : champ vide").arg(QString::fromUtf8(label));
+        return std::nullopt;
+    }
+    typed.replace(u'.', u',');
+    const std::optional<long double> value = ReadNumber(typed);
+    if (!value || !std::isfinite(*value)) {
+        message = QStringLiteral("%1 illisible : '%2'").arg(QString::fromUtf8(label), ShownText(text));
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+StackFieldsReading ReadStackFields(const StackFields &f)
+{
+    StackFieldsReading reading;
+    StackInput in;
+    QString &m = reading.message;
+    const auto read = [&](const QString &text, const char *label, long double &into) {
+        const auto value = fieldNumber(text, label, m);
+        if (value)
+            into = *value;
+        return value.has_value();
+    };
+    if (!read(f.circle, "Cercle de confusion", in.cMm) || !read(f.focal, "Focale", in.fMm) ||
+        !read(f.nodal, "Distance nodale", in.dnMm) || !read(f.gp, "Grandissement pupillaire", in.gp) ||
+        !read(f.fNumber, "Diaphragme", in.N) || !read(f.overlap, "Facteur de recouvrement", in.overlap))
+        return reading;
+    in.fromFilm = f.fromFilm;
+    in.macro = f.macro;
+    if (f.fromReadings) {
+        StackInput::Readings r;
+        if (!read(f.railInfinity, "Lecture à l'infini", r.infinityMm) ||
+            !read(f.railNear, "Lecture au point proche", r.nearMm) ||
+            !read(f.railFar, "Lecture au point lointain", r.farMm))
+            return reading;
+        in.readings = r;
+    } else {
+        if (!read(f.nearDistance, "Distance du sujet proche", in.nearM))
+            return reading;
+        const QString far = f.farDistance.trimmed().toLower();
+        if (far == u"inf" || far == u"infini")
+            in.farM = INFINITY;
+        else if (!read(f.farDistance, "Distance du sujet lointain", in.farM))
+            return reading;
+    }
+    in.diffraction = f.diffraction;
+    in.wavelengthUm = f.wavelengthUm;
+    in.model = f.model;
+    // The lens within the ranges of the program's fields.
+    using namespace ValueLimits;
+    const struct {
+        const char *label;
+        long double value, minimum, maximum;
+        int decimals;
+    } ranges[] = {
+        {"Cercle de confusion (mm)", in.cMm, CerMin, CerMax, 3},
+        {"Focale (mm)", in.fMm, FocMin, FocMax, 1},
+        {"Distance nodale (mm)", in.dnMm, VariationsLimits::NodMin, VariationsLimits::NodMax, 1},
+        {"Grandissement pupillaire", in.gp, VariationsLimits::GpMin, VariationsLimits::GpMax, 3},
+    };
+    for (const auto &r : ranges)
+        if (!(r.value >= r.minimum && r.value <= r.maximum)) {
+            m = QStringLiteral("%1 hors limites : %2 (limites %3)")
+                    .arg(QString::fromUtf8(r.label), fixed(r.value, r.decimals),
+                         RangeText(r.minimum, r.maximum, r.decimals));
+            return reading;
+        }
+    reading.input = in;
+    return reading;
+}
+
+TableModel StackPlanTable(const StackPlan &plan, int decimals)
+{
+    TableModel table;
+    table.reset(5, static_cast<int>(plan.frames.size()) + 1);
+    const char *headers[] = {"vue", "rail", "distance", "proche", "lointain"};
+    for (int c = 0; c < 5; ++c)
+        table.setCell(c, 0, QString::fromUtf8(headers[c]));
+    const auto distance = [&](long double m) { return FixedText(m, 15, decimals); };
+    int row = 1;
+    for (const StackFrame &frame : plan.frames) {
+        table.setCell(0, row, QString::number(frame.number));
+        table.setCell(1, row, frame.railMm ? FixedText(*frame.railMm, 15, 2) : QString());
+        table.setCell(2, row, distance(frame.distanceM));
+        table.setCell(3, row, distance(frame.nearM));
+        table.setCell(4, row, frame.farInfinite ? QStringLiteral("inf") : distance(frame.farM));
+        ++row;
+    }
+    return table;
+}
+
+} // namespace optolune
