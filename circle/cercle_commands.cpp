@@ -218,11 +218,17 @@ void TFormCercle::selectRow(int gridRow)
         at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void TFormCercle::calculate()
+bool TFormCercle::calculate()
 {
     readControls();
-    CalculateCircle(m_state);
+    // c and the f-number are emptied on the screen before the check, so that
+    // a failed check's warning does not stand over the previous results.
+    m_state.c.clear();
+    m_state.nmin.clear();
     writeControls();
+    const bool computed = CalculateCircle(m_state);
+    writeControls();
+    return computed;
 }
 
 void TFormCercle::filmPresetChosen(int index)
@@ -249,11 +255,8 @@ void TFormCercle::flagToggled()
 
 void TFormCercle::addRow()
 {
-    readControls();
-    const bool computed = CalculateCircle(m_state);
-    writeControls();
     // A failed check leaves the row as it was: it may hold a good result.
-    if (!computed)
+    if (!calculate())
         return;
     const int row = selectedRow();
     if (row < 1 || row >= m_grid.rowCount())

@@ -226,6 +226,53 @@ TEST_F(CercleTest, AFailedCheckShowsItsWarningAndAddLeavesTheRowAsItWas)
     EXPECT_EQ(shownRow(form, 1), before);
 }
 
+namespace {
+
+// Stands before the recorder while it lives and notes what two result fields
+// show at the moment each message comes up, as the user sees them behind it.
+class FieldsBehindMessages final : public LineMessages {
+public:
+    FieldsBehindMessages(QLineEdit *c, QLineEdit *n)
+        : LineMessages([this, c, n](const QString &text) {
+              seen << text + QStringLiteral(" | c=") + c->text() + QStringLiteral(" n=") + n->text();
+              m_next->warning(text);
+          })
+    {
+        m_next = installMessages(this);
+    }
+    ~FieldsBehindMessages() override { installMessages(m_next); }
+    FieldsBehindMessages(const FieldsBehindMessages &) = delete;
+    FieldsBehindMessages &operator=(const FieldsBehindMessages &) = delete;
+
+    QStringList seen;
+
+private:
+    Messages *m_next = nullptr;
+};
+
+} // namespace
+
+TEST_F(CercleTest, AFailedCheckDoesNotShowOverThePreviousCAndFNumber)
+{
+    TFormCercle form;
+    activate(form);
+    // "Calculer", then "Ajouter" (which calculates first), each over the
+    // results of a good calculation.
+    for (const char *command : {"CalcBtn", "AddBtn"}) {
+        typeInto(edit(form, "EdDistObs"), QStringLiteral("25"));
+        click(form, "CalcBtn");
+        ASSERT_EQ(text(form, "EdNmin"), QStringLiteral("41,4"));
+        typeInto(edit(form, "EdDistObs"), QStringLiteral("9"));
+        FieldsBehindMessages watch(edit(form, "EdC"), edit(form, "EdNmin"));
+        click(form, command);
+        EXPECT_EQ(watch.seen, QStringList{"Champ DO incorrect (10-300) | c= n="}) << command;
+    }
+    // The other results keep their texts until the next calculation.
+    EXPECT_EQ(text(form, "EdFmodif"), QStringLiteral("42x56"));
+    EXPECT_EQ(text(form, "EdCoeff"), QStringLiteral("7,1"));
+    EXPECT_EQ(rec.texts(), (QStringList{"Champ DO incorrect (10-300)", "Champ DO incorrect (10-300)"}));
+}
+
 TEST_F(CercleTest, AddOverwritesTheSelectedRowWholly)
 {
     TFormCercle form;
