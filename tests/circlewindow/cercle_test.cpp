@@ -340,6 +340,7 @@ TEST_F(CercleTest, TheFormatNameFollowsTheTypedSizes)
 
     // What goes back to the table is the row's name.
     clickRow(form, 1);
+    saveScreenshot(&form, QStringLiteral("circle-window-typed-sizes"));
     click(form, "validebtn");
     ASSERT_TRUE(form.choice().has_value());
     EXPECT_EQ(form.choice()->format, QStringLiteral("20,5x30"));
