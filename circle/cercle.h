@@ -56,7 +56,8 @@ private:
     void fitColumns();
     void selectRow(int gridRow);
 
-    void calculate();
+    // The compute command; false when a check failed.
+    bool calculate();
     void filmPresetChosen(int index);
     void printPresetChosen(int index);
     void flagToggled();

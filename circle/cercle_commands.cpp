@@ -78,6 +78,9 @@ void TFormCercle::connectControls()
             ClearCircleResults(m_state);
             writeControls();
         });
+    // Enter in a field computes, as Calculer does.
+    for (QLineEdit *edit : {m_fields.largF, m_fields.longF, m_fields.largT, m_fields.longT, m_fields.distObs})
+        connect(edit, &QLineEdit::returnPressed, this, [this] { guarded([this] { calculate(); }); });
     connect(m_fields.format, &QComboBox::activated, this, [this](int index) { filmPresetChosen(index); });
     connect(m_fields.film, &QComboBox::activated, this, [this](int index) { printPresetChosen(index); });
     connect(m_fields.pf, &QCheckBox::clicked, this, [this] { flagToggled(); });
@@ -218,11 +221,17 @@ void TFormCercle::selectRow(int gridRow)
         at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void TFormCercle::calculate()
+bool TFormCercle::calculate()
 {
     readControls();
-    CalculateCircle(m_state);
+    // c and the f-number are emptied on the screen before the check, so that
+    // a failed check's warning does not stand over the previous results.
+    m_state.c.clear();
+    m_state.nmin.clear();
     writeControls();
+    const bool computed = CalculateCircle(m_state);
+    writeControls();
+    return computed;
 }
 
 void TFormCercle::filmPresetChosen(int index)
@@ -249,16 +258,13 @@ void TFormCercle::flagToggled()
 
 void TFormCercle::addRow()
 {
-    readControls();
-    const bool computed = CalculateCircle(m_state);
-    writeControls();
     // A failed check leaves the row as it was: it may hold a good result.
-    if (!computed)
+    if (!calculate())
         return;
     const int row = selectedRow();
     if (row < 1 || row >= m_grid.rowCount())
         return;
-    m_grid.setRow(row, CircleGridRow(m_state, m_fields.format->currentText()));
+    m_grid.setRow(row, CircleGridRow(m_state, FilmFormatName(m_state, m_fields.format->currentIndex())));
     m_model->gridRowChanged(row);
     fitColumns();
 }
@@ -302,6 +308,8 @@ void TFormCercle::loadGrid(const QString &name, bool ask)
         showGrid();
         selectRow(row);
     }
+    // A new grid is read from its top.
+    m_view->scrollToTop();
 }
 
 void TFormCercle::saveGrid(const QString &name, const QString &question)

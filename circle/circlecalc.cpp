@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <optional>
 
 namespace optolune {
 
@@ -195,6 +196,21 @@ bool CalculateCircle(CircleState &state)
 
 std::span<const FormatPreset> FilmPresets() { return kFilmPresets; }
 std::span<const FormatPreset> PrintPresets() { return kPrintPresets; }
+
+QString FilmFormatName(const CircleState &state, int presetIndex)
+{
+    if (presetIndex >= 0 && presetIndex < static_cast<int>(FilmPresets().size())) {
+        const FormatPreset &preset = FilmPresets()[static_cast<size_t>(presetIndex)];
+        // Compared as numbers: 24,0 is the preset's 24.
+        auto same = [](const QString &typed, const char *presetText) {
+            const std::optional<long double> value = ReadNumber(typed);
+            return value && *value == ToNumber(QString::fromUtf8(presetText));
+        };
+        if (same(state.largF, preset.width) && same(state.longF, preset.length))
+            return QString::fromUtf8(preset.item);
+    }
+    return state.largF + u'x' + state.longF;
+}
 
 void ApplyFilmPreset(CircleState &state, int index)
 {

@@ -100,4 +100,10 @@ inline constexpr int kDefaultPrintPreset = 8; // "30x40"
 void ApplyFilmPreset(CircleState &state, int index);
 void ApplyPrintPreset(CircleState &state, int index);
 
+// The film format a grid row records: the name of the chosen film preset
+// while the film fields hold its sizes, otherwise the sizes as the fields
+// hold them ("20,5x30"), so that a row never names a film it was not
+// computed for. An index outside the list gives the sizes.
+QString FilmFormatName(const CircleState &state, int presetIndex);
+
 } // namespace optolune

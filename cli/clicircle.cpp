@@ -3,6 +3,9 @@
 #include "clicommon.h"
 #include "clitable.h"
 #include "circle/circlecalc.h"
+#include "core/messages.h"
+#include "core/procs.h"
+#include "lists/listkind.h"
 
 #include <QTextStream>
 #include <optional>
@@ -134,11 +137,29 @@ QString CircleHelpText()
         "                          Signification (sans --csv : colonnes alignées)\n"
         "  -h, --help              affiche cette aide\n"
         "\n"
+        "Un c que la table de profondeur de champ n'accepte pas (hors de 0,005 à\n"
+        "0,5 mm) est signalé sur la sortie d'erreur ; les résultats sont affichés.\n"
+        "\n"
         "Code de sortie : 0 résultats affichés, 1 valeur refusée, 2 commande ou option\n"
         "incorrecte. Les messages vont sur la sortie d'erreur.\n");
 }
 
 namespace {
+
+// The depth-of-field table takes c from 0,005 to 0,5 mm at three decimals,
+// as the window's Ok hands it over: a c outside is said, the results stand.
+void warnOutsideTheTable(const QString &circle)
+{
+    const std::optional<long double> c = ReadNumber(circle);
+    if (!c)
+        return;
+    const QString start = QStringLiteral("c = %1 mm : la table de profondeur de champ n'accepte pas un cercle ")
+                              .arg(circle);
+    if (*c < ValueLimits::CerMin)
+        messages().warning(start + QStringLiteral("inférieur à %1 mm").arg(FixedText(ValueLimits::CerMin, 5, 3)));
+    else if (*c > ValueLimits::CerMax)
+        messages().warning(start + QStringLiteral("supérieur à %1 mm").arg(FixedText(ValueLimits::CerMax, 5, 3)));
+}
 
 int runCircle(CircleOptions &o, QTextStream &out)
 {
@@ -162,6 +183,7 @@ int runCircle(CircleOptions &o, QTextStream &out)
     };
     PrintResults(out, rows, o.csv);
     out.flush();
+    warnOutsideTheTable(s.c);
     return kCliOk;
 }
 

@@ -165,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                      (NodalText(*lens) + u' ' + PupilText(*lens)).toStdString());
             const LensDiagramLayout layout = LayoutLensDiagram(*lens, QRectF(0, 0, 400, 300));
             for (double v : {layout.scale, layout.v1X, layout.v2X, layout.hX, layout.hPrimeX,
-                             layout.entranceX, layout.exitX, layout.bodyHalf})
+                             layout.entranceHalf, layout.exitHalf, layout.bodyHalf})
                 if (!std::isfinite(v))
                     fail("the lens drawing placed something nowhere");
             (void)MakeLensChoice(blad, *lens);

@@ -122,9 +122,10 @@ LensChoice MakeLensChoice(const BladSettings &fields, const LensData &data)
 LensDiagramLayout LayoutLensDiagram(const LensData &data, const QRectF &area)
 {
     // Room around the lens, in pixels: above it the vertex labels and the
-    // vertex distance e; below it the arrows of h, h' and dn; on each side a
-    // pupil bar and its label.
-    constexpr double top = 48, bottom = 70, side = 64, pupilGap = 14;
+    // vertex distance e; below it the arrows of h, h' and dn and the line
+    // that says what the pupil marks are; on each side the label of a pupil
+    // diameter.
+    constexpr double top = 48, bottom = 88, side = 92;
 
     const double e = static_cast<double>(data.e);
     const double hAt = static_cast<double>(data.r1 == Behind ? data.h : -data.h);
@@ -136,7 +137,7 @@ LensDiagramLayout LayoutLensDiagram(const LensData &data, const QRectF &area)
     const double bodyHalfMm =
         0.65 * std::max(static_cast<double>(data.entrance), static_cast<double>(data.exit));
 
-    const double width = std::max(1.0, area.width() - 2 * (side + pupilGap));
+    const double width = std::max(1.0, area.width() - 2 * side);
     const double height = std::max(1.0, area.height() - top - bottom);
     LensDiagramLayout l;
     l.scale = std::min(width / (right - left), height / (2 * bodyHalfMm));
@@ -150,9 +151,6 @@ LensDiagramLayout LayoutLensDiagram(const LensData &data, const QRectF &area)
     l.axisY = area.top() + top + l.bodyHalf;
     l.axisLeft = area.left() + 4;
     l.axisRight = area.right() - 4;
-    // The pupils stand beyond everything else, where no plane crosses them.
-    l.entranceX = at(left) - pupilGap;
-    l.exitX = at(right) + pupilGap;
     l.entranceHalf = l.scale * static_cast<double>(data.entrance) / 2;
     l.exitHalf = l.scale * static_cast<double>(data.exit) / 2;
     l.crossed = hPrimeAt < hAt;

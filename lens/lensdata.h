@@ -103,7 +103,8 @@ struct LensDiagramLayout {
     double v1X = 0, v2X = 0;             // first and last vertex
     double hX = 0, hPrimeX = 0;          // the principal planes
     double bodyHalf = 0;                 // half height of the lens body
-    double entranceX = 0, exitX = 0;     // pupil bars, in front of and behind everything
+    // Half the pupil diameters. The data gives their sizes, not where the
+    // pupils lie: the drawing measures them on H (entrance) and H' (exit).
     double entranceHalf = 0, exitHalf = 0;
     bool crossed = false;                // H' lies in front of H (dn < 0)
 };

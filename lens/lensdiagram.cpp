@@ -62,6 +62,28 @@ void element(QPainter &p, double centreX, double axisY, double halfWidth, double
     p.drawPath(path);
 }
 
+// A diameter measured across the axis at x: a vertical dimension line with
+// a head at each end, its label beside its top end (entrance) or its bottom
+// end (exit), outward from the other plane.
+void diameter(QPainter &p, double x, double axisY, double half, const QString &label, bool labelLeft,
+              bool atTop)
+{
+    const double top = axisY - half, bottom = axisY + half;
+    p.drawLine(QPointF(x, top), QPointF(x, bottom));
+    QPainterPath heads;
+    for (const auto &[tip, toward] : {std::pair{top, -1.0}, std::pair{bottom, 1.0}}) {
+        heads.moveTo(x, tip);
+        heads.lineTo(x - kHead / 2, tip - toward * kHead);
+        heads.lineTo(x + kHead / 2, tip - toward * kHead);
+        heads.closeSubpath();
+        p.drawLine(QPointF(x - 4, tip), QPointF(x + 4, tip));
+    }
+    p.fillPath(heads, p.pen().color());
+    const double y = atTop ? top : bottom - 14;
+    const QRectF box = labelLeft ? QRectF(x - 6 - 120, y, 120, 14) : QRectF(x + 6, y, 120, 14);
+    text(p, box, (labelLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, label);
+}
+
 QString mm(long double value) { return GeneralText(ToNumber(FixedText(value, 15, 1))); }
 
 } // namespace
@@ -115,16 +137,6 @@ void paintLensDiagram(QPainter &p, const QRectF &area, const std::optional<LensD
     p.drawLine(QPointF(l.v1X, rowE), QPointF(l.v1X, body.top()));
     p.drawLine(QPointF(l.v2X, rowE), QPointF(l.v2X, body.top()));
 
-    // The pupils, bars of their diameters beside the body.
-    p.setPen(QPen(kPupilColour, 3, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(l.entranceX, axisY - l.entranceHalf), QPointF(l.entranceX, axisY + l.entranceHalf));
-    p.drawLine(QPointF(l.exitX, axisY - l.exitHalf), QPointF(l.exitX, axisY + l.exitHalf));
-    p.setPen(kPupilColour);
-    const QRectF entranceText(l.entranceX - 62, axisY - l.entranceHalf - 28, 58, 28);
-    const QRectF exitText(l.exitX + 4, axisY - l.exitHalf - 28, 58, 28);
-    text(p, entranceText, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("entrée\n⌀ ") + mm(data->entrance));
-    text(p, exitText, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("sortie\n⌀ ") + mm(data->exit));
-
     // The principal planes, dashed, from above the body to the rows of the
     // distances below it.
     const double planeTop = body.top() - 8;
@@ -148,6 +160,19 @@ void paintLensDiagram(QPainter &p, const QRectF &area, const std::optional<LensD
               QStringLiteral("dn = ") + mm(data->dn()) +
                   (l.crossed ? QStringLiteral(" (plans croisés)") : QString()),
               true);
+
+    // The pupils: the data gives their diameters, not where they lie. Each
+    // diameter is measured on a principal plane, the entrance's on H and the
+    // exit's on H', and a line under the drawing says so.
+    p.setPen(QPen(kPupilColour, 1.5));
+    const bool entranceLeft = l.hX <= l.hPrimeX;
+    diameter(p, l.hX, axisY, l.entranceHalf, QStringLiteral("⌀ entrée ") + mm(data->entrance),
+             entranceLeft, true);
+    diameter(p, l.hPrimeX, axisY, l.exitHalf, QStringLiteral("⌀ sortie ") + mm(data->exit),
+             !entranceLeft, false);
+    text(p, QRectF(area.left() + 4, area.bottom() - 16, area.width() - 8, 14),
+         Qt::AlignHCenter | Qt::AlignBottom,
+         QStringLiteral("⌀ : diamètres des pupilles, portés sur H et H' (les données ne donnent pas leur position)"));
     p.restore();
 }
 

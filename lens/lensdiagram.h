@@ -1,8 +1,10 @@
 // The drawing of the lens window: the optical axis (subject on the left,
 // film on the right), the lens body between its first and last vertex, the
-// principal planes H and H' with the distances h, h', e and dn, and the two
-// pupils as bars of their diameters, all to scale from the last computed
-// data (LayoutLensDiagram places them).
+// principal planes H and H' with the distances h, h', e and dn, all to scale
+// from the last computed data (LayoutLensDiagram places them). The data
+// gives the pupils' diameters but not their places: each diameter is
+// measured on a principal plane (the entrance's on H, the exit's on H') and
+// labelled as a diameter, and a line under the drawing says so.
 #pragma once
 
 #include "lensdata.h"
@@ -18,7 +20,7 @@ namespace optolune {
 
 // The colours a test can look for.
 inline const QColor kPlaneColour(0, 0, 170);    // H and H'
-inline const QColor kPupilColour(200, 0, 0);    // the pupil bars
+inline const QColor kPupilColour(200, 0, 0);    // the pupil diameters
 inline const QColor kBodyColour(215, 215, 215); // the lens body
 
 // Paints the drawing into the area (nothing outside it). Without data, only

@@ -296,3 +296,26 @@ TEST(Presets, ApplyingClearsTheResultsAndWritesTheTexts)
     EXPECT_EQ(s.longT, before.longT);
     EXPECT_EQ(s.c, before.c);
 }
+
+TEST(FilmFormatName, ThePresetsNameWhileTheFieldsHoldItsSizes)
+{
+    // Film preset 1 is 24x36, preset 12 the APS-C sensor of 15,6 x 23,5 mm.
+    const struct {
+        int preset;
+        const char *width, *length;
+        const char *name;
+    } cases[] = {
+        {1, "24", "36", "24x36"},       {12, "15,6", "23,5", "APS-C"},
+        {3, "56", "56", "6x6 cm"},      {1, "20,5", "30", "20,5x30"},
+        {1, "24", "36,5", "24x36,5"},   {12, "15,6", "23", "15,6x23"},
+        {3, "56", "70", "56x70"}, // the sizes of 6x7 cm, under 6x6 cm
+        {-1, "24", "36", "24x36"},      {99, "56", "56", "56x56"},
+    };
+    for (const auto &k : cases) {
+        CircleState s;
+        s.largF = QString::fromUtf8(k.width);
+        s.longF = QString::fromUtf8(k.length);
+        EXPECT_EQ(FilmFormatName(s, k.preset), QString::fromUtf8(k.name))
+            << k.preset << ' ' << k.width << 'x' << k.length;
+    }
+}

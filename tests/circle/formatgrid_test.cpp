@@ -2,13 +2,13 @@
 
 #include "core/usererror.h"
 #include "support/programfolder.h"
+#include "support/readonlyfolder.h"
 #include "support/recorder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace optolune;
 using namespace optolune::test;
@@ -199,17 +199,31 @@ TEST(FormatGrid, UnwritableFolderIsReportedAndTheFileStaysAsItWas)
     } catch (const UserError &e) {
         EXPECT_EQ(e.text(), QStringLiteral("Impossible de créer le fichier ") + blocked);
     }
+}
 
-    if (geteuid() == 0)
-        return; // permissions do not stop root
+TEST(FormatGrid, ReadOnlyFolderKeepsThePreviousGrid)
+{
+    ProgramFolder folder(false);
     QDir().mkpath(folder.file("ro"));
     const QString path = folder.file("ro/cbxcgr1.stf");
     WriteGridFile(sampleGrid(), path);
     const QByteArray before = folder.read("ro/cbxcgr1.stf");
-    QFile::setPermissions(folder.file("ro"), QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_THROW(WriteGridFile(NewFormatGrid(), path), UserError);
-    QFile::setPermissions(folder.file("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QStringList entries = QDir(folder.file("ro")).entryList(QDir::AllEntries | QDir::Hidden);
+    {
+        // Made read-only also for root, who ignores the permission bits.
+        const ReadOnlyFolder readOnly(folder.file("ro"));
+        if (!readOnly.isReadOnly())
+            GTEST_SKIP() << "this file system cannot make a folder read-only";
+        try {
+            WriteGridFile(NewFormatGrid(), path);
+            ADD_FAILURE() << "a grid was written in a read-only folder";
+        } catch (const UserError &e) {
+            EXPECT_EQ(e.text(), QStringLiteral("Impossible de créer le fichier ") + path);
+        }
+    }
     EXPECT_EQ(folder.read("ro/cbxcgr1.stf"), before);
+    // No temporary file of the failed save is left beside it.
+    EXPECT_EQ(QDir(folder.file("ro")).entryList(QDir::AllEntries | QDir::Hidden), entries);
 }
 
 TEST(CircleGridRow, HoldsTheFormatsAndTheResultsInColumnOrder)

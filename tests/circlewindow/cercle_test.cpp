@@ -5,6 +5,7 @@
 #include "support/recorder.h"
 #include "support/screenprinttopdf.h"
 #include "support/screenshot.h"
+#include "support/windowpage.h"
 #include "support/windowtest.h"
 
 #include <QCheckBox>
@@ -13,11 +14,13 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <string_view>
 
 using namespace optolune;
 using namespace optolune::test;
@@ -224,6 +227,142 @@ TEST_F(CercleTest, AFailedCheckShowsItsWarningAndAddLeavesTheRowAsItWas)
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"warning", "Largeur film supérieure à longueur film incorrect"}}));
     EXPECT_EQ(shownRow(form, 1), before);
+}
+
+namespace {
+
+// Stands before the recorder while it lives and notes what two result fields
+// show at the moment each message comes up, as the user sees them behind it.
+class FieldsBehindMessages final : public LineMessages {
+public:
+    FieldsBehindMessages(QLineEdit *c, QLineEdit *n)
+        : LineMessages([this, c, n](const QString &text) {
+              seen << text + QStringLiteral(" | c=") + c->text() + QStringLiteral(" n=") + n->text();
+              m_next->warning(text);
+          })
+    {
+        m_next = installMessages(this);
+    }
+    ~FieldsBehindMessages() override { installMessages(m_next); }
+    FieldsBehindMessages(const FieldsBehindMessages &) = delete;
+    FieldsBehindMessages &operator=(const FieldsBehindMessages &) = delete;
+
+    QStringList seen;
+
+private:
+    Messages *m_next = nullptr;
+};
+
+} // namespace
+
+TEST_F(CercleTest, AFailedCheckDoesNotShowOverThePreviousCAndFNumber)
+{
+    TFormCercle form;
+    activate(form);
+    // "Calculer", then "Ajouter" (which calculates first), each over the
+    // results of a good calculation.
+    for (const char *command : {"CalcBtn", "AddBtn"}) {
+        typeInto(edit(form, "EdDistObs"), QStringLiteral("25"));
+        click(form, "CalcBtn");
+        ASSERT_EQ(text(form, "EdNmin"), QStringLiteral("41,4"));
+        typeInto(edit(form, "EdDistObs"), QStringLiteral("9"));
+        FieldsBehindMessages watch(edit(form, "EdC"), edit(form, "EdNmin"));
+        click(form, command);
+        EXPECT_EQ(watch.seen, QStringList{"Champ DO incorrect (10-300) | c= n="}) << command;
+    }
+    // The other results keep their texts until the next calculation.
+    EXPECT_EQ(text(form, "EdFmodif"), QStringLiteral("42x56"));
+    EXPECT_EQ(text(form, "EdCoeff"), QStringLiteral("7,1"));
+    EXPECT_EQ(rec.texts(), (QStringList{"Champ DO incorrect (10-300)", "Champ DO incorrect (10-300)"}));
+}
+
+TEST_F(CercleTest, EnterInAnyFieldComputes)
+{
+    TFormCercle form;
+    activate(form);
+    tick(form, "CheckDistMin"); // seen from 25 cm: c 0,028
+    ASSERT_EQ(text(form, "EdC"), QStringLiteral("0,028"));
+    // Each row: a field, what is typed, and c once Enter is pressed. The
+    // print is seen from 30 cm; a typed dimension first empties c.
+    const struct {
+        const char *field;
+        const char *typed;
+        const char *c;
+    } steps[] = {
+        {"EdDistObs", "30", "0,034"}, // 6x6 cropped to 30x40: enlarged 7,14 times
+        {"EdLongT", "45", "0,030"},   // 30x45: 8,04 times
+        {"EdLargT", "20", "0,030"},   // 20x45, still cropped on the long side
+        {"EdLongF", "84", "0,045"},   // 56x84 film: 5,36 times
+        {"EdLargF", "41", "0,045"},
+    };
+    for (const auto &step : steps) {
+        typeInto(edit(form, step.field), QString::fromLatin1(step.typed));
+        QTest::keyClick(edit(form, step.field), Qt::Key_Return);
+        EXPECT_EQ(text(form, "EdC"), QString::fromLatin1(step.c)) << step.field;
+        EXPECT_FALSE(text(form, "EdNmin").isEmpty()) << step.field;
+    }
+    EXPECT_EQ(text(form, "EdTmodif"), QStringLiteral("20x45"));
+    EXPECT_EQ(text(form, "EdFmodif"), QStringLiteral("37x84"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+
+    // The keypad's Enter too, and a failed check says so as Calculer does.
+    typeInto(edit(form, "EdDistObs"), QStringLiteral("9"));
+    QTest::keyClick(edit(form, "EdDistObs"), Qt::Key_Enter);
+    EXPECT_EQ(rec.texts(), QStringList{"Champ DO incorrect (10-300)"});
+    EXPECT_TRUE(text(form, "EdC").isEmpty());
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(CercleTest, TheFormatNameFollowsTheTypedSizes)
+{
+    TFormCercle form;
+    activate(form);
+    auto *film = child<QComboBox>(&form, "ComboFormat");
+    film->setCurrentIndex(0);
+    film->setFocus();
+    QTest::keyClick(film, Qt::Key_Down); // 24x36
+    ASSERT_EQ(film->currentText(), QStringLiteral("24x36"));
+    // Sizes of another film under the preset's name: the row names the sizes.
+    typeInto(edit(form, "EdLargF"), QStringLiteral("20.5"));
+    typeInto(edit(form, "EdLongF"), QStringLiteral("30"));
+    typeInto(edit(form, "EdLargT"), QStringLiteral("24"));
+    typeInto(edit(form, "EdLongT"), QStringLiteral("30"));
+    click(form, "AddBtn");
+    EXPECT_EQ(shownRow(form, 1)[FilmFormatColumn], QStringLiteral("20,5x30"));
+
+    // The preset's own sizes, however written, give back its name.
+    clickRow(form, 2);
+    typeInto(edit(form, "EdLargF"), QStringLiteral("24,0"));
+    typeInto(edit(form, "EdLongF"), QStringLiteral("36"));
+    click(form, "AddBtn");
+    EXPECT_EQ(shownRow(form, 2)[FilmFormatColumn], QStringLiteral("24x36"));
+    EXPECT_EQ(text(form, "EdLargF"), QStringLiteral("24"));
+
+    // What goes back to the table is the row's name.
+    clickRow(form, 1);
+    saveScreenshot(&form, QStringLiteral("circle-window-typed-sizes"));
+    click(form, "validebtn");
+    ASSERT_TRUE(form.choice().has_value());
+    EXPECT_EQ(form.choice()->format, QStringLiteral("20,5x30"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(CercleTest, LoadingAGridShowsItsFirstRow)
+{
+    TFormCercle form;
+    activate(form);
+    rec.answerConfirm(true);
+    click(form, "SaveBtn"); // grid n°1, for LoadBtn to read
+    auto *view = child<QTableView>(&form, "GridCercle");
+    for (const char *command : {"LoadBtn", "DefBtnLoad"}) {
+        clickRow(form, 18);
+        ASSERT_GT(view->verticalScrollBar()->value(), 0);
+        if (std::string_view(command) == "LoadBtn")
+            rec.answerConfirm(true);
+        click(form, command);
+        EXPECT_EQ(view->verticalScrollBar()->value(), 0) << command;
+        EXPECT_EQ(view->rowAt(0), 0) << command;
+    }
 }
 
 TEST_F(CercleTest, AddOverwritesTheSelectedRowWholly)
@@ -448,12 +587,13 @@ TEST_F(CercleTest, ScreenPrintPrintsTheWindow)
     const QString pdf = dir.filePath(QStringLiteral("cercle.pdf"));
     TFormCercle form;
     activate(form);
+    click(form, "CalcBtn");
     {
         const ScreenPrintToPdf toPdf(pdf);
         click(form, "SpeedButton13");
     }
     EXPECT_TRUE(rec.messages().empty());
-    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    expectPageShowsWindow(pdf, form, QStringLiteral("circle-screenprint"));
 }
 
 TEST_F(CercleTest, PictureWithResultsAndAFilledGrid)

@@ -96,8 +96,21 @@ TEST(DepthAtDistance, AgreesWithTheFilmCellAndItsConjugates)
     // The full record uses the same magnification for the depths as the cell
     // operation uses for the conjugates, so both near limits agree.
     EXPECT_NEAR(double(r.nearFilm), 2.5604, k4);
-    EXPECT_NEAR(double(r.p), double(r.a + r.b), 1e-15);
-    EXPECT_NEAR(double(r.dv), double(r.dvNear + r.dvFar), 1e-15);
+    // The rest of the record, worked out from the formulas at 40 digits.
+    constexpr double k12 = 1e-12;
+    EXPECT_NEAR(double(r.G), 0.02815168825743302, k12);
+    EXPECT_NEAR(double(r.T), 2.252135060594641, 1e-10);
+    EXPECT_NEAR(double(r.a), 0.4395666240335765, k12);
+    EXPECT_NEAR(double(r.b), 0.6294303692368882, k12);
+    EXPECT_NEAR(double(r.p), 1.068996993270465, k12);
+    EXPECT_NEAR(double(r.farFilm), 3.629430369236888, k12);
+    EXPECT_NEAR(double(r.nearLens), 2.482181240905829, k12);
+    EXPECT_NEAR(double(r.farLens), 3.551178234176294, k12);
+    EXPECT_NEAR(double(r.vNear), 0.08266424526635078, k12);
+    EXPECT_NEAR(double(r.vFar), 0.08184375435896299, k12);
+    EXPECT_NEAR(double(r.dvNear), 0.0004121102057561399, 1e-15);
+    EXPECT_NEAR(double(r.dvFar), 0.00040838070163165, 1e-15);
+    EXPECT_NEAR(double(r.dv), 0.0008204909073877899, 1e-15);
 }
 
 TEST(DepthAtDistance, BeyondHyperfocalRearDepthIsNegative)
@@ -115,8 +128,10 @@ TEST(Hyperfocal, WorkedExample)
     EXPECT_EQ(ComputeDepthAtHyperfocal(lens(8), r), 0);
     EXPECT_NEAR(double(r.hFilm), 16.1564, k4);
     EXPECT_NEAR(double(r.halfH), 8.0364, k4);
-    // The near limit at the hyperfocal distance, from the film.
-    EXPECT_NEAR(double(r.nearFilm), double(r.hFilm - r.a), 1e-12);
+    // The near limit at the hyperfocal distance, from the film: hFilm less
+    // a front depth of (H + f/gp) / 2 = 8,0363636... m.
+    EXPECT_NEAR(double(r.nearFilm), 8.12003636363636, 1e-12);
+    EXPECT_NEAR(double(r.a), 8.03636363636364, 1e-12);
 
     DofResult limits;
     EXPECT_EQ(ComputeHyperfocalLimits(lens(8), limits), 0);
@@ -127,7 +142,7 @@ TEST(Hyperfocal, WorkedExample)
     DofResult inf;
     EXPECT_EQ(ComputeDepthAtInfinity(lens(8), inf), 0);
     EXPECT_NEAR(double(inf.nearFilm), 16.0833, k4);
-    EXPECT_NEAR(double(inf.nearLens), double(limits.nearInfLens), 1e-15);
+    EXPECT_NEAR(double(inf.nearLens), 16.0072727272727, 1e-12); // H + f - f/gp
 }
 
 TEST(Hyperfocal, LensValuesDoNotDependOnNodalDistance)

@@ -230,14 +230,13 @@ TEST(LensDiagramLayout, CrossedPlanesOfThePlanarToScale)
     EXPECT_NEAR(l.hPrimeX - l.hX, -4 * s, 1e-9);    // dn
     EXPECT_NEAR(l.entranceHalf, 14.4 * s, 1e-9);
     EXPECT_NEAR(l.exitHalf, 17.25 * s, 1e-9);
-    EXPECT_LT(l.entranceX, l.v1X);
-    EXPECT_GT(l.exitX, l.v2X);
-    // Everything inside the area, the body taller than either pupil.
+    // Everything inside the area, the body taller than either pupil, room
+    // beside the planes for the labels of the diameters.
     EXPECT_GT(l.bodyHalf, std::max(l.entranceHalf, l.exitHalf));
     EXPECT_GE(l.axisY - l.bodyHalf, area.top());
     EXPECT_LE(l.axisY + l.bodyHalf, area.bottom());
-    EXPECT_GE(l.entranceX, area.left());
-    EXPECT_LE(l.exitX, area.right());
+    EXPECT_GE(std::min(l.hX, l.hPrimeX) - area.left(), 92);
+    EXPECT_GE(area.right() - std::max(l.hX, l.hPrimeX), 92);
     // Centred along the axis.
     EXPECT_NEAR((l.v1X + l.v2X) / 2, area.center().x(), 1e-9);
 }

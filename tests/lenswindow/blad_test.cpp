@@ -8,6 +8,7 @@
 #include "support/recorder.h"
 #include "support/screenprinttopdf.h"
 #include "support/screenshot.h"
+#include "support/windowpage.h"
 #include "support/windowtest.h"
 
 #include <QButtonGroup>
@@ -241,7 +242,7 @@ TEST_F(BladTest, ScreenPrintPrintsTheWindow)
         click(form, "SpeedButton13");
     }
     EXPECT_TRUE(rec.messages().empty());
-    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    expectPageShowsWindow(pdf, form, QStringLiteral("lens-screenprint"));
 }
 
 namespace {
@@ -302,6 +303,22 @@ void savePicture(const QImage &image, const QString &name)
     }
 }
 
+// The dashed plane at column x across the body, less the rows where the
+// pupil diameter measured on it covers it: about two thirds of them in ink.
+void expectPlaneAt(const QImage &image, double x, const LensDiagramLayout &l, double pupilHalf)
+{
+    int rows = 0, ink = 0;
+    const int column = int(std::lround(x));
+    for (int y = int(l.axisY - l.bodyHalf); y <= int(l.axisY + l.bodyHalf); ++y) {
+        if (std::abs(y - l.axisY) <= pupilHalf + 6)
+            continue; // the diameter's line and heads
+        ++rows;
+        ink += pixelsNear(image, column, y, y, kPlaneColour);
+    }
+    ASSERT_GE(rows, 8) << "x " << x;
+    EXPECT_GT(ink, rows / 3) << "x " << x;
+}
+
 } // namespace
 
 TEST(LensDiagram, CrossedPlanesAreDrawnWhereTheLayoutPutsThem)
@@ -312,15 +329,8 @@ TEST(LensDiagram, CrossedPlanesAreDrawnWhereTheLayoutPutsThem)
     const LensDiagramLayout l = LayoutLensDiagram(planar, area);
     ASSERT_TRUE(l.crossed);
     const QImage image = render(planar, area);
-    const int top = int(l.axisY - l.bodyHalf), bottom = int(l.axisY + l.bodyHalf);
-    // Dashed planes: about half of their height in ink.
-    EXPECT_GT(pixelsNear(image, int(std::lround(l.hX)), top, bottom, kPlaneColour), (bottom - top) / 3);
-    EXPECT_GT(pixelsNear(image, int(std::lround(l.hPrimeX)), top, bottom, kPlaneColour), (bottom - top) / 3);
-    // The pupil bars, as tall as their diameters.
-    const int entrance = pixelsNear(image, int(std::lround(l.entranceX)), 0, image.height(), kPupilColour);
-    EXPECT_NEAR(entrance, 2 * l.entranceHalf, 4);
-    const int exit = pixelsNear(image, int(std::lround(l.exitX)), top, bottom, kPupilColour);
-    EXPECT_NEAR(exit, 2 * l.exitHalf, 4);
+    expectPlaneAt(image, l.hX, l, l.entranceHalf);
+    expectPlaneAt(image, l.hPrimeX, l, l.exitHalf);
     // Nothing outside the area.
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -341,9 +351,9 @@ TEST(LensDiagram, PlanesApartDrawDifferentlyFromCrossedOnes)
     ASSERT_FALSE(l.crossed);
     const QImage image = render(apart, area);
 
+    expectPlaneAt(image, l.hX, l, l.entranceHalf);
+    expectPlaneAt(image, l.hPrimeX, l, l.exitHalf);
     const int top = int(l.axisY - l.bodyHalf), bottom = int(l.axisY + l.bodyHalf);
-    EXPECT_GT(pixelsNear(image, int(std::lround(l.hX)), top, bottom, kPlaneColour), (bottom - top) / 3);
-    EXPECT_GT(pixelsNear(image, int(std::lround(l.hPrimeX)), top, bottom, kPlaneColour), (bottom - top) / 3);
     // Midway between the planes, inside the body, no plane.
     const int mid = int(std::lround((l.v1X + l.v2X) / 2));
     EXPECT_EQ(pixelsNear(image, mid, top, bottom, kPlaneColour), 0);
@@ -352,6 +362,70 @@ TEST(LensDiagram, PlanesApartDrawDifferentlyFromCrossedOnes)
     EXPECT_EQ(image, render(apart, area));
     savePicture(image, QStringLiteral("lens-diagram-apart"));
 }
+
+namespace {
+
+// For each column, the longest unbroken vertical run of pixels of the
+// colour's hue within one column of it: a line drawn across the axis makes a
+// long run, a letter a short one.
+std::vector<int> verticalRuns(const QImage &image, const QColor &colour)
+{
+    std::vector<int> runs(size_t(image.width()), 0);
+    for (int x = 1; x + 1 < image.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            run = pixelsNear(image, x, y, y, colour) ? run + 1 : 0;
+            runs[size_t(x)] = std::max(runs[size_t(x)], run);
+        }
+    }
+    return runs;
+}
+
+struct PupilCase {
+    const char *name;
+    LensData (*lens)();
+    friend void PrintTo(const PupilCase &c, std::ostream *os) { *os << c.name; }
+};
+
+class PupilDiameters : public testing::TestWithParam<PupilCase> {};
+
+} // namespace
+
+// The data gives the pupils' diameters, not their places: the only lines
+// of the pupils' colour are the two diameters, measured on H and H', as long
+// as the diameters to the drawing's scale. Nothing of that colour stands in
+// front of the lens or behind it where no plane is.
+TEST_P(PupilDiameters, DrawnOnThePrincipalPlanesOnly)
+{
+    Recorder rec;
+    const QRectF area(20, 30, 540, 260);
+    const LensData data = GetParam().lens();
+    const LensDiagramLayout l = LayoutLensDiagram(data, area);
+    const QImage image = render(data, area);
+    const std::vector<int> runs = verticalRuns(image, kPupilColour);
+    const int hX = int(std::lround(l.hX)), hPrimeX = int(std::lround(l.hPrimeX));
+    auto longestNear = [&](int x) {
+        return *std::max_element(runs.begin() + x - 2, runs.begin() + x + 3);
+    };
+    EXPECT_NEAR(longestNear(hX), 2 * l.entranceHalf, 3);
+    EXPECT_NEAR(longestNear(hPrimeX), 2 * l.exitHalf, 3);
+    // Lines longer than a letter stand only on the planes.
+    for (int x = 0; x < image.width(); ++x) {
+        if (std::abs(x - hX) > 2 && std::abs(x - hPrimeX) > 2) {
+            EXPECT_LT(runs[size_t(x)], 14) << "a pupil line at x " << x;
+        }
+    }
+    savePicture(image, QStringLiteral("lens-diagram-pupils-") + QString::fromLatin1(GetParam().name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lenses, PupilDiameters,
+    testing::Values(PupilCase{"Planar80CrossedPlanes",
+                              [] { return lensOf("39,8", Behind, "11,2", InFront, "47"); }},
+                    PupilCase{"PlanesOutsideTheBody", [] { return lensOf("10", InFront, "5", Behind, "40"); }},
+                    PupilCase{"TelephotoPlanesFarInFront",
+                              [] { return lensOf("120", InFront, "90", InFront, "60"); }}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LensDiagram, WithoutDataOnlyTheAxis)
 {

@@ -68,6 +68,30 @@ TEST(CircleCli, RefusedValuesGiveTheWindowsWarning)
     EXPECT_EQ(print.err, QStringLiteral("optolune-cli: Champ Longueur tirage incorrect (13-300)\n"));
 }
 
+TEST(CircleCli, WarnsWhenTheTableWouldRefuseC)
+{
+    // APS film on a 30x40 print, enlarged 37,5 times: seen from 21 cm, c is
+    // 0,00448 mm, shown 0,004, below the smallest c the table takes.
+    const CliRun small = cli({"circle", "--film", "APS", "--viewing-distance", "21"});
+    EXPECT_EQ(small.code, kCliOk);
+    EXPECT_EQ(values(small.out).at("c="), QStringLiteral("0,004"));
+    EXPECT_EQ(small.err, QStringLiteral("optolune-cli: c = 0,004 mm : la table de profondeur de champ "
+                                        "n'accepte pas un cercle inférieur à 0,005 mm\n"));
+    // From 23 cm c is 0,00491 mm: shown 0,005, which the table takes.
+    const CliRun least = cli({"circle", "--film", "APS", "--viewing-distance", "23"});
+    EXPECT_EQ(values(least.out).at("c="), QStringLiteral("0,005"));
+    EXPECT_TRUE(least.err.isEmpty()) << least.err.toStdString();
+    // 11x14 in on a 9x13 print seen from 3 m: far above the largest.
+    const CliRun large = cli({"circle", "--film", "11x14 in", "--print", "9x13", "--viewing-distance", "300"});
+    EXPECT_EQ(large.code, kCliOk);
+    EXPECT_EQ(large.err, QStringLiteral("optolune-cli: c = 6,498 mm : la table de profondeur de champ "
+                                        "n'accepte pas un cercle supérieur à 0,500 mm\n"));
+    // The CSV output warns the same way, its rows untouched.
+    const CliRun csv = cli({"circle", "--film", "APS", "--viewing-distance", "21", "--csv"});
+    EXPECT_EQ(csv.err, small.err);
+    EXPECT_TRUE(csv.out.contains(QStringLiteral("c=;0,004;")));
+}
+
 TEST(CircleCli, FormatsListedAndCsv)
 {
     const CliRun list = cli({"circle", "--list-formats"});
