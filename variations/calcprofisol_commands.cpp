@@ -468,6 +468,17 @@ void TFormCalcProfIsol::applyFocusSpread(const FocusSpreadResult &result)
 
 // ---- keys and mouse
 
+void TFormCalcProfIsol::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would close the window with every typed parameter and edited
+    // list: it closes through "Quitter" and its close button only.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool TFormCalcProfIsol::eventFilter(QObject *watched, QEvent *event)
 {
     const bool parameter = watched == m_params.cercle || watched == m_params.focale ||

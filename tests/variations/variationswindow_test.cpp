@@ -690,8 +690,17 @@ TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
         QTest::mouseClick(button(&form, "SpeedButton13"), Qt::LeftButton);
     }
     expectWindowImagePage(pdf, form, QStringLiteral("variations-screenprint"));
+    // Escape closes nothing, wherever the focus is: the typed parameters and
+    // the edited lists would go with the window.
     EXPECT_TRUE(form.isVisible());
     QTest::keyClick(&form, Qt::Key_Escape);
+    QTest::keyClick(field(&form, "EdFocale"), Qt::Key_Escape);
+    QTest::keyClick(list(&form, "BoxDia"), Qt::Key_Escape);
+    QTest::keyClick(child<QComboBox>(&form, "ComboNbDecim"), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("148,1"));
+    QTest::mouseClick(button(&form, "SpeedButton1"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 
