@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -90,6 +91,25 @@ void VariationsListBox::resizeEvent(QResizeEvent *event)
     QListWidget::resizeEvent(event);
     const int rowHeight = fontMetrics().height() + 2;
     setGridSize(QSize(std::max(20, viewport()->width() / 2), rowHeight));
+}
+
+void VariationsListBox::updateGeometries()
+{
+    // The bar scrolls by columns. Whatever the order in which the items, the
+    // grid and the bar's own height arrived, it covers every column the rows
+    // of the box leave: a list that overflows always shows its bar.
+    QListWidget::updateGeometries();
+    const QSize grid = gridSize();
+    if (count() == 0 || !grid.isValid() || grid.height() <= 0 || grid.width() <= 0)
+        return;
+    const int rows = std::max(1, viewport()->height() / grid.height());
+    const int columns = (count() + rows - 1) / rows;
+    const int shown = std::max(1, viewport()->width() / grid.width());
+    QScrollBar *bar = horizontalScrollBar();
+    if (columns > shown && bar->maximum() < columns - shown) {
+        bar->setPageStep(shown);
+        bar->setRange(0, columns - shown);
+    }
 }
 
 // ---- the window

@@ -52,6 +52,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void updateGeometries() override;
 };
 
 class TFormCalcProfIsol : public QDialog, private ListReceiver {

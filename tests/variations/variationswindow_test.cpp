@@ -36,6 +36,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -423,6 +424,74 @@ TEST_F(VariationsWindowTest, DefaultTheoreticalAndFirstItems)
     QTest::mouseClick(button(&form, "DefFocBtn"), Qt::LeftButton);
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"plain", "bug"}}));
     EXPECT_EQ(items(&form, "BoxFocale").size(), 18);
+}
+
+// Whether every item of the box can be brought into view with its scroll
+// bar, as a user would drag it: the bar is shown as soon as the items
+// overflow, and at its end the last item lies wholly inside the box.
+void expectEveryItemReachable(QListWidget *box)
+{
+    QCoreApplication::processEvents();
+    const QRect view = box->viewport()->rect();
+    bool overflow = false;
+    for (int i = 0; i < box->count(); ++i)
+        overflow = overflow || !view.contains(box->visualItemRect(box->item(i)));
+    QScrollBar *bar = box->horizontalScrollBar();
+    EXPECT_EQ(bar->isVisible(), overflow) << box->objectName().toStdString();
+    EXPECT_EQ(bar->maximum() > 0, overflow) << box->objectName().toStdString();
+    if (!overflow)
+        return;
+    bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(box->viewport()->rect().contains(box->visualItemRect(box->item(box->count() - 1))))
+        << box->objectName().toStdString();
+    bar->setValue(0);
+}
+
+TEST_F(VariationsWindowTest, ListBoxesShowTheirScrollBarWhenItemsOverflow)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    for (const char *name : {"BoxCercle", "BoxFocale", "BoxDia", "BoxDist"})
+        expectEveryItemReachable(list(&form, name));
+    // The 33 theoretical f-numbers: f/11 and beyond lie past the first two
+    // columns, and the bar says so at once.
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    ASSERT_EQ(items(&form, "BoxDia").size(), 33);
+    QListWidget *dia = list(&form, "BoxDia");
+    EXPECT_FALSE(dia->viewport()->rect().contains(dia->visualItemRect(dia->item(32))));
+    expectEveryItemReachable(dia);
+    saveScreenshot(&form, QStringLiteral("variations-theoretical-f-numbers"));
+    // A short list again: no bar.
+    folder.write("Data/cbxdia7.stf", "5,6\r\n11\r\n");
+    QTest::mouseClick(button(&form, "DefDiaBtn"), Qt::LeftButton);
+    ASSERT_EQ(items(&form, "BoxDia").size(), 2);
+    expectEveryItemReachable(dia);
+    EXPECT_FALSE(dia->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, ListBoxesShowTheirScrollBarAtEveryFontSize)
+{
+    // The rows a box holds follow the font; the bar must follow the rows.
+    ProgramFolder folder;
+    Recorder rec;
+    const QFont original = QApplication::font();
+    for (int pixels = 9; pixels <= 20; ++pixels) {
+        SCOPED_TRACE(pixels);
+        QFont font = original;
+        font.setPixelSize(pixels);
+        QApplication::setFont(font);
+        TFormCalcProfIsol form;
+        activate(form);
+        QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+        for (const char *name : {"BoxCercle", "BoxFocale", "BoxDia", "BoxDist"})
+            expectEveryItemReachable(list(&form, name));
+    }
+    QApplication::setFont(original);
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
 TEST_F(VariationsWindowTest, RightPressOnManuelReloadsEveryDefaultListWithFiveRefreshes)
