@@ -37,6 +37,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -180,6 +181,157 @@ TEST_F(VariationsWindowTest, ChoosingItemsComputesTheWorkedExampleInBothOrigins)
     // The check ran on the origin's change.
     EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3")); // whole: no decimals
     saveScreenshot(&form, QStringLiteral("variations-lens"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+// The width a line edit shows its text in without scrolling it: the style's
+// contents rectangle, less the text margins and the two pixels the edit keeps
+// on each side of its text.
+int usableWidth(QLineEdit *edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (edit->isReadOnly())
+        option.state |= QStyle::State_ReadOnly;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2;
+}
+
+void expectWhole(QLineEdit *edit, const QString &shown)
+{
+    edit->setText(shown);
+    EXPECT_LE(edit->fontMetrics().horizontalAdvance(shown), usableWidth(edit))
+        << edit->objectName().toStdString() << " cuts " << shown.toStdString();
+}
+
+// The widest text each result field can hold, from the ranges of the
+// parameters (c 0,005-0,5 mm, f 10-1200 mm, dn -150-150 mm, gp 0,1-5,
+// N 0,8-304 while a half-stop button is held, d 0,01-900 m written with at
+// most 8 decimals):
+// - da, a, u: at most d + 0,15 m, three integer digits; da below zero only
+//   by less than 1 m (the film plane in front of the rear nodal point);
+// - db, p, b: up to the hyperfocal distance over its 1e-12 tolerance, beyond
+//   the precision's integer digits (scientific, a two-digit exponent);
+// - v: d f / (d - f) with d - f >= 1e-8 m: below 1,44e8, nine digits;
+// - G = f / (d - f): below 1,2e8, scientific at precision 8 beyond 8 digits;
+// - T = f^2 / (u - f): below 1,44e11 mm;
+// - H and the two near limits: f^2 / (N c) below 342 858 m, six digits, and
+//   small negative values with a pupil magnification far below 1.
+struct ResultRange {
+    const char *field;
+    int precision;
+    int integerDigits;  // of the largest value
+    int fixedDecimals;  // -1: the window's decimals
+    bool negative;      // small negative values ("-0,...")
+    bool infini;        // may read "infini"
+    const char *suffix;
+};
+const ResultRange kRanges[] = {
+    {"EdTa", 10, 3, -1, true, false, ""},      {"EdTp", 10, 15, -1, false, true, ""},
+    {"EdProf", 8, 15, -1, false, true, ""},    {"EdA", 8, 3, -1, false, false, ""},
+    {"EdB", 8, 15, -1, false, true, ""},       {"edapc", 8, 3, 1, true, false, " %"},
+    {"Edbpc", 8, 3, 1, true, false, " %"},     {"EdA1", 10, 3, -1, false, false, ""},
+    {"EdA2", 10, 9, -1, false, false, ""},     {"EdGrandiss", 8, 9, -1, false, false, ""},
+    {"EdTirage", 8, 12, 5, false, false, ""},  {"EdHyperA", 10, 6, -1, true, false, ""},
+    {"EdHyper", 10, 6, -1, true, false, ""},   {"EdDemiHyper", 10, 6, -1, true, false, ""},
+};
+
+// Every form of the widest text at `decimals`, with `digit` for each digit:
+// the most integer digits the precision writes in full, their decimals
+// padded with zeros; the scientific form beyond them; a small negative
+// value; "infini".
+QStringList widestTexts(const ResultRange &range, int decimals, QChar digit)
+{
+    const int dec = range.fixedDecimals >= 0 ? range.fixedDecimals : decimals;
+    auto digits = [digit](int n) { return QString(n, digit); };
+    auto fixed = [&](const QString &whole) {
+        return whole + (dec > 0 ? u',' + digits(dec) : QString()) + QString::fromUtf8(range.suffix);
+    };
+    QStringList out;
+    out << fixed(digits(std::min(range.integerDigits, range.precision)));
+    if (range.integerDigits > range.precision)
+        out << digits(1) + u',' + digits(range.precision - 1) + u'E' +
+                   digits(QString::number(range.integerDigits - 1).size());
+    if (range.negative)
+        out << fixed(QStringLiteral("-0"));
+    if (range.infini)
+        out << QStringLiteral("infini");
+    return out;
+}
+
+TEST_F(VariationsWindowTest, ResultFieldsShowTheWidestTextsOfTheRangesWhole)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    auto *decimals = child<QComboBox>(&form, "ComboNbDecim");
+    for (int d = 0; d <= 8; ++d) {
+        decimals->setCurrentIndex(d);
+        for (const ResultRange &range : kRanges)
+            for (QChar digit = u'0'; digit <= u'9'; digit = QChar(digit.unicode() + 1))
+                for (const QString &widest : widestTexts(range, d, digit))
+                    expectWhole(field(&form, range.field), widest);
+    }
+    EXPECT_EQ(widestTexts(kRanges[11], 8, u'8').first(), QStringLiteral("888888,88888888"));
+    EXPECT_EQ(widestTexts(kRanges[1], 8, u'8'),
+              (QStringList{"8888888888,88888888", "8,888888888E88", "infini"}));
+    EXPECT_GE(form.width(), 598);
+    EXPECT_GE(form.height(), 387);
+    // Every field still lies inside the window.
+    for (const char *name : kResults)
+        EXPECT_TRUE(form.rect().contains(QRect(field(&form, name)->mapTo(&form, QPoint(0, 0)),
+                                               field(&form, name)->size())))
+            << name;
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+// Settings at the corners of the ranges, as the window computes them: every
+// text they give is shown whole at 0 and 8 decimals; then the cases found cut
+// (f 1200 with c 0,005 at f/1 and 8 decimals) through the window itself.
+TEST_F(VariationsWindowTest, ResultFieldsShowTheResultsOfExtremeSettingsWhole)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    int computed = 0;
+    for (const char *c : {"0,005", "0,5"})
+        for (const char *f : {"10", "1200"})
+            for (const char *dn : {"-150", "150"})
+                for (const char *gp : {"0,1", "5"})
+                    for (const char *n : {"0,8", "1", "304,4"})
+                        for (const char *dist : {"0,01", "0,6", "1,20000010", "4,65", "1,01", "900",
+                                                 "288", "0,16"})
+                            for (int mode = 0; mode < 3; ++mode)
+                                for (int d : {0, 8}) {
+                                    VariationsInput in{QString::fromLatin1(c), QString::fromLatin1(f),
+                                                       QString::fromLatin1(dn), QString::fromLatin1(gp),
+                                                       QString::fromLatin1(dist), QString::fromLatin1(n),
+                                                       mode != 1, mode == 2, d};
+                                    const VariationsResult r = ComputeVariations(in);
+                                    if (r.status != VariationsResult::Done)
+                                        continue;
+                                    ++computed;
+                                    for (int i = 0; i < kResultFieldCount; ++i)
+                                        expectWhole(field(&form, kResults[i]), r.texts[i]);
+                                }
+    EXPECT_GT(computed, 500);
+    typeAndEnter(&form, "EdCercle", QStringLiteral("0,005"));
+    typeAndEnter(&form, "EdFocale", QStringLiteral("1200"));
+    child<QComboBox>(&form, "ComboNbDecim")->setCurrentIndex(8);
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    clickItem(&form, "BoxDist", QStringLiteral("50"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("1,0"));
+    EXPECT_EQ(text(&form, "EdHyperA"), QStringLiteral("288002,42480000"));
+    for (const char *name : kResults)
+        expectWhole(field(&form, name), text(&form, name));
+    saveScreenshot(&form, QStringLiteral("wt-variations-f1200-8-decimals"));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
