@@ -110,7 +110,7 @@ private:
     void halfStopRelease();
 
     void openFocusSpread();
-    void applyFocusSpread(const FocusSpreadResult &result);
+    void applyFocusSpread(const FocusSpreadResult &result, const FocusSpreadSetting &setting);
 
     struct Parameters {
         QLineEdit *cercle = nullptr, *focale = nullptr, *nod = nullptr;

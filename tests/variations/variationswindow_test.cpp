@@ -3,6 +3,7 @@
 // colours, "infini", the half-stop buttons, memory, explanations, bitmap
 // export, the focus-spread dialog and the main window's button.
 #include "variations/calcprofisol.h"
+#include "variations/focusspreaddialog.h"
 #include "app/Sdimain.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
@@ -56,6 +57,10 @@ const char *const kResults[] = {"EdTa", "EdTp", "EdProf", "EdA", "EdB", "edapc",
 
 class VariationsWindowTest : public testing::Test {
 protected:
+    // The focus spread's readings outlive a window; each test starts without.
+    VariationsWindowTest() { ForgetFocusSpreadReadings(); }
+    ~VariationsWindowTest() override { ForgetFocusSpreadReadings(); }
+
     static QLineEdit *field(QWidget *form, const char *name) { return child<QLineEdit>(form, name); }
     static QString text(QWidget *form, const char *name) { return field(form, name)->text(); }
     static QListWidget *list(QWidget *form, const char *name) { return child<QListWidget>(form, name); }
@@ -1014,6 +1019,29 @@ TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
+namespace {
+
+const char *const kSpreadResults[] = {"EdLectRail", "EdDiaNec", "EdDiaListe", "EdDistMap"};
+
+// Types the three readings into the open dialog, in its order: infinity,
+// near subject, far subject.
+void typeReadings(QWidget *dialog, const QString &infinity, const QString &nearReading, const QString &farReading)
+{
+    typeInto(child<QLineEdit>(dialog, "EdLectInf"), infinity);
+    typeInto(child<QLineEdit>(dialog, "EdLectProche"), nearReading);
+    typeInto(child<QLineEdit>(dialog, "EdLectLoin"), farReading);
+}
+
+QStringList spreadResults(QWidget *dialog)
+{
+    QStringList out;
+    for (const char *name : kSpreadResults)
+        out << child<QLineEdit>(dialog, name)->text();
+    return out;
+}
+
+} // namespace
+
 TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
 {
     ProgramFolder folder;
@@ -1023,43 +1051,62 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
     clickItem(&form, "BoxDist", QStringLiteral("3"));
     const QString distBefore = text(&form, "EdDist");
 
-    // Bad readings: a French message, nothing applied, the dialog stays.
+    // Bad readings: a French message, nothing shown, nothing applied, the
+    // dialog stays.
     bool stillOpen = false;
+    QStringList shown;
     whenModalShown([&](QWidget *dialog) {
-        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("12"));
-        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("13"));
-        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("14"));
+        typeReadings(dialog, QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"));
         QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
         stillOpen = dialog->isVisible();
+        shown = spreadResults(dialog);
         QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
     });
     QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
     EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(shown, (QStringList{"", "", "", ""}));
     EXPECT_EQ(rec.texts(), QStringList{"Lectures incohérentes : le tirage doit croître de l'infini au point éloigné, "
                                        "puis du point éloigné au point proche."});
     EXPECT_EQ(text(&form, "EdDist"), distBefore);
     rec.clear();
 
-    // A landscape with the Super Symmar: 11,5 mm and 1,1 mm of extension.
-    QStringList shown;
+    // The readings come back when the dialog opens again; an empty one is
+    // named as such.
+    QStringList kept;
     whenModalShown([&](QWidget *dialog) {
-        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("12"));
-        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("23.5"));
-        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("13,1"));
+        for (const char *name : {"EdLectInf", "EdLectProche", "EdLectLoin"})
+            kept << child<QLineEdit>(dialog, name)->text();
+        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QString());
+        QTest::keyClick(child<QLineEdit>(dialog, "EdLectProche"), Qt::Key_Return);
+        QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_EQ(kept, (QStringList{"12", "13", "14"}));
+    EXPECT_EQ(rec.texts(), QStringList{"Lecture vide au point proche : saisissez un nombre de millimètres."});
+    rec.clear();
+
+    // A landscape with the Super Symmar: 11,5 mm and 1,1 mm of extension.
+    // The film goes 6,14 mm out, at 18,14 on the rail, f/50,06 (worked by
+    // hand in the logic's tests).
+    whenModalShown([&](QWidget *dialog) {
+        typeReadings(dialog, QStringLiteral("12"), QStringLiteral("23.5"), QStringLiteral("13,1"));
         QTest::keyClick(child<QLineEdit>(dialog, "EdLectLoin"), Qt::Key_Return);
-        for (const char *name : {"EdLectRail", "EdDiaNec", "EdDiaListe", "EdDistMap"})
-            shown << child<QLineEdit>(dialog, name)->text();
-        saveScreenshot(dialog, QStringLiteral("variations-focus-spread"));
+        shown = spreadResults(dialog);
+        saveScreenshot(dialog, QStringLiteral("wt-variations-focus-spread"));
         QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
     });
     QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
-    ASSERT_EQ(shown.size(), 4);
-    EXPECT_EQ(shown[2], QStringLiteral("64"));
+    EXPECT_EQ(shown, (QStringList{"18,14", "50,06", "64", "3,899"}));
     EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("64"));
     EXPECT_EQ(list(&form, "BoxDia")->currentItem()->text(), QStringLiteral("64"));
-    EXPECT_EQ(text(&form, "EdDist"), shown[3]);
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3,899"));
+    // The film 6,14020 mm out as proposed; at 3,899 m from the film the
+    // window computes 6,14067 (t = 3,8742 m, u its larger conjugate).
+    EXPECT_EQ(text(&form, "EdTirage"), QStringLiteral("6,14067"));
+    EXPECT_EQ(child<QComboBox>(&form, "ComboNbDecim")->currentText(), QStringLiteral("3"));
     EXPECT_FALSE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
-    EXPECT_FALSE(allEmpty(&form));
+    EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
+              QStringLiteral("Réglez le rail sur 18,14 mm (tirage 6,14 mm), diaphragme 64."));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
     saveScreenshot(&form, QStringLiteral("variations-after-focus-spread"));
 
@@ -1071,9 +1118,7 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
     typeAndEnter(&form, "EdNod", QStringLiteral("3"));
     QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
     whenModalShown([&](QWidget *dialog) {
-        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("10"));
-        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("170"));
-        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("150"));
+        typeReadings(dialog, QStringLiteral("10"), QStringLiteral("170"), QStringLiteral("150"));
         QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
     });
     QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
@@ -1083,6 +1128,85 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
               text(&form, "EdA2").replace(u',', u'.').toDouble());
     EXPECT_FALSE(text(&form, "EdTa").isEmpty());
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, FocusSpreadNearLifeSizeGivesTheWindowTheProposedExtension)
+{
+    // c 0,100, f 150, dn 0, gp 1, theoretical f-numbers, 2 decimals;
+    // readings 100 / 325 / 232,35: rail 272,15 (172,15 mm out), f/211,42.
+    // At 2 decimals the distance would read 0,60, exactly 4f, and the
+    // window T = 150 mm with the near subject outside the zone.
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    typeAndEnter(&form, "EdCercle", QStringLiteral("0,100"));
+    typeAndEnter(&form, "EdFocale", QStringLiteral("150"));
+    typeAndEnter(&form, "EdNod", QStringLiteral("0"));
+    typeAndEnter(&form, "EdGP", QStringLiteral("1"));
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    auto *decimals = child<QComboBox>(&form, "ComboNbDecim");
+    decimals->setCurrentIndex(2);
+    QStringList shown;
+    whenModalShown([&](QWidget *dialog) {
+        typeReadings(dialog, QStringLiteral("100"), QStringLiteral("325"), QStringLiteral("232,35"));
+        QTest::mouseClick(child<QPushButton>(dialog, "CalcEcartBtn"), Qt::LeftButton);
+        shown = spreadResults(dialog);
+        EXPECT_TRUE(child<QLabel>(dialog, "LabelMacro")->isVisible());
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_EQ(shown, (QStringList{"272,15", "211,42", "215,3", "0,60285"}));
+    EXPECT_EQ(decimals->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("0,60285"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("215,3"));
+    EXPECT_TRUE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
+    // T within 0,005 mm of 172,14574, the extension worked by hand.
+    EXPECT_NEAR(text(&form, "EdTirage").replace(u',', u'.').toDouble(), 172.14574, 0.005);
+    EXPECT_EQ(text(&form, "EdTirage"), QStringLiteral("172,15012"));
+    EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
+              QStringLiteral("Réglez le rail sur 272,15 mm (tirage 172,15 mm), diaphragme 215,3. "
+                             "Décimales portées à 5 pour que la distance donne ce tirage."));
+    // The limits fall on the two subjects: 0,25 m and 0,32 m from the lens
+    // (f (f + e) / e for e = 225 and 132,35 mm), plus the film's 0,32215 m
+    // behind it.
+    const double nearLimit = text(&form, "EdTa").replace(u',', u'.').toDouble();
+    const double farLimit = text(&form, "EdTp").replace(u',', u'.').toDouble();
+    // f/215,3 of the list, a little more than the f/211,42 needed: both lie
+    // just inside the zone.
+    const double nearSubject = 0.25 + 0.32215, farSubject = 0.15 * 0.28235 / 0.13235 + 0.32215;
+    EXPECT_LT(nearLimit, nearSubject);
+    EXPECT_GT(nearLimit, nearSubject - 0.001);
+    EXPECT_GT(farLimit, farSubject);
+    EXPECT_LT(farLimit, farSubject + 0.001);
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, FocusSpreadWithoutAnFNumberReachingNKeepsTheRailReading)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    folder.write("Data/cbxdia7.stf", "4\r\n5,6\r\n");
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    const QString distBefore = text(&form, "EdDist");
+    QStringList shown;
+    bool stillOpen = false;
+    whenModalShown([&](QWidget *dialog) {
+        typeReadings(dialog, QStringLiteral("12"), QStringLiteral("23,5"), QStringLiteral("13,1"));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+        shown = spreadResults(dialog);
+        stillOpen = dialog->isVisible();
+        QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(shown, (QStringList{"18,14", "50,06", "", "3,899"}));
+    EXPECT_EQ(rec.texts(), QStringList{"Aucun diaphragme de la liste n'atteint 50,06 : le plus grand est 5,6. "
+                                       "Ajoutez-en un à la liste des diaphragmes."});
+    EXPECT_EQ(text(&form, "EdDist"), distBefore);
+    EXPECT_EQ(RememberedFocusSpreadReadings().nearReading, QStringLiteral("23,5"));
 }
 
 TEST_F(VariationsWindowTest, TheMainWindowOpensIt)
