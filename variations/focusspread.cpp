@@ -175,16 +175,15 @@ FocusSpreadSetting SettingOfFocusSpread(const FocusSpreadResult &result, const V
 
 QString FocusSpreadSettingText(const FocusSpreadResult &result, const FocusSpreadSetting &setting)
 {
-    QString text = QStringLiteral("Réglez le rail sur %1 mm (tirage %2 mm), diaphragme %3.")
+    // Short enough for the window's status bar.
+    QString text = QStringLiteral("Réglez le rail sur %1 mm (tirage %2 mm), diaphragme %3")
                        .arg(FixedText(result.railReadingMm, 12, 2), FixedText(result.extensionMm, 12, 2),
                             result.fNumberText);
-    if (setting.decimalsRaised)
-        text += QStringLiteral(" Décimales portées à %1 pour que la distance donne ce tirage.")
-                    .arg(setting.input.decimals);
     if (!setting.agrees)
-        text += QStringLiteral(" Même à 8 décimales, la distance donne un tirage de %1 mm.")
-                    .arg(FixedText(setting.extensionMm, 12, 2));
-    return text;
+        text += QStringLiteral(" ; même à 8 décimales, tirage %1 mm").arg(FixedText(setting.extensionMm, 12, 2));
+    else if (setting.decimalsRaised)
+        text += QStringLiteral(" ; %1 décimales pour ce tirage").arg(setting.input.decimals);
+    return text + u'.';
 }
 
 } // namespace optolune

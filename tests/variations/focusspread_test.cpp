@@ -148,14 +148,36 @@ TEST(FocusSpreadRules, WorkedCloseUpNearLifeSize)
     EXPECT_TRUE(setting.agrees);
     EXPECT_EQ(FixedText(setting.extensionMm, 12, 2), QStringLiteral("172,15"));
     EXPECT_EQ(FocusSpreadSettingText(r, setting),
-              QStringLiteral("Réglez le rail sur 272,15 mm (tirage 172,15 mm), diaphragme 215,3. "
-                             "Décimales portées à 5 pour que la distance donne ce tirage."));
+              QStringLiteral("Réglez le rail sur 272,15 mm (tirage 172,15 mm), diaphragme 215,3 ; "
+                             "5 décimales pour ce tirage."));
     // Already at 8 decimals: nothing raised.
     window.decimals = 8;
     const FocusSpreadSetting eight = SettingOfFocusSpread(r, window);
     EXPECT_EQ(eight.input.dText, QStringLiteral("0,60284894"));
     EXPECT_FALSE(eight.decimalsRaised);
     EXPECT_TRUE(eight.agrees);
+}
+
+TEST(FocusSpreadRules, AtLifeSizeEvenEightDecimalsMaySayAnotherExtension)
+{
+    // f 150, gp 1: images 303 and 297 mm behind the pupil, film at
+    // 299,97 mm, 0,03 mm short of 1:1. The distance to the film then moves
+    // by (0,03 mm)^2 / f = 6e-9 m: 0,60000001 at 8 decimals, which gives
+    // T = 149,96 mm, and the status says so.
+    FocusSpreadInput in = inputFor(SpreadCase{"", 0.1L, 150, 1, 0, 0, 153, 147}, true);
+    in.fNumbers = {"16"};
+    const FocusSpreadResult r = ComputeFocusSpread(in);
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    EXPECT_EQ(FixedText(r.extensionMm, 12, 2), QStringLiteral("149,97"));
+    const VariationsInput window{QStringLiteral("0,100"), QStringLiteral("150"), QStringLiteral("0"),
+                                 QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("8"), true, false, 3};
+    const FocusSpreadSetting setting = SettingOfFocusSpread(r, window);
+    EXPECT_EQ(setting.input.dText, QStringLiteral("0,60000001"));
+    EXPECT_EQ(setting.input.decimals, 8);
+    EXPECT_FALSE(setting.agrees);
+    EXPECT_EQ(FocusSpreadSettingText(r, setting),
+              QStringLiteral("Réglez le rail sur 149,97 mm (tirage 149,97 mm), diaphragme 16 ; "
+                             "même à 8 décimales, tirage 149,96 mm."));
 }
 
 TEST(FocusSpreadRules, ALandscapeWithTheTestLens)

@@ -1165,8 +1165,8 @@ TEST_F(VariationsWindowTest, FocusSpreadNearLifeSizeGivesTheWindowTheProposedExt
     EXPECT_NEAR(text(&form, "EdTirage").replace(u',', u'.').toDouble(), 172.14574, 0.005);
     EXPECT_EQ(text(&form, "EdTirage"), QStringLiteral("172,15012"));
     EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
-              QStringLiteral("Réglez le rail sur 272,15 mm (tirage 172,15 mm), diaphragme 215,3. "
-                             "Décimales portées à 5 pour que la distance donne ce tirage."));
+              QStringLiteral("Réglez le rail sur 272,15 mm (tirage 172,15 mm), diaphragme 215,3 ; "
+                             "5 décimales pour ce tirage."));
     // The limits fall on the two subjects: 0,25 m and 0,32 m from the lens
     // (f (f + e) / e for e = 225 and 132,35 mm), plus the film's 0,32215 m
     // behind it.
@@ -1179,6 +1179,10 @@ TEST_F(VariationsWindowTest, FocusSpreadNearLifeSizeGivesTheWindowTheProposedExt
     EXPECT_GT(nearLimit, nearSubject - 0.001);
     EXPECT_GT(farLimit, farSubject);
     EXPECT_LT(farLimit, farSubject + 0.001);
+    // The whole message is in sight.
+    auto *bar = child<QStatusBar>(&form, "StatusBar");
+    EXPECT_LT(bar->fontMetrics().horizontalAdvance(bar->currentMessage()), bar->width() - 8);
+    saveScreenshot(&form, QStringLiteral("wt-variations-after-spread-near-life-size"));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
