@@ -157,7 +157,7 @@ constexpr WidestResult kWidestResults[] = {
 // Makes the field wide enough to show the widest text of its results whole,
 // in its own font and style: a line edit scrolls a text wider than its
 // contents, which hides the leading digits.
-void fitResultField(QLineEdit *edit, ResultField field, int minimumWidth)
+void fitField(QLineEdit *edit, const char *widestText, int minimumWidth)
 {
     edit->ensurePolished();
     const QFontMetrics metrics = edit->fontMetrics();
@@ -165,10 +165,7 @@ void fitResultField(QLineEdit *edit, ResultField field, int minimumWidth)
     for (char16_t d = u'0'; d <= u'9'; ++d)
         if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widestDigit))
             widestDigit = QChar(d);
-    QString widest;
-    for (const WidestResult &w : kWidestResults)
-        if (w.field == field)
-            widest = QString::fromLatin1(w.widest).replace(u'8', widestDigit);
+    const QString widest = QString::fromLatin1(widestText).replace(u'8', widestDigit);
 
     // What the style keeps around the text: its frame and padding, the text
     // margins, and the two pixels a line edit leaves on each side.
@@ -184,6 +181,13 @@ void fitResultField(QLineEdit *edit, ResultField field, int minimumWidth)
     const QMargins margins = edit->textMargins();
     const int around = option.rect.width() - contents.width() + margins.left() + margins.right() + 2 * 2;
     edit->setFixedWidth(std::max(minimumWidth, metrics.horizontalAdvance(widest) + around + 1));
+}
+
+void fitResultField(QLineEdit *edit, ResultField field, int minimumWidth)
+{
+    for (const WidestResult &w : kWidestResults)
+        if (w.field == field)
+            fitField(edit, w.widest, minimumWidth);
 }
 
 } // namespace
@@ -364,6 +368,9 @@ QWidget *TFormCalcProfIsol::buildManualGroup()
     // The f-number comes from the list or the half-stop buttons only: grey,
     // with the parameters' bold red.
     paintReadOnlyParameter(m_params.dia);
+    // The distance is written with the window's decimals, up to 8 (eight
+    // significant digits, zeros after them): "900,00000000" at most.
+    fitField(m_params.dist, "888,88888888", 64);
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(2);

@@ -283,6 +283,13 @@ TEST_F(VariationsWindowTest, ResultFieldsShowTheWidestTextsOfTheRangesWhole)
                 for (const QString &widest : widestTexts(range, d, digit))
                     expectWhole(field(&form, range.field), widest);
     }
+    // The distance field, written at up to 8 decimals (the focus spread
+    // raises them): 900 m at most, 8 significant digits then zeros.
+    for (QChar digit = u'0'; digit <= u'9'; digit = QChar(digit.unicode() + 1))
+        for (const QString &widest : {QString(3, digit) + u',' + QString(8, digit),
+                                      QStringLiteral("0,") + QString(8, digit)})
+            expectWhole(field(&form, "EdDist"), widest);
+    field(&form, "EdDist")->setText(QStringLiteral("3"));
     EXPECT_EQ(widestTexts(kRanges[11], 8, u'8').first(), QStringLiteral("888888,88888888"));
     EXPECT_EQ(widestTexts(kRanges[1], 8, u'8'),
               (QStringList{"8888888888,88888888", "8,888888888E88", "infini"}));
