@@ -22,7 +22,7 @@ struct VariationsOptions {
     bool csv = false;
     VariationsInput input;
     std::optional<QString> fNumbers; // the list the spread picks its f-number from
-    std::optional<std::array<QString, 3>> spread; // near, far, infinity readings, mm
+    std::optional<std::array<QString, 3>> spread; // infinity, near, far readings, mm, as the dialog asks
 };
 
 // What each result field holds, beside the window's label.
@@ -79,10 +79,15 @@ VariationsOptions parseVariations(const QStringList &args)
             const std::optional<QStringList> typed =
                 options.hasInlineValue() ? std::nullopt : options.takeArguments(3);
             if (!typed)
-                throw UsageError{QStringLiteral("l'option --spread demande trois lectures du rail en mm : proche, lointain, infini")};
+                throw UsageError{QStringLiteral("l'option --spread demande trois lectures du rail en mm : infini, proche, lointain")};
             std::array<QString, 3> readings;
-            for (size_t r = 0; r < readings.size(); ++r)
-                readings[r] = CliNumber(name, (*typed)[static_cast<qsizetype>(r)]);
+            const char *const where[] = {"à l'infini", "au point proche", "au point éloigné"};
+            for (size_t r = 0; r < readings.size(); ++r) {
+                const QString &reading = (*typed)[static_cast<qsizetype>(r)];
+                if (reading.trimmed().isEmpty())
+                    throw UsageError{QStringLiteral("--spread : Lecture vide %1").arg(QString::fromUtf8(where[r]))};
+                readings[r] = CliNumber(name, reading);
+            }
             o.spread = readings;
             continue;
         }
@@ -161,12 +166,14 @@ QString VariationsHelpText()
         "  --decimals <0-8>        nombre de décimales des distances et de G (3)\n"
         "\n"
         "Étalement de la mise au point :\n"
-        "  --spread <proche> <lointain> <infini>\n"
-        "                          lectures du rail en mm, mise au point sur le sujet\n"
-        "                          proche, sur le sujet lointain et sur l'infini :\n"
-        "                          affiche le réglage du rail, le diaphragme nécessaire\n"
-        "                          et la distance de mise au point, puis les résultats\n"
-        "                          de ce réglage\n"
+        "  --spread <infini> <proche> <lointain>\n"
+        "                          lectures du rail en mm, dans l'ordre de la fenêtre\n"
+        "                          Écart : mise au point sur l'infini, sur le sujet\n"
+        "                          proche, puis sur le sujet lointain. Affiche le\n"
+        "                          réglage du rail, le diaphragme nécessaire et la\n"
+        "                          distance de mise au point, puis les résultats de\n"
+        "                          ce réglage ; la distance prend les décimales qu'il\n"
+        "                          faut (jusqu'à 8) pour donner le tirage proposé\n"
         "  --f-numbers <liste>     diaphragmes parmi lesquels l'étalement choisit,\n"
         "                          séparés par ';' ou des espaces (par défaut la liste\n"
         "                          par défaut du dossier Data)\n"
@@ -207,9 +214,9 @@ int runVariations(VariationsOptions &o, QTextStream &out)
     ResultRows rows;
     if (o.spread) {
         FocusSpreadInput s;
-        s.nearReading = (*o.spread)[0];
-        s.farReading = (*o.spread)[1];
-        s.infinityReading = (*o.spread)[2];
+        s.infinityReading = (*o.spread)[0];
+        s.nearReading = (*o.spread)[1];
+        s.farReading = (*o.spread)[2];
         s.cMm = ToNumber(in.cText);
         s.fMm = ToNumber(in.fText);
         s.gp = ToNumber(in.gpText);
@@ -217,24 +224,38 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         s.fromFilm = in.fromFilm;
         s.fNumbers = spreadFNumbers(o);
         const FocusSpreadResult r = ComputeFocusSpread(s);
+        if (r.settingFound) {
+            // Where to set the standard and the f-number needed hold even
+            // when the setting cannot be applied: the message says why.
+            rows.append({QStringLiteral("rail"), FixedText(r.railReadingMm, 10, 2),
+                         QStringLiteral("réglage du rail (mm)")});
+            rows.append({QStringLiteral("tirage"), FixedText(r.extensionMm, 10, 2),
+                         QStringLiteral("tirage depuis l'infini (mm)")});
+            rows.append({QStringLiteral("N nécessaire"), FixedText(r.N, 8, 2),
+                         QStringLiteral("diaphragme nécessaire")});
+        }
         if (!r.ok()) {
+            if (!rows.isEmpty()) {
+                PrintResults(out, rows, o.csv);
+                out.flush();
+            }
             messages().error(r.error);
             return kCliFailed;
         }
-        const int distDecimals = DistanceDecimals(in.decimals);
-        rows.append({QStringLiteral("rail"), FixedText(r.railReadingMm, 10, 2),
-                     QStringLiteral("réglage du rail (mm)")});
-        rows.append({QStringLiteral("tirage"), FixedText(r.extensionMm, 10, 2),
-                     QStringLiteral("tirage depuis l'infini (mm)")});
-        rows.append({QStringLiteral("N nécessaire"), FixedText(r.N, 8, 2),
-                     QStringLiteral("diaphragme nécessaire")});
+        // The setting as the window applies it: the distance with the
+        // decimals that give the proposed extension.
+        const FocusSpreadSetting setting = SettingOfFocusSpread(r, in);
         rows.append({QStringLiteral("N="), r.fNumberText,
                      QStringLiteral("diaphragme de la liste retenu")});
-        rows.append({QStringLiteral("d="), FixedText(r.distance, 10, distDecimals),
+        rows.append({QStringLiteral("d="), setting.input.dText,
                      QStringLiteral("distance de mise au point (m)")});
-        in.nText = r.fNumberText;
-        in.dText = FixedText(r.distance, 10, distDecimals);
-        in.macro = in.fromFilm && r.macro;
+        if (setting.decimalsRaised)
+            messages().information(QStringLiteral("Décimales portées à %1 pour que la distance donne le tirage proposé")
+                                       .arg(setting.input.decimals));
+        if (!setting.agrees)
+            messages().warning(QStringLiteral("Même à 8 décimales, la distance donne un tirage de %1 mm")
+                                   .arg(FixedText(setting.extensionMm, 12, 2)));
+        in = setting.input;
     }
 
     const VariationsResult result = ComputeVariations(in);

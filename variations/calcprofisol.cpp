@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -92,6 +94,25 @@ void VariationsListBox::resizeEvent(QResizeEvent *event)
     setGridSize(QSize(std::max(20, viewport()->width() / 2), rowHeight));
 }
 
+void VariationsListBox::updateGeometries()
+{
+    // The bar scrolls by columns. Whatever the order in which the items, the
+    // grid and the bar's own height arrived, it covers every column the rows
+    // of the box leave: a list that overflows always shows its bar.
+    QListWidget::updateGeometries();
+    const QSize grid = gridSize();
+    if (count() == 0 || !grid.isValid() || grid.height() <= 0 || grid.width() <= 0)
+        return;
+    const int rows = std::max(1, viewport()->height() / grid.height());
+    const int columns = (count() + rows - 1) / rows;
+    const int shown = std::max(1, viewport()->width() / grid.width());
+    QScrollBar *bar = horizontalScrollBar();
+    if (columns > shown && bar->maximum() < columns - shown) {
+        bar->setPageStep(shown);
+        bar->setRange(0, columns - shown);
+    }
+}
+
 // ---- the window
 
 namespace {
@@ -101,6 +122,72 @@ QLabel *makeLabel(QWidget *parent, const QString &text)
     auto *label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+// The widest text each result field can hold at any number of decimals the
+// window offers, '8' standing for any digit. The ranges of the parameters
+// bound them: the near limit, a and u stay within the 900 m of the distance;
+// v = d f / (d - f) reaches nine integer digits when d is 1e-8 m beyond f
+// from the lens, G eight before its scientific form, T (five decimals)
+// eight; the far limit, p and b grow towards the hyperfocal distance until
+// their precision's last integer digit (ten for the far limit, eight for p
+// and b); H and its two near limits reach f^2 / (N c), six digits. A minus
+// sign is allowed for wherever a value may fall below zero.
+struct WidestResult {
+    ResultField field;
+    const char *widest;
+};
+constexpr WidestResult kWidestResults[] = {
+    {ResultField::Ta, "-888,88888888"},
+    {ResultField::Tp, "8888888888,88888888"},
+    {ResultField::Prof, "88888888,88888888"},
+    {ResultField::A, "-888,88888888"},
+    {ResultField::B, "88888888,88888888"},
+    {ResultField::Apc, "-888,8 %"},
+    {ResultField::Bpc, "-888,8 %"},
+    {ResultField::A1, "888,88888888"},
+    {ResultField::A2, "888888888,88888888"},
+    {ResultField::Grandiss, "88888888,88888888"},
+    {ResultField::Tirage, "88888888,88888"},
+    {ResultField::HyperA, "-888888,88888888"},
+    {ResultField::Hyper, "-888888,88888888"},
+    {ResultField::DemiHyper, "-888888,88888888"},
+};
+
+// Makes the field wide enough to show the widest text of its results whole,
+// in its own font and style: a line edit scrolls a text wider than its
+// contents, which hides the leading digits.
+void fitField(QLineEdit *edit, const char *widestText, int minimumWidth)
+{
+    edit->ensurePolished();
+    const QFontMetrics metrics = edit->fontMetrics();
+    QChar widestDigit = u'0';
+    for (char16_t d = u'0'; d <= u'9'; ++d)
+        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QChar(d);
+    const QString widest = QString::fromLatin1(widestText).replace(u'8', widestDigit);
+
+    // What the style keeps around the text: its frame and padding, the text
+    // margins, and the two pixels a line edit leaves on each side.
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = QRect(0, 0, 400, edit->sizeHint().height());
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (edit->isReadOnly())
+        option.state |= QStyle::State_ReadOnly;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    const int around = option.rect.width() - contents.width() + margins.left() + margins.right() + 2 * 2;
+    edit->setFixedWidth(std::max(minimumWidth, metrics.horizontalAdvance(widest) + around + 1));
+}
+
+void fitResultField(QLineEdit *edit, ResultField field, int minimumWidth)
+{
+    for (const WidestResult &w : kWidestResults)
+        if (w.field == field)
+            fitField(edit, w.widest, minimumWidth);
 }
 
 } // namespace
@@ -281,6 +368,9 @@ QWidget *TFormCalcProfIsol::buildManualGroup()
     // The f-number comes from the list or the half-stop buttons only: grey,
     // with the parameters' bold red.
     paintReadOnlyParameter(m_params.dia);
+    // The distance is written with the window's decimals, up to 8 (eight
+    // significant digits, zeros after them): "900,00000000" at most.
+    fitField(m_params.dist, "888,88888888", 64);
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(2);
@@ -347,10 +437,21 @@ QWidget *TFormCalcProfIsol::buildDepthGroup()
     for (const ResultDef &r : results) {
         auto *edit = makeEdit(group, kResultFieldNames[static_cast<int>(r.field)], QString::fromUtf8(r.hint), 74);
         paintReadOnly(edit);
+        fitResultField(edit, r.field, 74);
         if (*r.label)
             grid->addWidget(makeLabel(group, QString::fromUtf8(r.label)), r.row, r.col);
         grid->addWidget(edit, r.row, r.col + 1);
         m_results[static_cast<int>(r.field)] = edit;
+    }
+    // The fields of a column share the width of its widest.
+    for (int col : {0, 2}) {
+        int width = 0;
+        for (const ResultDef &r : results)
+            if (r.col == col)
+                width = std::max(width, m_results[static_cast<int>(r.field)]->width());
+        for (const ResultDef &r : results)
+            if (r.col == col)
+                m_results[static_cast<int>(r.field)]->setFixedWidth(width);
     }
     auto *rule = make<QFrame>(group, "Bevel1");
     rule->setFrameShape(QFrame::HLine);
@@ -378,6 +479,7 @@ QWidget *TFormCalcProfIsol::buildBottomBar()
         row->addWidget(new QLabel(QString::fromUtf8(p.before), bar));
         auto *edit = makeEdit(bar, kResultFieldNames[static_cast<int>(p.field)], QString(), 70);
         paintReadOnly(edit);
+        fitResultField(edit, p.field, 70);
         row->addWidget(edit);
         m_results[static_cast<int>(p.field)] = edit;
         if (*p.after)

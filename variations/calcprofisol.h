@@ -52,6 +52,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void updateGeometries() override;
 };
 
 class TFormCalcProfIsol : public QDialog, private ListReceiver {
@@ -62,6 +63,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -108,7 +110,7 @@ private:
     void halfStopRelease();
 
     void openFocusSpread();
-    void applyFocusSpread(const FocusSpreadResult &result);
+    void applyFocusSpread(const FocusSpreadResult &result, const FocusSpreadSetting &setting);
 
     struct Parameters {
         QLineEdit *cercle = nullptr, *focale = nullptr, *nod = nullptr;

@@ -448,25 +448,41 @@ void TFormCalcProfIsol::openFocusSpread()
     input.fromFilm = checked.fromFilm;
     for (int i = 0; i < m_lists.dia->count(); ++i)
         input.fNumbers << m_lists.dia->item(i)->text();
-    TFormEcart dialog(input, checked.decimals, this);
-    dialog.onApply = [this](const FocusSpreadResult &result) { applyFocusSpread(result); };
+    TFormEcart dialog(input, checked, this);
+    dialog.onApply = [this](const FocusSpreadResult &result, const FocusSpreadSetting &setting) {
+        applyFocusSpread(result, setting);
+    };
     dialog.exec();
 }
 
-void TFormCalcProfIsol::applyFocusSpread(const FocusSpreadResult &result)
+void TFormCalcProfIsol::applyFocusSpread(const FocusSpreadResult &result, const FocusSpreadSetting &setting)
 {
-    const int decimals = std::max(0, m_nbDecim->currentIndex());
-    m_params.dist->setText(TrimWholeText(FixedText(result.distance, 12, DistanceDecimals(decimals)),
-                                         DistanceDecimals(decimals)));
+    // More decimals when the distance needs them to give the proposed
+    // extension; never fewer than the photographer chose.
+    if (setting.input.decimals > m_nbDecim->currentIndex())
+        m_nbDecim->setCurrentIndex(setting.input.decimals);
+    m_params.dist->setText(setting.input.dText);
     if (result.fNumberIndex >= 0 && result.fNumberIndex < m_lists.dia->count()) {
         m_lists.dia->setCurrentRow(result.fNumberIndex);
         TakeListItem(ListKind::Dia);
     }
-    m_macro->setChecked(result.macro);
+    m_macro->setChecked(setting.input.macro);
     calculate();
+    m_statusBar->showMessage(FocusSpreadSettingText(result, setting));
 }
 
 // ---- keys and mouse
+
+void TFormCalcProfIsol::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would close the window with every typed parameter and edited
+    // list: it closes through "Quitter" and its close button only.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 bool TFormCalcProfIsol::eventFilter(QObject *watched, QEvent *event)
 {

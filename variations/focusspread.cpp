@@ -4,6 +4,7 @@
 #include "core/procs.h"
 #include "lists/listkind.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -51,6 +52,11 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
                           {&in.nearReading, "au point proche"},
                           {&in.farReading, "au point éloigné"}};
     for (Reading &r : readings) {
+        if (r.text->trimmed().isEmpty()) {
+            out.error = QStringLiteral("Lecture vide %1 : saisissez un nombre de millimètres.")
+                            .arg(QString::fromUtf8(r.label));
+            return out;
+        }
         const auto value = readReading(*r.text);
         if (!value) {
             out.error = QStringLiteral("Lecture %1 illisible : %2. Saisissez un nombre de millimètres.")
@@ -85,10 +91,14 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
     out.distance = in.fromFilm ? out.u + dn + out.v : out.u;
     out.macro = out.v > out.u;
 
-    if (!std::isfinite(out.N) || !std::isfinite(out.u) || !std::isfinite(out.distance)) {
+    if (!std::isfinite(out.N) || !std::isfinite(out.u) || !std::isfinite(out.distance) ||
+        !std::isfinite(out.railReadingMm)) {
         out.error = QStringLiteral("Lectures incohérentes : aucun réglage ne correspond.");
         return out;
     }
+    // From here on the rail reading and N hold, whatever stops the setting
+    // from being applied.
+    out.settingFound = true;
     if (out.N < ValueLimits::DiaMin || out.N > ValueLimits::DiaMax) {
         out.error = QStringLiteral("Le diaphragme nécessaire, %1, est hors intervalle %2")
                         .arg(FixedText(out.N, 5, 2), RangeText(ValueLimits::DiaMin, ValueLimits::DiaMax, 1));
@@ -101,20 +111,79 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
         return out;
     }
     long double best = 0;
+    int largest = -1;
+    long double largestValue = 0;
     for (int i = 0; i < in.fNumbers.size(); ++i) {
         const std::optional<long double> value = ReadNumber(in.fNumbers[i]);
-        if (value && *value >= out.N && (out.fNumberIndex < 0 || *value < best)) {
+        if (!value)
+            continue;
+        if (largest < 0 || *value > largestValue) {
+            largest = i;
+            largestValue = *value;
+        }
+        if (*value >= out.N && (out.fNumberIndex < 0 || *value < best)) {
             best = *value;
             out.fNumberIndex = i;
         }
     }
     if (out.fNumberIndex < 0) {
-        out.error = QStringLiteral("Aucun diaphragme de la liste n'atteint %1 : ajoutez-en un à la liste des diaphragmes.")
-                        .arg(FixedText(out.N, 5, 2));
+        if (largest < 0) {
+            out.error = QStringLiteral("Aucun diaphragme de la liste n'atteint %1 : la liste n'en a aucun. "
+                                       "Ajoutez-en un à la liste des diaphragmes.")
+                            .arg(FixedText(out.N, 5, 2));
+            return out;
+        }
+        out.largestFNumberText = in.fNumbers[largest];
+        out.error = QStringLiteral("Aucun diaphragme de la liste n'atteint %1 : le plus grand est %2. "
+                                   "Ajoutez-en un à la liste des diaphragmes.")
+                        .arg(FixedText(out.N, 5, 2), out.largestFNumberText);
         return out;
     }
     out.fNumberText = in.fNumbers[out.fNumberIndex];
     return out;
+}
+
+FocusSpreadSetting SettingOfFocusSpread(const FocusSpreadResult &result, const VariationsInput &window)
+{
+    // The tolerance on T: half the hundredth of a millimetre the extension is
+    // proposed to.
+    constexpr long double kAgreement = 0.005L;
+    FocusSpreadSetting setting;
+    for (int decimals = std::clamp(window.decimals, 0, 8); decimals <= 8; ++decimals) {
+        VariationsInput in = window;
+        in.decimals = decimals;
+        in.nText = result.fNumberText;
+        in.macro = result.macro;
+        // The distance as the window's field check leaves it.
+        const int distanceDecimals = DistanceDecimals(decimals);
+        in.dText = FixedText(result.distance, 12, distanceDecimals);
+        NumericField::FitQuiet(in.dText, 12, distanceDecimals, VariationsLimits::DistCheckMin,
+                               VariationsLimits::DistMax, true);
+        const VariationsResult shown = ComputeVariations(in);
+        const std::optional<long double> t = shown.status == VariationsResult::Done
+                                                 ? ReadNumber(shown.text(ResultField::Tirage))
+                                                 : std::nullopt;
+        setting.input = in;
+        setting.extensionMm = t.value_or(0);
+        setting.decimalsRaised = decimals > window.decimals;
+        setting.agrees = t && std::fabs(*t - result.extensionMm) <= kAgreement;
+        if (setting.agrees)
+            break;
+    }
+    return setting;
+}
+
+QString FocusSpreadSettingText(const FocusSpreadResult &result, const FocusSpreadSetting &setting)
+{
+    // Short enough for the window's status bar.
+    QString text = QStringLiteral("Réglez le rail sur %1 mm (tirage %2 mm), diaphragme %3")
+                       .arg(FixedText(result.railReadingMm, 12, 2), FixedText(result.extensionMm, 12, 2),
+                            result.fNumberText);
+    if (!setting.agrees)
+        text += QStringLiteral(" ; même à 8 décimales, tirage %1 mm").arg(FixedText(setting.extensionMm, 12, 2));
+    else if (setting.decimalsRaised)
+        text += QStringLiteral(" ; %1 décimales pour ce tirage").arg(setting.input.decimals);
+    return text + u'.';
 }
 
 } // namespace optolune

@@ -16,6 +16,8 @@
 // near and far limits on the two subjects.
 #pragma once
 
+#include "variationscompute.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,11 +36,17 @@ struct FocusSpreadInput {
 
 struct FocusSpreadResult {
     QString error;             // a French message when nothing can be applied; else empty
+    // The readings gave a setting: the extension, the rail reading, N, the
+    // conjugates and the distance below hold it, even when `error` says that
+    // it cannot be applied (N or the distance out of range, no f-number of
+    // the list reaching N).
+    bool settingFound = false;
     long double extensionMm = 0;   // extension of the film from infinity
     long double railReadingMm = 0; // where to set the standard
     long double N = 0;             // the f-number needed, exactly
     int fNumberIndex = -1;         // the smallest f-number of the list at or above N
     QString fNumberText;
+    QString largestFNumberText;    // when no f-number of the list reaches N
     long double u = 0, v = 0;      // conjugates of the focus, m
     long double distance = 0;      // the focus, m, from the window's origin
     bool macro = false;            // v > u: the conjugate with a magnification above 1
@@ -47,5 +55,28 @@ struct FocusSpreadResult {
 };
 
 FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &input);
+
+// The spread's setting as the variations window takes it: its distance
+// written with enough decimals that the extension T the window computes from
+// it is the one proposed, to 0,005 mm. Near life size the focusing distance
+// hardly moves while the extension moves a lot, so two decimals may put the
+// film elsewhere.
+struct FocusSpreadSetting {
+    // The window's input with the distance (as the field check leaves it),
+    // the f-number, Macro and the number of decimals of the setting.
+    VariationsInput input;
+    long double extensionMm = 0; // T the window computes from that distance
+    bool decimalsRaised = false; // more decimals than the window had
+    bool agrees = false;         // T within 0,005 mm of the proposed extension
+};
+
+// `window` holds the checked parameter texts, the origin and the decimals of
+// the window; `result` a spread that can be applied.
+FocusSpreadSetting SettingOfFocusSpread(const FocusSpreadResult &result, const VariationsInput &window);
+
+// What the photographer sets once the spread is applied: the rail reading,
+// the f-number, and what became of the window's decimals ("Réglez le rail
+// sur ...").
+QString FocusSpreadSettingText(const FocusSpreadResult &result, const FocusSpreadSetting &setting);
 
 } // namespace optolune

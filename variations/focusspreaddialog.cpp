@@ -15,8 +15,22 @@
 
 namespace optolune {
 
-TFormEcart::TFormEcart(FocusSpreadInput input, int decimals, QWidget *parent)
-    : QDialog(parent), m_input(std::move(input)), m_decimals(decimals)
+namespace {
+
+FocusSpreadReadings &rememberedReadings()
+{
+    static FocusSpreadReadings readings;
+    return readings;
+}
+
+} // namespace
+
+const FocusSpreadReadings &RememberedFocusSpreadReadings() { return rememberedReadings(); }
+
+void ForgetFocusSpreadReadings() { rememberedReadings() = FocusSpreadReadings{}; }
+
+TFormEcart::TFormEcart(FocusSpreadInput input, VariationsInput window, QWidget *parent)
+    : QDialog(parent), m_input(std::move(input)), m_window(std::move(window))
 {
     setObjectName(QStringLiteral("FormEcart"));
     setWindowTitle(QStringLiteral("Écart de mise au point"));
@@ -46,6 +60,10 @@ TFormEcart::TFormEcart(FocusSpreadInput input, int decimals, QWidget *parent)
     m_far = reading("EdLectLoin", QStringLiteral("Lecture au point éloigné (mm)"),
                     QStringLiteral("Lecture au point éloigné|Position lue sur le rail, mise au point sur le sujet le plus éloigné"));
     layout->addLayout(readings);
+    const FocusSpreadReadings &kept = rememberedReadings();
+    m_infinity->setText(kept.infinity);
+    m_near->setText(kept.nearReading);
+    m_far->setText(kept.farReading);
 
     auto *results = new QFormLayout;
     auto result = [this, results](const char *name, const QString &label) {
@@ -94,22 +112,40 @@ void TFormEcart::clearResults()
     m_macroNote->hide();
 }
 
+void TFormEcart::rememberReadings() const
+{
+    rememberedReadings() = {m_infinity->text(), m_near->text(), m_far->text()};
+}
+
+void TFormEcart::done(int result)
+{
+    rememberReadings();
+    QDialog::done(result);
+}
+
 std::optional<FocusSpreadResult> TFormEcart::compute()
 {
+    rememberReadings();
     m_input.infinityReading = m_infinity->text();
     m_input.nearReading = m_near->text();
     m_input.farReading = m_far->text();
     const FocusSpreadResult r = ComputeFocusSpread(m_input);
+    clearResults();
+    if (r.settingFound) {
+        // Where to set the standard and the f-number needed hold even when
+        // the setting cannot be applied: the message says why.
+        m_rail->setText(FixedText(r.railReadingMm, 12, 2));
+        m_needed->setText(FixedText(r.N, 5, 2));
+        m_distance->setText(FixedText(r.distance, 12, DistanceDecimals(m_window.decimals)));
+    }
     if (!r.ok()) {
-        clearResults();
         messages().warning(r.error);
         return std::nullopt;
     }
-    const int distanceDecimals = DistanceDecimals(m_decimals);
-    m_rail->setText(FixedText(r.railReadingMm, 12, 2));
-    m_needed->setText(FixedText(r.N, 5, 2));
+    // The distance as the window will take it, with the decimals it needs.
+    const FocusSpreadSetting setting = SettingOfFocusSpread(r, m_window);
     m_chosen->setText(r.fNumberText);
-    m_distance->setText(FixedText(r.distance, 12, distanceDecimals));
+    m_distance->setText(setting.input.dText);
     m_macroNote->setVisible(r.macro);
     return r;
 }
@@ -120,7 +156,7 @@ void TFormEcart::apply()
     if (!r)
         return;
     if (onApply)
-        onApply(*r);
+        onApply(*r, SettingOfFocusSpread(*r, m_window));
     accept();
 }
 

@@ -16,15 +16,25 @@ class QLineEdit;
 
 namespace optolune {
 
+// The three readings typed last, kept while the program runs: the dialog
+// opens with them again.
+struct FocusSpreadReadings {
+    QString infinity, nearReading, farReading;
+};
+const FocusSpreadReadings &RememberedFocusSpreadReadings();
+void ForgetFocusSpreadReadings();
+
 class TFormEcart : public QDialog {
 public:
-    // The lens parameters and f-numbers of the window; its decimals for the
-    // distance.
-    TFormEcart(FocusSpreadInput input, int decimals, QWidget *parent = nullptr);
+    // The lens parameters and f-numbers of the window; the window's checked
+    // texts, origin and decimals for the distance.
+    TFormEcart(FocusSpreadInput input, VariationsInput window, QWidget *parent = nullptr);
 
     // Called by "Appliquer" with a setting that can be applied; the dialog
     // then closes.
-    std::function<void(const FocusSpreadResult &)> onApply;
+    std::function<void(const FocusSpreadResult &, const FocusSpreadSetting &)> onApply;
+
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,8 +46,10 @@ private:
     void apply();
     void clearResults();
 
+    void rememberReadings() const;
+
     FocusSpreadInput m_input;
-    int m_decimals;
+    VariationsInput m_window;
     QLineEdit *m_infinity = nullptr, *m_near = nullptr, *m_far = nullptr;
     QLineEdit *m_rail = nullptr, *m_needed = nullptr, *m_chosen = nullptr, *m_distance = nullptr;
     QLabel *m_macroNote = nullptr;

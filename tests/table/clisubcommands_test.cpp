@@ -101,24 +101,78 @@ TEST(VariationsCli, DistanceThatCannotBeFocused)
 TEST(VariationsCli, FocusSpreadFromRailReadings)
 {
     ProgramFolder folder;
-    const CliRun run = cli({"variations", "--spread", "12", "8", "0"});
+    // Readings in the dialog's order: infinity 0, near 12, far 8, with the
+    // test lens (f 148,1, gp 1,1, c 0,100). Images 174,91 and 170,91 mm
+    // behind the exit pupil; the film at their harmonic mean, 9,98 mm out;
+    // N = 162,91 x 4 / (0,1 x 345,82) = 18,84.
+    const CliRun run = cli({"variations", "--spread", "0", "12", "8"});
     ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
     const auto v = values(run.out);
+    EXPECT_EQ(v.at("rail"), QStringLiteral("9,98"));
+    EXPECT_EQ(v.at("tirage"), QStringLiteral("9,98"));
     EXPECT_EQ(v.at("N nécessaire"), QStringLiteral("18,84"));
     // The smallest f-number of the default list at or above it.
     EXPECT_EQ(v.at("N="), QStringLiteral("22"));
     EXPECT_EQ(v.at("d="), QStringLiteral("2,529"));
-    // The results are those of that setting.
+    // The results are those of that setting, its extension the one proposed.
     const CliRun same = cli({"variations", "--distance", "2,529", "--f-number", "22"});
     EXPECT_EQ(values(same.out).at("da="), v.at("da="));
     EXPECT_EQ(values(same.out).at("db="), v.at("db="));
-
-    const CliRun none = cli({"variations", "--spread", "12", "8", "0", "--f-numbers", "8 11 16"});
-    EXPECT_EQ(none.code, kCliFailed);
-    EXPECT_TRUE(none.err.startsWith(QStringLiteral("optolune-cli: Aucun diaphragme de la liste n'atteint 18,84")));
-    const CliRun reversed = cli({"variations", "--spread", "8", "12", "0"});
+    EXPECT_NEAR(QString(v.at("T(mm)=")).replace(u',', u'.').toDouble(), 9.9769, 0.005);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    // With the readings in the former order (near, far, infinity) the rail
+    // would go backwards: refused.
+    const CliRun reversed = cli({"variations", "--spread", "12", "8", "0"});
     EXPECT_EQ(reversed.code, kCliFailed);
+    EXPECT_TRUE(reversed.out.isEmpty());
     EXPECT_TRUE(reversed.err.startsWith(QStringLiteral("optolune-cli: Lectures incohérentes")));
+}
+
+TEST(VariationsCli, FocusSpreadNearLifeSizeResultsAreTheSettingProposed)
+{
+    // c 0,100, f 150, dn 0, gp 1, theoretical f-numbers, 2 decimals;
+    // readings 100 / 325 / 232,35: 172,15 mm out (worked by hand in the
+    // logic's tests). At 2 decimals the distance 0,60 is exactly 4f and gives
+    // T = 150 mm; it takes 5 decimals, said on the error output.
+    ProgramFolder folder;
+    const CliRun run = cli({"variations", "--circle", "0,100", "--focal", "150", "--nodal", "0", "--gp", "1",
+                            "--decimals", "2", "--f-numbers", "128;152,2;181,0;215,3;256,0", "--spread", "100",
+                            "325", "232,35"});
+    ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
+    const auto v = values(run.out);
+    EXPECT_EQ(v.at("rail"), QStringLiteral("272,15"));
+    EXPECT_EQ(v.at("tirage"), QStringLiteral("172,15"));
+    EXPECT_EQ(v.at("N nécessaire"), QStringLiteral("211,42"));
+    EXPECT_EQ(v.at("N="), QStringLiteral("215,3"));
+    EXPECT_EQ(v.at("d="), QStringLiteral("0,60285"));
+    EXPECT_EQ(v.at("T(mm)="), QStringLiteral("172,15012"));
+    EXPECT_EQ(v.at("u="), QStringLiteral("0,28070"));
+    EXPECT_EQ(v.at("v="), QStringLiteral("0,32215"));
+    EXPECT_EQ(run.err, QStringLiteral("optolune-cli: Décimales portées à 5 pour que la distance donne le tirage proposé\n"));
+}
+
+TEST(VariationsCli, FocusSpreadErrorsKeepTheRailReadingWhenThereIsOne)
+{
+    ProgramFolder folder;
+    // No f-number of the list reaches 18,84: the rail reading and N still
+    // hold; the largest of the list is named.
+    const CliRun none = cli({"variations", "--spread", "0", "12", "8", "--f-numbers", "8 11 16"});
+    EXPECT_EQ(none.code, kCliFailed);
+    EXPECT_EQ(values(none.out).at("rail"), QStringLiteral("9,98"));
+    EXPECT_EQ(values(none.out).at("N nécessaire"), QStringLiteral("18,84"));
+    EXPECT_EQ(values(none.out).count("da="), 0u);
+    EXPECT_EQ(none.err, QStringLiteral("optolune-cli: Aucun diaphragme de la liste n'atteint 18,84 : le plus grand "
+                                       "est 16. Ajoutez-en un à la liste des diaphragmes.\n"));
+    // N beyond f/256: images at 282,91 and 162,91 mm behind the pupil, film
+    // 206,76 mm behind it, 43,85 mm out.
+    const CliRun tooFar = cli({"variations", "--spread", "0", "120", "0"});
+    EXPECT_EQ(tooFar.code, kCliFailed);
+    EXPECT_EQ(values(tooFar.out).at("rail"), QStringLiteral("43,85"));
+    EXPECT_EQ(tooFar.err, QStringLiteral("optolune-cli: Le diaphragme nécessaire, 438,50, est hors intervalle 1,0-256,0\n"));
+    // Readings that give no setting: no rail reading at all.
+    const CliRun flat = cli({"variations", "--spread", "10", "12", "12"});
+    EXPECT_EQ(flat.code, kCliFailed);
+    EXPECT_TRUE(flat.out.isEmpty());
 }
 
 struct BadOption {
@@ -151,8 +205,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadOption{"Decimals", {"--decimals", "9"}, "--decimals vaut un entier de 0 à 8, pas « 9 »"},
         BadOption{"MissingValue", {"--distance"}, "l'option --distance demande une valeur"},
         BadOption{"SpreadShort", {"--spread", "1", "2"},
-                  "l'option --spread demande trois lectures du rail en mm : proche, lointain, infini"},
-        BadOption{"SpreadReading", {"--spread", "1", "deux", "0"}, "--spread vaut un nombre décimal, pas « deux »"},
+                  "l'option --spread demande trois lectures du rail en mm : infini, proche, lointain"},
+        BadOption{"SpreadReading", {"--spread", "0", "deux", "1"}, "--spread vaut un nombre décimal, pas « deux »"},
+        BadOption{"SpreadEmptyReading", {"--spread", "0", "", "1"}, "--spread : Lecture vide au point proche"},
         BadOption{"Unknown", {"--focale", "80"}, "option inconnue : --focale"},
         BadOption{"FlagWithValue", {"--macro=oui"}, "l'option --macro ne prend pas de valeur"},
         BadOption{"Stray", {"80"}, "argument inattendu : 80"}),
@@ -167,6 +222,10 @@ TEST(VariationsCli, HelpNamesEveryOption)
                                "--help"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(option))) << option;
     EXPECT_TRUE(cli({"--help"}).out.contains(QStringLiteral("optolune-cli variations")));
+    // The spread's readings in the order of the dialog, in the help and the
+    // manual page made from it.
+    EXPECT_TRUE(run.out.contains(QStringLiteral("--spread <infini> <proche> <lointain>")));
+    EXPECT_TRUE(CliManPage().contains(QStringLiteral("\\-\\-spread <infini> <proche> <lointain>")));
 }
 
 TEST(CliManPage, EveryOptionOfEveryHelpTextAndTheBuiltFileIsCurrent)

@@ -3,6 +3,7 @@
 // colours, "infini", the half-stop buttons, memory, explanations, bitmap
 // export, the focus-spread dialog and the main window's button.
 #include "variations/calcprofisol.h"
+#include "variations/focusspreaddialog.h"
 #include "app/Sdimain.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
@@ -36,6 +37,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +57,10 @@ const char *const kResults[] = {"EdTa", "EdTp", "EdProf", "EdA", "EdB", "edapc",
 
 class VariationsWindowTest : public testing::Test {
 protected:
+    // The focus spread's readings outlive a window; each test starts without.
+    VariationsWindowTest() { ForgetFocusSpreadReadings(); }
+    ~VariationsWindowTest() override { ForgetFocusSpreadReadings(); }
+
     static QLineEdit *field(QWidget *form, const char *name) { return child<QLineEdit>(form, name); }
     static QString text(QWidget *form, const char *name) { return field(form, name)->text(); }
     static QListWidget *list(QWidget *form, const char *name) { return child<QListWidget>(form, name); }
@@ -179,6 +186,164 @@ TEST_F(VariationsWindowTest, ChoosingItemsComputesTheWorkedExampleInBothOrigins)
     // The check ran on the origin's change.
     EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3")); // whole: no decimals
     saveScreenshot(&form, QStringLiteral("variations-lens"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+// The width a line edit shows its text in without scrolling it: the style's
+// contents rectangle, less the text margins and the two pixels the edit keeps
+// on each side of its text.
+int usableWidth(QLineEdit *edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (edit->isReadOnly())
+        option.state |= QStyle::State_ReadOnly;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2;
+}
+
+void expectWhole(QLineEdit *edit, const QString &shown)
+{
+    edit->setText(shown);
+    EXPECT_LE(edit->fontMetrics().horizontalAdvance(shown), usableWidth(edit))
+        << edit->objectName().toStdString() << " cuts " << shown.toStdString();
+}
+
+// The widest text each result field can hold, from the ranges of the
+// parameters (c 0,005-0,5 mm, f 10-1200 mm, dn -150-150 mm, gp 0,1-5,
+// N 0,8-304 while a half-stop button is held, d 0,01-900 m written with at
+// most 8 decimals):
+// - da, a, u: at most d + 0,15 m, three integer digits; da below zero only
+//   by less than 1 m (the film plane in front of the rear nodal point);
+// - db, p, b: up to the hyperfocal distance over its 1e-12 tolerance, beyond
+//   the precision's integer digits (scientific, a two-digit exponent);
+// - v: d f / (d - f) with d - f >= 1e-8 m: below 1,44e8, nine digits;
+// - G = f / (d - f): below 1,2e8, scientific at precision 8 beyond 8 digits;
+// - T = f^2 / (u - f): below 1,44e11 mm;
+// - H and the two near limits: f^2 / (N c) below 342 858 m, six digits, and
+//   small negative values with a pupil magnification far below 1.
+struct ResultRange {
+    const char *field;
+    int precision;
+    int integerDigits;  // of the largest value
+    int fixedDecimals;  // -1: the window's decimals
+    bool negative;      // small negative values ("-0,...")
+    bool infini;        // may read "infini"
+    const char *suffix;
+};
+const ResultRange kRanges[] = {
+    {"EdTa", 10, 3, -1, true, false, ""},      {"EdTp", 10, 15, -1, false, true, ""},
+    {"EdProf", 8, 15, -1, false, true, ""},    {"EdA", 8, 3, -1, false, false, ""},
+    {"EdB", 8, 15, -1, false, true, ""},       {"edapc", 8, 3, 1, true, false, " %"},
+    {"Edbpc", 8, 3, 1, true, false, " %"},     {"EdA1", 10, 3, -1, false, false, ""},
+    {"EdA2", 10, 9, -1, false, false, ""},     {"EdGrandiss", 8, 9, -1, false, false, ""},
+    {"EdTirage", 8, 12, 5, false, false, ""},  {"EdHyperA", 10, 6, -1, true, false, ""},
+    {"EdHyper", 10, 6, -1, true, false, ""},   {"EdDemiHyper", 10, 6, -1, true, false, ""},
+};
+
+// Every form of the widest text at `decimals`, with `digit` for each digit:
+// the most integer digits the precision writes in full, their decimals
+// padded with zeros; the scientific form beyond them; a small negative
+// value; "infini".
+QStringList widestTexts(const ResultRange &range, int decimals, QChar digit)
+{
+    const int dec = range.fixedDecimals >= 0 ? range.fixedDecimals : decimals;
+    auto digits = [digit](int n) { return QString(n, digit); };
+    auto fixed = [&](const QString &whole) {
+        return whole + (dec > 0 ? u',' + digits(dec) : QString()) + QString::fromUtf8(range.suffix);
+    };
+    QStringList out;
+    out << fixed(digits(std::min(range.integerDigits, range.precision)));
+    if (range.integerDigits > range.precision)
+        out << digits(1) + u',' + digits(range.precision - 1) + u'E' +
+                   digits(QString::number(range.integerDigits - 1).size());
+    if (range.negative)
+        out << fixed(QStringLiteral("-0"));
+    if (range.infini)
+        out << QStringLiteral("infini");
+    return out;
+}
+
+TEST_F(VariationsWindowTest, ResultFieldsShowTheWidestTextsOfTheRangesWhole)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    auto *decimals = child<QComboBox>(&form, "ComboNbDecim");
+    for (int d = 0; d <= 8; ++d) {
+        decimals->setCurrentIndex(d);
+        for (const ResultRange &range : kRanges)
+            for (QChar digit = u'0'; digit <= u'9'; digit = QChar(digit.unicode() + 1))
+                for (const QString &widest : widestTexts(range, d, digit))
+                    expectWhole(field(&form, range.field), widest);
+    }
+    // The distance field, written at up to 8 decimals (the focus spread
+    // raises them): 900 m at most, 8 significant digits then zeros.
+    for (QChar digit = u'0'; digit <= u'9'; digit = QChar(digit.unicode() + 1))
+        for (const QString &widest : {QString(3, digit) + u',' + QString(8, digit),
+                                      QStringLiteral("0,") + QString(8, digit)})
+            expectWhole(field(&form, "EdDist"), widest);
+    field(&form, "EdDist")->setText(QStringLiteral("3"));
+    EXPECT_EQ(widestTexts(kRanges[11], 8, u'8').first(), QStringLiteral("888888,88888888"));
+    EXPECT_EQ(widestTexts(kRanges[1], 8, u'8'),
+              (QStringList{"8888888888,88888888", "8,888888888E88", "infini"}));
+    EXPECT_GE(form.width(), 598);
+    EXPECT_GE(form.height(), 387);
+    // Every field still lies inside the window.
+    for (const char *name : kResults)
+        EXPECT_TRUE(form.rect().contains(QRect(field(&form, name)->mapTo(&form, QPoint(0, 0)),
+                                               field(&form, name)->size())))
+            << name;
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+// Settings at the corners of the ranges, as the window computes them: every
+// text they give is shown whole at 0 and 8 decimals; then the cases found cut
+// (f 1200 with c 0,005 at f/1 and 8 decimals) through the window itself.
+TEST_F(VariationsWindowTest, ResultFieldsShowTheResultsOfExtremeSettingsWhole)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    int computed = 0;
+    for (const char *c : {"0,005", "0,5"})
+        for (const char *f : {"10", "1200"})
+            for (const char *dn : {"-150", "150"})
+                for (const char *gp : {"0,1", "5"})
+                    for (const char *n : {"0,8", "1", "304,4"})
+                        for (const char *dist : {"0,01", "0,6", "1,20000010", "4,65", "1,01", "900",
+                                                 "288", "0,16"})
+                            for (int mode = 0; mode < 3; ++mode)
+                                for (int d : {0, 8}) {
+                                    VariationsInput in{QString::fromLatin1(c), QString::fromLatin1(f),
+                                                       QString::fromLatin1(dn), QString::fromLatin1(gp),
+                                                       QString::fromLatin1(dist), QString::fromLatin1(n),
+                                                       mode != 1, mode == 2, d};
+                                    const VariationsResult r = ComputeVariations(in);
+                                    if (r.status != VariationsResult::Done)
+                                        continue;
+                                    ++computed;
+                                    for (int i = 0; i < kResultFieldCount; ++i)
+                                        expectWhole(field(&form, kResults[i]), r.texts[i]);
+                                }
+    EXPECT_GT(computed, 500);
+    typeAndEnter(&form, "EdCercle", QStringLiteral("0,005"));
+    typeAndEnter(&form, "EdFocale", QStringLiteral("1200"));
+    child<QComboBox>(&form, "ComboNbDecim")->setCurrentIndex(8);
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    clickItem(&form, "BoxDist", QStringLiteral("50"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("1,0"));
+    EXPECT_EQ(text(&form, "EdHyperA"), QStringLiteral("288002,42480000"));
+    for (const char *name : kResults)
+        expectWhole(field(&form, name), text(&form, name));
+    saveScreenshot(&form, QStringLiteral("wt-variations-f1200-8-decimals"));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
@@ -423,6 +588,74 @@ TEST_F(VariationsWindowTest, DefaultTheoreticalAndFirstItems)
     QTest::mouseClick(button(&form, "DefFocBtn"), Qt::LeftButton);
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"plain", "bug"}}));
     EXPECT_EQ(items(&form, "BoxFocale").size(), 18);
+}
+
+// Whether every item of the box can be brought into view with its scroll
+// bar, as a user would drag it: the bar is shown as soon as the items
+// overflow, and at its end the last item lies wholly inside the box.
+void expectEveryItemReachable(QListWidget *box)
+{
+    QCoreApplication::processEvents();
+    const QRect view = box->viewport()->rect();
+    bool overflow = false;
+    for (int i = 0; i < box->count(); ++i)
+        overflow = overflow || !view.contains(box->visualItemRect(box->item(i)));
+    QScrollBar *bar = box->horizontalScrollBar();
+    EXPECT_EQ(bar->isVisible(), overflow) << box->objectName().toStdString();
+    EXPECT_EQ(bar->maximum() > 0, overflow) << box->objectName().toStdString();
+    if (!overflow)
+        return;
+    bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(box->viewport()->rect().contains(box->visualItemRect(box->item(box->count() - 1))))
+        << box->objectName().toStdString();
+    bar->setValue(0);
+}
+
+TEST_F(VariationsWindowTest, ListBoxesShowTheirScrollBarWhenItemsOverflow)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    for (const char *name : {"BoxCercle", "BoxFocale", "BoxDia", "BoxDist"})
+        expectEveryItemReachable(list(&form, name));
+    // The 33 theoretical f-numbers: f/11 and beyond lie past the first two
+    // columns, and the bar says so at once.
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    ASSERT_EQ(items(&form, "BoxDia").size(), 33);
+    QListWidget *dia = list(&form, "BoxDia");
+    EXPECT_FALSE(dia->viewport()->rect().contains(dia->visualItemRect(dia->item(32))));
+    expectEveryItemReachable(dia);
+    saveScreenshot(&form, QStringLiteral("variations-theoretical-f-numbers"));
+    // A short list again: no bar.
+    folder.write("Data/cbxdia7.stf", "5,6\r\n11\r\n");
+    QTest::mouseClick(button(&form, "DefDiaBtn"), Qt::LeftButton);
+    ASSERT_EQ(items(&form, "BoxDia").size(), 2);
+    expectEveryItemReachable(dia);
+    EXPECT_FALSE(dia->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, ListBoxesShowTheirScrollBarAtEveryFontSize)
+{
+    // The rows a box holds follow the font; the bar must follow the rows.
+    ProgramFolder folder;
+    Recorder rec;
+    const QFont original = QApplication::font();
+    for (int pixels = 9; pixels <= 20; ++pixels) {
+        SCOPED_TRACE(pixels);
+        QFont font = original;
+        font.setPixelSize(pixels);
+        QApplication::setFont(font);
+        TFormCalcProfIsol form;
+        activate(form);
+        QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+        for (const char *name : {"BoxCercle", "BoxFocale", "BoxDia", "BoxDist"})
+            expectEveryItemReachable(list(&form, name));
+    }
+    QApplication::setFont(original);
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
 TEST_F(VariationsWindowTest, RightPressOnManuelReloadsEveryDefaultListWithFiveRefreshes)
@@ -690,8 +923,17 @@ TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
         QTest::mouseClick(button(&form, "SpeedButton13"), Qt::LeftButton);
     }
     expectWindowImagePage(pdf, form, QStringLiteral("variations-screenprint"));
+    // Escape closes nothing, wherever the focus is: the typed parameters and
+    // the edited lists would go with the window.
     EXPECT_TRUE(form.isVisible());
     QTest::keyClick(&form, Qt::Key_Escape);
+    QTest::keyClick(field(&form, "EdFocale"), Qt::Key_Escape);
+    QTest::keyClick(list(&form, "BoxDia"), Qt::Key_Escape);
+    QTest::keyClick(child<QComboBox>(&form, "ComboNbDecim"), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("148,1"));
+    QTest::mouseClick(button(&form, "SpeedButton1"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 
@@ -784,6 +1026,29 @@ TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
+namespace {
+
+const char *const kSpreadResults[] = {"EdLectRail", "EdDiaNec", "EdDiaListe", "EdDistMap"};
+
+// Types the three readings into the open dialog, in its order: infinity,
+// near subject, far subject.
+void typeReadings(QWidget *dialog, const QString &infinity, const QString &nearReading, const QString &farReading)
+{
+    typeInto(child<QLineEdit>(dialog, "EdLectInf"), infinity);
+    typeInto(child<QLineEdit>(dialog, "EdLectProche"), nearReading);
+    typeInto(child<QLineEdit>(dialog, "EdLectLoin"), farReading);
+}
+
+QStringList spreadResults(QWidget *dialog)
+{
+    QStringList out;
+    for (const char *name : kSpreadResults)
+        out << child<QLineEdit>(dialog, name)->text();
+    return out;
+}
+
+} // namespace
+
 TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
 {
     ProgramFolder folder;
@@ -793,43 +1058,62 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
     clickItem(&form, "BoxDist", QStringLiteral("3"));
     const QString distBefore = text(&form, "EdDist");
 
-    // Bad readings: a French message, nothing applied, the dialog stays.
+    // Bad readings: a French message, nothing shown, nothing applied, the
+    // dialog stays.
     bool stillOpen = false;
+    QStringList shown;
     whenModalShown([&](QWidget *dialog) {
-        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("12"));
-        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("13"));
-        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("14"));
+        typeReadings(dialog, QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"));
         QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
         stillOpen = dialog->isVisible();
+        shown = spreadResults(dialog);
         QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
     });
     QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
     EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(shown, (QStringList{"", "", "", ""}));
     EXPECT_EQ(rec.texts(), QStringList{"Lectures incohérentes : le tirage doit croître de l'infini au point éloigné, "
                                        "puis du point éloigné au point proche."});
     EXPECT_EQ(text(&form, "EdDist"), distBefore);
     rec.clear();
 
-    // A landscape with the Super Symmar: 11,5 mm and 1,1 mm of extension.
-    QStringList shown;
+    // The readings come back when the dialog opens again; an empty one is
+    // named as such.
+    QStringList kept;
     whenModalShown([&](QWidget *dialog) {
-        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("12"));
-        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("23.5"));
-        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("13,1"));
+        for (const char *name : {"EdLectInf", "EdLectProche", "EdLectLoin"})
+            kept << child<QLineEdit>(dialog, name)->text();
+        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QString());
+        QTest::keyClick(child<QLineEdit>(dialog, "EdLectProche"), Qt::Key_Return);
+        QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_EQ(kept, (QStringList{"12", "13", "14"}));
+    EXPECT_EQ(rec.texts(), QStringList{"Lecture vide au point proche : saisissez un nombre de millimètres."});
+    rec.clear();
+
+    // A landscape with the Super Symmar: 11,5 mm and 1,1 mm of extension.
+    // The film goes 6,14 mm out, at 18,14 on the rail, f/50,06 (worked by
+    // hand in the logic's tests).
+    whenModalShown([&](QWidget *dialog) {
+        typeReadings(dialog, QStringLiteral("12"), QStringLiteral("23.5"), QStringLiteral("13,1"));
         QTest::keyClick(child<QLineEdit>(dialog, "EdLectLoin"), Qt::Key_Return);
-        for (const char *name : {"EdLectRail", "EdDiaNec", "EdDiaListe", "EdDistMap"})
-            shown << child<QLineEdit>(dialog, name)->text();
-        saveScreenshot(dialog, QStringLiteral("variations-focus-spread"));
+        shown = spreadResults(dialog);
+        saveScreenshot(dialog, QStringLiteral("wt-variations-focus-spread"));
         QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
     });
     QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
-    ASSERT_EQ(shown.size(), 4);
-    EXPECT_EQ(shown[2], QStringLiteral("64"));
+    EXPECT_EQ(shown, (QStringList{"18,14", "50,06", "64", "3,899"}));
     EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("64"));
     EXPECT_EQ(list(&form, "BoxDia")->currentItem()->text(), QStringLiteral("64"));
-    EXPECT_EQ(text(&form, "EdDist"), shown[3]);
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3,899"));
+    // The film 6,14020 mm out as proposed; at 3,899 m from the film the
+    // window computes 6,14067 (t = 3,8742 m, u its larger conjugate).
+    EXPECT_EQ(text(&form, "EdTirage"), QStringLiteral("6,14067"));
+    EXPECT_EQ(child<QComboBox>(&form, "ComboNbDecim")->currentText(), QStringLiteral("3"));
     EXPECT_FALSE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
-    EXPECT_FALSE(allEmpty(&form));
+    EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
+              QStringLiteral("Réglez le rail sur 18,14 mm (tirage 6,14 mm), diaphragme 64."));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
     saveScreenshot(&form, QStringLiteral("variations-after-focus-spread"));
 
@@ -841,9 +1125,7 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
     typeAndEnter(&form, "EdNod", QStringLiteral("3"));
     QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
     whenModalShown([&](QWidget *dialog) {
-        typeInto(child<QLineEdit>(dialog, "EdLectInf"), QStringLiteral("10"));
-        typeInto(child<QLineEdit>(dialog, "EdLectProche"), QStringLiteral("170"));
-        typeInto(child<QLineEdit>(dialog, "EdLectLoin"), QStringLiteral("150"));
+        typeReadings(dialog, QStringLiteral("10"), QStringLiteral("170"), QStringLiteral("150"));
         QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
     });
     QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
@@ -853,6 +1135,89 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
               text(&form, "EdA2").replace(u',', u'.').toDouble());
     EXPECT_FALSE(text(&form, "EdTa").isEmpty());
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, FocusSpreadNearLifeSizeGivesTheWindowTheProposedExtension)
+{
+    // c 0,100, f 150, dn 0, gp 1, theoretical f-numbers, 2 decimals;
+    // readings 100 / 325 / 232,35: rail 272,15 (172,15 mm out), f/211,42.
+    // At 2 decimals the distance would read 0,60, exactly 4f, and the
+    // window T = 150 mm with the near subject outside the zone.
+    ProgramFolder folder;
+    Recorder rec;
+    TFormCalcProfIsol form;
+    activate(form);
+    typeAndEnter(&form, "EdCercle", QStringLiteral("0,100"));
+    typeAndEnter(&form, "EdFocale", QStringLiteral("150"));
+    typeAndEnter(&form, "EdNod", QStringLiteral("0"));
+    typeAndEnter(&form, "EdGP", QStringLiteral("1"));
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    auto *decimals = child<QComboBox>(&form, "ComboNbDecim");
+    decimals->setCurrentIndex(2);
+    QStringList shown;
+    whenModalShown([&](QWidget *dialog) {
+        typeReadings(dialog, QStringLiteral("100"), QStringLiteral("325"), QStringLiteral("232,35"));
+        QTest::mouseClick(child<QPushButton>(dialog, "CalcEcartBtn"), Qt::LeftButton);
+        shown = spreadResults(dialog);
+        EXPECT_TRUE(child<QLabel>(dialog, "LabelMacro")->isVisible());
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_EQ(shown, (QStringList{"272,15", "211,42", "215,3", "0,60285"}));
+    EXPECT_EQ(decimals->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("0,60285"));
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("215,3"));
+    EXPECT_TRUE(child<QCheckBox>(&form, "CheckMacro")->isChecked());
+    // T within 0,005 mm of 172,14574, the extension worked by hand.
+    EXPECT_NEAR(text(&form, "EdTirage").replace(u',', u'.').toDouble(), 172.14574, 0.005);
+    EXPECT_EQ(text(&form, "EdTirage"), QStringLiteral("172,15012"));
+    EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(),
+              QStringLiteral("Réglez le rail sur 272,15 mm (tirage 172,15 mm), diaphragme 215,3 ; "
+                             "5 décimales pour ce tirage."));
+    // The limits fall on the two subjects: 0,25 m and 0,32 m from the lens
+    // (f (f + e) / e for e = 225 and 132,35 mm), plus the film's 0,32215 m
+    // behind it.
+    const double nearLimit = text(&form, "EdTa").replace(u',', u'.').toDouble();
+    const double farLimit = text(&form, "EdTp").replace(u',', u'.').toDouble();
+    // f/215,3 of the list, a little more than the f/211,42 needed: both lie
+    // just inside the zone.
+    const double nearSubject = 0.25 + 0.32215, farSubject = 0.15 * 0.28235 / 0.13235 + 0.32215;
+    EXPECT_LT(nearLimit, nearSubject);
+    EXPECT_GT(nearLimit, nearSubject - 0.001);
+    EXPECT_GT(farLimit, farSubject);
+    EXPECT_LT(farLimit, farSubject + 0.001);
+    // The whole message is in sight.
+    auto *bar = child<QStatusBar>(&form, "StatusBar");
+    EXPECT_LT(bar->fontMetrics().horizontalAdvance(bar->currentMessage()), bar->width() - 8);
+    saveScreenshot(&form, QStringLiteral("wt-variations-after-spread-near-life-size"));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+TEST_F(VariationsWindowTest, FocusSpreadWithoutAnFNumberReachingNKeepsTheRailReading)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    folder.write("Data/cbxdia7.stf", "4\r\n5,6\r\n");
+    TFormCalcProfIsol form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    const QString distBefore = text(&form, "EdDist");
+    QStringList shown;
+    bool stillOpen = false;
+    whenModalShown([&](QWidget *dialog) {
+        typeReadings(dialog, QStringLiteral("12"), QStringLiteral("23,5"), QStringLiteral("13,1"));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+        shown = spreadResults(dialog);
+        stillOpen = dialog->isVisible();
+        QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(shown, (QStringList{"18,14", "50,06", "", "3,899"}));
+    EXPECT_EQ(rec.texts(), QStringList{"Aucun diaphragme de la liste n'atteint 50,06 : le plus grand est 5,6. "
+                                       "Ajoutez-en un à la liste des diaphragmes."});
+    EXPECT_EQ(text(&form, "EdDist"), distBefore);
+    EXPECT_EQ(RememberedFocusSpreadReadings().nearReading, QStringLiteral("23,5"));
 }
 
 TEST_F(VariationsWindowTest, TheMainWindowOpensIt)
