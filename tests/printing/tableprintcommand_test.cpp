@@ -282,8 +282,11 @@ TEST_F(TablePrintCommandTest, PdfExportProposesTheTablesNameInTables)
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 
     // Cancelling the save dialog writes nothing.
+    const auto before = folder.contents();
     rec.answerFile(std::nullopt);
     child<QAction>(&form, "ExporterPdf")->trigger();
+    EXPECT_EQ(rec.fileRequests.size(), 2); // the dialog was offered again
+    EXPECT_EQ(folder.contents(), before);
     EXPECT_TRUE(rec.messages().empty());
 }
 
