@@ -131,9 +131,9 @@ QString SeedProgramFolder(const AppPaths &paths)
         if (!readWhole(installed.filePath(name), delivered))
             return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(installed.filePath(name));
         if (!isFree(target)) {
-            // The test table carries the version of the program that reads
-            // it: after an upgrade the old one would be refused, so it follows
-            // the installation. The program never writes it.
+            // The test table is the installation's: after an upgrade it
+            // follows the installed one, version line included. The program
+            // never writes it.
             const QFileInfo info(target);
             if (!name.endsWith(QStringLiteral(".slc"), Qt::CaseInsensitive) || info.isSymLink() ||
                 !info.isFile())
@@ -177,6 +177,21 @@ QString VersionTextFor(const QString &dottedVersion)
 }
 
 QString VersionText() { return VersionTextFor(QStringLiteral(OPTOLUNE_VERSION)); }
+
+bool IsVersionText(const QString &text)
+{
+    static const QRegularExpression versionText(
+        QStringLiteral("^Version (0|[1-9][0-9]{0,4})\\.(0|[1-9][0-9]{0,4})\\."
+                       "(0|[1-9][0-9]{0,4})\\.(0|[1-9][0-9]{0,4})$"));
+    const auto match = versionText.match(text);
+    if (!match.hasMatch())
+        return false;
+    for (int i = 1; i <= 4; ++i) {
+        if (match.captured(i).toUInt() > 0xFFFF) // each number is 16 bits
+            return false;
+    }
+    return true;
+}
 
 } // namespace optolune
 

@@ -69,6 +69,10 @@ void loadScaLines(const AppPaths &paths);
 // "Version Inconnue" when the text given holds no four numbers.
 QString VersionText();
 QString VersionTextFor(const QString &dottedVersion);
+// Whether the text is the version text of some version of this program:
+// "Version " and four numbers of 0 to 65535 joined by ".", written without
+// leading zeros, as VersionTextFor writes them.
+bool IsVersionText(const QString &text);
 
 } // namespace optolune
 

@@ -5,9 +5,10 @@
 //
 // Input: byte 0 chooses the use (a file the user chose in Tables/, the tmp
 // table in tmp/, the delivered test table in Data/, the memory file) and the
-// file name; the rest is the file's bytes. A file that does not start with
-// the version line is refused at once, so a text starting with "@" gets
-// "Version 1.0.0.0\r\n" in its place.
+// file name; the rest is the file's bytes. A file whose line 1 is not the
+// version text of some version of the program is refused at once, so a text
+// starting with "@" gets "Version 1.0.0.0\r\n" in its place (the seeds hold
+// other versions' texts too).
 // Oracles: nothing throws (a fault of the user's files is reported, never
 // thrown); a table that read and refreshed, written and read again, reads.
 #include "fuzz_common.h"

@@ -221,15 +221,10 @@ bool WriteTableFile(const TableState &state, const TableModel &model, const QStr
     return true;
 }
 
-int ReadTableFile(TableState &state, const QString &path, TableSource source)
+int ReadTableFile(TableState &state, const QString &path, TableSource source,
+                  const QString &programVersion)
 {
     const bool chosen = source == TableSource::UserFile;
-    auto fault = [&](int status) {
-        if (chosen)
-            messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
-                                 .arg(ShownPath(QDir::toNativeSeparators(path))));
-        return status;
-    };
     const QFileInfo info(path);
     if (!info.exists()) {
         if (chosen)
@@ -255,11 +250,28 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source)
         return number <= lines.size() ? lines[number - 1] : QString();
     };
 
-    const QString version = VersionText();
-    if (line(1) != version) {
-        messages().information(QStringLiteral("Fichier non compatible avec la version ") + version);
+    // Line 1 names the version of the program that wrote the file. Every
+    // version so far writes the same lines, so a table of another version
+    // is read like one of this version: an upgrade keeps the saved tables
+    // and the tmp table of the last session. A line 1 that names no version
+    // of this program, or lines of another version that this program cannot
+    // read, are refused as another version's file.
+    auto otherVersion = [&] {
+        messages().information(QStringLiteral("Fichier non compatible avec la version ") +
+                               programVersion);
         return TableStatus::OtherVersion;
-    }
+    };
+    const bool ownVersion = line(1) == programVersion;
+    if (!ownVersion && !IsVersionText(line(1)))
+        return otherVersion();
+    auto fault = [&](int status) {
+        if (!ownVersion)
+            return otherVersion();
+        if (chosen)
+            messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
+                                 .arg(ShownPath(QDir::toNativeSeparators(path))));
+        return status;
+    };
     if (tooLarge)
         return fault(TableStatus::ReadError);
 
@@ -414,7 +426,7 @@ bool SaveTmpTable(TableState &state, TableModel &model)
     return true;
 }
 
-int LoadTmpTable(TableState &state)
+int LoadTmpTable(TableState &state, const QString &programVersion)
 {
     const QString path = TempTablePath();
     if (!isTmpTablePath(path)) {
@@ -424,7 +436,7 @@ int LoadTmpTable(TableState &state)
             TempTablePath().clear();
         return LoadTestTable(state);
     }
-    const int status = ReadTableFile(state, path, TableSource::TmpTable);
+    const int status = ReadTableFile(state, path, TableSource::TmpTable, programVersion);
     if (status == TableStatus::Read)
         QFile::remove(path);
     return status;

@@ -8,6 +8,7 @@
 // and gp alone.
 #pragma once
 
+#include "core/apppaths.h"
 #include "core/memoryfile.h"
 #include "lists/listfiles.h"
 
@@ -76,13 +77,20 @@ bool WriteTableFile(const TableState &state, const TableModel &model, const QStr
 inline constexpr int kMaxTableListItems = kMaxListItems;
 
 // Reads a table file into the state; nothing changes unless the whole file
-// reads (TableStatus::Read). Another version in line 1 gives the message
-// "Fichier non compatible avec la version <version>" (OtherVersion). A
-// damaged file (missing lines, a bad integer, counts beyond the lines
-// present or above kMaxTableListItems) gives ReadError, silently for the
-// test and tmp tables and with a message for a file the user chose, as does
-// a missing one (Missing).
-int ReadTableFile(TableState &state, const QString &path, TableSource source);
+// reads (TableStatus::Read). Line 1 is the version text of the program that
+// wrote the file: a table of any version of this program (IsVersionText)
+// reads when its lines are of the format this program writes, so that an
+// upgrade keeps every table. A line 1 that is no version text, or lines of
+// another version that do not read, give the message "Fichier non
+// compatible avec la version <programVersion>" (OtherVersion). A damaged
+// file of this program's version (missing lines, a bad integer, counts
+// beyond the lines present or above kMaxTableListItems) gives ReadError,
+// silently for the test and tmp tables and with a message for a file the
+// user chose, as does a missing one (Missing). programVersion is the
+// version text of the program reading; a test sets another to play an
+// upgrade.
+int ReadTableFile(TableState &state, const QString &path, TableSource source,
+                  const QString &programVersion = VersionText());
 
 // The commands of the table window. Each reports through messages() and
 // prompts(); none throws for a fault of the user's files.
@@ -97,10 +105,11 @@ int OpenTable(TableState &state, TableModel &model);
 // writes tmp/<name>.tmp, and TempTablePath() names it. Returns true when written.
 bool SaveTmpTable(TableState &state, TableModel &model);
 // At activation, after LoadTestTable: reads the tmp table named by
-// TempTablePath() and deletes it. Only a ".tmp" file inside tmp/ is read or
+// TempTablePath() (written by any version of the program, as ReadTableFile
+// says) and deletes it. Only a ".tmp" file inside tmp/ is read or
 // deleted: any other path (a damaged settings file) is forgotten and the
 // test table read again, as when the file is missing.
-int LoadTmpTable(TableState &state);
+int LoadTmpTable(TableState &state, const QString &programVersion = VersionText());
 // Reads the delivered test table; Missing when it is not there.
 int LoadTestTable(TableState &state);
 

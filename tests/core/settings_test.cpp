@@ -183,6 +183,19 @@ TEST(VersionText, FourNumbersOrUnknown)
     EXPECT_EQ(VersionTextFor(QStringLiteral("1.0")), QStringLiteral("Version Inconnue"));
 }
 
+// The texts every version of the program writes as line 1 of a table are
+// recognised as such, whatever the version reading them.
+TEST(VersionText, EveryVersionsTextIsAVersionText)
+{
+    for (const char *dotted : {"1.0.0.0", "1.2.0.0", "0.0.0.0", "2.10.03.4", "65535.65535.65535.65535"})
+        EXPECT_TRUE(IsVersionText(VersionTextFor(QString::fromLatin1(dotted)))) << dotted;
+    EXPECT_TRUE(IsVersionText(VersionText()));
+    for (const char *text : {"Version Inconnue", "Version 1.0.0", "Version 01.0.0.0",
+                             "Version 65536.0.0.0", "Version 1.0.0.0 ", " Version 1.0.0.0",
+                             "Version 1.0.0.0\r", "version 1.0.0.0", "Version 1..0.0", ""})
+        EXPECT_FALSE(IsVersionText(QString::fromLatin1(text))) << text;
+}
+
 TEST(ScaLines, LoadedOnlyWhenTheFileExists)
 {
     ProgramFolder folder(false);

@@ -94,15 +94,43 @@ TEST(FuzzCases, TableFile1FocalLengthPastTheLargestValue)
     TableState state;
     ASSERT_EQ(ReadTableFile(state, path, TableSource::UserFile), TableStatus::Read);
     TableModel model;
-    bool refreshed = false;
+    bool refreshed = true;
     EXPECT_NO_THROW(refreshed = RefreshTable(state, model));
     // The focal length is repaired to the maximum, as any value out of range.
     EXPECT_EQ(state.focal, QStringLiteral("1200"));
     EXPECT_TRUE(rec.texts().contains(QStringLiteral("Valeur hors intervalle 10,0-1200,0")))
         << rec.texts().join(u'\n').toStdString();
-    if (refreshed) {
-        EXPECT_FALSE(model.isEmpty());
-    }
+    // The file holds no distance (and empty f-numbers): nothing to compute.
+    EXPECT_FALSE(refreshed);
+    EXPECT_TRUE(model.isEmpty());
+
+    // The same focal length in a table that can be computed: repaired the
+    // same way, and the table is made at 1200 mm.
+    QByteArray complete = input.mid(1);
+    QList<QByteArray> lines = complete.split('\n');
+    ASSERT_GE(lines.size(), 31);
+    lines[13] = "0,100"; // circle
+    lines[17] = "1";     // one distance
+    lines[18] = "0";     // nodal distance
+    lines[21] = "1";     // pupil magnification
+    lines[28] = "8";
+    lines[29] = "11";
+    lines[30] = "16";
+    lines.insert(31, "5");
+    folder.write(QStringLiteral("Tables/F80_C0050_Fa_PL_10x12 in_Planar T_2,8.stf"), lines.join('\n'));
+    TableState computable;
+    ASSERT_EQ(ReadTableFile(computable, path, TableSource::UserFile), TableStatus::Read);
+    rec.clear();
+    TableModel table;
+    EXPECT_NO_THROW(refreshed = RefreshTable(computable, table));
+    EXPECT_TRUE(refreshed) << rec.texts().join(u'\n').toStdString();
+    EXPECT_EQ(computable.focal, QStringLiteral("1200"));
+    EXPECT_EQ(rec.texts(), QStringList{"Valeur hors intervalle 10,0-1200,0"});
+    ASSERT_FALSE(table.isEmpty());
+    EXPECT_EQ(table.nDia, 3);
+    EXPECT_EQ(table.nDist, 1);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_FALSE(table.cell(k, 1).isEmpty()) << k;
 }
 
 TEST(FuzzCases, Cli1FocalLengthPastTheLargestValue)

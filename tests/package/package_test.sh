@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Unpacks the package built by CPack and runs it as a new user would: the
 # command line and the program (offscreen) with an empty home folder, whose
-# first start must fill ~/.local/share/optolune/Data. Checks the menu entry and
-# the AppStream file with their validators, the dependencies found by
-# dpkg-shlibdeps, and that nothing in the package names the building machine's
-# folders.
+# first start must fill ~/.local/share/optolune/Data. Checks lintian's verdict
+# (no error), the menu entry and the AppStream file with their validators, the
+# dependencies (those dpkg-shlibdeps finds and Qt's platform plugins), the
+# maintainer, one version everywhere, the copyright file and the changelog, and
+# that nothing in the package names the building machine's folders.
 # Usage: package_test.sh <folder holding the .deb> <source folder> <build folder>
-#        [check-paths|keep-paths]
+#        <version> <maintainer> [check-paths|keep-paths]
 # keep-paths: a sanitizer build, whose executables name their source files.
 set -euo pipefail
 debs=("$1"/optolune_*_amd64.deb)
 src=$2
 build=$3
-paths=${4:-check-paths}
+version=$4
+maintainer=$5
+paths=${6:-check-paths}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "one optolune_<version>_amd64.deb expected in $1"
 deb=${debs[0]}
@@ -40,10 +43,53 @@ head -n 1 "${testtable[0]}" | grep -q '^Version [0-9]*\.[0-9]*\.[0-9]*\.[0-9]*' 
   fail "the test table does not start with the version line"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6core6 libc6; do
-  grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
+# Qt's GUI library only recommends its platform plugins: installed without
+# the recommended packages, the program would not start without this one.
+for lib in libqt6widgets6 libqt6core6 libc6 qt6-qpa-plugins; do
+  grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "architecture"
+[ "$(dpkg-deb -f "$deb" Maintainer)" = "$maintainer" ] ||
+  fail "maintainer $(dpkg-deb -f "$deb" Maintainer), configured $maintainer"
+grep -Eq '^[^<>]+ <[^<>@ ]+@[^<>@ ]+\.[^<>@ ]+>$' <<<"$maintainer" || fail "maintainer $maintainer"
+
+# One version everywhere: the package, the program's version text (line 1 of
+# the test table it delivers), the manual page, the AppStream release and the
+# changelog.
+grep -Eq '^[0-9]+\.[0-9]+\.[0-9]+\.[0-9]+$' <<<"$version" || fail "version $version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] ||
+  fail "package version $(dpkg-deb -f "$deb" Version), program $version"
+[ "$(basename "$deb")" = "optolune_${version}_amd64.deb" ] || fail "file name $(basename "$deb")"
+[ "$(head -n 1 "${testtable[0]}" | tr -d '\r')" = "Version $version" ] ||
+  fail "the test table's version line: $(head -n 1 "${testtable[0]}")"
+for page in optolune optolune-cli; do
+  man=$root/usr/share/man/man1/$page.1.gz
+  [ -f "$man" ] || fail "usr/share/man/man1/$page.1.gz is not in the package"
+  zcat "$man" | grep -q "^\.TH .*\"Optolune $version\"" || fail "the version of $page(1)"
+done
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/fr.optolune.optolune.metainfo.xml" ||
+  fail "the AppStream file has no release $version"
+
+# /usr/share/doc/optolune: a machine-readable copyright file and the changelog
+# of a native package (its version has no Debian revision).
+doc=$root/usr/share/doc/optolune
+[ -f "$doc/copyright" ] || fail "usr/share/doc/optolune/copyright is not in the package"
+[ "$(head -n 1 "$doc/copyright")" = \
+  "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+  fail "the copyright file is not machine-readable"
+grep -qF "Upstream-Contact: $maintainer" "$doc/copyright" || fail "the copyright file's contact"
+[ -f "$doc/changelog.gz" ] || fail "usr/share/doc/optolune/changelog.gz is not in the package"
+[ "$(zcat "$doc/changelog.gz" | head -n 1)" = "optolune ($version) unstable; urgency=medium" ] ||
+  fail "the changelog's first entry is not version $version"
+zcat "$doc/changelog.gz" | grep -qF -- " -- $maintainer  " || fail "the changelog's maintainer"
+
+# Lintian, Debian's package checker: any error fails. Its warnings are shown.
+command -v lintian >/dev/null || fail "lintian is not installed (scripts/deps.sh installs it)"
+report=$(lintian --fail-on none --tag-display-limit 0 "$deb" 2>&1) || fail "lintian did not run: $report"
+[ -z "$report" ] || echo "$report" >&2
+if grep -q '^E: ' <<<"$report"; then
+  fail "lintian reports errors"
+fi
 
 desktop-file-validate "$root/usr/share/applications/optolune.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic \

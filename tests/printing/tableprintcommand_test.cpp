@@ -286,8 +286,11 @@ TEST_F(TablePrintCommandTest, PdfExportProposesTheTablesNameInTables)
               QStringLiteral("Fichier enregistré : ") + chosen + QStringLiteral(".pdf"));
 
     // Cancelling the save dialog writes nothing.
+    const auto before = folder.contents();
     rec.answerFile(std::nullopt);
     child<QAction>(&form, "ExporterPdf")->trigger();
+    EXPECT_EQ(rec.fileRequests.size(), 2); // the dialog was offered again
+    EXPECT_EQ(folder.contents(), before);
     EXPECT_TRUE(rec.messages().empty());
 }
 

@@ -3,6 +3,7 @@
 #include "core/apppaths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -64,6 +65,20 @@ QByteArray ProgramFolder::read(const QString &relative) const
 bool ProgramFolder::exists(const QString &relative) const
 {
     return QFileInfo::exists(file(relative));
+}
+
+QMap<QString, QByteArray> ProgramFolder::contents() const
+{
+    QMap<QString, QByteArray> found;
+    const QDir root(path());
+    QDirIterator it(path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString full = it.next();
+        const QString relative = root.relativeFilePath(full);
+        found.insert(relative, it.fileInfo().isDir() ? QByteArray("<dossier>") : read(relative));
+    }
+    return found;
 }
 
 } // namespace optolune::test

@@ -6,6 +6,7 @@
 #include "qtprint.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,6 +27,9 @@ public:
     void write(const QString &relative, const QByteArray &bytes) const;
     QByteArray read(const QString &relative) const;
     bool exists(const QString &relative) const;
+    // Every file and folder inside, by relative path, with the bytes of each
+    // file: compare two to see that a command wrote nothing.
+    QMap<QString, QByteArray> contents() const;
 
 private:
     QTemporaryDir m_dir;

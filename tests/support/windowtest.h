@@ -6,10 +6,13 @@
 #include "child.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace optolune::test {
@@ -39,14 +42,55 @@ inline void click(const QWidget &window, const char *name)
     QTest::mouseClick(child<QToolButton>(&window, name), Qt::LeftButton);
 }
 
+// Closes the modal window and any modal window still open above it, so that
+// the exec() that shows it returns.
+inline void closeModalWindows(QWidget *modal)
+{
+    const QPointer<QWidget> bottom(modal);
+    for (int i = 0; i < 16 && bottom && bottom->isVisible(); ++i) {
+        QWidget *top = QApplication::activeModalWidget();
+        if (!top)
+            top = bottom;
+        if (auto *dialog = qobject_cast<QDialog *>(top)) {
+            dialog->reject();
+            // A window that refuses Escape refuses reject() as well.
+            if (dialog->isVisible())
+                dialog->done(QDialog::Rejected);
+        } else {
+            top->close();
+        }
+        if (top->isVisible())
+            top->hide();
+    }
+}
+
 // Runs `step` on the modal window once it is up (exec() blocks the test).
+// A fatal failure inside the step (a failed ASSERT_...) fails the test and
+// closes the window: exec() returns at once instead of holding the test until
+// its time runs out.
 template <typename F>
 void whenModalShown(F step)
 {
     QTimer::singleShot(0, qApp, [step] {
         QWidget *modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        step(modal);
+        ASSERT_NE(modal, nullptr) << "no modal window is up";
+        // The step's results are taken aside to see whether one was fatal,
+        // then handed on as they were.
+        testing::TestPartResultArray results;
+        {
+            testing::ScopedFakeTestPartResultReporter capture(
+                testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD,
+                &results);
+            step(modal);
+        }
+        bool fatal = false;
+        for (int i = 0; i < results.size(); ++i) {
+            const testing::TestPartResult &r = results.GetTestPartResult(i);
+            fatal = fatal || r.fatally_failed();
+            GTEST_MESSAGE_AT_(r.file_name(), r.line_number(), r.message(), r.type());
+        }
+        if (fatal)
+            closeModalWindows(modal);
     });
 }
 

@@ -226,20 +226,94 @@ TEST(TableFile, HorizontalTableOf120DistancesKeepsThemAllAndReopensWith100)
     EXPECT_EQ(read.distances.last(), QStringLiteral("100"));
 }
 
-TEST(TableFile, OtherVersionIsRefusedAndChangesNothing)
+// Line 1 names the version of the program that wrote the table. A program
+// built as 1.2.0.0 reads the tables of every version of this program whose
+// lines it knows, so that an upgrade keeps the saved tables; it refuses a
+// line 1 that is no version text, and a table of another version whose
+// lines are not of this format.
+struct VersionLineCase {
+    const char *name;
+    const char *line1;
+    int status;
+};
+
+class VersionLine : public testing::TestWithParam<VersionLineCase> {};
+
+TEST_P(VersionLine, ReadByAProgramBuiltAs1200)
+{
+    const VersionLineCase &c = GetParam();
+    ProgramFolder folder;
+    const TableState written = everyFieldSet();
+    QStringList lines = TableFileLines(written);
+    lines[0] = QString::fromLatin1(c.line1);
+    const QString path = folder.file(QStringLiteral("Tables/") + TableFileName(written, ".stf"));
+    writeLines(path, lines);
+    for (const TableSource source : {TableSource::UserFile, TableSource::TmpTable}) {
+        Recorder rec;
+        TableState s = sampleTable();
+        EXPECT_EQ(ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0")), c.status);
+        if (c.status == TableStatus::Read) {
+            expectSameSettings(s, written);
+            EXPECT_TRUE(rec.messages().empty());
+        } else {
+            expectSameSettings(s, sampleTable());
+            EXPECT_EQ(rec.messages(),
+                      (std::vector<Message>{
+                          {"information", "Fichier non compatible avec la version Version 1.2.0.0"}}));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VersionLine,
+    testing::Values(VersionLineCase{"Same", "Version 1.2.0.0", TableStatus::Read},
+                    VersionLineCase{"Older", "Version 1.0.0.0", TableStatus::Read},
+                    VersionLineCase{"MuchOlder", "Version 0.9.0.0", TableStatus::Read},
+                    VersionLineCase{"Newer", "Version 2.0.3.17", TableStatus::Read},
+                    VersionLineCase{"LargestNumbers", "Version 65535.65535.65535.65535",
+                                    TableStatus::Read},
+                    VersionLineCase{"Unknown", "Version Inconnue", TableStatus::OtherVersion},
+                    VersionLineCase{"ThreeNumbers", "Version 1.0.0", TableStatus::OtherVersion},
+                    VersionLineCase{"FiveNumbers", "Version 1.0.0.0.0", TableStatus::OtherVersion},
+                    VersionLineCase{"LeadingZero", "Version 01.0.0.0", TableStatus::OtherVersion},
+                    VersionLineCase{"Beyond16Bits", "Version 65536.0.0.0",
+                                    TableStatus::OtherVersion},
+                    VersionLineCase{"Negative", "Version -1.0.0.0", TableStatus::OtherVersion},
+                    VersionLineCase{"Commas", "Version 1,0,0,0", TableStatus::OtherVersion},
+                    VersionLineCase{"Lowercase", "version 1.0.0.0", TableStatus::OtherVersion},
+                    VersionLineCase{"TrailingSpace", "Version 1.0.0.0 ", TableStatus::OtherVersion},
+                    VersionLineCase{"TextAfter", "Version 1.0.0.0b", TableStatus::OtherVersion},
+                    VersionLineCase{"Empty", "", TableStatus::OtherVersion}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A table of another version whose lines this program does not know is of
+// a format it cannot read: refused as another version, not reported as
+// damaged. The same lines under this program's version are a damaged file.
+TEST(TableFile, OtherVersionInAFormatThisProgramDoesNotKnow)
 {
     ProgramFolder folder;
     QStringList lines = TableFileLines(everyFieldSet());
-    lines[0] = QStringLiteral("Version 0.9.0.0");
+    lines[16] = QStringLiteral("trois"); // the count of f-numbers
     const QString path = folder.file(QStringLiteral("Tables/F80_C0050_PF_4x5.stf"));
-    writeLines(path, lines);
-    Recorder rec;
-    TableState s = sampleTable();
-    EXPECT_EQ(ReadTableFile(s, path, TableSource::UserFile), TableStatus::OtherVersion);
-    EXPECT_EQ(rec.messages(),
-              (std::vector<Message>{{"information",
-                                     "Fichier non compatible avec la version Version 1.0.0.0"}}));
-    expectSameSettings(s, sampleTable());
+    for (const TableSource source : {TableSource::UserFile, TableSource::TmpTable}) {
+        lines[0] = QStringLiteral("Version 2.0.0.0");
+        writeLines(path, lines);
+        Recorder rec;
+        TableState s = sampleTable();
+        EXPECT_EQ(ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0")),
+                  TableStatus::OtherVersion);
+        EXPECT_EQ(rec.messages(),
+                  (std::vector<Message>{
+                      {"information", "Fichier non compatible avec la version Version 1.2.0.0"}}));
+        expectSameSettings(s, sampleTable());
+
+        lines[0] = QStringLiteral("Version 1.2.0.0");
+        writeLines(path, lines);
+        Recorder again;
+        EXPECT_EQ(ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0")),
+                  TableStatus::ReadError);
+        expectSameSettings(s, sampleTable());
+    }
 }
 
 TEST(TableFile, UnderscoreInTheFormatSurvivesTheProgramsOwnName)
@@ -686,6 +760,25 @@ TEST_F(TableCommands, TmpTableKeepsTheWindowFromOneOpeningToTheNext)
     EXPECT_TRUE(rec.messages().empty());
 }
 
+// The tmp table holds the last session: the first start after an upgrade
+// brings it back and deletes it, as any other start.
+TEST_F(TableCommands, TmpTableKeptAcrossAnUpgrade)
+{
+    state = everyFieldSet();
+    ASSERT_TRUE(SaveTmpTable(state, model));
+    const QString path = QDir::fromNativeSeparators(TempTablePath());
+    QStringList lines = fileLines(path);
+    lines[0] = QStringLiteral("Version 1.0.0.0"); // written by version 1.0.0.0
+    writeLines(path, lines);
+
+    TableState reopened;
+    ASSERT_EQ(LoadTestTable(reopened), TableStatus::Read);
+    EXPECT_EQ(LoadTmpTable(reopened, QStringLiteral("Version 1.2.0.0")), TableStatus::Read);
+    expectSameSettings(reopened, state);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(rec.messages().empty());
+}
+
 TEST_F(TableCommands, TmpTableNotWrittenWithAnEmptyField)
 {
     state.nodal.clear();
@@ -780,14 +873,14 @@ TEST_F(TableCommands, DeliveredTestTable)
     EXPECT_TRUE(rec.messages().empty());
 }
 
-TEST(TestTable, MissingOrOfAnotherVersion)
+TEST(TestTable, MissingOrWithoutAVersionLine)
 {
     ProgramFolder folder(false);
     Recorder rec;
     TableState s;
     EXPECT_EQ(LoadTestTable(s), TableStatus::Missing);
     QStringList lines = TableFileLines(sampleTable());
-    lines[0] = QStringLiteral("Version 0.0.0.1");
+    lines[0] = QStringLiteral("Version 0.0.1");
     writeLines(TestTablePath(), lines);
     EXPECT_EQ(LoadTestTable(s), TableStatus::OtherVersion);
     EXPECT_EQ(rec.texts(), QStringList{"Fichier non compatible avec la version Version 1.0.0.0"});

@@ -349,8 +349,11 @@ TEST_F(ChartWindowTest, PictureExportedAsPngOrPdf)
 
     // Cancel writes nothing; an unwritable place is reported in French and
     // the previous picture stays.
+    const auto before = folder.contents();
     rec.answerFile(std::nullopt);
     child<QPushButton>(chart, "ExportBtn")->click();
+    EXPECT_EQ(rec.fileRequests.size(), 3); // the dialog was offered again
+    EXPECT_EQ(folder.contents(), before);
     folder.write(QStringLiteral("plain"), "not a folder");
     rec.answerFile(folder.file(QStringLiteral("plain/graphique.png")));
     child<QPushButton>(chart, "ExportBtn")->click();
