@@ -1,4 +1,4 @@
-#include "About.h"
+#include "aboutbox.h"
 
 #include "buildconfig.h"
 #include "glyphs.h"
@@ -20,7 +20,7 @@
 
 namespace optolune {
 
-TAboutbox::TAboutbox(QWidget *parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Aboutbox"));
     setWindowTitle(QStringLiteral("Aide en ligne"));
@@ -30,7 +30,7 @@ TAboutbox::TAboutbox(QWidget *parent) : QDialog(parent)
     buildControls();
 }
 
-void TAboutbox::buildControls()
+void AboutBox::buildControls()
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -97,7 +97,7 @@ void TAboutbox::buildControls()
     fitToTexts();
 }
 
-void TAboutbox::showEvent(QShowEvent *event)
+void AboutBox::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!m_activated) {
@@ -114,7 +114,7 @@ QString RunningProgramFile()
     return running.isEmpty() ? appPaths().exeFileName : running;
 }
 
-void TAboutbox::FormActivate()
+void AboutBox::FormActivate()
 {
     m_facts = ReadProgramFacts(RunningProgramFile(), buildConfig().reference, VersionText());
     m_labels.path->setText(m_facts.path);
@@ -127,7 +127,7 @@ void TAboutbox::FormActivate()
     fitToTexts();
 }
 
-void TAboutbox::fitToTexts()
+void AboutBox::fitToTexts()
 {
     // 416 by 197 as designed, larger when the texts need it (a long path).
     QLayout *l = layout();
@@ -139,7 +139,7 @@ void TAboutbox::fitToTexts()
     resize(width, height);
 }
 
-bool TAboutbox::eventFilter(QObject *watched, QEvent *event)
+bool AboutBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_labels.mail && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
@@ -149,7 +149,7 @@ bool TAboutbox::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TAboutbox::Label27Click()
+void AboutBox::Label27Click()
 {
     const QString contact = buildConfig().contact;
     const std::optional<QUrl> url =
@@ -164,7 +164,7 @@ void TAboutbox::Label27Click()
 
 void ShowAboutBox(QWidget *owner)
 {
-    TAboutbox box(owner);
+    AboutBox box(owner);
     box.exec();
 }
 

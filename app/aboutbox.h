@@ -14,9 +14,9 @@ class QLineEdit;
 
 namespace optolune {
 
-class TAboutbox : public QDialog {
+class AboutBox : public QDialog {
 public:
-    explicit TAboutbox(QWidget *parent = nullptr);
+    explicit AboutBox(QWidget *parent = nullptr);
 
     const ProgramFacts &facts() const { return m_facts; }
 

@@ -1,4 +1,4 @@
-#include "RasEnum.h"
+#include "dialupconnections.h"
 
 #include "core/messages.h"
 
@@ -10,11 +10,11 @@ namespace optolune {
 namespace {
 
 // Linux has no remote access service: no connection to hang up.
-class NoDialUpService final : public RasService {
+class NoDialUpService final : public DialUpConnections {
 public:
-    quint32 enumerate(RasConnectionTable &table, quint32, quint32) override
+    quint32 enumerate(DialUpConnectionTable &table, quint32, quint32) override
     {
-        table = RasConnectionTable{};
+        table = DialUpConnectionTable{};
         return 0;
     }
     quint32 hangUp(RasHandle) override { return kRasInvalidHandle; }
@@ -30,9 +30,9 @@ public:
     }
 };
 
-RasService *g_installed = nullptr;
+DialUpConnections *g_installed = nullptr;
 
-void hangUpOne(RasService &ras, RasHandle handle)
+void hangUpOne(DialUpConnections &ras, RasHandle handle)
 {
     if (handle == 0)
         return;
@@ -58,24 +58,24 @@ void hangUpOne(RasService &ras, RasHandle handle)
 
 } // namespace
 
-RasService &systemRasService()
+DialUpConnections &systemRasService()
 {
     static NoDialUpService service;
     return service;
 }
 
-RasService &rasService() { return g_installed ? *g_installed : systemRasService(); }
+DialUpConnections &rasService() { return g_installed ? *g_installed : systemRasService(); }
 
-RasService *installRasService(RasService *service)
+DialUpConnections *installRasService(DialUpConnections *service)
 {
-    RasService *previous = g_installed;
+    DialUpConnections *previous = g_installed;
     g_installed = service;
     return previous;
 }
 
-void HangUpAllConnections(RasService &ras)
+void HangUpAllConnections(DialUpConnections &ras)
 {
-    RasConnectionTable table;
+    DialUpConnectionTable table;
     if (ras.enumerate(table, kRasEntrySize, kRasBufferSize) != 0) {
         messages().plain(QStringLiteral("erreur RasEnumConnections"));
         return;

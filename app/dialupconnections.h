@@ -1,5 +1,5 @@
 // Hanging up every dial-up connection of the computer ("Déconnecter" in the
-// favourites). The connections are reached through RasService, the four
+// favourites). The connections are reached through DialUpConnections, the four
 // calls the command needs of the system's remote access service; on Linux
 // there is no such service and no connection is ever found. Tests install a
 // scripted service.
@@ -27,17 +27,17 @@ inline constexpr std::chrono::milliseconds kHangUpLimit{5000};
 // The pause between two status queries.
 inline constexpr std::chrono::milliseconds kHangUpPoll{20};
 
-struct RasConnectionTable {
+struct DialUpConnectionTable {
     std::array<RasHandle, kRasEntries> handles{};
     quint32 count = 0; // entries the last enumeration filled
 };
 
-class RasService {
+class DialUpConnections {
 public:
-    virtual ~RasService() = default;
+    virtual ~DialUpConnections() = default;
     // Fills the table with the active connections, `entrySize` written in the
     // first entry and `bufferSize` bytes of room; 0 on success.
-    virtual quint32 enumerate(RasConnectionTable &table, quint32 entrySize, quint32 bufferSize) = 0;
+    virtual quint32 enumerate(DialUpConnectionTable &table, quint32 entrySize, quint32 bufferSize) = 0;
     // Starts hanging up; 0 when started.
     virtual quint32 hangUp(RasHandle handle) = 0;
     // 0 while the connection exists, kRasInvalidHandle once it has ended,
@@ -49,12 +49,12 @@ public:
 };
 
 // The system's service: on this platform, one without any connection.
-RasService &systemRasService();
+DialUpConnections &systemRasService();
 
 // The service the command uses; installRasService returns the previous one
 // (nullptr: the system's).
-RasService &rasService();
-RasService *installRasService(RasService *service);
+DialUpConnections &rasService();
+DialUpConnections *installRasService(DialUpConnections *service);
 
 // "Tout déconnecter": enumerates the connections and hangs each up in table
 // order, waiting for each to end before the next. A failed enumeration says
@@ -63,6 +63,6 @@ RasService *installRasService(RasService *service);
 // there after kHangUpLimit says "erreur RasHangUp" for that connection and
 // the next is handled. Null handles are skipped; no more than the table's
 // ten entries are ever read, whatever count the service reports.
-void HangUpAllConnections(RasService &ras);
+void HangUpAllConnections(DialUpConnections &ras);
 
 } // namespace optolune

@@ -1,6 +1,6 @@
-#include "liens.h"
+#include "favouriteswindow.h"
 
-#include "RasEnum.h"
+#include "dialupconnections.h"
 #include "buildconfig.h"
 #include "links.h"
 #include "openlink.h"
@@ -20,14 +20,14 @@
 
 namespace optolune {
 
-TFormLiens::TFormLiens(QWidget *parent) : QDialog(parent)
+FavouritesWindow::FavouritesWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormLiens"));
     setWindowTitle(QStringLiteral("Favoris"));
     buildControls();
 }
 
-void TFormLiens::buildControls()
+void FavouritesWindow::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -96,7 +96,7 @@ void TFormLiens::buildControls()
     setFixedSize(295, 174);
 }
 
-bool TFormLiens::eventFilter(QObject *watched, QEvent *event)
+bool FavouritesWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
@@ -110,7 +110,7 @@ bool TFormLiens::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TFormLiens::openLink(const QString &address)
+void FavouritesWindow::openLink(const QString &address)
 {
     const std::optional<QUrl> url = WebLink(address);
     if (!url) {
@@ -120,11 +120,11 @@ void TFormLiens::openLink(const QString &address)
     OpenLink(*url, url->toDisplayString());
 }
 
-void TFormLiens::ToolButton1Click() { HangUpAllConnections(rasService()); }
+void FavouritesWindow::ToolButton1Click() { HangUpAllConnections(rasService()); }
 
 void ShowFavourites(QWidget *owner)
 {
-    TFormLiens form(owner);
+    FavouritesWindow form(owner);
     const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     QPoint at(20, 100);
     if (screen) {

@@ -11,9 +11,9 @@ class QLabel;
 
 namespace optolune {
 
-class TFormLiens : public QDialog {
+class FavouritesWindow : public QDialog {
 public:
-    explicit TFormLiens(QWidget *parent = nullptr);
+    explicit FavouritesWindow(QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,8 +1,8 @@
-#include "Sdimain.h"
+#include "mainwindow.h"
 
-#include "About.h"
+#include "aboutbox.h"
 #include "glyphs.h"
-#include "liens.h"
+#include "favouriteswindow.h"
 #include "core/application.h"
 #include "core/apppaths.h"
 #include "core/datafiles.h"
@@ -24,7 +24,7 @@
 
 namespace optolune {
 
-TSDIAppForm::TSDIAppForm(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("SDIAppForm"));
     setMinimumSize(450, 110);
@@ -58,12 +58,12 @@ TSDIAppForm::TSDIAppForm(QWidget *parent) : QMainWindow(parent)
     m_openAbout = [](QWidget *owner) { ShowAboutBox(owner); };
 }
 
-QString TSDIAppForm::rightsNotice()
+QString MainWindow::rightsNotice()
 {
     return QStringLiteral("© 2026 Optolune. Tous droits réservés.");
 }
 
-void TSDIAppForm::buildButtonBar()
+void MainWindow::buildButtonBar()
 {
     auto *panel = make<QWidget>(this, "Panel1");
     panel->setAutoFillBackground(true);
@@ -77,7 +77,7 @@ void TSDIAppForm::buildButtonBar()
         const char *name;
         const char *hint;
         Glyph glyph;
-        void (TSDIAppForm::*action)();
+        void (MainWindow::*action)();
     };
     const ButtonDef buttons[] = {
         {&m_buttons.table, "TableBtn", "Table de profondeur de champ",
@@ -85,7 +85,7 @@ void TSDIAppForm::buildButtonBar()
         {&m_buttons.isol, "IsolBtn", "Variations de la profondeur de champ",
          Glyph::Variations, nullptr},
         {&m_buttons.notes, "NotesBtn", "Bloc-notes de Windows", Glyph::Notes,
-         &TSDIAppForm::openNotes},
+         &MainWindow::openNotes},
         {&m_buttons.quit, "SpeedButton5", "Quitter OPTOLUNE", Glyph::Quit,
          nullptr},
     };
@@ -113,7 +113,7 @@ void TSDIAppForm::buildButtonBar()
     connect(m_buttons.quit, &QToolButton::clicked, this, &QWidget::close);
 }
 
-void TSDIAppForm::buildMenuAndActions()
+void MainWindow::buildMenuAndActions()
 {
     auto *favourites = menuBar()->addAction(QStringLiteral("Favoris"));
     favourites->setObjectName(QStringLiteral("Favoris1"));
@@ -166,13 +166,13 @@ void TSDIAppForm::buildMenuAndActions()
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
-void TSDIAppForm::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     activateOnce(this, m_activated, [this] { FormActivate(); });
 }
 
-void TSDIAppForm::FormActivate()
+void MainWindow::FormActivate()
 {
     setWindowTitle(QStringLiteral("OPTOLUNE ") + VersionText() + QString(11, u' ') +
                    rightsNotice());
@@ -182,7 +182,7 @@ void TSDIAppForm::FormActivate()
     }
 }
 
-void TSDIAppForm::openNotes()
+void MainWindow::openNotes()
 {
     try {
         OpenNotes(appPaths().programFolder, QStringLiteral("memo.txt"));
@@ -191,7 +191,7 @@ void TSDIAppForm::openNotes()
     }
 }
 
-void TSDIAppForm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The file is read again so that the sections other windows wrote during
     // the run are kept.

@@ -12,12 +12,12 @@ class QAction;
 
 namespace optolune {
 
-class TSDIAppForm : public QMainWindow {
+class MainWindow : public QMainWindow {
 public:
     // Opens a child window modally, with the main window as owner.
     using Opener = std::function<void(QWidget *owner)>;
 
-    explicit TSDIAppForm(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
     void setTableOpener(Opener opener) { m_openTable = std::move(opener); }
     void setVariationsOpener(Opener opener) { m_openVariations = std::move(opener); }

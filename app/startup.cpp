@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "Sdimain.h"
+#include "mainwindow.h"
 #include "core/application.h"
 #include "core/apppaths.h"
 #include "core/inifile.h"
@@ -19,7 +19,7 @@ void loadShellSettings()
         TempTablePath() = fichtemp.table;
 }
 
-int runOptolune(int argc, char **argv, const std::function<void(TSDIAppForm &)> &wire)
+int runOptolune(int argc, char **argv, const std::function<void(MainWindow &)> &wire)
 {
     Application app(argc, argv);
     setUpApplication();
@@ -37,7 +37,7 @@ int runOptolune(int argc, char **argv, const std::function<void(TSDIAppForm &)> 
     loadScaLines(appPaths());
     loadShellSettings();
 
-    TSDIAppForm form;
+    MainWindow form;
     wire(form);
     // Without a window manager (a bare X server) "maximized" is only a wish:
     // the screen's available area is given too.

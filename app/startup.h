@@ -5,7 +5,7 @@
 
 namespace optolune {
 
-class TSDIAppForm;
+class MainWindow;
 
 // Reads the shell's setting into TempTablePath; called before the main window
 // exists.
@@ -13,6 +13,6 @@ void loadShellSettings();
 
 // Runs the program. `wire` connects the main window's buttons to the
 // windows they open (the executable knows every window library).
-int runOptolune(int argc, char **argv, const std::function<void(TSDIAppForm &)> &wire);
+int runOptolune(int argc, char **argv, const std::function<void(MainWindow &)> &wire);
 
 } // namespace optolune

@@ -3,7 +3,7 @@
 // data, and the main of a benchmark that needs an application object.
 #pragma once
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "table/tablestate.h"
 
 #include <QDir>

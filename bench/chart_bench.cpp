@@ -6,8 +6,8 @@
 // one 60 Hz frame, 16 ms.
 #include "benchsupport.h"
 #include "core/application.h"
-#include "table/chartseries.h"
-#include "table/graphique.h"
+#include "chart/chartseries.h"
+#include "chart/chartwindow.h"
 #include "table/tablestate.h"
 
 #include <QChartView>
@@ -55,7 +55,7 @@ void BM_ChartUpdateAndRepaint(benchmark::State &state)
     const bool largest = state.range(0) != 0;
     const TableState film = chartTable(largest, true);
     const TableState lens = chartTable(largest, false);
-    TFormGraphique window;
+    ChartWindow window;
     window.show();
     window.updateChart(film);
     QCoreApplication::processEvents();

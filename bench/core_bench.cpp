@@ -1,7 +1,7 @@
 // Costs of the two operations every table cell runs: the optics of one cell
 // and the formatting of one number.
-#include "core/calcul.h"
-#include "core/procs.h"
+#include "core/optics.h"
+#include "core/numerictext.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "benchsupport.h"
 #include "table/tablecompute.h"
 #include "table/tablemodel.h"
-#include "table/tableprint.h"
+#include "print/tableprint.h"
 #include "table/tablestate.h"
 
 #include <QBuffer>

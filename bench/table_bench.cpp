@@ -2,7 +2,7 @@
 // f-numbers, every display option on) against the floor of the work: writing
 // the same numbers, one by one, with FixedText.
 #include "benchsupport.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "table/tablecompute.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"

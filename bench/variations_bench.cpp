@@ -6,10 +6,10 @@
 // repainting them.
 #include "benchsupport.h"
 #include "core/application.h"
-#include "core/calcul.h"
-#include "core/procs.h"
+#include "core/optics.h"
+#include "core/numerictext.h"
 #include "lists/listkind.h"
-#include "variations/calcprofisol.h"
+#include "variations/variationswindow.h"
 #include "variations/variationscompute.h"
 
 #include <QFile>
@@ -150,7 +150,7 @@ protected:
 
 void BM_WindowWalkFNumbersByDownKey(benchmark::State &state)
 {
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         state.SkipWithError("the window did not show");

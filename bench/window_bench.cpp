@@ -4,11 +4,11 @@
 // program's start to its shown main window against an empty Qt Widgets window
 // started the same way.
 #include "benchsupport.h"
-#include "app/Sdimain.h"
+#include "app/mainwindow.h"
 #include "app/startup.h"
 #include "core/application.h"
 #include "lists/listeditoropener.h"
-#include "table/calculprof.h"
+#include "tablewindow/tablewindow.h"
 #include "table/tablecompute.h"
 
 #include <QElapsedTimer>
@@ -32,7 +32,7 @@ QString g_program;  // this executable, started again for the start-up figures
 void BM_WindowRefreshLargestTable(benchmark::State &state)
 {
     const bool horizontal = state.range(0) != 0;
-    TFormCalculProf form;
+    TableWindow form;
     form.resize(1200, 800);
     form.show();
     QCoreApplication::processEvents();
@@ -116,7 +116,7 @@ void quitWhenShown()
 int main(int argc, char **argv)
 {
     if (argc > 1 && QByteArray(argv[1]) == "--child-optolune") {
-        return runOptolune(argc, argv, [](TSDIAppForm &) { quitWhenShown(); });
+        return runOptolune(argc, argv, [](MainWindow &) { quitWhenShown(); });
     }
     if (argc > 1 && (QByteArray(argv[1]) == "--child-empty" || QByteArray(argv[1]) == "--child-text")) {
         QApplication app(argc, argv);

@@ -1,11 +1,11 @@
 #include "chartseries.h"
 
-#include "cellpresentation.h"
-#include "core/calcul.h"
-#include "core/procs.h"
-#include "tableinputs.h"
-#include "tablemodel.h"
-#include "tablestate.h"
+#include "table/cellpresentation.h"
+#include "core/optics.h"
+#include "core/numerictext.h"
+#include "table/tableinputs.h"
+#include "table/tablemodel.h"
+#include "table/tablestate.h"
 
 #include <algorithm>
 #include <cmath>

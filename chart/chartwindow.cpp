@@ -1,8 +1,8 @@
-#include "graphique.h"
+#include "chartwindow.h"
 
-#include "tablefiles.h"
-#include "tablestate.h"
-#include "titlelines.h"
+#include "table/tablefiles.h"
+#include "table/tablestate.h"
+#include "table/titlelines.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/textfile.h"
@@ -393,7 +393,7 @@ private:
     bool m_compact = false;
 };
 
-TFormGraphique::TFormGraphique(QWidget *parent) : QDialog(parent)
+ChartWindow::ChartWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormGraphique"));
     setWindowTitle(QStringLiteral("Graphique de profondeur de champ"));
@@ -466,9 +466,9 @@ TFormGraphique::TFormGraphique(QWidget *parent) : QDialog(parent)
     connect(exportBtn, &QPushButton::clicked, this, [this] { exportImage(); });
 }
 
-TFormGraphique::~TFormGraphique() = default;
+ChartWindow::~ChartWindow() = default;
 
-void TFormGraphique::updateChart(const TableState &state, bool withComment)
+void ChartWindow::updateChart(const TableState &state, bool withComment)
 {
     m_data = ChartSeries(state);
     m_fileName = TableFileName(state, QStringLiteral(".png"));
@@ -483,7 +483,7 @@ void TFormGraphique::updateChart(const TableState &state, bool withComment)
     fillSeries();
 }
 
-std::vector<int> TFormGraphique::drawingOrder() const
+std::vector<int> ChartWindow::drawingOrder() const
 {
     std::vector<int> order(m_data.curves.size());
     for (size_t i = 0; i < order.size(); ++i)
@@ -494,7 +494,7 @@ std::vector<int> TFormGraphique::drawingOrder() const
     return order;
 }
 
-void TFormGraphique::rebuildSeries()
+void ChartWindow::rebuildSeries()
 {
     m_chart->removeAllSeries();
     m_series.clear();
@@ -517,13 +517,13 @@ void TFormGraphique::rebuildSeries()
     }
 }
 
-QAreaSeries *TFormGraphique::band(int curve) const
+QAreaSeries *ChartWindow::band(int curve) const
 {
     return curve >= 0 && curve < static_cast<int>(m_series.size()) ? m_series[static_cast<size_t>(curve)].area
                                                                     : nullptr;
 }
 
-void TFormGraphique::fillSeries()
+void ChartWindow::fillSeries()
 {
     QString title = ChartTitle(m_data).toHtmlEscaped();
     title.replace(u'\n', QStringLiteral("<br>"));
@@ -577,7 +577,7 @@ void TFormGraphique::fillSeries()
     updateMarks();
 }
 
-QPen TFormGraphique::curvePen(int curve) const
+QPen ChartWindow::curvePen(int curve) const
 {
     if (curve < 0 || curve >= static_cast<int>(m_data.curves.size()))
         return QPen();
@@ -589,7 +589,7 @@ QPen TFormGraphique::curvePen(int curve) const
     return pen;
 }
 
-void TFormGraphique::updateMarks()
+void ChartWindow::updateMarks()
 {
     std::vector<ChartMarks::Curve> curves;
     for (size_t i = 0; i < m_series.size(); ++i) {
@@ -601,7 +601,7 @@ void TFormGraphique::updateMarks()
     layoutLegend();
 }
 
-void TFormGraphique::layoutLegend()
+void ChartWindow::layoutLegend()
 {
     // The plot leaves the room the legend needs at the right.
     QMargins margins = m_chart->margins();
@@ -613,7 +613,7 @@ void TFormGraphique::layoutLegend()
     m_marks->update();
 }
 
-std::vector<TFormGraphique::LegendEntry> TFormGraphique::legendEntries() const
+std::vector<ChartWindow::LegendEntry> ChartWindow::legendEntries() const
 {
     std::vector<LegendEntry> out;
     for (const ChartMarks::Entry &e : m_marks->entries()) {
@@ -624,7 +624,7 @@ std::vector<TFormGraphique::LegendEntry> TFormGraphique::legendEntries() const
     return out;
 }
 
-bool TFormGraphique::eventFilter(QObject *watched, QEvent *event)
+bool ChartWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // A click on an f-number's legend entry hides its band, a second one
     // shows it again.
@@ -640,7 +640,7 @@ bool TFormGraphique::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TFormGraphique::setCurveVisible(int curve, bool visible)
+void ChartWindow::setCurveVisible(int curve, bool visible)
 {
     if (curve < 0 || curve >= static_cast<int>(m_data.curves.size()))
         return;
@@ -653,14 +653,14 @@ void TFormGraphique::setCurveVisible(int curve, bool visible)
     updateMarks();
 }
 
-bool TFormGraphique::curveVisible(int curve) const
+bool ChartWindow::curveVisible(int curve) const
 {
     if (curve < 0 || curve >= static_cast<int>(m_data.curves.size()))
         return false;
     return !m_hidden.contains(m_data.curves[static_cast<size_t>(curve)].fNumberText);
 }
 
-void TFormGraphique::applyVisibility(int curve)
+void ChartWindow::applyVisibility(int curve)
 {
     const CurveSeries &s = m_series[static_cast<size_t>(curve)];
     const bool visible = curveVisible(curve);
@@ -668,7 +668,7 @@ void TFormGraphique::applyVisibility(int curve)
         s.area->setVisible(visible);
 }
 
-QString TFormGraphique::tipAt(int curve, long double distance) const
+QString ChartWindow::tipAt(int curve, long double distance) const
 {
     if (curve < 0 || curve >= static_cast<int>(m_data.curves.size()))
         return {};
@@ -677,7 +677,7 @@ QString TFormGraphique::tipAt(int curve, long double distance) const
     return p ? ChartTip(m_data, c, *p) : QString();
 }
 
-void TFormGraphique::showTip(int curve, qreal distance, bool state)
+void ChartWindow::showTip(int curve, qreal distance, bool state)
 {
     if (!state) {
         QToolTip::hideText();
@@ -691,7 +691,7 @@ void TFormGraphique::showTip(int curve, qreal distance, bool state)
     m_statusBar->showMessage(line);
 }
 
-void TFormGraphique::exportImage()
+void ChartWindow::exportImage()
 {
     // The picture shows the table the fields give now: the table window's
     // refresh checks them first and the chart follows it; when it stops,
@@ -713,7 +713,7 @@ void TFormGraphique::exportImage()
     });
 }
 
-void TFormGraphique::writeImage(const QString &path)
+void ChartWindow::writeImage(const QString &path)
 {
     const UserError failed(QStringLiteral("Impossible de créer le fichier %1").arg(path));
     QSaveFile file(path);

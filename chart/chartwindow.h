@@ -7,7 +7,7 @@
 // and exports the picture.
 #pragma once
 
-#include "table/chartseries.h"
+#include "chartseries.h"
 
 #include <QDialog>
 #include <QPen>
@@ -29,10 +29,10 @@ struct TableState;
 
 class ChartMarks;
 
-class TFormGraphique : public QDialog {
+class ChartWindow : public QDialog {
 public:
-    explicit TFormGraphique(QWidget *parent = nullptr);
-    ~TFormGraphique() override;
+    explicit ChartWindow(QWidget *parent = nullptr);
+    ~ChartWindow() override;
 
     // Recomputes the curves of the table the state describes and shows them,
     // under the title lines of the printed table (the lens references as the

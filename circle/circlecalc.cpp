@@ -1,7 +1,7 @@
 #include "circlecalc.h"
 
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 
 #include <cmath>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "cercle.h"
+#include "circlewindow.h"
 
 #include "formatgridmodel.h"
 #include "core/widgets.h"
@@ -39,7 +39,7 @@ QLabel *label(QWidget *parent, const QString &text)
 
 } // namespace
 
-TFormCercle::TFormCercle(QWidget *parent) : QDialog(parent), m_grid(NewFormatGrid())
+CircleWindow::CircleWindow(QWidget *parent) : QDialog(parent), m_grid(NewFormatGrid())
 {
     setObjectName(QStringLiteral("FormCercle"));
     setWindowTitle(QStringLiteral("Cercle de confusion"));
@@ -50,13 +50,13 @@ TFormCercle::TFormCercle(QWidget *parent) : QDialog(parent), m_grid(NewFormatGri
     writeControls();
 }
 
-TFormCercle::~TFormCercle()
+CircleWindow::~CircleWindow()
 {
     // The model reads m_grid, which goes before the widgets do.
     m_view->setModel(nullptr);
 }
 
-void TFormCercle::buildControls()
+void CircleWindow::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 0);
@@ -99,7 +99,7 @@ void TFormCercle::buildControls()
     resize(760, 560);
 }
 
-QWidget *TFormCercle::buildTopBar()
+QWidget *CircleWindow::buildTopBar()
 {
     auto *bar = make<QWidget>(this, "ToolBar1");
     auto *row = new QHBoxLayout(bar);
@@ -114,7 +114,7 @@ QWidget *TFormCercle::buildTopBar()
     return bar;
 }
 
-QGroupBox *TFormCercle::buildFilmGroup()
+QGroupBox *CircleWindow::buildFilmGroup()
 {
     auto *box = make<QGroupBox>(this, "GroupBox2");
     box->setTitle(QStringLiteral("Film (mm)"));
@@ -143,7 +143,7 @@ QGroupBox *TFormCercle::buildFilmGroup()
     return box;
 }
 
-QGroupBox *TFormCercle::buildPrintGroup()
+QGroupBox *CircleWindow::buildPrintGroup()
 {
     auto *box = make<QGroupBox>(this, "GroupBox3");
     box->setTitle(QStringLiteral("Tirage (cm)"));
@@ -177,7 +177,7 @@ QGroupBox *TFormCercle::buildPrintGroup()
     return box;
 }
 
-QGroupBox *TFormCercle::buildResultGroup()
+QGroupBox *CircleWindow::buildResultGroup()
 {
     auto *box = make<QGroupBox>(this, "GroupBox1");
     box->setTitle(QStringLiteral("Diamètre du cercle"));
@@ -220,7 +220,7 @@ QGroupBox *TFormCercle::buildResultGroup()
     return box;
 }
 
-QWidget *TFormCercle::buildGridBar()
+QWidget *CircleWindow::buildGridBar()
 {
     auto *bar = make<QWidget>(this, "ToolBar2");
     auto *row = new QHBoxLayout(bar);

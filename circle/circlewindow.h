@@ -1,4 +1,4 @@
-// The circle-of-confusion window (TFormCercle): the photographer computes the
+// The circle-of-confusion window (CircleWindow): the photographer computes the
 // circle c that suits a film enlarged to a print seen from a distance
 // (circlecalc), collects results in a grid kept in the Data folder
 // (formatgrid, shown through FormatGridModel), and hands one row's c and
@@ -23,10 +23,10 @@ namespace optolune {
 
 class FormatGridModel;
 
-class TFormCercle : public QDialog {
+class CircleWindow : public QDialog {
 public:
-    explicit TFormCercle(QWidget *parent = nullptr);
-    ~TFormCercle() override;
+    explicit CircleWindow(QWidget *parent = nullptr);
+    ~CircleWindow() override;
 
     // What the last successful Ok chose.
     const std::optional<CircleChoice> &choice() const { return m_choice; }

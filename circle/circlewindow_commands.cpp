@@ -1,11 +1,11 @@
 // What the circle window does on each event: read the fields into the
 // state, run one operation of the circle's logic, write the state back.
-#include "cercle.h"
+#include "circlewindow.h"
 
 #include "formatgridmodel.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
-#include "core/screenprint.h"
+#include "print/screenprint.h"
 #include "core/showntext.h"
 #include "core/usererror.h"
 #include "core/widgets.h"
@@ -45,7 +45,7 @@ QString putAside(const QString &path)
 
 } // namespace
 
-void TFormCercle::connectControls()
+void CircleWindow::connectControls()
 {
     auto button = [this](const char *name) {
         return findChild<QToolButton *>(QString::fromLatin1(name));
@@ -87,13 +87,13 @@ void TFormCercle::connectControls()
     connect(m_fields.distMin, &QCheckBox::clicked, this, [this] { flagToggled(); });
 }
 
-void TFormCercle::showEvent(QShowEvent *event)
+void CircleWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     activateOnce(this, m_activated, [this] { FormActivate(); });
 }
 
-void TFormCercle::FormActivate()
+void CircleWindow::FormActivate()
 {
     const QString path = dataPath(CurrentGridName());
     try {
@@ -129,7 +129,7 @@ void TFormCercle::FormActivate()
     writeControls();
 }
 
-void TFormCercle::done(int result)
+void CircleWindow::done(int result)
 {
     // Every way out keeps the grid for the next opening. When it cannot be
     // written the user chooses between staying and leaving without it.
@@ -149,7 +149,7 @@ void TFormCercle::done(int result)
     QDialog::done(result);
 }
 
-void TFormCercle::readControls()
+void CircleWindow::readControls()
 {
     m_state.largF = m_fields.largF->text();
     m_state.longF = m_fields.longF->text();
@@ -160,7 +160,7 @@ void TFormCercle::readControls()
     m_state.minDistance = m_fields.distMin->isChecked();
 }
 
-void TFormCercle::writeControls()
+void CircleWindow::writeControls()
 {
     m_writing = true;
     // Only what changed, so that a field being typed in keeps its cursor.
@@ -176,7 +176,7 @@ void TFormCercle::writeControls()
     m_writing = false;
 }
 
-void TFormCercle::paintViewingDistance()
+void CircleWindow::paintViewingDistance()
 {
     // Yellow while the distance takes part in the result.
     m_fields.distObs->setStyleSheet(m_state.minDistance
@@ -184,13 +184,13 @@ void TFormCercle::paintViewingDistance()
                                         : QStringLiteral("QLineEdit { background: palette(window); }"));
 }
 
-void TFormCercle::showGrid()
+void CircleWindow::showGrid()
 {
     m_model->gridReset();
     fitColumns();
 }
 
-void TFormCercle::fitColumns()
+void CircleWindow::fitColumns()
 {
     // Each column keeps its width, widened when a text of the grid would
     // not fit: a format name or a c cut in the middle reads wrong.
@@ -206,13 +206,13 @@ void TFormCercle::fitColumns()
     }
 }
 
-int TFormCercle::selectedRow() const
+int CircleWindow::selectedRow() const
 {
     const QModelIndex current = m_view->currentIndex();
     return current.isValid() ? current.row() + 1 : 1;
 }
 
-void TFormCercle::selectRow(int gridRow)
+void CircleWindow::selectRow(int gridRow)
 {
     if (gridRow < 1 || gridRow >= m_grid.rowCount())
         gridRow = 1;
@@ -221,7 +221,7 @@ void TFormCercle::selectRow(int gridRow)
         at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-bool TFormCercle::calculate()
+bool CircleWindow::calculate()
 {
     readControls();
     // c and the f-number are emptied on the screen before the check, so that
@@ -234,21 +234,21 @@ bool TFormCercle::calculate()
     return computed;
 }
 
-void TFormCercle::filmPresetChosen(int index)
+void CircleWindow::filmPresetChosen(int index)
 {
     readControls();
     ApplyFilmPreset(m_state, index);
     writeControls();
 }
 
-void TFormCercle::printPresetChosen(int index)
+void CircleWindow::printPresetChosen(int index)
 {
     readControls();
     ApplyPrintPreset(m_state, index);
     writeControls();
 }
 
-void TFormCercle::flagToggled()
+void CircleWindow::flagToggled()
 {
     readControls();
     ClearCircleResults(m_state);
@@ -256,7 +256,7 @@ void TFormCercle::flagToggled()
     calculate();
 }
 
-void TFormCercle::addRow()
+void CircleWindow::addRow()
 {
     // A failed check leaves the row as it was: it may hold a good result.
     if (!calculate())
@@ -269,7 +269,7 @@ void TFormCercle::addRow()
     fitColumns();
 }
 
-void TFormCercle::clearGrid()
+void CircleWindow::clearGrid()
 {
     if (!messages().confirm(QStringLiteral("La grille actuelle sera effacée. Continuer?")))
         return;
@@ -277,14 +277,14 @@ void TFormCercle::clearGrid()
     m_model->gridCellsChanged();
 }
 
-void TFormCercle::clearSelectedRow()
+void CircleWindow::clearSelectedRow()
 {
     const int row = selectedRow();
     ClearGridRow(m_grid, row);
     m_model->gridRowChanged(row);
 }
 
-void TFormCercle::loadGrid(const QString &name, bool ask)
+void CircleWindow::loadGrid(const QString &name, bool ask)
 {
     if (ask && !messages().confirm(QStringLiteral("La grille actuelle sera effacée. Continuer?")))
         return;
@@ -312,14 +312,14 @@ void TFormCercle::loadGrid(const QString &name, bool ask)
     m_view->scrollToTop();
 }
 
-void TFormCercle::saveGrid(const QString &name, const QString &question)
+void CircleWindow::saveGrid(const QString &name, const QString &question)
 {
     if (!messages().confirm(question))
         return;
     WriteGridFile(m_grid, dataPath(name));
 }
 
-void TFormCercle::handBack()
+void CircleWindow::handBack()
 {
     std::optional<CircleChoice> chosen = ChooseGridRow(m_grid, selectedRow());
     m_model->gridCellsChanged(); // points became commas

@@ -1,6 +1,6 @@
-#include "cercleopener.h"
+#include "circlewindowopener.h"
 
-#include "cercle.h"
+#include "circlewindow.h"
 #include "core/opener.h"
 
 namespace optolune {
@@ -21,7 +21,7 @@ CircleOpener setCircleOpener(CircleOpener opener) { return circleOpener().replac
 
 std::optional<CircleChoice> ShowCircleWindow(QWidget *owner)
 {
-    TFormCercle form(owner);
+    CircleWindow form(owner);
     if (form.exec() != QDialog::Accepted)
         return std::nullopt;
     return form.choice();

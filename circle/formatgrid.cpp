@@ -1,7 +1,7 @@
 #include "formatgrid.h"
 
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"

@@ -4,7 +4,7 @@
 #include "clitable.h"
 #include "circle/circlecalc.h"
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/listkind.h"
 
 #include <QTextStream>

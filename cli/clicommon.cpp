@@ -1,7 +1,7 @@
 #include "clicommon.h"
 
 #include "clitable.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/usererror.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"

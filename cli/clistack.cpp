@@ -2,7 +2,7 @@
 
 #include "clicommon.h"
 #include "clitable.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/listkind.h"
 #include "table/tablemodel.h"
 #include "variations/focusstack.h"

@@ -7,7 +7,7 @@
 #include "clitilt.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"

@@ -2,7 +2,7 @@
 
 #include "clicommon.h"
 #include "clitable.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "tilt/tiltcalc.h"
 
 #include <QTextStream>

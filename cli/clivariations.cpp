@@ -3,7 +3,7 @@
 #include "clicommon.h"
 #include "clitable.h"
 #include "core/apppaths.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
 #include "variations/focusspread.h"

@@ -1,4 +1,4 @@
-#include "procs.h"
+#include "numerictext.h"
 
 #include "messages.h"
 #include "usererror.h"

@@ -1,4 +1,4 @@
-#include "calcul.h"
+#include "optics.h"
 
 #include <cmath>
 

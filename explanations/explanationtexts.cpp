@@ -1,6 +1,6 @@
-#include "affichetexts.h"
+#include "explanationtexts.h"
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/listkind.h"
 
 namespace optolune {

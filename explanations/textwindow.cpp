@@ -1,6 +1,6 @@
-#include "affiche.h"
+#include "textwindow.h"
 
-#include "affichetexts.h"
+#include "explanationtexts.h"
 #include "core/widgets.h"
 
 #include <QFont>
@@ -11,7 +11,7 @@
 
 namespace optolune {
 
-TFormAffiche::TFormAffiche(QWidget *parent) : QDialog(parent)
+TextWindow::TextWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormAffiche"));
     // Kept above the other windows so it can be read beside the table.
@@ -38,9 +38,9 @@ TFormAffiche::TFormAffiche(QWidget *parent) : QDialog(parent)
     m_tag->hide();
 }
 
-void TFormAffiche::setTag(const QString &tag) { m_tag->setText(tag); }
+void TextWindow::setTag(const QString &tag) { m_tag->setText(tag); }
 
-void TFormAffiche::showEvent(QShowEvent *event)
+void TextWindow::showEvent(QShowEvent *event)
 {
     if (!m_activated) {
         m_activated = true;
@@ -50,7 +50,7 @@ void TFormAffiche::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void TFormAffiche::FormActivate()
+void TextWindow::FormActivate()
 {
     const std::optional<Explanation> explanation = ComposeExplanation(m_tag->text());
     if (!explanation) {
@@ -64,7 +64,7 @@ void TFormAffiche::FormActivate()
     m_memo->setPlainText(explanation->lines.join(u'\n'));
 }
 
-void TFormAffiche::centreOnScreen()
+void TextWindow::centreOnScreen()
 {
     if (const QScreen *s = screen()) {
         QRect frame = frameGeometry();
@@ -75,7 +75,7 @@ void TFormAffiche::centreOnScreen()
 
 void openExplanation(QWidget *owner, const QString &tag)
 {
-    TFormAffiche window(owner);
+    TextWindow window(owner);
     window.setTag(tag);
     window.exec();
 }

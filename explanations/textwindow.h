@@ -13,9 +13,9 @@ class QPlainTextEdit;
 
 namespace optolune {
 
-class TFormAffiche : public QDialog {
+class TextWindow : public QDialog {
 public:
-    explicit TFormAffiche(QWidget *parent = nullptr);
+    explicit TextWindow(QWidget *parent = nullptr);
 
     void setTag(const QString &tag);
 

@@ -13,7 +13,7 @@
 #include <cmath>
 
 #include "circle/formatgrid.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 
 using namespace optolune;
 using fuzz::fail;

@@ -18,10 +18,10 @@
 
 #include "core/apppaths.h"
 #include "core/inifile.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lens/lensdata.h"
 #include "table/displayoptions.h"
-#include "table/printoptions.h"
+#include "print/printoptions.h"
 #include "table/tablefiles.h"
 #include "table/tablestate.h"
 

@@ -11,12 +11,12 @@
 // numeric sort keeps every item and leaves them ascending.
 #include "fuzz_common.h"
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/defaultlists.h"
 #include "lists/listeditor.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
-#include "lists/tris.h"
+#include "lists/listsort.h"
 
 using namespace optolune;
 

@@ -13,8 +13,8 @@
 // repair that); Check, Fit and FitQuiet never throw and leave a number.
 #include "fuzz_common.h"
 
-#include "core/procs.h"
-#include "lists/tris.h"
+#include "core/numerictext.h"
+#include "lists/listsort.h"
 
 #include <cmath>
 #include <cstring>

@@ -2,7 +2,7 @@
 
 #include "core/inifile.h"
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/listkind.h"
 
 #include <algorithm>

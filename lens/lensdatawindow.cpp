@@ -1,9 +1,9 @@
-#include "Blad.h"
+#include "lensdatawindow.h"
 
-#include "lensdiagram.h"
+#include "lensdiagramview.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
-#include "core/screenprint.h"
+#include "print/screenprint.h"
 #include "core/usererror.h"
 #include "core/widgets.h"
 
@@ -43,7 +43,7 @@ QHBoxLayout *tightRow(QWidget *box)
 
 } // namespace
 
-TFormBlad::TFormBlad(QWidget *parent) : QDialog(parent)
+LensDataWindow::LensDataWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormBlad"));
     setWindowTitle(QStringLiteral("Objectifs Zeiss pour Hasselblad"));
@@ -55,7 +55,7 @@ TFormBlad::TFormBlad(QWidget *parent) : QDialog(parent)
     LoadLensWindow();
 }
 
-void TFormBlad::buildControls()
+void LensDataWindow::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 0);
@@ -75,7 +75,7 @@ void TFormBlad::buildControls()
     addStatusBar(this, layout);
 }
 
-QWidget *TFormBlad::buildTopBar()
+QWidget *LensDataWindow::buildTopBar()
 {
     auto *bar = make<QWidget>(this, "ToolBar1");
     auto *row = new QHBoxLayout(bar);
@@ -93,7 +93,7 @@ QWidget *TFormBlad::buildTopBar()
     return bar;
 }
 
-QWidget *TFormBlad::radioGroup(const char *name, QButtonGroup *&buttons)
+QWidget *LensDataWindow::radioGroup(const char *name, QButtonGroup *&buttons)
 {
     auto *box = make<QWidget>(this, name);
     auto *row = new QHBoxLayout(box);
@@ -108,7 +108,7 @@ QWidget *TFormBlad::radioGroup(const char *name, QButtonGroup *&buttons)
     return box;
 }
 
-QWidget *TFormBlad::buildLeftColumn()
+QWidget *LensDataWindow::buildLeftColumn()
 {
     auto *column = new QWidget(this);
     auto *layout = new QVBoxLayout(column);
@@ -148,7 +148,7 @@ QWidget *TFormBlad::buildLeftColumn()
     return column;
 }
 
-QWidget *TFormBlad::buildRightColumn()
+QWidget *LensDataWindow::buildRightColumn()
 {
     auto *column = new QWidget(this);
     auto *layout = new QVBoxLayout(column);
@@ -200,7 +200,7 @@ QWidget *TFormBlad::buildRightColumn()
     return column;
 }
 
-void TFormBlad::connectControls()
+void LensDataWindow::connectControls()
 {
     auto button = [this](const char *name) {
         return findChild<QToolButton *>(QString::fromLatin1(name));
@@ -223,25 +223,25 @@ void TFormBlad::connectControls()
         edit->installEventFilter(this);
 }
 
-void TFormBlad::LoadLensWindow()
+void LensDataWindow::LoadLensWindow()
 {
     // Nothing is computed here: the window computes once as it opens.
     m_fields = readBladSettings(appPaths().iniFileName);
     writeControls();
 }
 
-void TFormBlad::showEvent(QShowEvent *event)
+void LensDataWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     activateOnce(this, m_activated, [this] { FormActivate(); });
 }
 
-void TFormBlad::FormActivate()
+void LensDataWindow::FormActivate()
 {
     guarded([this] { ComputeLensDataCommand(); });
 }
 
-void TFormBlad::readControls()
+void LensDataWindow::readControls()
 {
     m_fields.f = m_edits.focale->text();
     m_fields.h = m_edits.h->text();
@@ -255,7 +255,7 @@ void TFormBlad::readControls()
     m_fields.r2 = m_r2->checkedId() == Behind ? Behind : InFront;
 }
 
-void TFormBlad::writeControls()
+void LensDataWindow::writeControls()
 {
     m_writing = true;
     setChangedTexts({{m_edits.focale, m_fields.f},     {m_edits.h, m_fields.h},
@@ -267,7 +267,7 @@ void TFormBlad::writeControls()
     m_writing = false;
 }
 
-std::optional<LensData> TFormBlad::ComputeLensDataCommand()
+std::optional<LensData> LensDataWindow::ComputeLensDataCommand()
 {
     readControls();
     const std::optional<LensData> data = ComputeLensData(m_fields);
@@ -280,7 +280,7 @@ std::optional<LensData> TFormBlad::ComputeLensDataCommand()
     return data;
 }
 
-void TFormBlad::AcceptLensData()
+void LensDataWindow::AcceptLensData()
 {
     // Always from the fields as they stand now: typing computes nothing.
     const std::optional<LensData> data = ComputeLensDataCommand();
@@ -296,7 +296,7 @@ void TFormBlad::AcceptLensData()
     accept();
 }
 
-bool TFormBlad::eventFilter(QObject *watched, QEvent *event)
+bool LensDataWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress)
         guarded([this] { ComputeLensDataCommand(); });

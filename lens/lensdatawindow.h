@@ -1,4 +1,4 @@
-// The Hasselblad lens data window (TFormBlad): from the published data of a
+// The Hasselblad lens data window (LensDataWindow): from the published data of a
 // Zeiss lens (principal planes from the vertices, the vertex distance, the
 // pupil diameters) it computes the nodal distance dn and the pupil
 // magnification gp (lensdata), draws the lens to scale (lensdiagram) and, on
@@ -19,9 +19,9 @@ namespace optolune {
 
 class LensDiagramView;
 
-class TFormBlad : public QDialog {
+class LensDataWindow : public QDialog {
 public:
-    explicit TFormBlad(QWidget *parent = nullptr);
+    explicit LensDataWindow(QWidget *parent = nullptr);
 
     // What the last successful Ok handed back.
     const std::optional<LensChoice> &choice() const { return m_choice; }

@@ -1,6 +1,6 @@
-#include "bladopener.h"
+#include "lensdatawindowopener.h"
 
-#include "Blad.h"
+#include "lensdatawindow.h"
 #include "core/opener.h"
 
 namespace optolune {
@@ -21,7 +21,7 @@ LensOpener setLensOpener(LensOpener opener) { return lensOpener().replace(std::m
 
 std::optional<LensChoice> ShowLensWindow(QWidget *owner)
 {
-    TFormBlad form(owner);
+    LensDataWindow form(owner);
     if (form.exec() != QDialog::Accepted)
         return std::nullopt;
     return form.choice();

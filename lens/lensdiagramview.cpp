@@ -1,6 +1,6 @@
-#include "lensdiagram.h"
+#include "lensdiagramview.h"
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "listeditor.h"
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 
 #include <cmath>
 

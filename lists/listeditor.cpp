@@ -2,10 +2,10 @@
 
 #include "defaultlists.h"
 #include "listfiles.h"
-#include "tris.h"
+#include "listsort.h"
 
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 
 namespace optolune {
 

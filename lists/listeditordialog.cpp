@@ -1,4 +1,4 @@
-#include "listes.h"
+#include "listeditordialog.h"
 
 #include "core/application.h"
 #include "core/messages.h"
@@ -72,7 +72,7 @@ QLabel *label(QWidget *parent, const QString &text)
 
 } // namespace
 
-TFormListes::TFormListes(QWidget *parent, const QString &dataFolder)
+ListEditorDialog::ListEditorDialog(QWidget *parent, const QString &dataFolder)
     : QDialog(parent), m_editor(dataFolder)
 {
     setObjectName(QStringLiteral("FormListes"));
@@ -84,7 +84,7 @@ TFormListes::TFormListes(QWidget *parent, const QString &dataFolder)
     setFixedSize(sizeHint());
 }
 
-QToolButton *TFormListes::button(Command command)
+QToolButton *ListEditorDialog::button(Command command)
 {
     static const std::map<Command, ButtonDef> defs = {
         {Command::DefItem,
@@ -152,7 +152,7 @@ QToolButton *TFormListes::button(Command command)
     return b;
 }
 
-void TFormListes::buildControls()
+void ListEditorDialog::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -189,7 +189,7 @@ void TFormListes::buildControls()
     m_fields.status = addStatusBar(this, layout);
 }
 
-QFrame *TFormListes::buildTopRow()
+QFrame *ListEditorDialog::buildTopRow()
 {
     auto *panel = make<QFrame>(this, "Panel2");
     panel->setFrameShape(QFrame::StyledPanel);
@@ -218,7 +218,7 @@ QFrame *TFormListes::buildTopRow()
     return panel;
 }
 
-QFrame *TFormListes::buildEditRow()
+QFrame *ListEditorDialog::buildEditRow()
 {
     auto *panel = make<QFrame>(this, "Panel6");
     panel->setFrameShape(QFrame::StyledPanel);
@@ -270,7 +270,7 @@ QFrame *TFormListes::buildEditRow()
     return panel;
 }
 
-QFrame *TFormListes::buildMarksRow()
+QFrame *ListEditorDialog::buildMarksRow()
 {
     auto *panel = make<QFrame>(this, "Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
@@ -330,58 +330,58 @@ QFrame *TFormListes::buildMarksRow()
     return panel;
 }
 
-void TFormListes::setCaption(const QString &caption)
+void ListEditorDialog::setCaption(const QString &caption)
 {
     m_editor.fields.caption = caption;
     setWindowTitle(caption);
 }
 
-void TFormListes::setRangeLine(const QString &text) { m_fields.edaffiche->setText(text); }
+void ListEditorDialog::setRangeLine(const QString &text) { m_fields.edaffiche->setText(text); }
 
-void TFormListes::setCallerTag(const QString &tag) { m_editor.tag = tag; }
+void ListEditorDialog::setCallerTag(const QString &tag) { m_editor.tag = tag; }
 
-void TFormListes::setReceiver(ListReceiver *receiver) { m_receiver = receiver; }
+void ListEditorDialog::setReceiver(ListReceiver *receiver) { m_receiver = receiver; }
 
-void TFormListes::setCurrentList(const QStringList &texts)
+void ListEditorDialog::setCurrentList(const QStringList &texts)
 {
     m_editor.current = ValueList::fromTexts(texts, true);
     pushList();
 }
 
-void TFormListes::setTheoreticalButtonVisible(bool visible)
+void ListEditorDialog::setTheoreticalButtonVisible(bool visible)
 {
     m_buttons.at(Command::Th)->setVisible(visible);
 }
 
-void TFormListes::setSectionControlsVisible(bool visible)
+void ListEditorDialog::setSectionControlsVisible(bool visible)
 {
     for (QWidget *w : m_fields.section)
         w->setVisible(visible);
 }
 
-void TFormListes::LoadDefaultList()
+void ListEditorDialog::LoadDefaultList()
 {
     run([this] { m_editor.LoadDefaultList(); });
 }
 
-void TFormListes::BuildTheoreticalList()
+void ListEditorDialog::BuildTheoreticalList()
 {
     run([this] { m_editor.BuildTheoreticalList(); });
 }
 
-void TFormListes::CheckAll()
+void ListEditorDialog::CheckAll()
 {
     run([this] { m_editor.CheckAll(); });
 }
 
-bool TFormListes::OkCommand()
+bool ListEditorDialog::OkCommand()
 {
     bool close = false;
     run([this, &close] { close = m_editor.OkCommand(m_receiver); });
     return close;
 }
 
-void TFormListes::okClicked()
+void ListEditorDialog::okClicked()
 {
     bool close = false;
     if (!run([this, &close] { close = m_editor.OkCommand(m_receiver); }))
@@ -392,7 +392,7 @@ void TFormListes::okClicked()
         messages().warning(QStringLiteral("Pas de liste"));
 }
 
-void TFormListes::runCommand(Command command)
+void ListEditorDialog::runCommand(Command command)
 {
     ListEditor &e = m_editor;
     switch (command) {
@@ -429,7 +429,7 @@ void TFormListes::runCommand(Command command)
     }
 }
 
-bool TFormListes::run(const std::function<void()> &operation)
+bool ListEditorDialog::run(const std::function<void()> &operation)
 {
     pullFields();
     bool ok = true;
@@ -443,7 +443,7 @@ bool TFormListes::run(const std::function<void()> &operation)
     return ok;
 }
 
-void TFormListes::pullFields()
+void ListEditorDialog::pullFields()
 {
     ListEditor::Fields &f = m_editor.fields;
     f.add = m_fields.edAdd->text();
@@ -453,7 +453,7 @@ void TFormListes::pullFields()
     f.storedIndex = m_fields.comboNum->currentIndex();
 }
 
-void TFormListes::pushState()
+void ListEditorDialog::pushState()
 {
     const ListEditor::Fields &f = m_editor.fields;
     m_fields.edAdd->setText(f.add);
@@ -473,7 +473,7 @@ void TFormListes::pushState()
     pushList();
 }
 
-void TFormListes::pushList()
+void ListEditorDialog::pushList()
 {
     QListWidget *list = m_fields.list;
     const ValueList &items = m_editor.current;
@@ -489,20 +489,20 @@ void TFormListes::pushList()
         list->setCurrentRow(row);
 }
 
-int TFormListes::selectedRow() const
+int ListEditorDialog::selectedRow() const
 {
     const QList<QListWidgetItem *> selected = m_fields.list->selectedItems();
     return selected.isEmpty() ? -1 : m_fields.list->row(selected.first());
 }
 
-void TFormListes::markChanged(QListWidgetItem *item)
+void ListEditorDialog::markChanged(QListWidgetItem *item)
 {
     const int row = m_fields.list->row(item);
     if (row >= 0 && row < m_editor.current.count())
         m_editor.current.setChecked(row, item->checkState() == Qt::Checked);
 }
 
-void TFormListes::showEvent(QShowEvent *event)
+void ListEditorDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!m_activated) {
@@ -511,14 +511,14 @@ void TFormListes::showEvent(QShowEvent *event)
     }
 }
 
-void TFormListes::FormActivate()
+void ListEditorDialog::FormActivate()
 {
     pullFields();
     m_editor.Activate();
     pushState();
 }
 
-bool TFormListes::eventFilter(QObject *watched, QEvent *event)
+bool ListEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
     QListWidget *list = m_fields.list;
     if (!list)

@@ -1,4 +1,4 @@
-// The list editor window (TFormListes): the user edits one value list of the
+// The list editor window (ListEditorDialog): the user edits one value list of the
 // shared current kind, adds typed items and arithmetic sections, sets check
 // marks, stores and recalls numbered lists, and on Ok hands the checked items
 // back to the window that opened it. Every operation is ListEditor's
@@ -27,9 +27,9 @@ namespace optolune {
 
 class ListReceiver;
 
-class TFormListes : public QDialog {
+class ListEditorDialog : public QDialog {
 public:
-    explicit TFormListes(QWidget *parent = nullptr,
+    explicit ListEditorDialog(QWidget *parent = nullptr,
                          const QString &dataFolder = appPaths().dataFolder);
 
     // The caller's set-up, before the window is shown or driven.

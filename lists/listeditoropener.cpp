@@ -1,7 +1,7 @@
 #include "listeditoropener.h"
 
 #include "defaultlists.h"
-#include "listes.h"
+#include "listeditordialog.h"
 #include "core/opener.h"
 
 namespace optolune {
@@ -26,7 +26,7 @@ ListEditorOpener setListEditorOpener(ListEditorOpener opener)
 bool ShowListEditor(const ListEditorRequest &request)
 {
     CurrentListKind() = ListPrefix(request.kind);
-    TFormListes form(request.owner);
+    ListEditorDialog form(request.owner);
     form.setCaption(CallerCaption(request.kind));
     form.setRangeLine(RangeLine(request.tag, request.kind));
     form.setCallerTag(request.tag);

@@ -1,6 +1,6 @@
-#include "tris.h"
+#include "listsort.h"
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/usererror.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "valuelist.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 
 #include <QString>
 

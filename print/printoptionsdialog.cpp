@@ -1,4 +1,4 @@
-#include "OptImpr.h"
+#include "printoptionsdialog.h"
 
 #include "core/application.h"
 #include "core/apppaths.h"
@@ -31,7 +31,7 @@ ReplaceableOpener<std::optional<PrintChoice>(QWidget *, const QString &)> &print
 
 } // namespace
 
-TFormOptImpr::TFormOptImpr(const QString &iniFileName, const QString &lensReferences,
+PrintOptionsDialog::PrintOptionsDialog(const QString &iniFileName, const QString &lensReferences,
                            QWidget *parent)
     : QDialog(parent), m_iniFileName(iniFileName), m_lensReferences(lensReferences)
 {
@@ -44,7 +44,7 @@ TFormOptImpr::TFormOptImpr(const QString &iniFileName, const QString &lensRefere
     m_size->setCurrentIndex(stored.fontSize);
 }
 
-void TFormOptImpr::buildControls()
+void PrintOptionsDialog::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -119,7 +119,7 @@ void TFormOptImpr::buildControls()
     resize(kMinimumWidth, kDialogHeight);
 }
 
-PrintOptions TFormOptImpr::options() const
+PrintOptions PrintOptionsDialog::options() const
 {
     PrintOptions o;
     o.orientation = std::max(0, m_orientation->checkedId());
@@ -127,13 +127,13 @@ PrintOptions TFormOptImpr::options() const
     return o;
 }
 
-PrintChoice TFormOptImpr::choice() const
+PrintChoice PrintOptionsDialog::choice() const
 {
     const PrintOptions o = options();
     return PrintChoice{m_title->text(), o.fontSizePoints(), o.landscape()};
 }
 
-void TFormOptImpr::showEvent(QShowEvent *event)
+void PrintOptionsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!m_activated) {
@@ -142,7 +142,7 @@ void TFormOptImpr::showEvent(QShowEvent *event)
     }
 }
 
-void TFormOptImpr::FormActivate()
+void PrintOptionsDialog::FormActivate()
 {
     // The title starts from the table's lens references at every opening;
     // what the user types here serves this print only.
@@ -150,7 +150,7 @@ void TFormOptImpr::FormActivate()
     m_title->setFocus();
 }
 
-void TFormOptImpr::done(int result)
+void PrintOptionsDialog::done(int result)
 {
     if (!m_closed) {
         m_closed = true;
@@ -159,7 +159,7 @@ void TFormOptImpr::done(int result)
     QDialog::done(result);
 }
 
-void TFormOptImpr::FormClose()
+void PrintOptionsDialog::FormClose()
 {
     // Every close keeps the choices, an abandoned one too. A settings file
     // that cannot be written is reported; the print goes on all the same.
@@ -172,7 +172,7 @@ void TFormOptImpr::FormClose()
 
 std::optional<PrintChoice> ShowPrintOptions(QWidget *owner, const QString &lensReferences)
 {
-    TFormOptImpr dialog(appPaths().iniFileName, lensReferences, owner);
+    PrintOptionsDialog dialog(appPaths().iniFileName, lensReferences, owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

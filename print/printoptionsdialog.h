@@ -24,9 +24,9 @@ struct PrintChoice {
     bool landscape = false;
 };
 
-class TFormOptImpr : public QDialog {
+class PrintOptionsDialog : public QDialog {
 public:
-    TFormOptImpr(const QString &iniFileName, const QString &lensReferences,
+    PrintOptionsDialog(const QString &iniFileName, const QString &lensReferences,
                  QWidget *parent = nullptr);
 
     PrintOptions options() const;

@@ -1,6 +1,6 @@
 #include "screenprint.h"
 
-#include "messages.h"
+#include "core/messages.h"
 
 #include <QPainter>
 #include <QPixmap>

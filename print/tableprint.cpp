@@ -1,6 +1,6 @@
 #include "tableprint.h"
 
-#include "tablemodel.h"
+#include "table/tablemodel.h"
 
 #include <QFontMetricsF>
 #include <QLineF>

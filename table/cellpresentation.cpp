@@ -2,7 +2,7 @@
 
 #include "core/diffraction.h"
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "tablecompute.h"
 #include "tablemodel.h"
 #include "tablestate.h"

@@ -3,7 +3,7 @@
 // distance bound above which one decimal is enough, the column width.
 #pragma once
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 
 #include <QString>
 

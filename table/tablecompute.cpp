@@ -1,9 +1,9 @@
 #include "tablecompute.h"
 
 #include "cellpresentation.h"
-#include "core/calcul.h"
+#include "core/optics.h"
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "tableinputs.h"
 #include "tablemodel.h"
 #include "tablestate.h"

@@ -1,7 +1,7 @@
 #include "tableinputs.h"
 
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/showntext.h"
 #include "lists/listkind.h"
 #include "tablefiles.h"

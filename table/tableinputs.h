@@ -3,7 +3,7 @@
 // fields have been checked and repaired.
 #pragma once
 
-#include "core/calcul.h"
+#include "core/optics.h"
 
 #include <QString>
 #include <optional>

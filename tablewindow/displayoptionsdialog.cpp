@@ -1,4 +1,4 @@
-#include "OptAff.h"
+#include "displayoptionsdialog.h"
 
 #include "core/apppaths.h"
 #include "core/application.h"
@@ -12,7 +12,7 @@
 
 namespace optolune {
 
-TFormOptAff::TFormOptAff(const QString &iniFileName, QWidget *parent)
+DisplayOptionsDialog::DisplayOptionsDialog(const QString &iniFileName, QWidget *parent)
     : QDialog(parent), m_iniFileName(iniFileName)
 {
     setObjectName(QStringLiteral("FormOptAff"));
@@ -21,7 +21,7 @@ TFormOptAff::TFormOptAff(const QString &iniFileName, QWidget *parent)
     setBoxes(readDisplayOptions(m_iniFileName));
 }
 
-void TFormOptAff::buildControls()
+void DisplayOptionsDialog::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -74,7 +74,7 @@ void TFormOptAff::buildControls()
     connect(m_buttons.ok, &QToolButton::clicked, this, [this] { validebtnClick(); });
 }
 
-DisplayOptions TFormOptAff::options() const
+DisplayOptions DisplayOptionsDialog::options() const
 {
     DisplayOptions options;
     const auto fields = displayOptionFields();
@@ -83,28 +83,28 @@ DisplayOptions TFormOptAff::options() const
     return options;
 }
 
-void TFormOptAff::setBoxes(const DisplayOptions &options)
+void DisplayOptionsDialog::setBoxes(const DisplayOptions &options)
 {
     const auto fields = displayOptionFields();
     for (size_t i = 0; i < fields.size(); ++i)
         m_boxes[i]->setChecked(options.*fields[i].value);
 }
 
-void TFormOptAff::MarqueTousBtnClick()
+void DisplayOptionsDialog::MarqueTousBtnClick()
 {
     DisplayOptions all = options();
     all.markAll();
     setBoxes(all);
 }
 
-void TFormOptAff::MarqueInvBtnClick()
+void DisplayOptionsDialog::MarqueInvBtnClick()
 {
     DisplayOptions inverted = options();
     inverted.invert();
     setBoxes(inverted);
 }
 
-void TFormOptAff::validebtnClick()
+void DisplayOptionsDialog::validebtnClick()
 {
     // A file that cannot be written is reported and the dialog stays open:
     // the user can try again or abandon, knowing nothing was stored.
@@ -119,7 +119,7 @@ void TFormOptAff::validebtnClick()
 
 std::optional<DisplayOptions> openDisplayOptions(QWidget *owner)
 {
-    TFormOptAff dialog(appPaths().iniFileName, owner);
+    DisplayOptionsDialog dialog(appPaths().iniFileName, owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.options();

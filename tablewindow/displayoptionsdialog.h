@@ -4,7 +4,7 @@
 // "Abandonner", Escape or the close box leave the file untouched.
 #pragma once
 
-#include "displayoptions.h"
+#include "table/displayoptions.h"
 
 #include <QDialog>
 #include <functional>
@@ -16,9 +16,9 @@ class QToolButton;
 
 namespace optolune {
 
-class TFormOptAff : public QDialog {
+class DisplayOptionsDialog : public QDialog {
 public:
-    explicit TFormOptAff(const QString &iniFileName, QWidget *parent = nullptr);
+    explicit DisplayOptionsDialog(const QString &iniFileName, QWidget *parent = nullptr);
 
     // The choices as the boxes show them now.
     DisplayOptions options() const;

@@ -1,6 +1,6 @@
 #include "tablegridmodel.h"
 
-#include "tablemodel.h"
+#include "table/tablemodel.h"
 
 #include <QApplication>
 #include <QBrush>

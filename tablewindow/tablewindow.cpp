@@ -1,11 +1,11 @@
-#include "calculprof.h"
+#include "tablewindow.h"
 
-#include "tableexport.h"
-#include "tablefiles.h"
+#include "table/tableexport.h"
+#include "table/tablefiles.h"
 #include "tablegridmodel.h"
-#include "tableprinting.h"
+#include "print/tableprinting.h"
 #include "circle/circlecalc.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/widgets.h"
 #include "lists/listkind.h"
 
@@ -51,7 +51,7 @@ QHBoxLayout *barLayout(QWidget *bar)
 
 } // namespace
 
-TFormCalculProf::TFormCalculProf(QWidget *parent) : QDialog(parent)
+TableWindow::TableWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormCalculProf"));
     setWindowTitle(QStringLiteral("Table de profondeur de champ"));
@@ -65,14 +65,14 @@ TFormCalculProf::TFormCalculProf(QWidget *parent) : QDialog(parent)
     writeControls();
 }
 
-TFormCalculProf::~TFormCalculProf()
+TableWindow::~TableWindow()
 {
     // The grid model reads m_table, which goes before the widgets do: the
     // view must not ask it anything while the dialog takes itself down.
     m_grid->setModel(nullptr);
 }
 
-void TFormCalculProf::buildControls()
+void TableWindow::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -118,7 +118,7 @@ void TFormCalculProf::buildControls()
     addStatusBar(this, layout);
 }
 
-QWidget *TFormCalculProf::buildFirstBar()
+QWidget *TableWindow::buildFirstBar()
 {
     auto *bar = make<QWidget>(this, "CPbar1");
     auto *row = barLayout(bar);
@@ -173,7 +173,7 @@ QWidget *TFormCalculProf::buildFirstBar()
     return bar;
 }
 
-QWidget *TFormCalculProf::buildSecondBar()
+QWidget *TableWindow::buildSecondBar()
 {
     auto *bar = make<QWidget>(this, "CPbar2");
     auto *row = barLayout(bar);
@@ -248,7 +248,7 @@ QWidget *TFormCalculProf::buildSecondBar()
     return bar;
 }
 
-QWidget *TFormCalculProf::buildCommentLine()
+QWidget *TableWindow::buildCommentLine()
 {
     auto *line = make<QWidget>(this, "PanelComment");
     auto *row = barLayout(line);
@@ -265,7 +265,7 @@ QWidget *TFormCalculProf::buildCommentLine()
     return line;
 }
 
-void TFormCalculProf::buildMenus()
+void TableWindow::buildMenus()
 {
     auto *bar = make<QMenuBar>(this, "MainMenu1");
     static_cast<QVBoxLayout *>(layout())->setMenuBar(bar);

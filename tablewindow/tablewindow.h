@@ -27,12 +27,12 @@ class QToolButton;
 namespace optolune {
 
 class TableGridModel;
-class TFormGraphique;
+class ChartWindow;
 
-class TFormCalculProf : public QDialog, private ListReceiver {
+class TableWindow : public QDialog, private ListReceiver {
 public:
-    explicit TFormCalculProf(QWidget *parent = nullptr);
-    ~TFormCalculProf() override;
+    explicit TableWindow(QWidget *parent = nullptr);
+    ~TableWindow() override;
 
     // The open command (OpenBtn, menu "Ouvrir"); the main window's Ctrl+O runs
     // it before showing the window.
@@ -42,7 +42,7 @@ public:
     const TableModel &table() const { return m_table; }
     // The chart window while it is open (GraphiqueBtn, "Affichage >
     // Graphique"), else nullptr.
-    TFormGraphique *chartWindow() const;
+    ChartWindow *chartWindow() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -114,7 +114,7 @@ private:
     QTableView *m_grid = nullptr;
     TableGridModel *m_gridModel = nullptr;
     QMenu *m_popup = nullptr;
-    QPointer<TFormGraphique> m_graphique;
+    QPointer<ChartWindow> m_graphique;
     TableState m_state;
     TableModel m_table;
     double m_widthScale = 1; // ColumnWidthScale of the grid's font

@@ -3,11 +3,11 @@
 // Ctrl+C anywhere in the window) and the Hasselblad lens data window (the
 // grid's pop-up "Objectifs Hasselblad"). Each hands its result back through
 // its opener; only this window writes its own fields.
-#include "calculprof.h"
+#include "tablewindow.h"
 
-#include "circle/cercleopener.h"
+#include "circle/circlewindowopener.h"
 #include "core/widgets.h"
-#include "lens/bladopener.h"
+#include "lens/lensdatawindowopener.h"
 
 #include <QKeyEvent>
 #include <QToolButton>
@@ -38,7 +38,7 @@ protected:
 
 } // namespace
 
-void TFormCalculProf::connectChildren()
+void TableWindow::connectChildren()
 {
     connect(findChild<QToolButton *>(QStringLiteral("CercleBtn")), &QToolButton::clicked, this,
             [this] { openCircleWindow(); });
@@ -47,7 +47,7 @@ void TFormCalculProf::connectChildren()
         control->installEventFilter(through);
 }
 
-void TFormCalculProf::openCircleWindow()
+void TableWindow::openCircleWindow()
 {
     readControls();
     std::optional<CircleChoice> choice;
@@ -61,7 +61,7 @@ void TFormCalculProf::openCircleWindow()
     refresh();
 }
 
-void TFormCalculProf::openLensWindow()
+void TableWindow::openLensWindow()
 {
     readControls();
     std::optional<LensChoice> choice;

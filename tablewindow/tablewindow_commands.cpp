@@ -1,21 +1,21 @@
 // What the table window does on each event: read the controls into the
 // state, run one operation of the table's logic, write the state back.
-#include "calculprof.h"
+#include "tablewindow.h"
 
-#include "OptAff.h"
-#include "graphique.h"
-#include "cellpresentation.h"
-#include "tablecompute.h"
-#include "tablefiles.h"
+#include "displayoptionsdialog.h"
+#include "chart/chartwindow.h"
+#include "table/cellpresentation.h"
+#include "table/tablecompute.h"
+#include "table/tablefiles.h"
 #include "tablegridmodel.h"
-#include "affiche/affiche.h"
+#include "explanations/textwindow.h"
 #include "core/application.h"
 #include "core/apppaths.h"
 #include "core/bitmapexport.h"
 #include "core/notes.h"
 #include "core/messages.h"
-#include "core/procs.h"
-#include "core/screenprint.h"
+#include "core/numerictext.h"
+#include "print/screenprint.h"
 #include "core/usererror.h"
 #include "core/widgets.h"
 #include "lists/listeditoropener.h"
@@ -50,7 +50,7 @@ bool isCtrlOnly(const QKeyEvent *key) { return key->modifiers() == Qt::ControlMo
 
 } // namespace
 
-void TFormCalculProf::connectControls()
+void TableWindow::connectControls()
 {
     auto button = [this](const char *name) {
         return findChild<QToolButton *>(QString::fromLatin1(name));
@@ -130,13 +130,13 @@ void TFormCalculProf::connectControls()
             [this](const QPoint &at) { m_popup->popup(m_grid->viewport()->mapToGlobal(at)); });
 }
 
-void TFormCalculProf::showEvent(QShowEvent *event)
+void TableWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     activateOnce(this, m_activated, [this] { FormActivate(); });
 }
 
-void TFormCalculProf::FormActivate()
+void TableWindow::FormActivate()
 {
     applyHint(m_fields.cercle, rangeHint(QStringLiteral("Diamètre du cercle de confusion (mm)"),
                                          ValueLimits::CerMin, ValueLimits::CerMax, 3));
@@ -162,7 +162,7 @@ void TFormCalculProf::FormActivate()
         OpenTableCommand();
 }
 
-void TFormCalculProf::done(int result)
+void TableWindow::done(int result)
 {
     // Every way out (the close commands, the frame, Escape) keeps the table
     // for the next opening; a failure is reported and the window closes all
@@ -176,7 +176,7 @@ void TFormCalculProf::done(int result)
     QDialog::done(result);
 }
 
-void TFormCalculProf::readControls()
+void TableWindow::readControls()
 {
     m_state.circle = m_fields.cercle->text();
     m_state.focal = m_fields.focale->text();
@@ -197,7 +197,7 @@ void TFormCalculProf::readControls()
     m_state.bound = m_fields.limDec->text();
 }
 
-void TFormCalculProf::writeControls()
+void TableWindow::writeControls()
 {
     m_writing = true;
     const QSignalBlocker blockVa(m_fields.checkVa);
@@ -240,7 +240,7 @@ void TFormCalculProf::writeControls()
     m_writing = false;
 }
 
-void TFormCalculProf::updateName()
+void TableWindow::updateName()
 {
     if (m_writing)
         return;
@@ -249,7 +249,7 @@ void TFormCalculProf::updateName()
     m_fields.nom->setText(m_state.namePrefix);
 }
 
-void TFormCalculProf::showTable()
+void TableWindow::showTable()
 {
     m_gridModel->tableChanged();
     QHeaderView *top = m_grid->horizontalHeader();
@@ -270,13 +270,13 @@ void TFormCalculProf::showTable()
     followChart();
 }
 
-bool TFormCalculProf::refresh()
+bool TableWindow::refresh()
 {
     readControls();
     return refreshState();
 }
 
-bool TFormCalculProf::refreshState()
+bool TableWindow::refreshState()
 {
     bool done = false;
     guarded([&] { done = RefreshTable(m_state, m_table); });
@@ -285,7 +285,7 @@ bool TFormCalculProf::refreshState()
     return done;
 }
 
-void TFormCalculProf::setOption(bool TableState::*option, bool value)
+void TableWindow::setOption(bool TableState::*option, bool value)
 {
     readControls();
     m_state.*option = value;
@@ -296,7 +296,7 @@ void TFormCalculProf::setOption(bool TableState::*option, bool value)
     }
 }
 
-void TFormCalculProf::loadTestTableCommand()
+void TableWindow::loadTestTableCommand()
 {
     readControls();
     int status = TableStatus::ReadError;
@@ -312,7 +312,7 @@ void TFormCalculProf::loadTestTableCommand()
     refreshState();
 }
 
-void TFormCalculProf::OpenTableCommand()
+void TableWindow::OpenTableCommand()
 {
     readControls();
     guarded([this] { OpenTable(m_state, m_table); });
@@ -320,7 +320,7 @@ void TFormCalculProf::OpenTableCommand()
     showTable();
 }
 
-void TFormCalculProf::openListEditor(ListKind kind)
+void TableWindow::openListEditor(ListKind kind)
 {
     readControls();
     ListEditorRequest request;
@@ -333,7 +333,7 @@ void TFormCalculProf::openListEditor(ListKind kind)
     guarded([&] { OpenListEditor(request); });
 }
 
-void TFormCalculProf::replaceList(ListKind kind, const QStringList &items)
+void TableWindow::replaceList(ListKind kind, const QStringList &items)
 {
     if (kind == ListKind::Dia)
         m_state.fNumbers = items;
@@ -342,7 +342,7 @@ void TFormCalculProf::replaceList(ListKind kind, const QStringList &items)
     refresh();
 }
 
-void TFormCalculProf::runListSource(ListKind kind, ListSource source)
+void TableWindow::runListSource(ListKind kind, ListSource source)
 {
     readControls();
     guarded([&] {
@@ -350,7 +350,7 @@ void TFormCalculProf::runListSource(ListKind kind, ListSource source)
     });
 }
 
-void TFormCalculProf::theoreticalFNumbers()
+void TableWindow::theoreticalFNumbers()
 {
     runListSource(ListKind::Dia, ListSource::TheoreticalList);
     readControls();
@@ -360,7 +360,7 @@ void TFormCalculProf::theoreticalFNumbers()
     refresh();
 }
 
-void TFormCalculProf::takeBoundFromSelection()
+void TableWindow::takeBoundFromSelection()
 {
     readControls();
     const QModelIndex current = m_grid->currentIndex();
@@ -371,7 +371,7 @@ void TFormCalculProf::takeBoundFromSelection()
     showTable();
 }
 
-void TFormCalculProf::setFaVisible(bool visible)
+void TableWindow::setFaVisible(bool visible)
 {
     readControls();
     m_state.faVisible = visible;
@@ -380,12 +380,12 @@ void TFormCalculProf::setFaVisible(bool visible)
     writeControls();
 }
 
-void TFormCalculProf::openNotesFile()
+void TableWindow::openNotesFile()
 {
     guarded([] { OpenNotes(appPaths().programFolder, QStringLiteral("memo.txt")); });
 }
 
-bool TFormCalculProf::eventFilter(QObject *watched, QEvent *event)
+bool TableWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const bool parameter = watched == m_fields.cercle || watched == m_fields.focale ||
                            watched == m_fields.nod || watched == m_fields.gp;
@@ -441,7 +441,7 @@ bool TFormCalculProf::eventFilter(QObject *watched, QEvent *event)
 
 void ShowTableWindow(QWidget *owner, bool openFirst)
 {
-    TFormCalculProf form(owner);
+    TableWindow form(owner);
     // The open command runs once the window has taken its tables, so that
     // the table the user chose is the one shown.
     form.m_openOnActivation = openFirst;

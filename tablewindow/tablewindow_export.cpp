@@ -1,10 +1,10 @@
 // The table window's exports: the CSV file, the clipboard and the chart
 // window that follows the table.
-#include "calculprof.h"
+#include "tablewindow.h"
 
-#include "graphique.h"
-#include "tableexport.h"
-#include "tablefiles.h"
+#include "chart/chartwindow.h"
+#include "table/tableexport.h"
+#include "table/tablefiles.h"
 #include "core/apppaths.h"
 #include "core/messages.h"
 #include "core/widgets.h"
@@ -17,7 +17,7 @@
 
 namespace optolune {
 
-void TFormCalculProf::connectExports()
+void TableWindow::connectExports()
 {
     connect(findChild<QToolButton *>(QStringLiteral("GraphiqueBtn")), &QToolButton::clicked, this,
             [this] { openChart(); });
@@ -25,15 +25,15 @@ void TFormCalculProf::connectExports()
     connect(m_fields.checkComment, &QCheckBox::toggled, this, [this] { followChart(); });
 }
 
-TFormGraphique *TFormCalculProf::chartWindow() const
+ChartWindow *TableWindow::chartWindow() const
 {
     return m_graphique && m_graphique->isVisible() ? m_graphique.data() : nullptr;
 }
 
-void TFormCalculProf::openChart()
+void TableWindow::openChart()
 {
     if (!m_graphique) {
-        m_graphique = new TFormGraphique(this);
+        m_graphique = new ChartWindow(this);
         // Its exports show the table the fields give: this window's refresh
         // runs first.
         m_graphique->setRefresh([this] { return refresh(); });
@@ -46,13 +46,13 @@ void TFormCalculProf::openChart()
     refresh();
 }
 
-void TFormCalculProf::followChart()
+void TableWindow::followChart()
 {
     if (m_graphique && m_graphique->isVisible())
         guarded([this] { m_graphique->updateChart(m_state, m_fields.checkComment->isChecked()); });
 }
 
-void TFormCalculProf::exportCsv(int layout)
+void TableWindow::exportCsv(int layout)
 {
     // The file holds the table the fields give now, as its name says: the
     // refresh checks them first, and its message ends the command when the
@@ -75,7 +75,7 @@ void TFormCalculProf::exportCsv(int layout)
     });
 }
 
-void TFormCalculProf::copyTable()
+void TableWindow::copyTable()
 {
     if (!refresh())
         return;

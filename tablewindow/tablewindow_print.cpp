@@ -1,8 +1,8 @@
 // The table window's print commands: ImprBtn, and in "Fichier" "Imprimer"
 // (Ctrl+P), the print preview and the PDF export (built with the menus).
-#include "calculprof.h"
+#include "tablewindow.h"
 
-#include "tableprinting.h"
+#include "print/tableprinting.h"
 #include "core/widgets.h"
 
 #include <QCheckBox>
@@ -10,13 +10,13 @@
 
 namespace optolune {
 
-void TFormCalculProf::connectPrinting()
+void TableWindow::connectPrinting()
 {
     connect(findChild<QToolButton *>(QStringLiteral("ImprBtn")), &QToolButton::clicked, this,
             [this] { printTable(int(TableOutput::Printer)); });
 }
 
-void TFormCalculProf::printTable(int output)
+void TableWindow::printTable(int output)
 {
     // The table printed is the one the fields give now; when the refresh
     // stops (an empty list) its message ends the command.

@@ -1,6 +1,6 @@
 #include "tiltcalc.h"
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/listkind.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "tiltfields.h"
 
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/showntext.h"
 
 #include <cmath>

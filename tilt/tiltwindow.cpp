@@ -1,8 +1,8 @@
 #include "tiltwindow.h"
 
 #include "core/messages.h"
-#include "core/procs.h"
-#include "core/screenprint.h"
+#include "core/numerictext.h"
+#include "print/screenprint.h"
 #include "core/widgets.h"
 
 #include <QButtonGroup>

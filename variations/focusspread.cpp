@@ -1,7 +1,7 @@
 #include "focusspread.h"
 
 #include "variationsfields.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/listkind.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "variationsfields.h"
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/widgets.h"
 
 #include <QFormLayout>
@@ -29,7 +29,7 @@ const FocusSpreadReadings &RememberedFocusSpreadReadings() { return rememberedRe
 
 void ForgetFocusSpreadReadings() { rememberedReadings() = FocusSpreadReadings{}; }
 
-TFormEcart::TFormEcart(FocusSpreadInput input, VariationsInput window, QWidget *parent)
+FocusSpreadDialog::FocusSpreadDialog(FocusSpreadInput input, VariationsInput window, QWidget *parent)
     : QDialog(parent), m_input(std::move(input)), m_window(std::move(window))
 {
     setObjectName(QStringLiteral("FormEcart"));
@@ -105,25 +105,25 @@ TFormEcart::TFormEcart(FocusSpreadInput input, VariationsInput window, QWidget *
     setFixedWidth(std::max(sizeHint().width(), 420));
 }
 
-void TFormEcart::clearResults()
+void FocusSpreadDialog::clearResults()
 {
     for (QLineEdit *edit : {m_rail, m_needed, m_chosen, m_distance})
         edit->clear();
     m_macroNote->hide();
 }
 
-void TFormEcart::rememberReadings() const
+void FocusSpreadDialog::rememberReadings() const
 {
     rememberedReadings() = {m_infinity->text(), m_near->text(), m_far->text()};
 }
 
-void TFormEcart::done(int result)
+void FocusSpreadDialog::done(int result)
 {
     rememberReadings();
     QDialog::done(result);
 }
 
-std::optional<FocusSpreadResult> TFormEcart::compute()
+std::optional<FocusSpreadResult> FocusSpreadDialog::compute()
 {
     rememberReadings();
     m_input.infinityReading = m_infinity->text();
@@ -150,7 +150,7 @@ std::optional<FocusSpreadResult> TFormEcart::compute()
     return r;
 }
 
-void TFormEcart::apply()
+void FocusSpreadDialog::apply()
 {
     const std::optional<FocusSpreadResult> r = compute();
     if (!r)
@@ -160,7 +160,7 @@ void TFormEcart::apply()
     accept();
 }
 
-bool TFormEcart::eventFilter(QObject *watched, QEvent *event)
+bool FocusSpreadDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -24,11 +24,11 @@ struct FocusSpreadReadings {
 const FocusSpreadReadings &RememberedFocusSpreadReadings();
 void ForgetFocusSpreadReadings();
 
-class TFormEcart : public QDialog {
+class FocusSpreadDialog : public QDialog {
 public:
     // The lens parameters and f-numbers of the window; the window's checked
     // texts, origin and decimals for the distance.
-    TFormEcart(FocusSpreadInput input, VariationsInput window, QWidget *parent = nullptr);
+    FocusSpreadDialog(FocusSpreadInput input, VariationsInput window, QWidget *parent = nullptr);
 
     // Called by "Appliquer" with a setting that can be applied; the dialog
     // then closes.

@@ -2,8 +2,8 @@
 
 #include "variationscompute.h"
 #include "variationsfields.h"
-#include "core/calcul.h"
-#include "core/procs.h"
+#include "core/optics.h"
+#include "core/numerictext.h"
 #include "core/showntext.h"
 #include "table/tablemodel.h"
 #include "lists/listkind.h"

@@ -2,7 +2,7 @@
 
 #include "core/apppaths.h"
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/widgets.h"
 #include "table/tableexport.h"
 

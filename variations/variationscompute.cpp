@@ -1,7 +1,7 @@
 #include "variationscompute.h"
 
 #include "core/diffraction.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/usererror.h"
 
 #include <cmath>

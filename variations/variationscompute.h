@@ -6,7 +6,7 @@
 // derives the depths and shares, and rounds every number for its field.
 #pragma once
 
-#include "core/calcul.h"
+#include "core/optics.h"
 
 #include <QString>
 #include <array>

@@ -1,7 +1,7 @@
 #include "variationsfields.h"
 
 #include "core/messages.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "lists/listkind.h"
 
 #include <algorithm>

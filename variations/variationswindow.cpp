@@ -1,4 +1,4 @@
-#include "calcprofisol.h"
+#include "variationswindow.h"
 
 #include "core/widgets.h"
 #include "lists/listkind.h"
@@ -192,7 +192,7 @@ void fitResultField(QLineEdit *edit, ResultField field, int minimumWidth)
 
 } // namespace
 
-TFormCalcProfIsol::TFormCalcProfIsol(QWidget *parent)
+VariationsWindow::VariationsWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FormCalcProfIsol"));
@@ -209,7 +209,7 @@ TFormCalcProfIsol::TFormCalcProfIsol(QWidget *parent)
     setFixedSize(sizeHint().expandedTo(QSize(598, 387)));
 }
 
-void TFormCalcProfIsol::buildControls()
+void VariationsWindow::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -230,7 +230,7 @@ void TFormCalcProfIsol::buildControls()
     m_statusBar = addStatusBar(this, layout);
 }
 
-QWidget *TFormCalcProfIsol::buildToolBar()
+QWidget *VariationsWindow::buildToolBar()
 {
     auto *bar = make<QFrame>(this, "ToolBar1");
     bar->setFrameShape(QFrame::StyledPanel);
@@ -273,7 +273,7 @@ QWidget *TFormCalcProfIsol::buildToolBar()
     return bar;
 }
 
-QWidget *TFormCalcProfIsol::buildAutoGroup()
+QWidget *VariationsWindow::buildAutoGroup()
 {
     auto *group = make<QGroupBox>(this, "GroupBox1");
     group->setTitle(QStringLiteral("Auto"));
@@ -330,7 +330,7 @@ QWidget *TFormCalcProfIsol::buildAutoGroup()
     return group;
 }
 
-QWidget *TFormCalcProfIsol::buildManualGroup()
+QWidget *VariationsWindow::buildManualGroup()
 {
     m_manual = make<QGroupBox>(this, "GroupBox2");
     m_manual->setTitle(QStringLiteral("Manuel"));
@@ -406,7 +406,7 @@ QWidget *TFormCalcProfIsol::buildManualGroup()
     return m_manual;
 }
 
-QWidget *TFormCalcProfIsol::buildDepthGroup()
+QWidget *VariationsWindow::buildDepthGroup()
 {
     auto *group = make<QGroupBox>(this, "GroupBox4");
     group->setTitle(QStringLiteral("Profondeur de champ"));
@@ -460,7 +460,7 @@ QWidget *TFormCalcProfIsol::buildDepthGroup()
     return group;
 }
 
-QWidget *TFormCalcProfIsol::buildBottomBar()
+QWidget *VariationsWindow::buildBottomBar()
 {
     auto *bar = make<QFrame>(this, "Panel3");
     bar->setFrameShape(QFrame::StyledPanel);
@@ -491,7 +491,7 @@ QWidget *TFormCalcProfIsol::buildBottomBar()
     return bar;
 }
 
-void TFormCalcProfIsol::buildMenus()
+void VariationsWindow::buildMenus()
 {
     auto *bar = make<QMenuBar>(this, "MainMenu1");
     static_cast<QVBoxLayout *>(layout())->setMenuBar(bar);

@@ -55,9 +55,9 @@ protected:
     void updateGeometries() override;
 };
 
-class TFormCalcProfIsol : public QDialog, private ListReceiver {
+class VariationsWindow : public QDialog, private ListReceiver {
 public:
-    explicit TFormCalcProfIsol(QWidget *parent = nullptr);
+    explicit VariationsWindow(QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;

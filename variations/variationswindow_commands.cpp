@@ -1,16 +1,16 @@
 // What the variations window does on each event: read the parameter fields,
 // run one operation of the calculator's logic, write the texts back.
-#include "calcprofisol.h"
+#include "variationswindow.h"
 
 #include "focusspreaddialog.h"
-#include "affiche/affiche.h"
+#include "explanations/textwindow.h"
 #include "core/apppaths.h"
 #include "core/bitmapexport.h"
 #include "core/memoryfile.h"
 #include "core/messages.h"
 #include "core/notes.h"
-#include "core/procs.h"
-#include "core/screenprint.h"
+#include "core/numerictext.h"
+#include "print/screenprint.h"
 #include "core/usererror.h"
 #include "core/widgets.h"
 #include "lists/listeditoropener.h"
@@ -71,7 +71,7 @@ bool isListShortcut(const QKeyEvent *key)
 
 } // namespace
 
-void TFormCalcProfIsol::connectControls()
+void VariationsWindow::connectControls()
 {
     auto button = [this](const char *name) {
         return findChild<QToolButton *>(QString::fromLatin1(name));
@@ -79,15 +79,15 @@ void TFormCalcProfIsol::connectControls()
     auto on = [this, &button](const char *name, auto handler) {
         connect(button(name), &QToolButton::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
     };
-    on("CalcBtn", &TFormCalcProfIsol::calculate);
-    on("DefautBtn", &TFormCalcProfIsol::SelectFirstItems);
-    on("RazBtn", &TFormCalcProfIsol::LoadAllDefaultLists);
-    on("FichTestBtn", &TFormCalcProfIsol::ShowTestLens);
-    on("MemBtn", &TFormCalcProfIsol::StoreMemory);
-    on("MemRapBtn", &TFormCalcProfIsol::RecallMemory);
-    on("NotesBtn", &TFormCalcProfIsol::openNotesFile);
-    on("EcartBtn", &TFormCalcProfIsol::openFocusSpread);
-    on("DiaThBtn", &TFormCalcProfIsol::LoadTheoreticalFNumbers);
+    on("CalcBtn", &VariationsWindow::calculate);
+    on("DefautBtn", &VariationsWindow::SelectFirstItems);
+    on("RazBtn", &VariationsWindow::LoadAllDefaultLists);
+    on("FichTestBtn", &VariationsWindow::ShowTestLens);
+    on("MemBtn", &VariationsWindow::StoreMemory);
+    on("MemRapBtn", &VariationsWindow::RecallMemory);
+    on("NotesBtn", &VariationsWindow::openNotesFile);
+    on("EcartBtn", &VariationsWindow::openFocusSpread);
+    on("DiaThBtn", &VariationsWindow::LoadTheoreticalFNumbers);
     connect(button("SpeedButton6"), &QToolButton::clicked, this,
             [this] { guarded([this] { openExplanation(this, QStringLiteral("calcprofisol")); }); });
     connect(button("SpeedButton13"), &QToolButton::clicked, this,
@@ -116,13 +116,13 @@ void TFormCalcProfIsol::connectControls()
     }
 }
 
-void TFormCalcProfIsol::showEvent(QShowEvent *event)
+void VariationsWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     activateOnce(this, m_activated, [this] { guarded([this] { PrepareVariationsWindow(); }); });
 }
 
-void TFormCalcProfIsol::PrepareVariationsWindow()
+void VariationsWindow::PrepareVariationsWindow()
 {
     LoadAllDefaultLists();
     m_lists.focale->setFocus();
@@ -138,7 +138,7 @@ void TFormCalcProfIsol::PrepareVariationsWindow()
     calculate();
 }
 
-VariationsInput TFormCalcProfIsol::readInput() const
+VariationsInput VariationsWindow::readInput() const
 {
     VariationsInput in;
     in.cText = m_params.cercle->text();
@@ -153,25 +153,25 @@ VariationsInput TFormCalcProfIsol::readInput() const
     return in;
 }
 
-void TFormCalcProfIsol::writeParameters(const VariationsInput &in)
+void VariationsWindow::writeParameters(const VariationsInput &in)
 {
     setChangedTexts({{m_params.cercle, in.cText}, {m_params.focale, in.fText}, {m_params.nod, in.dnText},
                      {m_params.gp, in.gpText},    {m_params.dist, in.dText},   {m_params.dia, in.nText}});
 }
 
-ListsEmpty TFormCalcProfIsol::listsEmpty() const
+ListsEmpty VariationsWindow::listsEmpty() const
 {
     return {m_lists.focale->count() == 0, m_lists.dia->count() == 0, m_lists.cercle->count() == 0,
             m_lists.dist->count() == 0};
 }
 
-void TFormCalcProfIsol::calculate()
+void VariationsWindow::calculate()
 {
     CheckManualFields();
     RefreshVariations();
 }
 
-int TFormCalcProfIsol::CheckManualFields()
+int VariationsWindow::CheckManualFields()
 {
     VariationsInput in = readInput();
     const int code = optolune::CheckManualFields(in, listsEmpty());
@@ -179,7 +179,7 @@ int TFormCalcProfIsol::CheckManualFields()
     return code;
 }
 
-void TFormCalcProfIsol::RefreshVariations()
+void VariationsWindow::RefreshVariations()
 {
     VariationsInput in = readInput();
     NormaliseDecimalPoints(in);
@@ -199,7 +199,7 @@ void TFormCalcProfIsol::RefreshVariations()
     m_noResult = why;
 }
 
-void TFormCalcProfIsol::showResult(const VariationsResult &result)
+void VariationsWindow::showResult(const VariationsResult &result)
 {
     for (int i = 0; i < kResultFieldCount; ++i)
         setChangedText(m_results[i], result.texts[i]);
@@ -207,7 +207,7 @@ void TFormCalcProfIsol::showResult(const VariationsResult &result)
         SetResultColour(result.colour);
 }
 
-void TFormCalcProfIsol::SetResultColour(ResultColour colour)
+void VariationsWindow::SetResultColour(ResultColour colour)
 {
     // A palette change repaints the fields; it is made only when the colour
     // changes.
@@ -222,7 +222,7 @@ void TFormCalcProfIsol::SetResultColour(ResultColour colour)
     }
 }
 
-void TFormCalcProfIsol::distFilmClicked(bool down)
+void VariationsWindow::distFilmClicked(bool down)
 {
     if (CheckManualFields() != 0) {
         m_distFilm->setChecked(!down); // springs back: nothing is computed
@@ -231,7 +231,7 @@ void TFormCalcProfIsol::distFilmClicked(bool down)
     RefreshVariations();
 }
 
-void TFormCalcProfIsol::ShowTestLens()
+void VariationsWindow::ShowTestLens()
 {
     const TestLens lens;
     m_params.cercle->setText(lens.circle);
@@ -241,13 +241,13 @@ void TFormCalcProfIsol::ShowTestLens()
     calculate();
 }
 
-void TFormCalcProfIsol::StoreMemory()
+void VariationsWindow::StoreMemory()
 {
     WriteMemoryFile(MemoryFilePath(), {m_params.cercle->text(), m_params.focale->text(),
                                        m_params.nod->text(), m_params.gp->text()});
 }
 
-void TFormCalcProfIsol::RecallMemory()
+void VariationsWindow::RecallMemory()
 {
     // The whole file is read before any field changes.
     const LensMemory memory = ReadMemoryFile(MemoryFilePath());
@@ -258,14 +258,14 @@ void TFormCalcProfIsol::RecallMemory()
     calculate();
 }
 
-void TFormCalcProfIsol::openNotesFile()
+void VariationsWindow::openNotesFile()
 {
     OpenNotes(appPaths().programFolder, QStringLiteral("memo.txt"));
 }
 
 // ---- lists
 
-VariationsListBox *TFormCalcProfIsol::listBox(ListKind kind) const
+VariationsListBox *VariationsWindow::listBox(ListKind kind) const
 {
     switch (kind) {
     case ListKind::Cer: return m_lists.cercle;
@@ -277,7 +277,7 @@ VariationsListBox *TFormCalcProfIsol::listBox(ListKind kind) const
     return nullptr;
 }
 
-QLineEdit *TFormCalcProfIsol::fieldOf(ListKind kind) const
+QLineEdit *VariationsWindow::fieldOf(ListKind kind) const
 {
     switch (kind) {
     case ListKind::Cer: return m_params.cercle;
@@ -289,14 +289,14 @@ QLineEdit *TFormCalcProfIsol::fieldOf(ListKind kind) const
     return nullptr;
 }
 
-void TFormCalcProfIsol::TakeListItem(ListKind kind)
+void VariationsWindow::TakeListItem(ListKind kind)
 {
     // A list with no item (an empty default file) leaves the field as it is.
     if (const auto text = listBox(kind)->selectedText())
         fieldOf(kind)->setText(*text);
 }
 
-void TFormCalcProfIsol::chooseItem(ListKind kind)
+void VariationsWindow::chooseItem(ListKind kind)
 {
     guarded([&] {
         TakeListItem(kind);
@@ -304,13 +304,13 @@ void TFormCalcProfIsol::chooseItem(ListKind kind)
     });
 }
 
-void TFormCalcProfIsol::replaceList(ListKind kind, const QStringList &items)
+void VariationsWindow::replaceList(ListKind kind, const QStringList &items)
 {
     if (VariationsListBox *box = listBox(kind))
         box->replaceItems(items);
 }
 
-void TFormCalcProfIsol::OpenListEditor(ListKind kind)
+void VariationsWindow::OpenListEditor(ListKind kind)
 {
     ListEditorRequest request;
     request.owner = this;
@@ -326,7 +326,7 @@ void TFormCalcProfIsol::OpenListEditor(ListKind kind)
     chooseItem(kind);
 }
 
-void TFormCalcProfIsol::UseDefaultList(ListKind kind)
+void VariationsWindow::UseDefaultList(ListKind kind)
 {
     guarded([&] {
         RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag), kind,
@@ -335,7 +335,7 @@ void TFormCalcProfIsol::UseDefaultList(ListKind kind)
     chooseItem(kind);
 }
 
-void TFormCalcProfIsol::LoadTheoreticalFNumbers()
+void VariationsWindow::LoadTheoreticalFNumbers()
 {
     guarded([&] {
         RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag), ListKind::Dia,
@@ -344,7 +344,7 @@ void TFormCalcProfIsol::LoadTheoreticalFNumbers()
     chooseItem(ListKind::Dia);
 }
 
-void TFormCalcProfIsol::SelectFirstItems()
+void VariationsWindow::SelectFirstItems()
 {
     for (VariationsListBox *box : {m_lists.focale, m_lists.dia, m_lists.cercle, m_lists.dist})
         box->selectFirst();
@@ -354,7 +354,7 @@ void TFormCalcProfIsol::SelectFirstItems()
     guarded([this] { calculate(); });
 }
 
-void TFormCalcProfIsol::LoadAllDefaultLists()
+void VariationsWindow::LoadAllDefaultLists()
 {
     for (ListKind kind : {ListKind::Foc, ListKind::Dia, ListKind::Cer, ListKind::Dis})
         UseDefaultList(kind);
@@ -363,7 +363,7 @@ void TFormCalcProfIsol::LoadAllDefaultLists()
 
 // ---- half stops
 
-void TFormCalcProfIsol::halfStopPress(HalfStop which)
+void VariationsWindow::halfStopPress(HalfStop which)
 {
     if (m_held != HalfStop::None)
         return;
@@ -392,7 +392,7 @@ void TFormCalcProfIsol::halfStopPress(HalfStop which)
         halfStopRelease();
 }
 
-void TFormCalcProfIsol::halfStopRelease()
+void VariationsWindow::halfStopRelease()
 {
     if (m_held == HalfStop::None)
         return;
@@ -420,13 +420,13 @@ void TFormCalcProfIsol::halfStopRelease()
     });
 }
 
-void TFormCalcProfIsol::hideEvent(QHideEvent *event)
+void VariationsWindow::hideEvent(QHideEvent *event)
 {
     halfStopRelease();
     QDialog::hideEvent(event);
 }
 
-void TFormCalcProfIsol::changeEvent(QEvent *event)
+void VariationsWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         halfStopRelease();
@@ -435,7 +435,7 @@ void TFormCalcProfIsol::changeEvent(QEvent *event)
 
 // ---- focus spread
 
-void TFormCalcProfIsol::openFocusSpread()
+void VariationsWindow::openFocusSpread()
 {
     if (CheckManualFields() != 0)
         return;
@@ -448,14 +448,14 @@ void TFormCalcProfIsol::openFocusSpread()
     input.fromFilm = checked.fromFilm;
     for (int i = 0; i < m_lists.dia->count(); ++i)
         input.fNumbers << m_lists.dia->item(i)->text();
-    TFormEcart dialog(input, checked, this);
+    FocusSpreadDialog dialog(input, checked, this);
     dialog.onApply = [this](const FocusSpreadResult &result, const FocusSpreadSetting &setting) {
         applyFocusSpread(result, setting);
     };
     dialog.exec();
 }
 
-void TFormCalcProfIsol::applyFocusSpread(const FocusSpreadResult &result, const FocusSpreadSetting &setting)
+void VariationsWindow::applyFocusSpread(const FocusSpreadResult &result, const FocusSpreadSetting &setting)
 {
     // More decimals when the distance needs them to give the proposed
     // extension; never fewer than the photographer chose.
@@ -473,7 +473,7 @@ void TFormCalcProfIsol::applyFocusSpread(const FocusSpreadResult &result, const 
 
 // ---- keys and mouse
 
-void TFormCalcProfIsol::keyPressEvent(QKeyEvent *event)
+void VariationsWindow::keyPressEvent(QKeyEvent *event)
 {
     // Escape would close the window with every typed parameter and edited
     // list: it closes through "Quitter" and its close button only.
@@ -484,7 +484,7 @@ void TFormCalcProfIsol::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-bool TFormCalcProfIsol::eventFilter(QObject *watched, QEvent *event)
+bool VariationsWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const bool parameter = watched == m_params.cercle || watched == m_params.focale ||
                            watched == m_params.nod || watched == m_params.gp ||
@@ -536,7 +536,7 @@ bool TFormCalcProfIsol::eventFilter(QObject *watched, QEvent *event)
 
 void ShowVariationsWindow(QWidget *owner)
 {
-    TFormCalcProfIsol form(owner);
+    VariationsWindow form(owner);
     form.exec();
 }
 

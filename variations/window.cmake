@@ -1,8 +1,8 @@
 # The variations window and its focus-spread dialog.
 add_library(optolune_variations_ui STATIC
-  calcprofisol.cpp calcprofisol_commands.cpp calcprofisol.h
+  variationswindow.cpp variationswindow_commands.cpp variationswindow.h
   focusspreaddialog.cpp focusspreaddialog.h
   focusstackwindow.cpp focusstackwindow.h)
 target_link_libraries(optolune_variations_ui PUBLIC
-  optolune_variations optolune_lists_ui optolune_affiche_ui optolune_core_ui)
+  optolune_variations optolune_lists_ui optolune_explanations_ui optolune_screenprint optolune_core_ui)
 optolune_warnings(optolune_variations_ui)

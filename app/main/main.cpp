@@ -1,13 +1,13 @@
-#include "app/Sdimain.h"
+#include "app/mainwindow.h"
 #include "app/startup.h"
-#include "table/calculprof.h"
-#include "variations/calcprofisol.h"
+#include "tablewindow/tablewindow.h"
+#include "variations/variationswindow.h"
 
 using namespace optolune;
 
 int main(int argc, char **argv)
 {
-    return runOptolune(argc, argv, [](TSDIAppForm &form) {
+    return runOptolune(argc, argv, [](MainWindow &form) {
         form.setTableOpener([](QWidget *owner) { ShowTableWindow(owner, false); });
         form.setOpenTableFileCommand([](QWidget *owner) { ShowTableWindow(owner, true); });
         form.setVariationsOpener([](QWidget *owner) { ShowVariationsWindow(owner); });

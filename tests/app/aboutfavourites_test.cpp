@@ -1,8 +1,8 @@
-#include "app/About.h"
-#include "app/RasEnum.h"
-#include "app/Sdimain.h"
+#include "app/aboutbox.h"
+#include "app/dialupconnections.h"
+#include "app/mainwindow.h"
 #include "app/buildconfig.h"
-#include "app/liens.h"
+#include "app/favouriteswindow.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
 #include "support/child.h"
@@ -48,10 +48,10 @@ private:
 };
 
 // One connection that ends at once, to see the command run.
-class OneConnection final : public RasService {
+class OneConnection final : public DialUpConnections {
 public:
     QStringList calls;
-    quint32 enumerate(RasConnectionTable &table, quint32, quint32) override
+    quint32 enumerate(DialUpConnectionTable &table, quint32, quint32) override
     {
         calls << QStringLiteral("enumerate");
         table.handles[0] = 42;
@@ -76,7 +76,7 @@ TEST_F(ShellWindowsTest, AboutBoxIdentifiesTheRunningProgramFile)
     // have it: the box still tells of the file that runs.
     ProgramFolder folder;
     Recorder rec;
-    TAboutbox box;
+    AboutBox box;
     activate(box);
     const QString running = QCoreApplication::applicationFilePath();
     ASSERT_EQ(RunningProgramFile(), running);
@@ -95,8 +95,9 @@ TEST_F(ShellWindowsTest, AboutBoxIdentifiesTheRunningProgramFile)
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9]{1,3}( [0-9]{3})*$")).match(reference).hasMatch())
         << reference.toStdString();
     EXPECT_EQ(QString(reference).remove(u' '), buildConfig().reference);
-    if (buildConfig().reference == QStringLiteral("431207958"))
+    if (buildConfig().reference == QStringLiteral("431207958")) {
         EXPECT_EQ(reference, QStringLiteral("431 207 958"));
+    }
     EXPECT_EQ(child<QLabel>(&box, "Label5")->text(), buildConfig().notice);
     auto *mail = child<QLabel>(&box, "Label27");
     EXPECT_EQ(mail->text(), QStringLiteral("Écrivez-moi"));
@@ -130,7 +131,7 @@ TEST_F(ShellWindowsTest, AboutBoxSaysWhenNoMailProgramAnswers)
 {
     ProgramFolder folder;
     Recorder rec;
-    TAboutbox box;
+    AboutBox box;
     activate(box);
     openerAnswers = false;
     QTest::mouseClick(child<QLabel>(&box, "Label27"), Qt::LeftButton);
@@ -143,7 +144,7 @@ TEST_F(ShellWindowsTest, FavouritesOpenTheSitesLinks)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormLiens form;
+    FavouritesWindow form;
     activate(form);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Favoris"));
     EXPECT_EQ(form.size(), QSize(295, 174));
@@ -188,8 +189,8 @@ TEST_F(ShellWindowsTest, DeconnecterHangsUpThroughTheService)
     ProgramFolder folder;
     Recorder rec;
     OneConnection ras;
-    RasService *previous = installRasService(&ras);
-    TFormLiens form;
+    DialUpConnections *previous = installRasService(&ras);
+    FavouritesWindow form;
     activate(form);
     QTest::mouseClick(child<QToolButton>(&form, "ToolButton1"), Qt::LeftButton);
     installRasService(previous);
@@ -206,7 +207,7 @@ TEST_F(ShellWindowsTest, MainMenuOpensFavouritesAtTheirPlaceAndTheAboutBox)
 {
     ProgramFolder folder;
     Recorder rec;
-    TSDIAppForm form;
+    MainWindow form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QCoreApplication::processEvents();
@@ -245,7 +246,7 @@ TEST_F(ShellWindowsTest, FavouritesAndAboutWorkAfterAFailedRecovery)
     QFile::remove(folder.dataPath() + "cbxcer7.stf");
     QDir().mkpath(folder.dataPath() + "cbxcer7.stf");
     Recorder rec;
-    TSDIAppForm form;
+    MainWindow form;
     int favourites = 0, about = 0;
     form.setFavouritesOpener([&](QWidget *owner) {
         EXPECT_EQ(owner, &form);

@@ -1,4 +1,4 @@
-#include "app/RasEnum.h"
+#include "app/dialupconnections.h"
 #include "support/recorder.h"
 
 #include <QStringList>
@@ -13,7 +13,7 @@ namespace {
 // A remote access service played from a script: the connections it lists,
 // how many status queries each takes to end, and what fails. Its clock moves
 // only when the command pauses.
-class FakeRas final : public RasService {
+class FakeRas final : public DialUpConnections {
 public:
     std::vector<RasHandle> connections;
     quint32 enumerateResult = 0;
@@ -25,7 +25,7 @@ public:
     QStringList calls;
     std::chrono::milliseconds clock{0};
 
-    quint32 enumerate(RasConnectionTable &table, quint32 entrySize, quint32 bufferSize) override
+    quint32 enumerate(DialUpConnectionTable &table, quint32 entrySize, quint32 bufferSize) override
     {
         calls << QStringLiteral("enumerate");
         entrySizeSeen = entrySize;

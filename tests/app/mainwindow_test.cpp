@@ -1,4 +1,4 @@
-#include "app/Sdimain.h"
+#include "app/mainwindow.h"
 #include "core/apppaths.h"
 #include "core/inifile.h"
 #include "core/notes.h"
@@ -38,11 +38,11 @@ TEST_F(MainWindowTest, ActivationSetsTheCaptionAndSaysNothingWhenDataIsComplete)
 {
     ProgramFolder folder;
     Recorder rec;
-    TSDIAppForm form;
+    MainWindow form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Version 1.0.0.0"));
     activate(form);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("OPTOLUNE Version 1.0.0.0") + QString(11, u' ') +
-                                      TSDIAppForm::rightsNotice());
+                                      MainWindow::rightsNotice());
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_TRUE(child<QToolButton>(&form, "TableBtn")->isEnabled());
     EXPECT_TRUE(child<QToolButton>(&form, "IsolBtn")->isEnabled());
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, FailedRecoveryDisablesTableAndVariations)
     QFile::remove(folder.dataPath() + "cbxcer7.stf");
     QDir().mkpath(folder.dataPath() + "cbxcer7.stf");
     Recorder rec;
-    TSDIAppForm form;
+    MainWindow form;
     int tableOpened = 0;
     form.setTableOpener([&](QWidget *) { ++tableOpened; });
     activate(form);
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, TableButtonOpensThroughItsOpener)
 {
     ProgramFolder folder;
     Recorder rec;
-    TSDIAppForm form;
+    MainWindow form;
     QWidget *owner = nullptr;
     form.setTableOpener([&](QWidget *w) { owner = w; });
     activate(form);
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, NotesCreatesTheFileOnceAndOpensIt)
 {
     ProgramFolder folder;
     Recorder rec;
-    TSDIAppForm form;
+    MainWindow form;
     activate(form);
     auto *notes = child<QToolButton>(&form, "NotesBtn");
     QTest::mouseClick(notes, Qt::LeftButton);
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, CtrlQClosesAndWritesTheSettingWhileCtrlNAndCtrlSDoNothing
     ProgramFolder folder;
     folder.write(QStringLiteral("optolune.INI"), "[optaff]\r\nlignes=1\r\n");
     Recorder rec;
-    TSDIAppForm form;
+    MainWindow form;
     activate(form);
     QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, HintsShowInTheStatusBar)
 {
     ProgramFolder folder;
     Recorder rec;
-    TSDIAppForm form;
+    MainWindow form;
     activate(form);
     auto *quit = child<QToolButton>(&form, "SpeedButton5");
     QStatusTipEvent tip(quit->statusTip());

@@ -1,10 +1,10 @@
 // The chart's curves against the table: at every distance of the table the
 // chart's point gives the cell's own texts, on logarithmic axes that hold
 // every point; what cannot be drawn is left out and named.
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "support/qtprint.h"
 #include "support/recorder.h"
-#include "table/chartseries.h"
+#include "chart/chartseries.h"
 #include "table/tablecompute.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"

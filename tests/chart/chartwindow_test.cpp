@@ -2,12 +2,12 @@
 // the CSV file and the clipboard from the menus, the chart opened with F9,
 // following the table, its tooltips against the grid's cells, an f-number
 // hidden from the legend, the picture exported as PNG and PDF.
-#include "table/calculprof.h"
-#include "table/graphique.h"
+#include "tablewindow/tablewindow.h"
+#include "chart/chartwindow.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"
 #include "core/apppaths.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "table/tablestate.h"
 #include "table/titlelines.h"
 #include "support/pdfpages.h"
@@ -50,14 +50,14 @@ namespace {
 
 class ChartWindowTest : public testing::Test {
 protected:
-    static TFormGraphique *openChart(TFormCalculProf &form)
+    static ChartWindow *openChart(TableWindow &form)
     {
         QTest::keyClick(&form, Qt::Key_F9);
         QCoreApplication::processEvents();
         return form.chartWindow();
     }
     // The lists the table takes from the list editor.
-    void setLists(TFormCalculProf &form, const char *f, const char *d)
+    void setLists(TableWindow &form, const char *f, const char *d)
     {
         fNumbers = QString::fromUtf8(f).split(u' ');
         distances = QString::fromUtf8(d).split(u' ');
@@ -77,7 +77,7 @@ private:
 };
 
 // The chart's tooltip at every distance of the table holds the grid's cell.
-void expectTipsAreTheCells(TFormCalculProf &form, TFormGraphique &chart)
+void expectTipsAreTheCells(TableWindow &form, ChartWindow &chart)
 {
     const TableModel &table = form.table();
     ASSERT_FALSE(table.horizontal);
@@ -103,7 +103,7 @@ TEST_F(ChartWindowTest, CsvExportWritesTheGridAsTheCommandLinePrintsIt)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     rec.answerFile(folder.file(QStringLiteral("Tables/essai")));
     child<QAction>(&form, "ExporterCsv")->trigger();
@@ -132,7 +132,7 @@ TEST_F(ChartWindowTest, CsvExportsRefreshFirstAndSayWhereTheFileWent)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     const QByteArray before = CsvFileBytes(form.table());
     auto *focal = child<QLineEdit>(&form, "EdFocale");
@@ -188,7 +188,7 @@ TEST_F(ChartWindowTest, CopiedTablePastesAsAGridInRichText)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     QApplication::clipboard()->clear();
     QTest::keySequence(&form, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -222,9 +222,9 @@ TEST_F(ChartWindowTest, ChartFollowsTheTableAndItsTipsAreTheCells)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
-    TFormGraphique *chart = openChart(form);
+    ChartWindow *chart = openChart(form);
     ASSERT_NE(chart, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
     EXPECT_EQ(chart->windowTitle(), QStringLiteral("Graphique de profondeur de champ"));
@@ -258,7 +258,7 @@ TEST_F(ChartWindowTest, ChartFollowsTheTableAndItsTipsAreTheCells)
     // A click on an f-number's legend entry hides it; a second click shows it.
     QAreaSeries *area = chart->band(0);
     auto entryOf = [&](int curve) {
-        for (const TFormGraphique::LegendEntry &e : chart->legendEntries())
+        for (const ChartWindow::LegendEntry &e : chart->legendEntries())
             if (e.curve == curve)
                 return e.rect.center().toPoint();
         ADD_FAILURE() << "no legend entry for " << curve;
@@ -281,9 +281,9 @@ TEST_F(ChartWindowTest, MacroAndSilverTablesAndWhatCannotBeDrawn)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
-    TFormGraphique *chart = openChart(form);
+    ChartWindow *chart = openChart(form);
     ASSERT_NE(chart, nullptr);
 
     // Close-ups from the film plane: 4f + dn is 0,617 m for the test lens.
@@ -317,9 +317,9 @@ TEST_F(ChartWindowTest, PictureExportedAsPngOrPdf)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
-    TFormGraphique *chart = openChart(form);
+    ChartWindow *chart = openChart(form);
     ASSERT_NE(chart, nullptr);
     rec.answerFile(folder.file(QStringLiteral("Tables/graphique")));
     child<QPushButton>(chart, "ExportBtn")->click();
@@ -370,9 +370,9 @@ TEST_F(ChartWindowTest, ImageExportRefreshesTheTableFirst)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
-    TFormGraphique *chart = openChart(form);
+    ChartWindow *chart = openChart(form);
     ASSERT_NE(chart, nullptr);
     auto *focal = child<QLineEdit>(&form, "EdFocale");
     focal->selectAll();
@@ -401,11 +401,11 @@ TEST_F(ChartWindowTest, EveryFNumberNamedAndDistinctWithTheTheoreticalList)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     child<QAction>(&form, "Diaphragmesthoriques1")->trigger();
     ASSERT_EQ(form.table().nDia, 33);
-    TFormGraphique *chart = openChart(form);
+    ChartWindow *chart = openChart(form);
     ASSERT_NE(chart, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
     EXPECT_EQ(chart->size(), QSize(860, 580));
@@ -422,9 +422,11 @@ TEST_F(ChartWindowTest, EveryFNumberNamedAndDistinctWithTheTheoreticalList)
         SCOPED_TRACE(e.text.toStdString());
         EXPECT_TRUE(view.contains(e.rect.toAlignedRect())) << e.rect.x() << "," << e.rect.y();
         EXPECT_FALSE(e.rect.intersects(plot));
-        for (const auto &other : entries)
-            if (&other != &e)
+        for (const auto &other : entries) {
+            if (&other != &e) {
                 EXPECT_FALSE(e.rect.intersects(other.rect) && e.rect.intersected(other.rect).height() > 1);
+            }
+        }
         if (e.curve < 0)
             continue;
         ++named;

@@ -1,4 +1,4 @@
-#include "circle/cercle.h"
+#include "circle/circlewindow.h"
 
 #include "support/child.h"
 #include "support/programfolder.h"
@@ -29,10 +29,10 @@ namespace {
 
 class CercleTest : public testing::Test {
 protected:
-    static QLineEdit *edit(TFormCercle &form, const char *name) { return child<QLineEdit>(&form, name); }
-    static QString text(TFormCercle &form, const char *name) { return edit(form, name)->text(); }
+    static QLineEdit *edit(CircleWindow &form, const char *name) { return child<QLineEdit>(&form, name); }
+    static QString text(CircleWindow &form, const char *name) { return edit(form, name)->text(); }
     // Clicks the grid's row (1 to the last), as the user selects it.
-    static void clickRow(TFormCercle &form, int gridRow)
+    static void clickRow(CircleWindow &form, int gridRow)
     {
         auto *view = child<QTableView>(&form, "GridCercle");
         const QModelIndex at = view->model()->index(gridRow - 1, 1);
@@ -41,12 +41,12 @@ protected:
         ASSERT_EQ(form.selectedRow(), gridRow);
     }
     // Clicks a check box on its box, as a user does.
-    static void tick(TFormCercle &form, const char *name)
+    static void tick(CircleWindow &form, const char *name)
     {
         auto *box = child<QCheckBox>(&form, name);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
     }
-    static GridRow shownRow(TFormCercle &form, int gridRow)
+    static GridRow shownRow(CircleWindow &form, int gridRow)
     {
         auto *view = child<QTableView>(&form, "GridCercle");
         GridRow row;
@@ -54,7 +54,7 @@ protected:
             row[static_cast<size_t>(c)] = view->model()->index(gridRow - 1, c).data().toString();
         return row;
     }
-    static QString header(TFormCercle &form, int column)
+    static QString header(CircleWindow &form, int column)
     {
         auto *view = child<QTableView>(&form, "GridCercle");
         return view->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
@@ -76,7 +76,7 @@ const GridRow kSixBySix = {"6x6 cm", "30x40", "42x56", "30x40", "50", "50", "7,1
 TEST_F(CercleTest, FirstOpeningWithoutAGridShowsTheHeadersAndTheSixBySixOn30x40)
 {
     QFile::remove(folder.dataPath() + "cbxcgr7.stf");
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Cercle de confusion"));
@@ -127,7 +127,7 @@ TEST_F(CercleTest, FirstOpeningWithoutAGridShowsTheHeadersAndTheSixBySixOn30x40)
 TEST_F(CercleTest, ComputeAddOkHandsBackTheRowAndKeepsTheGrid)
 {
     QFile::remove(folder.dataPath() + "cbxcgr7.stf");
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     click(form, "CalcBtn");
     EXPECT_EQ(text(form, "EdFmodif"), QStringLiteral("42x56"));
@@ -150,7 +150,7 @@ TEST_F(CercleTest, ComputeAddOkHandsBackTheRowAndKeepsTheGrid)
     EXPECT_EQ(fileGrid("cbxcgr7.stf").row(1), kSixBySix);
 
     // The next opening shows the grid again.
-    TFormCercle again;
+    CircleWindow again;
     activate(again);
     EXPECT_EQ(shownRow(again, 1), kSixBySix);
     saveScreenshot(&again, QStringLiteral("circle-window-empty-results"));
@@ -158,7 +158,7 @@ TEST_F(CercleTest, ComputeAddOkHandsBackTheRowAndKeepsTheGrid)
 
 TEST_F(CercleTest, ChangesOfTheInputsMakeTheResultsStale)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     click(form, "CalcBtn");
 
@@ -209,7 +209,7 @@ TEST_F(CercleTest, ChangesOfTheInputsMakeTheResultsStale)
 
 TEST_F(CercleTest, AFailedCheckShowsItsWarningAndAddLeavesTheRowAsItWas)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     const GridRow before = shownRow(form, 1);
     ASSERT_EQ(before, kSixBySix); // the delivered grid
@@ -257,7 +257,7 @@ private:
 
 TEST_F(CercleTest, AFailedCheckDoesNotShowOverThePreviousCAndFNumber)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     // "Calculer", then "Ajouter" (which calculates first), each over the
     // results of a good calculation.
@@ -278,7 +278,7 @@ TEST_F(CercleTest, AFailedCheckDoesNotShowOverThePreviousCAndFNumber)
 
 TEST_F(CercleTest, EnterInAnyFieldComputes)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     tick(form, "CheckDistMin"); // seen from 25 cm: c 0,028
     ASSERT_EQ(text(form, "EdC"), QStringLiteral("0,028"));
@@ -315,7 +315,7 @@ TEST_F(CercleTest, EnterInAnyFieldComputes)
 
 TEST_F(CercleTest, TheFormatNameFollowsTheTypedSizes)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     auto *film = child<QComboBox>(&form, "ComboFormat");
     film->setCurrentIndex(0);
@@ -349,7 +349,7 @@ TEST_F(CercleTest, TheFormatNameFollowsTheTypedSizes)
 
 TEST_F(CercleTest, LoadingAGridShowsItsFirstRow)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     rec.answerConfirm(true);
     click(form, "SaveBtn"); // grid n°1, for LoadBtn to read
@@ -367,7 +367,7 @@ TEST_F(CercleTest, LoadingAGridShowsItsFirstRow)
 
 TEST_F(CercleTest, AddOverwritesTheSelectedRowWholly)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     clickRow(form, 2); // 24x36 on 24x30, from the delivered grid
     auto *film = child<QComboBox>(&form, "ComboFormat");
@@ -381,7 +381,7 @@ TEST_F(CercleTest, AddOverwritesTheSelectedRowWholly)
 
 TEST_F(CercleTest, OkOnAnEmptyRowOrAnOutOfRangeCStaysOpen)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     clickRow(form, 5);
     click(form, "validebtn");
@@ -411,7 +411,7 @@ TEST_F(CercleTest, ACWithAPointFromAGridFileIsHandedBackWithAComma)
     FormatGrid grid = NewFormatGrid();
     grid.setRow(1, {"4x5 in", "30x40", "90x120", "30x40", "50", "50", "3.3", "0.12", "88,6", ""});
     WriteGridFile(grid, folder.dataPath() + "cbxcgr7.stf");
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     click(form, "validebtn");
     ASSERT_TRUE(form.choice().has_value());
@@ -424,7 +424,7 @@ TEST_F(CercleTest, EveryWayOutKeepsTheGridEscapeIncluded)
 {
     QFile::remove(folder.dataPath() + "cbxcgr7.stf");
     {
-        TFormCercle form;
+        CircleWindow form;
         activate(form);
         click(form, "AddBtn");
         click(form, "SpeedButton3"); // Abandonner
@@ -434,7 +434,7 @@ TEST_F(CercleTest, EveryWayOutKeepsTheGridEscapeIncluded)
     }
     EXPECT_EQ(fileGrid("cbxcgr7.stf").row(1), kSixBySix);
     {
-        TFormCercle form;
+        CircleWindow form;
         activate(form);
         EXPECT_EQ(shownRow(form, 1), kSixBySix);
         clickRow(form, 3);
@@ -448,7 +448,7 @@ TEST_F(CercleTest, EveryWayOutKeepsTheGridEscapeIncluded)
 
 TEST_F(CercleTest, GridCommandsAskFirstAndWorkOnTheirFiles)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     const FormatGrid delivered = form.grid();
 
@@ -495,7 +495,7 @@ TEST_F(CercleTest, GridCommandsAskFirstAndWorkOnTheirFiles)
 
 TEST_F(CercleTest, AMissingGridFileLoadsNothingAndSaysNothing)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     const FormatGrid before = form.grid();
     rec.answerConfirm(true);
@@ -508,7 +508,7 @@ TEST_F(CercleTest, ADamagedGridFileIsNamedAndTheGridStaysAsItWas)
 {
     folder.write("Data/cbxcgr1.stf", "9\r\n20\r\nFF\r\n");
     folder.write("Data/cbxcgr0.stf", QByteArray("10\r\n2\r\n\0\0\0\0", 11));
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     const FormatGrid before = form.grid();
     rec.answerConfirm(true);
@@ -529,7 +529,7 @@ TEST_F(CercleTest, ADamagedCurrentGridIsPutAsideBeforeTheCloseWritesANewOne)
 {
     const QByteArray damaged("10\r\n2147483648\r\nFF\r\n");
     folder.write("Data/cbxcgr7.stf", damaged);
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     const QString data = QDir::toNativeSeparators(folder.dataPath());
     EXPECT_EQ(rec.messages(),
@@ -550,7 +550,7 @@ TEST_F(CercleTest, AFailedSaveSaysSoAndKeepsThePreviousFile)
     // A folder where grid n°1 would go cannot be replaced by a file, even
     // by root.
     QDir().mkpath(folder.dataPath() + "cbxcgr1.stf");
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     rec.answerConfirm(true);
     click(form, "SaveBtn");
@@ -561,7 +561,7 @@ TEST_F(CercleTest, AFailedSaveSaysSoAndKeepsThePreviousFile)
 
 TEST_F(CercleTest, AnUnwritableCurrentGridAsksBeforeClosingWithoutIt)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     ASSERT_TRUE(QFile::remove(folder.dataPath() + "cbxcgr7.stf"));
     ASSERT_TRUE(QDir().mkpath(folder.dataPath() + "cbxcgr7.stf"));
@@ -585,7 +585,7 @@ TEST_F(CercleTest, ScreenPrintPrintsTheWindow)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("cercle.pdf"));
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     click(form, "CalcBtn");
     {
@@ -598,7 +598,7 @@ TEST_F(CercleTest, ScreenPrintPrintsTheWindow)
 
 TEST_F(CercleTest, PictureWithResultsAndAFilledGrid)
 {
-    TFormCercle form;
+    CircleWindow form;
     activate(form);
     click(form, "DefBtnLoad");
     clickRow(form, 18);
@@ -612,7 +612,7 @@ TEST_F(CercleTest, ClosedBeforeItsActivationTheCurrentGridIsLeftAlone)
 {
     const QByteArray before = folder.read("Data/cbxcgr7.stf");
     ASSERT_FALSE(before.isEmpty());
-    TFormCercle form;
+    CircleWindow form;
     form.show();
     form.reject(); // the queued activation has not run
     QCoreApplication::processEvents();

@@ -1,4 +1,4 @@
-#include "table/clirun.h"
+#include "clirun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/usererror.h"
 #include "support/recorder.h"
 

@@ -1,4 +1,4 @@
-#include "core/calcul.h"
+#include "core/optics.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

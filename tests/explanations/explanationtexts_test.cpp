@@ -1,4 +1,4 @@
-#include "affiche/affichetexts.h"
+#include "explanations/explanationtexts.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "affiche/affiche.h"
+#include "explanations/textwindow.h"
 #include "support/child.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
@@ -101,7 +101,7 @@ TEST(AfficheWindow, OtherTagsGiveAnEmptyWindow)
 
 TEST(AfficheWindow, TextIsComposedOnceOnFirstShow)
 {
-    TFormAffiche window;
+    TextWindow window;
     window.setTag(QStringLiteral("table"));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -3,7 +3,7 @@
 #include "cli/clitable.h"
 #include "core/apppaths.h"
 #include "core/inifile.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "table/displayoptions.h"

@@ -1,5 +1,5 @@
-#include "lens/Blad.h"
-#include "lens/lensdiagram.h"
+#include "lens/lensdatawindow.h"
+#include "lens/lensdiagramview.h"
 
 #include "core/apppaths.h"
 #include "core/inifile.h"
@@ -31,9 +31,9 @@ namespace {
 
 class BladTest : public testing::Test {
 protected:
-    static QLineEdit *edit(TFormBlad &form, const char *name) { return child<QLineEdit>(&form, name); }
-    static QString text(TFormBlad &form, const char *name) { return edit(form, name)->text(); }
-    static QRadioButton *radio(TFormBlad &form, const char *group, int item)
+    static QLineEdit *edit(LensDataWindow &form, const char *name) { return child<QLineEdit>(&form, name); }
+    static QString text(LensDataWindow &form, const char *name) { return edit(form, name)->text(); }
+    static QRadioButton *radio(LensDataWindow &form, const char *group, int item)
     {
         const auto buttons = child<QWidget>(&form, group)->findChildren<QRadioButton *>();
         return buttons.at(item);
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(BladTest, FirstOpeningShowsThePlanar80Computed)
 {
-    TFormBlad form;
+    LensDataWindow form;
     activate(form);
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Objectifs Zeiss pour Hasselblad"));
@@ -81,7 +81,7 @@ TEST_F(BladTest, FirstOpeningShowsThePlanar80Computed)
 TEST_F(BladTest, OkHandsTheLensOverAndKeepsItForTheNextRun)
 {
     {
-        TFormBlad form;
+        LensDataWindow form;
         activate(form);
         click(form, "validebtn");
         EXPECT_FALSE(form.isVisible());
@@ -99,7 +99,7 @@ TEST_F(BladTest, OkHandsTheLensOverAndKeepsItForTheNextRun)
 
     // Another lens, kept and shown at the next opening.
     {
-        TFormBlad form;
+        LensDataWindow form;
         activate(form);
         typeInto(edit(form, "EdFocale"), QStringLiteral("150,5"));
         typeInto(edit(form, "EdRef"), QStringLiteral("Sonnar T 4-150 CFE"));
@@ -109,7 +109,7 @@ TEST_F(BladTest, OkHandsTheLensOverAndKeepsItForTheNextRun)
         ASSERT_TRUE(form.choice().has_value());
         EXPECT_EQ(form.choice()->comment, QStringLiteral("Hasselblad Sonnar T 4-150 CFE n° 10 43 12"));
     }
-    TFormBlad form;
+    LensDataWindow form;
     activate(form);
     EXPECT_EQ(text(form, "EdFocale"), QStringLiteral("150,5"));
     EXPECT_EQ(text(form, "EdRef"), QStringLiteral("Sonnar T 4-150 CFE"));
@@ -120,7 +120,7 @@ TEST_F(BladTest, OkHandsTheLensOverAndKeepsItForTheNextRun)
 
 TEST_F(BladTest, OkComputesFromTheFieldsAsTheyStand)
 {
-    TFormBlad form;
+    LensDataWindow form;
     activate(form);
     typeInto(edit(form, "EdH"), QStringLiteral("10"));
     EXPECT_EQ(text(form, "EdDn"), QStringLiteral("-4")); // typing computes nothing
@@ -131,7 +131,7 @@ TEST_F(BladTest, OkComputesFromTheFieldsAsTheyStand)
 
 TEST_F(BladTest, AFailedCheckOnOkKeepsTheWindowOpenAndHandsNothing)
 {
-    TFormBlad form;
+    LensDataWindow form;
     activate(form);
     typeInto(edit(form, "EdH"), QStringLiteral("200"));
     click(form, "validebtn");
@@ -145,7 +145,7 @@ TEST_F(BladTest, AFailedCheckOnOkKeepsTheWindowOpenAndHandsNothing)
 
 TEST_F(BladTest, RadioChangesAndClicksIntoAFieldCompute)
 {
-    TFormBlad form;
+    LensDataWindow form;
     activate(form);
     QTest::mouseClick(radio(form, "R1", InFront), Qt::LeftButton);
     EXPECT_EQ(text(form, "EdDn"), QStringLiteral("75,6")); // 39,8 - 11,2 + 47
@@ -175,7 +175,7 @@ TEST_F(BladTest, RadioChangesAndClicksIntoAFieldCompute)
 TEST_F(BladTest, AbandonnerAndEscapeKeepNothing)
 {
     {
-        TFormBlad form;
+        LensDataWindow form;
         activate(form);
         typeInto(edit(form, "EdFocale"), QStringLiteral("150"));
         click(form, "SpeedButton3");
@@ -183,7 +183,7 @@ TEST_F(BladTest, AbandonnerAndEscapeKeepNothing)
         EXPECT_FALSE(form.choice().has_value());
     }
     {
-        TFormBlad form;
+        LensDataWindow form;
         activate(form);
         QTest::keyClick(&form, Qt::Key_Escape);
         EXPECT_FALSE(form.isVisible());
@@ -195,7 +195,7 @@ TEST_F(BladTest, AbandonnerAndEscapeKeepNothing)
 TEST_F(BladTest, AHandEditedSectionReportsOnceAtOpening)
 {
     folder.write("optolune.INI", "[blad]\r\nh=abc\r\nr1=7\r\nr2=1\r\n[optaff]\r\np=1\r\n");
-    TFormBlad form;
+    LensDataWindow form;
     activate(form);
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"warning", "Champ H incorrect"}}));
     EXPECT_EQ(text(form, "EdH"), QStringLiteral("abc"));
@@ -221,7 +221,7 @@ TEST_F(BladTest, UnwritableSettingsStillHandTheLensOver)
 {
     // A folder in place of the settings file can be neither read nor written.
     QDir().mkpath(ini());
-    TFormBlad form;
+    LensDataWindow form;
     activate(form);
     click(form, "validebtn");
     EXPECT_EQ(rec.messages(),
@@ -235,7 +235,7 @@ TEST_F(BladTest, ScreenPrintPrintsTheWindow)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("blad.pdf"));
-    TFormBlad form;
+    LensDataWindow form;
     activate(form);
     {
         const ScreenPrintToPdf toPdf(pdf);

@@ -1,4 +1,4 @@
-#include "lists/listes.h"
+#include "lists/listeditordialog.h"
 
 #include "lists/defaultlists.h"
 #include "lists/listeditoropener.h"
@@ -31,12 +31,12 @@ protected:
     void TearDown() override { CurrentListKind().clear(); }
 
     // The editor as ShowListEditor sets it up, shown but not modal.
-    TFormListes &open(const char *tag, ListKind kind, const QStringList &items,
+    ListEditorDialog &open(const char *tag, ListKind kind, const QStringList &items,
                       bool showTheoretical = false)
     {
         CurrentListKind() = ListPrefix(kind);
-        m_form = std::make_unique<TFormListes>(nullptr, folder.dataPath());
-        TFormListes &form = *m_form;
+        m_form = std::make_unique<ListEditorDialog>(nullptr, folder.dataPath());
+        ListEditorDialog &form = *m_form;
         form.setCaption(CallerCaption(kind));
         form.setRangeLine(RangeLine(QString::fromLatin1(tag), kind));
         form.setCallerTag(QString::fromLatin1(tag));
@@ -69,7 +69,7 @@ protected:
     ProgramFolder folder;
     Recorder rec;
     RecordingReceiver receiver;
-    std::unique_ptr<TFormListes> m_form;
+    std::unique_ptr<ListEditorDialog> m_form;
 };
 
 Message error(const QString &text) { return {QStringLiteral("error"), text}; }
@@ -143,10 +143,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ListesTest, ActivationSetsTheKindAndTheCallersLine)
 {
     CurrentListKind() = QStringLiteral("cbxdis");
-    TFormListes unshown(nullptr, folder.dataPath());
+    ListEditorDialog unshown(nullptr, folder.dataPath());
     EXPECT_EQ(unshown.windowTitle(), QStringLiteral("Listes"));
 
-    TFormListes &form = open("pc", ListKind::Dis, {"1", "2"});
+    ListEditorDialog &form = open("pc", ListKind::Dis, {"1", "2"});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Listes-Distances"));
     EXPECT_EQ(edit("Edaffiche")->text(),
               QStringLiteral("Mètres  Distance min.: 0,03      Distance max.: 900,00"));
@@ -167,7 +167,7 @@ TEST_F(ListesTest, ActivationSetsTheKindAndTheCallersLine)
 
 TEST_F(ListesTest, FNumbersHideTheSectionsAndMayOfferTheTheoreticalList)
 {
-    TFormListes &form = open("valisol", ListKind::Dia, {"2,8"}, true);
+    ListEditorDialog &form = open("valisol", ListKind::Dia, {"2,8"}, true);
     for (const char *name : {"MinSec", "MaxSec"})
         EXPECT_FALSE(edit(name)->isVisible()) << name;
     for (const char *name : {"VideChBtn", "InitChBtn", "AddSecBtn", "CreSecBtn"})
@@ -233,7 +233,7 @@ TEST_F(ListesTest, DeleteKeyRemovesTheSelectedItemUnlessAltAloneIsHeld)
 
 TEST_F(ListesTest, MarksFollowTheMouseTheButtonsAndTheArrows)
 {
-    TFormListes &form = open("valisol", ListKind::Cer, {"0,02", "0,03", "0,05", "0,1"});
+    ListEditorDialog &form = open("valisol", ListKind::Cer, {"0,02", "0,03", "0,05", "0,1"});
     // A click on an item's box unchecks it.
     QListWidgetItem *item = list()->item(1);
     const QRect r = list()->visualItemRect(item);
@@ -263,7 +263,7 @@ TEST_F(ListesTest, MarksFollowTheMouseTheButtonsAndTheArrows)
 
 TEST_F(ListesTest, SectionFromTheFields)
 {
-    TFormListes &form = open("valisol", ListKind::Foc, {"60"});
+    ListEditorDialog &form = open("valisol", ListKind::Foc, {"60"});
     edit("MinSec")->setText(QStringLiteral("50"));
     edit("MaxSec")->setText(QStringLiteral("80"));
     child<QComboBox>(&form, "PasSec")->setCurrentIndex(3); // 10
@@ -282,7 +282,7 @@ TEST_F(ListesTest, SectionFromTheFields)
 
 TEST_F(ListesTest, StoredListsThroughTheButtons)
 {
-    TFormListes &form = open("pc", ListKind::Dis, {"1", "2"});
+    ListEditorDialog &form = open("pc", ListKind::Dis, {"1", "2"});
     list()->item(0)->setCheckState(Qt::Unchecked);
     child<QComboBox>(&form, "ComboNum")->setCurrentIndex(6); // "D"
     rec.answerConfirm(true);
@@ -302,7 +302,7 @@ TEST_F(ListesTest, FailedSaveIsReportedAndTheWindowGoesOn)
 {
     folder.write(QStringLiteral("Blocked"), "file");
     CurrentListKind() = QStringLiteral("cbxdia");
-    TFormListes form(nullptr, folder.path() + "Blocked/");
+    ListEditorDialog form(nullptr, folder.path() + "Blocked/");
     form.setCurrentList({"2,8"});
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -356,7 +356,7 @@ TEST_F(ListesTest, AbandonnerAndTheFrameHandNothingBack)
 TEST_F(ListesTest, DrivenWithoutBeingShown)
 {
     CurrentListKind() = QStringLiteral("cbxdia");
-    TFormListes form(nullptr, folder.dataPath());
+    ListEditorDialog form(nullptr, folder.dataPath());
     form.setCallerTag(QStringLiteral("pc"));
     form.setReceiver(&receiver);
     form.BuildTheoreticalList();
@@ -382,9 +382,9 @@ TEST_F(ListesTest, ShowListEditorRunsModallyAndHandsBackOnOk)
     request.receiver = &receiver;
     QTimer::singleShot(0, [] {
         // Found among the windows, so that a failure here still ends exec().
-        TFormListes *form = nullptr;
+        ListEditorDialog *form = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *f = dynamic_cast<TFormListes *>(w); f && f->isVisible())
+            if (auto *f = dynamic_cast<ListEditorDialog *>(w); f && f->isVisible())
                 form = f;
         if (!form) {
             ADD_FAILURE() << "the editor is not shown";
@@ -425,7 +425,7 @@ TEST_F(ListesTest, DamagedListIsShownCutAndLeftForTheUserToRemove)
 {
     folder.write(QStringLiteral("Data/cbxdis3.stf"),
                  "1\r\n" + QByteArray(100 * 1024, '7') + "x\r\n\x01\xff\r\n2\r\n");
-    TFormListes &form = open("pc", ListKind::Dis, {"5"});
+    ListEditorDialog &form = open("pc", ListKind::Dis, {"5"});
     child<QComboBox>(&form, "ComboNum")->setCurrentIndex(2);
     QTest::mouseClick(button("RappelEch"), Qt::LeftButton);
     ASSERT_EQ(list()->count(), 4);
@@ -450,7 +450,7 @@ TEST_F(ListesTest, DamagedListIsShownCutAndLeftForTheUserToRemove)
 
 TEST_F(ListesTest, SixColumnsThenTheListScrollsSideways)
 {
-    TFormListes &form = open("pc", ListKind::Dis, {});
+    ListEditorDialog &form = open("pc", ListKind::Dis, {});
     edit("MinSec")->setText(QStringLiteral("0,01"));
     edit("MaxSec")->setText(QStringLiteral("100"));
     QTest::mouseClick(button("CreSecBtn"), Qt::LeftButton);
@@ -517,7 +517,7 @@ TEST_F(ListesTest, PicturesOfEachKind)
             loader.LoadDefaultList();
             items = loader.current.texts();
         }
-        TFormListes &form = open(s.tag, s.kind, items, s.theoretical);
+        ListEditorDialog &form = open(s.tag, s.kind, items, s.theoretical);
         list()->item(2)->setCheckState(Qt::Unchecked);
         list()->setCurrentRow(3);
         QTest::mousePress(button("NbABtn"), Qt::LeftButton);

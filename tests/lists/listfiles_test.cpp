@@ -1,5 +1,5 @@
 #include "lists/listfiles.h"
-#include "lists/tris.h"
+#include "lists/listsort.h"
 
 #include "core/usererror.h"
 #include "listtext.h"

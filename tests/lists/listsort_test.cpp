@@ -1,4 +1,4 @@
-#include "lists/tris.h"
+#include "lists/listsort.h"
 
 #include "core/usererror.h"
 #include "listtext.h"

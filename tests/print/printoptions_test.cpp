@@ -2,7 +2,7 @@
 #include "core/usererror.h"
 #include "support/programfolder.h"
 #include "support/qtprint.h"
-#include "table/printoptions.h"
+#include "print/printoptions.h"
 
 #include <QDir>
 #include <QFile>

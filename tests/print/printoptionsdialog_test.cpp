@@ -1,8 +1,8 @@
 #include "core/apppaths.h"
-#include "settingsdialogtest.h"
+#include "support/settingsdialogtest.h"
 #include "support/child.h"
 #include "support/screenshot.h"
-#include "table/OptImpr.h"
+#include "print/printoptionsdialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,7 +33,7 @@ protected:
 
 TEST_F(OptImprTest, FirstOpeningOffersPortraitAndTenPointsAndOkStoresThem)
 {
-    TFormOptImpr dialog(ini, QStringLiteral("Super Symmar 5,6/150"));
+    PrintOptionsDialog dialog(ini, QStringLiteral("Super Symmar 5,6/150"));
     showDialog(dialog);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options pour l'impression"));
     EXPECT_EQ(child<QLabel>(&dialog, "Label2")->text(), QStringLiteral("Références constructeur de l'objectif"));
@@ -78,14 +78,14 @@ TEST_F(OptImprTest, FirstOpeningOffersPortraitAndTenPointsAndOkStoresThem)
 TEST_F(OptImprTest, AnAbandonedChoiceIsKeptForTheNextOpening)
 {
     {
-        TFormOptImpr dialog(ini, QString());
+        PrintOptionsDialog dialog(ini, QString());
         showDialog(dialog);
         QTest::mouseClick(paysage(dialog), Qt::LeftButton);
         size(dialog)->setCurrentIndex(3);
         QTest::mouseClick(child<QPushButton>(&dialog, "BitBtn1"), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
-    TFormOptImpr next(ini, QString());
+    PrintOptionsDialog next(ini, QString());
     showDialog(next);
     EXPECT_TRUE(paysage(next)->isChecked());
     EXPECT_EQ(size(next)->currentText(), QStringLiteral("12"));
@@ -99,7 +99,7 @@ TEST_F(OptImprTest, AnAbandonedChoiceIsKeptForTheNextOpening)
 TEST_F(OptImprTest, TheTitleStartsFromTheLensReferencesAtEveryOpening)
 {
     {
-        TFormOptImpr dialog(ini, QStringLiteral("Apo-Sironar 5,6/210"));
+        PrintOptionsDialog dialog(ini, QStringLiteral("Apo-Sironar 5,6/210"));
         showDialog(dialog);
         auto *title = child<QLineEdit>(&dialog, "EdTitre");
         title->selectAll();
@@ -108,7 +108,7 @@ TEST_F(OptImprTest, TheTitleStartsFromTheLensReferencesAtEveryOpening)
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.choice().title, QStringLiteral("Planche contact"));
     }
-    TFormOptImpr next(ini, QStringLiteral("Apo-Sironar 5,6/210"));
+    PrintOptionsDialog next(ini, QStringLiteral("Apo-Sironar 5,6/210"));
     showDialog(next);
     EXPECT_EQ(child<QLineEdit>(&next, "EdTitre")->text(), QStringLiteral("Apo-Sironar 5,6/210"));
 }
@@ -116,7 +116,7 @@ TEST_F(OptImprTest, TheTitleStartsFromTheLensReferencesAtEveryOpening)
 TEST_F(OptImprTest, IndexesOutsideTheItemsOpenOnTheDefaults)
 {
     folder.write(QStringLiteral("optolune.INI"), "[Impression]\r\nOrientation=7\r\nFontsize=-2\r\n");
-    TFormOptImpr dialog(ini, QString());
+    PrintOptionsDialog dialog(ini, QString());
     showDialog(dialog);
     EXPECT_TRUE(portrait(dialog)->isChecked());
     EXPECT_EQ(size(dialog)->currentText(), QStringLiteral("10"));
@@ -127,7 +127,7 @@ TEST_F(OptImprTest, IndexesOutsideTheItemsOpenOnTheDefaults)
 TEST_F(OptImprTest, ASettingsFileThatCannotBeWrittenIsReportedAndThePrintGoesOn)
 {
     QDir().mkpath(ini); // a folder in the way
-    TFormOptImpr dialog(ini, QStringLiteral("Test"));
+    PrintOptionsDialog dialog(ini, QStringLiteral("Test"));
     showDialog(dialog);
     size(dialog)->setCurrentIndex(1);
     QTest::mouseClick(child<QPushButton>(&dialog, "BitBtn2"), Qt::LeftButton);
@@ -154,7 +154,7 @@ TEST_F(OptImprTest, TheOpenerCanBeReplacedAndRestored)
     // The program's opener: a modal dialog closed here by "Abandonner".
     QTimer::singleShot(0, [] {
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *d = dynamic_cast<TFormOptImpr *>(w); d && d->isVisible())
+            if (auto *d = dynamic_cast<PrintOptionsDialog *>(w); d && d->isVisible())
                 QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     });
     EXPECT_FALSE(OpenPrintOptions(nullptr, QStringLiteral("Réf")));

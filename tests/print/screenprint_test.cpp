@@ -1,4 +1,4 @@
-#include "core/screenprint.h"
+#include "print/screenprint.h"
 #include "support/pdfpages.h"
 #include "support/recorder.h"
 

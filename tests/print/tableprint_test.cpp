@@ -2,12 +2,12 @@
 // paint device of its own (texts with their font, ink and place; border
 // lines), and checked against the table and the borders drawn, on a 96-dpi
 // and a 1200-dpi device, at the smallest and largest sizes, both ways round.
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "support/pdfpages.h"
 #include "support/qtprint.h"
 #include "table/tablecompute.h"
 #include "table/tablemodel.h"
-#include "table/tableprint.h"
+#include "print/tableprint.h"
 #include "table/tablestate.h"
 
 #include <QBuffer>

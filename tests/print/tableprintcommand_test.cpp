@@ -2,10 +2,10 @@
 // its opener), the system's print dialog (through the recorder, whose answer
 // makes the printer write a PDF), the preview and the PDF export; the pages
 // are then read back with poppler.
-#include "table/calculprof.h"
-#include "table/OptImpr.h"
+#include "tablewindow/tablewindow.h"
+#include "print/printoptionsdialog.h"
 #include "table/tablefiles.h"
-#include "table/tableprinting.h"
+#include "print/tableprinting.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
 #include "core/qtmessages.h"
@@ -49,7 +49,7 @@ namespace {
 class TablePrintCommandTest : public testing::Test {
 protected:
     // Every cell of the table, to show that printing changes none.
-    static QStringList cells(const TFormCalculProf &form)
+    static QStringList cells(const TableWindow &form)
     {
         QStringList out;
         const TableModel &t = form.table();
@@ -93,7 +93,7 @@ TEST_F(TablePrintCommandTest, ScreenPrintButtonPrintsTheWindowsImage)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     click(form, "ImprEcrBtn");
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
@@ -104,7 +104,7 @@ TEST_F(TablePrintCommandTest, ImprimerPrintsTheTableWithItsTitlesOnThePrinterCho
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     child<QCheckBox>(&form, "CheckComment")->setChecked(true);
     child<QLineEdit>(&form, "EdComment")->setText(QStringLiteral("Dos 4x5, chambre Linhof"));
@@ -152,7 +152,7 @@ TEST_F(TablePrintCommandTest, TheMenuItemPrintsAndThePagesAskedForAreTheOnesPrin
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     // Forty distances at 12 points take several pages.
     listEditor.answer = QStringList{};
@@ -178,7 +178,7 @@ TEST_F(TablePrintCommandTest, CancellingEitherDialogPrintsNothing)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     choice.reset(); // "Abandonner"
     click(form, "ImprBtn");
@@ -198,7 +198,7 @@ TEST_F(TablePrintCommandTest, ARefreshThatStopsEndsTheCommand)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     listEditor.answer = QStringList{};
     click(form, "DistBtn"); // the list editor hands back an empty list
@@ -218,7 +218,7 @@ TEST_F(TablePrintCommandTest, ATableNeverComputedIsNotPrinted)
     ProgramFolder folder;
     QFile::remove(TestTablePath());
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     EXPECT_EQ(rec.texts(), QStringList{QStringLiteral("Bug 324, prévenez votre fournisseur ")});
     rec.clear();
@@ -231,7 +231,7 @@ TEST_F(TablePrintCommandTest, PreviewPaintsThePagesTheChoiceGives)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     // The two new items stand after "Imprimer" in "Fichier".
     QStringList items;
@@ -264,7 +264,7 @@ TEST_F(TablePrintCommandTest, PdfExportProposesTheTablesNameInTables)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     const QString name = TableFileName(form.state(), QStringLiteral(".pdf"));
     // Given without its extension, the file gets it.
@@ -298,7 +298,7 @@ TEST_F(TablePrintCommandTest, APdfThatCannotBeWrittenIsReportedAndTheOldOneKept)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     // A folder where the file should go.
     const QString blocked = folder.file(QStringLiteral("Tables/bloque.pdf"));
@@ -333,13 +333,13 @@ TEST_F(TablePrintCommandTest, TheRealOptionsDialogOpensOverThePrintAndASettingsF
     Recorder rec;
     setPrintOptionsOpener({}); // the program's own dialog
     QDir().mkpath(folder.file(QStringLiteral("optolune.INI"))); // cannot be written
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     child<QLineEdit>(&form, "EdSuffixe")->setText(QStringLiteral("Apo-Sironar 5,6/210"));
     QString titleShown;
     QTimer::singleShot(0, [&] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *d = dynamic_cast<TFormOptImpr *>(w); d && d->isVisible()) {
+            if (auto *d = dynamic_cast<PrintOptionsDialog *>(w); d && d->isVisible()) {
                 titleShown = d->findChild<QLineEdit *>(QStringLiteral("EdTitre"))->text();
                 QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
             }
@@ -362,7 +362,7 @@ TEST_F(TablePrintCommandTest, TheSystemsPrintDialogAndPreviewOpenOverTheTable)
     ProgramFolder folder;
     Recorder rec;
     QtPrompts system;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
 
     // The system's print dialog, with the page range offered; cancelled.

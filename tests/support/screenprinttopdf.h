@@ -2,7 +2,7 @@
 // file instead of printing, while the object lives.
 #pragma once
 
-#include "core/screenprint.h"
+#include "print/screenprint.h"
 #include "scopedopener.h"
 
 #include <QPrinter>

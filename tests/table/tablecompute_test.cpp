@@ -1,8 +1,8 @@
 // The table as a model: sizes and headers in both orientations, the worked
 // examples of the optics through the cells, the special rows, G and T, the
 // validation of the fields and what a refresh does when it cannot go on.
-#include "core/calcul.h"
-#include "core/procs.h"
+#include "core/optics.h"
+#include "core/numerictext.h"
 #include "support/qtprint.h"
 #include "support/recorder.h"
 #include "table/tablecompute.h"

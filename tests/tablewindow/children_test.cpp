@@ -1,13 +1,13 @@
 // The table window's two helpers for its lens parameters: the circle of
 // confusion window and the Hasselblad lens window, through replaced openers
 // and then the real windows, as a user goes through them.
-#include "table/calculprof.h"
+#include "tablewindow/tablewindow.h"
 
-#include "circle/cercle.h"
-#include "circle/cercleopener.h"
+#include "circle/circlewindow.h"
+#include "circle/circlewindowopener.h"
 #include "core/apppaths.h"
-#include "lens/Blad.h"
-#include "lens/bladopener.h"
+#include "lens/lensdatawindow.h"
+#include "lens/lensdatawindowopener.h"
 #include "support/child.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
@@ -32,12 +32,12 @@ namespace {
 
 class TableChildrenTest : public testing::Test {
 protected:
-    static QString text(TFormCalculProf &form, const char *name)
+    static QString text(TableWindow &form, const char *name)
     {
         return child<QLineEdit>(&form, name)->text();
     }
     // Every cell of the table, to tell a table computed again.
-    static QString allCells(TFormCalculProf &form)
+    static QString allCells(TableWindow &form)
     {
         auto *grid = child<QTableView>(&form, "AdvStringGrid1");
         QString cells;
@@ -81,7 +81,7 @@ void whenShown(F step)
 
 TEST_F(TableChildrenTest, TheCircleWindowsChoiceGoesIntoTheTable)
 {
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     const QString before = allCells(form);
     circleAnswer = CircleChoice{QStringLiteral("0,056"), QStringLiteral("6x6 cm")};
@@ -98,7 +98,7 @@ TEST_F(TableChildrenTest, TheCircleWindowsChoiceGoesIntoTheTable)
 
 TEST_F(TableChildrenTest, LeftWithoutAChoiceTheTableIsComputedAgainAllTheSame)
 {
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     typeInto(child<QLineEdit>(&form, "EdFocale"), QStringLiteral("2000"));
     const QString circle = text(form, "EdCercle");
@@ -112,7 +112,7 @@ TEST_F(TableChildrenTest, LeftWithoutAChoiceTheTableIsComputedAgainAllTheSame)
 
 TEST_F(TableChildrenTest, CtrlCOpensTheCircleWindowWhereverTheFocusIs)
 {
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     const char *fields[] = {"EdCercle", "EdFocale", "EdFormat", "EdSuffixe", "EdComment"};
     size_t expected = 0;
@@ -139,7 +139,7 @@ TEST_F(TableChildrenTest, CtrlCOpensTheCircleWindowWhereverTheFocusIs)
 
 TEST_F(TableChildrenTest, TheLensWindowsOkFillsTheLensFieldsAndRecomputes)
 {
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     const QString before = allCells(form);
     lensAnswer = LensChoice{QStringLiteral("81,2"), QStringLiteral("1,19791666666667"),
@@ -158,7 +158,7 @@ TEST_F(TableChildrenTest, TheLensWindowsOkFillsTheLensFieldsAndRecomputes)
 
 TEST_F(TableChildrenTest, LensWindowLeftWithoutOkChangesNothing)
 {
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     typeInto(child<QLineEdit>(&form, "EdFocale"), QStringLiteral("2000"));
     child<QAction>(&form, "ObjectifsHasselblad1")->trigger();
@@ -171,9 +171,9 @@ TEST_F(TableChildrenTest, ANewUserGoesThroughTheRealCircleWindow)
 {
     setCircleOpener({});
     QFile::remove(folder.dataPath() + "cbxcgr7.stf");
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
-    whenShown<TFormCercle>([](TFormCercle &circle) {
+    whenShown<CircleWindow>([](CircleWindow &circle) {
         EXPECT_EQ(child<QLineEdit>(&circle, "EdLargF")->text(), QStringLiteral("56"));
         EXPECT_EQ(child<QLineEdit>(&circle, "EdLongT")->text(), QStringLiteral("40"));
         click(circle, "CalcBtn");
@@ -188,7 +188,7 @@ TEST_F(TableChildrenTest, ANewUserGoesThroughTheRealCircleWindow)
 
     // Reopened: the grid is kept; saved as grid n°1, cleared, reloaded.
     FormatGrid shown;
-    whenShown<TFormCercle>([&shown](TFormCercle &circle) {
+    whenShown<CircleWindow>([&shown](CircleWindow &circle) {
         shown = circle.grid();
         click(circle, "SaveBtn");
         click(circle, "ToolButton3");
@@ -214,9 +214,9 @@ TEST_F(TableChildrenTest, ANewUserGoesThroughTheRealCircleWindow)
 TEST_F(TableChildrenTest, ANewUserGoesThroughTheRealLensWindow)
 {
     setLensOpener({});
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
-    whenShown<TFormBlad>([](TFormBlad &lens) {
+    whenShown<LensDataWindow>([](LensDataWindow &lens) {
         EXPECT_EQ(child<QLineEdit>(&lens, "EdDn")->text(), QStringLiteral("-4"));
         EXPECT_EQ(child<QLineEdit>(&lens, "EdGp")->text(), QStringLiteral("1,19791666666667"));
         click(lens, "validebtn");
@@ -231,7 +231,7 @@ TEST_F(TableChildrenTest, ANewUserGoesThroughTheRealLensWindow)
 
     // The next run shows what was kept.
     resetAppPaths();
-    TFormBlad again;
+    LensDataWindow again;
     again.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
     QCoreApplication::processEvents();

@@ -1,10 +1,10 @@
 #include "core/apppaths.h"
 #include "core/inifile.h"
-#include "settingsdialogtest.h"
+#include "support/settingsdialogtest.h"
 #include "support/child.h"
 #include "support/screenshot.h"
 #include "support/windowtest.h"
-#include "table/OptAff.h"
+#include "tablewindow/displayoptionsdialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,7 +32,7 @@ void tick(QCheckBox *box)
 
 class OptAffTest : public SettingsDialogTest {
 protected:
-    static QList<bool> ticks(const TFormOptAff &dialog)
+    static QList<bool> ticks(const DisplayOptionsDialog &dialog)
     {
         QList<bool> result;
         for (const char *name : Boxes)
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(OptAffTest, WithoutSettingsFileAllIsOffAndOkCreatesTheSection)
 {
-    TFormOptAff dialog(ini);
+    DisplayOptionsDialog dialog(ini);
     showDialog(dialog);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Affichage"));
     EXPECT_EQ(ticks(dialog), QList<bool>(8, false));
@@ -74,7 +74,7 @@ TEST_F(OptAffTest, MarkingButtonsWorkOnAllEightBoxesAndOkStoresThem)
 {
     folder.write(QStringLiteral("optolune.INI"),
                  "[fichtemp]\r\ntable=/tmp/F80.tmp\r\n[optaff]\r\nh=1\r\nab=1\r\ndc=1\r\n");
-    TFormOptAff dialog(ini);
+    DisplayOptionsDialog dialog(ini);
     showDialog(dialog);
     const QList<bool> opening{true, false, false, true, false, true, false, false};
     EXPECT_EQ(ticks(dialog), opening);
@@ -108,7 +108,7 @@ TEST_F(OptAffTest, AbandonAndEscapeLeaveTheFileUntouched)
     const QByteArray before = "[optaff]\r\nh=1\r\n";
     folder.write(QStringLiteral("optolune.INI"), before);
     for (const bool escape : {false, true}) {
-        TFormOptAff dialog(ini);
+        DisplayOptionsDialog dialog(ini);
         showDialog(dialog);
         click(dialog, "MarqueInvBtn");
         if (escape)
@@ -126,7 +126,7 @@ TEST_F(OptAffTest, OkThatCannotWriteSaysSoAndStaysOpen)
 {
     folder.write(QStringLiteral("plain"), "x");
     const QString blocked = folder.file(QStringLiteral("plain/optolune.INI"));
-    TFormOptAff dialog(blocked);
+    DisplayOptionsDialog dialog(blocked);
     showDialog(dialog);
     click(dialog, "MarqueTousBtn");
     click(dialog, "validebtn");
@@ -140,7 +140,7 @@ TEST_F(OptAffTest, OkThatCannotWriteSaysSoAndStaysOpen)
 
 TEST_F(OptAffTest, HintsGoToTheStatusBar)
 {
-    TFormOptAff dialog(ini);
+    DisplayOptionsDialog dialog(ini);
     showDialog(dialog);
     auto *all = child<QToolButton>(&dialog, "MarqueTousBtn");
     EXPECT_EQ(all->toolTip(), QStringLiteral("Tous"));

@@ -1,12 +1,12 @@
-#include "table/calculprof.h"
+#include "tablewindow/tablewindow.h"
 #include "table/tablefiles.h"
-#include "table/tablegridmodel.h"
+#include "tablewindow/tablegridmodel.h"
 #include "lists/defaultlists.h"
 #include "circle/circlecalc.h"
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "core/widgets.h"
 #include <cmath>
-#include "app/Sdimain.h"
+#include "app/mainwindow.h"
 #include "lists/listkind.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
@@ -50,17 +50,17 @@ namespace {
 
 class TableWindowTest : public testing::Test {
 protected:
-    static QString header(TFormCalculProf &form, Qt::Orientation o, int section)
+    static QString header(TableWindow &form, Qt::Orientation o, int section)
     {
         auto *grid = child<QTableView>(&form, "AdvStringGrid1");
         return grid->model()->headerData(section, o, Qt::DisplayRole).toString();
     }
-    static QString cell(TFormCalculProf &form, int col, int row)
+    static QString cell(TableWindow &form, int col, int row)
     {
         auto *grid = child<QTableView>(&form, "AdvStringGrid1");
         return grid->model()->index(row - 1, col - 1).data().toString();
     }
-    static QAction *action(TFormCalculProf &form, const char *name)
+    static QAction *action(TableWindow &form, const char *name)
     {
         return child<QAction>(&form, name);
     }
@@ -77,7 +77,7 @@ TEST_F(TableWindowTest, ActivationShowsTheTestTable)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
     EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->text(), QStringLiteral("148,1"));
@@ -96,7 +96,7 @@ TEST_F(TableWindowTest, FieldRepairsWarnAndTheTableGoesOnWithTheRepairedValue)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *cercle = child<QLineEdit>(&form, "EdCercle");
     auto *focale = child<QLineEdit>(&form, "EdFocale");
@@ -130,7 +130,7 @@ TEST_F(TableWindowTest, OriginAndOrientationFollowTheirTwinsAndSpringBackOnAnEmp
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *distFilm = child<QToolButton>(&form, "DistFilmBtn");
     auto *dh = child<QToolButton>(&form, "DhBtn");
@@ -169,7 +169,7 @@ TEST_F(TableWindowTest, DisplayMenuItemsDriveTheHiddenButtonsAndTheRows)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *grid = child<QTableView>(&form, "AdvStringGrid1");
     const int rows = grid->model()->rowCount();
@@ -205,7 +205,7 @@ TEST_F(TableWindowTest, ListEditorIsOpenedForTheTableAndItsListReplacesTheTables
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     const QStringList before = form.state().fNumbers;
     listEditor.answer = QStringList{"4,5", "8"};
@@ -232,7 +232,7 @@ TEST_F(TableWindowTest, DefaultAndTheoreticalLists)
     folder.write(QStringLiteral("Data/cbxdia7.stf"), "8\r\n16\r\n");
     folder.write(QStringLiteral("Data/cbxdis7.stf"), "2\r\n4\r\n");
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     action(form, "Diaphragmesetdistances1")->trigger();
     EXPECT_EQ(form.state().fNumbers, (QStringList{"8", "16"}));
@@ -254,7 +254,7 @@ TEST_F(TableWindowTest, ClosingKeepsTheTableForTheNextOpening)
     ProgramFolder folder;
     Recorder rec;
     {
-        TFormCalculProf form;
+        TableWindow form;
         activate(form);
         typeInto(child<QLineEdit>(&form, "EdFocale"), QStringLiteral("80"));
         typeInto(child<QLineEdit>(&form, "EdSuffixe"), QString());
@@ -267,7 +267,7 @@ TEST_F(TableWindowTest, ClosingKeepsTheTableForTheNextOpening)
     EXPECT_EQ(TempTablePath(), tmp);
     ASSERT_TRUE(QFileInfo::exists(tmp));
     {
-        TFormCalculProf form;
+        TableWindow form;
         activate(form);
         EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->text(), QStringLiteral("80"));
         EXPECT_EQ(child<QLineEdit>(&form, "EdComment")->text(), QStringLiteral("Planar 80"));
@@ -283,7 +283,7 @@ TEST_F(TableWindowTest, ClosingWhenTmpCannotBeWrittenReportsAndStillCloses)
     folder.write(QStringLiteral("tmp"), "a file where the folder should be");
     folder.write(QStringLiteral("Tables/F148,1_C0100_PF_4x5_Mine.stf"), "kept");
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     form.close();
     EXPECT_FALSE(form.isVisible());
@@ -296,7 +296,7 @@ TEST_F(TableWindowTest, SaveThenOpenRestoresTheTable)
     ProgramFolder folder;
     QDir().mkpath(folder.file("Tables"));
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     typeInto(child<QLineEdit>(&form, "EdSuffixe"), QStringLiteral("Mine"));
     typeInto(child<QLineEdit>(&form, "EdGP"), QStringLiteral("0,9"));
@@ -318,7 +318,7 @@ TEST_F(TableWindowTest, MissingTestTableStopsWithTheBugMessage)
     ProgramFolder folder;
     QFile::remove(folder.dataPath() + "F148,1_C0100_PF_4x5_Test Optolune.slc");
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"warning", "Bug 324, prévenez votre fournisseur "}}));
     EXPECT_EQ(child<QTableView>(&form, "AdvStringGrid1")->model()->rowCount(), 0);
@@ -328,7 +328,7 @@ TEST_F(TableWindowTest, DecimalsWidthBoundAndInformationLine)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *combo = child<QComboBox>(&form, "ComboNbDecim");
     auto *spin = child<QSpinBox>(&form, "SpinLargCol");
@@ -368,7 +368,7 @@ TEST_F(TableWindowTest, HiddenFaBoxAndItsKeys)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *nom = child<QLineEdit>(&form, "EdNom");
     auto *fa = child<QCheckBox>(&form, "CheckVa");
@@ -393,7 +393,7 @@ TEST_F(TableWindowTest, BitmapExportStaysInsideItsFolder)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *comment = child<QLineEdit>(&form, "EdComment");
     QImage image(8, 8, QImage::Format_RGB32);
@@ -423,7 +423,7 @@ TEST_F(TableWindowTest, TheRealListEditorHandsItsCheckedItemsBack)
     ProgramFolder folder;
     Recorder rec;
     setListEditorOpener({}); // the program's own editor
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     const QStringList before = form.state().distances;
     ASSERT_GE(before.size(), 2);
@@ -451,7 +451,7 @@ TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
     // A saved table to open: the test table under another name.
     folder.write(QStringLiteral("Tables/F148,1_C0100_PF_6x9_Mine.stf"),
                  folder.read(QStringLiteral("Data/F148,1_C0100_PF_4x5_Test Optolune.slc")));
-    TSDIAppForm main;
+    MainWindow main;
     main.setTableOpener([](QWidget *owner) { ShowTableWindow(owner, false); });
     main.setOpenTableFileCommand([](QWidget *owner) { ShowTableWindow(owner, true); });
     main.show();
@@ -484,7 +484,7 @@ TEST_F(TableWindowTest, ExplanationsAndDisplayOptionsOpenOverTheTable)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     QString caption;
     whenModalShown([&](QWidget *window) {
@@ -517,7 +517,7 @@ TEST_F(TableWindowTest, TestTableCommandLoadsTheWholeTestTable)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     const TableModel shownAtActivation = form.table();
     typeInto(child<QLineEdit>(&form, "EdCercle"), QStringLiteral("0,03"));
@@ -557,7 +557,7 @@ TEST_F(TableWindowTest, FieldsThatReachAFileKeepToWindows1252)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *format = child<QLineEdit>(&form, "EdFormat");
     format->setFocus();
@@ -593,7 +593,7 @@ TEST_F(TableWindowTest, EmptiedNodalDistanceTakesTheValueTyped)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *nod = child<QLineEdit>(&form, "EdNod");
     nod->setFocus();
@@ -619,7 +619,7 @@ TEST_F(TableWindowTest, AHugeDefaultListIsCutAndShown)
     huge.clear();
     huge.squeeze();
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     action(form, "Distances2")->trigger();
     EXPECT_EQ(form.state().distances.size(), 1000);
@@ -630,7 +630,7 @@ TEST_F(TableWindowTest, AHugeDefaultListIsCutAndShown)
                               .arg(folder.file(QStringLiteral("Data/cbxdis7.stf")))});
     // What the window keeps at its close reads back at the next opening.
     form.close();
-    TFormCalculProf again;
+    TableWindow again;
     activate(again);
     EXPECT_EQ(again.state().distances.size(), 1000);
 }
@@ -642,7 +642,7 @@ TEST_F(TableWindowTest, CellsFitTheirColumnsAtTheDefaultWidths)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     form.resize(1600, 900);
     activate(form);
     // A long lens whose hyperfocal distance runs from kilometres (f/1) down
@@ -707,7 +707,7 @@ TEST_F(TableWindowTest, FormatFieldHoldsEveryNameOfTheFormatList)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalculProf form;
+    TableWindow form;
     activate(form);
     auto *format = child<QLineEdit>(&form, "EdFormat");
     QStyleOptionFrame option;

@@ -2,7 +2,7 @@
 // the near and far subjects by the circle of confusion. Checked against the
 // blur circles worked out from the geometry of the pupils in the test, and
 // against worked examples computed by hand.
-#include "core/procs.h"
+#include "core/numerictext.h"
 #include "support/qtprint.h"
 #include "variations/focusspread.h"
 #include "variations/variationscompute.h"
@@ -230,8 +230,9 @@ TEST(FocusSpreadRules, BadReadingsAreRefusedWithAFrenchMessage)
         EXPECT_EQ(r.error, QString::fromUtf8(c.error));
         EXPECT_FALSE(r.ok());
         EXPECT_EQ(r.settingFound, c.rail != nullptr);
-        if (c.rail)
+        if (c.rail) {
             EXPECT_EQ(FixedText(r.railReadingMm, 12, 2), QString::fromUtf8(c.rail));
+        }
     }
 }
 

@@ -3,8 +3,8 @@
 // cannot be focused, "infini" at and beyond the hyperfocal distance, the
 // colour by the limiting f-number, the decimals, and the parameters that
 // give no depth of field.
-#include "core/calcul.h"
-#include "core/procs.h"
+#include "core/optics.h"
+#include "core/numerictext.h"
 #include "support/qtprint.h"
 #include "variations/variationscompute.h"
 

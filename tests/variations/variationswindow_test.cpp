@@ -2,9 +2,9 @@
 // opening, the lists and their editor, the field check, the origins, macro,
 // colours, "infini", the half-stop buttons, memory, explanations, bitmap
 // export, the focus-spread dialog and the main window's button.
-#include "variations/calcprofisol.h"
+#include "variations/variationswindow.h"
 #include "variations/focusspreaddialog.h"
-#include "app/Sdimain.h"
+#include "app/mainwindow.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
 #include "lists/listeditoropener.h"
@@ -18,7 +18,7 @@
 #include "support/screenprinttopdf.h"
 #include "support/scriptedlisteditor.h"
 #include "support/windowtest.h"
-#include "table/calculprof.h"
+#include "tablewindow/tablewindow.h"
 #include "table/tablefiles.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"
@@ -124,7 +124,7 @@ TEST_F(VariationsWindowTest, OpensWithTheDefaultListsTheTestLensAndFilmReferredD
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Variations de la profondeur de champ"));
@@ -161,7 +161,7 @@ TEST_F(VariationsWindowTest, ChoosingItemsComputesTheWorkedExampleInBothOrigins)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     clickItem(&form, "BoxDia", QStringLiteral("8"));
     clickItem(&form, "BoxDist", QStringLiteral("3"));
@@ -273,7 +273,7 @@ TEST_F(VariationsWindowTest, ResultFieldsShowTheWidestTextsOfTheRangesWhole)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     auto *decimals = child<QComboBox>(&form, "ComboNbDecim");
     for (int d = 0; d <= 8; ++d) {
@@ -310,7 +310,7 @@ TEST_F(VariationsWindowTest, ResultFieldsShowTheResultsOfExtremeSettingsWhole)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     int computed = 0;
     for (const char *c : {"0,005", "0,5"})
@@ -351,7 +351,7 @@ TEST_F(VariationsWindowTest, MacroInfiniAndGrey)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     clickItem(&form, "BoxDia", QStringLiteral("8"));
     typeAndEnter(&form, "EdDist", QStringLiteral("0,7"));
@@ -406,7 +406,7 @@ TEST_F(VariationsWindowTest, FieldCheckOnEnterAndTheDecimals)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     clickItem(&form, "BoxDia", QStringLiteral("8"));
 
@@ -455,7 +455,7 @@ TEST_F(VariationsWindowTest, NoNumberNeverStaysBesideOldResults)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     clickItem(&form, "BoxDist", QStringLiteral("3"));
     ASSERT_FALSE(allEmpty(&form));
@@ -490,7 +490,7 @@ TEST_F(VariationsWindowTest, ListsTakeTheUsersChoiceOnlyAndOpenTheirEditor)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     auto *boxDia = list(&form, "BoxDia");
     clickItem(&form, "BoxDia", QStringLiteral("8"));
@@ -555,7 +555,7 @@ TEST_F(VariationsWindowTest, DefaultTheoreticalAndFirstItems)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
     EXPECT_EQ(items(&form, "BoxDia").size(), 33);
@@ -616,7 +616,7 @@ TEST_F(VariationsWindowTest, ListBoxesShowTheirScrollBarWhenItemsOverflow)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     for (const char *name : {"BoxCercle", "BoxFocale", "BoxDia", "BoxDist"})
         expectEveryItemReachable(list(&form, name));
@@ -648,7 +648,7 @@ TEST_F(VariationsWindowTest, ListBoxesShowTheirScrollBarAtEveryFontSize)
         QFont font = original;
         font.setPixelSize(pixels);
         QApplication::setFont(font);
-        TFormCalcProfIsol form;
+        VariationsWindow form;
         activate(form);
         QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
         for (const char *name : {"BoxCercle", "BoxFocale", "BoxDia", "BoxDist"})
@@ -662,7 +662,7 @@ TEST_F(VariationsWindowTest, RightPressOnManuelReloadsEveryDefaultListWithFiveRe
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     listEditor.answer = QStringList{"2", "4"};
     QTest::mouseClick(button(&form, "DiaBtn"), Qt::LeftButton);
@@ -685,7 +685,7 @@ TEST_F(VariationsWindowTest, ADamagedDefaultListAtOpeningLeavesTheOthersLoaded)
     ProgramFolder folder;
     folder.write("Data/cbxcer7.stf", "0,05\r\n\x01\x02\r\n");
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     EXPECT_EQ(list(&form, "BoxCercle")->count(), 0);
     EXPECT_EQ(items(&form, "BoxFocale").size(), 18);
@@ -701,7 +701,7 @@ TEST_F(VariationsWindowTest, AnEmptyDefaultListLeavesItsBoxEmptyAndTheFieldAsItI
     ProgramFolder folder;
     folder.write("Data/cbxdis7.stf", "");
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     EXPECT_EQ(list(&form, "BoxDist")->count(), 0);
     EXPECT_EQ(text(&form, "EdDist"), QStringLiteral("3"));
@@ -726,7 +726,7 @@ TEST_F(VariationsWindowTest, HalfStopsWhileAnyMouseButtonIsHeld)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     clickItem(&form, "BoxDist", QStringLiteral("3"));
     clickItem(&form, "BoxDia", QStringLiteral("8"));
@@ -775,7 +775,7 @@ TEST_F(VariationsWindowTest, AHalfStopPressEndsHoweverItsReleaseIsLost)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     clickItem(&form, "BoxDist", QStringLiteral("3"));
     clickItem(&form, "BoxDia", QStringLiteral("8"));
@@ -832,7 +832,7 @@ TEST_F(VariationsWindowTest, MemoryIsSharedWithTheTable)
     ProgramFolder folder;
     Recorder rec;
     {
-        TFormCalcProfIsol form;
+        VariationsWindow form;
         activate(form);
         typeAndEnter(&form, "EdGP", QStringLiteral("0,8"));
         QTest::mouseClick(button(&form, "MemBtn"), Qt::LeftButton);
@@ -852,7 +852,7 @@ TEST_F(VariationsWindowTest, MemoryIsSharedWithTheTable)
     table.nodal = QStringLiteral("-4");
     table.pupil = QStringLiteral("1.2");
     ASSERT_TRUE(StoreParameters(table));
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     QTest::mouseClick(button(&form, "MemRapBtn"), Qt::LeftButton);
     EXPECT_EQ(text(&form, "EdCercle"), QStringLiteral("0,050"));
@@ -888,7 +888,7 @@ TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     typeAndEnter(&form, "EdFocale", QStringLiteral("90"));
     child<QComboBox>(&form, "ComboNbDecim")->setCurrentIndex(5);
@@ -937,11 +937,11 @@ TEST_F(VariationsWindowTest, TestLensNotesExplanationsAndClosing)
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 
-    TFormCalcProfIsol again;
+    VariationsWindow again;
     activate(again);
     QTest::mouseClick(button(&again, "SpeedButton1"), Qt::LeftButton);
     EXPECT_FALSE(again.isVisible());
-    TFormCalcProfIsol third;
+    VariationsWindow third;
     activate(third);
     child<QAction>(&third, "Quitter1")->trigger();
     EXPECT_FALSE(third.isVisible());
@@ -953,7 +953,7 @@ TEST_F(VariationsWindowTest, BitmapExportFromTheLastField)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     auto *demi = field(&form, "EdDemiHyper");
     QImage image(8, 8, QImage::Format_RGB32);
@@ -982,7 +982,7 @@ TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
     ProgramFolder folder;
     Recorder rec;
     setListEditorOpener({}); // the program's own editor
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     const QStringList before = items(&form, "BoxFocale");
     clickItem(&form, "BoxFocale", QStringLiteral("90"));
@@ -1053,7 +1053,7 @@ TEST_F(VariationsWindowTest, FocusSpreadSetsTheFocusAndTheFNumber)
 {
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     clickItem(&form, "BoxDist", QStringLiteral("3"));
     const QString distBefore = text(&form, "EdDist");
@@ -1145,7 +1145,7 @@ TEST_F(VariationsWindowTest, FocusSpreadNearLifeSizeGivesTheWindowTheProposedExt
     // window T = 150 mm with the near subject outside the zone.
     ProgramFolder folder;
     Recorder rec;
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     typeAndEnter(&form, "EdCercle", QStringLiteral("0,100"));
     typeAndEnter(&form, "EdFocale", QStringLiteral("150"));
@@ -1198,7 +1198,7 @@ TEST_F(VariationsWindowTest, FocusSpreadWithoutAnFNumberReachingNKeepsTheRailRea
     ProgramFolder folder;
     Recorder rec;
     folder.write("Data/cbxdia7.stf", "4\r\n5,6\r\n");
-    TFormCalcProfIsol form;
+    VariationsWindow form;
     activate(form);
     clickItem(&form, "BoxDist", QStringLiteral("3"));
     const QString distBefore = text(&form, "EdDist");
@@ -1224,7 +1224,7 @@ TEST_F(VariationsWindowTest, TheMainWindowOpensIt)
 {
     ProgramFolder folder;
     Recorder rec;
-    TSDIAppForm main;
+    MainWindow main;
     main.setVariationsOpener([](QWidget *owner) { ShowVariationsWindow(owner); });
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
