@@ -187,20 +187,8 @@ TEST(FormatGrid, AFolderOfThatNameCannotBeOpened)
                   QDir::toNativeSeparators(folder.file("cbxcgr1.stf")));
 }
 
-TEST(FormatGrid, UnwritableFolderIsReportedAndTheFileStaysAsItWas)
-{
-    ProgramFolder folder(false);
-    // A Data "folder" that is a plain file cannot hold anything, even for root.
-    folder.write("plain", "x");
-    const QString blocked = folder.file("plain/cbxcgr1.stf");
-    try {
-        WriteGridFile(sampleGrid(), blocked);
-        FAIL() << "no error";
-    } catch (const UserError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Impossible de créer le fichier ") + blocked);
-    }
-}
-
+// (A plain file where the Data folder should be is one case of the table of
+// writers in hostilefolder_test.cpp.)
 TEST(FormatGrid, ReadOnlyFolderKeepsThePreviousGrid)
 {
     ProgramFolder folder(false);

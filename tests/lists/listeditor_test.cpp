@@ -431,30 +431,6 @@ TEST_F(ListEditorTest, MissingDefaultListIsABugAndChangesNothing)
               (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
 }
 
-TEST_F(ListEditorTest, FailedSaveShowsThePathAndKeepsTheList)
-{
-    // A Data folder replaced by a plain file: the write cannot happen even as
-    // root. The file of the list saved before it is left as it was.
-    ListEditor &e = editor(ListKind::Dis, "1* 2*");
-    rec.answerConfirm(true);
-    e.SaveStoredList(false);
-    ASSERT_EQ(file("cbxdis1.stf"), QByteArray("1\r\n2\r\n"));
-
-    folder.write(QStringLiteral("Blocked"), "file");
-    ListEditor blocked(folder.path() + "Blocked/");
-    blocked.current = marked("3*");
-    rec.answerConfirm(true);
-    try {
-        blocked.SaveStoredList(false);
-        FAIL() << "no error";
-    } catch (const UserError &error) {
-        EXPECT_EQ(error.text(), QStringLiteral("Impossible de créer le fichier ") + folder.path() +
-                                    "Blocked/cbxdis1.stf");
-    }
-    EXPECT_EQ(shown(blocked.current), QStringLiteral("3*"));
-    EXPECT_EQ(file("cbxdis1.stf"), QByteArray("1\r\n2\r\n"));
-}
-
 TEST_F(ListEditorTest, HandEditedFileStopsOperationsAndIsNotWrittenBack)
 {
     const QByteArray damaged("35\r\n\r\ncinquante\r\n135\r\n");

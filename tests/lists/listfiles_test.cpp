@@ -180,22 +180,6 @@ TEST_F(ListFilesTest, FolderInPlaceOfTheFileIsAClearError)
     }
 }
 
-TEST_F(ListFilesTest, FailedSaveSaysSoAndWritesNothing)
-{
-    // A Data "folder" that is a plain file cannot hold anything, whoever runs
-    // the test.
-    writeRaw("Data", "not a folder");
-    const QString blocked = data() + "Data/";
-    try {
-        SaveListFile(blocked, ListKind::Dia, 3, marked("2,8*"), false);
-        FAIL() << "no error";
-    } catch (const UserError &e) {
-        EXPECT_EQ(e.text(),
-                  QStringLiteral("Impossible de créer le fichier ") + blocked + "cbxdia3.stf");
-    }
-    EXPECT_EQ(readRaw("Data"), QByteArray("not a folder"));
-}
-
 TEST_F(ListFilesTest, DeleteRemovesTheFile)
 {
     SaveListFile(data(), ListKind::Foc, 6, marked("50"), false);

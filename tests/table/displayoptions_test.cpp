@@ -95,21 +95,6 @@ TEST(DisplayOptionsSave, KeepsTheRestOfTheFileAndRoundTrips)
     EXPECT_EQ(ini.value("optaff", "h"), QStringLiteral("0"));
 }
 
-TEST(DisplayOptionsSave, UnwritableFileIsReportedAndLeftAsItWas)
-{
-    ProgramFolder folder(false);
-    // A folder that is a plain file cannot hold the settings file, even for root.
-    folder.write(QStringLiteral("plain"), "x");
-    const QString blocked = folder.file("plain/optolune.INI");
-    try {
-        writeDisplayOptions(blocked, DisplayOptions{});
-        FAIL() << "no error";
-    } catch (const UserError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Impossible de créer le fichier ") + blocked);
-    }
-    EXPECT_EQ(folder.read(QStringLiteral("plain")), QByteArray("x"));
-}
-
 TEST(DisplayOptionsSave, ExistingFileThatCannotBeReadIsNotReplaced)
 {
     // Writing without having read it would drop the file's other sections.

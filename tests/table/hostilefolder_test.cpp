@@ -1,28 +1,40 @@
 // The program folder turned hostile: read-only Data/, Tables/ and tmp/, a tmp/
 // that is a link to elsewhere, a full disk, a settings file naming a file
-// outside tmp/. Each gives its message; nothing outside the program folder is
-// read, written or deleted, and nothing saved before is lost.
+// outside tmp/, a plain file standing where a folder should be. Each gives its
+// message; nothing outside the program folder is read, written or deleted,
+// and nothing saved before is lost.
+#include "circle/formatgrid.h"
 #include "core/apppaths.h"
+#include "core/bitmapexport.h"
 #include "core/datafiles.h"
 #include "core/inifile.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
+#include "lens/lensdata.h"
+#include "lists/listeditor.h"
 #include "lists/listfiles.h"
 #include "lists/valuelist.h"
 #include "support/programfolder.h"
 #include "support/readonlyfolder.h"
 #include "support/recorder.h"
+#include "table/displayoptions.h"
+#include "table/tablecompute.h"
+#include "table/tableexport.h"
 #include "table/tablefiles.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 
 using namespace optolune;
+using optolune::test::builtDataFolder;
 using optolune::test::Message;
 using optolune::test::ProgramFolder;
 using optolune::test::ReadOnlyFolder;
@@ -261,3 +273,228 @@ TEST_F(HostileFolder, SettingsNamingAFileOutsideTmpNeitherReadNorDeleteIt)
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(snapshot(outside.path()), before);
 }
+
+// A plain file standing where the program expects a folder (Tables/, tmp/,
+// Data/, bmp_dev/, the user's own folder): nothing can be created in it,
+// whoever runs the test, root included. Each writer says it cannot create its
+// file (or the folder) with the path, asks no more than it asked before, and
+// leaves everything in the program folder as it was, the file in the way
+// included.
+namespace {
+
+// How a writer tells its failure: a UserError its caller shows, an error
+// message of its own (and false), or the text it returns.
+enum class Says { Throws, Reports, Returns };
+
+struct FileWhereAFolderShouldBeCase {
+    const char *name;
+    const char *inTheWay; // the folder, relative to the program folder
+    int questions;        // confirmations answered Yes before the failure
+    Says says;
+    const char *message;  // %1 is the program folder, ending with '/'
+    // Runs the writer; returns the text it returned (Says::Returns).
+    std::function<QString(const ProgramFolder &)> write;
+};
+
+void PrintTo(const FileWhereAFolderShouldBeCase &c, std::ostream *os) { *os << c.name; }
+
+// Every entry under a folder, with the bytes of each file.
+QMap<QString, QByteArray> everything(const QString &folder)
+{
+    QMap<QString, QByteArray> entries;
+    const QDir root(folder);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QFile f(info.filePath());
+        entries.insert(root.relativeFilePath(info.filePath()),
+                       info.isFile() && f.open(QIODevice::ReadOnly) ? f.readAll()
+                                                                     : QByteArray("<folder>"));
+    }
+    return entries;
+}
+
+TableModel refreshedSample()
+{
+    TableState s = sampleTable();
+    TableModel m;
+    EXPECT_TRUE(RefreshTable(s, m));
+    return m;
+}
+
+// The per-user layout of an installed program, its folder in the test's.
+AppPaths perUserLayout(const ProgramFolder &folder)
+{
+    AppPaths p = AppPaths::compute(folder.file(QStringLiteral("usr/bin/optolune")),
+                                   folder.file(QStringLiteral("optolune")));
+    p.rule = FolderRule::PerUser;
+    p.installedDataFolder = folder.file(QStringLiteral("usr/share/optolune/Data/"));
+    return p;
+}
+
+class FileWhereAFolderShouldBe : public testing::TestWithParam<FileWhereAFolderShouldBeCase> {};
+
+} // namespace
+
+TEST_P(FileWhereAFolderShouldBe, TheWriterSaysSoAndChangesNothing)
+{
+    const FileWhereAFolderShouldBeCase &c = GetParam();
+    ProgramFolder folder(false);
+    Recorder rec;
+    const QByteArray inTheWay("un fichier, pas un dossier");
+    folder.write(QString::fromUtf8(c.inTheWay), inTheWay);
+    const auto before = everything(folder.path());
+    for (int i = 0; i < c.questions; ++i)
+        rec.answerConfirm(true);
+
+    QString returned, thrown;
+    bool threw = false;
+    try {
+        returned = c.write(folder);
+    } catch (const UserError &e) {
+        threw = true;
+        thrown = e.text();
+    }
+
+    const QString expected = QString::fromUtf8(c.message).arg(folder.path());
+    const auto &said = rec.messages();
+    for (int i = 0; i < c.questions; ++i)
+        EXPECT_EQ(said.size() > size_t(i) ? said[i].kind : QString(), QStringLiteral("confirm")) << i;
+    switch (c.says) {
+    case Says::Throws:
+        EXPECT_TRUE(threw);
+        EXPECT_EQ(thrown, expected);
+        EXPECT_EQ(said.size(), size_t(c.questions));
+        break;
+    case Says::Reports:
+        EXPECT_FALSE(threw) << thrown.toStdString();
+        ASSERT_EQ(said.size(), size_t(c.questions) + 1);
+        EXPECT_EQ(said.back(), (Message{"error", expected}));
+        break;
+    case Says::Returns:
+        EXPECT_FALSE(threw) << thrown.toStdString();
+        EXPECT_EQ(returned, expected);
+        EXPECT_EQ(said.size(), size_t(c.questions));
+        break;
+    }
+    EXPECT_TRUE(QFileInfo(folder.file(QString::fromUtf8(c.inTheWay))).isFile());
+    EXPECT_EQ(folder.read(QString::fromUtf8(c.inTheWay)), inTheWay);
+    EXPECT_EQ(everything(folder.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writers, FileWhereAFolderShouldBe,
+    testing::Values(
+        FileWhereAFolderShouldBeCase{
+            "TableSave", "Tables", 1, Says::Reports,
+            "Impossible de créer le fichier %1Tables/F80_C0050_PF_4x5.stf",
+            [](const ProgramFolder &) {
+                TableState s = sampleTable();
+                TableModel m;
+                EXPECT_FALSE(SaveTable(s, m));
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "TmpTableOnClosingTheTableWindow", "tmp", 0, Says::Reports,
+            "Impossible de créer le fichier %1tmp/F80_C0050_PF_4x5.tmp",
+            [](const ProgramFolder &) {
+                TableState s = sampleTable();
+                TableModel m;
+                EXPECT_FALSE(SaveTmpTable(s, m));
+                EXPECT_TRUE(TempTablePath().isEmpty());
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "LensParametersMemory", "Data", 0, Says::Reports,
+            "Impossible de créer le fichier %1Data/memf.slc",
+            [](const ProgramFolder &) {
+                EXPECT_FALSE(StoreParameters(sampleTable()));
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "ListFile", "Data", 0, Says::Throws, "Impossible de créer le fichier %1Data/cbxdia3.stf",
+            [](const ProgramFolder &folder) {
+                SaveListFile(folder.dataPath(), ListKind::Dia, 3, listOf({"2,8"}), false);
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "ListEditorStoredList", "Data", 1, Says::Throws,
+            "Impossible de créer le fichier %1Data/cbxdis1.stf",
+            [](const ProgramFolder &folder) {
+                const QString kind = ListPrefix(ListKind::Dis);
+                ListEditor editor(folder.dataPath(), kind);
+                ValueList list;
+                list.append(QStringLiteral("3"), true);
+                editor.current = list;
+                try {
+                    editor.SaveStoredList(false);
+                } catch (const UserError &) {
+                    // The list being edited stays as it was.
+                    EXPECT_EQ(editor.current.count(), 1);
+                    EXPECT_EQ(editor.current.text(0), QStringLiteral("3"));
+                    EXPECT_TRUE(editor.current.isChecked(0));
+                    throw;
+                }
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "FormatGridFile", "Data", 0, Says::Throws, "Impossible de créer le fichier %1Data/cbxcgr1.stf",
+            [](const ProgramFolder &folder) {
+                WriteGridFile(NewFormatGrid(), folder.file(QStringLiteral("Data/cbxcgr1.stf")));
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "InstallationDataCopy", "Data", 0, Says::Throws,
+            "Impossible de créer le fichier %1Data/cbxdis7.stf",
+            [](const ProgramFolder &folder) {
+                CopyFileContents(QDir(builtDataFolder()).filePath(QStringLiteral("cbxdis7.stf")),
+                                 folder.file(QStringLiteral("Data/cbxdis7.stf")));
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "CsvExport", "Tables", 0, Says::Throws, "Impossible de créer le fichier %1Tables/table.csv",
+            [](const ProgramFolder &folder) {
+                ExportTableCsv(refreshedSample(), folder.file(QStringLiteral("Tables/table.csv")));
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "Bitmap", "bmp_dev", 0, Says::Throws, "Impossible de créer le dossier %1bmp_dev/",
+            [](const ProgramFolder &) {
+                QImage image(8, 8, QImage::Format_RGB32);
+                image.fill(0xff0000);
+                return SaveClipboardBitmap(image, appPaths().bitmapFolder(), QStringLiteral("table 1"));
+            }},
+        FileWhereAFolderShouldBeCase{
+            "SettingsFile", "optolune", 0, Says::Throws,
+            "Impossible de créer le fichier %1optolune/optolune.INI",
+            [](const ProgramFolder &folder) {
+                IniFile ini;
+                ini.setValue(QStringLiteral("fichtemp"), QStringLiteral("table"), QStringLiteral("x"));
+                ini.save(folder.file(QStringLiteral("optolune/optolune.INI")));
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "LensWindowSettings", "optolune", 0, Says::Throws,
+            "Impossible de créer le fichier %1optolune/optolune.INI",
+            [](const ProgramFolder &folder) {
+                writeBladSettings(folder.file(QStringLiteral("optolune/optolune.INI")), BladSettings());
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "DisplayOptions", "optolune", 0, Says::Throws,
+            "Impossible de créer le fichier %1optolune/optolune.INI",
+            [](const ProgramFolder &folder) {
+                writeDisplayOptions(folder.file(QStringLiteral("optolune/optolune.INI")),
+                                    DisplayOptions{});
+                return QString();
+            }},
+        FileWhereAFolderShouldBeCase{
+            "SeedingTheUsersFolder", "optolune", 0, Says::Returns,
+            "Impossible de créer le dossier %1optolune/",
+            [](const ProgramFolder &folder) { return SeedProgramFolder(perUserLayout(folder)); }},
+        FileWhereAFolderShouldBeCase{
+            "SeedingTheUsersData", "optolune/Data", 0, Says::Returns,
+            "Impossible de créer le dossier %1optolune/Data/",
+            [](const ProgramFolder &folder) { return SeedProgramFolder(perUserLayout(folder)); }}),
+    [](const auto &info) { return std::string(info.param.name); });

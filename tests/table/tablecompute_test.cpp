@@ -1,8 +1,6 @@
 // The table as a model: sizes and headers in both orientations, the worked
 // examples of the optics through the cells, the special rows, G and T, the
 // validation of the fields and what a refresh does when it cannot go on.
-#include "core/optics.h"
-#include "core/numerictext.h"
 #include "support/qtprint.h"
 #include "support/recorder.h"
 #include "table/tablecompute.h"
@@ -173,10 +171,12 @@ TEST(SpecialRows, FromTheFilmPlane)
     TableModel m;
     ASSERT_TRUE(RefreshTable(s, m));
     EXPECT_EQ(m.cell(1, 3), lines({"16,0833", "inf"}));
-    // Focused at the hyperfocal distance: the near limit of that focus.
-    DofResult h;
-    ComputeDepthAtHyperfocal({0.05e-3L, 0.080L, -0.004L, 1.1L, 8}, h);
-    EXPECT_EQ(m.cell(1, 4), FixedText(h.nearFilm, 8, 4) + kCellLineBreak + QStringLiteral("inf"));
+    // Focused at the hyperfocal distance: the near limit of that focus. With
+    // H = f²/(Nc) = 16 m the lens is focused at u = H + f = 16,08 m, the film
+    // at (H + f)²/H + dn = 16,1564 m; the front depth there is (H + f/gp)/2 =
+    // 8,03636 m (where the thin lens's blur is c), so the near limit lies
+    // 16,1564 - 8,03636 = 8,12004 m from the film.
+    EXPECT_EQ(m.cell(1, 4), lines({"8,1200", "inf"}));
     EXPECT_EQ(m.cell(1, 5), QStringLiteral("16,1564")); // one number from the film
 }
 
@@ -315,10 +315,13 @@ TEST(TableValidation, RepairsTheFieldsAndComputesWithTheRepairedValues)
     ASSERT_TRUE(RefreshTable(same, again));
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(again.cell(1, 2), m.cell(1, 2));
-    // 3 m is closer than 4f for 1200 mm; 20 m is computed with c 0,1, dn 0.
+    // 3 m is closer than 4f for 1200 mm; 20 m is computed with c 0,1, dn 0:
+    // u + v = 20 and 1/u + 1/v = 1/f give u = 18,71780 m, v = 1,28220 m; the
+    // points where the blur of the thin lens (pupil gp f/N wide) is 0,1 mm
+    // lie 0,17936 m before and 0,18288 m beyond the subject, that is
+    // 19,82064 and 20,18288 m from the film.
     EXPECT_TRUE(m.cell(1, 1).isEmpty());
-    const CellDepth cell = ComputeCellDepthFromFilm({0.1e-3L, 1.2L, 0, 1.1L, 8}, 20);
-    EXPECT_EQ(m.cellLines(1, 2).first(), FixedText(cell.near, 8, 4));
+    EXPECT_EQ(m.cell(1, 2), lines({"19,8206", "20,1829"}));
 }
 
 struct StopCase {

@@ -157,20 +157,6 @@ TEST(TableCsv, ExportWritesTheFileAndAnEmptyTableWritesNothing)
     EXPECT_EQ(folder.read(QStringLiteral("table.csv")), QByteArray("\xEF\xBB\xBF") + kWorkedRowsCsv);
 }
 
-TEST(TableCsv, UnwritablePlaceGivesAFrenchErrorAndKeepsThePreviousFile)
-{
-    ProgramFolder folder;
-    folder.write(QStringLiteral("plain"), "a file, not a folder");
-    const QString path = folder.file(QStringLiteral("plain/table.csv"));
-    try {
-        ExportTableCsv(workedTable(), path);
-        ADD_FAILURE() << "no error";
-    } catch (const UserError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Impossible de créer le fichier ") + path);
-    }
-    EXPECT_EQ(folder.read(QStringLiteral("plain")), QByteArray("a file, not a folder"));
-}
-
 TEST(TableClipboard, TabSeparatedWithMultiLineCellsQuoted)
 {
     EXPECT_EQ(TableAsTabText(workedTable(false)),

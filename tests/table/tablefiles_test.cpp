@@ -621,19 +621,6 @@ TEST_F(TableCommands, SaveStopsWhenTheTableCannotBeComputed)
     EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des distances"});
 }
 
-TEST_F(TableCommands, SaveIntoAFolderThatCannotBeWrittenReportsIt)
-{
-    // A plain file where the folder should be: nothing can be created in it,
-    // whoever runs the test.
-    folder.write(QStringLiteral("Tables"), "pas un dossier");
-    rec.answerConfirm(true);
-    EXPECT_FALSE(SaveTable(state, model));
-    ASSERT_EQ(rec.messages().size(), 2u);
-    EXPECT_EQ(rec.messages()[1],
-              (Message{"error", "Impossible de créer le fichier " + folder.file("Tables/") + name}));
-    EXPECT_EQ(folder.read(QStringLiteral("Tables")), QByteArray("pas un dossier"));
-}
-
 TEST_F(TableCommands, OpenReadsTheChosenFileAndRefreshes)
 {
     TableState saved = everyFieldSet();

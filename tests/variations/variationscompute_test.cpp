@@ -4,12 +4,12 @@
 // colour by the limiting f-number, the decimals, and the parameters that
 // give no depth of field.
 #include "core/optics.h"
-#include "core/numerictext.h"
 #include "support/qtprint.h"
 #include "variations/variationscompute.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 using namespace optolune;
@@ -31,6 +31,15 @@ VariationsInput testLens(const char *distance = "3", bool fromFilm = true, bool 
     in.macro = macro;
     in.decimals = 3;
     return in;
+}
+
+// A distance written with 18 decimals and a decimal comma, as a user could
+// type it: the whole precision of the value computed in the test.
+QString decimalText(long double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.18Lf", value);
+    return QString::fromLatin1(text).replace(u'.', u',');
 }
 
 using Texts = std::map<ResultField, const char *>;
@@ -161,30 +170,37 @@ TEST(Variations, InfiniWheneverTheFocusIsAtOrBeyondTheHyperfocalDistance)
 
     // Focused exactly on the hyperfocal distance, both origins: whatever way
     // the rounding of the rear denominator falls, the far side is infinite,
-    // and the near limit is the one the bottom bar gives for that focus.
+    // and the near limit is the one the bottom bar gives for that focus. For
+    // the test lens H = f²/(Nc) = 27,41701 m; from the lens the hyperfocal
+    // distance is H + f, from the film (H + f)²/H + dn; the near limit of that
+    // focus lies (H + f/gp)/2 = 13,77582 m short of the subject: 13,789 m
+    // from the lens, 13,963 m from the film.
+    const long double c = 0.0001L, f = 0.1481L, dn = 0.0248L, N = 8;
+    const long double H = f * f / (N * c);
+    const long double hLens = H + f;
+    const long double hFilm = (H + f) * (H + f) / H + dn;
     VariationsInput lens = testLens();
-    const OpticalSetup setup{0.0001L, 0.1481L, 0.0248L, 1.1L, 8};
-    DofResult hyper;
-    ComputeHyperfocalLimits(setup, hyper);
     lens.fromFilm = false;
-    lens.dText = FixedText(hyper.hLens, 18, 18);
+    lens.dText = decimalText(hLens);
     lens.decimals = 3;
     VariationsResult r = ComputeVariations(lens);
     ASSERT_EQ(r.status, VariationsResult::Done);
     EXPECT_EQ(r.text(F::Tp), QStringLiteral("infini"));
+    EXPECT_EQ(r.text(F::Ta), QStringLiteral("13,789"));
+    EXPECT_EQ(r.text(F::DemiHyper), QStringLiteral("13,789"));
     EXPECT_EQ(r.text(F::Ta), r.text(F::DemiHyper));
 
-    DofResult film;
-    ComputeDepthAtHyperfocal(setup, film);
     lens.fromFilm = true;
-    lens.dText = FixedText(film.hFilm, 18, 18);
+    lens.dText = decimalText(hFilm);
     r = ComputeVariations(lens);
     ASSERT_EQ(r.status, VariationsResult::Done);
     EXPECT_EQ(r.text(F::Tp), QStringLiteral("infini"));
+    EXPECT_EQ(r.text(F::Ta), QStringLiteral("13,963"));
+    EXPECT_EQ(r.text(F::DemiHyper), QStringLiteral("13,963"));
     EXPECT_EQ(r.text(F::Ta), r.text(F::DemiHyper));
 
     // A millimetre short of it the far limit is a (large) distance.
-    lens.dText = FixedText(film.hFilm - 0.001L, 18, 18);
+    lens.dText = decimalText(hFilm - 0.001L);
     r = ComputeVariations(lens);
     EXPECT_NE(r.text(F::Tp), QStringLiteral("infini"));
     EXPECT_FALSE(r.text(F::Bpc).isEmpty());
