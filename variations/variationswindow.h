@@ -17,6 +17,7 @@
 #include "focusspread.h"
 #include "lists/defaultlists.h"
 #include "lists/listreceiver.h"
+#include "variationslistbox.h"
 
 #include <QDialog>
 #include <QListWidget>
@@ -32,28 +33,6 @@ class QStatusBar;
 class QToolButton;
 
 namespace optolune {
-
-// A list box of the group "Auto": items in two columns, top to bottom. A
-// click on an item (left button) or a keyboard move is the user's choice;
-// a right press opens the list's editor and selects nothing.
-class VariationsListBox : public QListWidget {
-public:
-    explicit VariationsListBox(QWidget *parent = nullptr);
-    std::function<void()> onChosen;
-    std::function<void()> onRightPress;
-
-    // The selected item's text, or nothing when the list has none.
-    std::optional<QString> selectedText() const;
-    void replaceItems(const QStringList &items); // and selects the first one
-    void selectFirst();
-    QSize sizeHint() const override;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void updateGeometries() override;
-};
 
 class VariationsWindow : public QDialog, private ListReceiver {
 public:

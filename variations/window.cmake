@@ -1,6 +1,7 @@
 # The variations window and its focus-spread dialog.
 add_library(optolune_variations_ui STATIC
-  variationswindow.cpp variationswindow_commands.cpp variationswindow.h
+  variationswindow.cpp variationswindow_commands.cpp variationswindow_tools.cpp variationswindow.h
+  variationslistbox.cpp variationslistbox.h
   focusspreaddialog.cpp focusspreaddialog.h
   focusstackwindow.cpp focusstackwindow.h)
 target_link_libraries(optolune_variations_ui PUBLIC

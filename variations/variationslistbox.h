@@ -1,0 +1,34 @@
+// The list boxes of the variations window's group "Auto": the items in two
+// columns, top to bottom, with a scroll bar whenever they overflow.
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace optolune {
+
+// A list box of the group "Auto": items in two columns, top to bottom. A
+// click on an item (left button) or a keyboard move is the user's choice;
+// a right press opens the list's editor and selects nothing.
+class VariationsListBox : public QListWidget {
+public:
+    explicit VariationsListBox(QWidget *parent = nullptr);
+    std::function<void()> onChosen;
+    std::function<void()> onRightPress;
+
+    // The selected item's text, or nothing when the list has none.
+    std::optional<QString> selectedText() const;
+    void replaceItems(const QStringList &items); // and selects the first one
+    void selectFirst();
+    QSize sizeHint() const override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void updateGeometries() override;
+};
+
+} // namespace optolune
