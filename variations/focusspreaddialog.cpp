@@ -1,5 +1,7 @@
 #include "focusspreaddialog.h"
 
+#include "focusstackwindow.h"
+
 #include "variationsfields.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
@@ -92,17 +94,36 @@ FocusSpreadDialog::FocusSpreadDialog(FocusSpreadInput input, VariationsInput win
     calc->setText(QStringLiteral("Calculer"));
     auto *applyButton = make<QPushButton>(this, "AppliquerBtn");
     applyButton->setText(QStringLiteral("Appliquer"));
+    auto *stack = make<QPushButton>(this, "EmpilerBtn");
+    stack->setText(QStringLiteral("Empiler..."));
+    applyHint(stack, QStringLiteral("Empiler|Plan d'un empilement de mises au point avec ces lectures, quand une seule vue ne suffit pas"));
     auto *close = make<QPushButton>(this, "FermerBtn");
     close->setText(QStringLiteral("Fermer"));
-    for (QPushButton *b : {calc, applyButton, close}) {
+    for (QPushButton *b : {calc, applyButton, stack, close}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }
     layout->addLayout(buttons);
     connect(calc, &QPushButton::clicked, this, [this] { guarded([this] { compute(); }); });
     connect(applyButton, &QPushButton::clicked, this, [this] { guarded([this] { apply(); }); });
+    connect(stack, &QPushButton::clicked, this, [this] { guarded([this] { openStack(); }); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     setFixedWidth(std::max(sizeHint().width(), 420));
+}
+
+void FocusSpreadDialog::openStack()
+{
+    rememberReadings();
+    StackWindowStart start = StackStartOf(m_window);
+    start.fields.fromReadings = true;
+    start.fields.railInfinity = m_infinity->text();
+    start.fields.railNear = m_near->text();
+    start.fields.railFar = m_far->text();
+    start.fNumbers = m_input.fNumbers;
+    // The list's f-number the spread chose, when it found one.
+    if (!m_chosen->text().isEmpty())
+        start.fields.fNumber = m_chosen->text();
+    ShowFocusStackWindow(this, start);
 }
 
 void FocusSpreadDialog::clearResults()

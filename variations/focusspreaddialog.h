@@ -2,7 +2,8 @@
 // three rail readings (at infinity, focused on the near subject, on the far
 // subject) and reads where to set the standard, the f-number needed, the
 // f-number of the window's list to use and the focusing distance; "Appliquer"
-// hands the setting back to the window. The computation is focusspread's.
+// hands the setting back to the window, "Empiler..." opens the focus stacking
+// plan with the same readings. The computation is focusspread's.
 #pragma once
 
 #include "focusspread.h"
@@ -44,6 +45,7 @@ private:
     // it and returns nothing then.
     std::optional<FocusSpreadResult> compute();
     void apply();
+    void openStack();
     void clearResults();
 
     void rememberReadings() const;

@@ -375,6 +375,21 @@ void FocusStackWindow::exportCsv()
         m_statusBar->showMessage(QStringLiteral("Plan exporté dans %1").arg(QDir::toNativeSeparators(target)));
 }
 
+StackWindowStart StackStartOf(const VariationsInput &window)
+{
+    StackWindowStart start;
+    StackFields &f = start.fields;
+    f.circle = window.cText;
+    f.focal = window.fText;
+    f.nodal = window.dnText;
+    f.gp = window.gpText;
+    f.fNumber = window.nText;
+    f.fromFilm = window.fromFilm;
+    f.macro = window.macro;
+    start.decimals = window.decimals;
+    return start;
+}
+
 void ShowFocusStackWindow(QWidget *owner, const StackWindowStart &start)
 {
     FocusStackWindow window(start, owner);

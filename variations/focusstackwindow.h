@@ -8,6 +8,7 @@
 #pragma once
 
 #include "focusstack.h"
+#include "variationscompute.h"
 #include "table/tablemodel.h"
 
 #include <QDialog>
@@ -88,5 +89,9 @@ private:
 };
 
 void ShowFocusStackWindow(QWidget *owner, const StackWindowStart &start);
+
+// The start of the window from the variations window's checked fields: its
+// lens, f-number, origin, Macro and decimals; the subjects left to type.
+StackWindowStart StackStartOf(const VariationsInput &window);
 
 } // namespace optolune

@@ -13,6 +13,7 @@ namespace optolune {
 // click on an item (left button) or a keyboard move is the user's choice;
 // a right press opens the list's editor and selects nothing.
 class VariationsListBox : public QListWidget {
+    Q_OBJECT
 public:
     explicit VariationsListBox(QWidget *parent = nullptr);
     std::function<void()> onChosen;

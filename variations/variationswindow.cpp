@@ -175,6 +175,27 @@ QWidget *VariationsWindow::buildToolBar()
     ecart->setText(QStringLiteral("Écart"));
     ecart->setToolButtonStyle(Qt::ToolButtonTextOnly);
     row->addWidget(ecart);
+    // The calculators built on the same lens: the focus stacking plan and
+    // the tilt of a view camera.
+    const struct {
+        const char *name, *caption, *hint;
+        void (VariationsWindow::*open)();
+    } calculators[] = {
+        {"EmpilerBtn", "Empilement",
+         "Empilement de mises au point|Combien de vues, où placer le rail et ce que chaque vue tient net, quand une seule vue ne suffit pas",
+         &VariationsWindow::openFocusStack},
+        {"BasculeBtn", "Bascule",
+         "Bascule|La bascule de l'objectif d'après deux lectures sur le rail, la charnière et le coin de netteté",
+         &VariationsWindow::openTilt},
+    };
+    for (const auto &c : calculators) {
+        QToolButton *button = makeButton(bar, c.name, QString::fromUtf8(c.hint), QStyle::SP_ArrowUp);
+        button->setText(QString::fromUtf8(c.caption));
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        const auto open = c.open;
+        connect(button, &QToolButton::clicked, this, [this, open] { guarded([this, open] { (this->*open)(); }); });
+        row->addWidget(button);
+    }
     row->addStretch(1);
     row->addWidget(makeButton(bar, "SpeedButton1",
                               QStringLiteral("Fermer le fenêtre|Retour à la fenêtre principale"),

@@ -35,6 +35,7 @@ class QToolButton;
 namespace optolune {
 
 class VariationsWindow : public QDialog, private ListReceiver {
+    Q_OBJECT
 public:
     explicit VariationsWindow(QWidget *parent = nullptr);
 
@@ -89,6 +90,8 @@ private:
     void halfStopRelease();
 
     void openFocusSpread();
+    void openFocusStack();
+    void openTilt();
     void applyFocusSpread(const FocusSpreadResult &result, const FocusSpreadSetting &setting);
 
     struct Parameters {

@@ -4,6 +4,8 @@
 #include "variationswindow.h"
 
 #include "focusspreaddialog.h"
+#include "focusstackwindow.h"
+#include "tilt/tiltwindow.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/widgets.h"
@@ -151,6 +153,31 @@ void VariationsWindow::applyFocusSpread(const FocusSpreadResult &result, const F
     m_macro->setChecked(setting.input.macro);
     calculate();
     m_statusBar->showMessage(FocusSpreadSettingText(result, setting));
+}
+
+// ---- the focus stacking plan and the tilt
+
+void VariationsWindow::openFocusStack()
+{
+    if (CheckManualFields() != 0)
+        return;
+    StackWindowStart start = StackStartOf(readInput());
+    start.fields.fromReadings = false;
+    for (int i = 0; i < m_lists.dia->count(); ++i)
+        start.fNumbers << m_lists.dia->item(i)->text();
+    ShowFocusStackWindow(this, start);
+}
+
+void VariationsWindow::openTilt()
+{
+    if (CheckManualFields() != 0)
+        return;
+    const VariationsInput checked = readInput();
+    TiltLens lens;
+    lens.focal = checked.fText;
+    lens.fNumber = checked.nText;
+    lens.circle = checked.cText;
+    ShowTiltWindow(this, lens);
 }
 
 } // namespace optolune

@@ -33,6 +33,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QGroupBox>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -1241,4 +1242,58 @@ TEST_F(VariationsWindowTest, TheMainWindowOpensIt)
     EXPECT_EQ(caption, QStringLiteral("Variations de la profondeur de champ"));
     EXPECT_EQ(focal, QStringLiteral("148,1"));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+// The calculators built on the window's lens: the focus stacking plan and
+// the tilt open with its checked lens and f-number; the focus spread's
+// "Empiler..." hands its readings to the plan.
+TEST_F(VariationsWindowTest, TheStackAndTiltWindowsOpenWithTheLens)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    VariationsWindow form;
+    activate(form);
+    clickItem(&form, "BoxDia", QStringLiteral("8"));
+    const QString focal = text(&form, "EdFocale"), circle = text(&form, "EdCercle");
+
+    QStringList stackFields;
+    whenModalShown([&](QWidget *window) {
+        for (const char *name : {"EdFocale", "EdCercle", "EdDia", "EdGP", "EdNod"})
+            stackFields << child<QLineEdit>(window, name)->text();
+        stackFields << QString::number(child<QRadioButton>(window, "RadioDistances")->isChecked());
+        QTest::mouseClick(child<QToolButton>(window, "SpeedButton1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EmpilerBtn"), Qt::LeftButton);
+    EXPECT_EQ(stackFields, (QStringList{focal, circle, "8", text(&form, "EdGP"), text(&form, "EdNod"), "1"}));
+
+    QStringList tiltFields;
+    whenModalShown([&](QWidget *window) {
+        for (const char *name : {"EdFocale", "EdDia", "EdCercle"})
+            tiltFields << child<QLineEdit>(window, name)->text();
+        QTest::mouseClick(child<QToolButton>(window, "SpeedButton1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "BasculeBtn"), Qt::LeftButton);
+    EXPECT_EQ(tiltFields, (QStringList{focal, "8", circle}));
+
+    // The landscape of the focus spread's test, planned as a stack.
+    QString frames;
+    whenModalShown([&](QWidget *dialog) {
+        typeReadings(dialog, QStringLiteral("12"), QStringLiteral("23.5"), QStringLiteral("13,1"));
+        whenModalShown([&](QWidget *stack) {
+            QStringList readings;
+            for (const char *name : {"EdRailInf", "EdRailProche", "EdRailLointain"})
+                readings << child<QLineEdit>(stack, name)->text();
+            EXPECT_EQ(readings, (QStringList{"12", "23.5", "13,1"}));
+            EXPECT_TRUE(child<QRadioButton>(stack, "RadioLectures")->isChecked());
+            QTest::mouseClick(child<QToolButton>(stack, "CalcBtn"), Qt::LeftButton);
+            frames = child<QLabel>(stack, "LabelVues")->text();
+            QTest::mouseClick(child<QToolButton>(stack, "SpeedButton1"), Qt::LeftButton);
+        });
+        QTest::mouseClick(child<QPushButton>(dialog, "EmpilerBtn"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(dialog, "FermerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    // At f/8 the spread that needs f/50 takes several frames.
+    EXPECT_TRUE(frames.endsWith(QStringLiteral(" vues"))) << frames.toStdString();
+    EXPECT_TRUE(rec.messages().empty());
 }
