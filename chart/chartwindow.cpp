@@ -139,15 +139,17 @@ ChartWindow::ChartWindow(QWidget *parent) : QDialog(parent)
     m_chart->addAxis(m_x, Qt::AlignBottom);
     m_chart->addAxis(m_y, Qt::AlignLeft);
     m_marks = new ChartMarks(m_chart, m_x->labelsFont());
-    connect(m_chart, &QGraphicsWidget::geometryChanged, this, [this] { layoutLegend(); });
+    connect(m_chart, &QGraphicsWidget::geometryChanged, this, [this] { guarded([this] { layoutLegend(); }); });
     // The points drawn depend on the plot's size in pixels.
     connect(m_chart, &QChart::plotAreaChanged, this, [this] {
-        m_marks->plotMoved();
+        guarded([this] { m_marks->plotMoved(); });
         // Thinned again for the new size once the chart has settled: the
         // signal comes in the middle of the chart's own layout.
         QMetaObject::invokeMethod(this, [this] {
-            if (!m_series.empty() && m_chart->plotArea().size() != m_drawnPlotSize)
-                fillSeries();
+            guarded([this] {
+                if (!m_series.empty() && m_chart->plotArea().size() != m_drawnPlotSize)
+                    fillSeries();
+            });
         }, Qt::QueuedConnection);
     });
 
@@ -179,7 +181,7 @@ ChartWindow::ChartWindow(QWidget *parent) : QDialog(parent)
 
     m_statusBar = addStatusBar(this, layout);
 
-    connect(exportBtn, &QPushButton::clicked, this, [this] { exportImage(); });
+    connect(exportBtn, &QPushButton::clicked, this, [this] { guarded([this] { exportImage(); }); });
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -229,7 +231,7 @@ void ChartWindow::rebuildSeries()
         s.area->attachAxis(m_x);
         s.area->attachAxis(m_y);
         connect(s.area, &QAreaSeries::hovered, this,
-                [this, index](const QPointF &at, bool state) { showTip(index, at.x(), state); });
+                [this, index](const QPointF &at, bool state) { guarded([&] { showTip(index, at.x(), state); }); });
     }
 }
 

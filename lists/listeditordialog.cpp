@@ -137,7 +137,7 @@ QToolButton *ListEditorDialog::button(Command command)
     b->setAutoRaise(false);
     if (*def.hint)
         applyHint(b, QString::fromUtf8(def.hint));
-    connect(b, &QToolButton::clicked, this, [this, command] { runCommand(command); });
+    connect(b, &QToolButton::clicked, this, [this, command] { guarded([this, command] { runCommand(command); }); });
     m_buttons[command] = b;
     return b;
 }
@@ -167,7 +167,7 @@ void ListEditorDialog::buildControls()
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
     connect(list, &QListWidget::itemChanged, this,
-            [this](QListWidgetItem *item) { markChanged(item); });
+            [this](QListWidgetItem *item) { guarded([this, item] { markChanged(item); }); });
     layout->addWidget(list, 1);
 
     auto *edaffiche = make<QLineEdit>(this, "Edaffiche");
@@ -295,11 +295,13 @@ QFrame *ListEditorDialog::buildMarksRow()
     applyHint(nbA, QStringLiteral("Nombre d'items|Maintenir le bouton enfoncé pour lire Nombre "
                                   "d'items cochés/Nombre d'items"));
     connect(nbA, &QToolButton::pressed, this, [this] {
-        m_fields.edNbcoches->setText(m_editor.CountText());
-        m_fields.edNbcoches->setVisible(true);
+        guarded([this] {
+            m_fields.edNbcoches->setText(m_editor.CountText());
+            m_fields.edNbcoches->setVisible(true);
+        });
     });
     connect(nbA, &QToolButton::released, this,
-            [this] { m_fields.edNbcoches->setVisible(false); });
+            [this] { guarded([this] { m_fields.edNbcoches->setVisible(false); }); });
     m_fields.nbA = nbA;
     row->addWidget(nbA);
 
