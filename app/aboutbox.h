@@ -15,6 +15,7 @@ class QLineEdit;
 namespace optolune {
 
 class AboutBox : public QDialog {
+    Q_OBJECT
 public:
     explicit AboutBox(QWidget *parent = nullptr);
 

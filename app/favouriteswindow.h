@@ -12,6 +12,7 @@ class QLabel;
 namespace optolune {
 
 class FavouritesWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit FavouritesWindow(QWidget *parent = nullptr);
 

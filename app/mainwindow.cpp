@@ -39,8 +39,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     setCentralWidget(central);
-    buildButtonBar();
-    layout->addWidget(findChild<QWidget *>(QStringLiteral("Panel1")));
+    layout->addWidget(buildButtonBar());
 
     auto *scroll = make<QScrollArea>(central, "ScrollBox1");
     scroll->setWidgetResizable(true);
@@ -63,7 +62,7 @@ QString MainWindow::rightsNotice()
     return QStringLiteral("© 2026 Optolune. Tous droits réservés.");
 }
 
-void MainWindow::buildButtonBar()
+QWidget *MainWindow::buildButtonBar()
 {
     auto *panel = make<QWidget>(this, "Panel1");
     panel->setAutoFillBackground(true);
@@ -98,19 +97,25 @@ void MainWindow::buildButtonBar()
         row->addWidget(button);
         *s.slot = button;
         if (s.action)
-            connect(button, &QToolButton::clicked, this, s.action);
+            connect(button, &QToolButton::clicked, this,
+                    [this, action = s.action] { guarded([this, action] { (this->*action)(); }); });
     }
     row->addStretch(1);
 
     connect(m_buttons.table, &QToolButton::clicked, this, [this] {
-        if (m_openTable)
-            m_openTable(this);
+        guarded([this] {
+            if (m_openTable)
+                m_openTable(this);
+        });
     });
     connect(m_buttons.isol, &QToolButton::clicked, this, [this] {
-        if (m_openVariations)
-            m_openVariations(this);
+        guarded([this] {
+            if (m_openVariations)
+                m_openVariations(this);
+        });
     });
     connect(m_buttons.quit, &QToolButton::clicked, this, &QWidget::close);
+    return panel;
 }
 
 void MainWindow::buildMenuAndActions()
@@ -118,14 +123,18 @@ void MainWindow::buildMenuAndActions()
     auto *favourites = menuBar()->addAction(QStringLiteral("Favoris"));
     favourites->setObjectName(QStringLiteral("Favoris1"));
     connect(favourites, &QAction::triggered, this, [this] {
-        if (m_openFavourites)
-            m_openFavourites(this);
+        guarded([this] {
+            if (m_openFavourites)
+                m_openFavourites(this);
+        });
     });
     auto *about = menuBar()->addAction(QStringLiteral("A propos"));
     about->setObjectName(QStringLiteral("Apropos1"));
     connect(about, &QAction::triggered, this, [this] {
-        if (m_openAbout)
-            m_openAbout(this);
+        guarded([this] {
+            if (m_openAbout)
+                m_openAbout(this);
+        });
     });
 
     auto *quit = menuBar()->addAction(QStringLiteral("Quitter"));
@@ -152,8 +161,10 @@ void MainWindow::buildMenuAndActions()
                            QStringLiteral("Ouvrir|Ouvrir un fichier"),
                            QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, [this] {
-        if (m_openTableFile && m_buttons.table->isEnabled())
-            m_openTableFile(this);
+        guarded([this] {
+            if (m_openTableFile && m_buttons.table->isEnabled())
+                m_openTableFile(this);
+        });
     });
     addHidden("FileSave1", QStringLiteral("&Enregistrer"),
               QStringLiteral("Enregistrer|Enregistrer le fichier en cours"),

@@ -13,6 +13,7 @@ class QAction;
 namespace optolune {
 
 class MainWindow : public QMainWindow {
+    Q_OBJECT
 public:
     // Opens a child window modally, with the main window as owner.
     using Opener = std::function<void(QWidget *owner)>;
@@ -35,7 +36,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildButtonBar();
+    QWidget *buildButtonBar();
     void buildMenuAndActions();
     void FormActivate();
     void openNotes();

@@ -30,6 +30,7 @@ struct TableState;
 class ChartMarks;
 
 class ChartWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit ChartWindow(QWidget *parent = nullptr);
     ~ChartWindow() override;

@@ -104,13 +104,16 @@ QWidget *CircleWindow::buildTopBar()
     auto *bar = make<QWidget>(this, "ToolBar1");
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
-                              QStyle::SP_ComputerIcon));
+    m_buttons.print = makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
+                                 QStyle::SP_ComputerIcon);
+    m_buttons.cancel = makeTextButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
+                                      QStyle::SP_DialogCancelButton);
+    m_buttons.ok = makeTextButton(bar, "validebtn", QStringLiteral("Ok"),
+                                  QStringLiteral("Valider et quitter|"), QStyle::SP_DialogOkButton);
+    row->addWidget(m_buttons.print);
     row->addStretch(1);
-    row->addWidget(makeTextButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
-                              QStyle::SP_DialogCancelButton));
-    row->addWidget(makeTextButton(bar, "validebtn", QStringLiteral("Ok"),
-                              QStringLiteral("Valider et quitter|"), QStyle::SP_DialogOkButton));
+    row->addWidget(m_buttons.cancel);
+    row->addWidget(m_buttons.ok);
     return bar;
 }
 
@@ -210,11 +213,13 @@ QGroupBox *CircleWindow::buildResultGroup()
         grid->addWidget(right[i].second, i, 3);
     }
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(makeTextButton(box, "CalcBtn", QStringLiteral("Calculer"), QStringLiteral("Calculer"),
-                                  QStyle::SP_BrowserReload));
-    buttons->addWidget(makeTextButton(box, "AddBtn", QStringLiteral("Ajouter"),
-                                  QStringLiteral("Copier dans la grille| Les valeurs calculées sont copiées dans la grille"),
-                                  QStyle::SP_ArrowDown));
+    m_buttons.calc = makeTextButton(box, "CalcBtn", QStringLiteral("Calculer"), QStringLiteral("Calculer"),
+                                    QStyle::SP_BrowserReload);
+    m_buttons.add = makeTextButton(box, "AddBtn", QStringLiteral("Ajouter"),
+                                   QStringLiteral("Copier dans la grille| Les valeurs calculées sont copiées dans la grille"),
+                                   QStyle::SP_ArrowDown);
+    buttons->addWidget(m_buttons.calc);
+    buttons->addWidget(m_buttons.add);
     grid->addLayout(buttons, 3, 2, 1, 2);
     grid->setColumnMinimumWidth(2, 8);
     return box;
@@ -226,12 +231,12 @@ QWidget *CircleWindow::buildGridBar()
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     const ToolButtonDef buttons[] = {
-        {"LoadBtn", "Ouvrir la grille n°1", QStyle::SP_DialogOpenButton, "1"},
-        {"SaveBtn", "Enregistrer la grille n°1", QStyle::SP_DialogSaveButton, "1"},
-        {"DefBtnLoad", "Ouvrir la grille n°2", QStyle::SP_DialogOpenButton, "2"},
-        {"DefBtnSave", "Enregistrer la grille n°2", QStyle::SP_DialogSaveButton, "2"},
-        {"ToolButton3", "Effacer a grille", QStyle::SP_TrashIcon},
-        {"ToolButton4", "Effacer la ligne sélectionnée", QStyle::SP_LineEditClearButton},
+        {"LoadBtn", "Ouvrir la grille n°1", QStyle::SP_DialogOpenButton, "1", &m_buttons.load1},
+        {"SaveBtn", "Enregistrer la grille n°1", QStyle::SP_DialogSaveButton, "1", &m_buttons.save1},
+        {"DefBtnLoad", "Ouvrir la grille n°2", QStyle::SP_DialogOpenButton, "2", &m_buttons.load2},
+        {"DefBtnSave", "Enregistrer la grille n°2", QStyle::SP_DialogSaveButton, "2", &m_buttons.save2},
+        {"ToolButton3", "Effacer a grille", QStyle::SP_TrashIcon, nullptr, &m_buttons.clearGrid},
+        {"ToolButton4", "Effacer la ligne sélectionnée", QStyle::SP_LineEditClearButton, nullptr, &m_buttons.clearRow},
     };
     addToolButtons(bar, row, buttons);
     row->addStretch(1);

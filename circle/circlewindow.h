@@ -24,6 +24,7 @@ namespace optolune {
 class FormatGridModel;
 
 class CircleWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit CircleWindow(QWidget *parent = nullptr);
     ~CircleWindow() override;
@@ -76,6 +77,20 @@ private:
         QLineEdit *fmodif = nullptr, *tmodif = nullptr, *diagTir = nullptr, *distObsCalc = nullptr;
         QLineEdit *coeff = nullptr, *c = nullptr, *nmin = nullptr;
     } m_fields;
+    // The commands' buttons, as built.
+    struct Buttons {
+        QToolButton *print = nullptr;    // SpeedButton13
+        QToolButton *cancel = nullptr;   // SpeedButton3
+        QToolButton *ok = nullptr;       // validebtn
+        QToolButton *calc = nullptr;     // CalcBtn
+        QToolButton *add = nullptr;      // AddBtn
+        QToolButton *load1 = nullptr;    // LoadBtn
+        QToolButton *save1 = nullptr;    // SaveBtn
+        QToolButton *load2 = nullptr;    // DefBtnLoad
+        QToolButton *save2 = nullptr;    // DefBtnSave
+        QToolButton *clearGrid = nullptr; // ToolButton3
+        QToolButton *clearRow = nullptr; // ToolButton4
+    } m_buttons;
     QTableView *m_view = nullptr;
     FormatGridModel *m_model = nullptr;
 

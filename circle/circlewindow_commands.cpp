@@ -47,44 +47,45 @@ QString putAside(const QString &path)
 
 void CircleWindow::connectControls()
 {
-    auto button = [this](const char *name) {
-        return findChild<QToolButton *>(QString::fromLatin1(name));
+    auto on = [this](QToolButton *button, auto command) {
+        connect(button, &QToolButton::clicked, this, [this, command] { guarded([&] { command(); }); });
     };
-    auto on = [this, &button](const char *name, auto command) {
-        connect(button(name), &QToolButton::clicked, this, [this, command] { guarded([&] { command(); }); });
-    };
-    on("CalcBtn", [this] { calculate(); });
-    on("AddBtn", [this] { addRow(); });
-    on("ToolButton3", [this] { clearGrid(); });
-    on("ToolButton4", [this] { clearSelectedRow(); });
-    on("LoadBtn", [this] { loadGrid(Grid1Name(), true); });
-    on("SaveBtn", [this] {
+    on(m_buttons.calc, [this] { calculate(); });
+    on(m_buttons.add, [this] { addRow(); });
+    on(m_buttons.clearGrid, [this] { clearGrid(); });
+    on(m_buttons.clearRow, [this] { clearSelectedRow(); });
+    on(m_buttons.load1, [this] { loadGrid(Grid1Name(), true); });
+    on(m_buttons.save1, [this] {
         saveGrid(Grid1Name(), QStringLiteral("La grille enregistrée sera écrasée. Continuer?"));
     });
-    on("DefBtnLoad", [this] { loadGrid(Grid2Name(), false); });
-    on("DefBtnSave", [this] {
+    on(m_buttons.load2, [this] { loadGrid(Grid2Name(), false); });
+    on(m_buttons.save2, [this] {
         saveGrid(Grid2Name(), QStringLiteral("La grille par défaut enregistrée sera écrasée. Continuer?"));
     });
-    on("validebtn", [this] { handBack(); });
-    connect(button("SpeedButton3"), &QToolButton::clicked, this, &QDialog::reject);
-    on("SpeedButton13", [this] { PrintWindowImage(this); });
+    on(m_buttons.ok, [this] { handBack(); });
+    connect(m_buttons.cancel, &QToolButton::clicked, this, &QDialog::reject);
+    on(m_buttons.print, [this] { PrintWindowImage(this); });
 
     // A typed dimension or a preset makes the results stale.
     for (QLineEdit *edit : {m_fields.largF, m_fields.longF, m_fields.largT, m_fields.longT})
         connect(edit, &QLineEdit::textChanged, this, [this] {
             if (m_writing)
                 return;
-            readControls();
-            ClearCircleResults(m_state);
-            writeControls();
+            guarded([this] {
+                readControls();
+                ClearCircleResults(m_state);
+                writeControls();
+            });
         });
     // Enter in a field computes, as Calculer does.
     for (QLineEdit *edit : {m_fields.largF, m_fields.longF, m_fields.largT, m_fields.longT, m_fields.distObs})
         connect(edit, &QLineEdit::returnPressed, this, [this] { guarded([this] { calculate(); }); });
-    connect(m_fields.format, &QComboBox::activated, this, [this](int index) { filmPresetChosen(index); });
-    connect(m_fields.film, &QComboBox::activated, this, [this](int index) { printPresetChosen(index); });
-    connect(m_fields.pf, &QCheckBox::clicked, this, [this] { flagToggled(); });
-    connect(m_fields.distMin, &QCheckBox::clicked, this, [this] { flagToggled(); });
+    connect(m_fields.format, &QComboBox::activated, this,
+            [this](int index) { guarded([this, index] { filmPresetChosen(index); }); });
+    connect(m_fields.film, &QComboBox::activated, this,
+            [this](int index) { guarded([this, index] { printPresetChosen(index); }); });
+    connect(m_fields.pf, &QCheckBox::clicked, this, [this] { guarded([this] { flagToggled(); }); });
+    connect(m_fields.distMin, &QCheckBox::clicked, this, [this] { guarded([this] { flagToggled(); }); });
 }
 
 void CircleWindow::showEvent(QShowEvent *event)

@@ -57,14 +57,21 @@ QToolButton *makeTextButton(QWidget *bar, const char *name, const QString &capti
     return button;
 }
 
-void addToolButtons(QWidget *bar, QBoxLayout *row, std::span<const ToolButtonDef> buttons)
+std::vector<QToolButton *> addToolButtons(QWidget *bar, QBoxLayout *row, std::span<const ToolButtonDef> buttons)
 {
+    std::vector<QToolButton *> made;
+    made.reserve(buttons.size());
     for (const ToolButtonDef &b : buttons) {
         const QString hint = QString::fromUtf8(b.hint);
-        row->addWidget(b.caption && *b.caption
-                           ? makeTextButton(bar, b.name, QString::fromUtf8(b.caption), hint, b.glyph)
-                           : makeButton(bar, b.name, hint, b.glyph));
+        QToolButton *button = b.caption && *b.caption
+                                  ? makeTextButton(bar, b.name, QString::fromUtf8(b.caption), hint, b.glyph)
+                                  : makeButton(bar, b.name, hint, b.glyph);
+        row->addWidget(button);
+        if (b.made)
+            *b.made = button;
+        made.push_back(button);
     }
+    return made;
 }
 
 QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &hint, int width)
@@ -101,7 +108,7 @@ void addNotesAndQuit(QMenuBar *bar, QWidget *window, const std::function<void()>
 {
     QAction *notes = bar->addAction(QStringLiteral("Notes"));
     notes->setObjectName(QStringLiteral("Notes1"));
-    QObject::connect(notes, &QAction::triggered, window, openNotes);
+    QObject::connect(notes, &QAction::triggered, window, [openNotes] { guarded(openNotes); });
     QAction *quit = bar->addAction(QStringLiteral("Quitter"));
     quit->setObjectName(QStringLiteral("Quitter1"));
     QObject::connect(quit, &QAction::triggered, window, &QWidget::close);
@@ -114,7 +121,7 @@ QToolButton *makeOriginButton(QWidget *bar, const QString &hint)
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setText(QStringLiteral("PL"));
     QObject::connect(button, &QToolButton::toggled, button, [button](bool down) {
-        button->setText(down ? QStringLiteral("PF") : QStringLiteral("PL"));
+        guarded([button, down] { button->setText(down ? QStringLiteral("PF") : QStringLiteral("PL")); });
     });
     return button;
 }

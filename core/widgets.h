@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <span>
 #include <utility>
+#include <vector>
 
 class QBoxLayout;
 class QLineEdit;
@@ -57,16 +58,19 @@ QToolButton *makeTextButton(QWidget *bar, const char *name, const QString &capti
                             const QString &hint, QStyle::StandardPixmap glyph);
 
 // One button of a tool bar's table: a caption, when it has one, stands
-// beside the glyph.
+// beside the glyph. `made`, when given, receives the button, so that the
+// window connects the button it made rather than one looked up by name.
 struct ToolButtonDef {
     const char *name;
     const char *hint;
     QStyle::StandardPixmap glyph;
     const char *caption = nullptr;
+    QToolButton **made = nullptr;
 };
 
-// Makes the buttons of a table, in order, at the end of the bar's row.
-void addToolButtons(QWidget *bar, QBoxLayout *row, std::span<const ToolButtonDef> buttons);
+// Makes the buttons of a table, in order, at the end of the bar's row, and
+// returns them in the same order.
+std::vector<QToolButton *> addToolButtons(QWidget *bar, QBoxLayout *row, std::span<const ToolButtonDef> buttons);
 
 // A field with its hint, as wide as given.
 QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &hint, int width);

@@ -14,6 +14,7 @@ class QPlainTextEdit;
 namespace optolune {
 
 class TextWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit TextWindow(QWidget *parent = nullptr);
 

@@ -80,16 +80,20 @@ QWidget *LensDataWindow::buildTopBar()
     auto *bar = make<QWidget>(this, "ToolBar1");
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
-                              QStyle::SP_ComputerIcon));
-    row->addWidget(makeTextButton(bar, "CalcBtn", QStringLiteral("Calculer"),
-                              QStringLiteral("Calcul de dn et de gp|Cliquez sur le bouton pour lire les valeurs calculées"),
-                              QStyle::SP_BrowserReload));
+    m_buttons.print = makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
+                                 QStyle::SP_ComputerIcon);
+    m_buttons.calc = makeTextButton(bar, "CalcBtn", QStringLiteral("Calculer"),
+                                    QStringLiteral("Calcul de dn et de gp|Cliquez sur le bouton pour lire les valeurs calculées"),
+                                    QStyle::SP_BrowserReload);
+    m_buttons.cancel = makeTextButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
+                                      QStyle::SP_DialogCancelButton);
+    m_buttons.ok = makeTextButton(bar, "validebtn", QStringLiteral("Ok"),
+                                  QStringLiteral("Quitter en validant les saisies"), QStyle::SP_DialogOkButton);
+    row->addWidget(m_buttons.print);
+    row->addWidget(m_buttons.calc);
     row->addStretch(1);
-    row->addWidget(makeTextButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
-                              QStyle::SP_DialogCancelButton));
-    row->addWidget(makeTextButton(bar, "validebtn", QStringLiteral("Ok"),
-                              QStringLiteral("Quitter en validant les saisies"), QStyle::SP_DialogOkButton));
+    row->addWidget(m_buttons.cancel);
+    row->addWidget(m_buttons.ok);
     return bar;
 }
 
@@ -202,15 +206,12 @@ QWidget *LensDataWindow::buildRightColumn()
 
 void LensDataWindow::connectControls()
 {
-    auto button = [this](const char *name) {
-        return findChild<QToolButton *>(QString::fromLatin1(name));
-    };
-    connect(button("CalcBtn"), &QToolButton::clicked, this,
+    connect(m_buttons.calc, &QToolButton::clicked, this,
             [this] { guarded([this] { ComputeLensDataCommand(); }); });
-    connect(button("validebtn"), &QToolButton::clicked, this,
+    connect(m_buttons.ok, &QToolButton::clicked, this,
             [this] { guarded([this] { AcceptLensData(); }); });
-    connect(button("SpeedButton3"), &QToolButton::clicked, this, &QDialog::reject);
-    connect(button("SpeedButton13"), &QToolButton::clicked, this,
+    connect(m_buttons.cancel, &QToolButton::clicked, this, &QDialog::reject);
+    connect(m_buttons.print, &QToolButton::clicked, this,
             [this] { guarded([this] { PrintWindowImage(this); }); });
     for (QButtonGroup *radios : {m_r1, m_r2})
         connect(radios, &QButtonGroup::idToggled, this, [this](int, bool checked) {

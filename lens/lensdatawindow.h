@@ -14,12 +14,14 @@
 
 class QButtonGroup;
 class QLineEdit;
+class QToolButton;
 
 namespace optolune {
 
 class LensDiagramView;
 
 class LensDataWindow : public QDialog {
+    Q_OBJECT
 public:
     explicit LensDataWindow(QWidget *parent = nullptr);
 
@@ -51,6 +53,13 @@ private:
         QLineEdit *entrance = nullptr, *exit = nullptr, *ref = nullptr, *num = nullptr;
         QLineEdit *dn = nullptr, *gp = nullptr;
     } m_edits;
+    // The tool bar's commands, as built.
+    struct Buttons {
+        QToolButton *print = nullptr;  // SpeedButton13
+        QToolButton *calc = nullptr;   // CalcBtn
+        QToolButton *cancel = nullptr; // SpeedButton3
+        QToolButton *ok = nullptr;     // validebtn
+    } m_buttons;
     QButtonGroup *m_r1 = nullptr;
     QButtonGroup *m_r2 = nullptr;
     LensDiagramView *m_diagram = nullptr;

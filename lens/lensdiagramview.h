@@ -30,6 +30,7 @@ void paintLensDiagram(QPainter &painter, const QRectF &area,
 
 // The widget that shows the drawing, in the window's scroll area.
 class LensDiagramView : public QWidget {
+    Q_OBJECT
 public:
     explicit LensDiagramView(QWidget *parent = nullptr);
     void setData(const std::optional<LensData> &data);

@@ -23,9 +23,6 @@ namespace {
 // Six columns of items, as many rows as the list's height holds, then the
 // list scrolls sideways.
 constexpr int kColumns = 6;
-// An item longer than this (only a damaged file holds one) is shown cut: a
-// text of megabytes would take the list seconds to measure and paint.
-constexpr qsizetype kShownItemLength = 40;
 
 struct ButtonDef {
     const char *name;
@@ -49,13 +46,6 @@ public:
         return size;
     }
 };
-
-QString shownText(const QString &text)
-{
-    if (text.size() <= kShownItemLength)
-        return text;
-    return text.left(kShownItemLength) + QStringLiteral("…");
-}
 
 void setBaseColor(QWidget *widget, const QColor &color)
 {
@@ -147,7 +137,7 @@ QToolButton *ListEditorDialog::button(Command command)
     b->setAutoRaise(false);
     if (*def.hint)
         applyHint(b, QString::fromUtf8(def.hint));
-    connect(b, &QToolButton::clicked, this, [this, command] { runCommand(command); });
+    connect(b, &QToolButton::clicked, this, [this, command] { guarded([this, command] { runCommand(command); }); });
     m_buttons[command] = b;
     return b;
 }
@@ -177,7 +167,7 @@ void ListEditorDialog::buildControls()
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
     connect(list, &QListWidget::itemChanged, this,
-            [this](QListWidgetItem *item) { markChanged(item); });
+            [this](QListWidgetItem *item) { guarded([this, item] { markChanged(item); }); });
     layout->addWidget(list, 1);
 
     auto *edaffiche = make<QLineEdit>(this, "Edaffiche");
@@ -305,11 +295,13 @@ QFrame *ListEditorDialog::buildMarksRow()
     applyHint(nbA, QStringLiteral("Nombre d'items|Maintenir le bouton enfoncé pour lire Nombre "
                                   "d'items cochés/Nombre d'items"));
     connect(nbA, &QToolButton::pressed, this, [this] {
-        m_fields.edNbcoches->setText(m_editor.CountText());
-        m_fields.edNbcoches->setVisible(true);
+        guarded([this] {
+            m_fields.edNbcoches->setText(m_editor.CountText());
+            m_fields.edNbcoches->setVisible(true);
+        });
     });
     connect(nbA, &QToolButton::released, this,
-            [this] { m_fields.edNbcoches->setVisible(false); });
+            [this] { guarded([this] { m_fields.edNbcoches->setVisible(false); }); });
     m_fields.nbA = nbA;
     row->addWidget(nbA);
 
@@ -357,149 +349,6 @@ void ListEditorDialog::setSectionControlsVisible(bool visible)
 {
     for (QWidget *w : m_fields.section)
         w->setVisible(visible);
-}
-
-void ListEditorDialog::LoadDefaultList()
-{
-    run([this] { m_editor.LoadDefaultList(); });
-}
-
-void ListEditorDialog::BuildTheoreticalList()
-{
-    run([this] { m_editor.BuildTheoreticalList(); });
-}
-
-void ListEditorDialog::CheckAll()
-{
-    run([this] { m_editor.CheckAll(); });
-}
-
-bool ListEditorDialog::OkCommand()
-{
-    bool close = false;
-    run([this, &close] { close = m_editor.OkCommand(m_receiver); });
-    return close;
-}
-
-void ListEditorDialog::okClicked()
-{
-    bool close = false;
-    if (!run([this, &close] { close = m_editor.OkCommand(m_receiver); }))
-        return; // the error has been shown; the window stays open
-    if (close)
-        accept();
-    else
-        messages().warning(QStringLiteral("Pas de liste"));
-}
-
-void ListEditorDialog::runCommand(Command command)
-{
-    ListEditor &e = m_editor;
-    switch (command) {
-    case Command::DefItem: run([&e] { e.LoadDefaultList(); }); break;
-    case Command::Th: run([&e] { e.BuildTheoreticalList(); }); break;
-    case Command::DelEch: run([&e] { e.DeleteStoredList(); }); break;
-    case Command::SauveT: run([&e] { e.SaveStoredList(false); }); break;
-    case Command::SauveC: run([&e] { e.SaveStoredList(true); }); break;
-    case Command::Rappel: run([&e] { e.RecallStoredList(); }); break;
-    case Command::Aband:
-        run([&e] { e.Cancel(); });
-        reject();
-        break;
-    case Command::Ok: okClicked(); break;
-    case Command::DelCour: run([&e] { e.DeleteCurrentList(); }); break;
-    case Command::DelCourC: run([&e] { e.DeleteCheckedItems(); }); break;
-    case Command::DelCourNC: run([&e] { e.DeleteUncheckedItems(); }); break;
-    case Command::Add: run([&e] { e.AddTypedItem(); }); break;
-    case Command::VideCh: run([&e] { e.ClearSectionFields(); }); break;
-    case Command::InitCh: run([&e] { e.PrepareNextSection(); }); break;
-    case Command::AddSec: run([&e] { e.AddSection(ListEditor::SectionMode::Add); }); break;
-    case Command::CreSec: run([&e] { e.AddSection(ListEditor::SectionMode::Replace); }); break;
-    case Command::MarqueTous: run([&e] { e.CheckAll(); }); break;
-    case Command::MarqueInv: run([&e] { e.InvertMarks(); }); break;
-    case Command::SpinUp:
-    case Command::SpinDown: {
-        int row = selectedRow();
-        const bool down = command == Command::SpinDown;
-        run([&e, &row, down] { row = down ? e.SpinDown(row) : e.SpinUp(row); });
-        if (row >= 0)
-            m_fields.list->setCurrentRow(row);
-        break;
-    }
-    }
-}
-
-bool ListEditorDialog::run(const std::function<void()> &operation)
-{
-    pullFields();
-    bool ok = true;
-    try {
-        operation();
-    } catch (...) {
-        ok = false;
-        reportCurrentException();
-    }
-    pushState();
-    return ok;
-}
-
-void ListEditorDialog::pullFields()
-{
-    ListEditor::Fields &f = m_editor.fields;
-    f.add = m_fields.edAdd->text();
-    f.sectionStart = m_fields.minSec->text();
-    f.sectionEnd = m_fields.maxSec->text();
-    f.step = m_fields.pasSec->currentIndex();
-    f.storedIndex = m_fields.comboNum->currentIndex();
-}
-
-void ListEditorDialog::pushState()
-{
-    const ListEditor::Fields &f = m_editor.fields;
-    m_fields.edAdd->setText(f.add);
-    m_fields.minSec->setText(f.sectionStart);
-    m_fields.maxSec->setText(f.sectionEnd);
-    QStringList shownSteps;
-    for (int i = 0; i < m_fields.pasSec->count(); ++i)
-        shownSteps << m_fields.pasSec->itemText(i);
-    if (shownSteps != f.steps) {
-        m_fields.pasSec->clear();
-        m_fields.pasSec->addItems(f.steps);
-    }
-    m_fields.pasSec->setCurrentIndex(f.step);
-    m_fields.comboNum->setCurrentIndex(f.storedIndex);
-    setWindowTitle(f.caption);
-    applyHint(m_buttons.at(Command::Th), f.theoreticalHint);
-    pushList();
-}
-
-void ListEditorDialog::pushList()
-{
-    QListWidget *list = m_fields.list;
-    const ValueList &items = m_editor.current;
-    const int row = selectedRow();
-    const QSignalBlocker blocker(list);
-    list->clear();
-    for (int i = 0; i < items.count(); ++i) {
-        auto *item = new QListWidgetItem(shownText(items.text(i)), list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(items.isChecked(i) ? Qt::Checked : Qt::Unchecked);
-    }
-    if (row >= 0 && row < items.count())
-        list->setCurrentRow(row);
-}
-
-int ListEditorDialog::selectedRow() const
-{
-    const QList<QListWidgetItem *> selected = m_fields.list->selectedItems();
-    return selected.isEmpty() ? -1 : m_fields.list->row(selected.first());
-}
-
-void ListEditorDialog::markChanged(QListWidgetItem *item)
-{
-    const int row = m_fields.list->row(item);
-    if (row >= 0 && row < m_editor.current.count())
-        m_editor.current.setChecked(row, item->checkState() == Qt::Checked);
 }
 
 void ListEditorDialog::showEvent(QShowEvent *event)

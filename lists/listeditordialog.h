@@ -28,6 +28,7 @@ namespace optolune {
 class ListReceiver;
 
 class ListEditorDialog : public QDialog {
+    Q_OBJECT
 public:
     explicit ListEditorDialog(QWidget *parent = nullptr,
                          const QString &dataFolder = appPaths().dataFolder);

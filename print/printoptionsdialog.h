@@ -25,6 +25,7 @@ struct PrintChoice {
 };
 
 class PrintOptionsDialog : public QDialog {
+    Q_OBJECT
 public:
     PrintOptionsDialog(const QString &iniFileName, const QString &lensReferences,
                  QWidget *parent = nullptr);

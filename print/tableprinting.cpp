@@ -30,7 +30,7 @@ void showPreviewDialog(QPrinter &printer, QWidget *owner,
     dialog.setObjectName(QStringLiteral("FormApercu"));
     dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&paint](QPrinter *p) { paint(p); });
+                     [&paint](QPrinter *p) { guarded([&paint, p] { paint(p); }); });
     dialog.exec();
 }
 

@@ -68,10 +68,10 @@ void DisplayOptionsDialog::buildControls()
 
     addStatusBar(this, layout);
 
-    connect(m_buttons.markAll, &QToolButton::clicked, this, [this] { MarqueTousBtnClick(); });
-    connect(m_buttons.invert, &QToolButton::clicked, this, [this] { MarqueInvBtnClick(); });
+    connect(m_buttons.markAll, &QToolButton::clicked, this, [this] { guarded([this] { MarqueTousBtnClick(); }); });
+    connect(m_buttons.invert, &QToolButton::clicked, this, [this] { guarded([this] { MarqueInvBtnClick(); }); });
     connect(m_buttons.cancel, &QToolButton::clicked, this, [this] { reject(); });
-    connect(m_buttons.ok, &QToolButton::clicked, this, [this] { validebtnClick(); });
+    connect(m_buttons.ok, &QToolButton::clicked, this, [this] { guarded([this] { validebtnClick(); }); });
 }
 
 DisplayOptions DisplayOptionsDialog::options() const

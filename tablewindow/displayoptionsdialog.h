@@ -17,6 +17,7 @@ class QToolButton;
 namespace optolune {
 
 class DisplayOptionsDialog : public QDialog {
+    Q_OBJECT
 public:
     explicit DisplayOptionsDialog(const QString &iniFileName, QWidget *parent = nullptr);
 

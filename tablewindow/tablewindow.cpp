@@ -155,20 +155,19 @@ QWidget *TableWindow::buildFirstBar()
     row->addWidget(m_buttons.distFilm);
 
     const ToolButtonDef buttons[] = {
-        {"OpenBtn", "Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d'affichage et son commentaire", QStyle::SP_DialogOpenButton},
-        {"SauveBtn", "Enregistrer le fichier|Enregistrement de la table , avec ses options d'affichage et  son commentaire", QStyle::SP_DialogSaveButton},
-        {"ImprBtn", "Impression du fichier|Une boîte d'options apparaît, qui permet de choisir la taille de la fonte et l'orientation", QStyle::SP_FileDialogDetailedView},
-        {"MemBtn", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale", QStyle::SP_DriveFDIcon},
-        {"MemRapBtn", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire", QStyle::SP_BrowserReload},
-        {"ToolButton1", "Informations| Maintenir le bouton enfoncé pour lire le nombre de diaphragmes et le nombre de distances dans la table", QStyle::SP_MessageBoxInformation},
-        {"AfficheBtn", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats affichés", QStyle::SP_DialogHelpButton},
-        {"ImprEcrBtn", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon},
-        {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon},
-        {"GraphiqueBtn", "Graphique|Graphique de profondeur de champ : limites de netteté selon la distance de mise au point", QStyle::SP_FileDialogContentsView},
-        {"ToolButton6", "Fermer le fenêtre|Retour à la fenêtre principale", QStyle::SP_DialogCloseButton},
+        {"OpenBtn", "Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d'affichage et son commentaire", QStyle::SP_DialogOpenButton, nullptr, &m_buttons.open},
+        {"SauveBtn", "Enregistrer le fichier|Enregistrement de la table , avec ses options d'affichage et  son commentaire", QStyle::SP_DialogSaveButton, nullptr, &m_buttons.save},
+        {"ImprBtn", "Impression du fichier|Une boîte d'options apparaît, qui permet de choisir la taille de la fonte et l'orientation", QStyle::SP_FileDialogDetailedView, nullptr, &m_buttons.print},
+        {"MemBtn", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale", QStyle::SP_DriveFDIcon, nullptr, &m_buttons.mem},
+        {"MemRapBtn", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire", QStyle::SP_BrowserReload, nullptr, &m_buttons.memRecall},
+        {"ToolButton1", "Informations| Maintenir le bouton enfoncé pour lire le nombre de diaphragmes et le nombre de distances dans la table", QStyle::SP_MessageBoxInformation, nullptr, &m_buttons.info},
+        {"AfficheBtn", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats affichés", QStyle::SP_DialogHelpButton, nullptr, &m_buttons.explanations},
+        {"ImprEcrBtn", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon, nullptr, &m_buttons.screenPrint},
+        {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon, nullptr, &m_buttons.notes},
+        {"GraphiqueBtn", "Graphique|Graphique de profondeur de champ : limites de netteté selon la distance de mise au point", QStyle::SP_FileDialogContentsView, nullptr, &m_buttons.chart},
+        {"ToolButton6", "Fermer le fenêtre|Retour à la fenêtre principale", QStyle::SP_DialogCloseButton, nullptr, &m_buttons.close},
     };
     addToolButtons(bar, row, buttons);
-    m_buttons.info = bar->findChild<QToolButton *>(QStringLiteral("ToolButton1"));
     row->addStretch(1);
     return bar;
 }
@@ -186,16 +185,17 @@ QWidget *TableWindow::buildSecondBar()
         edit->installEventFilter(this);
         row->addWidget(edit);
     }
-    row->addWidget(makeButton(bar, "CercleBtn",
-                              QStringLiteral("Sélection d'un diamètre|Sélection du diamètre du cercle de confusion"),
-                              QStyle::SP_DialogResetButton));
-    auto *dia = makeButton(bar, "DiaBtn",
+    m_buttons.circle = makeButton(bar, "CercleBtn",
+                                  QStringLiteral("Sélection d'un diamètre|Sélection du diamètre du cercle de confusion"),
+                                  QStyle::SP_DialogResetButton);
+    row->addWidget(m_buttons.circle);
+    auto *dia = m_buttons.dia = makeButton(bar, "DiaBtn",
                            QStringLiteral("Liste des diaphragmes|Modifier la liste des diaphragmes ou créer une nouvelle liste"),
                            QStyle::SP_FileDialogListView);
     dia->setText(QStringLiteral("N"));
     dia->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     row->addWidget(dia);
-    auto *dist = makeButton(bar, "DistBtn",
+    auto *dist = m_buttons.dist = makeButton(bar, "DistBtn",
                             QStringLiteral("Liste des distances|Modifier la liste des distances ou créer une nouvelle liste"),
                             QStyle::SP_FileDialogListView);
     dist->setText(QStringLiteral("D"));
@@ -229,9 +229,10 @@ QWidget *TableWindow::buildSecondBar()
     m_buttons.dh->setText(QStringLiteral("DH"));
     m_buttons.dh->setToolButtonStyle(Qt::ToolButtonTextOnly);
     row->addWidget(m_buttons.dh);
-    row->addWidget(makeButton(bar, "CalcBtn",
-                              QStringLiteral("Actualiser|La table est actualisée avec les nouvelles valeurs des paramètres"),
-                              QStyle::SP_BrowserReload));
+    m_buttons.calc = makeButton(bar, "CalcBtn",
+                                QStringLiteral("Actualiser|La table est actualisée avec les nouvelles valeurs des paramètres"),
+                                QStyle::SP_BrowserReload);
+    row->addWidget(m_buttons.calc);
 
     // Hidden holders of the display choices and commands without a place on
     // the bar.
@@ -239,8 +240,10 @@ QWidget *TableWindow::buildSecondBar()
     m_buttons.ab = makeButton(bar, "abBtn", QString(), QStyle::SP_CustomBase, true);
     m_buttons.h = makeButton(bar, "HBtn", QString(), QStyle::SP_CustomBase, true);
     m_buttons.grandiss = makeButton(bar, "GrandissBtn", QString(), QStyle::SP_CustomBase, true);
-    for (const char *name : {"DistDefBtn", "ToolButton7", "BladBtn", "ToolButton4"})
-        makeButton(bar, name, QString(), QStyle::SP_CustomBase);
+    makeButton(bar, "DistDefBtn", QString(), QStyle::SP_CustomBase);
+    m_buttons.displayOptions = makeButton(bar, "ToolButton7", QString(), QStyle::SP_CustomBase);
+    makeButton(bar, "BladBtn", QString(), QStyle::SP_CustomBase);
+    makeButton(bar, "ToolButton4", QString(), QStyle::SP_CustomBase);
     for (QToolButton *hidden : bar->findChildren<QToolButton *>())
         if (hidden->icon().isNull() && hidden->text().isEmpty())
             hidden->hide();
@@ -257,8 +260,9 @@ QWidget *TableWindow::buildCommentLine()
     m_fields.comment->installEventFilter(this);
     acceptWindows1252Only(m_fields.comment);
     row->addWidget(m_fields.comment, 1);
-    row->addWidget(makeButton(line, "SpeedButton2", QStringLiteral("Effacer|Efface le commentaire"),
-                              QStyle::SP_LineEditClearButton));
+    m_buttons.clearComment = makeButton(line, "SpeedButton2", QStringLiteral("Effacer|Efface le commentaire"),
+                                        QStyle::SP_LineEditClearButton);
+    row->addWidget(m_buttons.clearComment);
     m_fields.checkComment = make<QCheckBox>(line, "CheckComment");
     applyHint(m_fields.checkComment, QStringLiteral("Case à cocher|Cocher pour que le commentaire apparaisse à l'impression"));
     row->addWidget(m_fields.checkComment);
@@ -274,7 +278,9 @@ void TableWindow::buildMenus()
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, handler);
+        // Every menu command runs inside the guard: an error it throws is
+        // reported and never unwinds through Qt's event code.
+        connect(action, &QAction::triggered, this, [handler] { guarded(handler); });
         return action;
     };
     auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
@@ -285,15 +291,11 @@ void TableWindow::buildMenus()
     auto *openFileMenu = new QAction(this);
     openFileMenu->setShortcut(ctrl(Qt::Key_I));
     addAction(openFileMenu);
-    connect(openFileMenu, &QAction::triggered, this, [bar, file] { bar->setActiveAction(file->menuAction()); });
+    connect(openFileMenu, &QAction::triggered, this,
+            [bar, file] { guarded([bar, file] { bar->setActiveAction(file->menuAction()); }); });
     add(file, "FileSaveItem", QStringLiteral("Actualiser"), ctrl(Qt::Key_A), [this] { refresh(); });
     add(file, "FileNewItem", QStringLiteral("Ouvrir"), ctrl(Qt::Key_O), [this] { OpenTableCommand(); });
-    add(file, "Enregistrer", QStringLiteral("Enregistrer"), ctrl(Qt::Key_S), [this] {
-        readControls();
-        SaveTable(m_state, m_table);
-        writeControls();
-        showTable();
-    });
+    add(file, "Enregistrer", QStringLiteral("Enregistrer"), ctrl(Qt::Key_S), [this] { saveCommand(); });
     add(file, "FileSaveAsItem", QStringLiteral("Imprimer"), ctrl(Qt::Key_P),
         [this] { printTable(int(TableOutput::Printer)); });
     add(file, "ApercuAvantImpression", QStringLiteral("Aperçu avant impression"), QKeySequence(),

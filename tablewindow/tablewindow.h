@@ -30,6 +30,7 @@ class TableGridModel;
 class ChartWindow;
 
 class TableWindow : public QDialog, private ListReceiver {
+    Q_OBJECT
 public:
     explicit TableWindow(QWidget *parent = nullptr);
     ~TableWindow() override;
@@ -93,6 +94,9 @@ private:
     void printTable(int output);
     void setOption(bool TableState::*option, bool value);
     void updateName();
+    // "Enregistrer" (SauveBtn and the menu's action): saves the table as the
+    // fields give it, then shows the state after the save, failed or not.
+    void saveCommand();
 
     struct Fields {
         QLineEdit *nom = nullptr, *format = nullptr, *suffixe = nullptr;
@@ -105,6 +109,14 @@ private:
     struct Buttons {
         QToolButton *distFilm = nullptr, *dh = nullptr, *info = nullptr, *nc = nullptr;
         QToolButton *p = nullptr, *ab = nullptr, *h = nullptr, *grandiss = nullptr;
+        // The commands' buttons, connected as built.
+        QToolButton *open = nullptr, *save = nullptr, *print = nullptr;         // OpenBtn, SauveBtn, ImprBtn
+        QToolButton *mem = nullptr, *memRecall = nullptr;                       // MemBtn, MemRapBtn
+        QToolButton *explanations = nullptr, *screenPrint = nullptr;            // AfficheBtn, ImprEcrBtn
+        QToolButton *notes = nullptr, *chart = nullptr, *close = nullptr;       // NotesBtn, GraphiqueBtn, ToolButton6
+        QToolButton *circle = nullptr, *dia = nullptr, *dist = nullptr;         // CercleBtn, DiaBtn, DistBtn
+        QToolButton *calc = nullptr, *displayOptions = nullptr;                 // CalcBtn, ToolButton7
+        QToolButton *clearComment = nullptr;                                    // SpeedButton2
     } m_buttons;
     struct Actions {
         QAction *distFilm = nullptr, *dh = nullptr;

@@ -40,8 +40,7 @@ protected:
 
 void TableWindow::connectChildren()
 {
-    connect(findChild<QToolButton *>(QStringLiteral("CercleBtn")), &QToolButton::clicked, this,
-            [this] { openCircleWindow(); });
+    connect(m_buttons.circle, &QToolButton::clicked, this, [this] { guarded([this] { openCircleWindow(); }); });
     auto *through = new CircleKeyThrough(this);
     for (QWidget *control : findChildren<QWidget *>())
         control->installEventFilter(through);

@@ -52,82 +52,96 @@ bool isCtrlOnly(const QKeyEvent *key) { return key->modifiers() == Qt::ControlMo
 
 void TableWindow::connectControls()
 {
-    auto button = [this](const char *name) {
-        return findChild<QToolButton *>(QString::fromLatin1(name));
+    // Every command runs inside the guard: an error it throws is reported
+    // and never unwinds through Qt's event code.
+    auto on = [this](QToolButton *button, auto command) {
+        connect(button, &QToolButton::clicked, this, [command] { guarded(command); });
     };
-    connect(button("CalcBtn"), &QToolButton::clicked, this, [this] { refresh(); });
-    connect(button("OpenBtn"), &QToolButton::clicked, this, [this] { OpenTableCommand(); });
-    connect(button("SauveBtn"), &QToolButton::clicked, this, [this] {
-        guarded([this] {
-            readControls();
-            SaveTable(m_state, m_table);
-        });
-        writeControls();
-        showTable();
-    });
-    connect(button("MemBtn"), &QToolButton::clicked, this, [this] {
+    on(m_buttons.calc, [this] { refresh(); });
+    on(m_buttons.open, [this] { OpenTableCommand(); });
+    on(m_buttons.save, [this] { saveCommand(); });
+    on(m_buttons.mem, [this] {
         readControls();
         guarded([this] { StoreParameters(m_state); });
     });
-    connect(button("MemRapBtn"), &QToolButton::clicked, this, [this] {
+    on(m_buttons.memRecall, [this] {
         readControls();
         guarded([this] { RecallParameters(m_state, m_table); });
         writeControls();
         showTable();
     });
     connect(m_buttons.info, &QToolButton::pressed, this, [this] {
-        m_fields.affiche->setText(InfoLineText(m_table.nDia, m_table.nDist));
-        m_panelAffiche->show();
+        guarded([this] {
+            m_fields.affiche->setText(InfoLineText(m_table.nDia, m_table.nDist));
+            m_panelAffiche->show();
+        });
     });
     connect(m_buttons.info, &QToolButton::released, this, [this] {
-        m_panelAffiche->hide();
-        m_fields.affiche->clear();
+        guarded([this] {
+            m_panelAffiche->hide();
+            m_fields.affiche->clear();
+        });
     });
-    connect(button("AfficheBtn"), &QToolButton::clicked, this,
-            [this] { openExplanation(this, QStringLiteral("table")); });
-    connect(button("ToolButton7"), &QToolButton::clicked, this, [this] {
+    on(m_buttons.explanations, [this] { openExplanation(this, QStringLiteral("table")); });
+    on(m_buttons.displayOptions, [this] {
         // The dialog only stores preferences; the table does not change.
         openDisplayOptions(this);
     });
-    connect(button("NotesBtn"), &QToolButton::clicked, this, [this] { openNotesFile(); });
-    connect(button("ImprEcrBtn"), &QToolButton::clicked, this,
-            [this] { guarded([this] { PrintWindowImage(this); }); });
-    connect(button("ToolButton6"), &QToolButton::clicked, this, &QWidget::close);
-    connect(button("SpeedButton2"), &QToolButton::clicked, m_fields.comment, &QLineEdit::clear);
-    connect(button("DiaBtn"), &QToolButton::clicked, this, [this] { openListEditor(ListKind::Dia); });
-    connect(button("DistBtn"), &QToolButton::clicked, this, [this] { openListEditor(ListKind::Dis); });
+    on(m_buttons.notes, [this] { openNotesFile(); });
+    on(m_buttons.screenPrint, [this] { PrintWindowImage(this); });
+    connect(m_buttons.close, &QToolButton::clicked, this, &QWidget::close);
+    connect(m_buttons.clearComment, &QToolButton::clicked, m_fields.comment, &QLineEdit::clear);
+    on(m_buttons.dia, [this] { openListEditor(ListKind::Dia); });
+    on(m_buttons.dist, [this] { openListEditor(ListKind::Dis); });
 
     connect(m_buttons.distFilm, &QToolButton::clicked, this,
-            [this](bool down) { setOption(&TableState::fromFilm, down); });
+            [this](bool down) { guarded([this, down] { setOption(&TableState::fromFilm, down); }); });
     connect(m_buttons.dh, &QToolButton::clicked, this,
-            [this](bool down) { setOption(&TableState::horizontal, down); });
+            [this](bool down) { guarded([this, down] { setOption(&TableState::horizontal, down); }); });
 
     for (QLineEdit *edit : {m_fields.cercle, m_fields.focale, m_fields.format})
-        connect(edit, &QLineEdit::textChanged, this, [this] { updateName(); });
+        connect(edit, &QLineEdit::textChanged, this, [this] { guarded([this] { updateName(); }); });
     connect(m_fields.checkVa, &QCheckBox::toggled, this, [this] {
         if (m_writing)
             return;
-        readControls();
-        updateName();
-        refresh();
+        guarded([this] {
+            readControls();
+            updateName();
+            refresh();
+        });
     });
     connect(m_fields.nbDecim, &QComboBox::activated, this, [this](int index) {
-        readControls();
-        guarded([&] { ApplyDecimalsChoice(m_state, m_table, index); });
-        writeControls();
-        showTable();
+        guarded([this, index] {
+            readControls();
+            guarded([&] { ApplyDecimalsChoice(m_state, m_table, index); });
+            writeControls();
+            showTable();
+        });
     });
     connect(m_fields.largCol, &QSpinBox::valueChanged, this, [this](int width) {
         if (m_writing)
             return;
-        readControls();
-        ApplyColumnWidth(m_state, m_table, width);
-        writeControls();
-        showTable();
-        m_grid->setFocus();
+        guarded([this, width] {
+            readControls();
+            ApplyColumnWidth(m_state, m_table, width);
+            writeControls();
+            showTable();
+            m_grid->setFocus();
+        });
     });
-    connect(m_grid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { m_popup->popup(m_grid->viewport()->mapToGlobal(at)); });
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        guarded([this, at] { m_popup->popup(m_grid->viewport()->mapToGlobal(at)); });
+    });
+}
+
+void TableWindow::saveCommand()
+{
+    guarded([this] {
+        readControls();
+        SaveTable(m_state, m_table);
+    });
+    writeControls();
+    showTable();
 }
 
 void TableWindow::showEvent(QShowEvent *event)

@@ -19,10 +19,9 @@ namespace optolune {
 
 void TableWindow::connectExports()
 {
-    connect(findChild<QToolButton *>(QStringLiteral("GraphiqueBtn")), &QToolButton::clicked, this,
-            [this] { openChart(); });
+    connect(m_buttons.chart, &QToolButton::clicked, this, [this] { guarded([this] { openChart(); }); });
     // The chart's title lines show the comment as the print does.
-    connect(m_fields.checkComment, &QCheckBox::toggled, this, [this] { followChart(); });
+    connect(m_fields.checkComment, &QCheckBox::toggled, this, [this] { guarded([this] { followChart(); }); });
 }
 
 ChartWindow *TableWindow::chartWindow() const

@@ -12,8 +12,8 @@ namespace optolune {
 
 void TableWindow::connectPrinting()
 {
-    connect(findChild<QToolButton *>(QStringLiteral("ImprBtn")), &QToolButton::clicked, this,
-            [this] { printTable(int(TableOutput::Printer)); });
+    connect(m_buttons.print, &QToolButton::clicked, this,
+            [this] { guarded([this] { printTable(int(TableOutput::Printer)); }); });
 }
 
 void TableWindow::printTable(int output)

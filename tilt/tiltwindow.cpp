@@ -328,7 +328,7 @@ QWidget *TiltWindow::buildInputs()
     pair(QStringLiteral("À la distance (m)"), m_in.at, 0);
     // Only the fields of the chosen ways are open to typing.
     for (QButtonGroup *group : {m_tiltFrom, m_filmFrom})
-        connect(group, &QButtonGroup::idToggled, this, [this] { updateEnabled(); });
+        connect(group, &QButtonGroup::idToggled, this, [this] { guarded([this] { updateEnabled(); }); });
     return box;
 }
 

@@ -5,7 +5,9 @@
 #include "circle/circlecalc.h"
 #include "core/numerictext.h"
 #include "core/widgets.h"
+#include "core/usererror.h"
 #include <cmath>
+#include <functional>
 #include "app/mainwindow.h"
 #include "lists/listkind.h"
 #include "core/apppaths.h"
@@ -311,6 +313,48 @@ TEST_F(TableWindowTest, SaveThenOpenRestoresTheTable)
     QTest::mouseClick(child<QToolButton>(&form, "OpenBtn"), Qt::LeftButton);
     EXPECT_EQ(child<QLineEdit>(&form, "EdGP")->text(), QStringLiteral("0,900"));
     EXPECT_EQ(child<QLineEdit>(&form, "EdSuffixe")->text(), QStringLiteral("Mine"));
+}
+
+// A save that throws (here its confirmation fails) is reported by the
+// window, from the button as from the menu's "Enregistrer", and the fields
+// show the state after it: nothing unwinds into Qt's event code.
+TEST_F(TableWindowTest, SaveThatThrowsIsReportedFromTheButtonAndTheMenu)
+{
+    class ThrowingConfirm final : public Messages {
+    public:
+        explicit ThrowingConfirm(Recorder &rec) : m_rec(rec), m_previous(installMessages(this)) {}
+        ~ThrowingConfirm() override { installMessages(m_previous); }
+        void information(const QString &text) override { m_rec.information(text); }
+        void warning(const QString &text) override { m_rec.warning(text); }
+        void plain(const QString &text) override { m_rec.plain(text); }
+        void error(const QString &text) override { m_rec.error(text); }
+        bool confirm(const QString &) override { throw UserError(QStringLiteral("Disque plein")); }
+
+    private:
+        Recorder &m_rec;
+        Messages *m_previous;
+    };
+    const std::vector<std::pair<const char *, std::function<void(TableWindow &)>>> commands = {
+        {"SauveBtn", [](TableWindow &form) { QTest::mouseClick(child<QToolButton>(&form, "SauveBtn"), Qt::LeftButton); }},
+        {"Enregistrer", [](TableWindow &form) { action(form, "Enregistrer")->trigger(); }},
+    };
+    for (const auto &[name, run] : commands) {
+        SCOPED_TRACE(name);
+        ProgramFolder folder;
+        Recorder rec;
+        TableWindow form;
+        activate(form);
+        typeInto(child<QLineEdit>(&form, "EdSuffixe"), QStringLiteral("Mine"));
+        typeInto(child<QLineEdit>(&form, "EdGP"), QStringLiteral("0,9"));
+        rec.clear();
+        {
+            ThrowingConfirm throwing(rec);
+            EXPECT_NO_THROW(run(form));
+        }
+        EXPECT_EQ(rec.messages(), (std::vector<Message>{{"error", "Disque plein"}}));
+        EXPECT_EQ(child<QLineEdit>(&form, "EdGP")->text(), QStringLiteral("0,900"));
+        EXPECT_FALSE(QFileInfo::exists(folder.file("Tables/F148,1_C0100_PF_4x5_Mine.stf")));
+    }
 }
 
 TEST_F(TableWindowTest, MissingTestTableStopsWithTheBugMessage)
