@@ -122,20 +122,6 @@ VariationsOptions parseVariations(const QStringList &args)
     return o;
 }
 
-// The f-numbers the spread chooses from: those given, else the default list.
-QStringList spreadFNumbers(const VariationsOptions &o)
-{
-    if (o.fNumbers)
-        return CliListItems(*o.fNumbers);
-    ValueList list;
-    LoadListFile(appPaths().dataFolder, ListKind::Dia, DefaultListNumber, list);
-    QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        if (!list.text(i).isEmpty())
-            items << list.text(i);
-    return items;
-}
-
 int runVariations(VariationsOptions &o, QTextStream &out);
 
 } // namespace
@@ -222,7 +208,7 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         s.gp = ToNumber(in.gpText);
         s.dnMm = ToNumber(in.dnText);
         s.fromFilm = in.fromFilm;
-        s.fNumbers = spreadFNumbers(o);
+        s.fNumbers = CliFNumbers(o.fNumbers);
         const FocusSpreadResult r = ComputeFocusSpread(s);
         if (r.settingFound) {
             // Where to set the standard and the f-number needed hold even
