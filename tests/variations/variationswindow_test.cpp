@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
+#include "core/numerictext.h"
 #include "lists/listeditoropener.h"
 #include "lists/listkind.h"
 #include "support/child.h"
@@ -1326,4 +1327,32 @@ TEST_F(VariationsWindowTest, FocusSpreadWithDiffractionOffersTheSharpestFNumber)
         << sharpness.toStdString();
     EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("64"));
     EXPECT_TRUE(rec.messages().empty());
+}
+
+// "Diffraction" narrows the zone by the Airy disc of the working f-number
+// and says so in the status bar; past the disc of c nothing is sharp and the
+// results are emptied with the reason.
+TEST_F(VariationsWindowTest, DiffractionNarrowsTheZoneOrLeavesNothingSharp)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    VariationsWindow form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    clickItem(&form, "BoxDia", QStringLiteral("45,3"));
+    ASSERT_FALSE(text(&form, "EdTa").isEmpty()) << child<QStatusBar>(&form, "StatusBar")->currentMessage().toStdString();
+    const QString nearBefore = text(&form, "EdTa"), farBefore = text(&form, "EdTp");
+    QTest::mouseClick(child<QCheckBox>(&form, "CheckDiffraction"), Qt::LeftButton, {}, QPoint(6, 6));
+    ASSERT_TRUE(child<QCheckBox>(&form, "CheckDiffraction")->isChecked());
+    EXPECT_GT(ToNumber(text(&form, "EdTa")), ToNumber(nearBefore));
+    EXPECT_TRUE(farBefore == QStringLiteral("infini") || ToNumber(text(&form, "EdTp")) < ToNumber(farBefore));
+    const QString status = child<QStatusBar>(&form, "StatusBar")->currentMessage();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Diffraction (λ 0,55 µm) : tache d'Airy d = "))) << status.toStdString();
+
+    clickItem(&form, "BoxDia", QStringLiteral("128,0"));
+    EXPECT_TRUE(allEmpty(&form)) << results(&form).join(u'|').toStdString();
+    EXPECT_TRUE(child<QStatusBar>(&form, "StatusBar")->currentMessage().startsWith(QStringLiteral("Rien n'est net : ")));
+    EXPECT_TRUE(rec.messages().empty());
+    saveScreenshot(&form, QStringLiteral("variations-diffraction"));
 }
