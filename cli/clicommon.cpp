@@ -1,7 +1,10 @@
 #include "clicommon.h"
 
 #include "clitable.h"
+#include "core/apppaths.h"
 #include "core/numerictext.h"
+#include "lists/listfiles.h"
+#include "lists/listkind.h"
 #include "core/usererror.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"
@@ -75,6 +78,19 @@ BlurModel CliBlurModel(const QString &value)
     if (value == u"sum")
         return BlurModel::Sum;
     throw UsageError{QStringLiteral("--blur vaut rss ou sum, pas « %1 »").arg(CliQuoted(value))};
+}
+
+QStringList CliFNumbers(const std::optional<QString> &typed)
+{
+    if (typed)
+        return CliListItems(*typed);
+    ValueList list;
+    LoadListFile(appPaths().dataFolder, ListKind::Dia, DefaultListNumber, list);
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        if (!list.text(i).isEmpty())
+            items << list.text(i);
+    return items;
 }
 
 QStringList CliListItems(QString text)

@@ -55,6 +55,10 @@ long double CliWavelength(const QString &value);
 // --blur: "rss" (root sum of squares) or "sum".
 BlurModel CliBlurModel(const QString &value);
 
+// The f-numbers a calculator chooses from: those typed (--f-numbers), else
+// the default list of f-numbers.
+QStringList CliFNumbers(const std::optional<QString> &typed);
+
 // The items of a typed list of f-numbers or distances, separated by ';' or
 // spaces; a typed '.' is a decimal comma.
 QStringList CliListItems(QString text);

@@ -1,6 +1,7 @@
 #include "climan.h"
 
 #include "clicircle.h"
+#include "clispread.h"
 #include "clistack.h"
 #include "clitilt.h"
 #include "clitable.h"
@@ -93,6 +94,7 @@ QString CliManPage()
         ".B optolune\\-cli table\n[options]\n.br\n"
         ".B optolune\\-cli variations\n[options]\n.br\n"
         ".B optolune\\-cli circle\n[options]\n.br\n"
+        ".B optolune\\-cli spread\n[options]\n.br\n"
         ".B optolune\\-cli stack\n[options]\n.br\n"
         ".B optolune\\-cli tilt\n[options]\n.br\n"
         ".B optolune\\-cli\n\\-\\-help\n"
@@ -101,6 +103,7 @@ QString CliManPage()
     page += section(CliHelpText());
     page += section(VariationsHelpText());
     page += section(CircleHelpText());
+    page += section(SpreadHelpText());
     page += section(StackHelpText());
     page += section(TiltHelpText());
     page += QStringLiteral(

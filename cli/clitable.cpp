@@ -3,6 +3,7 @@
 #include "clicircle.h"
 #include "clicommon.h"
 #include "clivariations.h"
+#include "clispread.h"
 #include "clistack.h"
 #include "clitilt.h"
 #include "core/apppaths.h"
@@ -252,6 +253,9 @@ QString CliHelpText()
         "  optolune-cli circle      le cercle de confusion d'un format de film agrandi\n"
         "                          en un tirage, et le diaphragme limite\n"
         "                          (optolune-cli circle --help)\n"
+        "  optolune-cli spread      l'écart de mise au point, la diffraction comptée :\n"
+        "                          diaphragme le plus net et flou\n"
+        "                          (optolune-cli spread --help)\n"
         "  optolune-cli stack       le plan d'un empilement de mises au point : vues,\n"
         "                          lectures du rail et zones nettes\n"
         "                          (optolune-cli stack --help)\n"
@@ -305,6 +309,8 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return RunVariationsCli(arguments, out, err);
     if (arguments.size() > 1 && arguments[1] == u"circle")
         return RunCircleCli(arguments, out, err);
+    if (arguments.size() > 1 && arguments[1] == u"spread")
+        return RunSpreadCli(arguments, out, err);
     if (arguments.size() > 1 && arguments[1] == u"stack")
         return RunStackCli(arguments, out, err);
     if (arguments.size() > 1 && arguments[1] == u"tilt")

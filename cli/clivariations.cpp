@@ -63,7 +63,7 @@ VariationsOptions parseVariations(const QStringList &args)
     o.input.decimals = lens.decimals;
 
     CliOptionReader options(args, {"circle", "focal", "nodal", "gp", "f-number", "distance", "origin",
-                                   "decimals", "f-numbers", "spread"});
+                                   "decimals", "f-numbers", "spread", "wavelength", "blur"});
     while (options.next()) {
         const QString &name = options.name();
         if (!options.takesValue()) {
@@ -71,6 +71,8 @@ VariationsOptions parseVariations(const QStringList &args)
                 o.csv = true;
             else if (name == u"macro")
                 o.input.macro = true;
+            else if (name == u"diffraction")
+                o.input.diffraction = true;
             else
                 options.refuseUnknown();
             continue;
@@ -92,7 +94,11 @@ VariationsOptions parseVariations(const QStringList &args)
             continue;
         }
         const QString v = options.value();
-        if (name == u"circle")
+        if (name == u"wavelength")
+            o.input.wavelengthUm = CliWavelength(v);
+        else if (name == u"blur")
+            o.input.blurModel = CliBlurModel(v);
+        else if (name == u"circle")
             o.input.cText = CliNumber(name, v);
         else if (name == u"focal")
             o.input.fText = CliNumber(name, v);
@@ -120,20 +126,6 @@ VariationsOptions parseVariations(const QStringList &args)
     }
     o.help = options.help();
     return o;
-}
-
-// The f-numbers the spread chooses from: those given, else the default list.
-QStringList spreadFNumbers(const VariationsOptions &o)
-{
-    if (o.fNumbers)
-        return CliListItems(*o.fNumbers);
-    ValueList list;
-    LoadListFile(appPaths().dataFolder, ListKind::Dia, DefaultListNumber, list);
-    QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        if (!list.text(i).isEmpty())
-            items << list.text(i);
-    return items;
 }
 
 int runVariations(VariationsOptions &o, QTextStream &out);
@@ -164,6 +156,15 @@ QString VariationsHelpText()
         "  --macro                 au plan du film, la mise au point de grandissement\n"
         "                          supérieur à 1 ; sans hyperfocale\n"
         "  --decimals <0-8>        nombre de décimales des distances et de G (3)\n"
+        "  --diffraction           les limites comptent la tache de diffraction du\n"
+        "                          diaphragme effectif N (1 + G/gp) : un point est net\n"
+        "                          quand son flou total reste dans c, le flou de mise\n"
+        "                          au point dans c' = racine(c² - d²) ; rien de net :\n"
+        "                          code de sortie 1\n"
+        "  --wavelength <µm>       longueur d'onde, de 0,40 à 0,70 (0,55), 4 décimales\n"
+        "                          au plus\n"
+        "  --blur rss|sum          flou total : racine de la somme des carrés (rss, par\n"
+        "                          défaut) ou somme, c' = c - d (sum, plus sévère)\n"
         "\n"
         "Étalement de la mise au point :\n"
         "  --spread <infini> <proche> <lointain>\n"
@@ -222,7 +223,7 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         s.gp = ToNumber(in.gpText);
         s.dnMm = ToNumber(in.dnText);
         s.fromFilm = in.fromFilm;
-        s.fNumbers = spreadFNumbers(o);
+        s.fNumbers = CliFNumbers(o.fNumbers);
         const FocusSpreadResult r = ComputeFocusSpread(s);
         if (r.settingFound) {
             // Where to set the standard and the f-number needed hold even
@@ -269,6 +270,9 @@ int runVariations(VariationsOptions &o, QTextStream &out)
     case VariationsResult::Unreadable:
         messages().error(result.error);
         return kCliFailed;
+    case VariationsResult::NothingSharp:
+        messages().error(NoResultText(result, in.fromFilm));
+        return kCliFailed;
     default:
         messages().error(QStringLiteral("Paramètres inutilisables : aucun résultat"));
         return kCliFailed;
@@ -280,6 +284,13 @@ int runVariations(VariationsOptions &o, QTextStream &out)
                      QStringLiteral("diaphragme au-delà du diaphragme limite ") +
                          FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 3) +
                          QStringLiteral(" : résultats grisés dans la fenêtre")});
+    if (result.effectiveCircleMm) {
+        rows.append({QStringLiteral("d="), FixedText(*result.diffractionMm, 5, 4),
+                     QStringLiteral("tache de diffraction du diaphragme effectif (mm)")});
+        rows.append({QStringLiteral("c'="), FixedText(*result.effectiveCircleMm, 5, 4),
+                     QStringLiteral("cercle laissé au flou de mise au point (mm), λ ") +
+                         WavelengthText(in.wavelengthUm) + QStringLiteral(" µm")});
+    }
     PrintResults(out, rows, o.csv);
     out.flush();
     return kCliOk;

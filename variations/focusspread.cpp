@@ -99,6 +99,8 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
     // From here on the rail reading and N hold, whatever stops the setting
     // from being applied.
     out.settingFound = true;
+    out.nearImageMm = aNear * 1000;
+    out.farImageMm = aFar * 1000;
     if (out.N < ValueLimits::DiaMin || out.N > ValueLimits::DiaMax) {
         out.error = QStringLiteral("Le diaphragme nécessaire, %1, est hors intervalle %2")
                         .arg(FixedText(out.N, 5, 2), RangeText(ValueLimits::DiaMin, ValueLimits::DiaMax, 1));
@@ -184,6 +186,52 @@ QString FocusSpreadSettingText(const FocusSpreadResult &result, const FocusSprea
     else if (setting.decimalsRaised)
         text += QStringLiteral(" ; %1 décimales pour ce tirage").arg(setting.input.decimals);
     return text + u'.';
+}
+
+SpreadSharpness SharpnessOfSpread(const FocusSpreadResult &result, const FocusSpreadInput &input,
+                                  long double wavelengthUm, BlurModel model)
+{
+    SpreadSharpness out;
+    SpreadOptics optics;
+    optics.gp = input.gp;
+    optics.focalMm = input.fMm;
+    optics.nearMm = result.nearImageMm;
+    optics.farMm = result.farImageMm;
+    optics.wavelengthUm = wavelengthUm;
+    optics.model = model;
+    out.optimum = OptimumFNumber(optics);
+    out.usable = UsableFNumbers(optics, input.cMm);
+    out.neededBlurMm = SpreadTotalBlurMm(optics, result.N);
+    // The list's f-number nearest the optimum, by the ratio of the two: a
+    // half stop either way counts the same.
+    long double best = 0;
+    for (int i = 0; i < input.fNumbers.size(); ++i) {
+        const std::optional<long double> value = ReadNumber(input.fNumbers[i]);
+        if (!value || !(*value > 0))
+            continue;
+        const long double distance = std::fabs(std::log(*value / out.optimum.N));
+        if (out.nearestIndex < 0 || distance < best) {
+            best = distance;
+            out.nearestIndex = i;
+        }
+    }
+    if (out.nearestIndex >= 0) {
+        out.nearestText = input.fNumbers[out.nearestIndex];
+        out.nearestBlurMm = SpreadTotalBlurMm(optics, *ReadNumber(out.nearestText));
+    }
+    return out;
+}
+
+QString SpreadSharpnessText(const SpreadSharpness &s, long double circleMm)
+{
+    const auto n = [](long double v) { return FixedText(v, 12, 2); };
+    const auto mm = [](long double v) { return FixedText(v, 12, 4); };
+    if (!s.usable)
+        return QStringLiteral("aucun diaphragme ne donne c : flou minimal %1 mm à f/%2")
+            .arg(mm(s.optimum.blurMm), n(s.optimum.N));
+    return QStringLiteral("net à c = %1 mm de f/%2 à f/%3 ; le plus net à f/%4 (flou %5 mm)")
+        .arg(FixedText(circleMm, 12, 3), n(s.usable->minimum), n(s.usable->maximum), n(s.optimum.N),
+             mm(s.optimum.blurMm));
 }
 
 } // namespace optolune

@@ -17,6 +17,7 @@
 #pragma once
 
 #include "variationscompute.h"
+#include "core/diffraction.h"
 
 #include <QString>
 #include <QStringList>
@@ -50,6 +51,7 @@ struct FocusSpreadResult {
     long double u = 0, v = 0;      // conjugates of the focus, m
     long double distance = 0;      // the focus, m, from the window's origin
     bool macro = false;            // v > u: the conjugate with a magnification above 1
+    long double nearImageMm = 0, farImageMm = 0; // the two images, from the exit pupil
 
     bool ok() const { return error.isEmpty(); }
 };
@@ -78,5 +80,27 @@ FocusSpreadSetting SettingOfFocusSpread(const FocusSpreadResult &result, const V
 // the f-number, and what became of the window's decimals ("Réglez le rail
 // sur ...").
 QString FocusSpreadSettingText(const FocusSpreadResult &result, const FocusSpreadSetting &setting);
+
+// Sharpness over a spread once diffraction counts, with the film at the
+// harmonic mean of the two images: the sharpest f-number and its total blur,
+// the f-numbers whose blur at both ends stays within c (none when even the
+// sharpest exceeds it), the blur at the f-number the spread needs, and the
+// list's f-number nearest the sharpest.
+struct SpreadSharpness {
+    SpreadOptimum optimum;
+    std::optional<FNumberRange> usable;
+    long double neededBlurMm = 0;
+    int nearestIndex = -1;
+    QString nearestText;
+    long double nearestBlurMm = 0;
+};
+
+// `result` a spread whose setting was found.
+SpreadSharpness SharpnessOfSpread(const FocusSpreadResult &result, const FocusSpreadInput &input,
+                                  long double wavelengthUm, BlurModel model);
+
+// One line for the photographer: the usable f-numbers and the sharpest, or
+// "aucun diaphragme ne donne c : flou minimal x mm à f/Nopt".
+QString SpreadSharpnessText(const SpreadSharpness &sharpness, long double circleMm);
 
 } // namespace optolune

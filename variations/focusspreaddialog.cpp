@@ -7,6 +7,7 @@
 #include "core/numerictext.h"
 #include "core/widgets.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -81,7 +82,22 @@ FocusSpreadDialog::FocusSpreadDialog(FocusSpreadInput input, VariationsInput win
                         m_input.fromFilm
                             ? QStringLiteral("Distance de mise au point (m), depuis le plan du film")
                             : QStringLiteral("Distance de mise au point (m), depuis le plan principal objet"));
+    // Once diffraction counts: the sharpest f-number over the spread, its
+    // blur, the f-numbers that hold c, and the list's f-number nearest it.
+    m_optimal = result("EdDiaOptimal", QStringLiteral("Diaphragme le plus net, diffraction comptée"));
+    m_optimalBlur = result("EdFlouOptimal", QStringLiteral("Flou total à ce diaphragme (mm)"));
+    m_optimalChosen = result("EdDiaListeOptimal", QStringLiteral("Diaphragme de la liste le plus proche"));
     layout->addLayout(results);
+    m_sharpness = make<QLabel>(this, "LabelNettete");
+    m_sharpness->setWordWrap(true);
+    // Room for the longest sentence it says, on three lines, before it says it.
+    m_sharpness->setMinimumHeight(fontMetrics().lineSpacing() * 3 + 4);
+    m_sharpness->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(m_sharpness);
+    m_useOptimal = make<QCheckBox>(this, "CheckOptimal");
+    m_useOptimal->setText(QStringLiteral("Appliquer le diaphragme le plus net plutôt que le nécessaire"));
+    applyHint(m_useOptimal, QStringLiteral("Diaphragme le plus net|\"Appliquer\" règle le diaphragme de la liste le plus proche du plus net, la diffraction comptée"));
+    layout->addWidget(m_useOptimal);
     m_macroNote = make<QLabel>(this, "LabelMacro");
     m_macroNote->setText(QStringLiteral("Grandissement supérieur à 1 : la case Macro sera cochée."));
     m_macroNote->setWordWrap(true);
@@ -128,8 +144,10 @@ void FocusSpreadDialog::openStack()
 
 void FocusSpreadDialog::clearResults()
 {
-    for (QLineEdit *edit : {m_rail, m_needed, m_chosen, m_distance})
+    for (QLineEdit *edit : {m_rail, m_needed, m_chosen, m_distance, m_optimal, m_optimalBlur, m_optimalChosen})
         edit->clear();
+    m_sharpness->clear();
+    m_sharpnessFound.reset();
     m_macroNote->hide();
 }
 
@@ -158,6 +176,14 @@ std::optional<FocusSpreadResult> FocusSpreadDialog::compute()
         m_rail->setText(FixedText(r.railReadingMm, 12, 2));
         m_needed->setText(FixedText(r.N, 5, 2));
         m_distance->setText(FixedText(r.distance, 12, DistanceDecimals(m_window.decimals)));
+        m_sharpnessFound = SharpnessOfSpread(r, m_input, kWavelengthDefaultUm, BlurModel::RootSumSquare);
+        const SpreadSharpness &sharp = *m_sharpnessFound;
+        m_optimal->setText(FixedText(sharp.optimum.N, 5, 2));
+        m_optimalBlur->setText(FixedText(sharp.optimum.blurMm, 5, 4));
+        m_optimalChosen->setText(sharp.nearestText);
+        m_sharpness->setText(SpreadSharpnessText(sharp, m_input.cMm) +
+                             QStringLiteral(" (λ 0,55 µm ; au diaphragme nécessaire, flou total %1 mm)")
+                                 .arg(FixedText(sharp.neededBlurMm, 5, 4)));
     }
     if (!r.ok()) {
         messages().warning(r.error);
@@ -173,9 +199,14 @@ std::optional<FocusSpreadResult> FocusSpreadDialog::compute()
 
 void FocusSpreadDialog::apply()
 {
-    const std::optional<FocusSpreadResult> r = compute();
+    std::optional<FocusSpreadResult> r = compute();
     if (!r)
         return;
+    // The sharpest f-number of the list instead of the one the spread needs.
+    if (m_useOptimal->isChecked() && m_sharpnessFound && m_sharpnessFound->nearestIndex >= 0) {
+        r->fNumberIndex = m_sharpnessFound->nearestIndex;
+        r->fNumberText = m_sharpnessFound->nearestText;
+    }
     if (onApply)
         onApply(*r, SettingOfFocusSpread(*r, m_window));
     accept();

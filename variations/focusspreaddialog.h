@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 
@@ -54,6 +55,10 @@ private:
     VariationsInput m_window;
     QLineEdit *m_infinity = nullptr, *m_near = nullptr, *m_far = nullptr;
     QLineEdit *m_rail = nullptr, *m_needed = nullptr, *m_chosen = nullptr, *m_distance = nullptr;
+    QLineEdit *m_optimal = nullptr, *m_optimalBlur = nullptr, *m_optimalChosen = nullptr;
+    QLabel *m_sharpness = nullptr;
+    QCheckBox *m_useOptimal = nullptr;
+    std::optional<SpreadSharpness> m_sharpnessFound;
     QLabel *m_macroNote = nullptr;
 };
 

@@ -95,6 +95,9 @@ QString NoResultText(const VariationsResult &result, bool fromFilm)
                                          "grande que la focale");
     case VariationsResult::Unusable:
         return QStringLiteral("Pas de profondeur de champ pour ces paramètres");
+    case VariationsResult::NothingSharp:
+        return QStringLiteral("Rien n'est net : la tache de diffraction, %1 mm, atteint le cercle de confusion")
+            .arg(FixedText(result.diffractionMm.value_or(0), 5, 4));
     default:
         return QString();
     }
@@ -124,27 +127,45 @@ VariationsResult ComputeVariations(const VariationsInput &in)
         result.status = VariationsResult::Unusable;
         return result;
     }
-    const OpticalSetup setup{cMm / 1000, fMm / 1000, dnMm / 1000, gp, N};
+    OpticalSetup setup{cMm / 1000, fMm / 1000, dnMm / 1000, gp, N};
 
-    const SettingDepth depth = settingDepth(setup, d, in.fromFilm, in.macro);
+    SettingDepth depth = settingDepth(setup, d, in.fromFilm, in.macro);
     if (depth.status != 0) {
         result.status = VariationsResult::Unfocusable;
         return result;
     }
     const long double G = depth.v / depth.u;
+    // With diffraction the setting's depths use the circle c' that the Airy
+    // disc of its working f-number leaves to defocus, and the hyperfocal
+    // results the c' of a lens focused at infinity (G = 0), as the table's
+    // special rows do.
+    OpticalSetup hyperSetup = setup;
+    if (in.diffraction) {
+        const long double disc = DiffractionBlurMm(in.wavelengthUm, WorkingFNumber(N, G, gp));
+        result.diffractionMm = disc;
+        const std::optional<long double> effective = EffectiveCircleMm(cMm, disc, in.blurModel);
+        if (!effective) {
+            result.status = VariationsResult::NothingSharp;
+            return result;
+        }
+        result.effectiveCircleMm = *effective;
+        setup.c = *effective / 1000;
+        depth = settingDepth(setup, d, in.fromFilm, in.macro);
+        hyperSetup.c = *EffectiveCircleMm(cMm, DiffractionBlurMm(in.wavelengthUm, N), in.blurModel) / 1000;
+    }
     const long double T = ExtensionMm(depth.u, setup.f);
 
     long double hyper = 0, nearInfinity = 0, nearHyper = 0;
     if (!in.macro) {
         DofResult dof;
         if (in.fromFilm) {
-            ComputeDepthAtHyperfocal(setup, dof);
+            ComputeDepthAtHyperfocal(hyperSetup, dof);
             hyper = dof.hFilm;
             nearHyper = dof.nearFilm; // before the next operation overwrites it
-            ComputeDepthAtInfinity(setup, dof);
+            ComputeDepthAtInfinity(hyperSetup, dof);
             nearInfinity = dof.nearFilm;
         } else {
-            ComputeHyperfocalLimits(setup, dof);
+            ComputeHyperfocalLimits(hyperSetup, dof);
             hyper = dof.hLens;
             nearInfinity = dof.nearInfLens;
             nearHyper = dof.nearHLens;
@@ -196,6 +217,23 @@ VariationsResult ComputeVariations(const VariationsInput &in)
         set(ResultField::DemiHyper, FixedText(nearHyper, 10, dec));
     }
     return result;
+}
+
+QString WavelengthText(long double wavelengthUm)
+{
+    QString text = FixedText(wavelengthUm, 15, 4);
+    while (text.endsWith(u'0') && text.size() - text.indexOf(u',') > 3)
+        text.chop(1);
+    return text;
+}
+
+QString DiffractionStatusText(const VariationsResult &result, long double wavelengthUm)
+{
+    if (!result.diffractionMm || !result.effectiveCircleMm)
+        return QString();
+    return QStringLiteral("Diffraction (λ %1 µm) : tache d'Airy d = %2 mm, cercle utile c' = %3 mm")
+        .arg(WavelengthText(wavelengthUm), FixedText(*result.diffractionMm, 5, 4),
+             FixedText(*result.effectiveCircleMm, 5, 4));
 }
 
 } // namespace optolune

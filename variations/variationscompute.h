@@ -6,10 +6,12 @@
 // derives the depths and shares, and rounds every number for its field.
 #pragma once
 
+#include "core/diffraction.h"
 #include "core/optics.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace optolune {
 
@@ -24,6 +26,11 @@ struct VariationsInput {
     bool fromFilm = true; // DistFilmBtn down: distances from the film plane
     bool macro = false;   // CheckMacro: the conjugate with a magnification above 1
     int decimals = 3;     // ComboNbDecim: distances, depths and G
+    // CheckDiffraction: the depths count the Airy disc of the working
+    // f-number, the circle left to defocus being c' (core/diffraction).
+    bool diffraction = false;
+    long double wavelengthUm = kWavelengthDefaultUm;
+    BlurModel blurModel = BlurModel::RootSumSquare;
 };
 
 // The fourteen result fields, in the order of their controls.
@@ -58,11 +65,15 @@ struct VariationsResult {
         Unfocusable = -1, // the distance cannot be focused
         Unusable = -2,    // c, f, gp or N not above zero, or a result not finite
         Unreadable = -3,  // a parameter text is no number: `error` says which
+        NothingSharp = -4, // with diffraction: the Airy disc reaches c
     };
     int status = Unfocusable;
     std::array<QString, kResultFieldCount> texts; // all empty unless Done
     ResultColour colour = ResultColour::Blue;      // meaningful when Done only
     QString error;                                 // the conversion message
+    // With diffraction: the Airy disc of the setting's working f-number and
+    // the circle it leaves to defocus (mm); NothingSharp has the disc only.
+    std::optional<long double> diffractionMm, effectiveCircleMm;
 
     const QString &text(ResultField field) const { return texts[static_cast<int>(field)]; }
 };
@@ -94,5 +105,13 @@ VariationsResult ComputeVariations(const VariationsInput &input);
 // length from the lens), or the parameters give no depth of field. Empty for a
 // computed setting and for an unreadable one (its message says why).
 QString NoResultText(const VariationsResult &result, bool fromFilm);
+
+// A wavelength as typed: its digits up to the fourth decimal, at least two
+// ("0,55", "0,5464").
+QString WavelengthText(long double wavelengthUm);
+
+// The status bar's account of diffraction for a computed setting: the Airy
+// disc d and the circle c' it leaves; empty without diffraction.
+QString DiffractionStatusText(const VariationsResult &result, long double wavelengthUm);
 
 } // namespace optolune

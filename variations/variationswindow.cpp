@@ -329,6 +329,10 @@ QWidget *VariationsWindow::buildManualGroup()
     m_macro->setText(QStringLiteral("Macro"));
     applyHint(m_macro, QStringLiteral("Macro"));
     buttons->addWidget(m_macro);
+    m_diffraction = make<QCheckBox>(m_manual, "CheckDiffraction");
+    m_diffraction->setText(QStringLiteral("Diffraction"));
+    applyHint(m_diffraction, QStringLiteral("Diffraction|Les limites comptent la tache de diffraction du diaphragme effectif : un point est net quand son flou total reste dans c"));
+    buttons->addWidget(m_diffraction);
     buttons->addStretch(1);
     grid->addLayout(buttons, 4, 0, 1, 3);
     applyHint(m_manual, QStringLiteral("Manuel|Paramètres du calcul. Clic droit : toutes les listes par défaut"));

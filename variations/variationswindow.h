@@ -107,6 +107,7 @@ private:
     QToolButton *m_plus = nullptr;
     QToolButton *m_minus = nullptr;
     QCheckBox *m_macro = nullptr;
+    QCheckBox *m_diffraction = nullptr;
     QGroupBox *m_manual = nullptr;
     QStatusBar *m_statusBar = nullptr;
     QString m_noResult; // the status bar's explanation of empty results, if shown

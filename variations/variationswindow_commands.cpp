@@ -72,6 +72,7 @@ void VariationsWindow::connectControls()
     connect(m_distFilm, &QToolButton::clicked, this,
             [this](bool down) { guarded([&] { distFilmClicked(down); }); });
     connect(m_macro, &QCheckBox::clicked, this, [this] { guarded([this] { calculate(); }); });
+    connect(m_diffraction, &QCheckBox::clicked, this, [this] { guarded([this] { calculate(); }); });
     connect(m_nbDecim, &QComboBox::activated, this, [this] { guarded([this] { calculate(); }); });
 
     struct ListButtons {
@@ -125,6 +126,7 @@ VariationsInput VariationsWindow::readInput() const
     in.nText = m_params.dia->text();
     in.fromFilm = m_distFilm->isChecked();
     in.macro = m_macro->isChecked();
+    in.diffraction = m_diffraction->isChecked();
     in.decimals = std::max(0, m_nbDecim->currentIndex());
     return in;
 }
@@ -167,7 +169,10 @@ void VariationsWindow::RefreshVariations()
         messages().error(result.error);
     showResult(result);
     // Empty results are explained in the status bar until the next result.
-    const QString why = NoResultText(result, in.fromFilm);
+    // With diffraction the status bar says what the disc leaves of c.
+    QString why = NoResultText(result, in.fromFilm);
+    if (why.isEmpty())
+        why = DiffractionStatusText(result, in.wavelengthUm);
     if (!why.isEmpty())
         m_statusBar->showMessage(why);
     else if (!m_statusBar->currentMessage().isEmpty() && m_statusBar->currentMessage() == m_noResult)

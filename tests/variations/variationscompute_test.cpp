@@ -3,6 +3,7 @@
 // cannot be focused, "infini" at and beyond the hyperfocal distance, the
 // colour by the limiting f-number, the decimals, and the parameters that
 // give no depth of field.
+#include "core/numerictext.h"
 #include "core/optics.h"
 #include "support/qtprint.h"
 #include "variations/variationscompute.h"
@@ -275,3 +276,82 @@ TEST(Variations, LimitsAreWhereTheBlurIsTheCircleOfConfusion)
 }
 
 } // namespace
+
+namespace {
+
+// The subject distance from the lens at which the total blur on the film of
+// a setting reaches c, by bisection over the thin lens itself: the film at
+// the image of the focus, the subject's image at gp f + f^2 / (x - f) from
+// the exit pupil, defocus (gp f / N) |a - as| / as, the Airy disc of the
+// working f-number N a / (gp f).
+long double limitByBisection(long double fMm, long double gp, long double N, long double cMm,
+                             long double focusM, bool beyond, bool sum)
+{
+    const auto image = [&](long double xM) { return gp * fMm + fMm * fMm / (xM * 1000 - fMm); };
+    const long double a = image(focusM);
+    const long double disc = 2.44L * 0.00055L * N * a / (gp * fMm);
+    const auto blur = [&](long double xM) {
+        const long double as = image(xM);
+        const long double b = gp * fMm / N * std::fabs(a - as) / as;
+        return sum ? b + disc : std::hypot(b, disc);
+    };
+    long double lo = beyond ? focusM : fMm / 1000 * 1.0001L, hi = beyond ? 1e6L : focusM;
+    for (int i = 0; i < 200; ++i) {
+        const long double mid = (lo + hi) / 2;
+        const bool sharp = blur(mid) <= cMm;
+        if (beyond == sharp)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return (lo + hi) / 2;
+}
+
+} // namespace
+
+// With diffraction the limits are where the total blur reaches c, found
+// here point by point; far from the hyperfocal distance both limits are
+// finite. Nothing is sharp once the disc reaches c.
+TEST(VariationsDiffraction, LimitsWhereTheTotalBlurReachesC)
+{
+    for (const bool sum : {false, true}) {
+        VariationsInput in;
+        in.cText = QStringLiteral("0,1");
+        in.fText = QStringLiteral("150");
+        in.dnText = QStringLiteral("0");
+        in.gpText = QStringLiteral("1");
+        in.dText = QStringLiteral("3");
+        in.nText = QStringLiteral("32");
+        in.fromFilm = false;
+        in.decimals = 6;
+        in.diffraction = true;
+        in.blurModel = sum ? BlurModel::Sum : BlurModel::RootSumSquare;
+        const VariationsResult r = ComputeVariations(in);
+        ASSERT_EQ(r.status, VariationsResult::Done);
+        const long double nearM = limitByBisection(150, 1, 32, 0.1L, 3, false, sum);
+        const long double farM = limitByBisection(150, 1, 32, 0.1L, 3, true, sum);
+        EXPECT_NEAR(static_cast<double>(ToNumber(r.text(ResultField::Ta))), static_cast<double>(nearM), 1e-6) << sum;
+        EXPECT_NEAR(static_cast<double>(ToNumber(r.text(ResultField::Tp))), static_cast<double>(farM), 1e-6) << sum;
+        // Without diffraction the zone is wider.
+        in.diffraction = false;
+        const VariationsResult plain = ComputeVariations(in);
+        EXPECT_LT(ToNumber(plain.text(ResultField::Ta)), ToNumber(r.text(ResultField::Ta)));
+        EXPECT_GT(ToNumber(plain.text(ResultField::Tp)), ToNumber(r.text(ResultField::Tp)));
+    }
+    VariationsInput in;
+    in.cText = QStringLiteral("0,1");
+    in.fText = QStringLiteral("150");
+    in.dnText = QStringLiteral("0");
+    in.gpText = QStringLiteral("1");
+    in.dText = QStringLiteral("3");
+    in.nText = QStringLiteral("90");
+    in.fromFilm = false;
+    in.diffraction = true;
+    // 2,44 x 0,55 um x 90 x 157,9 / 150 = 0,1271 mm.
+    const VariationsResult none = ComputeVariations(in);
+    EXPECT_EQ(none.status, VariationsResult::NothingSharp);
+    EXPECT_EQ(NoResultText(none, false),
+              QStringLiteral("Rien n'est net : la tache de diffraction, 0,1271 mm, atteint le cercle de confusion"));
+    for (const QString &t : none.texts)
+        EXPECT_TRUE(t.isEmpty());
+}

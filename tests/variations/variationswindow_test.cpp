@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
+#include "core/numerictext.h"
 #include "lists/listeditoropener.h"
 #include "lists/listkind.h"
 #include "support/child.h"
@@ -1296,4 +1297,62 @@ TEST_F(VariationsWindowTest, TheStackAndTiltWindowsOpenWithTheLens)
     // At f/8 the spread that needs f/50 takes several frames.
     EXPECT_TRUE(frames.endsWith(QStringLiteral(" vues"))) << frames.toStdString();
     EXPECT_TRUE(rec.messages().empty());
+}
+
+// With diffraction counted, the dialog shows the sharpest f-number over the
+// spread and its blur, and "Appliquer" can take the list's f-number nearest
+// it instead of the one the spread needs. The landscape of the other tests
+// (f/50,06 needed): the sharpest is f/59,96 with 0,1181 mm, above c 0,100.
+TEST_F(VariationsWindowTest, FocusSpreadWithDiffractionOffersTheSharpestFNumber)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    VariationsWindow form;
+    activate(form);
+    QStringList shown;
+    QString sharpness;
+    whenModalShown([&](QWidget *dialog) {
+        typeReadings(dialog, QStringLiteral("12"), QStringLiteral("23.5"), QStringLiteral("13,1"));
+        QTest::keyClick(child<QLineEdit>(dialog, "EdLectLoin"), Qt::Key_Return);
+        for (const char *name : {"EdDiaNec", "EdDiaListe", "EdDiaOptimal", "EdFlouOptimal", "EdDiaListeOptimal"})
+            shown << child<QLineEdit>(dialog, name)->text();
+        sharpness = child<QLabel>(dialog, "LabelNettete")->text();
+        saveScreenshot(dialog, QStringLiteral("focusspread-diffraction"));
+        QTest::mouseClick(child<QCheckBox>(dialog, "CheckOptimal"), Qt::LeftButton, {}, QPoint(6, 6));
+        QTest::mouseClick(child<QPushButton>(dialog, "AppliquerBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&form, "EcartBtn"), Qt::LeftButton);
+    EXPECT_EQ(shown, (QStringList{"50,06", "64", "59,96", "0,1181", "64"}));
+    EXPECT_TRUE(sharpness.startsWith(QStringLiteral("aucun diaphragme ne donne c : flou minimal 0,1181 mm à f/59,96")))
+        << sharpness.toStdString();
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("64"));
+    EXPECT_TRUE(rec.messages().empty());
+}
+
+// "Diffraction" narrows the zone by the Airy disc of the working f-number
+// and says so in the status bar; past the disc of c nothing is sharp and the
+// results are emptied with the reason.
+TEST_F(VariationsWindowTest, DiffractionNarrowsTheZoneOrLeavesNothingSharp)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    VariationsWindow form;
+    activate(form);
+    clickItem(&form, "BoxDist", QStringLiteral("3"));
+    QTest::mouseClick(button(&form, "DiaThBtn"), Qt::LeftButton);
+    clickItem(&form, "BoxDia", QStringLiteral("45,3"));
+    ASSERT_FALSE(text(&form, "EdTa").isEmpty()) << child<QStatusBar>(&form, "StatusBar")->currentMessage().toStdString();
+    const QString nearBefore = text(&form, "EdTa"), farBefore = text(&form, "EdTp");
+    QTest::mouseClick(child<QCheckBox>(&form, "CheckDiffraction"), Qt::LeftButton, {}, QPoint(6, 6));
+    ASSERT_TRUE(child<QCheckBox>(&form, "CheckDiffraction")->isChecked());
+    EXPECT_GT(ToNumber(text(&form, "EdTa")), ToNumber(nearBefore));
+    EXPECT_TRUE(farBefore == QStringLiteral("infini") || ToNumber(text(&form, "EdTp")) < ToNumber(farBefore));
+    const QString status = child<QStatusBar>(&form, "StatusBar")->currentMessage();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Diffraction (λ 0,55 µm) : tache d'Airy d = "))) << status.toStdString();
+
+    clickItem(&form, "BoxDia", QStringLiteral("128,0"));
+    EXPECT_TRUE(allEmpty(&form)) << results(&form).join(u'|').toStdString();
+    EXPECT_TRUE(child<QStatusBar>(&form, "StatusBar")->currentMessage().startsWith(QStringLiteral("Rien n'est net : ")));
+    EXPECT_TRUE(rec.messages().empty());
+    saveScreenshot(&form, QStringLiteral("variations-diffraction"));
 }
