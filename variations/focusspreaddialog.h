@@ -27,6 +27,7 @@ const FocusSpreadReadings &RememberedFocusSpreadReadings();
 void ForgetFocusSpreadReadings();
 
 class FocusSpreadDialog : public QDialog {
+    Q_OBJECT
 public:
     // The lens parameters and f-numbers of the window; the window's checked
     // texts, origin and decimals for the distance.

@@ -158,20 +158,21 @@ QWidget *VariationsWindow::buildToolBar()
     row->addWidget(m_distFilm);
 
     const ToolButtonDef buttons[] = {
-        {"DefautBtn", "Curseurs au départ|Place les curseurs sur le premier item des listes", QStyle::SP_MediaSkipBackward},
-        {"RazBtn", "Listes par défaut|Affiche toutes les listes par défaut", QStyle::SP_DialogResetButton},
-        {"FichTestBtn", "Objectif test|Affiche dans la groupe Manuel les Paramètres du Super Symmar 5,6/150", QStyle::SP_DriveCDIcon},
-        {"MemBtn", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale", QStyle::SP_DriveFDIcon},
-        {"MemRapBtn", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire", QStyle::SP_BrowserReload},
-        {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon},
-        {"SpeedButton6", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats", QStyle::SP_DialogHelpButton},
-        {"SpeedButton13", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon},
+        {"DefautBtn", "Curseurs au départ|Place les curseurs sur le premier item des listes", QStyle::SP_MediaSkipBackward, nullptr, &m_buttons.firstItems},
+        {"RazBtn", "Listes par défaut|Affiche toutes les listes par défaut", QStyle::SP_DialogResetButton, nullptr, &m_buttons.defaultLists},
+        {"FichTestBtn", "Objectif test|Affiche dans la groupe Manuel les Paramètres du Super Symmar 5,6/150", QStyle::SP_DriveCDIcon, nullptr, &m_buttons.testLens},
+        {"MemBtn", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale", QStyle::SP_DriveFDIcon, nullptr, &m_buttons.store},
+        {"MemRapBtn", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire", QStyle::SP_BrowserReload, nullptr, &m_buttons.recall},
+        {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon, nullptr, &m_buttons.notes},
+        {"SpeedButton6", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats", QStyle::SP_DialogHelpButton, nullptr, &m_buttons.explanation},
+        {"SpeedButton13", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon, nullptr, &m_buttons.screenPrint},
     };
     addToolButtons(bar, row, buttons);
     // The focus spread, an addition of this program.
     auto *ecart = makeButton(bar, "EcartBtn",
                              QStringLiteral("Écart de mise au point|Diaphragme et mise au point qui tiennent nets un premier plan et un arrière-plan, d'après trois lectures sur le rail"),
                              QStyle::SP_ArrowUp);
+    m_buttons.spread = ecart;
     ecart->setText(QStringLiteral("Écart"));
     ecart->setToolButtonStyle(Qt::ToolButtonTextOnly);
     row->addWidget(ecart);
@@ -197,9 +198,10 @@ QWidget *VariationsWindow::buildToolBar()
         row->addWidget(button);
     }
     row->addStretch(1);
-    row->addWidget(makeButton(bar, "SpeedButton1",
-                              QStringLiteral("Fermer le fenêtre|Retour à la fenêtre principale"),
-                              QStyle::SP_DialogCloseButton));
+    m_buttons.close = makeButton(bar, "SpeedButton1",
+                                 QStringLiteral("Fermer le fenêtre|Retour à la fenêtre principale"),
+                                 QStyle::SP_DialogCloseButton);
+    row->addWidget(m_buttons.close);
     return bar;
 }
 
@@ -213,22 +215,23 @@ QWidget *VariationsWindow::buildAutoGroup()
 
     struct ListDef {
         VariationsListBox **slot;
+        QToolButton **editorButton, **defaultsButton;
         const char *box, *label, *editor, *editorHint, *defaults, *defaultsHint, *listHint;
     };
     const ListDef lists[] = {
-        {&m_lists.cercle, "BoxCercle", "Cercle (mm)", "CercleBtn",
+        {&m_lists.cercle, &m_buttons.circleEditor, &m_buttons.circleDefaults, "BoxCercle", "Cercle (mm)", "CercleBtn",
          "Liste des diamètres|Modifier la liste des diamètres du cercle de confusion ou créer une nouvelle liste",
          "DefCercleBtn", "Diamètres par défaut|Remplace la liste des diamètres par la liste par défaut",
          "Diamètres du cercle de confusion|Cliquer sur un diamètre pour le copier dans le groupe Manuel, clic droit pour modifier la liste"},
-        {&m_lists.focale, "BoxFocale", "Focale (mm)", "FocaleBtn",
+        {&m_lists.focale, &m_buttons.focalEditor, &m_buttons.focalDefaults, "BoxFocale", "Focale (mm)", "FocaleBtn",
          "Liste des focales|Modifier la liste des focales ou créer une nouvelle liste",
          "DefFocBtn", "Focales par défaut|Remplace la liste des focales par la liste par défaut",
          "Focales|Cliquer sur une focale pour la copier dans le groupe Manuel, clic droit pour modifier la liste"},
-        {&m_lists.dia, "BoxDia", "Diaphragme", "DiaBtn",
+        {&m_lists.dia, &m_buttons.fNumberEditor, &m_buttons.fNumberDefaults, "BoxDia", "Diaphragme", "DiaBtn",
          "Liste des diaphragmes|Modifier la liste des diaphragmes ou créer une nouvelle liste",
          "DefDiaBtn", "Diaphragmes par défaut|Remplace la liste des diaphragmes par la liste par défaut",
          "Diaphragmes|Cliquer sur un diaphragme pour le copier dans le groupe Manuel, clic droit pour modifier la liste"},
-        {&m_lists.dist, "BoxDist", "Distance (m)", "DistBtn",
+        {&m_lists.dist, &m_buttons.distanceEditor, &m_buttons.distanceDefaults, "BoxDist", "Distance (m)", "DistBtn",
          "Liste des distances|Modifier la liste des distances de mise au point ou créer une nouvelle liste",
          "DefDistBtn", "Distances par défaut|Remplace la liste des distances par la liste par défaut",
          "Distances de mise au point|Cliquer sur une distance pour la copier dans le groupe Manuel, clic droit pour modifier la liste"},
@@ -242,12 +245,16 @@ QWidget *VariationsWindow::buildAutoGroup()
         auto *head = new QHBoxLayout;
         head->setSpacing(1);
         head->addWidget(new QLabel(QString::fromUtf8(l.label), cell), 1);
-        head->addWidget(makeButton(cell, l.editor, QString::fromUtf8(l.editorHint), QStyle::SP_FileDialogListView));
-        head->addWidget(makeButton(cell, l.defaults, QString::fromUtf8(l.defaultsHint), QStyle::SP_DialogResetButton));
-        if (l.slot == &m_lists.dia)
-            head->addWidget(makeButton(cell, "DiaThBtn",
-                                       QStringLiteral("Diaphragmes théoriques|Remplace la liste des diaphragmes par les diaphragmes de 1 à 256 par demi-valeurs"),
-                                       QStyle::SP_FileDialogDetailedView));
+        *l.editorButton = makeButton(cell, l.editor, QString::fromUtf8(l.editorHint), QStyle::SP_FileDialogListView);
+        *l.defaultsButton = makeButton(cell, l.defaults, QString::fromUtf8(l.defaultsHint), QStyle::SP_DialogResetButton);
+        head->addWidget(*l.editorButton);
+        head->addWidget(*l.defaultsButton);
+        if (l.slot == &m_lists.dia) {
+            m_buttons.theoretical = makeButton(cell, "DiaThBtn",
+                                               QStringLiteral("Diaphragmes théoriques|Remplace la liste des diaphragmes par les diaphragmes de 1 à 256 par demi-valeurs"),
+                                               QStyle::SP_FileDialogDetailedView);
+            head->addWidget(m_buttons.theoretical);
+        }
         column->addLayout(head);
         auto *box = new VariationsListBox(cell);
         box->setObjectName(QString::fromLatin1(l.box));
@@ -308,6 +315,7 @@ QWidget *VariationsWindow::buildManualGroup()
                             QStringLiteral("Calcul| Le calcul est effectué avec les valeurs affichées"),
                             QStyle::SP_BrowserReload);
     buttons->addWidget(calc);
+    m_buttons.calculate = calc;
     m_plus = makeButton(m_manual, "PlusBtn",
                         QStringLiteral("Demi-diaphragme au-dessus|Maintenir le bouton enfoncé pour lire les résultats un demi-diaphragme plus fermé"),
                         QStyle::SP_ArrowUp);

@@ -106,6 +106,17 @@ private:
     QToolButton *m_distFilm = nullptr;
     QToolButton *m_plus = nullptr;
     QToolButton *m_minus = nullptr;
+    // The buttons the window connects, as it made them.
+    struct Buttons {
+        QToolButton *calculate = nullptr, *firstItems = nullptr, *defaultLists = nullptr;
+        QToolButton *testLens = nullptr, *store = nullptr, *recall = nullptr, *notes = nullptr;
+        QToolButton *spread = nullptr, *theoretical = nullptr, *explanation = nullptr;
+        QToolButton *screenPrint = nullptr, *close = nullptr;
+        QToolButton *circleEditor = nullptr, *circleDefaults = nullptr;
+        QToolButton *focalEditor = nullptr, *focalDefaults = nullptr;
+        QToolButton *fNumberEditor = nullptr, *fNumberDefaults = nullptr;
+        QToolButton *distanceEditor = nullptr, *distanceDefaults = nullptr;
+    } m_buttons;
     QCheckBox *m_macro = nullptr;
     QCheckBox *m_diffraction = nullptr;
     QGroupBox *m_manual = nullptr;

@@ -49,26 +49,23 @@ bool isListShortcut(const QKeyEvent *key)
 
 void VariationsWindow::connectControls()
 {
-    auto button = [this](const char *name) {
-        return findChild<QToolButton *>(QString::fromLatin1(name));
+    auto on = [this](QToolButton *button, auto handler) {
+        connect(button, &QToolButton::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
     };
-    auto on = [this, &button](const char *name, auto handler) {
-        connect(button(name), &QToolButton::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
-    };
-    on("CalcBtn", &VariationsWindow::calculate);
-    on("DefautBtn", &VariationsWindow::SelectFirstItems);
-    on("RazBtn", &VariationsWindow::LoadAllDefaultLists);
-    on("FichTestBtn", &VariationsWindow::ShowTestLens);
-    on("MemBtn", &VariationsWindow::StoreMemory);
-    on("MemRapBtn", &VariationsWindow::RecallMemory);
-    on("NotesBtn", &VariationsWindow::openNotesFile);
-    on("EcartBtn", &VariationsWindow::openFocusSpread);
-    on("DiaThBtn", &VariationsWindow::LoadTheoreticalFNumbers);
-    connect(button("SpeedButton6"), &QToolButton::clicked, this,
+    on(m_buttons.calculate, &VariationsWindow::calculate);
+    on(m_buttons.firstItems, &VariationsWindow::SelectFirstItems);
+    on(m_buttons.defaultLists, &VariationsWindow::LoadAllDefaultLists);
+    on(m_buttons.testLens, &VariationsWindow::ShowTestLens);
+    on(m_buttons.store, &VariationsWindow::StoreMemory);
+    on(m_buttons.recall, &VariationsWindow::RecallMemory);
+    on(m_buttons.notes, &VariationsWindow::openNotesFile);
+    on(m_buttons.spread, &VariationsWindow::openFocusSpread);
+    on(m_buttons.theoretical, &VariationsWindow::LoadTheoreticalFNumbers);
+    connect(m_buttons.explanation, &QToolButton::clicked, this,
             [this] { guarded([this] { openExplanation(this, QStringLiteral("calcprofisol")); }); });
-    connect(button("SpeedButton13"), &QToolButton::clicked, this,
+    connect(m_buttons.screenPrint, &QToolButton::clicked, this,
             [this] { guarded([this] { PrintWindowImage(this); }); });
-    connect(button("SpeedButton1"), &QToolButton::clicked, this, &QWidget::close);
+    connect(m_buttons.close, &QToolButton::clicked, this, &QWidget::close);
     connect(m_distFilm, &QToolButton::clicked, this,
             [this](bool down) { guarded([&] { distFilmClicked(down); }); });
     connect(m_macro, &QCheckBox::clicked, this, [this] { guarded([this] { calculate(); }); });
@@ -77,16 +74,16 @@ void VariationsWindow::connectControls()
 
     struct ListButtons {
         ListKind kind;
-        const char *editor, *defaults;
+        QToolButton *editor, *defaults;
     };
-    const ListButtons lists[] = {{ListKind::Cer, "CercleBtn", "DefCercleBtn"},
-                                 {ListKind::Foc, "FocaleBtn", "DefFocBtn"},
-                                 {ListKind::Dia, "DiaBtn", "DefDiaBtn"},
-                                 {ListKind::Dis, "DistBtn", "DefDistBtn"}};
+    const ListButtons lists[] = {{ListKind::Cer, m_buttons.circleEditor, m_buttons.circleDefaults},
+                                 {ListKind::Foc, m_buttons.focalEditor, m_buttons.focalDefaults},
+                                 {ListKind::Dia, m_buttons.fNumberEditor, m_buttons.fNumberDefaults},
+                                 {ListKind::Dis, m_buttons.distanceEditor, m_buttons.distanceDefaults}};
     for (const ListButtons &l : lists) {
         const ListKind kind = l.kind;
-        connect(button(l.editor), &QToolButton::clicked, this, [this, kind] { OpenListEditor(kind); });
-        connect(button(l.defaults), &QToolButton::clicked, this, [this, kind] { UseDefaultList(kind); });
+        connect(l.editor, &QToolButton::clicked, this, [this, kind] { guarded([this, kind] { OpenListEditor(kind); }); });
+        connect(l.defaults, &QToolButton::clicked, this, [this, kind] { guarded([this, kind] { UseDefaultList(kind); }); });
         VariationsListBox *box = listBox(kind);
         box->onChosen = [this, kind] { chooseItem(kind); };
         box->onRightPress = [this, kind] { OpenListEditor(kind); };
