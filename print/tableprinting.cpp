@@ -123,30 +123,36 @@ bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
         return false;
     const QStringList titleLines =
         ComposeTitleLines(state, choice->title, printComment, VersionText());
+    return RunPagesPrint(output, owner, model, titleLines, *choice,
+                         TableFileName(state, QStringLiteral(".pdf")));
+}
 
+bool RunPagesPrint(TableOutput output, QWidget *owner, const TableModel &model,
+                   const QStringList &titleLines, const PrintChoice &choice, const QString &pdfName)
+{
     if (output == TableOutput::Pdf) {
         const QString folder = appPaths().tablesFolder();
         QDir().mkpath(folder);
-        const std::optional<QString> answer = prompts().saveFile(
-            folder, TableFileName(state, QStringLiteral(".pdf")), QStringLiteral("PDF (*.pdf)"));
+        const std::optional<QString> answer =
+            prompts().saveFile(folder, pdfName, QStringLiteral("PDF (*.pdf)"));
         if (!answer)
             return false;
         QString path = *answer;
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             path += QStringLiteral(".pdf");
-        if (!exportPdf(path, model, titleLines, *choice))
+        if (!exportPdf(path, model, titleLines, choice))
             return false;
         showSavedFile(owner, path);
         return true;
     }
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(choice->title.isEmpty() ? QStringLiteral("Optolune") : choice->title);
-    SetUpTablePage(printer, choice->landscape);
+    printer.setDocName(choice.title.isEmpty() ? QStringLiteral("Optolune") : choice.title);
+    SetUpTablePage(printer, choice.landscape);
     if (output == TableOutput::Preview) {
         bool painted = false;
         const auto paint = [&](QPrinter *p) {
-            painted = paintOnPrinter(*p, model, titleLines, choice->fontSizePoints) || painted;
+            painted = paintOnPrinter(*p, model, titleLines, choice.fontSizePoints) || painted;
         };
         if (previewRunner())
             previewRunner()(printer, owner, paint);
@@ -156,7 +162,7 @@ bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
     }
     if (!prompts().choosePrinter(printer))
         return false;
-    return paintOnPrinter(printer, model, titleLines, choice->fontSizePoints);
+    return paintOnPrinter(printer, model, titleLines, choice.fontSizePoints);
 }
 
 } // namespace optolune

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QPrinter;
@@ -27,6 +28,14 @@ enum class TableOutput { Printer, Preview, Pdf };
 // to the printer, the preview or the file.
 bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
                    const TableModel &model, bool printComment);
+
+// The same pages for any table of a window (its row 0 and column 0 as
+// headers) under given title lines, without the options dialog: printed
+// through the system's dialog, previewed, or saved as a PDF offered under
+// `pdfName` in Tables/.
+struct PrintChoice;
+bool RunPagesPrint(TableOutput output, QWidget *owner, const TableModel &model,
+                   const QStringList &titleLines, const PrintChoice &choice, const QString &pdfName);
 
 // Shows the print preview of `printer` over `owner`; `paint` draws the pages
 // on the printer the preview hands it (again when the user changes the

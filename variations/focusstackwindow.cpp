@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/widgets.h"
+#include "print/printoptionsdialog.h"
 #include "table/tableexport.h"
 
 #include <QApplication>
@@ -205,6 +206,22 @@ QWidget *FocusStackWindow::buildToolBar()
                                       QStyle::SP_DialogSaveButton);
     connect(csv, &QToolButton::clicked, this, [this] { guarded([this] { exportCsv(); }); });
     row->addWidget(csv);
+    const struct {
+        const char *name, *caption, *hint;
+        TableOutput output;
+        QStyle::StandardPixmap glyph;
+    } prints[] = {
+        {"ImprimerBtn", "Imprimer", "Imprimer le plan|Imprime le plan, son objectif et ses sujets en titre", TableOutput::Printer,
+         QStyle::SP_ComputerIcon},
+        {"ApercuBtn", "Aperçu", "Aperçu avant impression|Les pages du plan telles qu'elles seront imprimées", TableOutput::Preview,
+         QStyle::SP_FileDialogInfoView},
+    };
+    for (const auto &p : prints) {
+        QToolButton *button = makeTextButton(bar, p.name, QString::fromUtf8(p.caption), QString::fromUtf8(p.hint), p.glyph);
+        const TableOutput output = p.output;
+        connect(button, &QToolButton::clicked, this, [this, output] { guarded([this, output] { printPlan(output); }); });
+        row->addWidget(button);
+    }
     row->addStretch(1);
     QToolButton *close = makeButton(bar, "SpeedButton1", QStringLiteral("Fermer la fenêtre|Retour à la fenêtre précédente"),
                                     QStyle::SP_DialogCloseButton);
@@ -356,6 +373,32 @@ void FocusStackWindow::copyPlan()
         return;
     QApplication::clipboard()->setMimeData(TableMimeData(StackPlanTable(*m_plan, m_decimals)));
     m_statusBar->showMessage(QStringLiteral("Plan copié dans le presse-papiers"));
+}
+
+QStringList FocusStackWindow::titleLines() const
+{
+    const StackFields f = readFields();
+    QString subjects = f.fromReadings
+                           ? QStringLiteral("lectures du rail : infini %1, proche %2, lointain %3 mm")
+                                 .arg(f.railInfinity, f.railNear, f.railFar)
+                           : QStringLiteral("sujets à %1 et %2 m").arg(f.nearDistance, f.farDistance);
+    return {QStringLiteral("Empilement de mises au point : %1").arg(m_count->text()),
+            QStringLiteral("f= %1 mm   c= %2 mm   dn= %3 mm   gp= %4   N= %5   recouvrement %6   distances %7%8")
+                .arg(f.focal, f.circle, f.nodal, f.gp, f.fNumber, f.overlap,
+                     f.fromFilm ? QStringLiteral("PF") : QStringLiteral("PL"),
+                     f.macro ? QStringLiteral("   macro") : QString()),
+            subjects,
+            QStringLiteral("Optolune     ") + VersionText()};
+}
+
+void FocusStackWindow::printPlan(TableOutput output)
+{
+    if (!calculate())
+        return;
+    PrintChoice choice;
+    choice.title = QStringLiteral("Empilement de mises au point");
+    RunPagesPrint(output, this, StackPlanTable(*m_plan, m_decimals), titleLines(), choice,
+                  QStringLiteral("Empilement.pdf"));
 }
 
 void FocusStackWindow::exportCsv()

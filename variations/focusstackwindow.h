@@ -9,6 +9,7 @@
 
 #include "focusstack.h"
 #include "variationscompute.h"
+#include "print/tableprinting.h"
 #include "table/tablemodel.h"
 
 #include <QDialog>
@@ -67,6 +68,8 @@ private:
     StackFields readFields() const;
     void showPlan();
     void copyPlan();
+    QStringList titleLines() const;
+    void printPlan(TableOutput output);
     void exportCsv();
 
     struct Fields {

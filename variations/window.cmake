@@ -5,5 +5,5 @@ add_library(optolune_variations_ui STATIC
   focusspreaddialog.cpp focusspreaddialog.h
   focusstackwindow.cpp focusstackwindow.h)
 target_link_libraries(optolune_variations_ui PUBLIC
-  optolune_variations optolune_lists_ui optolune_explanations_ui optolune_tilt_ui optolune_screenprint optolune_core_ui)
+  optolune_variations optolune_lists_ui optolune_explanations_ui optolune_tilt_ui optolune_print_ui optolune_core_ui)
 optolune_warnings(optolune_variations_ui)

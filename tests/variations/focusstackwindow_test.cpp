@@ -1,7 +1,10 @@
 #include "variations/focusstackwindow.h"
 
+#include "print/tableprinting.h"
+#include "support/pdfpages.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
+#include "support/scopedopener.h"
 #include "support/screenshot.h"
 #include "support/windowtest.h"
 
@@ -11,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -116,4 +120,38 @@ TEST(FocusStackWindow, RefusalsLeaveNoPlanStanding)
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"warning", "Distance du sujet lointain illisible : 'loin'"}}));
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_TRUE(w.isVisible());
+}
+
+// The preview and the print show the plan's own table under title lines
+// naming the lens and the subjects, through the table's page painter.
+TEST(FocusStackWindow, PreviewPaintsThePlanUnderItsTitleLines)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    const QString pdf = folder.file(QStringLiteral("preview.pdf"));
+    int previews = 0;
+    ScopedOpener<PreviewRunner> runner{
+        setPreviewRunner, [&](QPrinter &printer, QWidget *, const std::function<void(QPrinter *)> &paint) {
+            ++previews;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            paint(&printer);
+        }};
+    FocusStackWindow w(viewCamera());
+    activate(w);
+    click(w, "ApercuBtn");
+    EXPECT_EQ(previews, 1);
+    EXPECT_TRUE(rec.messages().empty());
+    const QStringList pages = pdfPageTexts(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    for (const char *expected : {"Empilement de mises au point : 5 vues", "f= 150 mm", "sujets à 1,5 et inf m",
+                                 "14,387", "6,015", "inf", "1,446"})
+        EXPECT_TRUE(pages[0].contains(QString::fromUtf8(expected))) << expected << "\n" << pages[0].toStdString();
+
+    // Nothing to print while the fields allow no plan.
+    typeInto(child<QLineEdit>(&w, "EdDia"), QStringLiteral("0"));
+    click(w, "ApercuBtn");
+    EXPECT_EQ(previews, 1);
+    ASSERT_EQ(rec.messages().size(), 1u);
+    EXPECT_EQ(rec.messages()[0].kind, QStringLiteral("warning"));
 }
