@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
 
@@ -87,10 +88,20 @@ void VariationsListBox::updateGeometries()
     const QSize grid = gridSize();
     if (count() == 0 || !grid.isValid() || grid.height() <= 0 || grid.width() <= 0)
         return;
+    QScrollBar *bar = horizontalScrollBar();
+    // Whether the items overflow once the bar takes its height: then the bar
+    // stays, wherever the list is scrolled; the view's own reckoning alone
+    // let it vanish once the list was scrolled to its last columns.
+    const int barHeight =
+        bar->isVisible() ? 0 : style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int rowsWithBar = std::max(1, (viewport()->height() - barHeight) / grid.height());
+    const int shown = std::max(1, viewport()->width() / grid.width());
+    const bool overflow = (count() + rowsWithBar - 1) / rowsWithBar > shown;
+    const Qt::ScrollBarPolicy policy = overflow ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    if (horizontalScrollBarPolicy() != policy)
+        setHorizontalScrollBarPolicy(policy);
     const int rows = std::max(1, viewport()->height() / grid.height());
     const int columns = (count() + rows - 1) / rows;
-    const int shown = std::max(1, viewport()->width() / grid.width());
-    QScrollBar *bar = horizontalScrollBar();
     if (columns > shown && bar->maximum() < columns - shown) {
         bar->setPageStep(shown);
         bar->setRange(0, columns - shown);

@@ -630,6 +630,18 @@ TEST_F(VariationsWindowTest, ListBoxesShowTheirScrollBarWhenItemsOverflow)
     EXPECT_FALSE(dia->viewport()->rect().contains(dia->visualItemRect(dia->item(32))));
     expectEveryItemReachable(dia);
     saveScreenshot(&form, QStringLiteral("variations-theoretical-f-numbers"));
+    // Scrolled to its last columns by a choice, the list keeps its bar.
+    clickItem(&form, "BoxDia", QStringLiteral("128,0"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dia->horizontalScrollBar()->isVisible());
+    // Drawn inside the box, under its rows.
+    QScrollBar *bar = dia->horizontalScrollBar();
+    const QRect barInBox(bar->mapTo(dia, QPoint(0, 0)), bar->size());
+    EXPECT_TRUE(dia->rect().contains(barInBox)) << barInBox.y() << " in " << dia->height();
+    EXPECT_GT(bar->height(), 0);
+    EXPECT_LE(dia->viewport()->geometry().bottom(), barInBox.top());
+    EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("128,0"));
+    saveScreenshot(&form, QStringLiteral("variations-theoretical-scrolled"));
     // A short list again: no bar.
     folder.write("Data/cbxdia7.stf", "5,6\r\n11\r\n");
     QTest::mouseClick(button(&form, "DefDiaBtn"), Qt::LeftButton);
