@@ -50,6 +50,34 @@ void BM_RefreshLargestTable(benchmark::State &state)
 }
 BENCHMARK(BM_RefreshLargestTable)->ArgName("horizontal")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The same refresh with diffraction counted, against the same table without
+// it in the same run: each cell then works out its own circle c'. With
+// c = 0,05 mm the Airy disc leaves nothing sharp beyond about f/37, and
+// those cells hold one word; with c = 0,4 mm nearly every cell is computed.
+void BM_RefreshWithDiffraction(benchmark::State &state)
+{
+    TableState table = LargestTableState(false);
+    table.diffraction = state.range(0) != 0;
+    table.circle = state.range(1) != 0 ? QStringLiteral("0,400") : QStringLiteral("0,050");
+    TableModel model;
+    for (auto _ : state) {
+        RefreshTable(table, model);
+        benchmark::DoNotOptimize(model);
+    }
+    int nothingSharp = 0;
+    for (int r = 1; r < model.rowCount(); ++r)
+        for (int c = 1; c < model.colCount(); ++c)
+            nothingSharp += model.cell(c, r) == u"diffraction";
+    state.counters["nothingSharp"] = nothingSharp;
+}
+BENCHMARK(BM_RefreshWithDiffraction)
+    ->ArgNames({"diffraction", "largeCircle"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
+
 void BM_FixedTextBaseline(benchmark::State &state)
 {
     TableState table = LargestTableState(false);

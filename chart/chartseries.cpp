@@ -121,28 +121,45 @@ ChartData ChartSeries(const TableState &state, int intermediatePoints)
     for (size_t i = 0; i < in.distances.size(); ++i)
         tableDistanceLeftOut[i] = !positiveFinite(in.distances[i]);
 
-    OpticalSetup setup = in.setup;
     long double lo = 0, hi = 0, nearMin = 0, farMax = 0;
+    // The cells of each distance, computed once for every f-number.
+    std::vector<FocusCells> cellsAt;
+    cellsAt.reserve(distances.size());
+    for (const Sample &s : distances)
+        cellsAt.emplace_back(in, s.distance);
     chart.curves.reserve(in.fNumbers.size());
     for (size_t k = 0; k < in.fNumbers.size(); ++k) {
         ChartCurve curve;
         curve.fNumberText = state.fNumbers[static_cast<qsizetype>(k)];
         curve.fNumber = in.fNumbers[k];
         curve.beyondLimit = curve.fNumber > limit;
-        setup.N = curve.fNumber;
+        // With diffraction a curve whose lens at infinity has nothing sharp
+        // has nothing sharp at any focus: it is listed without points.
+        const std::optional<OpticalSetup> setup = SpecialRowsSetup(in, curve.fNumber);
+        if (!setup) {
+            curve.hyperfocalText = NothingSharpText();
+            curve.nothingSharp = true;
+            chart.curves.push_back(std::move(curve));
+            continue;
+        }
         DofResult h;
         if (in.fromFilm) {
-            ComputeDepthAtHyperfocal(setup, h);
+            ComputeDepthAtHyperfocal(*setup, h);
             curve.hyperfocal = h.hFilm;
         } else {
-            ComputeHyperfocalLimits(setup, h);
+            ComputeHyperfocalLimits(*setup, h);
             curve.hyperfocal = h.hLens;
         }
         curve.hyperfocalText = FixedText(curve.hyperfocal, kPrecision, in.decimals);
         curve.points.reserve(distances.size());
-        for (const Sample &s : distances) {
-            const CellDepth cell = in.fromFilm ? ComputeCellDepthFromFilm(setup, s.distance)
-                                               : ComputeCellDepthFromLens(setup, s.distance);
+        for (size_t i = 0; i < distances.size(); ++i) {
+            const Sample &s = distances[i];
+            const TableCell sharp = cellsAt[i].at(curve.fNumber);
+            if (sharp.nothingSharp) {
+                curve.nothingSharp = true;
+                continue;
+            }
+            const CellDepth &cell = sharp.depth;
             // Out of focus (the -1 sentinel) or a value no axis can show.
             const bool drawable = cell.near != -1 && positiveFinite(cell.near) &&
                                   !std::isnan(cell.far) && cell.far != 0;
@@ -171,6 +188,20 @@ ChartData ChartSeries(const TableState &state, int intermediatePoints)
             leftOut << chart.distanceTexts[static_cast<qsizetype>(i)];
     if (!leftOut.isEmpty())
         chart.missing = missingDistances(leftOut);
+    // The f-numbers at which diffraction alone blurs more than the circle,
+    // for some focus or for all.
+    QStringList blurred;
+    for (const ChartCurve &curve : chart.curves)
+        if (curve.nothingSharp)
+            blurred << QStringLiteral("n=") + curve.fNumberText;
+    if (!blurred.isEmpty()) {
+        QString list = blurred.mid(0, kMissingNamesShown).join(QStringLiteral(" ; "));
+        if (blurred.size() > kMissingNamesShown)
+            list += QStringLiteral(" ; ...");
+        if (!chart.missing.isEmpty())
+            chart.missing += QStringLiteral(" ; ");
+        chart.missing += QStringLiteral("rien de net (diffraction) à ") + list;
+    }
     if (hi == 0)
         return chart;
 

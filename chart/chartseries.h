@@ -27,6 +27,9 @@ struct ChartCurve {
     long double hyperfocal = 0;   // hyperfocal distance in the table's origin, m
     QString hyperfocalText;       // as the table's "h=" row writes it
     std::vector<ChartPoint> points; // by increasing distance; focusable ones only
+    // With diffraction counted, some focus (or every one) has nothing sharp
+    // at this f-number: those points are left out.
+    bool nothingSharp = false;
 };
 
 // What the chart draws. Every point of every curve lies within the axes.

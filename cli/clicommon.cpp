@@ -2,6 +2,7 @@
 
 #include "clitable.h"
 #include "core/apppaths.h"
+#include "core/diffractiontext.h"
 #include "core/numerictext.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
@@ -73,10 +74,8 @@ long double CliWavelength(const QString &value)
 
 BlurModel CliBlurModel(const QString &value)
 {
-    if (value == u"rss")
-        return BlurModel::RootSumSquare;
-    if (value == u"sum")
-        return BlurModel::Sum;
+    if (const std::optional<BlurModel> model = ReadBlurModel(value))
+        return *model;
     throw UsageError{QStringLiteral("--blur vaut rss ou sum, pas « %1 »").arg(CliQuoted(value))};
 }
 

@@ -37,6 +37,9 @@ struct CliOptions {
     std::optional<QString> file, circle, focal, nodal, pupil, fNumbers, distances, bound;
     std::optional<bool> fromFilm, horizontal;
     bool showP = false, showAB = false, showH = false, showGT = false;
+    bool diffraction = false;
+    std::optional<long double> wavelengthUm;
+    std::optional<BlurModel> blurModel;
     std::optional<int> decimals;
 };
 
@@ -48,7 +51,8 @@ CliOptions parseOptions(const QStringList &args)
                                 QStringLiteral("gp"),        QStringLiteral("f-numbers"),
                                 QStringLiteral("distances"), QStringLiteral("origin"),
                                 QStringLiteral("decimals"),  QStringLiteral("bound"),
-                                QStringLiteral("layout")};
+                                QStringLiteral("layout"),    QStringLiteral("wavelength"),
+                                QStringLiteral("blur")};
     bool command = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
@@ -107,6 +111,10 @@ CliOptions parseOptions(const QStringList &args)
                     throw UsageError{
                         QStringLiteral("--layout vaut grid ou rows, pas « %1 »").arg(ShownText(v))};
                 o.layout = v == u"rows" ? CsvLayout::Rows : CsvLayout::Grid;
+            } else if (name == u"wavelength") {
+                o.wavelengthUm = CliWavelength(v);
+            } else if (name == u"blur") {
+                o.blurModel = CliBlurModel(v);
             } else if (name == u"bound") {
                 QString bound = v;
                 bound.replace(u'.', u',');
@@ -134,6 +142,8 @@ CliOptions parseOptions(const QStringList &args)
             o.showH = true;
         else if (name == u"GT" || name == u"magnification")
             o.showGT = true;
+        else if (name == u"diffraction")
+            o.diffraction = true;
         else
             throw UsageError{QStringLiteral("option inconnue : %1").arg(ShownText(arg))};
     }
@@ -228,6 +238,13 @@ QString CliHelpText()
         "  -H, --hyperfocal        lignes H (limite proche à l'hyperfocale) et h=\n"
         "                          (distance hyperfocale)\n"
         "  -GT, --magnification    colonnes G (grandissement) et T(mm) (tirage)\n"
+        "  --diffraction           les limites comptent la tache de diffraction :\n"
+        "                          chaque case prend le cercle c' que la tache d'Airy\n"
+        "                          de son diaphragme effectif laisse au flou de mise\n"
+        "                          au point ; \"diffraction\" où rien n'est net\n"
+        "  --wavelength <µm>       longueur d'onde, de 0,40 à 0,70 (0,55), 4 décimales\n"
+        "  --blur rss|sum          flou total : racine de la somme des carrés (rss, par\n"
+        "                          défaut) ou somme (sum, plus sévère)\n"
         "  --decimals <0-8>        nombre de décimales sous la borne (1)\n"
         "  --bound <m>             borne : à partir de cette distance, une décimale\n"
         "                          au plus (1000)\n"
@@ -373,6 +390,11 @@ int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
         state.decimalsIndex = *o.decimals;
     if (o.bound)
         state.bound = *o.bound;
+    state.diffraction = state.diffraction || o.diffraction;
+    if (o.wavelengthUm)
+        state.wavelengthUm = *o.wavelengthUm;
+    if (o.blurModel)
+        state.blurModel = *o.blurModel;
 
     TableModel model;
     if (!RefreshTable(state, model))

@@ -102,6 +102,21 @@ int ComputeHyperfocalLimits(const OpticalSetup &s, DofResult &r)
     return 0;
 }
 
+std::optional<long double> FocusMagnification(const OpticalSetup &s, long double D, bool fromFilm)
+{
+    if (!fromFilm) {
+        if (D - s.f < kEpsilon)
+            return std::nullopt;
+        const long double v = D * s.f / (D - s.f);
+        return v / D;
+    }
+    const long double t = D - s.dn;
+    if (t - 4 * s.f < -kEpsilon)
+        return std::nullopt;
+    const Conjugates c = ConjugatesOf(t, s.f);
+    return c.smaller / c.larger;
+}
+
 CellDepth ComputeCellDepthFromLens(const OpticalSetup &s, long double D)
 {
     CellDepth cell;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
 
 namespace optolune {
 
@@ -108,6 +109,12 @@ int ComputeDepthAtDistance(const OpticalSetup &s, long double D, DofResult &r);
 int ComputeDepthAtHyperfocal(const OpticalSetup &s, DofResult &r);
 int ComputeDepthAtInfinity(const OpticalSetup &s, DofResult &r);
 int ComputeHyperfocalLimits(const OpticalSetup &s, DofResult &r);
+
+// The magnification v/u of a focus at D, measured from the film plane or
+// from the front nodal point, as the cell of that distance gives it; nothing
+// when D cannot be focused. It depends neither on the f-number nor on the
+// circle.
+std::optional<long double> FocusMagnification(const OpticalSetup &s, long double D, bool fromFilm);
 
 // D measured from the front nodal point.
 CellDepth ComputeCellDepthFromLens(const OpticalSetup &s, long double D);

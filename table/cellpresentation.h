@@ -27,6 +27,10 @@ inline constexpr int kCellTextMaxLength = 5 * (kFixedTextMaxLength + 3);
 int WriteCellText(QChar *out, long double D, long double near, long double far, long double bound,
                   int decimals, bool showP, bool showAB);
 
+// The single line of a cell where diffraction alone blurs more than the
+// circle: nothing is sharp there.
+inline QString NothingSharpText() { return QStringLiteral("diffraction"); }
+
 // Height of the body rows: 16 pixels per line of a cell (2 to 5 lines).
 int BodyRowHeight(bool showP, bool showAB);
 inline constexpr int kHeaderRowHeight = 20;

@@ -1,5 +1,6 @@
 #include "displayoptions.h"
 
+#include "core/diffractiontext.h"
 #include "core/inifile.h"
 
 #include <array>
@@ -8,13 +9,14 @@ namespace optolune {
 
 namespace {
 
-constexpr std::array<DisplayOptionField, 8> Fields{{
+constexpr std::array<DisplayOptionField, 9> Fields{{
     {"Hcheck", "Hyperfocale (h)", "h", &DisplayOptions::h, true},
     {"Grcheck", "Grandissement et tirage", "grt", &DisplayOptions::grt, true},
     {"pcheck", "Profondeur de champ p ", "p", &DisplayOptions::p, true},
     {"abCheck",
      "Profondeur de champ en avant (a) et en arrière (b) du plan de mise au point", "ab",
      &DisplayOptions::ab, true},
+    {"DiffCheck", "Diffraction", "diff", &DisplayOptions::diff, true},
     {"pfCheck", "Profondeur de foyer (pf)", "pf", &DisplayOptions::pf, false},
     {"DCCheck", "Distance corrigée (dc)", "dc", &DisplayOptions::dc, false},
     {"ZCCheck", "Zone corrigée", "zc", &DisplayOptions::zc, false},
@@ -23,9 +25,13 @@ constexpr std::array<DisplayOptionField, 8> Fields{{
 
 // The order in which the keys are written: a new section reads as the
 // program has always written it.
-constexpr std::array<bool DisplayOptions::*, 8> SaveOrder{
+constexpr std::array<bool DisplayOptions::*, 9> SaveOrder{
     &DisplayOptions::p,  &DisplayOptions::ab, &DisplayOptions::h,  &DisplayOptions::grt,
-    &DisplayOptions::pf, &DisplayOptions::dc, &DisplayOptions::zc, &DisplayOptions::t};
+    &DisplayOptions::pf, &DisplayOptions::dc, &DisplayOptions::zc, &DisplayOptions::t,
+    &DisplayOptions::diff};
+
+const QString WavelengthKey = QStringLiteral("lambda");
+const QString BlurModelKeyName = QStringLiteral("flou");
 
 QString keyOf(bool DisplayOptions::*value)
 {
@@ -43,12 +49,18 @@ void DisplayOptions::load(const IniFile &ini)
 {
     for (const DisplayOptionField &f : Fields)
         this->*f.value = ini.boolValue(DisplayOptionsSection, QString::fromLatin1(f.key), false);
+    wavelengthUm = ReadWavelength(ini.value(DisplayOptionsSection, WavelengthKey))
+                       .value_or(kWavelengthDefaultUm);
+    blurModel = ReadBlurModel(ini.value(DisplayOptionsSection, BlurModelKeyName))
+                    .value_or(BlurModel::RootSumSquare);
 }
 
 void DisplayOptions::save(IniFile &ini) const
 {
     for (bool DisplayOptions::*value : SaveOrder)
         ini.setBool(DisplayOptionsSection, keyOf(value), this->*value);
+    ini.setValue(DisplayOptionsSection, WavelengthKey, WavelengthText(wavelengthUm));
+    ini.setValue(DisplayOptionsSection, BlurModelKeyName, BlurModelKey(blurModel));
 }
 
 void DisplayOptions::markAll()

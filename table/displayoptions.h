@@ -1,7 +1,11 @@
 // The display preferences of the depth-of-field table kept in the settings
-// file, section "optaff": eight yes/no choices. They are only stored here;
-// the table window shows what its own menu and its table files say.
+// file, section "optaff": nine yes/no choices, and the wavelength and blur
+// model with which the windows count diffraction. The choices are only
+// stored here; the table window shows what its own menu and its table files
+// say. The wavelength and the model are those every window uses.
 #pragma once
+
+#include "core/diffraction.h"
 
 #include <QString>
 #include <span>
@@ -19,22 +23,27 @@ struct DisplayOptions {
     bool dc = false;  // corrected distance
     bool zc = false;  // corrected zone
     bool t = false;   // extension
+    bool diff = false; // diffraction counted
+    long double wavelengthUm = kWavelengthDefaultUm; // "lambda", micrometres
+    BlurModel blurModel = BlurModel::RootSumSquare;  // "flou": rss or sum
 
-    // Each key that is missing or holds no integer keeps its default, off.
+    // Each key that is missing or holds no integer keeps its default, off; a
+    // wavelength or a model that does not read keeps its default too.
     void load(const IniFile &ini);
-    // Writes the eight keys as 1 or 0, in the order p, ab, h, grt, pf, dc,
-    // zc, t; other keys and sections stay as they are.
+    // Writes the nine choices as 1 or 0, in the order p, ab, h, grt, pf, dc,
+    // zc, t, diff, then lambda and flou; other keys and sections stay as they
+    // are.
     void save(IniFile &ini) const;
 
+    // Tick or invert the nine choices; the wavelength and model stay.
     void markAll();
     void invert();
 
     bool operator==(const DisplayOptions &) const = default;
 };
 
-// One choice: its check box, caption and key. The first four are the boxes a
-// user sees; the other four are kept, read, written and marked like them but
-// never shown.
+// One choice: its check box, caption and key. Five are boxes a user sees; the
+// other four are kept, read, written and marked like them but never shown.
 struct DisplayOptionField {
     const char *box;
     const char *caption; // UTF-8

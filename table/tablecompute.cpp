@@ -86,27 +86,35 @@ void FillCells(const TableInputs &in, TableModel &model)
     const Layout at{in.horizontal};
     const int nDia = static_cast<int>(in.fNumbers.size());
     const int nDist = static_cast<int>(in.distances.size());
-    OpticalSetup setup = in.setup;
     QChar buffer[kCellTextMaxLength]; // one cell's lines; the cell gets its exact text
     for (int r = 1; r <= nDist; ++r) {
         const long double D = in.distances[static_cast<size_t>(r - 1)];
+        const FocusCells cells(in, D);
         CellDepth last;
         for (int k = 1; k <= nDia; ++k) {
-            setup.N = in.fNumbers[static_cast<size_t>(k - 1)];
-            last = in.fromFilm ? ComputeCellDepthFromFilm(setup, D)
-                               : ComputeCellDepthFromLens(setup, D);
-            // A distance that cannot be focused leaves its cell empty.
-            if (last.near == -1)
+            const TableCell cell = cells.at(in.fNumbers[static_cast<size_t>(k - 1)]);
+            if (cell.nothingSharp) {
+                put(model, at, k, r, NothingSharpText());
                 continue;
+            }
+            // A distance that cannot be focused leaves its cell empty.
+            if (cell.depth.near == -1)
+                continue;
+            last = cell.depth;
             const int n = WriteCellText(buffer, D, last.near, last.far, in.bound, in.decimals,
                                         in.showP, in.showAB);
             put(model, at, k, r, QString(buffer, n));
         }
         // G and T do not depend on the f-number: one pair per distance, in
         // the "G" and "T(mm)" columns, none for a distance out of focus.
-        if (in.showGT && nDia > 0 && last.near != -1) {
-            put(model, at, nDia + 1, r, FixedText(last.G, kPrecision, in.decimals));
-            put(model, at, nDia + 2, r, FixedText(last.T, kPrecision, 1));
+        if (in.showGT && nDia > 0) {
+            if (last.near == -1 && in.diffraction) // every cell of the row blurred by diffraction
+                last = in.fromFilm ? ComputeCellDepthFromFilm(in.setup, D)
+                                   : ComputeCellDepthFromLens(in.setup, D);
+            if (last.near != -1) {
+                put(model, at, nDia + 1, r, FixedText(last.G, kPrecision, in.decimals));
+                put(model, at, nDia + 2, r, FixedText(last.T, kPrecision, 1));
+            }
         }
     }
 }
@@ -117,21 +125,26 @@ void FillSpecialRows(const TableInputs &in, TableModel &model)
     const int nDia = static_cast<int>(in.fNumbers.size());
     const int nDist = static_cast<int>(in.distances.size());
     const int d = in.decimals;
-    OpticalSetup setup = in.setup;
     for (int k = 1; k <= nDia; ++k) {
-        setup.N = in.fNumbers[static_cast<size_t>(k - 1)];
+        const std::optional<OpticalSetup> setup =
+            SpecialRowsSetup(in, in.fNumbers[static_cast<size_t>(k - 1)]);
+        if (!setup) {
+            for (int row = nDist + 1; row <= nDist + (in.showH ? 3 : 1); ++row)
+                put(model, at, k, row, NothingSharpText());
+            continue;
+        }
         DofResult r;
         if (in.fromFilm) {
-            ComputeDepthAtInfinity(setup, r);
+            ComputeDepthAtInfinity(*setup, r);
             put(model, at, k, nDist + 1, toInfinity(r.nearFilm, d));
             if (in.showH) {
-                ComputeDepthAtHyperfocal(setup, r);
+                ComputeDepthAtHyperfocal(*setup, r);
                 put(model, at, k, nDist + 2, toInfinity(r.nearFilm, d));
                 // From the film the hyperfocal distance is one number.
                 put(model, at, k, nDist + 3, FixedText(r.hFilm, kPrecision, d));
             }
         } else {
-            ComputeHyperfocalLimits(setup, r);
+            ComputeHyperfocalLimits(*setup, r);
             put(model, at, k, nDist + 1, toInfinity(r.nearInfLens, d));
             if (in.showH) {
                 put(model, at, k, nDist + 2, toInfinity(r.nearHLens, d));

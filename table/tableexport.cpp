@@ -58,16 +58,20 @@ QString TableAsCsvRows(const TableState &state)
                                      quotedField(state.format, u';'),
                                      in.fromFilm ? QStringLiteral("film") : QStringLiteral("objectif")}
                              .join(u';');
-    OpticalSetup setup = in.setup;
     for (size_t k = 0; k < in.fNumbers.size(); ++k) {
-        setup.N = in.fNumbers[k];
         const QString fNumber = quotedField(state.fNumbers[static_cast<qsizetype>(k)], u';');
         for (size_t r = 0; r < in.distances.size(); ++r) {
             const long double D = in.distances[r];
             text += lens + u';' + fNumber + u';' +
                     quotedField(state.distances[static_cast<qsizetype>(r)], u';');
-            const CellDepth cell = in.fromFilm ? ComputeCellDepthFromFilm(setup, D)
-                                               : ComputeCellDepthFromLens(setup, D);
+            const TableCell sharp = FocusCells(in, D).at(in.fNumbers[k]);
+            // Where diffraction alone blurs more than the circle, the near
+            // limit's field says so and the others stay empty.
+            if (sharp.nothingSharp) {
+                text += u';' + NothingSharpText() + QStringLiteral(";;;;\r\n");
+                continue;
+            }
+            const CellDepth &cell = sharp.depth;
             if (cell.near == -1) {
                 text += QStringLiteral(";;;;;\r\n");
                 continue;

@@ -31,7 +31,8 @@ QString TableAsCsv(const TableModel &model);
 // them, then the near and far limits and the total, front and rear depths in
 // metres with the table's decimals and bound: numbers alone, with the
 // decimal comma, "inf" where sharp to infinity, empty for a distance that
-// cannot be focused. Separators and quotes as TableAsCsv. Throws UserError
+// cannot be focused, and "diffraction" alone in the near limit's field where
+// a table counting diffraction has nothing sharp. Separators and quotes as TableAsCsv. Throws UserError
 // when the state does not read (it has not been refreshed).
 QString TableAsCsvRows(const TableState &state);
 

@@ -1,6 +1,7 @@
 #include "tablefiles.h"
 
 #include "core/apppaths.h"
+#include "core/diffractiontext.h"
 #include "core/messages.h"
 #include "core/showntext.h"
 #include "core/textfile.h"
@@ -24,6 +25,8 @@ constexpr int kHeaderLines = 28;
 // A table file is a few kilobytes; anything far larger is not one, and is
 // not read into memory.
 constexpr qint64 kMaxTableFileBytes = 1024 * 1024;
+
+const QString kDiffractionLine = QStringLiteral("diffraction");
 
 QString yesNo(bool on) { return on ? QStringLiteral("Ok") : QStringLiteral("No"); }
 
@@ -184,6 +187,11 @@ QStringList TableFileLines(const TableState &state)
           << QString::number(state.fNumbers.size()) << QString::number(ShownDistanceCount(state))
           << oneLine(state.nodal) << oneLine(state.format) << QString::number(state.columnWidth)
           << oneLine(state.pupil);
+    // A table that counts diffraction keeps it with its wavelength and blur
+    // model; the lines stay empty otherwise, as in every earlier file.
+    if (state.diffraction)
+        lines << kDiffractionLine << WavelengthText(state.wavelengthUm)
+              << BlurModelKey(state.blurModel);
     while (lines.size() < kHeaderLines)
         lines << QString();
     for (const QString &item : state.fNumbers)
@@ -315,6 +323,16 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source,
     next.columnWidth = spinnerWidth(*width);
     next.headerColumnWidth = 40;
     next.pupil = line(22);
+    // A file without the diffraction line (every file before it existed)
+    // reads as a table without diffraction. A wavelength or a model that
+    // does not read leaves the one of the display options.
+    next.diffraction = line(23) == kDiffractionLine;
+    if (next.diffraction) {
+        if (const auto wavelength = ReadWavelength(line(24)))
+            next.wavelengthUm = *wavelength;
+        if (const auto model = ReadBlurModel(line(25)))
+            next.blurModel = *model;
+    }
     // The counts must be backed by lines: a count is never trusted to size
     // a list by itself.
     const qint64 listLines = static_cast<qint64>(lines.size()) - kHeaderLines;

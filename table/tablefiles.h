@@ -58,7 +58,9 @@ bool IsUsableFileName(const QString &folder, const QString &name);
 
 // The lines of a table file for the state: 28 header lines, the f-numbers,
 // then every distance. Line 10 holds the lens references as typed, which the
-// file's name may only hold made fit for a file name. The counts are those of the table shown (a
+// file's name may only hold made fit for a file name. Lines 23 to 25 hold
+// "diffraction", the wavelength and the blur model ("rss" or "sum") when the
+// table counts diffraction, and are empty otherwise. The counts are those of the table shown (a
 // horizontal table shows at most 100 distances).
 QStringList TableFileLines(const TableState &state);
 

@@ -43,6 +43,50 @@ bool ValidateTableFields(TableState &state)
     return true;
 }
 
+FocusCells::FocusCells(const TableInputs &in, long double D)
+    : m_setup(in.setup), m_circleMm(in.circleMm), m_wavelengthUm(in.wavelengthUm),
+      m_blurModel(in.blurModel), m_fromFilm(in.fromFilm), m_diffraction(in.diffraction), m_D(D)
+{
+    if (in.diffraction)
+        m_G = FocusMagnification(in.setup, D, in.fromFilm);
+}
+
+TableCell FocusCells::at(long double N) const
+{
+    TableCell cell;
+    OpticalSetup setup = m_setup;
+    setup.N = N;
+    if (m_diffraction) {
+        if (!m_G)
+            return cell; // out of focus
+        const long double disc = DiffractionBlurMm(m_wavelengthUm, WorkingFNumber(N, *m_G, setup.gp));
+        const std::optional<long double> effective = EffectiveCircleMm(m_circleMm, disc, m_blurModel);
+        if (!effective) {
+            cell.nothingSharp = true;
+            return cell;
+        }
+        setup.c = *effective / 1000;
+    }
+    cell.depth = m_fromFilm ? ComputeCellDepthFromFilm(setup, m_D)
+                               : ComputeCellDepthFromLens(setup, m_D);
+    return cell;
+}
+
+std::optional<OpticalSetup> SpecialRowsSetup(const TableInputs &in, long double N)
+{
+    OpticalSetup setup = in.setup;
+    setup.N = N;
+    if (in.diffraction) {
+        const std::optional<long double> effective = EffectiveCircleMm(
+            in.circleMm, DiffractionBlurMm(in.wavelengthUm, WorkingFNumber(N, 0, setup.gp)),
+            in.blurModel);
+        if (!effective)
+            return std::nullopt;
+        setup.c = *effective / 1000;
+    }
+    return setup;
+}
+
 int ShownDistanceCount(const TableState &state)
 {
     const int n = static_cast<int>(state.distances.size());
@@ -123,6 +167,9 @@ InputsResult ReadTableInputs(const TableState &state)
     in.showAB = state.showAB;
     in.showH = state.showH;
     in.showGT = state.showGT;
+    in.diffraction = state.diffraction;
+    in.wavelengthUm = state.wavelengthUm;
+    in.blurModel = state.blurModel;
     result.inputs = std::move(in);
     return result;
 }

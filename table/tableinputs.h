@@ -3,6 +3,7 @@
 // fields have been checked and repaired.
 #pragma once
 
+#include "core/diffraction.h"
 #include "core/optics.h"
 
 #include <QString>
@@ -27,7 +28,42 @@ struct TableInputs {
     bool horizontal = false;
     bool fromFilm = true;
     bool showP = false, showAB = false, showH = false, showGT = false;
+    bool diffraction = false;
+    long double wavelengthUm = kWavelengthDefaultUm;
+    BlurModel blurModel = BlurModel::RootSumSquare;
 };
+
+// One cell: its depth, or that diffraction alone blurs more than the circle
+// (nothing is sharp there, whatever the focus).
+struct TableCell {
+    CellDepth depth;     // near = far = -1 for a distance that cannot be focused
+    bool nothingSharp = false;
+};
+
+// The cells of one focusing distance D, f-number by f-number. Without
+// diffraction a cell is the depth of the lens's circle; with it, the depth of
+// the circle c' left by the Airy disc of the working f-number N (1 + G/gp),
+// G the magnification of the focus.
+class FocusCells {
+public:
+    FocusCells(const TableInputs &in, long double D);
+    TableCell at(long double N) const;
+
+private:
+    OpticalSetup m_setup;
+    long double m_circleMm;
+    long double m_wavelengthUm;
+    BlurModel m_blurModel;
+    bool m_fromFilm;
+    bool m_diffraction;
+    long double m_D;
+    std::optional<long double> m_G; // only computed with diffraction
+};
+
+// The lens set for the rows Infini, H and h= at the f-number N: the circle c
+// itself, or with diffraction the c' of a focus at infinity (G = 0); nothing
+// when nothing is sharp there.
+std::optional<OpticalSetup> SpecialRowsSetup(const TableInputs &in, long double N);
 
 // The validation that runs before every refresh and option change: repairs
 // EdGP, EdNod, EdCercle and EdFocale in place with the warnings of

@@ -5,6 +5,8 @@
 // repaired text back into it.
 #pragma once
 
+#include "core/diffraction.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +35,13 @@ struct TableState {
     bool showAB = false;     // front and rear depth lines
     bool showH = false;      // hyperfocal rows
     bool showGT = false;     // magnification and extension
+    // Diffraction counted: each cell's limits are those of the circle c' that
+    // the Airy disc of its working f-number leaves to defocus. The wavelength
+    // and the blur model come from the display options, or from the table
+    // file that counted diffraction.
+    bool diffraction = false;
+    long double wavelengthUm = kWavelengthDefaultUm;
+    BlurModel blurModel = BlurModel::RootSumSquare;
 
     int decimalsIndex = 1;            // ComboNbDecim: digits after the comma
     QString bound = QStringLiteral("1000"); // EdLimDec: from this distance (m) one decimal only

@@ -1,5 +1,6 @@
 #include "titlelines.h"
 
+#include "core/diffractiontext.h"
 #include "tablestate.h"
 
 namespace optolune {
@@ -11,6 +12,8 @@ QStringList ComposeTitleLines(const TableState &state, const QString &title, boo
     QStringList lines;
     lines << title + sep + QStringLiteral("format ") + state.format + sep +
                  (state.fromFilm ? QStringLiteral("distances PF") : QStringLiteral("distances PL"));
+    if (state.diffraction)
+        lines.last() += sep + DiffractionTitleText(state.wavelengthUm, state.blurModel);
     lines << QStringLiteral("f= ") + state.focal + QStringLiteral("mm") + sep +
                  QStringLiteral("c= ") + state.circle + QStringLiteral(" mm") + sep +
                  QStringLiteral("dn= ") + state.nodal + QStringLiteral("mm") + sep +

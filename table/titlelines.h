@@ -10,7 +10,8 @@ namespace optolune {
 struct TableState;
 
 // From the texts of the state as the last refresh repaired them:
-//   title + SEP + "format " + format + SEP + "distances PF" (or "PL")
+//   title + SEP + "format " + format + SEP + "distances PF" (or "PL"),
+//     then SEP + "avec diffraction (λ 0,55 µm)" when the table counts it
 //   "f= " focal "mm" SEP "c= " circle " mm" SEP "dn= " nodal "mm" SEP "gp= " pupil
 //   the comment, only when `printComment`
 //   "Optolune" + SEP + versionText

@@ -2,9 +2,14 @@
 
 #include "core/apppaths.h"
 #include "core/application.h"
+#include "core/diffractiontext.h"
+#include "core/messages.h"
 #include "core/widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -18,7 +23,8 @@ DisplayOptionsDialog::DisplayOptionsDialog(const QString &iniFileName, QWidget *
     setObjectName(QStringLiteral("FormOptAff"));
     setWindowTitle(QStringLiteral("Affichage"));
     buildControls();
-    setBoxes(readDisplayOptions(m_iniFileName));
+    m_loaded = readDisplayOptions(m_iniFileName);
+    setBoxes(m_loaded);
 }
 
 void DisplayOptionsDialog::buildControls()
@@ -64,6 +70,21 @@ void DisplayOptionsDialog::buildControls()
             box->hide();
         m_boxes.push_back(box);
     }
+    // How diffraction is counted, by every window that counts it.
+    auto *sharpness = new QFormLayout;
+    m_wavelength = make<QLineEdit>(panel, "EdLambda");
+    m_wavelength->setMaxLength(6);
+    m_wavelength->setFixedWidth(m_wavelength->fontMetrics().horizontalAdvance(QStringLiteral("0,00000")) + 12);
+    applyHint(m_wavelength, QStringLiteral("Longueur d'onde|Longueur d'onde de la lumière pour la "
+                                           "diffraction, de 0,40 à 0,70 µm (0,55 : le vert)"));
+    sharpness->addRow(QStringLiteral("Longueur d'onde (µm)"), m_wavelength);
+    m_blurModel = make<QComboBox>(panel, "ComboFlou");
+    m_blurModel->addItem(QStringLiteral("racine de la somme des carrés"));
+    m_blurModel->addItem(QStringLiteral("somme (plus sévère)"));
+    applyHint(m_blurModel, QStringLiteral("Flou total|Comment s'ajoutent le flou de mise au point "
+                                          "et la tache de diffraction"));
+    sharpness->addRow(QStringLiteral("Flou total"), m_blurModel);
+    panelLayout->addLayout(sharpness);
     layout->addWidget(panel);
 
     addStatusBar(this, layout);
@@ -80,6 +101,11 @@ DisplayOptions DisplayOptionsDialog::options() const
     const auto fields = displayOptionFields();
     for (size_t i = 0; i < fields.size(); ++i)
         options.*fields[i].value = m_boxes[i]->isChecked();
+    // A wavelength that does not read keeps the one the dialog opened with;
+    // "Ok" refuses it before anything is stored.
+    options.wavelengthUm = ReadWavelength(m_wavelength->text()).value_or(m_loaded.wavelengthUm);
+    options.blurModel =
+        m_blurModel->currentIndex() == 1 ? BlurModel::Sum : BlurModel::RootSumSquare;
     return options;
 }
 
@@ -88,6 +114,8 @@ void DisplayOptionsDialog::setBoxes(const DisplayOptions &options)
     const auto fields = displayOptionFields();
     for (size_t i = 0; i < fields.size(); ++i)
         m_boxes[i]->setChecked(options.*fields[i].value);
+    m_wavelength->setText(WavelengthText(options.wavelengthUm));
+    m_blurModel->setCurrentIndex(options.blurModel == BlurModel::Sum ? 1 : 0);
 }
 
 void DisplayOptionsDialog::MarqueTousBtnClick()
@@ -108,6 +136,11 @@ void DisplayOptionsDialog::validebtnClick()
 {
     // A file that cannot be written is reported and the dialog stays open:
     // the user can try again or abandon, knowing nothing was stored.
+    if (!ReadWavelength(m_wavelength->text())) {
+        messages().warning(WavelengthRangeMessage());
+        m_wavelength->setFocus();
+        return;
+    }
     try {
         writeDisplayOptions(m_iniFileName, options());
     } catch (...) {

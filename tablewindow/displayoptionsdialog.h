@@ -1,5 +1,6 @@
 // "Affichage": the small dialog in which the user ticks the display
-// preferences of the depth-of-field table. It reads them from the settings
+// preferences of the depth-of-field table and sets how diffraction is
+// counted (wavelength, blur model). It reads them from the settings
 // file when it is created and, on "Ok", stores them there (displayoptions);
 // "Abandonner", Escape or the close box leave the file untouched.
 #pragma once
@@ -12,6 +13,8 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
+class QLineEdit;
 class QToolButton;
 
 namespace optolune {
@@ -32,6 +35,9 @@ private:
     void validebtnClick();
 
     QString m_iniFileName;
+    DisplayOptions m_loaded; // as the settings file held them
+    QLineEdit *m_wavelength = nullptr;
+    QComboBox *m_blurModel = nullptr;
     std::vector<QCheckBox *> m_boxes; // in the order of displayOptionFields()
     struct Buttons {
         QToolButton *markAll = nullptr;

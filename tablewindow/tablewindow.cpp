@@ -327,10 +327,15 @@ void TableWindow::buildMenus()
                       [this] { toggleOption(&TableState::showH); });
     m_actions.grandiss = add(view, "MGrandiss", QStringLiteral("Grandissement et tirage"), QKeySequence(),
                              [this] { toggleOption(&TableState::showGT); });
+    m_actions.diffraction = add(view, "Diffraction", QStringLiteral("Diffraction"), QKeySequence(),
+                                [this] { toggleOption(&TableState::diffraction); });
+    m_actions.diffraction->setStatusTip(
+        QStringLiteral("Limites de netteté avec la diffraction : le flou total (mise au point et "
+                       "tache d'Airy) ne dépasse pas le cercle"));
     add(view, "Graphique", QStringLiteral("Graphique"), QKeySequence(Qt::Key_F9),
         [this] { openChart(); });
     for (QAction *a : {m_actions.distFilm, m_actions.dh, m_actions.p, m_actions.ab, m_actions.h,
-                       m_actions.grandiss})
+                       m_actions.grandiss, m_actions.diffraction})
         a->setCheckable(true);
 
     QMenu *lists = bar->addMenu(QStringLiteral("Listes"));

@@ -121,6 +121,7 @@ private:
     struct Actions {
         QAction *distFilm = nullptr, *dh = nullptr;
         QAction *p = nullptr, *ab = nullptr, *h = nullptr, *grandiss = nullptr;
+        QAction *diffraction = nullptr;
     } m_actions;
     QWidget *m_panelAffiche = nullptr;
     QTableView *m_grid = nullptr;

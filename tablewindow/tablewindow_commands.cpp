@@ -12,6 +12,7 @@
 #include "core/application.h"
 #include "core/apppaths.h"
 #include "core/bitmapexport.h"
+#include "core/diffractiontext.h"
 #include "core/notes.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
@@ -84,8 +85,18 @@ void TableWindow::connectControls()
     });
     on(m_buttons.explanations, [this] { openExplanation(this, QStringLiteral("table")); });
     on(m_buttons.displayOptions, [this] {
-        // The dialog only stores preferences; the table does not change.
-        openDisplayOptions(this);
+        // The dialog stores preferences; of them the table takes the way
+        // diffraction is counted, at once when it counts it.
+        const std::optional<DisplayOptions> chosen = openDisplayOptions(this);
+        if (!chosen)
+            return;
+        readControls();
+        const bool changed = chosen->wavelengthUm != m_state.wavelengthUm ||
+                             chosen->blurModel != m_state.blurModel;
+        m_state.wavelengthUm = chosen->wavelengthUm;
+        m_state.blurModel = chosen->blurModel;
+        if (changed && m_state.diffraction)
+            refresh();
     });
     on(m_buttons.notes, [this] { openNotesFile(); });
     on(m_buttons.screenPrint, [this] { PrintWindowImage(this); });
@@ -162,6 +173,13 @@ void TableWindow::FormActivate()
     readControls();
     m_state.decimalsIndex = 1;
     m_state.fromFilm = true;
+    // Diffraction is counted with the wavelength and model of the display
+    // options, unless a table file that counted it says otherwise.
+    guarded([this] {
+        const DisplayOptions options = readDisplayOptions(appPaths().iniFileName);
+        m_state.wavelengthUm = options.wavelengthUm;
+        m_state.blurModel = options.blurModel;
+    });
     bool loaded = false;
     guarded([&] { loaded = LoadTestTable(m_state) == 0; });
     if (!loaded) {
@@ -235,6 +253,13 @@ void TableWindow::writeControls()
         twins[i].first->setChecked(values[i]);
         twins[i].second->setChecked(values[i]);
     }
+    m_actions.diffraction->setChecked(m_state.diffraction);
+    // The caption says when the limits count diffraction, and with what light.
+    const QString caption = QStringLiteral("Table de profondeur de champ");
+    setWindowTitle(m_state.diffraction
+                       ? caption + QStringLiteral(" ") +
+                             DiffractionTitleText(m_state.wavelengthUm, m_state.blurModel)
+                       : caption);
     m_fields.nbDecim->setCurrentIndex(m_state.decimalsIndex);
     m_fields.limDec->setText(m_state.bound);
     m_fields.largCol->setValue(m_state.columnWidth);

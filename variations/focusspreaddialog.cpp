@@ -176,14 +176,15 @@ std::optional<FocusSpreadResult> FocusSpreadDialog::compute()
         m_rail->setText(FixedText(r.railReadingMm, 12, 2));
         m_needed->setText(FixedText(r.N, 5, 2));
         m_distance->setText(FixedText(r.distance, 12, DistanceDecimals(m_window.decimals)));
-        m_sharpnessFound = SharpnessOfSpread(r, m_input, kWavelengthDefaultUm, BlurModel::RootSumSquare);
+        m_sharpnessFound = SharpnessOfSpread(r, m_input, m_window.wavelengthUm, m_window.blurModel);
         const SpreadSharpness &sharp = *m_sharpnessFound;
         m_optimal->setText(FixedText(sharp.optimum.N, 5, 2));
         m_optimalBlur->setText(FixedText(sharp.optimum.blurMm, 5, 4));
         m_optimalChosen->setText(sharp.nearestText);
         m_sharpness->setText(SpreadSharpnessText(sharp, m_input.cMm) +
-                             QStringLiteral(" (λ 0,55 µm ; au diaphragme nécessaire, flou total %1 mm)")
-                                 .arg(FixedText(sharp.neededBlurMm, 5, 4)));
+                             QStringLiteral(" (λ %1 µm ; au diaphragme nécessaire, flou total %2 mm)")
+                                 .arg(WavelengthText(m_window.wavelengthUm),
+                                      FixedText(sharp.neededBlurMm, 5, 4)));
     }
     if (!r.ok()) {
         messages().warning(r.error);

@@ -219,14 +219,6 @@ VariationsResult ComputeVariations(const VariationsInput &in)
     return result;
 }
 
-QString WavelengthText(long double wavelengthUm)
-{
-    QString text = FixedText(wavelengthUm, 15, 4);
-    while (text.endsWith(u'0') && text.size() - text.indexOf(u',') > 3)
-        text.chop(1);
-    return text;
-}
-
 QString DiffractionStatusText(const VariationsResult &result, long double wavelengthUm)
 {
     if (!result.diffractionMm || !result.effectiveCircleMm)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/diffraction.h"
+#include "core/diffractiontext.h"
 #include "core/optics.h"
 
 #include <QString>
@@ -105,10 +106,6 @@ VariationsResult ComputeVariations(const VariationsInput &input);
 // length from the lens), or the parameters give no depth of field. Empty for a
 // computed setting and for an unreadable one (its message says why).
 QString NoResultText(const VariationsResult &result, bool fromFilm);
-
-// A wavelength as typed: its digits up to the fourth decimal, at least two
-// ("0,55", "0,5464").
-QString WavelengthText(long double wavelengthUm);
 
 // The status bar's account of diffraction for a computed setting: the Airy
 // disc d and the circle c' it leaves; empty without diffraction.

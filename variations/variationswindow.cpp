@@ -1,6 +1,9 @@
 #include "variationswindow.h"
 
+#include "core/application.h"
+#include "core/apppaths.h"
 #include "core/widgets.h"
+#include "table/displayoptions.h"
 #include "lists/listkind.h"
 
 #include <QAction>
@@ -106,6 +109,11 @@ VariationsWindow::VariationsWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormCalcProfIsol"));
     setWindowTitle(QStringLiteral("Variations de la profondeur de champ"));
+    guarded([this] {
+        const DisplayOptions options = readDisplayOptions(appPaths().iniFileName);
+        m_wavelengthUm = options.wavelengthUm;
+        m_blurModel = options.blurModel;
+    });
     buildControls();
     buildMenus();
     connectControls();

@@ -119,6 +119,10 @@ private:
     } m_buttons;
     QCheckBox *m_macro = nullptr;
     QCheckBox *m_diffraction = nullptr;
+    // How diffraction is counted: the display options' choice when the
+    // window opened.
+    long double m_wavelengthUm = kWavelengthDefaultUm;
+    BlurModel m_blurModel = BlurModel::RootSumSquare;
     QGroupBox *m_manual = nullptr;
     QStatusBar *m_statusBar = nullptr;
     QString m_noResult; // the status bar's explanation of empty results, if shown

@@ -124,6 +124,8 @@ VariationsInput VariationsWindow::readInput() const
     in.fromFilm = m_distFilm->isChecked();
     in.macro = m_macro->isChecked();
     in.diffraction = m_diffraction->isChecked();
+    in.wavelengthUm = m_wavelengthUm;
+    in.blurModel = m_blurModel;
     in.decimals = std::max(0, m_nbDecim->currentIndex());
     return in;
 }

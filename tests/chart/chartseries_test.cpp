@@ -287,3 +287,29 @@ TEST(ChartAxes, LabelsOneTwoFiveWithTheDecimalComma)
     EXPECT_TRUE(LogAxisTicks(0, 10).empty());
     EXPECT_TRUE(LogAxisTicks(5, 5).empty());
 }
+
+// With diffraction counted the chart draws the table's cells: a curve where
+// the Airy disc alone exceeds the circle has no point, and the title says so.
+TEST(ChartSeries, DiffractionFollowsTheTable)
+{
+    TableState s = stateOf({"", "0,1", "150", "0", "16 90", "3 10", true, 3, "1000"});
+    s.diffraction = true;
+    const ChartData chart = ChartSeries(s);
+    ASSERT_EQ(chart.curves.size(), 2u);
+    EXPECT_FALSE(chart.curves[0].nothingSharp);
+    EXPECT_TRUE(chart.curves[1].nothingSharp);
+    EXPECT_TRUE(chart.curves[1].points.empty());
+    EXPECT_EQ(chart.curves[1].hyperfocalText, QStringLiteral("diffraction"));
+    EXPECT_EQ(chart.missing, QStringLiteral("rien de net (diffraction) à n=90"));
+    // The f/16 points are the table's cells with diffraction.
+    TableModel model;
+    ASSERT_TRUE(RefreshTable(s, model));
+    for (const ChartPoint &p : chart.curves[0].points) {
+        if (p.tableIndex < 0)
+            continue;
+        const QStringList lines = model.cellLines(1, p.tableIndex + 1);
+        EXPECT_EQ(FixedText(p.near, 8, 3), lines.value(0));
+    }
+    s.diffraction = false;
+    EXPECT_FALSE(ChartSeries(s).curves[1].points.empty());
+}

@@ -175,6 +175,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "optolune-cli: Fichier non compatible avec la version Version 1.0.0.0"},
         FailureCase{"FileIsDevUrandom", {"table", "--file", "/dev/urandom"}, kCliFailed,
                     "optolune-cli: Fichier non compatible avec la version Version 1.0.0.0"},
+        FailureCase{"WavelengthOutOfRange", {"table", "--diffraction", "--wavelength", "0,9"},
+                    kCliBadUsage, "optolune-cli: --wavelength hors limites : 0,9 (limites 0,40-0,70)"},
+        FailureCase{"WavelengthTooPrecise", {"table", "--wavelength", "0,55555"}, kCliBadUsage,
+                    "optolune-cli: --wavelength s'écrit avec 4 décimales au plus, pas « 0,55555 »"},
+        FailureCase{"BadBlurModel", {"table", "--blur", "max"}, kCliBadUsage,
+                    "optolune-cli: --blur vaut rss ou sum, pas « max »"},
         // Arguments are quoted with their control characters escaped.
         FailureCase{"ControlCharactersEscaped", {"table", "--origin", "\x1b[2J"}, kCliBadUsage,
                     "optolune-cli: --origin vaut film ou lens, pas « \\x1B[2J »"}),
@@ -263,6 +269,37 @@ TEST(Cli, MessagesQuoteHostileItemsShortened)
                                       "incorrecte : '\\x1B[31m3'\n"));
 }
 
+TEST(Cli, DiffractionCountedInEveryCell)
+{
+    // A 150 mm lens at f/16 to f/90: the Airy disc narrows the zones and, at
+    // f/90 (0,121 mm at 0,55 um), leaves nothing sharp with c = 0,1.
+    ProgramFolder folder;
+    const QStringList lens{"table", "--circle", "0,1", "--focal", "150", "--nodal", "0", "--gp", "1",
+                           "--f-numbers", "16 90", "--distances", "3", "--decimals", "3", "-H"};
+    const CliRun plain = cli(lens);
+    const CliRun with = cli(QStringList(lens) << "--diffraction");
+    ASSERT_EQ(with.code, kCliOk) << with.err.toStdString();
+    EXPECT_TRUE(with.err.isEmpty());
+    const QStringList lines = with.out.split(u'\n');
+    // 3 m, Infini, H and h= all say "diffraction" at f/90.
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_TRUE(lines[i].endsWith(QStringLiteral("diffraction"))) << lines[i].toStdString();
+    EXPECT_FALSE(plain.out.contains(u"diffraction"));
+    EXPECT_NE(plain.out.split(u'\n')[1], lines[1]);
+
+    // The root sum of squares at 0,55 um is the default; a shorter
+    // wavelength blurs less, the sum more.
+    EXPECT_EQ(cli(QStringList(lens) << "--diffraction" << "--wavelength" << "0,55" << "--blur" << "rss").out,
+              with.out);
+    const CliRun blue = cli(QStringList(lens) << "--diffraction" << "--wavelength=0.4");
+    ASSERT_EQ(blue.code, kCliOk) << blue.err.toStdString();
+    EXPECT_FALSE(blue.out.split(u'\n')[1].endsWith(QStringLiteral("diffraction")));
+    const CliRun sum = cli(QStringList(lens) << "--diffraction" << "--blur" << "sum" << "--csv"
+                                             << "--layout" << "rows");
+    ASSERT_EQ(sum.code, kCliOk) << sum.err.toStdString();
+    EXPECT_TRUE(sum.out.contains(QStringLiteral(";90;3;diffraction;;;;\r\n"))) << sum.out.toStdString();
+}
+
 TEST(Cli, HelpExplainsEveryOption)
 {
     const CliRun run = cli({"--help"});
@@ -270,7 +307,7 @@ TEST(Cli, HelpExplainsEveryOption)
     for (const char *option : {"--file", "--circle", "--focal", "--nodal", "--gp", "--f-numbers",
                                "--distances", "--origin", "--horizontal", "--vertical", "--depth",
                                "--front-rear", "--hyperfocal", "--magnification", "--decimals",
-                               "--bound", "--csv", "--help"})
+                               "--bound", "--csv", "--help", "--diffraction", "--wavelength", "--blur"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(option))) << option;
     EXPECT_TRUE(run.out.contains(QStringLiteral("au plus 1000 valeurs")));
     EXPECT_TRUE(run.err.isEmpty());

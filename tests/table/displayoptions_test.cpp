@@ -13,9 +13,10 @@ using optolune::test::ProgramFolder;
 
 namespace {
 
-DisplayOptions make(bool h, bool grt, bool p, bool ab, bool pf, bool dc, bool zc, bool t)
+DisplayOptions make(bool h, bool grt, bool p, bool ab, bool pf, bool dc, bool zc, bool t,
+                    bool diff = false)
 {
-    return DisplayOptions{h, grt, p, ab, pf, dc, zc, t};
+    return DisplayOptions{h, grt, p, ab, pf, dc, zc, t, diff};
 }
 
 const QString Ini = QStringLiteral("optolune.INI");
@@ -27,7 +28,8 @@ namespace optolune {
 void PrintTo(const DisplayOptions &o, std::ostream *os)
 {
     *os << "h=" << o.h << " grt=" << o.grt << " p=" << o.p << " ab=" << o.ab << " pf=" << o.pf
-        << " dc=" << o.dc << " zc=" << o.zc << " t=" << o.t;
+        << " dc=" << o.dc << " zc=" << o.zc << " t=" << o.t << " diff=" << o.diff
+        << " lambda=" << double(o.wavelengthUm) << " sum=" << (o.blurModel == BlurModel::Sum);
 }
 } // namespace optolune
 
@@ -69,12 +71,41 @@ INSTANTIATE_TEST_SUITE_P(
                  make(false, false, false, false, false, true, false, true)}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(DisplayOptionsSave, NewFileHoldsTheEightKeysInTheirOrder)
+TEST(DisplayOptionsSave, NewFileHoldsTheKeysInTheirOrder)
 {
+    // The eight choices as the program has always written them, then the
+    // diffraction's choice, wavelength and blur model.
     ProgramFolder folder(false);
     writeDisplayOptions(folder.file(Ini), make(true, false, true, false, false, true, false, true));
     EXPECT_EQ(folder.read(Ini), QByteArray("[optaff]\r\np=1\r\nab=0\r\nh=1\r\ngrt=0\r\npf=0\r\n"
-                                           "dc=1\r\nzc=0\r\nt=1\r\n"));
+                                           "dc=1\r\nzc=0\r\nt=1\r\ndiff=0\r\nlambda=0,55\r\n"
+                                           "flou=rss\r\n"));
+}
+
+TEST(DisplayOptions, DiffractionSettingsReadBackAndFallBackToTheirDefaults)
+{
+    ProgramFolder folder(false);
+    DisplayOptions chosen;
+    chosen.diff = true;
+    chosen.wavelengthUm = 0.5464L;
+    chosen.blurModel = BlurModel::Sum;
+    writeDisplayOptions(folder.file(Ini), chosen);
+    EXPECT_EQ(readDisplayOptions(folder.file(Ini)), chosen);
+
+    // A wavelength out of range or a model of no name: their defaults.
+    for (const char *file : {"[optaff]\r\nlambda=0,9\r\nflou=max\r\n",
+                             "[optaff]\r\nlambda=0,55555\r\nflou=\r\n",
+                             "[optaff]\r\nlambda=-0,5\r\n"}) {
+        folder.write(Ini, file);
+        const DisplayOptions read = readDisplayOptions(folder.file(Ini));
+        EXPECT_EQ(read.wavelengthUm, kWavelengthDefaultUm) << file;
+        EXPECT_EQ(read.blurModel, BlurModel::RootSumSquare) << file;
+    }
+    folder.write(Ini, "[optaff]\r\nlambda=0.45\r\nflou=sum\r\ndiff=1\r\n");
+    const DisplayOptions read = readDisplayOptions(folder.file(Ini));
+    EXPECT_EQ(read.wavelengthUm, 0.45L);
+    EXPECT_EQ(read.blurModel, BlurModel::Sum);
+    EXPECT_TRUE(read.diff);
 }
 
 TEST(DisplayOptionsSave, KeepsTheRestOfTheFileAndRoundTrips)
@@ -109,15 +140,19 @@ TEST(DisplayOptionsSave, ExistingFileThatCannotBeReadIsNotReplaced)
     EXPECT_TRUE(QFileInfo(folder.file(Ini)).isDir());
 }
 
-TEST(DisplayOptions, MarkAllAndInvertCoverAllEightChoices)
+TEST(DisplayOptions, MarkAllAndInvertCoverAllTheChoices)
 {
     DisplayOptions o = make(true, false, false, true, false, false, true, false);
+    o.wavelengthUm = 0.45L; // the wavelength and model are no choices to tick
     o.invert();
-    EXPECT_EQ(o, make(false, true, true, false, true, true, false, true));
+    DisplayOptions inverted = make(false, true, true, false, true, true, false, true, true);
+    inverted.wavelengthUm = 0.45L;
+    EXPECT_EQ(o, inverted);
     o.invert();
+    o.wavelengthUm = kWavelengthDefaultUm;
     EXPECT_EQ(o, make(true, false, false, true, false, false, true, false));
     o.markAll();
-    EXPECT_EQ(o, make(true, true, true, true, true, true, true, true));
+    EXPECT_EQ(o, make(true, true, true, true, true, true, true, true, true));
     o.invert();
     EXPECT_EQ(o, DisplayOptions{});
 }

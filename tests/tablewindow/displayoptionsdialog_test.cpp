@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -66,8 +68,48 @@ TEST_F(OptAffTest, WithoutSettingsFileAllIsOffAndOkCreatesTheSection)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(folder.read(QStringLiteral("optolune.INI")),
-              QByteArray("[optaff]\r\np=0\r\nab=0\r\nh=0\r\ngrt=0\r\npf=0\r\ndc=0\r\nzc=0\r\nt=0\r\n"));
+              QByteArray("[optaff]\r\np=0\r\nab=0\r\nh=0\r\ngrt=0\r\npf=0\r\ndc=0\r\nzc=0\r\nt=0\r\n"
+                         "diff=0\r\nlambda=0,55\r\nflou=rss\r\n"));
     EXPECT_TRUE(rec.messages().empty());
+}
+
+TEST_F(OptAffTest, DiffractionBoxWavelengthAndBlurModel)
+{
+    folder.write(QStringLiteral("optolune.INI"), "[optaff]\r\ndiff=1\r\nlambda=0,5464\r\nflou=sum\r\n");
+    DisplayOptionsDialog dialog(ini);
+    showDialog(dialog);
+    auto *diff = child<QCheckBox>(&dialog, "DiffCheck");
+    EXPECT_TRUE(diff->isVisible());
+    EXPECT_EQ(diff->text(), QStringLiteral("Diffraction"));
+    EXPECT_TRUE(diff->isChecked());
+    auto *lambda = child<QLineEdit>(&dialog, "EdLambda");
+    auto *model = child<QComboBox>(&dialog, "ComboFlou");
+    EXPECT_EQ(lambda->text(), QStringLiteral("0,5464"));
+    EXPECT_EQ(model->currentIndex(), 1);
+    // The field shows its widest text whole.
+    EXPECT_GE(lambda->contentsRect().width(), lambda->fontMetrics().horizontalAdvance(QStringLiteral("0,5464")));
+    saveScreenshot(&dialog, QStringLiteral("optaff-diffraction"));
+
+    // A wavelength out of range is refused and nothing is stored.
+    const QByteArray before = folder.read(QStringLiteral("optolune.INI"));
+    for (const char *bad : {"0,8", "0,3", "abc", "0,7001", ""}) {
+        lambda->setText(QString::fromUtf8(bad));
+        click(dialog, "validebtn");
+        EXPECT_TRUE(dialog.isVisible()) << bad;
+        EXPECT_EQ(folder.read(QStringLiteral("optolune.INI")), before) << bad;
+    }
+    ASSERT_EQ(rec.messages().size(), 5u);
+    EXPECT_EQ(rec.messages()[0],
+              (Message{"warning", "La longueur d'onde va de 0,40 à 0,70 µm, 4 décimales au plus"}));
+
+    lambda->setText(QStringLiteral("0.45"));
+    model->setCurrentIndex(0);
+    click(dialog, "validebtn");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const DisplayOptions stored = readDisplayOptions(ini);
+    EXPECT_EQ(stored.wavelengthUm, 0.45L);
+    EXPECT_EQ(stored.blurModel, BlurModel::RootSumSquare);
+    EXPECT_TRUE(stored.diff);
 }
 
 TEST_F(OptAffTest, MarkingButtonsWorkOnAllEightBoxesAndOkStoresThem)

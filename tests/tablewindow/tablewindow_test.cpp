@@ -1,5 +1,8 @@
 #include "tablewindow/tablewindow.h"
+#include "table/tablecompute.h"
 #include "table/tablefiles.h"
+#include "table/tablemodel.h"
+#include "table/tablestate.h"
 #include "tablewindow/tablegridmodel.h"
 #include "lists/defaultlists.h"
 #include "circle/circlecalc.h"
@@ -766,4 +769,72 @@ TEST_F(TableWindowTest, FormatFieldHoldsEveryNameOfTheFormatList)
         // A line edit keeps two pixels of margin on each side of its text.
         EXPECT_LE(metrics.horizontalAdvance(name) + 4, text.width());
     }
+}
+
+// "Diffraction" in the display menu: the cells are those of the table logic
+// with diffraction counted, with the wavelength the display options hold; a
+// new wavelength chosen there is taken at once, and the option outlives the
+// window through its tmp table.
+TEST_F(TableWindowTest, DiffractionMenuItemAndItsWavelength)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    folder.write(QStringLiteral("optolune.INI"), "[optaff]\r\nlambda=0,5\r\n");
+    auto cellsOf = [](TableWindow &window, const TableModel &like) {
+        QStringList all;
+        for (int r = 1; r < like.rowCount(); ++r)
+            for (int c = 1; c < like.colCount(); ++c)
+                all << cell(window, c, r);
+        return all;
+    };
+    auto cellsOfModel = [](const TableModel &model) {
+        QStringList all;
+        for (int r = 1; r < model.rowCount(); ++r)
+            for (int c = 1; c < model.colCount(); ++c)
+                all << QString(model.cell(c, r)).replace(kCellLineBreak, u'\n'); // as the view shows it
+        return all;
+    };
+    auto expectedCells = [](long double wavelengthUm) {
+        TableState state;
+        EXPECT_EQ(ReadTableFile(state, TestTablePath(), TableSource::TestTable), TableStatus::Read);
+        state.diffraction = true;
+        state.wavelengthUm = wavelengthUm;
+        TableModel model;
+        EXPECT_TRUE(RefreshTable(state, model));
+        return model;
+    };
+    {
+        TableWindow form;
+        activate(form);
+        const TableModel at05 = expectedCells(0.5L);
+        const QStringList before = cellsOf(form, at05);
+        EXPECT_FALSE(action(form, "Diffraction")->isChecked());
+        action(form, "Diffraction")->trigger();
+        EXPECT_TRUE(action(form, "Diffraction")->isChecked());
+        EXPECT_EQ(form.windowTitle(),
+                  QStringLiteral("Table de profondeur de champ avec diffraction (λ 0,50 µm)"));
+        auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+        ASSERT_EQ(grid->model()->columnCount(), at05.colCount() - 1);
+        EXPECT_EQ(cellsOf(form, at05), cellsOfModel(at05));
+        EXPECT_NE(cellsOf(form, at05), before);
+        saveScreenshot(&form, QStringLiteral("table-window-diffraction"));
+
+        whenModalShown([](QWidget *dialog) {
+            child<QLineEdit>(dialog, "EdLambda")->setText(QStringLiteral("0,7"));
+            QTest::mouseClick(child<QAbstractButton>(dialog, "validebtn"), Qt::LeftButton);
+        });
+        child<QToolButton>(&form, "ToolButton7")->click();
+        const TableModel at07 = expectedCells(0.7L);
+        EXPECT_EQ(cellsOf(form, at07), cellsOfModel(at07));
+        EXPECT_NE(cellsOfModel(at07), cellsOfModel(at05));
+        EXPECT_EQ(form.windowTitle(),
+                  QStringLiteral("Table de profondeur de champ avec diffraction (λ 0,70 µm)"));
+        form.close();
+    }
+    TableWindow form;
+    activate(form);
+    EXPECT_TRUE(action(form, "Diffraction")->isChecked());
+    const TableModel at07 = expectedCells(0.7L);
+    EXPECT_EQ(cellsOf(form, at07), cellsOfModel(at07));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
