@@ -7,14 +7,17 @@
 #include "core/apppaths.h"
 #include "core/datafiles.h"
 #include "core/inifile.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/notes.h"
 #include "core/widgets.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -137,6 +140,29 @@ void MainWindow::buildMenuAndActions()
         });
     });
 
+    // The language of the program: kept in the settings file, taken at the
+    // next start (every window is built in one language).
+    QMenu *language = menuBar()->addMenu(tr("Langue"));
+    language->setObjectName(QStringLiteral("Langue1"));
+    auto *languages = new QActionGroup(this);
+    const QString stored = readSettingsSection<LanguageSettings>(appPaths().iniFileName).language;
+    const struct {
+        const char *name;
+        QString caption;
+        QString key;
+    } choices[] = {{"LangueFrancais", QStringLiteral("Français"), QStringLiteral("fr")},
+                   {"LangueAnglais", QStringLiteral("English"), QStringLiteral("en")},
+                   {"LangueSysteme", tr("Langue du système"), QString()}};
+    for (const auto &choice : choices) {
+        QAction *action = language->addAction(choice.caption);
+        action->setObjectName(QString::fromLatin1(choice.name));
+        action->setCheckable(true);
+        action->setChecked(LanguageFromKey(stored) ? stored == choice.key : choice.key.isEmpty());
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, key = choice.key] { guarded([this, key] { chooseLanguage(key); }); });
+    }
+
     auto *quit = menuBar()->addAction(QStringLiteral("Quitter"));
     quit->setObjectName(QStringLiteral("Quitter1"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -175,6 +201,14 @@ void MainWindow::buildMenuAndActions()
     auto *exit = addHidden("FileExit1", QStringLiteral("&Quitter"),
                            QStringLiteral("Quitter|Quitter l'application"), QKeySequence());
     connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::chooseLanguage(const QString &key)
+{
+    LanguageSettings settings;
+    settings.language = key;
+    writeSettingsSection(appPaths().iniFileName, settings);
+    messages().information(tr("La langue choisie s'appliquera au prochain démarrage d'Optolune."));
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -40,6 +40,9 @@ private:
     void buildMenuAndActions();
     void FormActivate();
     void openNotes();
+    // Stores the language chosen in the "Langue" menu ("fr", "en", or empty
+    // for the system's) and says it applies at the next start.
+    void chooseLanguage(const QString &key);
 
     struct Buttons {
         QToolButton *table = nullptr;

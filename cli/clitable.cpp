@@ -7,6 +7,7 @@
 #include "clistack.h"
 #include "clitilt.h"
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
@@ -320,8 +321,44 @@ QString TableAsText(const TableModel &model)
 
 namespace {
 
-int runCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
+// The language asked with --lang fr|en, wherever it stands, taken out of the
+// arguments; the run's language is kept without it.
+std::optional<Language> takeLanguage(QStringList &arguments)
 {
+    std::optional<Language> chosen;
+    for (qsizetype i = 1; i < arguments.size();) {
+        const QString &arg = arguments[i];
+        if (arg != u"--lang" && !arg.startsWith(QStringLiteral("--lang="))) {
+            ++i;
+            continue;
+        }
+        QString value;
+        if (arg == u"--lang") {
+            if (i + 1 >= arguments.size())
+                throw UsageError{QStringLiteral("l'option --lang demande une valeur")};
+            value = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else {
+            value = arg.mid(7);
+            arguments.remove(i);
+        }
+        chosen = LanguageFromKey(value);
+        if (!chosen)
+            throw UsageError{QStringLiteral("--lang vaut fr ou en, pas « %1 »").arg(ShownText(value))};
+    }
+    return chosen;
+}
+
+int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err)
+{
+    QStringList arguments = givenArguments;
+    try {
+        if (const std::optional<Language> language = takeLanguage(arguments))
+            InstallProgramTranslation(*language);
+    } catch (const UsageError &e) {
+        PrintUsageError(err, e.text, QString());
+        return kCliBadUsage;
+    }
     if (arguments.size() > 1 && arguments[1] == u"variations")
         return RunVariationsCli(arguments, out, err);
     if (arguments.size() > 1 && arguments[1] == u"circle")

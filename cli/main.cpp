@@ -1,5 +1,8 @@
 #include "clitable.h"
 #include "core/apppaths.h"
+#include "core/language.h"
+
+#include <QLocale>
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -8,6 +11,9 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The user's locale chooses the language; --lang, read by RunCli,
+    // overrides it.
+    optolune::InstallProgramTranslation(optolune::LanguageOfLocale(QLocale::system().uiLanguages()));
     QTextStream out(stdout);
     QTextStream err(stderr);
     // Installed, the command line reads the same per-user folder as the

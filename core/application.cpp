@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "apppaths.h"
+#include "inifile.h"
 #include "messages.h"
 #include "usererror.h"
 
@@ -54,10 +56,22 @@ QTranslator *installFrenchTranslation()
     return installFrenchTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+Language ChosenLanguage(const QString &iniFileName)
+{
+    const auto stored = LanguageFromKey(readSettingsSection<LanguageSettings>(iniFileName).language);
+    return stored ? *stored : LanguageOfLocale(QLocale::system().uiLanguages());
+}
+
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Optolune"));
-    installFrenchTranslation();
+    // Qt's own dialogs speak English by themselves; French needs Qt's
+    // French translation.
+    if (ChosenLanguage(appPaths().iniFileName) == Language::English &&
+        InstallProgramTranslation(Language::English))
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    else
+        installFrenchTranslation();
 }
 
 } // namespace optolune

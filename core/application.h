@@ -3,6 +3,8 @@
 // lets the program go on: a command ends, never the program.
 #pragma once
 
+#include "language.h"
+
 #include <QApplication>
 
 class QTranslator;
@@ -27,8 +29,14 @@ void reportCurrentException();
 QTranslator *installFrenchTranslation(const QString &folder);
 QTranslator *installFrenchTranslation(); // from Qt's own translations folder
 
+// The language of the run: the one stored in the settings file's section
+// "langue" ("fr" or "en"), else the user's locale's (French for French,
+// English for any other).
+Language ChosenLanguage(const QString &iniFileName);
+
 // The names and translations of the program, set on its application object
-// before any window. No display name is set: Qt would append it to every
+// before any window: the program's own translation and Qt's texts in the
+// chosen language. No display name is set: Qt would append it to every
 // window title.
 void setUpApplication();
 

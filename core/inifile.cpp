@@ -215,6 +215,16 @@ void IniFile::setBool(const QString &section, const QString &key, bool value)
     setValue(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+void LanguageSettings::load(const IniFile &ini)
+{
+    language = ini.value(QStringLiteral("langue"), QStringLiteral("langue"));
+}
+
+void LanguageSettings::save(IniFile &ini) const
+{
+    ini.setValue(QStringLiteral("langue"), QStringLiteral("langue"), language);
+}
+
 void FichtempSettings::load(const IniFile &ini)
 {
     const QString read = ini.value(QStringLiteral("fichtemp"), QStringLiteral("table"));

@@ -70,6 +70,15 @@ void writeSettingsSection(const QString &iniFileName, const Section &section)
     ini.save(iniFileName);
 }
 
+// Section "langue": the language chosen in the main window's menu, "fr" or
+// "en"; empty (or anything else) follows the user's locale.
+struct LanguageSettings {
+    QString language;
+
+    void load(const IniFile &ini);
+    void save(IniFile &ini) const;
+};
+
 // Section "fichtemp": where the table window's temporary table is.
 struct FichtempSettings {
     QString table;

@@ -6,7 +6,7 @@ set -euo pipefail
 # `file`, which CPack needs to find the executables), the validators of the
 # menu entry and of the AppStream file, and lintian, which checks the package.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-          qt6-translations-l10n
+          qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
           libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
           poppler-utils
           dpkg-dev file desktop-file-utils appstream lintian)

@@ -215,7 +215,7 @@ TEST_F(ShellWindowsTest, MainMenuOpensFavouritesAtTheirPlaceAndTheAboutBox)
     for (QAction *a : form.menuBar()->actions())
         if (a->isVisible())
             menu << a->text();
-    EXPECT_EQ(menu, (QStringList{"Favoris", "A propos", "Quitter"}));
+    EXPECT_EQ(menu, (QStringList{"Favoris", "A propos", "Langue", "Quitter"}));
 
     // The program's own windows, closed as soon as they show.
     QPoint favouritesAt;

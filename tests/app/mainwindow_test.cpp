@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 #include "core/apppaths.h"
+#include "core/application.h"
 #include "core/inifile.h"
+#include "core/language.h"
 #include "core/notes.h"
 #include "support/child.h"
 #include "support/programfolder.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLocale>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -132,4 +135,62 @@ TEST_F(MainWindowTest, HintsShowInTheStatusBar)
     QStatusTipEvent tip(quit->statusTip());
     QCoreApplication::sendEvent(quit, &tip);
     EXPECT_EQ(child<QStatusBar>(&form, "StatusBar")->currentMessage(), QStringLiteral("Quitter OPTOLUNE"));
+}
+
+// "Langue": the choice goes to the settings file, shows checked, and is
+// said to apply at the next start; ChosenLanguage then follows it, and
+// without a choice the locale decides.
+TEST_F(MainWindowTest, LanguageMenuStoresTheChoiceForTheNextStart)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    {
+        MainWindow form;
+        activate(form);
+        EXPECT_TRUE(child<QAction>(&form, "LangueSysteme")->isChecked());
+        child<QAction>(&form, "LangueAnglais")->trigger();
+        EXPECT_TRUE(child<QAction>(&form, "LangueAnglais")->isChecked());
+        EXPECT_FALSE(child<QAction>(&form, "LangueSysteme")->isChecked());
+    }
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"information",
+                                     "La langue choisie s'appliquera au prochain démarrage d'Optolune."}}));
+    EXPECT_TRUE(folder.read(QStringLiteral("optolune.INI")).contains("[langue]\r\nlangue=en\r\n"));
+    EXPECT_EQ(ChosenLanguage(appPaths().iniFileName), Language::English);
+    {
+        MainWindow form;
+        EXPECT_TRUE(child<QAction>(&form, "LangueAnglais")->isChecked());
+        child<QAction>(&form, "LangueFrancais")->trigger();
+    }
+    EXPECT_EQ(ChosenLanguage(appPaths().iniFileName), Language::French);
+    {
+        MainWindow form;
+        child<QAction>(&form, "LangueSysteme")->trigger();
+    }
+    EXPECT_EQ(ChosenLanguage(appPaths().iniFileName),
+              LanguageOfLocale(QLocale::system().uiLanguages()));
+}
+
+TEST(Language, LocaleAndKeys)
+{
+    EXPECT_EQ(LanguageOfLocale({"fr-FR", "en-US"}), Language::French);
+    EXPECT_EQ(LanguageOfLocale({"fr"}), Language::French);
+    EXPECT_EQ(LanguageOfLocale({"fr-CA"}), Language::French);
+    EXPECT_EQ(LanguageOfLocale({"en-US", "fr-FR"}), Language::English);
+    EXPECT_EQ(LanguageOfLocale({"de-DE"}), Language::English);
+    EXPECT_EQ(LanguageOfLocale({"C"}), Language::English);
+    EXPECT_EQ(LanguageOfLocale({}), Language::English);
+    EXPECT_EQ(LanguageFromKey(u"en"), Language::English);
+    EXPECT_EQ(LanguageFromKey(u"fr"), Language::French);
+    EXPECT_FALSE(LanguageFromKey(u"FR"));
+    EXPECT_FALSE(LanguageFromKey(u""));
+
+    EXPECT_EQ(UiLanguage(), Language::French);
+    EXPECT_EQ(LocalNumbers(QStringLiteral("2,5604 / 3,6294")), QStringLiteral("2,5604 / 3,6294"));
+    SetUiLanguage(Language::English);
+    EXPECT_EQ(LocalNumbers(QStringLiteral("2,5604 / 3,6294 ; n=5,6, c=0,05 mm, x,y 1,")),
+              QStringLiteral("2.5604 / 3.6294 ; n=5.6, c=0.05 mm, x,y 1,"));
+    EXPECT_EQ(CsvSeparator(), u',');
+    SetUiLanguage(Language::French);
+    EXPECT_EQ(CsvSeparator(), u';');
 }

@@ -317,6 +317,11 @@ TEST(Cli, TheExecutable)
 {
     ProgramFolder folder;
     QProcess process;
+    // The command line speaks the user's language: French here.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
+    process.setProcessEnvironment(env);
     process.start(QStringLiteral(OPTOLUNE_CLI_PATH),
                   {"table", "--f-numbers", "8", "--distances", "3", "--decimals", "4", "--csv"});
     ASSERT_TRUE(process.waitForFinished(30000));
