@@ -5,6 +5,7 @@
 #include "core/language.h"
 #include "core/notes.h"
 #include "support/child.h"
+#include "support/english.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLocale>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -193,4 +195,19 @@ TEST(Language, LocaleAndKeys)
     EXPECT_EQ(CsvSeparator(), u',');
     SetUiLanguage(Language::French);
     EXPECT_EQ(CsvSeparator(), u';');
+}
+
+TEST_F(MainWindowTest, InEnglishTheLanguageMenuReadsInEnglish)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    EnglishScope english;
+    MainWindow form;
+    EXPECT_EQ(child<QMenu>(&form, "Langue1")->title(), QStringLiteral("Language"));
+    EXPECT_EQ(child<QAction>(&form, "LangueSysteme")->text(), QStringLiteral("System language"));
+    EXPECT_EQ(child<QAction>(&form, "LangueFrancais")->text(), QStringLiteral("Français"));
+    child<QAction>(&form, "LangueFrancais")->trigger();
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"information",
+                                     "The chosen language will apply the next time Optolune starts."}}));
 }
