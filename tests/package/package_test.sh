@@ -67,6 +67,11 @@ for page in optolune optolune-cli; do
   [ -f "$man" ] || fail "usr/share/man/man1/$page.1.gz is not in the package"
   zcat "$man" | grep -q "^\.TH .*\"Optolune $version\"" || fail "the version of $page(1)"
 done
+fr_man=$root/usr/share/man/fr/man1/optolune.1.gz
+[ -f "$fr_man" ] || fail "usr/share/man/fr/man1/optolune.1.gz is not in the package"
+zcat "$fr_man" | grep -q "^\.TH .*\"Optolune $version\"" || fail "the version of the French optolune(1)"
+[ -f "$root/usr/share/optolune/translations/optolune_en.qm" ] ||
+  fail "the English translation is not in the package"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/fr.optolune.optolune.metainfo.xml" ||
   fail "the AppStream file has no release $version"
 
