@@ -20,11 +20,19 @@ namespace optolune {
 namespace {
 
 // strtold in the "C" locale, whatever locale the process runs in.
-locale_t cLocale()
+#if defined(_MSC_VER)
+long double strtoldC(const char *text, char **end)
+{
+    static const _locale_t loc = _create_locale(LC_ALL, "C");
+    return _strtold_l(text, end, loc);
+}
+#else
+long double strtoldC(const char *text, char **end)
 {
     static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
+    return strtold_l(text, end, loc);
 }
+#endif
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -81,7 +89,7 @@ std::optional<long double> ReadNumber(QStringView text)
         return std::nullopt;
     errno = 0;
     char *end = nullptr;
-    const long double value = strtold_l(ascii.c_str(), &end, cLocale());
+    const long double value = strtoldC(ascii.c_str(), &end);
     if (end != ascii.c_str() + ascii.size())
         return std::nullopt;
     if (errno == ERANGE && std::isinf(value))
@@ -98,6 +106,19 @@ long double ToNumber(QStringView text)
 
 namespace {
 
+// The exact digits of an x86 80-bit long double come from an integer path
+// that needs 128-bit integers and that layout. Elsewhere (a 64-bit long double
+// on arm64 or MSVC, a compiler without __int128), or when the build asks for
+// it to test that path, every value goes through the C library's "%.17Le",
+// which gives the same digits for the same value, only slower.
+#if defined(__SIZEOF_INT128__) && defined(__LDBL_MANT_DIG__) && __LDBL_MANT_DIG__ == 64 && \
+    !defined(OPTOLUNE_PORTABLE_DIGITS)
+#define OPTOLUNE_EXACT_DIGITS 1
+#else
+#define OPTOLUNE_EXACT_DIGITS 0
+#endif
+
+#if OPTOLUNE_EXACT_DIGITS
 __extension__ typedef unsigned __int128 u128;
 
 // 10^0 .. 10^38, the powers that fit in 128 bits.
@@ -151,6 +172,8 @@ U192 multiply(uint64_t m, u128 p)
              static_cast<uint64_t>(hi >> 64) + static_cast<uint64_t>(mid >> 64)}};
 }
 
+#endif // OPTOLUNE_EXACT_DIGITS
+
 // The magnitude of a finite, non-zero value to 18 significant digits,
 // correctly rounded (an exact tie goes to the even digit, as the C library's
 // %.17Le does): q in [10^17, 10^18) and the power of ten of its first digit.
@@ -159,6 +182,7 @@ U192 multiply(uint64_t m, u128 p)
 // which gives the same digits, only about ten times slower.
 void expand18(long double magnitude, uint64_t &q, int &exponent)
 {
+#if OPTOLUNE_EXACT_DIGITS
     static_assert(std::numeric_limits<long double>::digits == 64,
                   "x86 80-bit extended precision expected");
     uint64_t mantissa;
@@ -193,6 +217,7 @@ void expand18(long double magnitude, uint64_t &q, int &exponent)
             return;
         }
     }
+#endif
     char buf[48];
     std::snprintf(buf, sizeof buf, "%.17Le", magnitude);
     q = 0;
