@@ -34,7 +34,6 @@ int runOptolune(int argc, char **argv, const std::function<void(MainWindow &)> &
     const QString seeding = SeedProgramFolder(appPaths());
     if (!seeding.isEmpty())
         messages().error(seeding);
-    loadScaLines(appPaths());
     loadShellSettings();
 
     MainWindow form;

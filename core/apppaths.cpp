@@ -31,7 +31,6 @@ QString withExtension(const QString &path, const QString &extension)
 }
 
 std::optional<AppPaths> g_paths;
-QStringList g_scaLines;
 
 } // namespace
 
@@ -53,7 +52,6 @@ AppPaths AppPaths::compute(const QString &exeFileName, const QString &home)
         p.programFolder += u'/';
     p.iniFileName = withExtension(exe, QStringLiteral(".INI"));
     p.helpFileName = withExtension(exe, QStringLiteral(".HLP"));
-    p.scaFileName = withExtension(exe, QStringLiteral(".SCA"));
     p.utiFileName = withExtension(exe, QStringLiteral(".UTI"));
     p.dataFolder = p.programFolder + QStringLiteral("Data/");
     return p;
@@ -152,17 +150,6 @@ QString SeedProgramFolder(const AppPaths &paths)
 }
 
 void resetAppPaths() { g_paths.reset(); }
-
-QStringList &scaLines() { return g_scaLines; }
-
-void loadScaLines(const AppPaths &paths)
-{
-    g_scaLines.clear();
-    // Lines kept for the run and read by nothing: a megabyte is plenty.
-    QByteArray bytes;
-    if (QFileInfo(paths.scaFileName).isFile() && readWhole(paths.scaFileName, bytes, 1024 * 1024))
-        g_scaLines = splitLines(decode1252(bytes));
-}
 
 QString VersionTextFor(const QString &dottedVersion)
 {

@@ -28,7 +28,6 @@ struct AppPaths {
     QString programFolder; // ends with the path separator
     QString iniFileName;   // settings file: the program's name with ".INI"
     QString helpFileName;  // ".HLP"
-    QString scaFileName;   // ".SCA"
     QString utiFileName;   // ".UTI"
     QString dataFolder;    // programFolder + "Data" + separator
 
@@ -60,10 +59,6 @@ void resetAppPaths();
 // rules. Returns the French text of the first failure, or an empty text.
 QString SeedProgramFolder(const AppPaths &paths);
 
-// The lines of the ".SCA" file beside the program, loaded at start-up when it
-// exists. Nothing reads them; they are kept for the run.
-QStringList &scaLines();
-void loadScaLines(const AppPaths &paths);
 
 // "Version 1.0.0.0", from the version the program was built with;
 // "Version Inconnue" when the text given holds no four numbers.

@@ -1,6 +1,5 @@
 #include "numerictext.h"
 
-#include "messages.h"
 #include "usererror.h"
 
 #include <algorithm>
@@ -427,9 +426,5 @@ QString GeneralText(long double value)
         return text + d.mantissa + QString(whole - d.mantissa.size(), u'0');
     return text + d.mantissa.left(whole) + u',' + d.mantissa.mid(whole);
 }
-
-void ShowIntegerMessage(long long value) { messages().information(QString::number(value)); }
-
-void ShowFixedMessage(long double value) { messages().information(FixedText(value, 12, 5)); }
 
 } // namespace optolune

@@ -61,7 +61,4 @@ int FitQuiet(QString &text, int precision, int decimals, long double minimum,
 
 } // namespace NumericField
 
-void ShowIntegerMessage(long long value);
-void ShowFixedMessage(long double value);
-
 } // namespace optolune

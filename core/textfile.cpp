@@ -1,5 +1,7 @@
 #include "textfile.h"
 
+#include "opener.h"
+
 #include "usererror.h"
 
 #include <QFile>
@@ -167,22 +169,19 @@ bool readWhole(const QString &path, QByteArray &bytes, qint64 limit)
 }
 
 namespace {
-bool g_fullDisk = false;
-}
-
-FullDiskForTests::FullDiskForTests() { g_fullDisk = true; }
-FullDiskForTests::~FullDiskForTests() { g_fullDisk = false; }
-
-bool commitSaveFile(QSaveFile &file)
+ReplaceableOpener<bool(QSaveFile &)> &committer()
 {
-    if (g_fullDisk) {
-        // What QSaveFile does when the last write or the flush finds no room.
-        file.cancelWriting();
-        (void)file.commit();
-        return false;
-    }
-    return file.commit();
+    static ReplaceableOpener<bool(QSaveFile &)> own([](QSaveFile &file) { return file.commit(); });
+    return own;
 }
+} // namespace
+
+SaveCommitter setSaveCommitter(SaveCommitter replacement)
+{
+    return committer().replace(std::move(replacement));
+}
+
+bool commitSaveFile(QSaveFile &file) { return committer().open(file); }
 
 void writeWhole(const QString &path, const QByteArray &bytes)
 {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QSaveFile;
 
@@ -66,16 +67,11 @@ bool readWhole(const QString &path, QByteArray &bytes, qint64 limit = kDefaultRe
 // that was there before is then intact and no temporary file is left.
 bool commitSaveFile(QSaveFile &file);
 
-// Stands in for a full disk in tests: while an object lives, every commit
-// fails as a full disk makes it fail, after the bytes were written to the
-// temporary file.
-class FullDiskForTests {
-public:
-    FullDiskForTests();
-    ~FullDiskForTests();
-    FullDiskForTests(const FullDiskForTests &) = delete;
-    FullDiskForTests &operator=(const FullDiskForTests &) = delete;
-};
+// How a save is committed: QSaveFile::commit, unless a test installed
+// another (to play a full disk, for instance). Returns the previous one; an
+// empty committer puts back the program's own.
+using SaveCommitter = std::function<bool(QSaveFile &)>;
+SaveCommitter setSaveCommitter(SaveCommitter committer);
 
 // Writes the bytes through QSaveFile. Throws UserError
 // "Impossible de créer le fichier <path>" when the file cannot be written.

@@ -60,7 +60,6 @@ void BuildHeaders(TableState &state, const TableInputs &in, TableModel &model)
     model.nDist = nDist;
     model.horizontal = in.horizontal;
     model.fromFilm = in.fromFilm;
-    model.printFontSize = 8;
     model.defaultColumnWidth = state.columnWidth;
     model.headerColumnWidth = state.headerColumnWidth;
     model.defaultRowHeight = BodyRowHeight(in.showP, in.showAB);

@@ -61,7 +61,6 @@ public:
     int fixedRowHeight = 20;     // header row
     int defaultColumnWidth = 40;
     int headerColumnWidth = 40;
-    int printFontSize = 8;
 
     int nDia = 0;  // f-numbers in the table
     int nDist = 0; // distances in the table (at most 100 across)

@@ -243,15 +243,6 @@ TEST(NumericFieldCheck, TopOfTheLongDoubleRangeIsOutOfRange)
     }
 }
 
-TEST(InformationMessages, ShowIntegerAndFixed)
-{
-    Recorder rec;
-    ShowIntegerMessage(-42);
-    ShowFixedMessage(3.14159265L);
-    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"information", "-42"},
-                                                    {"information", "3,14159"}}));
-}
-
 struct GeneralCase {
     const char *name;
     long double value;

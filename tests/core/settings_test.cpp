@@ -22,7 +22,6 @@ TEST(AppPaths, DerivedFromTheProgramFile)
     EXPECT_EQ(p.programFolder, QStringLiteral("/opt/optolune/"));
     EXPECT_EQ(p.iniFileName, QStringLiteral("/opt/optolune/optolune.INI"));
     EXPECT_EQ(p.helpFileName, QStringLiteral("/opt/optolune/optolune.HLP"));
-    EXPECT_EQ(p.scaFileName, QStringLiteral("/opt/optolune/optolune.SCA"));
     EXPECT_EQ(p.utiFileName, QStringLiteral("/opt/optolune/optolune.UTI"));
     EXPECT_EQ(p.dataFolder, QStringLiteral("/opt/optolune/Data/"));
 
@@ -190,17 +189,6 @@ TEST(VersionText, EveryVersionsTextIsAVersionText)
                              "Version 65536.0.0.0", "Version 1.0.0.0 ", " Version 1.0.0.0",
                              "Version 1.0.0.0\r", "version 1.0.0.0", "Version 1..0.0", ""})
         EXPECT_FALSE(IsVersionText(QString::fromLatin1(text))) << text;
-}
-
-TEST(ScaLines, LoadedOnlyWhenTheFileExists)
-{
-    ProgramFolder folder(false);
-    loadScaLines(appPaths());
-    EXPECT_TRUE(scaLines().isEmpty());
-    folder.write(QStringLiteral("optolune.SCA"), "un\r\ndeux\r\n");
-    loadScaLines(appPaths());
-    EXPECT_EQ(scaLines(), (QStringList{"un", "deux"}));
-    scaLines().clear();
 }
 
 struct SettingsCase {

@@ -14,6 +14,7 @@
 #include "lists/listeditor.h"
 #include "lists/listfiles.h"
 #include "lists/valuelist.h"
+#include "support/fulldisk.h"
 #include "support/programfolder.h"
 #include "support/readonlyfolder.h"
 #include "support/recorder.h"
@@ -199,7 +200,7 @@ TEST_F(HostileFolder, TmpLinkedElsewhereIsNeitherWrittenNorEmptied)
 TEST_F(HostileFolder, FullDiskLosesNothingSavedBefore)
 {
     const auto data = snapshot(folder.dataPath());
-    FullDiskForTests fullDisk;
+    test::FullDisk fullDisk;
 
     rec.answerConfirm(true);
     rec.answerConfirm(true);
@@ -239,7 +240,7 @@ TEST_F(HostileFolder, FullDiskLosesNothingSavedBefore)
 TEST_F(HostileFolder, FullDiskDuringARecoveryDisablesTheCommands)
 {
     QFile::remove(folder.file(QStringLiteral("Data/cbxcer7.stf")));
-    FullDiskForTests fullDisk;
+    test::FullDisk fullDisk;
     EXPECT_FALSE(CheckDataFiles(folder.dataPath()));
     const QString missing = folder.file(QStringLiteral("Data/cbxcer7.stf"));
     EXPECT_EQ(rec.messages().back(), (Message{"plain", missing + " La récupération a échoué"}));

@@ -84,7 +84,6 @@ TEST_P(TableShape, SizesAndCounts)
     EXPECT_EQ(s.nDist, c.nDist);
     EXPECT_EQ(m.nDist, c.nDist);
     EXPECT_TRUE(m.cell(0, 0).isEmpty());
-    EXPECT_EQ(m.printFontSize, 8);
     EXPECT_TRUE(rec.messages().empty());
 }
 
