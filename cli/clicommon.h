@@ -91,7 +91,7 @@ public:
     [[noreturn]] void refuseUnknown() const;
 
 private:
-    const QStringList &m_args;
+    const QStringList m_args; // a copy (shared, not copied): a temporary may be given
     QStringList m_valued;
     qsizetype m_next = 2;
     QString m_arg;

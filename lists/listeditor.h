@@ -44,6 +44,8 @@ public:
     // kindSource is read at every operation; it is the shared current kind
     // unless a test gives its own.
     explicit ListEditor(QString dataFolder, const QString &kindSource = CurrentListKind());
+    // The editor keeps the address of kindSource: a temporary would dangle.
+    ListEditor(QString dataFolder, const QString &&kindSource) = delete;
 
     // The four value kinds; nullopt for any other text.
     std::optional<ListKind> kind() const;
