@@ -60,7 +60,9 @@ inline QStringList frenchLeft(QWidget *window, const QStringList &allowed = {})
 {
     QStringList out;
     auto check = [&](const QObject *owner, const char *what, const QString &text) {
-        if (!text.isEmpty() && !allowed.contains(text) && looksFrench(text))
+        // (a web address is no text of the program)
+        if (!text.isEmpty() && !allowed.contains(text) && !text.startsWith(QStringLiteral("https://")) &&
+            looksFrench(text))
             out << owner->objectName() + u'.' + QLatin1String(what) + QStringLiteral(": ") + text;
     };
     QList<QWidget *> widgets = window->findChildren<QWidget *>();
