@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Dossier Windows utilisateur %1</source>
-        <translation>User's Windows folder %1</translation>
+        <translation>User&apos;s Windows folder %1</translation>
     </message>
     <message>
         <source>Ne pas effacer ce qui précède, indiquez ci-dessous les modifications souhaitées.</source>
@@ -35,7 +35,7 @@
 <context>
     <name>ChartMarks</name>
     <message>
-        <source>inf : net jusqu'à l'infini</source>
+        <source>inf : net jusqu&apos;à l&apos;infini</source>
         <translation>inf: sharp to infinity</translation>
     </message>
     <message>
@@ -43,7 +43,7 @@
         <translation>hyperfocal distance H</translation>
     </message>
     <message>
-        <source>lointain au-delà de l'échelle</source>
+        <source>lointain au-delà de l&apos;échelle</source>
         <translation>far limit beyond the scale</translation>
     </message>
 </context>
@@ -90,7 +90,7 @@ Far limit of sharpness: %4 m</translation>
         <translation>Limits of sharpness, distances measured from the film plane</translation>
     </message>
     <message>
-        <source>Limites de netteté, distances rapportées à l'objectif</source>
+        <source>Limites de netteté, distances rapportées à l&apos;objectif</source>
         <translation>Limits of sharpness, distances measured from the lens</translation>
     </message>
     <message>
@@ -192,7 +192,7 @@ Not drawn: %2</translation>
 <context>
     <name>ListEditor</name>
     <message>
-        <source>Nombre d'items limité à 100.</source>
+        <source>Nombre d&apos;items limité à 100.</source>
         <translation>No more than 100 items.</translation>
     </message>
     <message>
@@ -200,11 +200,11 @@ Not drawn: %2</translation>
         <translation>Lists - Distances</translation>
     </message>
     <message>
-        <source>Rappel d'une liste théorique|Réservée à l'étude de l'hyperfocale</source>
+        <source>Rappel d&apos;une liste théorique|Réservée à l&apos;étude de l&apos;hyperfocale</source>
         <translation>Theoretical list|For the study of the hyperfocal distance</translation>
     </message>
     <message>
-        <source>Rappel d'une liste théorique|Diaphragmes de 1 à 256 avec demi-diaphragmes</source>
+        <source>Rappel d&apos;une liste théorique|Diaphragmes de 1 à 256 avec demi-diaphragmes</source>
         <translation>Theoretical list|F-numbers from 1 to 256 in half stops</translation>
     </message>
     <message>
@@ -228,39 +228,39 @@ Not drawn: %2</translation>
         <translation>WARNING: you are about to delete the current list. Continue?</translation>
     </message>
     <message>
-        <source>ATTENTION, vous allez modifier l'échelle courante. Continuer?</source>
+        <source>ATTENTION, vous allez modifier l&apos;échelle courante. Continuer?</source>
         <translation>WARNING: you are about to change the current scale. Continue?</translation>
     </message>
     <message>
-        <source>L'échelle n°%1 n'existe pas.</source>
+        <source>L&apos;échelle n°%1 n&apos;existe pas.</source>
         <translation>Scale no. %1 does not exist.</translation>
     </message>
     <message>
-        <source>Création de l'échelle par défaut avec les items cochés.Continuer?</source>
+        <source>Création de l&apos;échelle par défaut avec les items cochés.Continuer?</source>
         <translation>Create the default scale with the checked items. Continue?</translation>
     </message>
     <message>
-        <source>Création de l'échelle par défaut avec tous les items.Continuer?</source>
+        <source>Création de l&apos;échelle par défaut avec tous les items.Continuer?</source>
         <translation>Create the default scale with all the items. Continue?</translation>
     </message>
     <message>
-        <source>Création de l'échelle n°%1 avec les items cochés.Continuer?</source>
+        <source>Création de l&apos;échelle n°%1 avec les items cochés.Continuer?</source>
         <translation>Create scale no. %1 with the checked items. Continue?</translation>
     </message>
     <message>
-        <source>Création de l'échelle n°%1 avec tous les items.Continuer?</source>
+        <source>Création de l&apos;échelle n°%1 avec tous les items.Continuer?</source>
         <translation>Create scale no. %1 with all the items. Continue?</translation>
     </message>
     <message>
-        <source>L'échelle par défaut ne peut pas être supprimée.</source>
+        <source>L&apos;échelle par défaut ne peut pas être supprimée.</source>
         <translation>The default scale cannot be deleted.</translation>
     </message>
     <message>
-        <source> L'échelle n°%1 n'existe pas</source>
+        <source> L&apos;échelle n°%1 n&apos;existe pas</source>
         <translation>Scale no. %1 does not exist</translation>
     </message>
     <message>
-        <source>Supprimer l'échelle enregistrée n°%1?</source>
+        <source>Supprimer l&apos;échelle enregistrée n°%1?</source>
         <translation>Delete saved scale no. %1?</translation>
     </message>
     <message>
@@ -275,7 +275,7 @@ Not drawn: %2</translation>
 <context>
     <name>ListFiles</name>
     <message>
-        <source>Impossible d'ouvrir le fichier %1</source>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
         <translation>Cannot open the file %1</translation>
     </message>
     <message>
@@ -290,26 +290,26 @@ Not drawn: %2</translation>
 <context>
     <name>OpenLink</name>
     <message>
-        <source>Aucun programme n'a pu ouvrir l'adresse %1</source>
+        <source>Aucun programme n&apos;a pu ouvrir l&apos;adresse %1</source>
         <translation>No program could open the address %1</translation>
     </message>
 </context>
 <context>
     <name>ScreenPrint</name>
     <message>
-        <source>Impossible de lancer l'impression.</source>
+        <source>Impossible de lancer l&apos;impression.</source>
         <translation>Cannot start printing.</translation>
     </message>
     <message>
-        <source>Impossible de lancer l'impression sur %1.</source>
+        <source>Impossible de lancer l&apos;impression sur %1.</source>
         <translation>Cannot start printing on %1.</translation>
     </message>
     <message>
-        <source>L'impression n'a pas pu être terminée.</source>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
         <translation>Printing could not be completed.</translation>
     </message>
     <message>
-        <source>Aucune imprimante par défaut n'est installée : impossible d'imprimer.</source>
+        <source>Aucune imprimante par défaut n&apos;est installée : impossible d&apos;imprimer.</source>
         <translation>No default printer is installed: cannot print.</translation>
     </message>
 </context>
@@ -331,7 +331,7 @@ Not drawn: %2</translation>
 <context>
     <name>optolune::AboutBox</name>
     <message>
-        <source>Optolune est fourni tel quel, sans garantie d'aucune sorte.</source>
+        <source>Optolune est fourni tel quel, sans garantie d&apos;aucune sorte.</source>
         <translation>Optolune is provided as is, without warranty of any kind.</translation>
     </message>
     <message>
@@ -390,12 +390,12 @@ Not drawn: %2</translation>
         <translation>Depth of field chart</translation>
     </message>
     <message>
-        <source>Exporter l'image...</source>
+        <source>Exporter l&apos;image...</source>
         <translation>Export image...</translation>
     </message>
     <message>
-        <source>Exporter l'image|Enregistre le graphique en PNG ou en PDF, selon l'extension du nom</source>
-        <translation>Export image|Saves the chart as PNG or PDF, according to the file name's extension</translation>
+        <source>Exporter l&apos;image|Enregistre le graphique en PNG ou en PDF, selon l&apos;extension du nom</source>
+        <translation>Export image|Saves the chart as PNG or PDF, according to the file name&apos;s extension</translation>
     </message>
     <message>
         <source>Distance de mise au point (m)</source>
@@ -449,11 +449,11 @@ Not drawn: %2</translation>
         <translation>Confirm and close|</translation>
     </message>
     <message>
-        <source>Longueur d'onde|Longueur d'onde de la lumière pour la diffraction, de 0,40 à 0,70 µm (0,55 : le vert)</source>
+        <source>Longueur d&apos;onde|Longueur d&apos;onde de la lumière pour la diffraction, de 0,40 à 0,70 µm (0,55 : le vert)</source>
         <translation>Wavelength|Wavelength of the light for diffraction, from 0.40 to 0.70 µm (0.55: green)</translation>
     </message>
     <message>
-        <source>Longueur d'onde (µm)</source>
+        <source>Longueur d&apos;onde (µm)</source>
         <translation>Wavelength (µm)</translation>
     </message>
     <message>
@@ -465,7 +465,7 @@ Not drawn: %2</translation>
         <translation>sum (stricter)</translation>
     </message>
     <message>
-        <source>Flou total|Comment s'ajoutent le flou de mise au point et la tache de diffraction</source>
+        <source>Flou total|Comment s&apos;ajoutent le flou de mise au point et la tache de diffraction</source>
         <translation>Total blur|How the focus blur and the diffraction disc add up</translation>
     </message>
     <message>
@@ -559,7 +559,7 @@ under the selected number</translation>
         <translation>Open</translation>
     </message>
     <message>
-        <source>Ouverture d'une liste|La liste dont le numéro est sélectionné devient la liste courante</source>
+        <source>Ouverture d&apos;une liste|La liste dont le numéro est sélectionné devient la liste courante</source>
         <translation>Open a list|The list whose number is selected becomes the current list</translation>
     </message>
     <message>
@@ -603,7 +603,7 @@ under the selected number</translation>
         <translation>Remove unchecked items|The unchecked items are removed from the current list</translation>
     </message>
     <message>
-        <source>Ajoûter|L'item saisi dans le champ est ajouté à la liste courante</source>
+        <source>Ajoûter|L&apos;item saisi dans le champ est ajouté à la liste courante</source>
         <translation>Add|The item typed in the field is added to the current list</translation>
     </message>
     <message>
@@ -671,7 +671,7 @@ under the selected number</translation>
         <translation>List number|To select a number</translation>
     </message>
     <message>
-        <source>Item|Champ de saisie d'un item
+        <source>Item|Champ de saisie d&apos;un item
 à ajouter à la liste courante</source>
         <translation>Item|Field for an item
 to add to the current list</translation>
@@ -713,15 +713,15 @@ to add to the current list</translation>
         <translation>Checks</translation>
     </message>
     <message>
-        <source>Nombre d'items</source>
+        <source>Nombre d&apos;items</source>
         <translation>Number of items</translation>
     </message>
     <message>
-        <source>Nombre d'items|Maintenir le bouton enfoncé pour lire Nombre d'items cochés/Nombre d'items</source>
+        <source>Nombre d&apos;items|Maintenir le bouton enfoncé pour lire Nombre d&apos;items cochés/Nombre d&apos;items</source>
         <translation>Number of items|Hold the button down to read checked items/number of items</translation>
     </message>
     <message>
-        <source>Nombre d'items cochés|Affiché seulement en cliquant sur l'ampoule</source>
+        <source>Nombre d&apos;items cochés|Affiché seulement en cliquant sur l&apos;ampoule</source>
         <translation>Number of checked items|Shown only while the button is held down</translation>
     </message>
     <message>
@@ -808,26 +808,26 @@ to add to the current list</translation>
         <translation>&amp;Quit</translation>
     </message>
     <message>
-        <source>Quitter|Quitter l'application</source>
+        <source>Quitter|Quitter l&apos;application</source>
         <translation>Quit|Quit the application</translation>
     </message>
     <message>
-        <source>La langue choisie s'appliquera au prochain démarrage d'Optolune.</source>
+        <source>La langue choisie s&apos;appliquera au prochain démarrage d&apos;Optolune.</source>
         <translation>The chosen language will apply the next time Optolune starts.</translation>
     </message>
 </context>
 <context>
     <name>optolune::PrintOptionsDialog</name>
     <message>
-        <source>Options pour l'impression</source>
+        <source>Options pour l&apos;impression</source>
         <translation>Print options</translation>
     </message>
     <message>
-        <source>Références constructeur de l'objectif</source>
-        <translation>Manufacturer's lens references</translation>
+        <source>Références constructeur de l&apos;objectif</source>
+        <translation>Manufacturer&apos;s lens references</translation>
     </message>
     <message>
-        <source>Titre|Apparaît sur la première ligne à l'impression</source>
+        <source>Titre|Apparaît sur la première ligne à l&apos;impression</source>
         <translation>Title|Printed on the first line</translation>
     </message>
     <message>
@@ -870,7 +870,7 @@ to add to the current list</translation>
         <translation>Format|Format of the table, optional</translation>
     </message>
     <message>
-        <source>Références de l'objectif|Facultatif mais recommandé. Les règles d'écriture des noms de fichiers sous Windows doivent être respectées.</source>
+        <source>Références de l&apos;objectif|Facultatif mais recommandé. Les règles d&apos;écriture des noms de fichiers sous Windows doivent être respectées.</source>
         <translation>Lens references|Optional but recommended. They must follow the rules of Windows file names.</translation>
     </message>
     <message>
@@ -878,15 +878,15 @@ to add to the current list</translation>
         <translation>Origin of distances|While the button is down, distances are measured from the film plane</translation>
     </message>
     <message>
-        <source>Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d'affichage et son commentaire</source>
+        <source>Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d&apos;affichage et son commentaire</source>
         <translation>Open a file|Shows a saved table, with its display options and its comment</translation>
     </message>
     <message>
-        <source>Enregistrer le fichier|Enregistrement de la table , avec ses options d'affichage et  son commentaire</source>
+        <source>Enregistrer le fichier|Enregistrement de la table , avec ses options d&apos;affichage et  son commentaire</source>
         <translation>Save the file|Saves the table, with its display options and its comment</translation>
     </message>
     <message>
-        <source>Impression du fichier|Une boîte d'options apparaît, qui permet de choisir la taille de la fonte et l'orientation</source>
+        <source>Impression du fichier|Une boîte d&apos;options apparaît, qui permet de choisir la taille de la fonte et l&apos;orientation</source>
         <translation>Print the file|An options box lets you choose the font size and the orientation</translation>
     </message>
     <message>
@@ -906,7 +906,7 @@ to add to the current list</translation>
         <translation>Parameters and results|Meaning and limits of the parameters, meaning of the results shown</translation>
     </message>
     <message>
-        <source>Impression d'écran de la fenêtre</source>
+        <source>Impression d&apos;écran de la fenêtre</source>
         <translation>Print the window as shown</translation>
     </message>
     <message>
@@ -922,7 +922,7 @@ to add to the current list</translation>
         <translation>Close the window|Back to the main window</translation>
     </message>
     <message>
-        <source>Sélection d'un diamètre|Sélection du diamètre du cercle de confusion</source>
+        <source>Sélection d&apos;un diamètre|Sélection du diamètre du cercle de confusion</source>
         <translation>Choose a diameter|Choose the circle of confusion diameter</translation>
     </message>
     <message>
@@ -962,7 +962,7 @@ to add to the current list</translation>
         <translation>Clear|Clears the comment</translation>
     </message>
     <message>
-        <source>Case à cocher|Cocher pour que le commentaire apparaisse à l'impression</source>
+        <source>Case à cocher|Cocher pour que le commentaire apparaisse à l&apos;impression</source>
         <translation>Check box|Check to print the comment</translation>
     </message>
     <message>
@@ -1042,7 +1042,7 @@ to add to the current list</translation>
         <translation>Diffraction</translation>
     </message>
     <message>
-        <source>Limites de netteté avec la diffraction : le flou total (mise au point et tache d'Airy) ne dépasse pas le cercle</source>
+        <source>Limites de netteté avec la diffraction : le flou total (mise au point et tache d&apos;Airy) ne dépasse pas le cercle</source>
         <translation>Limits of sharpness with diffraction: the total blur (focus and Airy disc) does not exceed the circle</translation>
     </message>
     <message>
