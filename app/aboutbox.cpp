@@ -20,10 +20,17 @@
 
 namespace optolune {
 
+namespace {
+// The notice of the build's default configuration (app/CMakeLists.txt), so
+// that its translation is found.
+[[maybe_unused]] const char *const kDefaultNotice =
+    QT_TRANSLATE_NOOP("optolune::AboutBox", "Optolune est fourni tel quel, sans garantie d'aucune sorte.");
+} // namespace
+
 AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Aboutbox"));
-    setWindowTitle(QStringLiteral("Aide en ligne"));
+    setWindowTitle(tr("Aide en ligne"));
     // A dialog frame with its close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -44,7 +51,7 @@ void AboutBox::buildControls()
     auto *column = new QVBoxLayout;
     column->setSpacing(6);
     auto *group = make<QGroupBox>(this, "GroupBox1");
-    group->setTitle(QStringLiteral("Références version"));
+    group->setTitle(tr("Références version"));
     auto *grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(3);
@@ -57,26 +64,28 @@ void AboutBox::buildControls()
         return label;
     };
     m_labels.version = fact("Labelversion", QString(), 0);
-    m_labels.path = fact("label1", QStringLiteral("Programme :"), 1);
+    m_labels.path = fact("label1", tr("Programme :"), 1);
     m_labels.path->setWordWrap(true);
-    m_labels.date = fact("Label2", QStringLiteral("Modifié le :"), 2);
-    m_labels.time = fact("Label3", QStringLiteral("à :"), 3);
-    m_labels.size = fact("Label6", QStringLiteral("Taille :"), 4);
-    m_labels.reference = fact("Label9", QStringLiteral("Référence :"), 5);
+    m_labels.date = fact("Label2", tr("Modifié le :"), 2);
+    m_labels.time = fact("Label3", tr("à :"), 3);
+    m_labels.size = fact("Label6", tr("Taille :"), 4);
+    m_labels.reference = fact("Label9", tr("Référence :"), 5);
     grid->setColumnStretch(1, 1);
     column->addWidget(group);
 
     m_labels.notice = make<QLabel>(this, "Label5");
     m_labels.notice->setWordWrap(true);
-    m_labels.notice->setText(buildConfig().notice);
+    // The notice the build gives; the program's own is translated, a
+    // packager's own is shown as given.
+    m_labels.notice->setText(tr(buildConfig().notice.toUtf8().constData()));
     column->addWidget(m_labels.notice);
 
     auto *bottom = new QHBoxLayout;
     m_labels.mail = make<QLabel>(this, "Label27");
-    m_labels.mail->setText(QStringLiteral("Écrivez-moi"));
+    m_labels.mail->setText(tr("Écrivez-moi"));
     m_labels.mail->setCursor(Qt::PointingHandCursor);
     m_labels.mail->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; text-decoration: underline; }"));
-    applyHint(m_labels.mail, QStringLiteral("Courrier électronique|Pour me communiquer vos observations"));
+    applyHint(m_labels.mail, tr("Courrier électronique|Pour me communiquer vos observations"));
     m_labels.mail->installEventFilter(this);
     bottom->addWidget(m_labels.mail);
     bottom->addStretch(1);
@@ -86,9 +95,9 @@ void AboutBox::buildControls()
     m_focusSink->setFrame(false);
     bottom->addWidget(m_focusSink);
     auto *close = make<QPushButton>(this, "SpeedButton3");
-    close->setText(QStringLiteral("Fermer"));
+    close->setText(tr("Fermer"));
     close->setAutoDefault(false);
-    applyHint(close, QStringLiteral("Quitter|"));
+    applyHint(close, tr("Quitter|"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     bottom->addWidget(close);
     column->addLayout(bottom);
@@ -155,7 +164,7 @@ void AboutBox::Label27Click()
     const std::optional<QUrl> url =
         ComposeChangeRequest(m_facts, QDateTime::currentDateTime(), contact);
     if (!url) {
-        messages().information(QStringLiteral("Adresse de contact refusée : %1")
+        messages().information(tr("Adresse de contact refusée : %1")
                                    .arg(QuotedForMessage(contact)));
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "links.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -21,7 +22,7 @@ ProgramFacts ReadProgramFacts(const QString &exeFileName, const QString &referen
             facts.date = QLocale::system().toString(changed.date(), QLocale::ShortFormat);
             facts.time = HoursMinutesText(changed.time());
         }
-        facts.size = QString::number(info.size()) + QStringLiteral(" octets");
+        facts.size = QCoreApplication::translate("ChangeRequest", "%1 octets").arg(info.size());
     }
     return facts;
 }
@@ -51,18 +52,24 @@ QString ChangeRequestBody(const ProgramFacts &facts, const QDateTime &now)
     const QLocale locale = QLocale::system();
     QString body;
     body += dashes + nl;
-    body += QStringLiteral(" Le ") + locale.toString(now.date(), QLocale::ShortFormat) +
-            QStringLiteral(" à ") + locale.toString(now.time(), QLocale::LongFormat) +
-            QStringLiteral("   ") + QStringLiteral(".") + nl;
-    body += QStringLiteral("Demande de modifications de:") + nl;
+    body += QCoreApplication::translate("ChangeRequest", " Le %1 à %2   .")
+                .arg(locale.toString(now.date(), QLocale::ShortFormat),
+                     locale.toString(now.time(), QLocale::LongFormat)) +
+            nl;
+    body += QCoreApplication::translate("ChangeRequest", "Demande de modifications de:") + nl;
     body += facts.path + u'-' + facts.reference + nl;
     body += facts.version + nl;
-    body += QStringLiteral("Compilée le ") + facts.date + QStringLiteral(" à ") + facts.time +
-            QStringLiteral(", volume ") + facts.size + nl;
-    body += QStringLiteral("Dossier Windows utilisateur ") + facts.windowsFolder + nl;
+    body += QCoreApplication::translate("ChangeRequest", "Compilée le %1 à %2, volume %3")
+                .arg(facts.date, facts.time, facts.size) +
+            nl;
+    body += QCoreApplication::translate("ChangeRequest", "Dossier Windows utilisateur %1")
+                .arg(facts.windowsFolder) +
+            nl;
     body += dashes + nl;
-    body += QStringLiteral("Ne pas effacer ce qui précède, indiquez ci-dessous les modifications "
-                           "souhaitées.") + nl;
+    body += QCoreApplication::translate("ChangeRequest",
+                                        "Ne pas effacer ce qui précède, indiquez ci-dessous les "
+                                        "modifications souhaitées.") +
+            nl;
     body += dashes + nl;
     return body;
 }
@@ -74,7 +81,8 @@ std::optional<QUrl> ComposeChangeRequest(const ProgramFacts &facts, const QDateT
         return std::nullopt;
     const QByteArray encoded = QByteArrayLiteral("mailto:") + contact.toUtf8() +
                                QByteArrayLiteral("?subject=") +
-                               QUrl::toPercentEncoding(ChangeRequestSubject) +
+                               QUrl::toPercentEncoding(
+                                   QCoreApplication::translate("ChangeRequest", "Demande de modifications")) +
                                QByteArrayLiteral("&body=") +
                                QUrl::toPercentEncoding(ChangeRequestBody(facts, now));
     const QUrl url = QUrl::fromEncoded(encoded, QUrl::StrictMode);

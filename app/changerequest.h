@@ -33,8 +33,6 @@ QString HoursMinutesText(const QTime &time);
 // Digits grouped by three from the right: "431207958" gives "431 207 958".
 QString GroupedByThree(const QString &digits);
 
-inline const QString ChangeRequestSubject = QStringLiteral("Demande de modifications");
-
 // The body of the mail, lines ending with CR LF: 89 dashes, the date line,
 // "Demande de modifications de:", path and reference, version, the file's
 // date, time and size, the Windows folder, dashes, the instruction not to

@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
 
@@ -37,7 +38,7 @@ void hangUpOne(DialUpConnections &ras, RasHandle handle)
     if (handle == 0)
         return;
     if (ras.hangUp(handle) != 0) {
-        messages().plain(QStringLiteral("erreur RasHangUp"));
+        messages().plain(QCoreApplication::translate("DialUpConnections", "erreur RasHangUp"));
         return;
     }
     // The connection is gone when its handle is no longer valid. A
@@ -49,7 +50,7 @@ void hangUpOne(DialUpConnections &ras, RasHandle handle)
         if (status == kRasInvalidHandle)
             return;
         if (status != 0 || ras.now() >= deadline) {
-            messages().plain(QStringLiteral("erreur RasHangUp"));
+            messages().plain(QCoreApplication::translate("DialUpConnections", "erreur RasHangUp"));
             return;
         }
         ras.pause(kHangUpPoll);
@@ -77,7 +78,7 @@ void HangUpAllConnections(DialUpConnections &ras)
 {
     DialUpConnectionTable table;
     if (ras.enumerate(table, kRasEntrySize, kRasBufferSize) != 0) {
-        messages().plain(QStringLiteral("erreur RasEnumConnections"));
+        messages().plain(QCoreApplication::translate("DialUpConnections", "erreur RasEnumConnections"));
         return;
     }
     const quint32 count = std::min<quint32>(table.count, kRasEntries);

@@ -23,7 +23,7 @@ namespace optolune {
 FavouritesWindow::FavouritesWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormLiens"));
-    setWindowTitle(QStringLiteral("Favoris"));
+    setWindowTitle(tr("Favoris"));
     buildControls();
 }
 
@@ -36,10 +36,10 @@ void FavouritesWindow::buildControls()
     auto *bar = make<QWidget>(this, "ToolBar1");
     auto *barRow = new QHBoxLayout(bar);
     barRow->setContentsMargins(4, 2, 4, 2);
-    auto *hangUp = makeButton(bar, "ToolButton1", QStringLiteral("Déconnecter"),
+    auto *hangUp = makeButton(bar, "ToolButton1", tr("Déconnecter"),
                               QStyle::SP_BrowserStop);
     auto *close = makeButton(bar, "ToolButton3",
-                             QStringLiteral("Fermer le fenêtre|Retour à la fenêtre principale"),
+                             tr("Fermer le fenêtre|Retour à la fenêtre principale"),
                              QStyle::SP_DialogCloseButton);
     barRow->addWidget(hangUp);
     barRow->addWidget(close);
@@ -60,17 +60,17 @@ void FavouritesWindow::buildControls()
         const char *caption;
         QString address;
     } defs[] = {
-        {"LabelGalerie", "Accueil", config.siteHome},
-        {"LabelForum", "Forum", config.siteForum},
-        {"LabelBoutique", "Boutique", config.siteShop},
-        {"LabelOccas", "Occasions", config.siteAds},
+        {"LabelGalerie", QT_TRANSLATE_NOOP("optolune::FavouritesWindow", "Accueil"), config.siteHome},
+        {"LabelForum", QT_TRANSLATE_NOOP("optolune::FavouritesWindow", "Forum"), config.siteForum},
+        {"LabelBoutique", QT_TRANSLATE_NOOP("optolune::FavouritesWindow", "Boutique"), config.siteShop},
+        {"LabelOccas", QT_TRANSLATE_NOOP("optolune::FavouritesWindow", "Occasions"), config.siteAds},
     };
     QFont plain = bold;
     plain.setBold(false);
     plain.setUnderline(true);
     for (const auto &d : defs) {
         auto *label = make<QLabel>(group, d.name);
-        label->setText(QString::fromLatin1(d.caption));
+        label->setText(tr(d.caption));
         label->setFont(plain);
         label->setStyleSheet(QStringLiteral("QLabel { color: #000000; }"));
         label->setCursor(Qt::PointingHandCursor);
@@ -114,7 +114,7 @@ void FavouritesWindow::openLink(const QString &address)
 {
     const std::optional<QUrl> url = WebLink(address);
     if (!url) {
-        messages().information(QStringLiteral("Adresse refusée : %1").arg(QuotedForMessage(address)));
+        messages().information(tr("Adresse refusée : %1").arg(QuotedForMessage(address)));
         return;
     }
     OpenLink(*url, url->toDisplayString());

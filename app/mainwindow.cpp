@@ -62,7 +62,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 QString MainWindow::rightsNotice()
 {
-    return QStringLiteral("© 2026 Optolune. Tous droits réservés.");
+    return tr("© 2026 Optolune. Tous droits réservés.");
 }
 
 QWidget *MainWindow::buildButtonBar()
@@ -82,13 +82,13 @@ QWidget *MainWindow::buildButtonBar()
         void (MainWindow::*action)();
     };
     const ButtonDef buttons[] = {
-        {&m_buttons.table, "TableBtn", "Table de profondeur de champ",
+        {&m_buttons.table, "TableBtn", QT_TRANSLATE_NOOP("optolune::MainWindow", "Table de profondeur de champ"),
          Glyph::Table, nullptr},
-        {&m_buttons.isol, "IsolBtn", "Variations de la profondeur de champ",
+        {&m_buttons.isol, "IsolBtn", QT_TRANSLATE_NOOP("optolune::MainWindow", "Variations de la profondeur de champ"),
          Glyph::Variations, nullptr},
-        {&m_buttons.notes, "NotesBtn", "Bloc-notes de Windows", Glyph::Notes,
+        {&m_buttons.notes, "NotesBtn", QT_TRANSLATE_NOOP("optolune::MainWindow", "Bloc-notes de Windows"), Glyph::Notes,
          &MainWindow::openNotes},
-        {&m_buttons.quit, "SpeedButton5", "Quitter OPTOLUNE", Glyph::Quit,
+        {&m_buttons.quit, "SpeedButton5", QT_TRANSLATE_NOOP("optolune::MainWindow", "Quitter OPTOLUNE"), Glyph::Quit,
          nullptr},
     };
     for (const ButtonDef &s : buttons) {
@@ -96,7 +96,7 @@ QWidget *MainWindow::buildButtonBar()
         button->setAutoRaise(true);
         button->setIcon(glyphIcon(s.glyph));
         button->setIconSize(QSize(32, 32));
-        applyHint(button, QString::fromUtf8(s.hint));
+        applyHint(button, tr(s.hint));
         row->addWidget(button);
         *s.slot = button;
         if (s.action)
@@ -123,7 +123,7 @@ QWidget *MainWindow::buildButtonBar()
 
 void MainWindow::buildMenuAndActions()
 {
-    auto *favourites = menuBar()->addAction(QStringLiteral("Favoris"));
+    auto *favourites = menuBar()->addAction(tr("Favoris"));
     favourites->setObjectName(QStringLiteral("Favoris1"));
     connect(favourites, &QAction::triggered, this, [this] {
         guarded([this] {
@@ -131,7 +131,7 @@ void MainWindow::buildMenuAndActions()
                 m_openFavourites(this);
         });
     });
-    auto *about = menuBar()->addAction(QStringLiteral("A propos"));
+    auto *about = menuBar()->addAction(tr("A propos"));
     about->setObjectName(QStringLiteral("Apropos1"));
     connect(about, &QAction::triggered, this, [this] {
         guarded([this] {
@@ -163,7 +163,7 @@ void MainWindow::buildMenuAndActions()
                 [this, key = choice.key] { guarded([this, key] { chooseLanguage(key); }); });
     }
 
-    auto *quit = menuBar()->addAction(QStringLiteral("Quitter"));
+    auto *quit = menuBar()->addAction(tr("Quitter"));
     quit->setObjectName(QStringLiteral("Quitter1"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::ApplicationShortcut);
@@ -181,10 +181,10 @@ void MainWindow::buildMenuAndActions()
         addAction(action);
         return action;
     };
-    addHidden("FileNew1", QStringLiteral("&Nouveau"), QStringLiteral("Nouveau|Créer un nouveau fichier"),
+    addHidden("FileNew1", tr("&Nouveau"), tr("Nouveau|Créer un nouveau fichier"),
               QKeySequence(Qt::CTRL | Qt::Key_N));
-    auto *open = addHidden("FileOpen1", QStringLiteral("&Ouvrir"),
-                           QStringLiteral("Ouvrir|Ouvrir un fichier"),
+    auto *open = addHidden("FileOpen1", tr("&Ouvrir"),
+                           tr("Ouvrir|Ouvrir un fichier"),
                            QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, [this] {
         guarded([this] {
@@ -192,14 +192,14 @@ void MainWindow::buildMenuAndActions()
                 m_openTableFile(this);
         });
     });
-    addHidden("FileSave1", QStringLiteral("&Enregistrer"),
-              QStringLiteral("Enregistrer|Enregistrer le fichier en cours"),
+    addHidden("FileSave1", tr("&Enregistrer"),
+              tr("Enregistrer|Enregistrer le fichier en cours"),
               QKeySequence(Qt::CTRL | Qt::Key_S));
-    addHidden("FileSaveAs1", QStringLiteral("Enregistrer &sous..."),
-              QStringLiteral("Enregistrer sous|Enregistrer le fichier en cours sous un nouveau nom"),
+    addHidden("FileSaveAs1", tr("Enregistrer &sous..."),
+              tr("Enregistrer sous|Enregistrer le fichier en cours sous un nouveau nom"),
               QKeySequence());
-    auto *exit = addHidden("FileExit1", QStringLiteral("&Quitter"),
-                           QStringLiteral("Quitter|Quitter l'application"), QKeySequence());
+    auto *exit = addHidden("FileExit1", tr("&Quitter"),
+                           tr("Quitter|Quitter l'application"), QKeySequence());
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 

@@ -6,6 +6,7 @@
 #include "chartseries.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGraphicsItem>
@@ -111,12 +112,17 @@ private:
     {
         std::vector<QString> texts;
         if (!m_curves.empty())
-            texts.push_back(QStringLiteral("hyperfocale H"));
+            texts.push_back(hyperfocalMark());
         if (m_data && m_data->farBeyondTop)
-            texts.push_back(QStringLiteral("lointain au-delà de l'échelle"));
+            texts.push_back(beyondScaleMark());
         if (m_data && m_data->topIsInfinity)
-            texts.push_back(QStringLiteral("inf : net jusqu'à l'infini"));
+            texts.push_back(QCoreApplication::translate("ChartMarks", "inf : net jusqu'à l'infini"));
         return texts;
+    }
+    static QString hyperfocalMark() { return QCoreApplication::translate("ChartMarks", "hyperfocale H"); }
+    static QString beyondScaleMark()
+    {
+        return QCoreApplication::translate("ChartMarks", "lointain au-delà de l'échelle");
     }
 
     QString curveText(const Curve &c) const { return m_compact ? c.compact : c.text; }
@@ -270,9 +276,9 @@ private:
         for (const QString &mark : markTexts()) {
             const QRectF r = place();
             const qreal mid = r.center().y();
-            if (mark.startsWith(QStringLiteral("hyperfocale")))
+            if (mark == hyperfocalMark())
                 painter.fillRect(QRectF(r.left() + kSample / 2 - 1.5, mid - 6, 3, 12), kMarkInk);
-            else if (mark.startsWith(QStringLiteral("lointain")))
+            else if (mark == beyondScaleMark())
                 drawArrowUp(painter, QPointF(r.left() + kSample / 2, mid + 5), kMarkInk);
             else {
                 painter.setPen(QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine));

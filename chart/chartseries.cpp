@@ -2,11 +2,13 @@
 
 #include "table/cellpresentation.h"
 #include "core/optics.h"
+#include "core/language.h"
 #include "core/numerictext.h"
 #include "table/tableinputs.h"
 #include "table/tablemodel.h"
 #include "table/tablestate.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -87,7 +89,7 @@ QString missingDistances(const QStringList &texts)
     QString list = shown.join(QStringLiteral(" ; "));
     if (texts.size() > kMissingNamesShown)
         list += QStringLiteral(" ; ...");
-    return QStringLiteral("mise au point impossible à ") + list + QStringLiteral(" m");
+    return QCoreApplication::translate("ChartSeries", "mise au point impossible à %1 m").arg(list);
 }
 
 } // namespace
@@ -98,11 +100,11 @@ ChartData ChartSeries(const TableState &state, int intermediatePoints)
     chart.fromFilm = state.fromFilm;
     chart.decimals = std::clamp(state.decimalsIndex, 0, 8);
     if (state.distances.isEmpty()) {
-        chart.missing = QStringLiteral("aucune distance");
+        chart.missing = QCoreApplication::translate("ChartSeries", "aucune distance");
         return chart;
     }
     if (state.fNumbers.isEmpty()) {
-        chart.missing = QStringLiteral("aucun diaphragme");
+        chart.missing = QCoreApplication::translate("ChartSeries", "aucun diaphragme");
         return chart;
     }
     const InputsResult read = ReadTableInputs(state);
@@ -200,7 +202,7 @@ ChartData ChartSeries(const TableState &state, int intermediatePoints)
             list += QStringLiteral(" ; ...");
         if (!chart.missing.isEmpty())
             chart.missing += QStringLiteral(" ; ");
-        chart.missing += QStringLiteral("rien de net (diffraction) à ") + list;
+        chart.missing += QCoreApplication::translate("ChartSeries", "rien de net (diffraction) à %1").arg(list);
     }
     if (hi == 0)
         return chart;
@@ -266,21 +268,21 @@ QString ChartTip(const ChartData &chart, const ChartCurve &curve, const ChartPoi
     else
         distance = FixedText(point.distance, kPrecision,
                              point.distance < chart.bound ? chart.decimals : 1);
-    QString tip = QStringLiteral("n=") + curve.fNumberText + QStringLiteral("\nDistance : ") +
-                  distance + QStringLiteral(" m\nPremier plan net : ") + lines.value(0) +
-                  QStringLiteral(" m\nDernier plan net : ") + lines.value(1);
-    if (!point.farInfinite())
-        tip += QStringLiteral(" m");
-    return tip;
+    // (no unit after a far limit at infinity)
+    const QString tip =
+        point.farInfinite()
+            ? QCoreApplication::translate("ChartSeries", "n=%1\nDistance : %2 m\nPremier plan net : %3 m\nDernier plan net : %4")
+            : QCoreApplication::translate("ChartSeries", "n=%1\nDistance : %2 m\nPremier plan net : %3 m\nDernier plan net : %4 m");
+    return LocalNumbers(tip.arg(curve.fNumberText, distance, lines.value(0), lines.value(1)));
 }
 
 QString ChartTitle(const ChartData &chart)
 {
-    QString title = chart.fromFilm ? QStringLiteral("Limites de netteté, distances rapportées au plan du film")
-                                   : QStringLiteral("Limites de netteté, distances rapportées à l'objectif");
+    QString title = chart.fromFilm ? QCoreApplication::translate("ChartSeries", "Limites de netteté, distances rapportées au plan du film")
+                                   : QCoreApplication::translate("ChartSeries", "Limites de netteté, distances rapportées à l'objectif");
     if (!chart.missing.isEmpty())
-        title += QStringLiteral("\nNon tracé : ") + chart.missing;
-    return title;
+        title = QCoreApplication::translate("ChartSeries", "%1\nNon tracé : %2").arg(title, chart.missing);
+    return LocalNumbers(title);
 }
 
 std::vector<AxisTick> LogAxisTicks(long double min, long double max)
@@ -290,7 +292,7 @@ std::vector<AxisTick> LogAxisTicks(long double min, long double max)
     const int first = static_cast<int>(std::floor(std::log10(min)));
     const int last = static_cast<int>(std::ceil(std::log10(max)));
     auto text = [](long double v, int exponent) {
-        return FixedText(v, kPrecision, std::max(0, -exponent));
+        return LocalNumbers(FixedText(v, kPrecision, std::max(0, -exponent)));
     };
     // The multiples of each power of ten inside the range.
     auto ticks = [&](std::initializer_list<int> multiples) {

@@ -5,6 +5,7 @@
 #include "table/tablestate.h"
 #include "table/titlelines.h"
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/widgets.h"
 
@@ -112,7 +113,7 @@ QList<QPointF> drawnPoints(const QList<QPointF> &points, const QSizeF &plot, con
 ChartWindow::ChartWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormGraphique"));
-    setWindowTitle(QStringLiteral("Graphique de profondeur de champ"));
+    setWindowTitle(tr("Graphique de profondeur de champ"));
     setModal(false);
     resize(860, 580);
 
@@ -123,8 +124,8 @@ ChartWindow::ChartWindow(QWidget *parent) : QDialog(parent)
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 4, 4, 4);
     auto *exportBtn = make<QPushButton>(bar, "ExportBtn");
-    exportBtn->setText(QStringLiteral("Exporter l'image..."));
-    applyHint(exportBtn, QStringLiteral("Exporter l'image|Enregistre le graphique en PNG ou en PDF, selon l'extension du nom"));
+    exportBtn->setText(tr("Exporter l'image..."));
+    applyHint(exportBtn, tr("Exporter l'image|Enregistre le graphique en PNG ou en PDF, selon l'extension du nom"));
     row->addWidget(exportBtn);
     row->addStretch(1);
     layout->addWidget(bar);
@@ -134,8 +135,8 @@ ChartWindow::ChartWindow(QWidget *parent) : QDialog(parent)
     // The legend is drawn beside the plot by ChartMarks, in as many columns
     // as the f-numbers need: the chart's own stops where its column does.
     m_chart->legend()->hide();
-    m_x = makeAxis(QStringLiteral("Distance de mise au point (m)"));
-    m_y = makeAxis(QStringLiteral("Limites de netteté (m)"));
+    m_x = makeAxis(tr("Distance de mise au point (m)"));
+    m_y = makeAxis(tr("Limites de netteté (m)"));
     m_chart->addAxis(m_x, Qt::AlignBottom);
     m_chart->addAxis(m_y, Qt::AlignLeft);
     m_marks = new ChartMarks(m_chart, m_x->labelsFont());
@@ -284,8 +285,8 @@ void ChartWindow::fillSeries()
             s.area->setPen(edge);
             s.area->setBrush(fill);
         }
-        const QString name = QStringLiteral("n=") + curve.fNumberText + QStringLiteral(" (H ") +
-                             curve.hyperfocalText + QStringLiteral(" m)");
+        const QString name = LocalNumbers(QStringLiteral("n=") + curve.fNumberText + QStringLiteral(" (H ") +
+                                          curve.hyperfocalText + QStringLiteral(" m)"));
         if (s.name != name) {
             s.name = name;
             s.area->setName(name);

@@ -33,7 +33,7 @@ void ChartWindow::exportImage()
         const QString folder = appPaths().tablesFolder();
         QDir().mkpath(folder);
         const std::optional<QString> chosen = prompts().saveFile(
-            folder, m_fileName, QStringLiteral("Images (*.png *.pdf)"));
+            folder, m_fileName, tr("Images (*.png *.pdf)"));
         if (!chosen)
             return;
         QString path = *chosen;
@@ -46,7 +46,7 @@ void ChartWindow::exportImage()
 
 void ChartWindow::writeImage(const QString &path)
 {
-    const UserError failed(QStringLiteral("Impossible de créer le fichier %1").arg(path));
+    const UserError failed(tr("Impossible de créer le fichier %1").arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw failed;

@@ -1,5 +1,6 @@
 #include "chartwindow.h"
 #include "chartmarks.h"
+#include "core/language.h"
 
 #include <QChartView>
 #include <QAreaSeries>
@@ -17,7 +18,7 @@ void ChartWindow::updateMarks()
     for (size_t i = 0; i < m_series.size(); ++i) {
         const ChartCurve &c = m_data.curves[i];
         curves.push_back({m_series[i].pen, curveVisible(static_cast<int>(i)), m_series[i].name,
-                          QStringLiteral("n=") + c.fNumberText});
+                          LocalNumbers(QStringLiteral("n=") + c.fNumberText)});
     }
     m_marks->setData(&m_data, std::move(curves));
     layoutLegend();

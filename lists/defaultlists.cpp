@@ -2,8 +2,10 @@
 
 #include "listeditor.h"
 
+#include "core/language.h"
 #include "core/numerictext.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace optolune {
@@ -34,24 +36,24 @@ QString RangeLine(const QString &tag, ListKind kind)
 {
     using namespace ValueLimits;
     const int d = ListDecimals(kind);
-    auto fixed = [d](long double value) { return FixedText(value, 5, d); };
+    auto fixed = [d](long double value) { return LocalNumbers(FixedText(value, 5, d)); };
     const bool variations = tag == QStringView(VariationsCallerTag);
     switch (kind) {
     case ListKind::Dia:
-        return QStringLiteral("Diaphragme min.: ") + fixed(DiaMin) +
-               QStringLiteral("      Diaphragme max.: ") + fixed(DiaMax);
+        return QCoreApplication::translate("DefaultLists", "Diaphragme min.: %1      Diaphragme max.: %2")
+            .arg(fixed(DiaMin), fixed(DiaMax));
     case ListKind::Dis:
         if (variations)
-            return QStringLiteral("Mètres   Distance min.: ") + fixed(DistMin) +
-                   QStringLiteral("   Distance max.: ") + fixed(DistMax);
-        return QStringLiteral("Mètres  Distance min.: ") + fixed(DistMin) +
-               QStringLiteral("      Distance max.: ") + fixed(DistMax);
+            return QCoreApplication::translate("DefaultLists", "Mètres   Distance min.: %1   Distance max.: %2")
+                .arg(fixed(DistMin), fixed(DistMax));
+        return QCoreApplication::translate("DefaultLists", "Mètres  Distance min.: %1      Distance max.: %2")
+            .arg(fixed(DistMin), fixed(DistMax));
     case ListKind::Foc:
-        return QStringLiteral("Focale min.: ") + fixed(FocMin) + QStringLiteral(" mm") +
-               QStringLiteral("      Focale max.: ") + fixed(FocMax) + QStringLiteral(" mm");
+        return QCoreApplication::translate("DefaultLists", "Focale min.: %1 mm      Focale max.: %2 mm")
+            .arg(fixed(FocMin), fixed(FocMax));
     case ListKind::Cer:
-        return QStringLiteral("Diamètre min.: ") + fixed(CerMin) + QStringLiteral(" mm") +
-               QStringLiteral("      Diamètre max.: ") + fixed(CerMax) + QStringLiteral(" mm");
+        return QCoreApplication::translate("DefaultLists", "Diamètre min.: %1 mm      Diamètre max.: %2 mm")
+            .arg(fixed(CerMin), fixed(CerMax));
     case ListKind::Cgr: break;
     }
     return QString();
@@ -60,10 +62,10 @@ QString RangeLine(const QString &tag, ListKind kind)
 QString CallerCaption(ListKind kind)
 {
     switch (kind) {
-    case ListKind::Dia: return QStringLiteral("Diaphragmes");
-    case ListKind::Dis: return QStringLiteral("Distances de mise au point");
-    case ListKind::Foc: return QStringLiteral("Focales");
-    case ListKind::Cer: return QStringLiteral("Diamètres du cercle de confusion");
+    case ListKind::Dia: return QCoreApplication::translate("DefaultLists", "Diaphragmes");
+    case ListKind::Dis: return QCoreApplication::translate("DefaultLists", "Distances de mise au point");
+    case ListKind::Foc: return QCoreApplication::translate("DefaultLists", "Focales");
+    case ListKind::Cer: return QCoreApplication::translate("DefaultLists", "Diamètres du cercle de confusion");
     case ListKind::Cgr: break;
     }
     return QString();

@@ -7,6 +7,8 @@
 #include "core/messages.h"
 #include "core/numerictext.h"
 
+#include <QCoreApplication>
+
 namespace optolune {
 
 namespace {
@@ -15,7 +17,7 @@ namespace {
 // accumulated steps (1 + 5 x 0,1 is not exactly 1,5) still belongs to it.
 constexpr long double kSectionMargin = 0.000001L;
 
-const QString kLimitText = QStringLiteral("Nombre d'items limité à 100.");
+QString limitText() { return QCoreApplication::translate("ListEditor", "Nombre d'items limité à 100."); }
 
 struct Bounds {
     long double entryMin;   // a typed item and a section start
@@ -100,24 +102,24 @@ void ListEditor::ApplyKindSettings()
     }
     switch (*k) {
     case ListKind::Dis:
-        fields.caption = QStringLiteral("Listes-Distances");
+        fields.caption = QCoreApplication::translate("ListEditor", "Listes-Distances");
         if (tag == QStringView(VariationsCallerTag))
-            fields.theoreticalHint = QStringLiteral(
+            fields.theoreticalHint = QCoreApplication::translate("ListEditor", 
                 "Rappel d'une liste théorique|Réservée à l'étude de l'hyperfocale");
         break;
     case ListKind::Dia:
-        fields.theoreticalHint = QStringLiteral(
+        fields.theoreticalHint = QCoreApplication::translate("ListEditor", 
             "Rappel d'une liste théorique|Diaphragmes de 1 à 256 avec demi-diaphragmes");
         fields.add.clear();
-        fields.caption = QStringLiteral("Listes-Diaphragmes");
+        fields.caption = QCoreApplication::translate("ListEditor", "Listes-Diaphragmes");
         break;
     case ListKind::Foc:
         fields.add.clear();
-        fields.caption = QStringLiteral("Listes-Focales");
+        fields.caption = QCoreApplication::translate("ListEditor", "Listes-Focales");
         break;
     case ListKind::Cer:
         fields.add.clear();
-        fields.caption = QStringLiteral("Listes-Diamètres du cercle de confusion");
+        fields.caption = QCoreApplication::translate("ListEditor", "Listes-Diamètres du cercle de confusion");
         break;
     case ListKind::Cgr: break;
     }
@@ -132,7 +134,7 @@ void ListEditor::AddTypedItem()
         return;
     decimals = ListDecimals(*k);
     if (current.count() >= MaxItems) {
-        messages().information(kLimitText);
+        messages().information(limitText());
         return;
     }
     // Focal lengths keep the typed text when it is already in the list as
@@ -178,7 +180,7 @@ void ListEditor::AddSection(SectionMode mode)
     const long double end = ToNumber(fields.sectionEnd);
     const long double step = ToNumber(fields.steps.at(fields.step));
     if (start > end) {
-        messages().warning(QStringLiteral("Début supérieur à Fin"));
+        messages().warning(QCoreApplication::translate("ListEditor", "Début supérieur à Fin"));
         fields.sectionEnd = FixedText(start + step, 12, decimals);
         return;
     }
@@ -200,7 +202,7 @@ void ListEditor::AddSection(SectionMode mode)
     SortListNumeric(next);
     current = std::move(next);
     if (cut)
-        messages().information(kLimitText);
+        messages().information(limitText());
 }
 
 void ListEditor::ClearSectionFields()
@@ -251,7 +253,7 @@ void ListEditor::DeleteCurrentList()
     if (current.isEmpty())
         return;
     if (messages().confirm(
-            QStringLiteral("ATTENTION, vous allez supprimer la liste courante. Continuer?")))
+            QCoreApplication::translate("ListEditor", "ATTENTION, vous allez supprimer la liste courante. Continuer?")))
         current.clear();
 }
 
@@ -260,7 +262,7 @@ void ListEditor::DeleteCheckedItems()
     if (current.isEmpty())
         return;
     if (!messages().confirm(
-            QStringLiteral("ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
+            QCoreApplication::translate("ListEditor", "ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
         return;
     ValueList kept;
     for (int i = 0; i < current.count(); ++i)
@@ -274,7 +276,7 @@ void ListEditor::DeleteUncheckedItems()
     if (current.isEmpty())
         return;
     if (!messages().confirm(
-            QStringLiteral("ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
+            QCoreApplication::translate("ListEditor", "ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
         return;
     // Rebuilt from the texts: the items kept lose their marks.
     current = ValueList::fromTexts(current.checkedTexts(), false);
@@ -293,7 +295,7 @@ void ListEditor::RecallStoredList()
         return;
     const int n = storedNumber();
     if (LoadListFile(m_dataFolder, *k, n, current) == ListLoad::Missing) {
-        messages().information(QStringLiteral("L'échelle n°%1 n'existe pas.").arg(n));
+        messages().information(QCoreApplication::translate("ListEditor", "L'échelle n°%1 n'existe pas.").arg(n));
         return;
     }
     current.checkAll();
@@ -317,12 +319,17 @@ void ListEditor::SaveStoredList(bool onlyChecked)
     if (!k)
         return;
     const int n = storedNumber();
-    const QString which = n == DefaultListNumber
-                              ? QStringLiteral("Création de l'échelle par défaut")
-                              : QStringLiteral("Création de l'échelle n°%1").arg(n);
-    const QString items = onlyChecked ? QStringLiteral(" avec les items cochés.Continuer?")
-                                      : QStringLiteral(" avec tous les items.Continuer?");
-    if (!messages().confirm(which + items))
+    QString question;
+    if (n == DefaultListNumber)
+        question = onlyChecked
+                       ? QCoreApplication::translate("ListEditor", "Création de l'échelle par défaut avec les items cochés.Continuer?")
+                       : QCoreApplication::translate("ListEditor", "Création de l'échelle par défaut avec tous les items.Continuer?");
+    else
+        question = (onlyChecked
+                        ? QCoreApplication::translate("ListEditor", "Création de l'échelle n°%1 avec les items cochés.Continuer?")
+                        : QCoreApplication::translate("ListEditor", "Création de l'échelle n°%1 avec tous les items.Continuer?"))
+                       .arg(n);
+    if (!messages().confirm(question))
         return;
     SaveListFile(m_dataFolder, *k, n, current, onlyChecked);
 }
@@ -337,14 +344,14 @@ void ListEditor::DeleteStoredList()
     // load it, and without it they could only answer "bug" until start-up
     // restores it from its backup.
     if (n == DefaultListNumber) {
-        messages().information(QStringLiteral("L'échelle par défaut ne peut pas être supprimée."));
+        messages().information(QCoreApplication::translate("ListEditor", "L'échelle par défaut ne peut pas être supprimée."));
         return;
     }
     if (!ListFileExists(m_dataFolder, *k, n)) {
-        messages().information(QStringLiteral(" L'échelle n°%1 n'existe pas").arg(n));
+        messages().information(QCoreApplication::translate("ListEditor", " L'échelle n°%1 n'existe pas").arg(n));
         return;
     }
-    if (messages().confirm(QStringLiteral("Supprimer l'échelle enregistrée n°%1?").arg(n)))
+    if (messages().confirm(QCoreApplication::translate("ListEditor", "Supprimer l'échelle enregistrée n°%1?").arg(n)))
         DeleteListFile(m_dataFolder, *k, n);
 }
 

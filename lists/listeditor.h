@@ -14,6 +14,7 @@
 #include "listreceiver.h"
 #include "valuelist.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -30,9 +31,9 @@ public:
         QStringList steps;      // PasSec: the kind's section steps
         int step = -1;          // PasSec: the selected step, -1 for none
         int storedIndex = 0;    // ComboNum: 0 to 5 for "1" to "6", 6 for "D"
-        QString caption = QStringLiteral("Listes");
-        QString theoreticalHint = QStringLiteral(
-            "Listethéorique|Remplace la liste courante par la liste théorique");
+        QString caption = QCoreApplication::translate("ListEditor", "Listes");
+        QString theoreticalHint = QCoreApplication::translate(
+            "ListEditor", "Listethéorique|Remplace la liste courante par la liste théorique");
     };
 
     enum class SectionMode { Add, Replace }; // AddSecBtn "Ajouter", CreSecBtn "Remplacer"

@@ -78,65 +78,65 @@ QToolButton *ListEditorDialog::button(Command command)
 {
     static const std::map<Command, ButtonDef> defs = {
         {Command::DefItem,
-         {"DefItemBtn", "Par défaut",
-          "Liste par défaut|Remplace la liste courante par la liste par défaut"}},
+         {"DefItemBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Par défaut"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Liste par défaut|Remplace la liste courante par la liste par défaut")}},
         {Command::Th,
-         {"ThBtn", "Théorique",
-          "Listethéorique|Remplace la liste courante par la liste théorique"}},
+         {"ThBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Théorique"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Listethéorique|Remplace la liste courante par la liste théorique")}},
         {Command::DelEch,
-         {"DelEchBtn", "Supprimer",
-          "Suppression de liste|Suppression de la liste dont le numéro est "
-          "sélectionné"}},
+         {"DelEchBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Supprimer"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Suppression de liste|Suppression de la liste dont le numéro est "
+          "sélectionné")}},
         {Command::SauveT,
-         {"SauveEchT", "Enregistrer tout",
-          "Enregistrer la liste courante sous|Enregistrement de la liste "
-          "courante\nsous le numéro sélectionné"}},
+         {"SauveEchT", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Enregistrer tout"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Enregistrer la liste courante sous|Enregistrement de la liste "
+          "courante\nsous le numéro sélectionné")}},
         {Command::SauveC,
-         {"SauveEchC", "Enregistrer cochés",
-          "Enregistrer la lise des items sélectionnés sous|Enregistrement de la "
-          "liste des items cochés\nsous le numéro sélectionné"}},
+         {"SauveEchC", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Enregistrer cochés"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Enregistrer la lise des items sélectionnés sous|Enregistrement de la "
+          "liste des items cochés\nsous le numéro sélectionné")}},
         {Command::Rappel,
-         {"RappelEch", "Ouvrir",
-          "Ouverture d'une liste|La liste dont le numéro est sélectionné devient "
-          "la liste courante"}},
-        {Command::Aband, {"AbandBtn", "Abandonner", "Quitter sans valider la liste|"}},
-        {Command::Ok, {"OkBtn", "Ok", "Quitter en validant la liste|"}},
-        {Command::DelCour, {"DelCourBtn", "Vider", "Suppression de la liste courante|"}},
+         {"RappelEch", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Ouvrir"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Ouverture d'une liste|La liste dont le numéro est sélectionné devient "
+          "la liste courante")}},
+        {Command::Aband, {"AbandBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Abandonner"), QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Quitter sans valider la liste|")}},
+        {Command::Ok, {"OkBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Ok"), QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Quitter en validant la liste|")}},
+        {Command::DelCour, {"DelCourBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Vider"), QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Suppression de la liste courante|")}},
         {Command::DelCourC,
-         {"DelCourCBtn", "Ôter cochés",
-          "Suppression des items cochés|Les items cochés sont retirés de la "
-          "liste courante"}},
+         {"DelCourCBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Ôter cochés"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Suppression des items cochés|Les items cochés sont retirés de la "
+          "liste courante")}},
         {Command::DelCourNC,
-         {"DelCourNCBtn", "Ôter non cochés",
-          "Suppression des items non cochés|Les items non cochés sont retirés "
-          "de la liste courante"}},
+         {"DelCourNCBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Ôter non cochés"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Suppression des items non cochés|Les items non cochés sont retirés "
+          "de la liste courante")}},
         {Command::Add,
-         {"AddBtn", "+", "Ajoûter|L'item saisi dans le champ est ajouté à la liste courante"}},
+         {"AddBtn", "+", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Ajoûter|L'item saisi dans le champ est ajouté à la liste courante")}},
         {Command::VideCh,
-         {"VideChBtn", "Effacer", "Remise à zéro|Effacement des champs de section"}},
+         {"VideChBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Effacer"), QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Remise à zéro|Effacement des champs de section")}},
         {Command::InitCh,
-         {"InitChBtn", "Fin → Début",
-          "Préparation|Le champ Fin est copié dans le champ Début puis effacé"}},
+         {"InitChBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Fin → Début"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Préparation|Le champ Fin est copié dans le champ Début puis effacé")}},
         {Command::AddSec,
-         {"AddSecBtn", "Ajouter", "Ajouter|Ajouter la section à la liste courante "}},
+         {"AddSecBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Ajouter"), QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Ajouter|Ajouter la section à la liste courante ")}},
         {Command::CreSec,
-         {"CreSecBtn", "Remplacer", "Remplacer|La section remplace la liste courante "}},
+         {"CreSecBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Remplacer"), QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Remplacer|La section remplace la liste courante ")}},
         {Command::MarqueTous,
-         {"MarqueTousBtn", "Tous", "Tous|Cocher tous les itms de  la liste courante "}},
+         {"MarqueTousBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Tous"), QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Tous|Cocher tous les itms de  la liste courante ")}},
         {Command::MarqueInv,
-         {"MarqueInvBtn", "Inverser",
-          "Inverser|Les  items cochés perdent leur coche et les items non "
-          "cochés sont cochés"}},
+         {"MarqueInvBtn", QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Inverser"),
+          QT_TRANSLATE_NOOP("optolune::ListEditorDialog", "Inverser|Les  items cochés perdent leur coche et les items non "
+          "cochés sont cochés")}},
         {Command::SpinUp, {"SpinCourUp", "", ""}},
         {Command::SpinDown, {"SpinCourDown", "", ""}},
     };
     const ButtonDef &def = defs.at(command);
     auto *b = new QToolButton(this);
     b->setObjectName(QString::fromLatin1(def.name));
-    b->setText(QString::fromUtf8(def.caption));
+    b->setText(*def.caption ? tr(def.caption) : QString());
     b->setAutoRaise(false);
     if (*def.hint)
-        applyHint(b, QString::fromUtf8(def.hint));
+        applyHint(b, tr(def.hint));
     connect(b, &QToolButton::clicked, this, [this, command] { guarded([this, command] { runCommand(command); }); });
     m_buttons[command] = b;
     return b;
@@ -172,7 +172,7 @@ void ListEditorDialog::buildControls()
 
     auto *edaffiche = make<QLineEdit>(this, "Edaffiche");
     edaffiche->setReadOnly(true);
-    applyHint(edaffiche, QStringLiteral("Commentaire|Ligne de commentaire associée au fichier"));
+    applyHint(edaffiche, tr("Commentaire|Ligne de commentaire associée au fichier"));
     m_fields.edaffiche = edaffiche;
     layout->addWidget(edaffiche);
 
@@ -183,7 +183,7 @@ QFrame *ListEditorDialog::buildTopRow()
 {
     auto *panel = make<QFrame>(this, "Panel2");
     panel->setFrameShape(QFrame::StyledPanel);
-    applyHint(panel, QStringLiteral("Listes enregistrées"));
+    applyHint(panel, tr("Listes enregistrées"));
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(3, 3, 3, 3);
     row->addWidget(button(Command::DefItem));
@@ -191,11 +191,11 @@ QFrame *ListEditorDialog::buildTopRow()
     th->setVisible(false); // shown by the callers that offer the theoretical list
     row->addWidget(th);
     row->addSpacing(8);
-    row->addWidget(label(panel, QStringLiteral("N°")));
+    row->addWidget(label(panel, tr("N°")));
     auto *combo = make<QComboBox>(panel, "ComboNum");
     combo->addItems(ListEditor::StoredListNames());
     combo->setCurrentIndex(0);
-    applyHint(combo, QStringLiteral("Numéro de liste|Pour sélectionner un numéro"));
+    applyHint(combo, tr("Numéro de liste|Pour sélectionner un numéro"));
     m_fields.comboNum = combo;
     row->addWidget(combo);
     row->addWidget(button(Command::Rappel));
@@ -223,7 +223,7 @@ QFrame *ListEditorDialog::buildEditRow()
     edAdd->setFixedWidth(64);
     setBaseColor(edAdd, Qt::yellow);
     applyHint(edAdd,
-              QStringLiteral("Item|Champ de saisie d'un item\nà ajouter à la liste courante"));
+              tr("Item|Champ de saisie d'un item\nà ajouter à la liste courante"));
     edAdd->installEventFilter(this);
     m_fields.edAdd = edAdd;
     row->addWidget(edAdd);
@@ -243,15 +243,15 @@ QFrame *ListEditorDialog::buildEditRow()
         addSection(ed);
         return ed;
     };
-    m_fields.minSec = sectionField("MinSec", QStringLiteral("Début"),
-                                   QStringLiteral("Début de section| Début de section de la "
+    m_fields.minSec = sectionField("MinSec", tr("Début"),
+                                   tr("Début de section| Début de section de la "
                                                   "section à créer"));
-    m_fields.maxSec = sectionField("MaxSec", QStringLiteral("Fin"),
-                                   QStringLiteral("Fin de section| Fin de la section à créer"));
-    addSection(label(panel, QStringLiteral("Pas")));
+    m_fields.maxSec = sectionField("MaxSec", tr("Fin"),
+                                   tr("Fin de section| Fin de la section à créer"));
+    addSection(label(panel, tr("Pas")));
     auto *pas = make<QComboBox>(panel, "PasSec");
     pas->setMinimumContentsLength(4);
-    applyHint(pas, QStringLiteral("Pas|Pas de la section à créer"));
+    applyHint(pas, tr("Pas|Pas de la section à créer"));
     m_fields.pasSec = pas;
     addSection(pas);
     for (Command c : {Command::VideCh, Command::InitCh, Command::AddSec, Command::CreSec})
@@ -264,7 +264,7 @@ QFrame *ListEditorDialog::buildMarksRow()
 {
     auto *panel = make<QFrame>(this, "Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
-    applyHint(panel, QStringLiteral("Modification des items"));
+    applyHint(panel, tr("Modification des items"));
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(3, 3, 3, 3);
     row->addWidget(button(Command::MarqueTous));
@@ -272,7 +272,7 @@ QFrame *ListEditorDialog::buildMarksRow()
     row->addSpacing(8);
 
     auto *spin = make<QWidget>(panel, "SpinCour");
-    applyHint(spin, QStringLiteral("Coches| Sélectionner un item, vers le bas placer les "
+    applyHint(spin, tr("Coches| Sélectionner un item, vers le bas placer les "
                                    "coches,vers le haut enlever les coches."));
     auto *arrows = new QHBoxLayout(spin);
     arrows->setContentsMargins(0, 0, 0, 0);
@@ -287,12 +287,12 @@ QFrame *ListEditorDialog::buildMarksRow()
     }
     m_fields.spin = spin;
     row->addWidget(spin);
-    row->addWidget(label(panel, QStringLiteral("Coches")));
+    row->addWidget(label(panel, tr("Coches")));
     row->addSpacing(8);
 
     auto *nbA = make<QToolButton>(panel, "NbABtn");
-    nbA->setText(QStringLiteral("Nombre d'items"));
-    applyHint(nbA, QStringLiteral("Nombre d'items|Maintenir le bouton enfoncé pour lire Nombre "
+    nbA->setText(tr("Nombre d'items"));
+    applyHint(nbA, tr("Nombre d'items|Maintenir le bouton enfoncé pour lire Nombre "
                                   "d'items cochés/Nombre d'items"));
     connect(nbA, &QToolButton::pressed, this, [this] {
         guarded([this] {
@@ -309,7 +309,7 @@ QFrame *ListEditorDialog::buildMarksRow()
     count->setReadOnly(true);
     count->setFixedWidth(70);
     setBaseColor(count, QColor(0xC0, 0xC0, 0xC0));
-    applyHint(count, QStringLiteral("Nombre d'items cochés|Affiché seulement en cliquant sur "
+    applyHint(count, tr("Nombre d'items cochés|Affiché seulement en cliquant sur "
                                     "l'ampoule"));
     // Keeps its place in the row while hidden, so the row does not jump.
     QSizePolicy keep = count->sizePolicy();

@@ -1,6 +1,7 @@
 #include "listeditordialog.h"
 
 #include "core/application.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/widgets.h"
 
@@ -22,6 +23,17 @@ QString shownText(const QString &text)
     if (text.size() <= kShownItemLength)
         return text;
     return text.left(kShownItemLength) + QStringLiteral("…");
+}
+
+// The fields show numbers with the user's decimal separator; the editor
+// keeps them in the comma form of the list files.
+QString storedNumber(const QString &shown)
+{
+    if (UiLanguage() == Language::French)
+        return shown;
+    QString text = shown;
+    text.replace(u'.', u',');
+    return text;
 }
 
 } // namespace
@@ -56,7 +68,7 @@ void ListEditorDialog::okClicked()
     if (close)
         accept();
     else
-        messages().warning(QStringLiteral("Pas de liste"));
+        messages().warning(tr("Pas de liste"));
 }
 
 void ListEditorDialog::runCommand(Command command)
@@ -113,9 +125,9 @@ bool ListEditorDialog::run(const std::function<void()> &operation)
 void ListEditorDialog::pullFields()
 {
     ListEditor::Fields &f = m_editor.fields;
-    f.add = m_fields.edAdd->text();
-    f.sectionStart = m_fields.minSec->text();
-    f.sectionEnd = m_fields.maxSec->text();
+    f.add = storedNumber(m_fields.edAdd->text());
+    f.sectionStart = storedNumber(m_fields.minSec->text());
+    f.sectionEnd = storedNumber(m_fields.maxSec->text());
     f.step = m_fields.pasSec->currentIndex();
     f.storedIndex = m_fields.comboNum->currentIndex();
 }
@@ -123,15 +135,18 @@ void ListEditorDialog::pullFields()
 void ListEditorDialog::pushState()
 {
     const ListEditor::Fields &f = m_editor.fields;
-    m_fields.edAdd->setText(f.add);
-    m_fields.minSec->setText(f.sectionStart);
-    m_fields.maxSec->setText(f.sectionEnd);
+    m_fields.edAdd->setText(LocalNumbers(f.add));
+    m_fields.minSec->setText(LocalNumbers(f.sectionStart));
+    m_fields.maxSec->setText(LocalNumbers(f.sectionEnd));
+    QStringList steps;
+    for (const QString &step : f.steps)
+        steps << LocalNumbers(step);
     QStringList shownSteps;
     for (int i = 0; i < m_fields.pasSec->count(); ++i)
         shownSteps << m_fields.pasSec->itemText(i);
-    if (shownSteps != f.steps) {
+    if (shownSteps != steps) {
         m_fields.pasSec->clear();
-        m_fields.pasSec->addItems(f.steps);
+        m_fields.pasSec->addItems(steps);
     }
     m_fields.pasSec->setCurrentIndex(f.step);
     m_fields.comboNum->setCurrentIndex(f.storedIndex);
@@ -148,7 +163,7 @@ void ListEditorDialog::pushList()
     const QSignalBlocker blocker(list);
     list->clear();
     for (int i = 0; i < items.count(); ++i) {
-        auto *item = new QListWidgetItem(shownText(items.text(i)), list);
+        auto *item = new QListWidgetItem(shownText(LocalNumbers(items.text(i))), list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(items.isChecked(i) ? Qt::Checked : Qt::Unchecked);
     }

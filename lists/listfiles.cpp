@@ -5,6 +5,7 @@
 #include "core/textfile.h"
 #include "core/usererror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -37,7 +38,7 @@ ListLoad LoadListFile(const QString &dataFolder, ListKind kind, int listNumber, 
     // A folder of that name, or a file the user may not read, is no list.
     BoundedRead read = readBounded(path, kMaxListFileBytes);
     if (read.status == ReadStatus::CannotOpen)
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(ShownPath(path)));
+        throw UserError(QCoreApplication::translate("ListFiles", "Impossible d'ouvrir le fichier %1").arg(ShownPath(path)));
     const bool tooLarge = read.status == ReadStatus::TooLarge;
     if (tooLarge) {
         // The last line read is cut in the middle: it is no value.
@@ -51,9 +52,8 @@ ListLoad LoadListFile(const QString &dataFolder, ListKind kind, int listNumber, 
     list = ValueList::fromTexts(lines, false);
     if (cut)
         messages().information(
-            QStringLiteral("Le fichier %1 est trop long : la liste a été coupée (%2 valeurs au plus).")
-                .arg(ShownPath(path))
-                .arg(kMaxListItems));
+            QCoreApplication::translate("ListFiles", "Le fichier %1 est trop long : la liste a été coupée (%2 valeurs au plus).")
+                .arg(ShownPath(path), QString::number(kMaxListItems)));
     return ListLoad::Loaded;
 }
 
@@ -66,7 +66,7 @@ void DeleteListFile(const QString &dataFolder, ListKind kind, int listNumber)
 {
     const QString path = ListFilePath(dataFolder, kind, listNumber);
     if (!QFile::remove(path) && QFileInfo::exists(path))
-        throw UserError(QStringLiteral("Impossible de supprimer le fichier %1").arg(path));
+        throw UserError(QCoreApplication::translate("ListFiles", "Impossible de supprimer le fichier %1").arg(path));
 }
 
 } // namespace optolune

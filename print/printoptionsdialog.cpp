@@ -36,7 +36,7 @@ PrintOptionsDialog::PrintOptionsDialog(const QString &iniFileName, const QString
     : QDialog(parent), m_iniFileName(iniFileName), m_lensReferences(lensReferences)
 {
     setObjectName(QStringLiteral("FormOptImpr"));
-    setWindowTitle(QStringLiteral("Options pour l'impression"));
+    setWindowTitle(tr("Options pour l'impression"));
     buildControls();
     // FormCreate: the last orientation and size chosen.
     const PrintOptions stored = readPrintOptions(m_iniFileName);
@@ -55,9 +55,9 @@ void PrintOptionsDialog::buildControls()
     bodyLayout->setContentsMargins(10, 8, 10, 6);
     bodyLayout->setSpacing(4);
     auto *titleLabel = make<QLabel>(body, "Label2");
-    titleLabel->setText(QStringLiteral("Références constructeur de l'objectif"));
+    titleLabel->setText(tr("Références constructeur de l'objectif"));
     m_title = make<QLineEdit>(body, "EdTitre");
-    applyHint(m_title, QStringLiteral("Titre|Apparaît sur la première ligne à l'impression"));
+    applyHint(m_title, tr("Titre|Apparaît sur la première ligne à l'impression"));
     titleLabel->setBuddy(m_title);
     bodyLayout->addWidget(titleLabel);
     bodyLayout->addWidget(m_title);
@@ -65,13 +65,14 @@ void PrintOptionsDialog::buildControls()
     auto *choices = new QHBoxLayout;
     choices->setSpacing(12);
     auto *radio = make<QGroupBox>(body, "RadioImpr");
-    radio->setTitle(QStringLiteral("Orientation"));
+    radio->setTitle(tr("Orientation"));
     auto *radioLayout = new QHBoxLayout(radio);
     m_orientation = new QButtonGroup(this);
-    const char *const orientations[] = {"Portrait", "Paysage"};
+    const char *const orientations[] = {QT_TRANSLATE_NOOP("optolune::PrintOptionsDialog", "Portrait"),
+                                        QT_TRANSLATE_NOOP("optolune::PrintOptionsDialog", "Paysage")};
     for (int i = 0; i < 2; ++i) {
         auto *button = make<QRadioButton>(radio, i == 0 ? "RadioImprPortrait" : "RadioImprPaysage");
-        button->setText(QString::fromLatin1(orientations[i]));
+        button->setText(tr(orientations[i]));
         m_orientation->addButton(button, i);
         radioLayout->addWidget(button);
     }
@@ -79,7 +80,7 @@ void PrintOptionsDialog::buildControls()
 
     auto *sizeColumn = new QVBoxLayout;
     auto *sizeLabel = make<QLabel>(body, "Label1");
-    sizeLabel->setText(QStringLiteral("Taille de la fonte"));
+    sizeLabel->setText(tr("Taille de la fonte"));
     m_size = make<QComboBox>(body, "ComboSize");
     // A drop-down list: only the four sizes the print knows can be chosen.
     m_size->setEditable(false);
@@ -96,11 +97,11 @@ void PrintOptionsDialog::buildControls()
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto *cancel = make<QPushButton>(body, "BitBtn1");
-    cancel->setText(QStringLiteral("Abandonner"));
+    cancel->setText(tr("Abandonner"));
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     cancel->setAutoDefault(false);
     auto *ok = make<QPushButton>(body, "BitBtn2");
-    ok->setText(QStringLiteral("OK"));
+    ok->setText(tr("OK"));
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ok->setDefault(true);
     buttons->addWidget(cancel);

@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -39,14 +40,14 @@ void ReportPrintStartFailure(const QPrinter &printer)
 {
     const QString label = printerLabel(printer);
     messages().warning(label.isEmpty()
-                           ? QStringLiteral("Impossible de lancer l'impression.")
-                           : QStringLiteral("Impossible de lancer l'impression sur %1.")
+                           ? QCoreApplication::translate("ScreenPrint", "Impossible de lancer l'impression.")
+                           : QCoreApplication::translate("ScreenPrint", "Impossible de lancer l'impression sur %1.")
                                  .arg(QuotedForMessage(label)));
 }
 
 void ReportPrintEndFailure()
 {
-    messages().warning(QStringLiteral("L'impression n'a pas pu être terminée."));
+    messages().warning(QCoreApplication::translate("ScreenPrint", "L'impression n'a pas pu être terminée."));
 }
 
 std::unique_ptr<QPrinter> DefaultScreenPrinter()
@@ -54,7 +55,7 @@ std::unique_ptr<QPrinter> DefaultScreenPrinter()
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         messages().information(
-            QStringLiteral("Aucune imprimante par défaut n'est installée : impossible d'imprimer."));
+            QCoreApplication::translate("ScreenPrint", "Aucune imprimante par défaut n'est installée : impossible d'imprimer."));
         return nullptr;
     }
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);

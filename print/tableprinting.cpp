@@ -7,17 +7,20 @@
 #include "table/tablestate.h"
 #include "table/titlelines.h"
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "screenprint.h"
 #include "core/textfile.h"
 #include "core/widgets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <optional>
 
 namespace optolune {
 
@@ -28,10 +31,20 @@ void showPreviewDialog(QPrinter &printer, QWidget *owner,
 {
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setObjectName(QStringLiteral("FormApercu"));
-    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    dialog.setWindowTitle(QCoreApplication::translate("TablePrinting", "Aperçu avant impression"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter *p) { guarded([&paint, p] { paint(p); }); });
     dialog.exec();
+}
+
+// The table with its numbers as the user's language writes them.
+TableModel LocallyNumbered(const TableModel &model)
+{
+    TableModel out = model;
+    for (int row = 0; row < model.rowCount(); ++row)
+        for (int col = 0; col < model.colCount(); ++col)
+            out.setCell(col, row, LocalNumbers(model.cell(col, row)));
+    return out;
 }
 
 PreviewRunner &previewRunner()
@@ -66,7 +79,7 @@ bool paintOnPrinter(QPrinter &printer, const TableModel &model, const QStringLis
 bool exportPdf(const QString &path, const TableModel &model, const QStringList &titleLines,
                const PrintChoice &choice)
 {
-    const QString failure = QStringLiteral("Impossible de créer le fichier %1").arg(path);
+    const QString failure = QCoreApplication::translate("TablePrinting", "Impossible de créer le fichier %1").arg(path);
     // Written whole through a temporary file: a PDF that fails half-way
     // leaves the previous file of that name as it was.
     QSaveFile file(path);
@@ -115,7 +128,7 @@ bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
                    const TableModel &model, bool printComment)
 {
     if (model.isEmpty()) {
-        messages().plain(QStringLiteral("Table vide"));
+        messages().plain(QCoreApplication::translate("TablePrinting", "Table vide"));
         return false;
     }
     const std::optional<PrintChoice> choice = OpenPrintOptions(owner, state.lensReferences);
@@ -130,6 +143,12 @@ bool RunTablePrint(TableOutput output, QWidget *owner, const TableState &state,
 bool RunPagesPrint(TableOutput output, QWidget *owner, const TableModel &model,
                    const QStringList &titleLines, const PrintChoice &choice, const QString &pdfName)
 {
+    // In English the cells are printed with decimal points, as the grid
+    // shows them.
+    std::optional<TableModel> english;
+    if (UiLanguage() != Language::French)
+        english = LocallyNumbered(model);
+    const TableModel &shown = english ? *english : model;
     if (output == TableOutput::Pdf) {
         const QString folder = appPaths().tablesFolder();
         QDir().mkpath(folder);
@@ -140,7 +159,7 @@ bool RunPagesPrint(TableOutput output, QWidget *owner, const TableModel &model,
         QString path = *answer;
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             path += QStringLiteral(".pdf");
-        if (!exportPdf(path, model, titleLines, choice))
+        if (!exportPdf(path, shown, titleLines, choice))
             return false;
         showSavedFile(owner, path);
         return true;
@@ -152,7 +171,7 @@ bool RunPagesPrint(TableOutput output, QWidget *owner, const TableModel &model,
     if (output == TableOutput::Preview) {
         bool painted = false;
         const auto paint = [&](QPrinter *p) {
-            painted = paintOnPrinter(*p, model, titleLines, choice.fontSizePoints) || painted;
+            painted = paintOnPrinter(*p, shown, titleLines, choice.fontSizePoints) || painted;
         };
         if (previewRunner())
             previewRunner()(printer, owner, paint);
@@ -162,7 +181,7 @@ bool RunPagesPrint(TableOutput output, QWidget *owner, const TableModel &model,
     }
     if (!prompts().choosePrinter(printer))
         return false;
-    return paintOnPrinter(printer, model, titleLines, choice.fontSizePoints);
+    return paintOnPrinter(printer, shown, titleLines, choice.fontSizePoints);
 }
 
 } // namespace optolune

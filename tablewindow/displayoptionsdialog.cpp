@@ -3,11 +3,13 @@
 #include "core/apppaths.h"
 #include "core/application.h"
 #include "core/diffractiontext.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QFrame>
@@ -21,7 +23,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(const QString &iniFileName, QWidget *
     : QDialog(parent), m_iniFileName(iniFileName)
 {
     setObjectName(QStringLiteral("FormOptAff"));
-    setWindowTitle(QStringLiteral("Affichage"));
+    setWindowTitle(tr("Affichage"));
     buildControls();
     m_loaded = readDisplayOptions(m_iniFileName);
     setBoxes(m_loaded);
@@ -47,14 +49,14 @@ void DisplayOptionsDialog::buildControls()
         barLayout->addWidget(b);
         return b;
     };
-    m_buttons.markAll = button("MarqueTousBtn", QStringLiteral("Tous"),
-                               QStringLiteral("Tous|Cocher tous les itms de  la liste courante "));
+    m_buttons.markAll = button("MarqueTousBtn", tr("Tous"),
+                               tr("Tous|Cocher tous les itms de  la liste courante "));
     m_buttons.invert = button(
-        "MarqueInvBtn", QStringLiteral("Inverser"),
-        QStringLiteral("Inverser|Les  items cochés perdent leur coche et les items non cochés sont cochés"));
+        "MarqueInvBtn", tr("Inverser"),
+        tr("Inverser|Les  items cochés perdent leur coche et les items non cochés sont cochés"));
     barLayout->addStretch();
-    m_buttons.cancel = button("SpeedButton3", QStringLiteral("Abandonner"), QString());
-    m_buttons.ok = button("validebtn", QStringLiteral("Ok"), QStringLiteral("Valider et quitter|"));
+    m_buttons.cancel = button("SpeedButton3", tr("Abandonner"), QString());
+    m_buttons.ok = button("validebtn", tr("Ok"), tr("Valider et quitter|"));
     layout->addWidget(bar);
 
     auto *panel = make<QFrame>(this, "Panel1");
@@ -62,7 +64,7 @@ void DisplayOptionsDialog::buildControls()
     panelLayout->setContentsMargins(12, 10, 12, 10);
     for (const DisplayOptionField &field : displayOptionFields()) {
         auto *box = make<QCheckBox>(panel, field.box);
-        box->setText(QString::fromUtf8(field.caption));
+        box->setText(QCoreApplication::translate("DisplayOptions", field.caption));
         // The last four choices are kept but never offered on screen.
         if (field.shown)
             panelLayout->addWidget(box);
@@ -75,15 +77,15 @@ void DisplayOptionsDialog::buildControls()
     m_wavelength = make<QLineEdit>(panel, "EdLambda");
     m_wavelength->setMaxLength(6);
     m_wavelength->setFixedWidth(m_wavelength->fontMetrics().horizontalAdvance(QStringLiteral("0,00000")) + 12);
-    applyHint(m_wavelength, QStringLiteral("Longueur d'onde|Longueur d'onde de la lumière pour la "
+    applyHint(m_wavelength, tr("Longueur d'onde|Longueur d'onde de la lumière pour la "
                                            "diffraction, de 0,40 à 0,70 µm (0,55 : le vert)"));
-    sharpness->addRow(QStringLiteral("Longueur d'onde (µm)"), m_wavelength);
+    sharpness->addRow(tr("Longueur d'onde (µm)"), m_wavelength);
     m_blurModel = make<QComboBox>(panel, "ComboFlou");
-    m_blurModel->addItem(QStringLiteral("racine de la somme des carrés"));
-    m_blurModel->addItem(QStringLiteral("somme (plus sévère)"));
-    applyHint(m_blurModel, QStringLiteral("Flou total|Comment s'ajoutent le flou de mise au point "
+    m_blurModel->addItem(tr("racine de la somme des carrés"));
+    m_blurModel->addItem(tr("somme (plus sévère)"));
+    applyHint(m_blurModel, tr("Flou total|Comment s'ajoutent le flou de mise au point "
                                           "et la tache de diffraction"));
-    sharpness->addRow(QStringLiteral("Flou total"), m_blurModel);
+    sharpness->addRow(tr("Flou total"), m_blurModel);
     panelLayout->addLayout(sharpness);
     layout->addWidget(panel);
 
@@ -103,6 +105,7 @@ DisplayOptions DisplayOptionsDialog::options() const
         options.*fields[i].value = m_boxes[i]->isChecked();
     // A wavelength that does not read keeps the one the dialog opened with;
     // "Ok" refuses it before anything is stored.
+    // (the point an English user reads and types is read as the comma)
     options.wavelengthUm = ReadWavelength(m_wavelength->text()).value_or(m_loaded.wavelengthUm);
     options.blurModel =
         m_blurModel->currentIndex() == 1 ? BlurModel::Sum : BlurModel::RootSumSquare;
@@ -114,7 +117,7 @@ void DisplayOptionsDialog::setBoxes(const DisplayOptions &options)
     const auto fields = displayOptionFields();
     for (size_t i = 0; i < fields.size(); ++i)
         m_boxes[i]->setChecked(options.*fields[i].value);
-    m_wavelength->setText(WavelengthText(options.wavelengthUm));
+    m_wavelength->setText(LocalNumbers(WavelengthText(options.wavelengthUm)));
     m_blurModel->setCurrentIndex(options.blurModel == BlurModel::Sum ? 1 : 0);
 }
 

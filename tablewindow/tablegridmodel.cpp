@@ -1,6 +1,7 @@
 #include "tablegridmodel.h"
 
 #include "table/tablemodel.h"
+#include "core/language.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -72,7 +73,8 @@ QVariant TableGridModel::data(const QModelIndex &index, int role) const
     const int row = index.row() + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return m_table.displayText(col, row);
+        // French shows the cells as they are; LocalNumbers returns at once.
+        return LocalNumbers(m_table.displayText(col, row));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
     case Qt::ForegroundRole:
@@ -96,7 +98,8 @@ QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, in
     const int row = orientation == Qt::Horizontal ? 0 : section + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return m_table.displayText(col, row);
+        // French shows the cells as they are; LocalNumbers returns at once.
+        return LocalNumbers(m_table.displayText(col, row));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
     default:

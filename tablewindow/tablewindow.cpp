@@ -54,7 +54,7 @@ QHBoxLayout *barLayout(QWidget *bar)
 TableWindow::TableWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormCalculProf"));
-    setWindowTitle(QStringLiteral("Table de profondeur de champ"));
+    setWindowTitle(tr("Table de profondeur de champ"));
     resize(900, 560);
     buildControls();
     buildMenus();
@@ -122,16 +122,16 @@ QWidget *TableWindow::buildFirstBar()
 {
     auto *bar = make<QWidget>(this, "CPbar1");
     auto *row = barLayout(bar);
-    m_fields.nom = makeEdit(bar, "EdNom", QStringLiteral("Préfixe du nom du fichier|Créé par le programme"), 190);
+    m_fields.nom = makeEdit(bar, "EdNom", tr("Préfixe du nom du fichier|Créé par le programme"), 190);
     paintReadOnly(m_fields.nom);
     m_fields.nom->installEventFilter(this);
     m_fields.checkVa = make<QCheckBox>(bar, "CheckVa");
     m_fields.checkVa->setText(QStringLiteral("Fa"));
     m_fields.checkVa->hide();
-    m_fields.format = makeEdit(bar, "EdFormat", QStringLiteral("Format|Format associé à la table, facultatif"), 80);
+    m_fields.format = makeEdit(bar, "EdFormat", tr("Format|Format associé à la table, facultatif"), 80);
     m_fields.format->setFixedWidth(std::max(80, formatFieldWidth(m_fields.format)));
     m_fields.suffixe = makeEdit(bar, "EdSuffixe",
-                                QStringLiteral("Références de l'objectif|Facultatif mais recommandé. Les règles d'écriture des noms de fichiers sous Windows doivent être respectées."),
+                                tr("Références de l'objectif|Facultatif mais recommandé. Les règles d'écriture des noms de fichiers sous Windows doivent être respectées."),
                                 130);
     m_fields.suffixe->installEventFilter(this);
     // The format and the lens references become the file's name, the
@@ -144,7 +144,7 @@ QWidget *TableWindow::buildFirstBar()
     m_buttons.nc = makeButton(bar, "NCbtn", QString(), QStyle::SP_DialogApplyButton);
     m_buttons.nc->hide();
     m_buttons.distFilm = makeOriginButton(bar,
-                                          QStringLiteral("Origine des distances|Lorsque le bouton est enfoncé, les distances sont rapportées au plan du film"));
+                                          tr("Origine des distances|Lorsque le bouton est enfoncé, les distances sont rapportées au plan du film"));
     m_buttons.distFilm->setChecked(true);
     row->addWidget(m_fields.nom);
     row->addWidget(m_fields.checkVa);
@@ -155,19 +155,22 @@ QWidget *TableWindow::buildFirstBar()
     row->addWidget(m_buttons.distFilm);
 
     const ToolButtonDef buttons[] = {
-        {"OpenBtn", "Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d'affichage et son commentaire", QStyle::SP_DialogOpenButton, nullptr, &m_buttons.open},
-        {"SauveBtn", "Enregistrer le fichier|Enregistrement de la table , avec ses options d'affichage et  son commentaire", QStyle::SP_DialogSaveButton, nullptr, &m_buttons.save},
-        {"ImprBtn", "Impression du fichier|Une boîte d'options apparaît, qui permet de choisir la taille de la fonte et l'orientation", QStyle::SP_FileDialogDetailedView, nullptr, &m_buttons.print},
-        {"MemBtn", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale", QStyle::SP_DriveFDIcon, nullptr, &m_buttons.mem},
-        {"MemRapBtn", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire", QStyle::SP_BrowserReload, nullptr, &m_buttons.memRecall},
-        {"ToolButton1", "Informations| Maintenir le bouton enfoncé pour lire le nombre de diaphragmes et le nombre de distances dans la table", QStyle::SP_MessageBoxInformation, nullptr, &m_buttons.info},
-        {"AfficheBtn", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats affichés", QStyle::SP_DialogHelpButton, nullptr, &m_buttons.explanations},
-        {"ImprEcrBtn", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon, nullptr, &m_buttons.screenPrint},
-        {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon, nullptr, &m_buttons.notes},
-        {"GraphiqueBtn", "Graphique|Graphique de profondeur de champ : limites de netteté selon la distance de mise au point", QStyle::SP_FileDialogContentsView, nullptr, &m_buttons.chart},
-        {"ToolButton6", "Fermer le fenêtre|Retour à la fenêtre principale", QStyle::SP_DialogCloseButton, nullptr, &m_buttons.close},
+        {"OpenBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Ouvrir un fichier|Affichage de la table enregistrée, avec ses options d'affichage et son commentaire"), QStyle::SP_DialogOpenButton, nullptr, &m_buttons.open},
+        {"SauveBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Enregistrer le fichier|Enregistrement de la table , avec ses options d'affichage et  son commentaire"), QStyle::SP_DialogSaveButton, nullptr, &m_buttons.save},
+        {"ImprBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Impression du fichier|Une boîte d'options apparaît, qui permet de choisir la taille de la fonte et l'orientation"), QStyle::SP_FileDialogDetailedView, nullptr, &m_buttons.print},
+        {"MemBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale"), QStyle::SP_DriveFDIcon, nullptr, &m_buttons.mem},
+        {"MemRapBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire"), QStyle::SP_BrowserReload, nullptr, &m_buttons.memRecall},
+        {"ToolButton1", QT_TRANSLATE_NOOP("optolune::TableWindow", "Informations| Maintenir le bouton enfoncé pour lire le nombre de diaphragmes et le nombre de distances dans la table"), QStyle::SP_MessageBoxInformation, nullptr, &m_buttons.info},
+        {"AfficheBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats affichés"), QStyle::SP_DialogHelpButton, nullptr, &m_buttons.explanations},
+        {"ImprEcrBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Impression d'écran de la fenêtre"), QStyle::SP_ComputerIcon, nullptr, &m_buttons.screenPrint},
+        {"NotesBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Bloc-notes de Windows"), QStyle::SP_FileIcon, nullptr, &m_buttons.notes},
+        {"GraphiqueBtn", QT_TRANSLATE_NOOP("optolune::TableWindow", "Graphique|Graphique de profondeur de champ : limites de netteté selon la distance de mise au point"), QStyle::SP_FileDialogContentsView, nullptr, &m_buttons.chart},
+        {"ToolButton6", QT_TRANSLATE_NOOP("optolune::TableWindow", "Fermer le fenêtre|Retour à la fenêtre principale"), QStyle::SP_DialogCloseButton, nullptr, &m_buttons.close},
     };
-    addToolButtons(bar, row, buttons);
+    // The hints are translated here, where the buttons are made.
+    const std::vector<QToolButton *> made = addToolButtons(bar, row, buttons);
+    for (size_t i = 0; i < made.size(); ++i)
+        applyHint(made[i], tr(buttons[i].hint));
     row->addStretch(1);
     return bar;
 }
@@ -186,24 +189,24 @@ QWidget *TableWindow::buildSecondBar()
         row->addWidget(edit);
     }
     m_buttons.circle = makeButton(bar, "CercleBtn",
-                                  QStringLiteral("Sélection d'un diamètre|Sélection du diamètre du cercle de confusion"),
+                                  tr("Sélection d'un diamètre|Sélection du diamètre du cercle de confusion"),
                                   QStyle::SP_DialogResetButton);
     row->addWidget(m_buttons.circle);
     auto *dia = m_buttons.dia = makeButton(bar, "DiaBtn",
-                           QStringLiteral("Liste des diaphragmes|Modifier la liste des diaphragmes ou créer une nouvelle liste"),
+                           tr("Liste des diaphragmes|Modifier la liste des diaphragmes ou créer une nouvelle liste"),
                            QStyle::SP_FileDialogListView);
     dia->setText(QStringLiteral("N"));
     dia->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     row->addWidget(dia);
     auto *dist = m_buttons.dist = makeButton(bar, "DistBtn",
-                            QStringLiteral("Liste des distances|Modifier la liste des distances ou créer une nouvelle liste"),
+                            tr("Liste des distances|Modifier la liste des distances ou créer une nouvelle liste"),
                             QStyle::SP_FileDialogListView);
     dist->setText(QStringLiteral("D"));
     dist->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     row->addWidget(dist);
 
     m_fields.limDec = makeEdit(bar, "EdLimDec",
-                               QStringLiteral("Bornes des décimales|En cliquant dans le champ, la distance associée à la cellule sélectionnée dans la grille est copiée dans le champ."),
+                               tr("Bornes des décimales|En cliquant dans le champ, la distance associée à la cellule sélectionnée dans la grille est copiée dans le champ."),
                                50);
     paintReadOnly(m_fields.limDec);
     m_fields.limDec->installEventFilter(this);
@@ -212,7 +215,7 @@ QWidget *TableWindow::buildSecondBar()
     m_fields.nbDecim = make<QComboBox>(bar, "ComboNbDecim");
     for (int i = 0; i <= 8; ++i)
         m_fields.nbDecim->addItem(QString::number(i));
-    applyHint(m_fields.nbDecim, QStringLiteral("Nombre de décimales|Fixe le nombre de décimales pour les distances inférieures à la valeur de la borne."));
+    applyHint(m_fields.nbDecim, tr("Nombre de décimales|Fixe le nombre de décimales pour les distances inférieures à la valeur de la borne."));
     row->addWidget(m_fields.nbDecim);
 
     m_fields.largCol = make<QSpinBox>(bar, "SpinLargCol");
@@ -220,17 +223,17 @@ QWidget *TableWindow::buildSecondBar()
     // itself accepts them.
     m_fields.largCol->setRange(0, 999);
     m_fields.largCol->setSingleStep(6);
-    applyHint(m_fields.largCol, QStringLiteral("Largeur des colonnes|Cliquer sur les flêches pour modifier la largeur des colonnes"));
+    applyHint(m_fields.largCol, tr("Largeur des colonnes|Cliquer sur les flêches pour modifier la largeur des colonnes"));
     row->addWidget(m_fields.largCol);
 
     m_buttons.dh = makeButton(bar, "DhBtn",
-                              QStringLiteral("Orientation des distances|Bouton enfoncé,  les distances sont affichées horizontalement."),
+                              tr("Orientation des distances|Bouton enfoncé,  les distances sont affichées horizontalement."),
                               QStyle::SP_ArrowRight, true);
     m_buttons.dh->setText(QStringLiteral("DH"));
     m_buttons.dh->setToolButtonStyle(Qt::ToolButtonTextOnly);
     row->addWidget(m_buttons.dh);
     m_buttons.calc = makeButton(bar, "CalcBtn",
-                                QStringLiteral("Actualiser|La table est actualisée avec les nouvelles valeurs des paramètres"),
+                                tr("Actualiser|La table est actualisée avec les nouvelles valeurs des paramètres"),
                                 QStyle::SP_BrowserReload);
     row->addWidget(m_buttons.calc);
 
@@ -256,15 +259,15 @@ QWidget *TableWindow::buildCommentLine()
     auto *line = make<QWidget>(this, "PanelComment");
     auto *row = barLayout(line);
     m_fields.comment = make<QLineEdit>(line, "EdComment");
-    applyHint(m_fields.comment, QStringLiteral("Commentaire|Ligne de commentaire associée au fichier"));
+    applyHint(m_fields.comment, tr("Commentaire|Ligne de commentaire associée au fichier"));
     m_fields.comment->installEventFilter(this);
     acceptWindows1252Only(m_fields.comment);
     row->addWidget(m_fields.comment, 1);
-    m_buttons.clearComment = makeButton(line, "SpeedButton2", QStringLiteral("Effacer|Efface le commentaire"),
+    m_buttons.clearComment = makeButton(line, "SpeedButton2", tr("Effacer|Efface le commentaire"),
                                         QStyle::SP_LineEditClearButton);
     row->addWidget(m_buttons.clearComment);
     m_fields.checkComment = make<QCheckBox>(line, "CheckComment");
-    applyHint(m_fields.checkComment, QStringLiteral("Case à cocher|Cocher pour que le commentaire apparaisse à l'impression"));
+    applyHint(m_fields.checkComment, tr("Case à cocher|Cocher pour que le commentaire apparaisse à l'impression"));
     row->addWidget(m_fields.checkComment);
     return line;
 }
@@ -285,7 +288,7 @@ void TableWindow::buildMenus()
     };
     auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
 
-    QMenu *file = bar->addMenu(QStringLiteral("&Fichier"));
+    QMenu *file = bar->addMenu(tr("&Fichier"));
     file->setObjectName(QStringLiteral("File1"));
     // The menu itself opens with Ctrl+I.
     auto *openFileMenu = new QAction(this);
@@ -293,61 +296,61 @@ void TableWindow::buildMenus()
     addAction(openFileMenu);
     connect(openFileMenu, &QAction::triggered, this,
             [bar, file] { guarded([bar, file] { bar->setActiveAction(file->menuAction()); }); });
-    add(file, "FileSaveItem", QStringLiteral("Actualiser"), ctrl(Qt::Key_A), [this] { refresh(); });
-    add(file, "FileNewItem", QStringLiteral("Ouvrir"), ctrl(Qt::Key_O), [this] { OpenTableCommand(); });
-    add(file, "Enregistrer", QStringLiteral("Enregistrer"), ctrl(Qt::Key_S), [this] { saveCommand(); });
-    add(file, "FileSaveAsItem", QStringLiteral("Imprimer"), ctrl(Qt::Key_P),
+    add(file, "FileSaveItem", tr("Actualiser"), ctrl(Qt::Key_A), [this] { refresh(); });
+    add(file, "FileNewItem", tr("Ouvrir"), ctrl(Qt::Key_O), [this] { OpenTableCommand(); });
+    add(file, "Enregistrer", tr("Enregistrer"), ctrl(Qt::Key_S), [this] { saveCommand(); });
+    add(file, "FileSaveAsItem", tr("Imprimer"), ctrl(Qt::Key_P),
         [this] { printTable(int(TableOutput::Printer)); });
-    add(file, "ApercuAvantImpression", QStringLiteral("Aperçu avant impression"), QKeySequence(),
+    add(file, "ApercuAvantImpression", tr("Aperçu avant impression"), QKeySequence(),
         [this] { printTable(int(TableOutput::Preview)); });
-    add(file, "ExporterPdf", QStringLiteral("Exporter en PDF..."), QKeySequence(),
+    add(file, "ExporterPdf", tr("Exporter en PDF..."), QKeySequence(),
         [this] { printTable(int(TableOutput::Pdf)); });
-    add(file, "ExporterCsv", QStringLiteral("Exporter en CSV..."), QKeySequence(),
+    add(file, "ExporterCsv", tr("Exporter en CSV..."), QKeySequence(),
         [this] { exportCsv(int(CsvLayout::Grid)); });
-    add(file, "ExporterCsvLignes", QStringLiteral("Exporter en CSV (une ligne par case)..."),
+    add(file, "ExporterCsvLignes", tr("Exporter en CSV (une ligne par case)..."),
         QKeySequence(), [this] { exportCsv(int(CsvLayout::Rows)); });
 
-    QMenu *edit = bar->addMenu(QStringLiteral("Édition"));
+    QMenu *edit = bar->addMenu(tr("Édition"));
     edit->setObjectName(QStringLiteral("Edition1"));
-    add(edit, "CopierTable", QStringLiteral("Copier la table"),
+    add(edit, "CopierTable", tr("Copier la table"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyTable(); });
 
-    QMenu *view = bar->addMenu(QStringLiteral("Affichage"));
+    QMenu *view = bar->addMenu(tr("Affichage"));
     view->setObjectName(QStringLiteral("Affichage1"));
-    m_actions.distFilm = add(view, "DistFilm", QStringLiteral("Distances rapportées au plan du film"),
+    m_actions.distFilm = add(view, "DistFilm", tr("Distances rapportées au plan du film"),
                              QKeySequence(), [this] { toggleOption(&TableState::fromFilm); });
-    m_actions.dh = add(view, "Dh", QStringLiteral("Distances horizontalement"), QKeySequence(),
+    m_actions.dh = add(view, "Dh", tr("Distances horizontalement"), QKeySequence(),
                        [this] { toggleOption(&TableState::horizontal); });
-    m_actions.p = add(view, "p", QStringLiteral("Profondeur de champ"), QKeySequence(),
+    m_actions.p = add(view, "p", tr("Profondeur de champ"), QKeySequence(),
                       [this] { toggleOption(&TableState::showP); });
     m_actions.ab = add(view, "ab",
-                       QStringLiteral("Profondeur de champ en avant  et en arrière du plan de mise au point"),
+                       tr("Profondeur de champ en avant  et en arrière du plan de mise au point"),
                        QKeySequence(), [this] { toggleOption(&TableState::showAB); });
-    m_actions.h = add(view, "H", QStringLiteral("Hyperfocale"), QKeySequence(),
+    m_actions.h = add(view, "H", tr("Hyperfocale"), QKeySequence(),
                       [this] { toggleOption(&TableState::showH); });
-    m_actions.grandiss = add(view, "MGrandiss", QStringLiteral("Grandissement et tirage"), QKeySequence(),
+    m_actions.grandiss = add(view, "MGrandiss", tr("Grandissement et tirage"), QKeySequence(),
                              [this] { toggleOption(&TableState::showGT); });
-    m_actions.diffraction = add(view, "Diffraction", QStringLiteral("Diffraction"), QKeySequence(),
+    m_actions.diffraction = add(view, "Diffraction", tr("Diffraction"), QKeySequence(),
                                 [this] { toggleOption(&TableState::diffraction); });
     m_actions.diffraction->setStatusTip(
-        QStringLiteral("Limites de netteté avec la diffraction : le flou total (mise au point et "
+        tr("Limites de netteté avec la diffraction : le flou total (mise au point et "
                        "tache d'Airy) ne dépasse pas le cercle"));
-    add(view, "Graphique", QStringLiteral("Graphique"), QKeySequence(Qt::Key_F9),
+    add(view, "Graphique", tr("Graphique"), QKeySequence(Qt::Key_F9),
         [this] { openChart(); });
     for (QAction *a : {m_actions.distFilm, m_actions.dh, m_actions.p, m_actions.ab, m_actions.h,
                        m_actions.grandiss, m_actions.diffraction})
         a->setCheckable(true);
 
-    QMenu *lists = bar->addMenu(QStringLiteral("Listes"));
+    QMenu *lists = bar->addMenu(tr("Listes"));
     lists->setObjectName(QStringLiteral("Lites1"));
-    add(lists, "Diamtreducercledeconfusion1", QStringLiteral("Diamètre du cercle de confusion"),
+    add(lists, "Diamtreducercledeconfusion1", tr("Diamètre du cercle de confusion"),
         ctrl(Qt::Key_C), [this] { openCircleWindow(); });
-    add(lists, "Diaphragmes1", QStringLiteral("Diaphragmes"), ctrl(Qt::Key_N),
+    add(lists, "Diaphragmes1", tr("Diaphragmes"), ctrl(Qt::Key_N),
         [this] { openListEditor(ListKind::Dia); });
-    add(lists, "Distancesdemiseaupoint1", QStringLiteral("Distances de mise au point"), ctrl(Qt::Key_D),
+    add(lists, "Distancesdemiseaupoint1", tr("Distances de mise au point"), ctrl(Qt::Key_D),
         [this] { openListEditor(ListKind::Dis); });
 
-    QMenu *defaults = bar->addMenu(QStringLiteral("Listes par défaut"));
+    QMenu *defaults = bar->addMenu(tr("Listes par défaut"));
     defaults->setObjectName(QStringLiteral("Listespardfaut2"));
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
@@ -357,18 +360,18 @@ void TableWindow::buildMenus()
         runListSource(ListKind::Dia, ListSource::DefaultList);
         runListSource(ListKind::Dis, ListSource::DefaultList);
     };
-    add(defaults, "Diaphragmes2", QStringLiteral("Diaphragmes"), QKeySequence(), defaultFNumbers);
-    add(defaults, "Distances2", QStringLiteral("Distances"), QKeySequence(), defaultDistances);
-    add(defaults, "Diaphragmesthoriques1", QStringLiteral("Diaphragmes théoriques"), QKeySequence(),
+    add(defaults, "Diaphragmes2", tr("Diaphragmes"), QKeySequence(), defaultFNumbers);
+    add(defaults, "Distances2", tr("Distances"), QKeySequence(), defaultDistances);
+    add(defaults, "Diaphragmesthoriques1", tr("Diaphragmes théoriques"), QKeySequence(),
         [this] { theoreticalFNumbers(); });
-    add(defaults, "Diaphragmesetdistances1", QStringLiteral("Diaphragmes et distances"), QKeySequence(),
+    add(defaults, "Diaphragmesetdistances1", tr("Diaphragmes et distances"), QKeySequence(),
         bothDefaults);
-    add(m_popup, "Diaphragmespardfaut1", QStringLiteral("Diaphragmes par défaut"), QKeySequence(), defaultFNumbers);
-    add(m_popup, "Distancespardfaut1", QStringLiteral("Distances par défaut"), QKeySequence(), defaultDistances);
-    add(m_popup, "Listespardfaut1", QStringLiteral("Listes par défaut"), QKeySequence(), bothDefaults);
-    add(m_popup, "ObjectifsHasselblad1", QStringLiteral("Objectifs Hasselblad"), QKeySequence(),
+    add(m_popup, "Diaphragmespardfaut1", tr("Diaphragmes par défaut"), QKeySequence(), defaultFNumbers);
+    add(m_popup, "Distancespardfaut1", tr("Distances par défaut"), QKeySequence(), defaultDistances);
+    add(m_popup, "Listespardfaut1", tr("Listes par défaut"), QKeySequence(), bothDefaults);
+    add(m_popup, "ObjectifsHasselblad1", tr("Objectifs Hasselblad"), QKeySequence(),
         [this] { openLensWindow(); });
-    add(m_popup, "FichiertestSuperSymmar1", QStringLiteral("Fichier test Super Symmar 5,6/150"),
+    add(m_popup, "FichiertestSuperSymmar1", tr("Fichier test Super Symmar 5,6/150"),
         QKeySequence(), [this] { loadTestTableCommand(); });
 
     addNotesAndQuit(bar, this, [this] { openNotesFile(); });

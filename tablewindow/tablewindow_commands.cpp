@@ -14,6 +14,7 @@
 #include "core/bitmapexport.h"
 #include "core/diffractiontext.h"
 #include "core/notes.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "print/screenprint.h"
@@ -43,8 +44,22 @@ namespace {
 
 QString rangeHint(const QString &label, long double minimum, long double maximum, int decimals)
 {
-    return label + u'|' + label + QStringLiteral("  minimum: ") + FixedText(minimum, 5, decimals) +
-           QStringLiteral("  maximum: ") + FixedText(maximum, 5, decimals);
+    return QCoreApplication::translate("optolune::TableWindow", "%1|%1  minimum: %2  maximum: %3")
+        .arg(label, LocalNumbers(FixedText(minimum, 5, decimals)),
+             LocalNumbers(FixedText(maximum, 5, decimals)));
+}
+
+// A number field shows the program's decimal-comma text in the user's
+// language; what the user reads back into the state is the comma form again
+// (in English the point typed or shown becomes the comma), so that the
+// files are the same in every language.
+QString storedNumber(const QString &shown)
+{
+    if (UiLanguage() == Language::French)
+        return shown;
+    QString text = shown;
+    text.replace(u'.', u',');
+    return text;
 }
 
 bool isCtrlOnly(const QKeyEvent *key) { return key->modifiers() == Qt::ControlModifier; }
@@ -163,12 +178,12 @@ void TableWindow::showEvent(QShowEvent *event)
 
 void TableWindow::FormActivate()
 {
-    applyHint(m_fields.cercle, rangeHint(QStringLiteral("Diamètre du cercle de confusion (mm)"),
+    applyHint(m_fields.cercle, rangeHint(tr("Diamètre du cercle de confusion (mm)"),
                                          ValueLimits::CerMin, ValueLimits::CerMax, 3));
-    applyHint(m_fields.focale, rangeHint(QStringLiteral("Focale (mm)"), ValueLimits::FocMin,
+    applyHint(m_fields.focale, rangeHint(tr("Focale (mm)"), ValueLimits::FocMin,
                                          ValueLimits::FocMax, 2));
-    applyHint(m_fields.nod, rangeHint(QStringLiteral("Distance nodale (mm)"), -150, 150, 1));
-    applyHint(m_fields.gp, rangeHint(QStringLiteral("Grandissement pupillaire"), 0.1L, 5, 2));
+    applyHint(m_fields.nod, rangeHint(tr("Distance nodale (mm)"), -150, 150, 1));
+    applyHint(m_fields.gp, rangeHint(tr("Grandissement pupillaire"), 0.1L, 5, 2));
 
     readControls();
     m_state.decimalsIndex = 1;
@@ -184,7 +199,7 @@ void TableWindow::FormActivate()
     guarded([&] { loaded = LoadTestTable(m_state) == 0; });
     if (!loaded) {
         writeControls();
-        messages().warning(QStringLiteral("Bug 324, prévenez votre fournisseur "));
+        messages().warning(tr("Bug 324, prévenez votre fournisseur "));
         return;
     }
     guarded([&] { LoadTmpTable(m_state); });
@@ -210,10 +225,10 @@ void TableWindow::done(int result)
 
 void TableWindow::readControls()
 {
-    m_state.circle = m_fields.cercle->text();
-    m_state.focal = m_fields.focale->text();
-    m_state.nodal = m_fields.nod->text();
-    m_state.pupil = m_fields.gp->text();
+    m_state.circle = storedNumber(m_fields.cercle->text());
+    m_state.focal = storedNumber(m_fields.focale->text());
+    m_state.nodal = storedNumber(m_fields.nod->text());
+    m_state.pupil = storedNumber(m_fields.gp->text());
     m_state.format = m_fields.format->text();
     m_state.lensReferences = m_fields.suffixe->text();
     m_state.comment = m_fields.comment->text();
@@ -226,7 +241,7 @@ void TableWindow::readControls()
     m_state.showH = m_buttons.h->isChecked();
     m_state.showGT = m_buttons.grandiss->isChecked();
     m_state.decimalsIndex = m_fields.nbDecim->currentIndex();
-    m_state.bound = m_fields.limDec->text();
+    m_state.bound = storedNumber(m_fields.limDec->text());
 }
 
 void TableWindow::writeControls()
@@ -234,10 +249,10 @@ void TableWindow::writeControls()
     m_writing = true;
     const QSignalBlocker blockVa(m_fields.checkVa);
     const QSignalBlocker blockSpin(m_fields.largCol);
-    m_fields.cercle->setText(m_state.circle);
-    m_fields.focale->setText(m_state.focal);
-    m_fields.nod->setText(m_state.nodal);
-    m_fields.gp->setText(m_state.pupil);
+    m_fields.cercle->setText(LocalNumbers(m_state.circle));
+    m_fields.focale->setText(LocalNumbers(m_state.focal));
+    m_fields.nod->setText(LocalNumbers(m_state.nodal));
+    m_fields.gp->setText(LocalNumbers(m_state.pupil));
     m_fields.format->setText(m_state.format);
     m_fields.suffixe->setText(m_state.lensReferences);
     m_fields.comment->setText(m_state.comment);
@@ -255,13 +270,13 @@ void TableWindow::writeControls()
     }
     m_actions.diffraction->setChecked(m_state.diffraction);
     // The caption says when the limits count diffraction, and with what light.
-    const QString caption = QStringLiteral("Table de profondeur de champ");
     setWindowTitle(m_state.diffraction
-                       ? caption + QStringLiteral(" ") +
-                             DiffractionTitleText(m_state.wavelengthUm, m_state.blurModel)
-                       : caption);
+                       ? tr("Table de profondeur de champ %1")
+                             .arg(LocalNumbers(DiffractionTitleText(m_state.wavelengthUm,
+                                                                    m_state.blurModel)))
+                       : tr("Table de profondeur de champ"));
     m_fields.nbDecim->setCurrentIndex(m_state.decimalsIndex);
-    m_fields.limDec->setText(m_state.bound);
+    m_fields.limDec->setText(LocalNumbers(m_state.bound));
     m_fields.largCol->setValue(m_state.columnWidth);
     m_state.namePrefix = BuildNamePrefix(m_state);
     m_fields.nom->setText(m_state.namePrefix);
@@ -343,7 +358,7 @@ void TableWindow::loadTestTableCommand()
     if (status != TableStatus::Read) {
         writeControls();
         if (status != TableStatus::OtherVersion)
-            messages().warning(QStringLiteral("Bug 324, prévenez votre fournisseur "));
+            messages().warning(tr("Bug 324, prévenez votre fournisseur "));
         return;
     }
     // The whole test table, as it was read: the controls are not read back
@@ -434,7 +449,7 @@ bool TableWindow::eventFilter(QObject *watched, QEvent *event)
         // is selected, so that the key typed replaces it ("-4" typed into
         // the empty field gives -4, not 0,0-4).
         if (watched == m_fields.nod && m_fields.nod->text().isEmpty()) {
-            m_fields.nod->setText(QStringLiteral("0,0"));
+            m_fields.nod->setText(LocalNumbers(QStringLiteral("0,0")));
             m_fields.nod->selectAll();
         }
         if (parameter && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&

@@ -6,6 +6,7 @@
 #include "table/tableexport.h"
 #include "table/tablefiles.h"
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/widgets.h"
 
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QMimeData>
 #include <QToolButton>
 
 namespace optolune {
@@ -79,10 +81,16 @@ void TableWindow::copyTable()
     if (!refresh())
         return;
     if (m_table.isEmpty()) {
-        messages().plain(QStringLiteral("Table vide"));
+        messages().plain(tr("Table vide"));
         return;
     }
-    QApplication::clipboard()->setMimeData(TableMimeData(m_table));
+    // The copy reads as the grid does: in English with decimal points.
+    QMimeData *data = TableMimeData(m_table);
+    if (UiLanguage() != Language::French) {
+        data->setText(LocalNumbers(data->text()));
+        data->setHtml(LocalNumbers(data->html()));
+    }
+    QApplication::clipboard()->setMimeData(data);
 }
 
 } // namespace optolune
