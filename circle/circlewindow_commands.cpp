@@ -115,15 +115,16 @@ void CircleWindow::FormActivate()
         // the user under another name, out of the way of the close's save.
         m_grid = NewFormatGrid();
         const QString aside = putAside(path);
-        QString text;
+        // The file's fault, then on a line of its own what became of it.
+        QString next;
         if (aside.isEmpty()) {
             m_saveOnClose = false;
-            text = tr("%1\r\nIl n'a pas pu être mis de côté : la grille ne sera pas enregistrée à la fermeture.")
-                       .arg(e.text());
+            next = tr("Il n'a pas pu être mis de côté : la grille ne sera pas enregistrée à la fermeture.");
         } else {
-            text = tr("%1\r\nIl est conservé sous le nom %2 ; la grille repart de ses seuls en-têtes.")
-                       .arg(e.text(), ShownPath(QDir::toNativeSeparators(aside)));
+            next = tr("Il est conservé sous le nom %1 ; la grille repart de ses seuls en-têtes.")
+                       .arg(ShownPath(QDir::toNativeSeparators(aside)));
         }
+        const QString text = e.text() + QStringLiteral("\r\n") + next;
         showGrid();
         messages().error(text);
     }
