@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <array>
 
 namespace optolune {
@@ -97,11 +98,15 @@ QString GridCellShown(const QString &text, int column)
 {
     switch (column) {
     case FilmFormatColumn:
-        // A preset's name in the user's language; sizes or a name from
-        // elsewhere as the file holds them.
+        // A preset's name in the user's language; a name from elsewhere as
+        // the file holds it.
         for (const FormatPreset &preset : FilmPresets())
             if (text == QString::fromUtf8(preset.item))
                 return PresetShownName(preset);
+        // The film's sizes the add command wrote ("20,5x30") are numbers.
+        if (static const QRegularExpression sizes(QStringLiteral("^\\d+(,\\d+)?x\\d+(,\\d+)?$"));
+            sizes.match(text).hasMatch())
+            return LocalNumbers(text);
         return text;
     case CommentColumn:
         return text;
