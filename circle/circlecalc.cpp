@@ -1,8 +1,10 @@
 #include "circlecalc.h"
 
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <iterator>
 #include <optional>
@@ -16,17 +18,17 @@ struct FieldRule {
     int decimals;
     long double minimum;
     long double maximum;
-    const char *message; // UTF-8, ends with a blank
+    const char *message; // "Champ ... incorrect %1", %1 the range
 };
 
 // In the order they are checked. The viewing distance comes first and is
 // always checked, also when the print is seen from its diagonal.
 constexpr FieldRule kRules[] = {
-    {&CircleState::distObs, 0, 10, 300, "Champ DO incorrect "},
-    {&CircleState::largF, 1, 8, 300, "Champ Largeur film incorrect "},
-    {&CircleState::longF, 1, 11, 400, "Champ Longueur film incorrect "},
-    {&CircleState::largT, 1, 9, 100, "Champ Largeur tirage incorrect "},
-    {&CircleState::longT, 1, 13, 300, "Champ Longueur tirage incorrect "},
+    {&CircleState::distObs, 0, 10, 300, QT_TRANSLATE_NOOP("CircleCalc", "Champ DO incorrect %1")},
+    {&CircleState::largF, 1, 8, 300, QT_TRANSLATE_NOOP("CircleCalc", "Champ Largeur film incorrect %1")},
+    {&CircleState::longF, 1, 11, 400, QT_TRANSLATE_NOOP("CircleCalc", "Champ Longueur film incorrect %1")},
+    {&CircleState::largT, 1, 9, 100, QT_TRANSLATE_NOOP("CircleCalc", "Champ Largeur tirage incorrect %1")},
+    {&CircleState::longT, 1, 13, 300, QT_TRANSLATE_NOOP("CircleCalc", "Champ Longueur tirage incorrect %1")},
 };
 
 constexpr FormatPreset kFilmPresets[] = {
@@ -46,8 +48,8 @@ constexpr FormatPreset kFilmPresets[] = {
     // hold neither '_' nor '/'.
     {"APS-C", "15,6", "23,5"},
     {"Micro 4-3", "13", "17,3"},
-    {"Numérique 33x44", "32,9", "43,8"},
-    {"Numérique 40x54", "40,4", "53,7"},
+    {QT_TRANSLATE_NOOP("CircleCalc", "Numérique 33x44"), "32,9", "43,8"},
+    {QT_TRANSLATE_NOOP("CircleCalc", "Numérique 40x54"), "40,4", "53,7"},
 };
 
 constexpr FormatPreset kPrintPresets[] = {
@@ -90,7 +92,7 @@ int CheckCircleFields(CircleState &state)
             NumericField::FitQuiet(text, 12, rule.decimals, rule.minimum, rule.maximum, true);
         if (code != 0) {
             // The field keeps what the user typed, so it can be corrected.
-            messages().warning(QString::fromUtf8(rule.message) + rangeSuffix(rule));
+            messages().warning(QCoreApplication::translate("CircleCalc", rule.message).arg(LocalNumbers(rangeSuffix(rule))));
             return code;
         }
         state.*rule.text = text;
@@ -98,12 +100,12 @@ int CheckCircleFields(CircleState &state)
     // The texts are normalized now: compare their values (9,5 against 13 as
     // texts would put 9,5 after 13).
     if (valueOf(state.largF) > valueOf(state.longF)) {
-        messages().warning(QStringLiteral("Largeur film supérieure à longueur film incorrect"));
+        messages().warning(QCoreApplication::translate("CircleCalc", "Largeur film supérieure à longueur film incorrect"));
         return -1;
     }
     if (valueOf(state.largT) > valueOf(state.longT)) {
         messages().warning(
-            QStringLiteral("Largeur tirage supérieure à longueur tirage incorrect"));
+            QCoreApplication::translate("CircleCalc", "Largeur tirage supérieure à longueur tirage incorrect"));
         return -1;
     }
     return 0;
@@ -195,6 +197,11 @@ bool CalculateCircle(CircleState &state)
 }
 
 std::span<const FormatPreset> FilmPresets() { return kFilmPresets; }
+
+QString PresetShownName(const FormatPreset &preset)
+{
+    return LocalNumbers(QCoreApplication::translate("CircleCalc", preset.item));
+}
 std::span<const FormatPreset> PrintPresets() { return kPrintPresets; }
 
 QString FilmFormatName(const CircleState &state, int presetIndex)

@@ -92,6 +92,9 @@ struct FormatPreset {
 // sensors. Print formats (ComboFilm), cm: "9x13" to "50x60".
 std::span<const FormatPreset> FilmPresets();
 std::span<const FormatPreset> PrintPresets();
+// A preset's item as the combo box shows it in the user's language; the
+// item itself, French, is what files and the command line name.
+QString PresetShownName(const FormatPreset &preset);
 inline constexpr int kDefaultFilmPreset = 3;  // "6x6 cm"
 inline constexpr int kDefaultPrintPreset = 8; // "30x40"
 

@@ -4,6 +4,7 @@
 
 #include "formatgridmodel.h"
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "print/screenprint.h"
 #include "core/showntext.h"
@@ -27,6 +28,15 @@ namespace optolune {
 namespace {
 
 QString dataPath(const QString &name) { return appPaths().dataFolder + name; }
+
+// A number typed or shown in a field, as the state keeps it: the decimal
+// point of an English field becomes the comma.
+QString commaNumber(const QString &shown)
+{
+    if (UiLanguage() != Language::English)
+        return shown;
+    return QString(shown).replace(u'.', u',');
+}
 
 // Moves a damaged current grid out of the way of the next save, under the
 // first free name "cbxcgr7.stf.illisible", "cbxcgr7.stf.illisible2", ...
@@ -56,11 +66,11 @@ void CircleWindow::connectControls()
     on(m_buttons.clearRow, [this] { clearSelectedRow(); });
     on(m_buttons.load1, [this] { loadGrid(Grid1Name(), true); });
     on(m_buttons.save1, [this] {
-        saveGrid(Grid1Name(), QStringLiteral("La grille enregistrée sera écrasée. Continuer?"));
+        saveGrid(Grid1Name(), tr("La grille enregistrée sera écrasée. Continuer?"));
     });
     on(m_buttons.load2, [this] { loadGrid(Grid2Name(), false); });
     on(m_buttons.save2, [this] {
-        saveGrid(Grid2Name(), QStringLiteral("La grille par défaut enregistrée sera écrasée. Continuer?"));
+        saveGrid(Grid2Name(), tr("La grille par défaut enregistrée sera écrasée. Continuer?"));
     });
     on(m_buttons.ok, [this] { handBack(); });
     connect(m_buttons.cancel, &QToolButton::clicked, this, &QDialog::reject);
@@ -105,15 +115,16 @@ void CircleWindow::FormActivate()
         // the user under another name, out of the way of the close's save.
         m_grid = NewFormatGrid();
         const QString aside = putAside(path);
-        QString text = e.text() + QStringLiteral("\r\n");
+        // The file's fault, then on a line of its own what became of it.
+        QString next;
         if (aside.isEmpty()) {
             m_saveOnClose = false;
-            text += QStringLiteral("Il n'a pas pu être mis de côté : la grille ne sera pas enregistrée à la fermeture.");
+            next = tr("Il n'a pas pu être mis de côté : la grille ne sera pas enregistrée à la fermeture.");
         } else {
-            text += QStringLiteral("Il est conservé sous le nom ") +
-                    ShownPath(QDir::toNativeSeparators(aside)) +
-                    QStringLiteral(" ; la grille repart de ses seuls en-têtes.");
+            next = tr("Il est conservé sous le nom %1 ; la grille repart de ses seuls en-têtes.")
+                       .arg(ShownPath(QDir::toNativeSeparators(aside)));
         }
+        const QString text = e.text() + QStringLiteral("\r\n") + next;
         showGrid();
         messages().error(text);
     }
@@ -141,7 +152,7 @@ void CircleWindow::done(int result)
         } catch (const UserError &e) {
             messages().error(e.text());
             if (!messages().confirm(
-                    QStringLiteral("La grille n'a pas pu être enregistrée. Fermer sans l'enregistrer ?"))) {
+                    tr("La grille n'a pas pu être enregistrée. Fermer sans l'enregistrer ?"))) {
                 m_choice.reset();
                 return;
             }
@@ -152,11 +163,11 @@ void CircleWindow::done(int result)
 
 void CircleWindow::readControls()
 {
-    m_state.largF = m_fields.largF->text();
-    m_state.longF = m_fields.longF->text();
-    m_state.largT = m_fields.largT->text();
-    m_state.longT = m_fields.longT->text();
-    m_state.distObs = m_fields.distObs->text();
+    m_state.largF = commaNumber(m_fields.largF->text());
+    m_state.longF = commaNumber(m_fields.longF->text());
+    m_state.largT = commaNumber(m_fields.largT->text());
+    m_state.longT = commaNumber(m_fields.longT->text());
+    m_state.distObs = commaNumber(m_fields.distObs->text());
     m_state.fullFrame = m_fields.pf->isChecked();
     m_state.minDistance = m_fields.distMin->isChecked();
 }
@@ -165,12 +176,19 @@ void CircleWindow::writeControls()
 {
     m_writing = true;
     // Only what changed, so that a field being typed in keeps its cursor.
-    setChangedTexts({{m_fields.largF, m_state.largF},     {m_fields.longF, m_state.longF},
-                     {m_fields.largT, m_state.largT},     {m_fields.longT, m_state.longT},
-                     {m_fields.distObs, m_state.distObs}, {m_fields.fmodif, m_state.fmodif},
-                     {m_fields.tmodif, m_state.tmodif},   {m_fields.diagTir, m_state.diagTir},
-                     {m_fields.coeff, m_state.coeff},     {m_fields.distObsCalc, m_state.distObsCalc},
-                     {m_fields.c, m_state.c},             {m_fields.nmin, m_state.nmin}});
+    // The numbers as the user's language writes them.
+    setChangedTexts({{m_fields.largF, LocalNumbers(m_state.largF)},
+                     {m_fields.longF, LocalNumbers(m_state.longF)},
+                     {m_fields.largT, LocalNumbers(m_state.largT)},
+                     {m_fields.longT, LocalNumbers(m_state.longT)},
+                     {m_fields.distObs, LocalNumbers(m_state.distObs)},
+                     {m_fields.fmodif, LocalNumbers(m_state.fmodif)},
+                     {m_fields.tmodif, LocalNumbers(m_state.tmodif)},
+                     {m_fields.diagTir, LocalNumbers(m_state.diagTir)},
+                     {m_fields.coeff, LocalNumbers(m_state.coeff)},
+                     {m_fields.distObsCalc, LocalNumbers(m_state.distObsCalc)},
+                     {m_fields.c, LocalNumbers(m_state.c)},
+                     {m_fields.nmin, LocalNumbers(m_state.nmin)}});
     m_fields.pf->setChecked(m_state.fullFrame);
     m_fields.distMin->setChecked(m_state.minDistance);
     paintViewingDistance();
@@ -200,8 +218,10 @@ void CircleWindow::fitColumns()
     constexpr int padding = 8, widest = 240;
     for (int c = 0; c < kGridColumns; ++c) {
         int width = widths[static_cast<size_t>(c)];
-        for (int r = 0; r < m_grid.rowCount(); ++r)
-            width = std::max(width, std::min(widest, metrics.horizontalAdvance(m_grid.cell(r, c)) + padding));
+        for (int r = 0; r < m_grid.rowCount(); ++r) {
+            const QString shown = r == 0 ? GridHeaderShown(m_grid.cell(r, c), c) : GridCellShown(m_grid.cell(r, c), c);
+            width = std::max(width, std::min(widest, metrics.horizontalAdvance(shown) + padding));
+        }
         if (m_view->columnWidth(c) != width)
             m_view->setColumnWidth(c, width);
     }
@@ -272,7 +292,7 @@ void CircleWindow::addRow()
 
 void CircleWindow::clearGrid()
 {
-    if (!messages().confirm(QStringLiteral("La grille actuelle sera effacée. Continuer?")))
+    if (!messages().confirm(tr("La grille actuelle sera effacée. Continuer?")))
         return;
     ClearGridRows(m_grid);
     m_model->gridCellsChanged();
@@ -287,7 +307,7 @@ void CircleWindow::clearSelectedRow()
 
 void CircleWindow::loadGrid(const QString &name, bool ask)
 {
-    if (ask && !messages().confirm(QStringLiteral("La grille actuelle sera effacée. Continuer?")))
+    if (ask && !messages().confirm(tr("La grille actuelle sera effacée. Continuer?")))
         return;
     // The grid changes only when the whole file has read.
     std::optional<FormatGrid> loaded;

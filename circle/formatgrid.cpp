@@ -1,5 +1,6 @@
 #include "formatgrid.h"
 
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
@@ -7,8 +8,10 @@
 #include "core/usererror.h"
 #include "lists/listkind.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <array>
 
 namespace optolune {
@@ -17,7 +20,7 @@ namespace {
 
 QString damaged(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Fichier illisible ou endommagé : %1 (%2)")
+    return QCoreApplication::translate("FormatGrid", "Fichier illisible ou endommagé : %1 (%2)")
         .arg(ShownPath(QDir::toNativeSeparators(path)), reason);
 }
 
@@ -62,9 +65,14 @@ std::optional<int> readCount(const QString &line)
 
 GridRow makeHeaders()
 {
-    const char *texts[kGridColumns] = {"FF",         "FT",         "Film(mm)", "Tirage",
-                                       "Diag. tir.", "Dist. obs.", "Fact. agr.", "c(mm)",
-                                       "n inf. à",   "Commentaire"};
+    // The file keeps these French headers in every language; the window
+    // shows them translated (GridHeaderShown).
+    const char *texts[kGridColumns] = {
+        QT_TRANSLATE_NOOP("FormatGrid", "FF"),         QT_TRANSLATE_NOOP("FormatGrid", "FT"),
+        QT_TRANSLATE_NOOP("FormatGrid", "Film(mm)"),   QT_TRANSLATE_NOOP("FormatGrid", "Tirage"),
+        QT_TRANSLATE_NOOP("FormatGrid", "Diag. tir."), QT_TRANSLATE_NOOP("FormatGrid", "Dist. obs."),
+        QT_TRANSLATE_NOOP("FormatGrid", "Fact. agr."), QT_TRANSLATE_NOOP("FormatGrid", "c(mm)"),
+        QT_TRANSLATE_NOOP("FormatGrid", "n inf. à"),   QT_TRANSLATE_NOOP("FormatGrid", "Commentaire")};
     GridRow row;
     for (int c = 0; c < kGridColumns; ++c)
         row[static_cast<size_t>(c)] = QString::fromUtf8(texts[c]);
@@ -77,6 +85,34 @@ const GridRow &GridHeaders()
 {
     static const GridRow headers = makeHeaders();
     return headers;
+}
+
+QString GridHeaderShown(const QString &header, int column)
+{
+    if (column < 0 || column >= kGridColumns || header != GridHeaders()[static_cast<size_t>(column)])
+        return header;
+    return QCoreApplication::translate("FormatGrid", header.toUtf8().constData());
+}
+
+QString GridCellShown(const QString &text, int column)
+{
+    switch (column) {
+    case FilmFormatColumn:
+        // A preset's name in the user's language; a name from elsewhere as
+        // the file holds it.
+        for (const FormatPreset &preset : FilmPresets())
+            if (text == QString::fromUtf8(preset.item))
+                return PresetShownName(preset);
+        // The film's sizes the add command wrote ("20,5x30") are numbers.
+        if (static const QRegularExpression sizes(QStringLiteral("^\\d+(,\\d+)?x\\d+(,\\d+)?$"));
+            sizes.match(text).hasMatch())
+            return LocalNumbers(text);
+        return text;
+    case CommentColumn:
+        return text;
+    default:
+        return LocalNumbers(text);
+    }
 }
 
 const std::array<int, kGridColumns> &GridColumnWidths()
@@ -152,24 +188,24 @@ std::optional<FormatGrid> ReadGridFile(const QString &path)
     // A file over the limit is refused before more of it is read.
     const BoundedRead read = readBounded(path, kGridMaxFileBytes);
     if (read.status == ReadStatus::CannotOpen)
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1")
+        throw UserError(QCoreApplication::translate("FormatGrid", "Impossible d'ouvrir le fichier %1")
                             .arg(ShownPath(QDir::toNativeSeparators(path))));
     if (read.status == ReadStatus::TooLarge)
-        throw UserError(damaged(path, QStringLiteral("plus de 1 Mo")));
+        throw UserError(damaged(path, QCoreApplication::translate("FormatGrid", "plus de 1 Mo")));
     const QByteArray &bytes = read.bytes;
     if (const qsizetype at = firstForeignByte(bytes); at >= 0) {
         const qsizetype line = bytes.left(at).count('\n') + 1;
-        throw UserError(damaged(path, QStringLiteral("caractère de contrôle à la ligne %1")
+        throw UserError(damaged(path, QCoreApplication::translate("FormatGrid", "caractère de contrôle à la ligne %1")
                                           .arg(line)));
     }
     QStringList lines = splitLines(decode1252(bytes));
     const QString noLine;
     const std::optional<int> columns = readCount(lines.value(0, noLine));
     if (columns != kGridColumns)
-        throw UserError(damaged(path, QStringLiteral("la ligne 1 doit donner 10 colonnes")));
+        throw UserError(damaged(path, QCoreApplication::translate("FormatGrid", "la ligne 1 doit donner 10 colonnes")));
     const std::optional<int> rows = readCount(lines.value(1, noLine));
     if (!rows || *rows < kGridMinRows || *rows > kGridMaxRows)
-        throw UserError(damaged(path, QStringLiteral("la ligne 2 doit donner de 2 à 1000 lignes")));
+        throw UserError(damaged(path, QCoreApplication::translate("FormatGrid", "la ligne 2 doit donner de 2 à 1000 lignes")));
 
     // The lines after the counts are the cells: they become the grid as
     // they are, cut to its size or filled up with empty cells.
@@ -195,7 +231,7 @@ std::optional<CircleChoice> ChooseGridRow(FormatGrid &grid, int row)
                 grid.setCell(r, c, QString(grid.cell(r, c)).replace(u'.', u','));
     const QString circle = row >= 1 && row < grid.rowCount() ? grid.cell(row, CircleColumn) : QString();
     if (!ReadNumber(circle)) {
-        messages().warning(QStringLiteral("Valeur de c non valide. "));
+        messages().warning(QCoreApplication::translate("FormatGrid", "Valeur de c non valide. "));
         return std::nullopt;
     }
     if (NumericField::Check(circle, 12, 3, QStringLiteral("c"), ValueLimits::CerMin,

@@ -68,6 +68,11 @@ private:
 FormatGrid NewFormatGrid();
 // "FF", "FT", "Film(mm)", ... "Commentaire", in column order.
 const GridRow &GridHeaders();
+// What the window shows of a header and of a cell: the program's own
+// headers and film presets in the user's language, numbers as it writes
+// them; comments and other names as the file holds them.
+QString GridHeaderShown(const QString &header, int column);
+QString GridCellShown(const QString &text, int column);
 // The column widths in pixels, in column order.
 const std::array<int, kGridColumns> &GridColumnWidths();
 void SetGridHeaders(FormatGrid &grid);

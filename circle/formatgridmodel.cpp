@@ -41,7 +41,7 @@ QVariant FormatGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return QVariant();
-    const QString &text = m_grid.cell(index.row() + 1, index.column());
+    const QString text = GridCellShown(m_grid.cell(index.row() + 1, index.column()), index.column());
     // A cell too wide for its column shows the rest in its tool tip.
     if (role == Qt::ToolTipRole)
         return text.size() > 8 ? QVariant(text.left(200)) : QVariant();
@@ -53,7 +53,7 @@ QVariant FormatGridModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
         section >= kGridColumns || m_grid.rowCount() == 0)
         return QVariant();
-    return m_grid.cell(0, section);
+    return GridHeaderShown(m_grid.cell(0, section), section);
 }
 
 Qt::ItemFlags FormatGridModel::flags(const QModelIndex &index) const

@@ -5,6 +5,8 @@
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -29,18 +31,18 @@ struct FieldRule {
     long double LensData::*value;
     long double minimum;
     long double maximum;
-    const char *message; // UTF-8
+    const char *message; // translated where shown
 };
 
 // In the order they are checked.
 constexpr FieldRule kRules[] = {
     {&BladSettings::f, &LensData::focal, ValueLimits::FocMin, ValueLimits::FocMax,
-     "Champ Focale incorrect"},
-    {&BladSettings::h, &LensData::h, 0.1L, 150, "Champ H incorrect"},
-    {&BladSettings::hprime, &LensData::hPrime, 0.1L, 150, "Champ H' incorrect"},
-    {&BladSettings::ep, &LensData::e, 0.1L, 300, "Champ Distance between... incorrect"},
-    {&BladSettings::ds, &LensData::exit, 0.1L, 100, "Champ Exit pupil incorrect"},
-    {&BladSettings::de, &LensData::entrance, 0.1L, 100, "Champ Entrance pupil incorrect"},
+     QT_TRANSLATE_NOOP("LensData", "Champ Focale incorrect")},
+    {&BladSettings::h, &LensData::h, 0.1L, 150, QT_TRANSLATE_NOOP("LensData", "Champ H incorrect")},
+    {&BladSettings::hprime, &LensData::hPrime, 0.1L, 150, QT_TRANSLATE_NOOP("LensData", "Champ H' incorrect")},
+    {&BladSettings::ep, &LensData::e, 0.1L, 300, QT_TRANSLATE_NOOP("LensData", "Champ Distance between... incorrect")},
+    {&BladSettings::ds, &LensData::exit, 0.1L, 100, QT_TRANSLATE_NOOP("LensData", "Champ Exit pupil incorrect")},
+    {&BladSettings::de, &LensData::entrance, 0.1L, 100, QT_TRANSLATE_NOOP("LensData", "Champ Entrance pupil incorrect")},
 };
 
 } // namespace
@@ -88,7 +90,7 @@ std::optional<LensData> ComputeLensData(BladSettings &fields)
         QString text = fields.*rule.text;
         text.replace(u'.', u',');
         if (NumericField::FitQuiet(text, 12, 1, rule.minimum, rule.maximum, true) != 0) {
-            messages().warning(QString::fromUtf8(rule.message));
+            messages().warning(QCoreApplication::translate("LensData", rule.message));
             return std::nullopt;
         }
         fields.*rule.text = text;
@@ -115,6 +117,7 @@ LensChoice MakeLensChoice(const BladSettings &fields, const LensData &data)
     choice.pupil = PupilText(data);
     choice.nodal = NodalText(data);
     choice.references = fields.ref;
+    // The table's comment goes into its file as it is, in every language.
     choice.comment = QStringLiteral("Hasselblad ") + fields.ref + QStringLiteral(" n° ") + fields.num;
     return choice;
 }

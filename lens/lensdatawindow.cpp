@@ -2,6 +2,7 @@
 
 #include "lensdiagramview.h"
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "print/screenprint.h"
 #include "core/usererror.h"
@@ -34,6 +35,15 @@ QGroupBox *group(QWidget *parent, const char *name, const QString &title)
     return box;
 }
 
+// A number typed or shown in a field, as the settings keep it: the decimal
+// point of an English field becomes the comma.
+QString commaNumber(const QString &shown)
+{
+    if (UiLanguage() != Language::English)
+        return shown;
+    return QString(shown).replace(u'.', u',');
+}
+
 QHBoxLayout *tightRow(QWidget *box)
 {
     auto *row = new QHBoxLayout(box);
@@ -46,7 +56,7 @@ QHBoxLayout *tightRow(QWidget *box)
 LensDataWindow::LensDataWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormBlad"));
-    setWindowTitle(QStringLiteral("Objectifs Zeiss pour Hasselblad"));
+    setWindowTitle(tr("Objectifs Zeiss pour Hasselblad"));
     // Ok and Abandonner close the window; the title bar offers nothing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     buildControls();
@@ -80,15 +90,15 @@ QWidget *LensDataWindow::buildTopBar()
     auto *bar = make<QWidget>(this, "ToolBar1");
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    m_buttons.print = makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
+    m_buttons.print = makeButton(bar, "SpeedButton13", tr("Impression d'écran de la fenêtre"),
                                  QStyle::SP_ComputerIcon);
-    m_buttons.calc = makeTextButton(bar, "CalcBtn", QStringLiteral("Calculer"),
-                                    QStringLiteral("Calcul de dn et de gp|Cliquez sur le bouton pour lire les valeurs calculées"),
+    m_buttons.calc = makeTextButton(bar, "CalcBtn", tr("Calculer"),
+                                    tr("Calcul de dn et de gp|Cliquez sur le bouton pour lire les valeurs calculées"),
                                     QStyle::SP_BrowserReload);
-    m_buttons.cancel = makeTextButton(bar, "SpeedButton3", QStringLiteral("Abandonner"), QString(),
+    m_buttons.cancel = makeTextButton(bar, "SpeedButton3", tr("Abandonner"), QString(),
                                       QStyle::SP_DialogCancelButton);
-    m_buttons.ok = makeTextButton(bar, "validebtn", QStringLiteral("Ok"),
-                                  QStringLiteral("Quitter en validant les saisies"), QStyle::SP_DialogOkButton);
+    m_buttons.ok = makeTextButton(bar, "validebtn", tr("Ok"),
+                                  tr("Quitter en validant les saisies"), QStyle::SP_DialogOkButton);
     row->addWidget(m_buttons.print);
     row->addWidget(m_buttons.calc);
     row->addStretch(1);
@@ -103,9 +113,9 @@ QWidget *LensDataWindow::radioGroup(const char *name, QButtonGroup *&buttons)
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     buttons = new QButtonGroup(box);
-    const char *items[] = {"in front", "behind"};
+    const char *items[] = {QT_TR_NOOP("in front"), QT_TR_NOOP("behind")};
     for (int id : {InFront, Behind}) {
-        auto *radio = new QRadioButton(QString::fromLatin1(items[id]), box);
+        auto *radio = new QRadioButton(tr(items[id]), box);
         buttons->addButton(radio, id);
         row->addWidget(radio);
     }
@@ -118,32 +128,32 @@ QWidget *LensDataWindow::buildLeftColumn()
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    const QString planeLimits = QStringLiteral("valeurs limites  0,1-150 ");
+    const QString planeLimits = tr("valeurs limites  0,1-150 ");
 
-    QGroupBox *focal = group(column, "GroupBox1", QStringLiteral("Focale"));
+    QGroupBox *focal = group(column, "GroupBox1", tr("Focale"));
     auto *focalRow = tightRow(focal);
-    m_edits.focale = makeEdit(focal, "EdFocale", QStringLiteral("Distance focale vraie"), kFieldWidth);
-    focalRow->addWidget(new QLabel(QStringLiteral("Focal length"), focal));
+    m_edits.focale = makeEdit(focal, "EdFocale", tr("Distance focale vraie"), kFieldWidth);
+    focalRow->addWidget(new QLabel(tr("Focal length"), focal));
     focalRow->addWidget(m_edits.focale);
     focalRow->addStretch(1);
 
-    QGroupBox *h = group(column, "GroupBox2", QStringLiteral(" H  / the first lens vertex"));
+    QGroupBox *h = group(column, "GroupBox2", tr(" H  / the first lens vertex"));
     auto *hRow = tightRow(h);
     m_edits.h = makeEdit(h, "EdH", planeLimits, kFieldWidth);
     hRow->addWidget(m_edits.h);
     hRow->addWidget(radioGroup("R1", m_r1));
     hRow->addStretch(1);
 
-    QGroupBox *hPrime = group(column, "GroupBox3", QStringLiteral(" H'  /  the last lens vertex"));
+    QGroupBox *hPrime = group(column, "GroupBox3", tr(" H'  /  the last lens vertex"));
     auto *hPrimeRow = tightRow(hPrime);
     m_edits.hprime = makeEdit(hPrime, "EdHprime", planeLimits, kFieldWidth);
     hPrimeRow->addWidget(m_edits.hprime);
     hPrimeRow->addWidget(radioGroup("R2", m_r2));
     hPrimeRow->addStretch(1);
 
-    QGroupBox *vertices = group(column, "GroupBox4", QStringLiteral("Distance between first and last lens vertex"));
+    QGroupBox *vertices = group(column, "GroupBox4", tr("Distance between first and last lens vertex"));
     auto *verticesRow = tightRow(vertices);
-    m_edits.epaiss = makeEdit(vertices, "EDepaiss", QStringLiteral("valeurs limites  0,1-300 "), kFieldWidth);
+    m_edits.epaiss = makeEdit(vertices, "EDepaiss", tr("valeurs limites  0,1-300 "), kFieldWidth);
     verticesRow->addWidget(m_edits.epaiss);
     verticesRow->addStretch(1);
 
@@ -158,42 +168,42 @@ QWidget *LensDataWindow::buildRightColumn()
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    const QString pupilLimits = QStringLiteral("valeurs limites  0,1-100 ");
+    const QString pupilLimits = tr("valeurs limites  0,1-100 ");
 
-    QGroupBox *pupils = group(column, "GroupBox5", QStringLiteral("Grandissement pupillaire gp"));
+    QGroupBox *pupils = group(column, "GroupBox5", tr("Grandissement pupillaire gp"));
     auto *pupilGrid = new QGridLayout(pupils);
     pupilGrid->setContentsMargins(6, 2, 6, 4);
     m_edits.entrance = makeEdit(pupils, "EdEntrance", pupilLimits, kFieldWidth);
     m_edits.exit = makeEdit(pupils, "EdExit", pupilLimits, kFieldWidth);
-    pupilGrid->addWidget(new QLabel(QStringLiteral("Entrance pupil"), pupils), 0, 0);
-    pupilGrid->addWidget(new QLabel(QStringLiteral("diameter"), pupils), 0, 1);
+    pupilGrid->addWidget(new QLabel(tr("Entrance pupil"), pupils), 0, 0);
+    pupilGrid->addWidget(new QLabel(tr("diameter"), pupils), 0, 1);
     pupilGrid->addWidget(m_edits.entrance, 0, 2);
-    pupilGrid->addWidget(new QLabel(QStringLiteral("Exit pupil"), pupils), 1, 0);
-    pupilGrid->addWidget(new QLabel(QStringLiteral("diameter"), pupils), 1, 1);
+    pupilGrid->addWidget(new QLabel(tr("Exit pupil"), pupils), 1, 0);
+    pupilGrid->addWidget(new QLabel(tr("diameter"), pupils), 1, 1);
     pupilGrid->addWidget(m_edits.exit, 1, 2);
     pupilGrid->setColumnStretch(3, 1);
     layout->addWidget(pupils);
 
     auto *references = new QGridLayout;
-    m_edits.ref = makeEdit(column, "EdRef", QStringLiteral("Références de l'objectif"), 160);
-    m_edits.num = makeEdit(column, "EdNum", QStringLiteral("Numéro de catalogue de l'objectif"), 160);
+    m_edits.ref = makeEdit(column, "EdRef", tr("Références de l'objectif"), 160);
+    m_edits.num = makeEdit(column, "EdNum", tr("Numéro de catalogue de l'objectif"), 160);
     // Both reach the table's file name and the settings file.
     acceptWindows1252Only(m_edits.ref);
     acceptWindows1252Only(m_edits.num);
-    references->addWidget(new QLabel(QStringLiteral("Réf."), column), 0, 0);
+    references->addWidget(new QLabel(tr("Réf."), column), 0, 0);
     references->addWidget(m_edits.ref, 0, 1);
-    references->addWidget(new QLabel(QStringLiteral("Cat. N° of lens"), column), 1, 0);
+    references->addWidget(new QLabel(tr("Cat. N° of lens"), column), 1, 0);
     references->addWidget(m_edits.num, 1, 1);
     layout->addLayout(references);
 
-    QGroupBox *nodal = group(column, "GroupBox6", QStringLiteral("Distance nodale dn"));
+    QGroupBox *nodal = group(column, "GroupBox6", tr("Distance nodale dn"));
     auto *nodalGrid = new QGridLayout(nodal);
     nodalGrid->setContentsMargins(6, 2, 6, 4);
     m_edits.dn = makeEdit(nodal, "EdDn", QString(), 130);
     m_edits.gp = makeEdit(nodal, "EdGp", QString(), 130);
     paintReadOnly(m_edits.dn);
     paintReadOnly(m_edits.gp);
-    nodalGrid->addWidget(new QLabel(QStringLiteral("Position of principal planes"), nodal), 0, 0, 1, 3);
+    nodalGrid->addWidget(new QLabel(tr("Position of principal planes"), nodal), 0, 0, 1, 3);
     nodalGrid->addWidget(new QLabel(QStringLiteral("dn="), nodal), 1, 0);
     nodalGrid->addWidget(m_edits.dn, 1, 1);
     nodalGrid->addWidget(new QLabel(QStringLiteral("gp="), nodal), 2, 0);
@@ -244,12 +254,13 @@ void LensDataWindow::FormActivate()
 
 void LensDataWindow::readControls()
 {
-    m_fields.f = m_edits.focale->text();
-    m_fields.h = m_edits.h->text();
-    m_fields.hprime = m_edits.hprime->text();
-    m_fields.ep = m_edits.epaiss->text();
-    m_fields.de = m_edits.entrance->text();
-    m_fields.ds = m_edits.exit->text();
+    // The numbers as the settings keep them, with the decimal comma.
+    m_fields.f = commaNumber(m_edits.focale->text());
+    m_fields.h = commaNumber(m_edits.h->text());
+    m_fields.hprime = commaNumber(m_edits.hprime->text());
+    m_fields.ep = commaNumber(m_edits.epaiss->text());
+    m_fields.de = commaNumber(m_edits.entrance->text());
+    m_fields.ds = commaNumber(m_edits.exit->text());
     m_fields.ref = m_edits.ref->text();
     m_fields.num = m_edits.num->text();
     m_fields.r1 = m_r1->checkedId() == InFront ? InFront : Behind;
@@ -259,10 +270,12 @@ void LensDataWindow::readControls()
 void LensDataWindow::writeControls()
 {
     m_writing = true;
-    setChangedTexts({{m_edits.focale, m_fields.f},     {m_edits.h, m_fields.h},
-                     {m_edits.hprime, m_fields.hprime}, {m_edits.epaiss, m_fields.ep},
-                     {m_edits.entrance, m_fields.de},  {m_edits.exit, m_fields.ds},
-                     {m_edits.ref, m_fields.ref},      {m_edits.num, m_fields.num}});
+    // The numbers as the user's language writes them; the references are
+    // free text.
+    setChangedTexts({{m_edits.focale, LocalNumbers(m_fields.f)},      {m_edits.h, LocalNumbers(m_fields.h)},
+                     {m_edits.hprime, LocalNumbers(m_fields.hprime)}, {m_edits.epaiss, LocalNumbers(m_fields.ep)},
+                     {m_edits.entrance, LocalNumbers(m_fields.de)},   {m_edits.exit, LocalNumbers(m_fields.ds)},
+                     {m_edits.ref, m_fields.ref},                     {m_edits.num, m_fields.num}});
     m_r1->button(m_fields.r1)->setChecked(true);
     m_r2->button(m_fields.r2)->setChecked(true);
     m_writing = false;
@@ -275,8 +288,8 @@ std::optional<LensData> LensDataWindow::ComputeLensDataCommand()
     writeControls();
     if (!data)
         return data; // dn, gp and the drawing keep the last results
-    m_edits.dn->setText(NodalText(*data));
-    m_edits.gp->setText(PupilText(*data));
+    m_edits.dn->setText(LocalNumbers(NodalText(*data)));
+    m_edits.gp->setText(LocalNumbers(PupilText(*data)));
     m_diagram->setData(data);
     return data;
 }

@@ -1,6 +1,9 @@
 #include "lensdiagramview.h"
 
+#include "core/language.h"
 #include "core/numerictext.h"
+
+#include <QCoreApplication>
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -84,7 +87,8 @@ void diameter(QPainter &p, double x, double axisY, double half, const QString &l
     text(p, box, (labelLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, label);
 }
 
-QString mm(long double value) { return GeneralText(ToNumber(FixedText(value, 15, 1))); }
+// A length as the user's language writes it.
+QString mm(long double value) { return LocalNumbers(GeneralText(ToNumber(FixedText(value, 15, 1)))); }
 
 } // namespace
 
@@ -106,10 +110,10 @@ void paintLensDiagram(QPainter &p, const QRectF &area, const std::optional<LensD
     p.setPen(QPen(Qt::darkGray, 1, Qt::DashDotLine));
     p.drawLine(QPointF(area.left() + 4, axisY), QPointF(area.right() - 4, axisY));
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left() + 4, axisY + 2, 60, 14), Qt::AlignLeft, QStringLiteral("Sujet"));
-    p.drawText(QRectF(area.right() - 64, axisY + 2, 60, 14), Qt::AlignRight, QStringLiteral("Film"));
+    p.drawText(QRectF(area.left() + 4, axisY + 2, 60, 14), Qt::AlignLeft, QCoreApplication::translate("LensDiagram", "Sujet"));
+    p.drawText(QRectF(area.right() - 64, axisY + 2, 60, 14), Qt::AlignRight, QCoreApplication::translate("LensDiagram", "Film"));
     if (!data) {
-        p.drawText(area, Qt::AlignCenter, QStringLiteral("Pas de valeurs calculées"));
+        p.drawText(area, Qt::AlignCenter, QCoreApplication::translate("LensDiagram", "Pas de valeurs calculées"));
         p.restore();
         return;
     }
@@ -157,8 +161,8 @@ void paintLensDiagram(QPainter &p, const QRectF &area, const std::optional<LensD
     dimension(p, l.v2X, l.hPrimeX, rowHPrime, QStringLiteral("h' = ") + mm(data->hPrime), false);
     p.setPen(kPlaneColour);
     dimension(p, l.hX, l.hPrimeX, rowDn,
-              QStringLiteral("dn = ") + mm(data->dn()) +
-                  (l.crossed ? QStringLiteral(" (plans croisés)") : QString()),
+              l.crossed ? QCoreApplication::translate("LensDiagram", "dn = %1 (plans croisés)").arg(mm(data->dn()))
+                        : QStringLiteral("dn = ") + mm(data->dn()),
               true);
 
     // The pupils: the data gives their diameters, not where they lie. Each
@@ -166,13 +170,13 @@ void paintLensDiagram(QPainter &p, const QRectF &area, const std::optional<LensD
     // exit's on H', and a line under the drawing says so.
     p.setPen(QPen(kPupilColour, 1.5));
     const bool entranceLeft = l.hX <= l.hPrimeX;
-    diameter(p, l.hX, axisY, l.entranceHalf, QStringLiteral("⌀ entrée ") + mm(data->entrance),
+    diameter(p, l.hX, axisY, l.entranceHalf, QCoreApplication::translate("LensDiagram", "⌀ entrée %1").arg(mm(data->entrance)),
              entranceLeft, true);
-    diameter(p, l.hPrimeX, axisY, l.exitHalf, QStringLiteral("⌀ sortie ") + mm(data->exit),
+    diameter(p, l.hPrimeX, axisY, l.exitHalf, QCoreApplication::translate("LensDiagram", "⌀ sortie %1").arg(mm(data->exit)),
              !entranceLeft, false);
     text(p, QRectF(area.left() + 4, area.bottom() - 16, area.width() - 8, 14),
          Qt::AlignHCenter | Qt::AlignBottom,
-         QStringLiteral("⌀ : diamètres des pupilles, portés sur H et H' (les données ne donnent pas leur position)"));
+         QCoreApplication::translate("LensDiagram", "⌀ : diamètres des pupilles, portés sur H et H' (les données ne donnent pas leur position)"));
     p.restore();
 }
 

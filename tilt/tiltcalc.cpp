@@ -2,6 +2,9 @@
 
 #include "core/numerictext.h"
 #include "lists/listkind.h"
+#include "core/language.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <numbers>
@@ -15,7 +18,8 @@ constexpr long double kDegree = std::numbers::pi_v<long double> / 180;
 long double radians(long double degrees) { return degrees * kDegree; }
 long double degrees(long double radians) { return radians / kDegree; }
 
-QString number(long double value, int decimals) { return FixedText(value, 15, decimals); }
+// A number of a message, as the user's language writes it.
+QString number(long double value, int decimals) { return LocalNumbers(FixedText(value, 15, decimals)); }
 
 TiltOutcome refused(TiltStatus status, const QString &message)
 {
@@ -31,8 +35,8 @@ std::optional<QString> outOfRange(const QString &field, long double value, long 
 {
     if (value >= minimum && value <= maximum)
         return std::nullopt;
-    return QStringLiteral("%1 hors limites : %2 (limites %3)")
-        .arg(field, number(value, decimals), RangeText(minimum, maximum, decimals));
+    return QCoreApplication::translate("TiltCalc", "%1 hors limites : %2 (limites %3)")
+        .arg(field, number(value, decimals), LocalNumbers(RangeText(minimum, maximum, decimals)));
 }
 
 } // namespace
@@ -79,37 +83,36 @@ TiltOutcome ComputeTilt(const TiltInputs &in)
 {
     using namespace ValueLimits;
     const auto bad = [](const QString &m) { return refused(TiltStatus::BadInput, m); };
-    if (auto m = outOfRange(QStringLiteral("Focale (mm)"), in.focalMm, FocMin, FocMax, 1))
+    if (auto m = outOfRange(QCoreApplication::translate("TiltCalc", "Focale (mm)"), in.focalMm, FocMin, FocMax, 1))
         return bad(*m);
     const bool wedge = in.fNumber != 0 || in.circleMm != 0;
     if (wedge) {
-        if (auto m = outOfRange(QStringLiteral("Diaphragme"), in.fNumber, DiaMin, DiaMax, 1))
+        if (auto m = outOfRange(QCoreApplication::translate("TiltCalc", "Diaphragme"), in.fNumber, DiaMin, DiaMax, 1))
             return bad(*m);
-        if (auto m = outOfRange(QStringLiteral("Diamètre du cercle de confusion (mm)"), in.circleMm,
+        if (auto m = outOfRange(QCoreApplication::translate("TiltCalc", "Diamètre du cercle de confusion (mm)"), in.circleMm,
                                 CerMin, CerMax, 3))
             return bad(*m);
     }
     if (in.atM && !(*in.atM > 0 && std::isfinite(*in.atM)))
-        return bad(QStringLiteral("Distance en avant de l'objectif : elle doit être positive"));
+        return bad(QCoreApplication::translate("TiltCalc", "Distance en avant de l'objectif : elle doit être positive"));
 
     // The tilt.
     long double sine = 0;
     switch (in.tiltFrom) {
     case TiltInputs::TiltFrom::Readings: {
         if (!(in.separationMm > 0) || !std::isfinite(in.separationMm))
-            return bad(QStringLiteral("Écart des images sur le verre dépoli : il doit être positif"));
+            return bad(QCoreApplication::translate("TiltCalc", "Écart des images sur le verre dépoli : il doit être positif"));
         const long double delta = std::fabs(in.railNearMm - in.railFarMm);
         if (delta == 0)
-            return bad(QStringLiteral(
-                "Les deux lectures sur le rail sont égales : le plan est parallèle au film, "
+            return bad(QCoreApplication::translate("TiltCalc", "Les deux lectures sur le rail sont égales : le plan est parallèle au film, "
                 "aucune bascule ne s'en déduit"));
         if (delta > in.separationMm)
-            return bad(QStringLiteral("L'écart des lectures sur le rail (%1 mm) dépasse l'écart "
+            return bad(QCoreApplication::translate("TiltCalc", "L'écart des lectures sur le rail (%1 mm) dépasse l'écart "
                                       "des images sur le verre dépoli (%2 mm)")
                            .arg(number(delta, 2), number(in.separationMm, 2)));
         if (delta == in.separationMm)
             return refused(TiltStatus::Impossible,
-                           QStringLiteral("L'écart des lectures sur le rail égale l'écart des "
+                           QCoreApplication::translate("TiltCalc", "L'écart des lectures sur le rail égale l'écart des "
                                           "images : la bascule serait de 90°"));
         sine = TiltSineFromReadings(in.railNearMm, in.railFarMm, in.separationMm);
         break;
@@ -117,18 +120,18 @@ TiltOutcome ComputeTilt(const TiltInputs &in)
     case TiltInputs::TiltFrom::Height: {
         const long double h = in.heightM * 1000;
         if (!(h >= in.focalMm) || !std::isfinite(h))
-            return bad(QStringLiteral("Hauteur de l'appareil (%1 m) inférieure à la focale (%2 mm)")
+            return bad(QCoreApplication::translate("TiltCalc", "Hauteur de l'appareil (%1 m) inférieure à la focale (%2 mm)")
                            .arg(number(in.heightM, 3), number(in.focalMm, 1)));
         if (h == in.focalMm)
             return refused(TiltStatus::Impossible,
-                           QStringLiteral("Hauteur de l'appareil égale à la focale : la bascule "
+                           QCoreApplication::translate("TiltCalc", "Hauteur de l'appareil égale à la focale : la bascule "
                                           "serait de 90°"));
         sine = TiltSineFromHeight(in.focalMm, h);
         break;
     }
     case TiltInputs::TiltFrom::Angle:
         if (!(in.tiltDeg > 0 && in.tiltDeg < 90))
-            return bad(QStringLiteral("Bascule hors limites : %1° (entre 0 et 90° exclus)")
+            return bad(QCoreApplication::translate("TiltCalc", "Bascule hors limites : %1° (entre 0 et 90° exclus)")
                            .arg(number(in.tiltDeg, 3)));
         sine = std::sin(radians(in.tiltDeg));
         break;
@@ -143,12 +146,12 @@ TiltOutcome ComputeTilt(const TiltInputs &in)
     // The film.
     if (in.filmFrom == TiltInputs::FilmFrom::Distance) {
         if (!(in.filmMm > 0) || !std::isfinite(in.filmMm))
-            return bad(QStringLiteral("Tirage : il doit être positif"));
+            return bad(QCoreApplication::translate("TiltCalc", "Tirage : il doit être positif"));
         r.filmMm = in.filmMm;
         r.planeDeg = PlaneAngleDeg(in.focalMm, in.filmMm, r.tiltDeg);
     } else {
         if (!(in.planeDeg > r.tiltDeg && in.planeDeg < 180))
-            return bad(QStringLiteral("Angle du plan net hors limites : %1° (au-dessus de la "
+            return bad(QCoreApplication::translate("TiltCalc", "Angle du plan net hors limites : %1° (au-dessus de la "
                                       "bascule, %2°, et sous 180°)")
                            .arg(number(in.planeDeg, 2), number(r.tiltDeg, 3)));
         r.planeDeg = in.planeDeg;

@@ -1,5 +1,6 @@
 #include "tiltwindow.h"
 
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "print/screenprint.h"
@@ -47,7 +48,8 @@ QLabel *label(QWidget *parent, const QString &text)
     return l;
 }
 
-QString fixed(long double value, int decimals) { return FixedText(value, 15, decimals); }
+// A number as the user's language writes it.
+QString fixed(long double value, int decimals) { return LocalNumbers(FixedText(value, 15, decimals)); }
 
 } // namespace
 
@@ -80,7 +82,7 @@ void TiltDiagramView::paintEvent(QPaintEvent *)
     const QRectF area = QRectF(rect()).adjusted(10, 10, -10, -10);
     if (!m_result) {
         painter.setPen(Qt::gray);
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Pas de résultat à dessiner"));
+        painter.drawText(area, Qt::AlignCenter, tr("Pas de résultat à dessiner"));
         return;
     }
     const TiltResult &r = *m_result;
@@ -166,19 +168,18 @@ void TiltDiagramView::paintEvent(QPaintEvent *)
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     const QFontMetrics fm(font());
-    painter.drawText(lens + QPointF(6, -half - 4), QStringLiteral("objectif"));
-    painter.drawText(QPointF(filmX - fm.horizontalAdvance(QStringLiteral("film")) - 4, lens.y() + half + fm.ascent()),
-                     QStringLiteral("film"));
+    painter.drawText(lens + QPointF(6, -half - 4), tr("objectif"));
+    painter.drawText(QPointF(filmX - fm.horizontalAdvance(tr("film")) - 4, lens.y() + half + fm.ascent()),
+                     tr("film"));
     painter.drawText(hinge + QPointF(8, fm.ascent() + 2),
-                     QStringLiteral("charnière, J = %1 m").arg(fixed(r.hingeM, 3)));
+                     tr("charnière, J = %1 m").arg(fixed(r.hingeM, 3)));
     painter.setPen(QColor(200, 0, 0));
     painter.drawText(QPointF(area.left() + 4, area.bottom() - 4),
-                     QStringLiteral("plan net %1°").arg(fixed(r.planeDeg, 2)) +
-                         (r.nearDeg ? QStringLiteral(" — coin de netteté de %1° à %2°")
-                                          .arg(fixed(*r.nearDeg, 2), fixed(*r.farDeg, 2))
-                                    : QString()));
+                     r.nearDeg ? tr("plan net %1° — coin de netteté de %2° à %3°")
+                                     .arg(fixed(r.planeDeg, 2), fixed(*r.nearDeg, 2), fixed(*r.farDeg, 2))
+                               : tr("plan net %1°").arg(fixed(r.planeDeg, 2)));
     painter.setPen(Qt::darkGray);
-    const QString scaleText = QStringLiteral("échelle : 1 m = %1 pixels").arg(fixed(scale, 0));
+    const QString scaleText = tr("échelle : 1 m = %1 pixels").arg(fixed(scale, 0));
     painter.drawText(QPointF(area.right() - fm.horizontalAdvance(scaleText) - 4, area.top() + fm.ascent()),
                      scaleText);
 }
@@ -189,12 +190,12 @@ TiltWindow::TiltWindow(const TiltLens &lens, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FormBascule"));
-    setWindowTitle(QStringLiteral("Bascule"));
+    setWindowTitle(tr("Bascule"));
     installEventFilter(new NoEscape(this));
     buildControls();
-    m_in.focal->setText(lens.focal);
-    m_in.fNumber->setText(lens.fNumber);
-    m_in.circle->setText(lens.circle);
+    m_in.focal->setText(LocalNumbers(lens.focal));
+    m_in.fNumber->setText(LocalNumbers(lens.fNumber));
+    m_in.circle->setText(LocalNumbers(lens.circle));
     updateEnabled();
     showResult(std::nullopt);
 }
@@ -222,17 +223,17 @@ QWidget *TiltWindow::buildToolBar()
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(2, 2, 2, 2);
     QToolButton *calc = makeTextButton(
-        bar, "CalcBtn", QStringLiteral("Calculer"),
-        QStringLiteral("Calculer|Calcule la bascule, le plan net et le coin de netteté (ou Entrée dans un champ)"),
+        bar, "CalcBtn", tr("Calculer"),
+        tr("Calculer|Calcule la bascule, le plan net et le coin de netteté (ou Entrée dans un champ)"),
         QStyle::SP_BrowserReload);
     connect(calc, &QToolButton::clicked, this, [this] { guarded([this] { calculate(); }); });
     row->addWidget(calc);
-    QToolButton *print = makeButton(bar, "SpeedButton13", QStringLiteral("Impression d'écran de la fenêtre"),
+    QToolButton *print = makeButton(bar, "SpeedButton13", tr("Impression d'écran de la fenêtre"),
                                     QStyle::SP_ComputerIcon);
     connect(print, &QToolButton::clicked, this, [this] { guarded([this] { PrintWindowImage(this); }); });
     row->addWidget(print);
     row->addStretch(1);
-    QToolButton *close = makeButton(bar, "SpeedButton1", QStringLiteral("Fermer la fenêtre|Retour à la fenêtre des variations"),
+    QToolButton *close = makeButton(bar, "SpeedButton1", tr("Fermer la fenêtre|Retour à la fenêtre des variations"),
                                     QStyle::SP_DialogCloseButton);
     connect(close, &QToolButton::clicked, this, &QDialog::accept);
     row->addWidget(close);
@@ -247,7 +248,7 @@ QWidget *TiltWindow::buildInputs()
     grid->setVerticalSpacing(2);
     const int w = fontMetrics().horizontalAdvance(QStringLiteral("00000,000")) + 12;
     const auto edit = [&](const char *name, const char *hint) {
-        QLineEdit *e = makeEdit(box, name, QString::fromUtf8(hint), w);
+        QLineEdit *e = makeEdit(box, name, tr(hint), w);
         paintParameter(e);
         connect(e, &QLineEdit::returnPressed, this, [this] { guarded([this] { calculate(); }); });
         return e;
@@ -261,17 +262,17 @@ QWidget *TiltWindow::buildInputs()
         grid->addWidget(label(box, text), row, column * 2);
         grid->addWidget(e, row, column * 2 + 1);
     };
-    heading(QStringLiteral("Objectif"));
-    m_in.focal = edit("EdFocale", "Focale (mm)|Focale de l'objectif (mm)");
-    m_in.fNumber = edit("EdDia", "Diaphragme|Diaphragme, pour le coin de netteté");
-    m_in.circle = edit("EdCercle", "Cercle de confusion (mm)|Diamètre du cercle de confusion (mm), pour le coin de netteté");
-    pair(QStringLiteral("Focale (mm)"), m_in.focal, 0);
-    pair(QStringLiteral("Diaphragme"), m_in.fNumber, 1);
+    heading(tr("Objectif"));
+    m_in.focal = edit("EdFocale", QT_TR_NOOP("Focale (mm)|Focale de l'objectif (mm)"));
+    m_in.fNumber = edit("EdDia", QT_TR_NOOP("Diaphragme|Diaphragme, pour le coin de netteté"));
+    m_in.circle = edit("EdCercle", QT_TR_NOOP("Cercle de confusion (mm)|Diamètre du cercle de confusion (mm), pour le coin de netteté"));
+    pair(tr("Focale (mm)"), m_in.focal, 0);
+    pair(tr("Diaphragme"), m_in.fNumber, 1);
     ++row;
-    pair(QStringLiteral("Cercle (mm)"), m_in.circle, 0);
+    pair(tr("Cercle (mm)"), m_in.circle, 0);
     ++row;
 
-    heading(QStringLiteral("Bascule"));
+    heading(tr("Bascule"));
     m_tiltFrom = new QButtonGroup(box);
     const auto radio = [&](QButtonGroup *group, const char *name, const QString &text, int id) {
         auto *b = make<QRadioButton>(box, name);
@@ -282,50 +283,50 @@ QWidget *TiltWindow::buildInputs()
         return b;
     };
     radio(m_tiltFrom, "RadioLectures",
-          QStringLiteral("Deux lectures du rail, avant de basculer, sur deux points du plan voulu net"),
+          tr("Deux lectures du rail, avant de basculer, sur deux points du plan voulu net"),
           static_cast<int>(TiltInputs::TiltFrom::Readings))
         ->setChecked(true);
-    m_in.railNear = edit("EdRailNear", "Lecture au point proche (mm)|Lecture du rail, mise au point sur un point proche du plan voulu net");
-    m_in.railFar = edit("EdRailFar", "Lecture au point lointain (mm)|Lecture du rail, mise au point sur un point lointain du même plan");
-    pair(QStringLiteral("Proche (mm)"), m_in.railNear, 0);
-    pair(QStringLiteral("Lointain (mm)"), m_in.railFar, 1);
+    m_in.railNear = edit("EdRailNear", QT_TR_NOOP("Lecture au point proche (mm)|Lecture du rail, mise au point sur un point proche du plan voulu net"));
+    m_in.railFar = edit("EdRailFar", QT_TR_NOOP("Lecture au point lointain (mm)|Lecture du rail, mise au point sur un point lointain du même plan"));
+    pair(tr("Proche (mm)"), m_in.railNear, 0);
+    pair(tr("Lointain (mm)"), m_in.railFar, 1);
     ++row;
-    m_in.separation = edit("EdSeparation", "Écart des images (mm)|Écart des deux images sur le verre dépoli (mm)");
-    pair(QStringLiteral("Écart des images (mm)"), m_in.separation, 0);
+    m_in.separation = edit("EdSeparation", QT_TR_NOOP("Écart des images (mm)|Écart des deux images sur le verre dépoli (mm)"));
+    pair(tr("Écart des images (mm)"), m_in.separation, 0);
     ++row;
-    radio(m_tiltFrom, "RadioHauteur", QStringLiteral("Hauteur de l'objectif au-dessus du plan (le sol)"),
+    radio(m_tiltFrom, "RadioHauteur", tr("Hauteur de l'objectif au-dessus du plan (le sol)"),
           static_cast<int>(TiltInputs::TiltFrom::Height));
-    m_in.height = edit("EdHauteur", "Hauteur (m)|Hauteur de l'objectif au-dessus du plan voulu net (m)");
-    pair(QStringLiteral("Hauteur (m)"), m_in.height, 0);
+    m_in.height = edit("EdHauteur", QT_TR_NOOP("Hauteur (m)|Hauteur de l'objectif au-dessus du plan voulu net (m)"));
+    pair(tr("Hauteur (m)"), m_in.height, 0);
     ++row;
-    radio(m_tiltFrom, "RadioAngle", QStringLiteral("Bascule donnée en degrés"),
+    radio(m_tiltFrom, "RadioAngle", tr("Bascule donnée en degrés"),
           static_cast<int>(TiltInputs::TiltFrom::Angle));
-    m_in.tilt = edit("EdBascule", "Bascule (°)|Bascule de l'objectif, entre 0 et 90° exclus");
-    pair(QStringLiteral("Bascule (°)"), m_in.tilt, 0);
+    m_in.tilt = edit("EdBascule", QT_TR_NOOP("Bascule (°)|Bascule de l'objectif, entre 0 et 90° exclus"));
+    pair(tr("Bascule (°)"), m_in.tilt, 0);
     ++row;
 
-    heading(QStringLiteral("Film"));
+    heading(tr("Film"));
     m_filmFrom = new QButtonGroup(box);
-    radio(m_filmFrom, "RadioRail", QStringLiteral("Lecture du rail réglée, et lecture à l'infini"),
+    radio(m_filmFrom, "RadioRail", tr("Lecture du rail réglée, et lecture à l'infini"),
           static_cast<int>(TiltFields::FilmFrom::Readings))
         ->setChecked(true);
-    m_in.railSet = edit("EdRailSet", "Lecture du rail (mm)|Lecture du rail à laquelle le film est réglé");
-    m_in.railInfinity = edit("EdRailInf", "Lecture à l'infini (mm)|Lecture du rail, mise au point sur l'infini : le film est alors à une focale de l'objectif");
-    pair(QStringLiteral("Réglée (mm)"), m_in.railSet, 0);
-    pair(QStringLiteral("Infini (mm)"), m_in.railInfinity, 1);
+    m_in.railSet = edit("EdRailSet", QT_TR_NOOP("Lecture du rail (mm)|Lecture du rail à laquelle le film est réglé"));
+    m_in.railInfinity = edit("EdRailInf", QT_TR_NOOP("Lecture à l'infini (mm)|Lecture du rail, mise au point sur l'infini : le film est alors à une focale de l'objectif"));
+    pair(tr("Réglée (mm)"), m_in.railSet, 0);
+    pair(tr("Infini (mm)"), m_in.railInfinity, 1);
     ++row;
-    radio(m_filmFrom, "RadioTirage", QStringLiteral("Tirage : distance du film à l'objectif"),
+    radio(m_filmFrom, "RadioTirage", tr("Tirage : distance du film à l'objectif"),
           static_cast<int>(TiltFields::FilmFrom::Distance));
-    m_in.film = edit("EdTirage", "Tirage (mm)|Distance du film à l'objectif, le long du rail (mm)");
-    pair(QStringLiteral("Tirage (mm)"), m_in.film, 0);
+    m_in.film = edit("EdTirage", QT_TR_NOOP("Tirage (mm)|Distance du film à l'objectif, le long du rail (mm)"));
+    pair(tr("Tirage (mm)"), m_in.film, 0);
     ++row;
-    radio(m_filmFrom, "RadioPlan", QStringLiteral("Angle voulu du plan net (90° : couché le long de l'axe, comme le sol)"),
+    radio(m_filmFrom, "RadioPlan", tr("Angle voulu du plan net (90° : couché le long de l'axe, comme le sol)"),
           static_cast<int>(TiltFields::FilmFrom::PlaneAngle));
-    m_in.plane = edit("EdPlan", "Angle du plan net (°)|Angle voulu du plan net avec le film : 0° parallèle au film, 90° parallèle à l'axe");
-    pair(QStringLiteral("Plan net (°)"), m_in.plane, 0);
+    m_in.plane = edit("EdPlan", QT_TR_NOOP("Angle du plan net (°)|Angle voulu du plan net avec le film : 0° parallèle au film, 90° parallèle à l'axe"));
+    pair(tr("Plan net (°)"), m_in.plane, 0);
     ++row;
-    m_in.at = edit("EdDistance", "Distance (m)|Distance en avant de l'objectif où donner la hauteur des plans (facultatif)");
-    pair(QStringLiteral("À la distance (m)"), m_in.at, 0);
+    m_in.at = edit("EdDistance", QT_TR_NOOP("Distance (m)|Distance en avant de l'objectif où donner la hauteur des plans (facultatif)"));
+    pair(tr("À la distance (m)"), m_in.at, 0);
     // Only the fields of the chosen ways are open to typing.
     for (QButtonGroup *group : {m_tiltFrom, m_filmFrom})
         connect(group, &QButtonGroup::idToggled, this, [this] { guarded([this] { updateEnabled(); }); });
@@ -335,28 +336,28 @@ QWidget *TiltWindow::buildInputs()
 QWidget *TiltWindow::buildResults()
 {
     auto *box = make<QGroupBox>(this, "GroupResultats");
-    box->setTitle(QStringLiteral("Résultats"));
+    box->setTitle(tr("Résultats"));
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
     const struct {
         const char *name, *caption, *hint;
     } rows[ResultCount] = {
-        {"EdResBascule", "Bascule (°)", "Bascule de l'objectif (°)"},
-        {"EdResJ", "J (m)", "Distance de la charnière à l'objectif (m)"},
-        {"EdResTirage", "Tirage (mm)", "Distance du film à l'objectif, le long du rail (mm)"},
-        {"EdResPlan", "Plan net (°)", "Angle du plan net avec le film (°)"},
-        {"EdResProche", "Limite proche (°)", "Angle de la limite proche de netteté (plan net du film à tirage + N c)"},
-        {"EdResLointaine", "Limite lointaine (°)", "Angle de la limite lointaine de netteté (plan net du film à tirage - N c)"},
-        {"EdResHautPlan", "Hauteur plan net (m)", "Hauteur du plan net à la distance donnée, par rapport à l'objectif (m)"},
-        {"EdResHautProche", "Hauteur limite proche (m)", "Hauteur de la limite proche à la distance donnée (m)"},
-        {"EdResHautLointaine", "Hauteur limite lointaine (m)", "Hauteur de la limite lointaine à la distance donnée (m)"},
+        {"EdResBascule", QT_TR_NOOP("Bascule (°)"), QT_TR_NOOP("Bascule de l'objectif (°)")},
+        {"EdResJ", "J (m)", QT_TR_NOOP("Distance de la charnière à l'objectif (m)")},
+        {"EdResTirage", QT_TR_NOOP("Tirage (mm)"), QT_TR_NOOP("Distance du film à l'objectif, le long du rail (mm)")},
+        {"EdResPlan", QT_TR_NOOP("Plan net (°)"), QT_TR_NOOP("Angle du plan net avec le film (°)")},
+        {"EdResProche", QT_TR_NOOP("Limite proche (°)"), QT_TR_NOOP("Angle de la limite proche de netteté (plan net du film à tirage + N c)")},
+        {"EdResLointaine", QT_TR_NOOP("Limite lointaine (°)"), QT_TR_NOOP("Angle de la limite lointaine de netteté (plan net du film à tirage - N c)")},
+        {"EdResHautPlan", QT_TR_NOOP("Hauteur plan net (m)"), QT_TR_NOOP("Hauteur du plan net à la distance donnée, par rapport à l'objectif (m)")},
+        {"EdResHautProche", QT_TR_NOOP("Hauteur limite proche (m)"), QT_TR_NOOP("Hauteur de la limite proche à la distance donnée (m)")},
+        {"EdResHautLointaine", QT_TR_NOOP("Hauteur limite lointaine (m)"), QT_TR_NOOP("Hauteur de la limite lointaine à la distance donnée (m)")},
     };
     // Wide enough for the widest value the fields allow: a height of
     // -100000,000 m (a plane almost parallel to the axis far away).
     const int w = fontMetrics().horizontalAdvance(QStringLiteral("-0000000,000")) + 16;
     for (int i = 0; i < ResultCount; ++i) {
-        grid->addWidget(label(box, QString::fromUtf8(rows[i].caption)), i, 0);
-        QLineEdit *e = makeEdit(box, rows[i].name, QString::fromUtf8(rows[i].hint), w);
+        grid->addWidget(label(box, tr(rows[i].caption)), i, 0);
+        QLineEdit *e = makeEdit(box, rows[i].name, tr(rows[i].hint), w);
         e->setReadOnly(true);
         e->setAlignment(Qt::AlignRight);
         paintReadOnly(e);
@@ -422,7 +423,7 @@ bool TiltWindow::calculate()
     }
     m_diagram->setResult(result, reading.inputs->focalMm, reading.inputs->atM);
     m_statusBar->showMessage(
-        QStringLiteral("Modèle de la lentille mince, film vertical, sans décentrement latéral"));
+        tr("Modèle de la lentille mince, film vertical, sans décentrement latéral"));
     return true;
 }
 

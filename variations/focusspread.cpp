@@ -1,9 +1,11 @@
 #include "focusspread.h"
 
 #include "variationsfields.h"
+#include "core/language.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -48,19 +50,19 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
         const char *label;
         long double value = 0;
     };
-    Reading readings[] = {{&in.infinityReading, "à l'infini"},
-                          {&in.nearReading, "au point proche"},
-                          {&in.farReading, "au point éloigné"}};
+    Reading readings[] = {{&in.infinityReading, QT_TRANSLATE_NOOP("FocusSpread", "à l'infini")},
+                          {&in.nearReading, QT_TRANSLATE_NOOP("FocusSpread", "au point proche")},
+                          {&in.farReading, QT_TRANSLATE_NOOP("FocusSpread", "au point éloigné")}};
     for (Reading &r : readings) {
         if (r.text->trimmed().isEmpty()) {
-            out.error = QStringLiteral("Lecture vide %1 : saisissez un nombre de millimètres.")
-                            .arg(QString::fromUtf8(r.label));
+            out.error = QCoreApplication::translate("FocusSpread", "Lecture vide %1 : saisissez un nombre de millimètres.")
+                            .arg(QCoreApplication::translate("FocusSpread", r.label));
             return out;
         }
         const auto value = readReading(*r.text);
         if (!value) {
-            out.error = QStringLiteral("Lecture %1 illisible : %2. Saisissez un nombre de millimètres.")
-                            .arg(QString::fromUtf8(r.label), quoted(*r.text));
+            out.error = QCoreApplication::translate("FocusSpread", "Lecture %1 illisible : %2. Saisissez un nombre de millimètres.")
+                            .arg(QCoreApplication::translate("FocusSpread", r.label), quoted(*r.text));
             return out;
         }
         r.value = *value;
@@ -71,7 +73,7 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
     const long double eNear = (readings[1].value - readings[0].value) / 1000;
     const long double eFar = (readings[2].value - readings[0].value) / 1000;
     if (!(eNear > eFar) || eFar < 0) {
-        out.error = QStringLiteral(
+        out.error = QCoreApplication::translate("FocusSpread",
             "Lectures incohérentes : le tirage doit croître de l'infini au point éloigné, "
             "puis du point éloigné au point proche.");
         return out;
@@ -93,7 +95,7 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
 
     if (!std::isfinite(out.N) || !std::isfinite(out.u) || !std::isfinite(out.distance) ||
         !std::isfinite(out.railReadingMm)) {
-        out.error = QStringLiteral("Lectures incohérentes : aucun réglage ne correspond.");
+        out.error = QCoreApplication::translate("FocusSpread", "Lectures incohérentes : aucun réglage ne correspond.");
         return out;
     }
     // From here on the rail reading and N hold, whatever stops the setting
@@ -102,14 +104,15 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
     out.nearImageMm = aNear * 1000;
     out.farImageMm = aFar * 1000;
     if (out.N < ValueLimits::DiaMin || out.N > ValueLimits::DiaMax) {
-        out.error = QStringLiteral("Le diaphragme nécessaire, %1, est hors intervalle %2")
-                        .arg(FixedText(out.N, 5, 2), RangeText(ValueLimits::DiaMin, ValueLimits::DiaMax, 1));
+        out.error = QCoreApplication::translate("FocusSpread", "Le diaphragme nécessaire, %1, est hors intervalle %2")
+                        .arg(LocalNumbers(FixedText(out.N, 5, 2)),
+                             LocalNumbers(RangeText(ValueLimits::DiaMin, ValueLimits::DiaMax, 1)));
         return out;
     }
     if (out.distance < VariationsLimits::DistCheckMin || out.distance > VariationsLimits::DistMax) {
-        out.error = QStringLiteral("La distance de mise au point, %1 m, est hors intervalle %2")
-                        .arg(FixedText(out.distance, 10, 3),
-                             RangeText(VariationsLimits::DistCheckMin, VariationsLimits::DistMax, 2));
+        out.error = QCoreApplication::translate("FocusSpread", "La distance de mise au point, %1 m, est hors intervalle %2")
+                        .arg(LocalNumbers(FixedText(out.distance, 10, 3)),
+                             LocalNumbers(RangeText(VariationsLimits::DistCheckMin, VariationsLimits::DistMax, 2)));
         return out;
     }
     long double best = 0;
@@ -130,15 +133,15 @@ FocusSpreadResult ComputeFocusSpread(const FocusSpreadInput &in)
     }
     if (out.fNumberIndex < 0) {
         if (largest < 0) {
-            out.error = QStringLiteral("Aucun diaphragme de la liste n'atteint %1 : la liste n'en a aucun. "
+            out.error = QCoreApplication::translate("FocusSpread", "Aucun diaphragme de la liste n'atteint %1 : la liste n'en a aucun. "
                                        "Ajoutez-en un à la liste des diaphragmes.")
-                            .arg(FixedText(out.N, 5, 2));
+                            .arg(LocalNumbers(FixedText(out.N, 5, 2)));
             return out;
         }
         out.largestFNumberText = in.fNumbers[largest];
-        out.error = QStringLiteral("Aucun diaphragme de la liste n'atteint %1 : le plus grand est %2. "
+        out.error = QCoreApplication::translate("FocusSpread", "Aucun diaphragme de la liste n'atteint %1 : le plus grand est %2. "
                                    "Ajoutez-en un à la liste des diaphragmes.")
-                        .arg(FixedText(out.N, 5, 2), out.largestFNumberText);
+                        .arg(LocalNumbers(FixedText(out.N, 5, 2)), LocalNumbers(out.largestFNumberText));
         return out;
     }
     out.fNumberText = in.fNumbers[out.fNumberIndex];
@@ -178,14 +181,19 @@ FocusSpreadSetting SettingOfFocusSpread(const FocusSpreadResult &result, const V
 QString FocusSpreadSettingText(const FocusSpreadResult &result, const FocusSpreadSetting &setting)
 {
     // Short enough for the window's status bar.
-    QString text = QStringLiteral("Réglez le rail sur %1 mm (tirage %2 mm), diaphragme %3")
-                       .arg(FixedText(result.railReadingMm, 12, 2), FixedText(result.extensionMm, 12, 2),
-                            result.fNumberText);
+    const QString rail = LocalNumbers(FixedText(result.railReadingMm, 12, 2));
+    const QString extension = LocalNumbers(FixedText(result.extensionMm, 12, 2));
+    const QString fNumber = LocalNumbers(result.fNumberText);
     if (!setting.agrees)
-        text += QStringLiteral(" ; même à 8 décimales, tirage %1 mm").arg(FixedText(setting.extensionMm, 12, 2));
-    else if (setting.decimalsRaised)
-        text += QStringLiteral(" ; %1 décimales pour ce tirage").arg(setting.input.decimals);
-    return text + u'.';
+        return QCoreApplication::translate("FocusSpread", "Réglez le rail sur %1 mm (tirage %2 mm), diaphragme %3 ; "
+                                                          "même à 8 décimales, tirage %4 mm.")
+            .arg(rail, extension, fNumber, LocalNumbers(FixedText(setting.extensionMm, 12, 2)));
+    if (setting.decimalsRaised)
+        return QCoreApplication::translate("FocusSpread", "Réglez le rail sur %1 mm (tirage %2 mm), diaphragme %3 ; "
+                                                          "%4 décimales pour ce tirage.")
+            .arg(rail, extension, fNumber, QString::number(setting.input.decimals));
+    return QCoreApplication::translate("FocusSpread", "Réglez le rail sur %1 mm (tirage %2 mm), diaphragme %3.")
+        .arg(rail, extension, fNumber);
 }
 
 SpreadSharpness SharpnessOfSpread(const FocusSpreadResult &result, const FocusSpreadInput &input,
@@ -224,13 +232,13 @@ SpreadSharpness SharpnessOfSpread(const FocusSpreadResult &result, const FocusSp
 
 QString SpreadSharpnessText(const SpreadSharpness &s, long double circleMm)
 {
-    const auto n = [](long double v) { return FixedText(v, 12, 2); };
-    const auto mm = [](long double v) { return FixedText(v, 12, 4); };
+    const auto n = [](long double v) { return LocalNumbers(FixedText(v, 12, 2)); };
+    const auto mm = [](long double v) { return LocalNumbers(FixedText(v, 12, 4)); };
     if (!s.usable)
-        return QStringLiteral("aucun diaphragme ne donne c : flou minimal %1 mm à f/%2")
+        return QCoreApplication::translate("FocusSpread", "aucun diaphragme ne donne c : flou minimal %1 mm à f/%2")
             .arg(mm(s.optimum.blurMm), n(s.optimum.N));
-    return QStringLiteral("net à c = %1 mm de f/%2 à f/%3 ; le plus net à f/%4 (flou %5 mm)")
-        .arg(FixedText(circleMm, 12, 3), n(s.usable->minimum), n(s.usable->maximum), n(s.optimum.N),
+    return QCoreApplication::translate("FocusSpread", "net à c = %1 mm de f/%2 à f/%3 ; le plus net à f/%4 (flou %5 mm)")
+        .arg(LocalNumbers(FixedText(circleMm, 12, 3)), n(s.usable->minimum), n(s.usable->maximum), n(s.optimum.N),
              mm(s.optimum.blurMm));
 }
 

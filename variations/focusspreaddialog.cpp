@@ -3,6 +3,7 @@
 #include "focusstackwindow.h"
 
 #include "variationsfields.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/widgets.h"
@@ -36,11 +37,11 @@ FocusSpreadDialog::FocusSpreadDialog(FocusSpreadInput input, VariationsInput win
     : QDialog(parent), m_input(std::move(input)), m_window(std::move(window))
 {
     setObjectName(QStringLiteral("FormEcart"));
-    setWindowTitle(QStringLiteral("Écart de mise au point"));
+    setWindowTitle(tr("Écart de mise au point"));
     auto *layout = new QVBoxLayout(this);
 
     auto *intro = new QLabel(
-        QStringLiteral("Lisez la position du corps arrière sur le rail (en mm, croissante avec le "
+        tr("Lisez la position du corps arrière sur le rail (en mm, croissante avec le "
                        "tirage) à l'infini, puis mis au point sur le sujet le plus proche et sur "
                        "le plus éloigné."),
         this);
@@ -56,12 +57,12 @@ FocusSpreadDialog::FocusSpreadDialog(FocusSpreadInput input, VariationsInput win
         readings->addRow(label, edit);
         return edit;
     };
-    m_infinity = reading("EdLectInf", QStringLiteral("Lecture à l'infini (mm)"),
-                         QStringLiteral("Lecture à l'infini|Position lue sur le rail, mise au point sur l'infini"));
-    m_near = reading("EdLectProche", QStringLiteral("Lecture au point proche (mm)"),
-                     QStringLiteral("Lecture au point proche|Position lue sur le rail, mise au point sur le sujet le plus proche"));
-    m_far = reading("EdLectLoin", QStringLiteral("Lecture au point éloigné (mm)"),
-                    QStringLiteral("Lecture au point éloigné|Position lue sur le rail, mise au point sur le sujet le plus éloigné"));
+    m_infinity = reading("EdLectInf", tr("Lecture à l'infini (mm)"),
+                         tr("Lecture à l'infini|Position lue sur le rail, mise au point sur l'infini"));
+    m_near = reading("EdLectProche", tr("Lecture au point proche (mm)"),
+                     tr("Lecture au point proche|Position lue sur le rail, mise au point sur le sujet le plus proche"));
+    m_far = reading("EdLectLoin", tr("Lecture au point éloigné (mm)"),
+                    tr("Lecture au point éloigné|Position lue sur le rail, mise au point sur le sujet le plus éloigné"));
     layout->addLayout(readings);
     const FocusSpreadReadings &kept = rememberedReadings();
     m_infinity->setText(kept.infinity);
@@ -75,18 +76,18 @@ FocusSpreadDialog::FocusSpreadDialog(FocusSpreadInput input, VariationsInput win
         results->addRow(label, edit);
         return edit;
     };
-    m_rail = result("EdLectRail", QStringLiteral("Lecture à régler sur le rail (mm)"));
-    m_needed = result("EdDiaNec", QStringLiteral("Diaphragme nécessaire"));
-    m_chosen = result("EdDiaListe", QStringLiteral("Diaphragme de la liste"));
+    m_rail = result("EdLectRail", tr("Lecture à régler sur le rail (mm)"));
+    m_needed = result("EdDiaNec", tr("Diaphragme nécessaire"));
+    m_chosen = result("EdDiaListe", tr("Diaphragme de la liste"));
     m_distance = result("EdDistMap",
                         m_input.fromFilm
-                            ? QStringLiteral("Distance de mise au point (m), depuis le plan du film")
-                            : QStringLiteral("Distance de mise au point (m), depuis le plan principal objet"));
+                            ? tr("Distance de mise au point (m), depuis le plan du film")
+                            : tr("Distance de mise au point (m), depuis le plan principal objet"));
     // Once diffraction counts: the sharpest f-number over the spread, its
     // blur, the f-numbers that hold c, and the list's f-number nearest it.
-    m_optimal = result("EdDiaOptimal", QStringLiteral("Diaphragme le plus net, diffraction comptée"));
-    m_optimalBlur = result("EdFlouOptimal", QStringLiteral("Flou total à ce diaphragme (mm)"));
-    m_optimalChosen = result("EdDiaListeOptimal", QStringLiteral("Diaphragme de la liste le plus proche"));
+    m_optimal = result("EdDiaOptimal", tr("Diaphragme le plus net, diffraction comptée"));
+    m_optimalBlur = result("EdFlouOptimal", tr("Flou total à ce diaphragme (mm)"));
+    m_optimalChosen = result("EdDiaListeOptimal", tr("Diaphragme de la liste le plus proche"));
     layout->addLayout(results);
     m_sharpness = make<QLabel>(this, "LabelNettete");
     m_sharpness->setWordWrap(true);
@@ -95,11 +96,11 @@ FocusSpreadDialog::FocusSpreadDialog(FocusSpreadInput input, VariationsInput win
     m_sharpness->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(m_sharpness);
     m_useOptimal = make<QCheckBox>(this, "CheckOptimal");
-    m_useOptimal->setText(QStringLiteral("Appliquer le diaphragme le plus net plutôt que le nécessaire"));
-    applyHint(m_useOptimal, QStringLiteral("Diaphragme le plus net|\"Appliquer\" règle le diaphragme de la liste le plus proche du plus net, la diffraction comptée"));
+    m_useOptimal->setText(tr("Appliquer le diaphragme le plus net plutôt que le nécessaire"));
+    applyHint(m_useOptimal, tr("Diaphragme le plus net|\"Appliquer\" règle le diaphragme de la liste le plus proche du plus net, la diffraction comptée"));
     layout->addWidget(m_useOptimal);
     m_macroNote = make<QLabel>(this, "LabelMacro");
-    m_macroNote->setText(QStringLiteral("Grandissement supérieur à 1 : la case Macro sera cochée."));
+    m_macroNote->setText(tr("Grandissement supérieur à 1 : la case Macro sera cochée."));
     m_macroNote->setWordWrap(true);
     m_macroNote->hide();
     layout->addWidget(m_macroNote);
@@ -107,14 +108,14 @@ FocusSpreadDialog::FocusSpreadDialog(FocusSpreadInput input, VariationsInput win
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto *calc = make<QPushButton>(this, "CalcEcartBtn");
-    calc->setText(QStringLiteral("Calculer"));
+    calc->setText(tr("Calculer"));
     auto *applyButton = make<QPushButton>(this, "AppliquerBtn");
-    applyButton->setText(QStringLiteral("Appliquer"));
+    applyButton->setText(tr("Appliquer"));
     auto *stack = make<QPushButton>(this, "EmpilerBtn");
-    stack->setText(QStringLiteral("Empiler..."));
-    applyHint(stack, QStringLiteral("Empiler|Plan d'un empilement de mises au point avec ces lectures, quand une seule vue ne suffit pas"));
+    stack->setText(tr("Empiler..."));
+    applyHint(stack, tr("Empiler|Plan d'un empilement de mises au point avec ces lectures, quand une seule vue ne suffit pas"));
     auto *close = make<QPushButton>(this, "FermerBtn");
-    close->setText(QStringLiteral("Fermer"));
+    close->setText(tr("Fermer"));
     for (QPushButton *b : {calc, applyButton, stack, close}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
@@ -137,8 +138,8 @@ void FocusSpreadDialog::openStack()
     start.fields.railFar = m_far->text();
     start.fNumbers = m_input.fNumbers;
     // The list's f-number the spread chose, when it found one.
-    if (!m_chosen->text().isEmpty())
-        start.fields.fNumber = m_chosen->text();
+    if (!m_chosenValue.isEmpty())
+        start.fields.fNumber = m_chosenValue;
     ShowFocusStackWindow(this, start);
 }
 
@@ -146,6 +147,7 @@ void FocusSpreadDialog::clearResults()
 {
     for (QLineEdit *edit : {m_rail, m_needed, m_chosen, m_distance, m_optimal, m_optimalBlur, m_optimalChosen})
         edit->clear();
+    m_chosenValue.clear();
     m_sharpness->clear();
     m_sharpnessFound.reset();
     m_macroNote->hide();
@@ -173,18 +175,18 @@ std::optional<FocusSpreadResult> FocusSpreadDialog::compute()
     if (r.settingFound) {
         // Where to set the standard and the f-number needed hold even when
         // the setting cannot be applied: the message says why.
-        m_rail->setText(FixedText(r.railReadingMm, 12, 2));
-        m_needed->setText(FixedText(r.N, 5, 2));
-        m_distance->setText(FixedText(r.distance, 12, DistanceDecimals(m_window.decimals)));
+        m_rail->setText(LocalNumbers(FixedText(r.railReadingMm, 12, 2)));
+        m_needed->setText(LocalNumbers(FixedText(r.N, 5, 2)));
+        m_distance->setText(LocalNumbers(FixedText(r.distance, 12, DistanceDecimals(m_window.decimals))));
         m_sharpnessFound = SharpnessOfSpread(r, m_input, m_window.wavelengthUm, m_window.blurModel);
         const SpreadSharpness &sharp = *m_sharpnessFound;
-        m_optimal->setText(FixedText(sharp.optimum.N, 5, 2));
-        m_optimalBlur->setText(FixedText(sharp.optimum.blurMm, 5, 4));
-        m_optimalChosen->setText(sharp.nearestText);
-        m_sharpness->setText(SpreadSharpnessText(sharp, m_input.cMm) +
-                             QStringLiteral(" (λ %1 µm ; au diaphragme nécessaire, flou total %2 mm)")
-                                 .arg(WavelengthText(m_window.wavelengthUm),
-                                      FixedText(sharp.neededBlurMm, 5, 4)));
+        m_optimal->setText(LocalNumbers(FixedText(sharp.optimum.N, 5, 2)));
+        m_optimalBlur->setText(LocalNumbers(FixedText(sharp.optimum.blurMm, 5, 4)));
+        m_optimalChosen->setText(LocalNumbers(sharp.nearestText));
+        m_sharpness->setText(tr("%1 (λ %2 µm ; au diaphragme nécessaire, flou total %3 mm)")
+                                 .arg(SpreadSharpnessText(sharp, m_input.cMm),
+                                      LocalNumbers(WavelengthText(m_window.wavelengthUm)),
+                                      LocalNumbers(FixedText(sharp.neededBlurMm, 5, 4))));
     }
     if (!r.ok()) {
         messages().warning(r.error);
@@ -192,8 +194,9 @@ std::optional<FocusSpreadResult> FocusSpreadDialog::compute()
     }
     // The distance as the window will take it, with the decimals it needs.
     const FocusSpreadSetting setting = SettingOfFocusSpread(r, m_window);
-    m_chosen->setText(r.fNumberText);
-    m_distance->setText(setting.input.dText);
+    m_chosen->setText(LocalNumbers(r.fNumberText));
+    m_chosenValue = r.fNumberText;
+    m_distance->setText(LocalNumbers(setting.input.dText));
     m_macroNote->setVisible(r.macro);
     return r;
 }

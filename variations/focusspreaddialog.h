@@ -56,6 +56,7 @@ private:
     VariationsInput m_window;
     QLineEdit *m_infinity = nullptr, *m_near = nullptr, *m_far = nullptr;
     QLineEdit *m_rail = nullptr, *m_needed = nullptr, *m_chosen = nullptr, *m_distance = nullptr;
+    QString m_chosenValue; // the list's f-number m_chosen shows, as the list holds it
     QLineEdit *m_optimal = nullptr, *m_optimalBlur = nullptr, *m_optimalChosen = nullptr;
     QLabel *m_sharpness = nullptr;
     QCheckBox *m_useOptimal = nullptr;

@@ -3,11 +3,13 @@
 #include "variationscompute.h"
 #include "variationsfields.h"
 #include "core/optics.h"
+#include "core/language.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
 #include "table/tablemodel.h"
 #include "lists/listkind.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace optolune {
@@ -47,15 +49,23 @@ std::optional<long double> imageOf(const StackInput &in, long double distanceM)
     return in.gp * in.fMm + extension * 1000;
 }
 
+// `which` names the subject, "proche" or "lointain".
 QString unfocusable(const StackInput &in, const char *which)
 {
+    const QString subject = QCoreApplication::translate("FocusStack", which);
     return in.fromFilm
-               ? QStringLiteral("Mise au point impossible sur le sujet %1 : la distance doit être "
+               ? QCoreApplication::translate("FocusStack", "Mise au point impossible sur le sujet %1 : la distance doit être "
                                 "au moins 4 fois la focale plus la distance nodale")
-                     .arg(QString::fromUtf8(which))
-               : QStringLiteral("Mise au point impossible sur le sujet %1 : la distance doit être "
+                     .arg(subject)
+               : QCoreApplication::translate("FocusStack", "Mise au point impossible sur le sujet %1 : la distance doit être "
                                 "plus grande que la focale")
-                     .arg(QString::fromUtf8(which));
+                     .arg(subject);
+}
+
+QString shown(long double value, int decimals) { return LocalNumbers(FixedText(value, 15, decimals)); }
+QString shownRange(long double minimum, long double maximum, int decimals)
+{
+    return LocalNumbers(RangeText(minimum, maximum, decimals));
 }
 
 } // namespace
@@ -65,14 +75,14 @@ StackPlan PlanFocusStack(const StackInput &in)
     using namespace ValueLimits;
     const auto bad = [](const QString &m) { return refused(StackStatus::BadInput, m); };
     if (!(in.N >= DiaMin && in.N <= DiaMax))
-        return bad(QStringLiteral("Diaphragme hors limites : %1 (limites %2)")
-                       .arg(fixed(in.N, 2), RangeText(DiaMin, DiaMax, 1)));
+        return bad(QCoreApplication::translate("FocusStack", "Diaphragme hors limites : %1 (limites %2)")
+                       .arg(shown(in.N, 2), shownRange(DiaMin, DiaMax, 1)));
     if (!(in.overlap >= kOverlapMin && in.overlap <= kOverlapMax))
-        return bad(QStringLiteral("Facteur de recouvrement hors limites : %1 (limites %2)")
-                       .arg(fixed(in.overlap, 2), RangeText(kOverlapMin, kOverlapMax, 2)));
+        return bad(QCoreApplication::translate("FocusStack", "Facteur de recouvrement hors limites : %1 (limites %2)")
+                       .arg(shown(in.overlap, 2), shownRange(kOverlapMin, kOverlapMax, 2)));
     if (in.diffraction && !(in.wavelengthUm >= kWavelengthMinUm && in.wavelengthUm <= kWavelengthMaxUm))
-        return bad(QStringLiteral("Longueur d'onde hors limites : %1 µm (limites %2)")
-                       .arg(fixed(in.wavelengthUm, 4), RangeText(kWavelengthMinUm, kWavelengthMaxUm, 2)));
+        return bad(QCoreApplication::translate("FocusStack", "Longueur d'onde hors limites : %1 µm (limites %2)")
+                       .arg(shown(in.wavelengthUm, 4), shownRange(kWavelengthMinUm, kWavelengthMaxUm, 2)));
 
     StackPlan plan;
     const long double gpf = in.gp * in.fMm;
@@ -80,22 +90,22 @@ StackPlan PlanFocusStack(const StackInput &in)
         const StackInput::Readings &r = *in.readings;
         const long double eNear = r.nearMm - r.infinityMm, eFar = r.farMm - r.infinityMm;
         if (!(eNear > eFar) || eFar < 0)
-            return bad(QStringLiteral(
+            return bad(QCoreApplication::translate("FocusStack",
                 "Lectures incohérentes : le tirage doit croître de l'infini au point éloigné, "
                 "puis du point éloigné au point proche."));
         plan.nearImageMm = gpf + eNear;
         plan.farImageMm = gpf + eFar;
     } else {
         if (!(in.nearM > 0) || std::isnan(in.farM) || !(in.farM > 0))
-            return bad(QStringLiteral("Distances : elles doivent être positives"));
+            return bad(QCoreApplication::translate("FocusStack", "Distances : elles doivent être positives"));
         const auto nearImage = imageOf(in, in.nearM);
         if (!nearImage)
-            return refused(StackStatus::Impossible, unfocusable(in, "proche"));
+            return refused(StackStatus::Impossible, unfocusable(in, QT_TRANSLATE_NOOP("FocusStack", "proche")));
         const auto farImage = imageOf(in, in.farM);
         if (!farImage)
-            return refused(StackStatus::Impossible, unfocusable(in, "lointain"));
+            return refused(StackStatus::Impossible, unfocusable(in, QT_TRANSLATE_NOOP("FocusStack", "lointain")));
         if (*nearImage < *farImage)
-            return bad(QStringLiteral("Le sujet proche doit être plus près de l'objectif que le "
+            return bad(QCoreApplication::translate("FocusStack", "Le sujet proche doit être plus près de l'objectif que le "
                                       "sujet lointain"));
         plan.nearImageMm = *nearImage;
         plan.farImageMm = *farImage;
@@ -111,9 +121,9 @@ StackPlan PlanFocusStack(const StackInput &in)
         const auto effective = EffectiveCircleMm(in.cMm, d, in.model);
         if (!effective)
             return refused(StackStatus::Impossible,
-                           QStringLiteral("Rien n'est net : la diffraction à f/%1 effectif "
+                           QCoreApplication::translate("FocusStack", "Rien n'est net : la diffraction à f/%1 effectif "
                                           "(%2 mm) atteint le cercle de confusion (%3 mm)")
-                               .arg(fixed(workingN, 1), fixed(d, 4), fixed(in.cMm, 3)));
+                               .arg(shown(workingN, 1), shown(d, 4), shown(in.cMm, 3)));
         plan.circleMm = *effective;
     }
 
@@ -129,7 +139,7 @@ StackPlan PlanFocusStack(const StackInput &in)
         m = std::ceil(x * (1 - 1e-9L));
         if (!(m <= kStackFramesMax))
             return refused(StackStatus::Impossible,
-                           QStringLiteral("Il faudrait plus de %1 vues (%2) : fermez le diaphragme "
+                           QCoreApplication::translate("FocusStack", "Il faudrait plus de %1 vues (%2) : fermez le diaphragme "
                                           "ou réduisez l'écart des sujets")
                                .arg(kStackFramesMax)
                                .arg(std::isfinite(x) ? fixed(std::ceil(x), 0) : QStringLiteral("inf")));
@@ -159,7 +169,7 @@ StackPlan PlanFocusStack(const StackInput &in)
         const SettingDepth depth = ComputeSettingDepth(setup, frame.distanceM, in.fromFilm, v > u);
         if (depth.status != 0 || !std::isfinite(frame.distanceM))
             return refused(StackStatus::Impossible,
-                           QStringLiteral("Aucun réglage ne correspond à la vue %1").arg(i));
+                           QCoreApplication::translate("FocusStack", "Aucun réglage ne correspond à la vue %1").arg(i));
         frame.nearM = depth.near;
         frame.farInfinite = depth.far < 0;
         frame.farM = frame.farInfinite ? INFINITY : depth.far;
@@ -174,13 +184,15 @@ std::optional<long double> fieldNumber(const QString &text, const char *label, Q
 {
     QString typed = text.trimmed();
     if (typed.isEmpty()) {
-        message = QStringLiteral("%1 : champ vide").arg(QString::fromUtf8(label));
+        message = QCoreApplication::translate("FocusStack", "%1 : champ vide")
+                      .arg(QCoreApplication::translate("FocusStack", label));
         return std::nullopt;
     }
     typed.replace(u'.', u',');
     const std::optional<long double> value = ReadNumber(typed);
     if (!value || !std::isfinite(*value)) {
-        message = QStringLiteral("%1 illisible : '%2'").arg(QString::fromUtf8(label), ShownText(text));
+        message = QCoreApplication::translate("FocusStack", "%1 illisible : '%2'")
+                      .arg(QCoreApplication::translate("FocusStack", label), ShownText(text));
         return std::nullopt;
     }
     return value;
@@ -199,26 +211,26 @@ StackFieldsReading ReadStackFields(const StackFields &f)
             into = *value;
         return value.has_value();
     };
-    if (!read(f.circle, "Cercle de confusion", in.cMm) || !read(f.focal, "Focale", in.fMm) ||
-        !read(f.nodal, "Distance nodale", in.dnMm) || !read(f.gp, "Grandissement pupillaire", in.gp) ||
-        !read(f.fNumber, "Diaphragme", in.N) || !read(f.overlap, "Facteur de recouvrement", in.overlap))
+    if (!read(f.circle, QT_TRANSLATE_NOOP("FocusStack", "Cercle de confusion"), in.cMm) || !read(f.focal, QT_TRANSLATE_NOOP("FocusStack", "Focale"), in.fMm) ||
+        !read(f.nodal, QT_TRANSLATE_NOOP("FocusStack", "Distance nodale"), in.dnMm) || !read(f.gp, QT_TRANSLATE_NOOP("FocusStack", "Grandissement pupillaire"), in.gp) ||
+        !read(f.fNumber, QT_TRANSLATE_NOOP("FocusStack", "Diaphragme"), in.N) || !read(f.overlap, QT_TRANSLATE_NOOP("FocusStack", "Facteur de recouvrement"), in.overlap))
         return reading;
     in.fromFilm = f.fromFilm;
     in.macro = f.macro;
     if (f.fromReadings) {
         StackInput::Readings r;
-        if (!read(f.railInfinity, "Lecture à l'infini", r.infinityMm) ||
-            !read(f.railNear, "Lecture au point proche", r.nearMm) ||
-            !read(f.railFar, "Lecture au point lointain", r.farMm))
+        if (!read(f.railInfinity, QT_TRANSLATE_NOOP("FocusStack", "Lecture à l'infini"), r.infinityMm) ||
+            !read(f.railNear, QT_TRANSLATE_NOOP("FocusStack", "Lecture au point proche"), r.nearMm) ||
+            !read(f.railFar, QT_TRANSLATE_NOOP("FocusStack", "Lecture au point lointain"), r.farMm))
             return reading;
         in.readings = r;
     } else {
-        if (!read(f.nearDistance, "Distance du sujet proche", in.nearM))
+        if (!read(f.nearDistance, QT_TRANSLATE_NOOP("FocusStack", "Distance du sujet proche"), in.nearM))
             return reading;
         const QString far = f.farDistance.trimmed().toLower();
-        if (far == u"inf" || far == u"infini")
+        if (far == u"inf" || far == u"infini" || far == u"infinity")
             in.farM = INFINITY;
-        else if (!read(f.farDistance, "Distance du sujet lointain", in.farM))
+        else if (!read(f.farDistance, QT_TRANSLATE_NOOP("FocusStack", "Distance du sujet lointain"), in.farM))
             return reading;
     }
     in.diffraction = f.diffraction;
@@ -231,16 +243,16 @@ StackFieldsReading ReadStackFields(const StackFields &f)
         long double value, minimum, maximum;
         int decimals;
     } ranges[] = {
-        {"Cercle de confusion (mm)", in.cMm, CerMin, CerMax, 3},
-        {"Focale (mm)", in.fMm, FocMin, FocMax, 1},
-        {"Distance nodale (mm)", in.dnMm, VariationsLimits::NodMin, VariationsLimits::NodMax, 1},
-        {"Grandissement pupillaire", in.gp, VariationsLimits::GpMin, VariationsLimits::GpMax, 3},
+        {QT_TRANSLATE_NOOP("FocusStack", "Cercle de confusion (mm)"), in.cMm, CerMin, CerMax, 3},
+        {QT_TRANSLATE_NOOP("FocusStack", "Focale (mm)"), in.fMm, FocMin, FocMax, 1},
+        {QT_TRANSLATE_NOOP("FocusStack", "Distance nodale (mm)"), in.dnMm, VariationsLimits::NodMin, VariationsLimits::NodMax, 1},
+        {QT_TRANSLATE_NOOP("FocusStack", "Grandissement pupillaire"), in.gp, VariationsLimits::GpMin, VariationsLimits::GpMax, 3},
     };
     for (const auto &r : ranges)
         if (!(r.value >= r.minimum && r.value <= r.maximum)) {
-            m = QStringLiteral("%1 hors limites : %2 (limites %3)")
-                    .arg(QString::fromUtf8(r.label), fixed(r.value, r.decimals),
-                         RangeText(r.minimum, r.maximum, r.decimals));
+            m = QCoreApplication::translate("FocusStack", "%1 hors limites : %2 (limites %3)")
+                    .arg(QCoreApplication::translate("FocusStack", r.label), shown(r.value, r.decimals),
+                         shownRange(r.minimum, r.maximum, r.decimals));
             return reading;
         }
     reading.input = in;
@@ -251,14 +263,18 @@ TableModel StackPlanTable(const StackPlan &plan, int decimals)
 {
     TableModel table;
     table.reset(5, static_cast<int>(plan.frames.size()) + 1);
-    const char *headers[] = {"vue", "rail", "distance", "proche", "lointain"};
+    const char *headers[] = {QT_TRANSLATE_NOOP("FocusStack", "vue"), QT_TRANSLATE_NOOP("FocusStack", "rail"),
+                             QT_TRANSLATE_NOOP("FocusStack", "distance"), QT_TRANSLATE_NOOP("FocusStack", "proche"),
+                             QT_TRANSLATE_NOOP("FocusStack", "lointain")};
     for (int c = 0; c < 5; ++c)
-        table.setCell(c, 0, QString::fromUtf8(headers[c]));
-    const auto distance = [&](long double m) { return FixedText(m, 15, decimals); };
+        table.setCell(c, 0, QCoreApplication::translate("FocusStack", headers[c]));
+    // Numbers as the user's language writes them: the plan is only read,
+    // copied, printed or exported, never read back.
+    const auto distance = [&](long double m) { return shown(m, decimals); };
     int row = 1;
     for (const StackFrame &frame : plan.frames) {
         table.setCell(0, row, QString::number(frame.number));
-        table.setCell(1, row, frame.railMm ? FixedText(*frame.railMm, 15, 2) : QString());
+        table.setCell(1, row, frame.railMm ? shown(*frame.railMm, 2) : QString());
         table.setCell(2, row, distance(frame.distanceM));
         table.setCell(3, row, distance(frame.nearM));
         table.setCell(4, row, frame.farInfinite ? QStringLiteral("inf") : distance(frame.farM));

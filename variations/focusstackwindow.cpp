@@ -1,6 +1,7 @@
 #include "focusstackwindow.h"
 
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/widgets.h"
@@ -77,7 +78,7 @@ void StackZonesView::paintEvent(QPaintEvent *)
     const QRectF area = QRectF(rect()).adjusted(8, 6, -12, -(fm.height() + 10));
     if (!m_plan || m_plan->frames.empty()) {
         painter.setPen(Qt::gray);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Pas de plan à dessiner"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("Pas de plan à dessiner"));
         return;
     }
     const std::vector<StackFrame> &frames = m_plan->frames;
@@ -106,7 +107,7 @@ void StackZonesView::paintEvent(QPaintEvent *)
             painter.setPen(QColor(210, 210, 210));
             painter.drawLine(QPointF(px, area.top()), QPointF(px, area.bottom()));
             painter.setPen(Qt::darkGray);
-            const QString t = GeneralText(static_cast<long double>(v));
+            const QString t = LocalNumbers(GeneralText(static_cast<long double>(v)));
             painter.drawText(QPointF(px - fm.horizontalAdvance(t) / 2.0, area.bottom() + fm.ascent() + 4), t);
         }
     const QString unit = QStringLiteral("m");
@@ -140,7 +141,7 @@ FocusStackWindow::FocusStackWindow(const StackWindowStart &start, QWidget *paren
       m_start(start.fields), m_decimals(start.decimals)
 {
     setObjectName(QStringLiteral("FormEmpilement"));
-    setWindowTitle(QStringLiteral("Empilement de mises au point"));
+    setWindowTitle(tr("Empilement de mises au point"));
     installEventFilter(new NoEscape(this));
     buildControls(start);
     updateEnabled();
@@ -164,9 +165,9 @@ void FocusStackWindow::buildControls(const StackWindowStart &start)
     results->addWidget(m_count);
     m_grid = make<QTableWidget>(this, "GrilleVues");
     m_grid->setColumnCount(5);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("vue"), QStringLiteral("rail (mm)"),
-                                       QStringLiteral("distance (m)"), QStringLiteral("proche (m)"),
-                                       QStringLiteral("lointain (m)")});
+    m_grid->setHorizontalHeaderLabels({tr("vue"), tr("rail (mm)"),
+                                       tr("distance (m)"), tr("proche (m)"),
+                                       tr("lointain (m)")});
     m_grid->verticalHeader()->hide();
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -176,7 +177,7 @@ void FocusStackWindow::buildControls(const StackWindowStart &start)
     m_zones = make<StackZonesView>(this, "ImageZones");
     layout->addWidget(m_zones);
     m_statusBar = addStatusBar(this, layout);
-    m_statusBar->showMessage(QStringLiteral(
+    m_statusBar->showMessage(tr(
         "Le standard arrière met au point : la distance au film de chaque vue se mesure depuis "
         "la position du film de cette vue"));
     resize(900, 600);
@@ -188,21 +189,21 @@ QWidget *FocusStackWindow::buildToolBar()
     bar->setFrameShape(QFrame::StyledPanel);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(2, 2, 2, 2);
-    QToolButton *calc = makeTextButton(bar, "CalcBtn", QStringLiteral("Calculer"),
-                                       QStringLiteral("Calculer le plan|Calcule les vues de l'empilement (ou Entrée dans un champ)"),
+    QToolButton *calc = makeTextButton(bar, "CalcBtn", tr("Calculer"),
+                                       tr("Calculer le plan|Calcule les vues de l'empilement (ou Entrée dans un champ)"),
                                        QStyle::SP_BrowserReload);
     connect(calc, &QToolButton::clicked, this, [this] { guarded([this] { calculate(); }); });
     row->addWidget(calc);
-    m_origin = makeOriginButton(bar, QStringLiteral("Distances rapportées au plan du film| Enfoncer le bouton pour rapporter les distances au plan du film"));
+    m_origin = makeOriginButton(bar, tr("Distances rapportées au plan du film| Enfoncer le bouton pour rapporter les distances au plan du film"));
     m_origin->setChecked(m_start.fromFilm);
     row->addWidget(m_origin);
-    QToolButton *copy = makeTextButton(bar, "CopierBtn", QStringLiteral("Copier"),
-                                       QStringLiteral("Copier le plan|Copie le plan dans le presse-papiers, pour un tableur ou un traitement de texte"),
+    QToolButton *copy = makeTextButton(bar, "CopierBtn", tr("Copier"),
+                                       tr("Copier le plan|Copie le plan dans le presse-papiers, pour un tableur ou un traitement de texte"),
                                        QStyle::SP_FileDialogContentsView);
     connect(copy, &QToolButton::clicked, this, [this] { guarded([this] { copyPlan(); }); });
     row->addWidget(copy);
-    QToolButton *csv = makeTextButton(bar, "CsvBtn", QStringLiteral("Exporter en CSV..."),
-                                      QStringLiteral("Exporter en CSV|Enregistre le plan en CSV pour un tableur français"),
+    QToolButton *csv = makeTextButton(bar, "CsvBtn", tr("Exporter en CSV..."),
+                                      tr("Exporter en CSV|Enregistre le plan en CSV pour un tableur français"),
                                       QStyle::SP_DialogSaveButton);
     connect(csv, &QToolButton::clicked, this, [this] { guarded([this] { exportCsv(); }); });
     row->addWidget(csv);
@@ -211,19 +212,19 @@ QWidget *FocusStackWindow::buildToolBar()
         TableOutput output;
         QStyle::StandardPixmap glyph;
     } prints[] = {
-        {"ImprimerBtn", "Imprimer", "Imprimer le plan|Imprime le plan, son objectif et ses sujets en titre", TableOutput::Printer,
-         QStyle::SP_ComputerIcon},
-        {"ApercuBtn", "Aperçu", "Aperçu avant impression|Les pages du plan telles qu'elles seront imprimées", TableOutput::Preview,
-         QStyle::SP_FileDialogInfoView},
+        {"ImprimerBtn", QT_TR_NOOP("Imprimer"), QT_TR_NOOP("Imprimer le plan|Imprime le plan, son objectif et ses sujets en titre"),
+         TableOutput::Printer, QStyle::SP_ComputerIcon},
+        {"ApercuBtn", QT_TR_NOOP("Aperçu"), QT_TR_NOOP("Aperçu avant impression|Les pages du plan telles qu'elles seront imprimées"),
+         TableOutput::Preview, QStyle::SP_FileDialogInfoView},
     };
     for (const auto &p : prints) {
-        QToolButton *button = makeTextButton(bar, p.name, QString::fromUtf8(p.caption), QString::fromUtf8(p.hint), p.glyph);
+        QToolButton *button = makeTextButton(bar, p.name, tr(p.caption), tr(p.hint), p.glyph);
         const TableOutput output = p.output;
         connect(button, &QToolButton::clicked, this, [this, output] { guarded([this, output] { printPlan(output); }); });
         row->addWidget(button);
     }
     row->addStretch(1);
-    QToolButton *close = makeButton(bar, "SpeedButton1", QStringLiteral("Fermer la fenêtre|Retour à la fenêtre précédente"),
+    QToolButton *close = makeButton(bar, "SpeedButton1", tr("Fermer la fenêtre|Retour à la fenêtre précédente"),
                                     QStyle::SP_DialogCloseButton);
     connect(close, &QToolButton::clicked, this, &QDialog::accept);
     row->addWidget(close);
@@ -239,34 +240,34 @@ QWidget *FocusStackWindow::buildFields(const StackWindowStart &start)
     const int w = fontMetrics().horizontalAdvance(QStringLiteral("00000,000")) + 12;
     int row = 0;
     const auto edit = [&](const char *name, const char *caption, const char *hint, const QString &text) {
-        QLineEdit *e = makeEdit(box, name, QString::fromUtf8(hint), w);
+        QLineEdit *e = makeEdit(box, name, tr(hint), w);
         paintParameter(e);
-        e->setText(text);
+        e->setText(LocalNumbers(text));
         connect(e, &QLineEdit::returnPressed, this, [this] { guarded([this] { calculate(); }); });
-        grid->addWidget(label(box, QString::fromUtf8(caption)), row, 0);
+        grid->addWidget(label(box, tr(caption)), row, 0);
         grid->addWidget(e, row, 1);
         ++row;
         return e;
     };
     const StackFields &f = start.fields;
-    m_fields.circle = edit("EdCercle", "Cercle (mm)", "Diamètre du cercle de confusion (mm)", f.circle);
-    m_fields.focal = edit("EdFocale", "Focale (mm)", "Focale (mm)", f.focal);
-    m_fields.nodal = edit("EdNod", "Distance nodale (mm)", "Distance nodale (mm)", f.nodal);
-    m_fields.gp = edit("EdGP", "gp", "Grandissement pupillaire", f.gp);
-    m_fields.fNumber = edit("EdDia", "Diaphragme", "Diaphragme|Diaphragme de toutes les vues, de 1 à 256", f.fNumber);
+    m_fields.circle = edit("EdCercle", QT_TR_NOOP("Cercle (mm)"), QT_TR_NOOP("Diamètre du cercle de confusion (mm)"), f.circle);
+    m_fields.focal = edit("EdFocale", QT_TR_NOOP("Focale (mm)"), QT_TR_NOOP("Focale (mm)"), f.focal);
+    m_fields.nodal = edit("EdNod", QT_TR_NOOP("Distance nodale (mm)"), QT_TR_NOOP("Distance nodale (mm)"), f.nodal);
+    m_fields.gp = edit("EdGP", "gp", QT_TR_NOOP("Grandissement pupillaire"), f.gp);
+    m_fields.fNumber = edit("EdDia", QT_TR_NOOP("Diaphragme"), QT_TR_NOOP("Diaphragme|Diaphragme de toutes les vues, de 1 à 256"), f.fNumber);
     if (!start.fNumbers.isEmpty())
-        m_fields.fNumber->setToolTip(QStringLiteral("Diaphragmes de la liste : %1").arg(start.fNumbers.join(QStringLiteral("  "))));
-    m_fields.overlap = edit("EdRecouvrement", "Recouvrement", "Facteur de recouvrement|Chaque vue est prévue pour un flou de ce facteur fois c, de 0,5 à 1, pour que les zones nettes se recouvrent",
+        m_fields.fNumber->setToolTip(tr("Diaphragmes de la liste : %1").arg(LocalNumbers(start.fNumbers.join(QStringLiteral("  ")))));
+    m_fields.overlap = edit("EdRecouvrement", QT_TR_NOOP("Recouvrement"), QT_TR_NOOP("Facteur de recouvrement|Chaque vue est prévue pour un flou de ce facteur fois c, de 0,5 à 1, pour que les zones nettes se recouvrent"),
                             f.overlap.isEmpty() ? QStringLiteral("0,8") : f.overlap);
     m_macro = make<QCheckBox>(box, "CheckMacro");
-    m_macro->setText(QStringLiteral("Macro"));
+    m_macro->setText(tr("Macro"));
     m_macro->setChecked(f.macro);
-    applyHint(m_macro, QStringLiteral("Macro|Des deux mises au point d'une distance au film, celle dont le grandissement dépasse 1"));
+    applyHint(m_macro, tr("Macro|Des deux mises au point d'une distance au film, celle dont le grandissement dépasse 1"));
     grid->addWidget(m_macro, row++, 1);
     m_diffraction = make<QCheckBox>(box, "CheckDiffraction");
-    m_diffraction->setText(QStringLiteral("Diffraction"));
+    m_diffraction->setText(tr("Diffraction"));
     m_diffraction->setChecked(f.diffraction);
-    applyHint(m_diffraction, QStringLiteral("Diffraction|Le plan utilise le cercle que laisse la diffraction au tirage le plus long"));
+    applyHint(m_diffraction, tr("Diffraction|Le plan utilise le cercle que laisse la diffraction au tirage le plus long"));
     grid->addWidget(m_diffraction, row++, 1);
 
     m_subjects = new QButtonGroup(box);
@@ -277,13 +278,13 @@ QWidget *FocusStackWindow::buildFields(const StackWindowStart &start)
         grid->addWidget(b, row++, 0, 1, 2);
         return b;
     };
-    radio("RadioLectures", QStringLiteral("Trois lectures du rail"), 1)->setChecked(f.fromReadings);
-    m_fields.railInfinity = edit("EdRailInf", "Infini (mm)", "Lecture à l'infini (mm)|Lecture du rail, mise au point sur l'infini", f.railInfinity);
-    m_fields.railNear = edit("EdRailProche", "Proche (mm)", "Lecture au point proche (mm)|Lecture du rail, mise au point sur le sujet proche", f.railNear);
-    m_fields.railFar = edit("EdRailLointain", "Lointain (mm)", "Lecture au point lointain (mm)|Lecture du rail, mise au point sur le sujet lointain", f.railFar);
-    radio("RadioDistances", QStringLiteral("Deux distances"), 0)->setChecked(!f.fromReadings);
-    m_fields.nearDistance = edit("EdDistProche", "Proche (m)", "Distance du sujet proche (m)", f.nearDistance);
-    m_fields.farDistance = edit("EdDistLointain", "Lointain (m)", "Distance du sujet lointain (m)|Distance du sujet lointain (m), ou inf pour l'infini", f.farDistance);
+    radio("RadioLectures", tr("Trois lectures du rail"), 1)->setChecked(f.fromReadings);
+    m_fields.railInfinity = edit("EdRailInf", QT_TR_NOOP("Infini (mm)"), QT_TR_NOOP("Lecture à l'infini (mm)|Lecture du rail, mise au point sur l'infini"), f.railInfinity);
+    m_fields.railNear = edit("EdRailProche", QT_TR_NOOP("Proche (mm)"), QT_TR_NOOP("Lecture au point proche (mm)|Lecture du rail, mise au point sur le sujet proche"), f.railNear);
+    m_fields.railFar = edit("EdRailLointain", QT_TR_NOOP("Lointain (mm)"), QT_TR_NOOP("Lecture au point lointain (mm)|Lecture du rail, mise au point sur le sujet lointain"), f.railFar);
+    radio("RadioDistances", tr("Deux distances"), 0)->setChecked(!f.fromReadings);
+    m_fields.nearDistance = edit("EdDistProche", QT_TR_NOOP("Proche (m)"), QT_TR_NOOP("Distance du sujet proche (m)"), f.nearDistance);
+    m_fields.farDistance = edit("EdDistLointain", QT_TR_NOOP("Lointain (m)"), QT_TR_NOOP("Distance du sujet lointain (m)|Distance du sujet lointain (m), ou inf pour l'infini"), f.farDistance);
     connect(m_subjects, &QButtonGroup::idToggled, this, [this] { updateEnabled(); });
     grid->setRowStretch(row, 1);
     return box;
@@ -344,15 +345,20 @@ void FocusStackWindow::showPlan()
 {
     m_zones->setPlan(m_plan);
     if (!m_plan) {
-        m_count->setText(QStringLiteral("Pas de plan"));
+        m_count->setText(tr("Pas de plan"));
         m_grid->setRowCount(0);
         return;
     }
     const StackPlan &plan = *m_plan;
     const int count = static_cast<int>(plan.frames.size());
-    QString text = count == 1 ? QStringLiteral("1 vue suffit") : QStringLiteral("%1 vues").arg(count);
-    if (m_diffraction->isChecked())
-        text += QStringLiteral(" (cercle avec la diffraction : %1 mm)").arg(FixedText(plan.circleMm, 15, 4));
+    QString text;
+    if (m_diffraction->isChecked()) {
+        const QString circle = LocalNumbers(FixedText(plan.circleMm, 15, 4));
+        text = count == 1 ? tr("1 vue suffit (cercle avec la diffraction : %1 mm)").arg(circle)
+                          : tr("%1 vues (cercle avec la diffraction : %2 mm)").arg(count).arg(circle);
+    } else {
+        text = count == 1 ? tr("1 vue suffit") : tr("%1 vues").arg(count);
+    }
     m_count->setText(text);
     const TableModel table = StackPlanTable(plan, m_decimals);
     m_grid->setRowCount(table.rowCount() - 1);
@@ -362,7 +368,7 @@ void FocusStackWindow::showPlan()
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_grid->setItem(r - 1, c, item);
         }
-    m_statusBar->showMessage(QStringLiteral(
+    m_statusBar->showMessage(tr(
         "Le standard arrière met au point : la distance au film de chaque vue se mesure depuis "
         "la position du film de cette vue"));
 }
@@ -372,21 +378,28 @@ void FocusStackWindow::copyPlan()
     if (!calculate())
         return;
     QApplication::clipboard()->setMimeData(TableMimeData(StackPlanTable(*m_plan, m_decimals)));
-    m_statusBar->showMessage(QStringLiteral("Plan copié dans le presse-papiers"));
+    m_statusBar->showMessage(tr("Plan copié dans le presse-papiers"));
 }
 
 QStringList FocusStackWindow::titleLines() const
 {
-    const StackFields f = readFields();
+    // The numbers typed, as the user's language writes them.
+    StackFields f = readFields();
+    for (QString *typed : {&f.focal, &f.circle, &f.nodal, &f.gp, &f.fNumber, &f.overlap, &f.railInfinity,
+                           &f.railNear, &f.railFar, &f.nearDistance, &f.farDistance})
+        *typed = LocalNumbers(*typed);
     QString subjects = f.fromReadings
-                           ? QStringLiteral("lectures du rail : infini %1, proche %2, lointain %3 mm")
+                           ? tr("lectures du rail : infini %1, proche %2, lointain %3 mm")
                                  .arg(f.railInfinity, f.railNear, f.railFar)
-                           : QStringLiteral("sujets à %1 et %2 m").arg(f.nearDistance, f.farDistance);
-    return {QStringLiteral("Empilement de mises au point : %1").arg(m_count->text()),
-            QStringLiteral("f= %1 mm   c= %2 mm   dn= %3 mm   gp= %4   N= %5   recouvrement %6   distances %7%8")
-                .arg(f.focal, f.circle, f.nodal, f.gp, f.fNumber, f.overlap,
-                     f.fromFilm ? QStringLiteral("PF") : QStringLiteral("PL"),
-                     f.macro ? QStringLiteral("   macro") : QString()),
+                           : tr("sujets à %1 et %2 m").arg(f.nearDistance, f.farDistance);
+    // PF: distances from the film plane, PL: from the lens, as the origin
+    // button says.
+    const QString origin = f.fromFilm ? tr("PF") : tr("PL");
+    const QString lens =
+        f.macro ? tr("f= %1 mm   c= %2 mm   dn= %3 mm   gp= %4   N= %5   recouvrement %6   distances %7   macro")
+                : tr("f= %1 mm   c= %2 mm   dn= %3 mm   gp= %4   N= %5   recouvrement %6   distances %7");
+    return {tr("Empilement de mises au point : %1").arg(m_count->text()),
+            lens.arg(f.focal, f.circle, f.nodal, f.gp, f.fNumber, f.overlap, origin),
             subjects,
             QStringLiteral("Optolune     ") + VersionText()};
 }
@@ -396,7 +409,7 @@ void FocusStackWindow::printPlan(TableOutput output)
     if (!calculate())
         return;
     PrintChoice choice;
-    choice.title = QStringLiteral("Empilement de mises au point");
+    choice.title = tr("Empilement de mises au point");
     RunPagesPrint(output, this, StackPlanTable(*m_plan, m_decimals), titleLines(), choice,
                   QStringLiteral("Empilement.pdf"));
 }
@@ -415,7 +428,7 @@ void FocusStackWindow::exportCsv()
     if (!target.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         target += QStringLiteral(".csv");
     if (ExportTableCsv(StackPlanTable(*m_plan, m_decimals), target))
-        m_statusBar->showMessage(QStringLiteral("Plan exporté dans %1").arg(QDir::toNativeSeparators(target)));
+        m_statusBar->showMessage(tr("Plan exporté dans %1").arg(QDir::toNativeSeparators(target)));
 }
 
 StackWindowStart StackStartOf(const VariationsInput &window)

@@ -1,9 +1,11 @@
 #include "variationscompute.h"
 
 #include "core/diffraction.h"
+#include "core/language.h"
 #include "core/numerictext.h"
 #include "core/usererror.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <optional>
 
@@ -89,15 +91,15 @@ QString NoResultText(const VariationsResult &result, bool fromFilm)
 {
     switch (result.status) {
     case VariationsResult::Unfocusable:
-        return fromFilm ? QStringLiteral("Mise au point impossible : la distance doit être au moins "
+        return fromFilm ? QCoreApplication::translate("VariationsCompute", "Mise au point impossible : la distance doit être au moins "
                                          "4 fois la focale plus la distance nodale")
-                        : QStringLiteral("Mise au point impossible : la distance doit être plus "
+                        : QCoreApplication::translate("VariationsCompute", "Mise au point impossible : la distance doit être plus "
                                          "grande que la focale");
     case VariationsResult::Unusable:
-        return QStringLiteral("Pas de profondeur de champ pour ces paramètres");
+        return QCoreApplication::translate("VariationsCompute", "Pas de profondeur de champ pour ces paramètres");
     case VariationsResult::NothingSharp:
-        return QStringLiteral("Rien n'est net : la tache de diffraction, %1 mm, atteint le cercle de confusion")
-            .arg(FixedText(result.diffractionMm.value_or(0), 5, 4));
+        return QCoreApplication::translate("VariationsCompute", "Rien n'est net : la tache de diffraction, %1 mm, atteint le cercle de confusion")
+            .arg(LocalNumbers(FixedText(result.diffractionMm.value_or(0), 5, 4)));
     default:
         return QString();
     }
@@ -173,7 +175,8 @@ VariationsResult ComputeVariations(const VariationsInput &in)
     }
 
     // At or beyond the hyperfocal distance everything behind the focused
-    // plane is sharp: the far side reads "infini" and has no share.
+    // plane is sharp: the far side reads "infini" ("infinity" in English) and
+    // has no share.
     const bool infinite = FocusedAtOrBeyondHyperfocal(setup, depth.u);
     const long double p = depth.far - depth.near;
     const long double a = d - depth.near;
@@ -196,7 +199,7 @@ VariationsResult ComputeVariations(const VariationsInput &in)
     set(ResultField::Ta, FixedText(depth.near, 10, dec));
     set(ResultField::A, FixedText(a, 8, dec));
     if (infinite) {
-        const QString infini = QStringLiteral("infini");
+        const QString infini = QCoreApplication::translate("VariationsCompute", "infini");
         set(ResultField::Tp, infini);
         set(ResultField::Prof, infini);
         set(ResultField::B, infini);
@@ -223,9 +226,9 @@ QString DiffractionStatusText(const VariationsResult &result, long double wavele
 {
     if (!result.diffractionMm || !result.effectiveCircleMm)
         return QString();
-    return QStringLiteral("Diffraction (λ %1 µm) : tache d'Airy d = %2 mm, cercle utile c' = %3 mm")
-        .arg(WavelengthText(wavelengthUm), FixedText(*result.diffractionMm, 5, 4),
-             FixedText(*result.effectiveCircleMm, 5, 4));
+    return QCoreApplication::translate("VariationsCompute", "Diffraction (λ %1 µm) : tache d'Airy d = %2 mm, cercle utile c' = %3 mm")
+        .arg(LocalNumbers(WavelengthText(wavelengthUm)), LocalNumbers(FixedText(*result.diffractionMm, 5, 4)),
+             LocalNumbers(FixedText(*result.effectiveCircleMm, 5, 4)));
 }
 
 } // namespace optolune

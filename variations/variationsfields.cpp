@@ -1,9 +1,11 @@
 #include "variationsfields.h"
 
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -15,8 +17,8 @@ void commaForPoint(QString &text) { text.replace(u'.', u','); }
 
 QString rangeHint(const QString &head, long double minimum, long double maximum, int decimals)
 {
-    return head + QStringLiteral("|  minimum: ") + FixedText(minimum, 5, decimals) +
-           QStringLiteral("  maximum: ") + FixedText(maximum, 5, decimals);
+    return QCoreApplication::translate("VariationsFields", "%1|  minimum: %2  maximum: %3")
+        .arg(head, LocalNumbers(FixedText(minimum, 5, decimals)), LocalNumbers(FixedText(maximum, 5, decimals)));
 }
 
 // sqrt(sqrt(2)) = 1,1892071150027210667: the area of the aperture halves
@@ -24,6 +26,15 @@ QString rangeHint(const QString &head, long double minimum, long double maximum,
 long double halfStop() { return std::sqrt(std::sqrt(2.0L)); }
 
 } // namespace
+
+QString CommaNumber(const QString &shown)
+{
+    if (UiLanguage() != Language::English)
+        return shown;
+    QString text = shown;
+    commaForPoint(text);
+    return text;
+}
 
 void NormaliseDecimalPoints(VariationsInput &input)
 {
@@ -36,19 +47,19 @@ int DistanceDecimals(int decimals) { return std::max(decimals, 2); }
 int CheckManualFields(VariationsInput &input, ListsEmpty lists)
 {
     if (lists.focal) {
-        messages().information(QStringLiteral("Créez une liste des focales"));
+        messages().information(QCoreApplication::translate("VariationsFields", "Créez une liste des focales"));
         return 4;
     }
     if (lists.fNumbers) {
-        messages().information(QStringLiteral("Créez une liste des diaphragmes"));
+        messages().information(QCoreApplication::translate("VariationsFields", "Créez une liste des diaphragmes"));
         return 5;
     }
     if (lists.circles) {
-        messages().information(QStringLiteral("Créez une liste des diamètres"));
+        messages().information(QCoreApplication::translate("VariationsFields", "Créez une liste des diamètres"));
         return 5;
     }
     if (lists.distances) {
-        messages().information(QStringLiteral("Créez une liste des distances"));
+        messages().information(QCoreApplication::translate("VariationsFields", "Créez une liste des distances"));
         return 5;
     }
     using namespace VariationsLimits;
@@ -75,15 +86,15 @@ ParameterHints VariationsParameterHints()
 {
     using namespace ValueLimits;
     ParameterHints hints;
-    hints.circle = rangeHint(QStringLiteral("Diamètre du cercle de confusion (mm)"), CerMin, CerMax, 3);
-    hints.focal = rangeHint(QStringLiteral("Focale (mm)"), FocMin, FocMax, 2);
-    hints.nodal = rangeHint(QStringLiteral("Distance nodale (mm)"), VariationsLimits::NodMin,
+    hints.circle = rangeHint(QCoreApplication::translate("VariationsFields", "Diamètre du cercle de confusion (mm)"), CerMin, CerMax, 3);
+    hints.focal = rangeHint(QCoreApplication::translate("VariationsFields", "Focale (mm)"), FocMin, FocMax, 2);
+    hints.nodal = rangeHint(QCoreApplication::translate("VariationsFields", "Distance nodale (mm)"), VariationsLimits::NodMin,
                             VariationsLimits::NodMax, 1);
-    hints.pupil = rangeHint(QStringLiteral("Grandissement pupillaire"), VariationsLimits::GpMin,
+    hints.pupil = rangeHint(QCoreApplication::translate("VariationsFields", "Grandissement pupillaire"), VariationsLimits::GpMin,
                             VariationsLimits::GpMax, 2);
-    hints.distance = rangeHint(QStringLiteral("Distance de mise au point (m)"),
+    hints.distance = rangeHint(QCoreApplication::translate("VariationsFields", "Distance de mise au point (m)"),
                                VariationsLimits::DistHintMin, VariationsLimits::DistMax, 2);
-    hints.fNumber = rangeHint(QStringLiteral("Diaphragme sélectionné dans la liste"), DiaMin, DiaMax, 1);
+    hints.fNumber = rangeHint(QCoreApplication::translate("VariationsFields", "Diaphragme sélectionné dans la liste"), DiaMin, DiaMax, 1);
     return hints;
 }
 

@@ -1,5 +1,7 @@
 #include "variationslistbox.h"
 
+#include "core/language.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -29,13 +31,22 @@ std::optional<QString> VariationsListBox::selectedText() const
     const QListWidgetItem *item = currentItem();
     if (!item || !item->isSelected())
         return std::nullopt;
-    return item->text();
+    return item->data(Qt::UserRole).toString();
+}
+
+QString VariationsListBox::value(int row) const
+{
+    const QListWidgetItem *it = item(row);
+    return it ? it->data(Qt::UserRole).toString() : QString();
 }
 
 void VariationsListBox::replaceItems(const QStringList &items)
 {
     clear();
-    addItems(items);
+    for (const QString &text : items) {
+        auto *it = new QListWidgetItem(LocalNumbers(text), this);
+        it->setData(Qt::UserRole, text);
+    }
     selectFirst();
 }
 

@@ -19,9 +19,12 @@ public:
     std::function<void()> onChosen;
     std::function<void()> onRightPress;
 
-    // The selected item's text, or nothing when the list has none.
+    // The selected item's value, or nothing when the list has none.
     std::optional<QString> selectedText() const;
+    // The items are the list's values, decimal-comma texts as the list
+    // files hold them; each shows as the user's language writes numbers.
     void replaceItems(const QStringList &items); // and selects the first one
+    QString value(int row) const;
     void selectFirst();
     QSize sizeHint() const override;
 

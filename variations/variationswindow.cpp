@@ -2,6 +2,7 @@
 
 #include "core/application.h"
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/widgets.h"
 #include "table/displayoptions.h"
 #include "lists/listkind.h"
@@ -108,7 +109,7 @@ VariationsWindow::VariationsWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FormCalcProfIsol"));
-    setWindowTitle(QStringLiteral("Variations de la profondeur de champ"));
+    setWindowTitle(tr("Variations de la profondeur de champ"));
     guarded([this] {
         const DisplayOptions options = readDisplayOptions(appPaths().iniFileName);
         m_wavelengthUm = options.wavelengthUm;
@@ -158,30 +159,33 @@ QWidget *VariationsWindow::buildToolBar()
     m_nbDecim = make<QComboBox>(bar, "ComboNbDecim");
     for (int i = 0; i <= 8; ++i)
         m_nbDecim->addItem(QString::number(i));
-    applyHint(m_nbDecim, QStringLiteral("Décimales|Nombre de décimales pour l'affichage des résultats"));
+    applyHint(m_nbDecim, tr("Décimales|Nombre de décimales pour l'affichage des résultats"));
     row->addWidget(m_nbDecim);
 
     m_distFilm = makeOriginButton(bar,
-                                  QStringLiteral("Distances rapportées au plan du film| Enfoncer le bouton pour rapporter les distances au plan du film"));
+                                  tr("Distances rapportées au plan du film| Enfoncer le bouton pour rapporter les distances au plan du film"));
     row->addWidget(m_distFilm);
 
     const ToolButtonDef buttons[] = {
-        {"DefautBtn", "Curseurs au départ|Place les curseurs sur le premier item des listes", QStyle::SP_MediaSkipBackward, nullptr, &m_buttons.firstItems},
-        {"RazBtn", "Listes par défaut|Affiche toutes les listes par défaut", QStyle::SP_DialogResetButton, nullptr, &m_buttons.defaultLists},
-        {"FichTestBtn", "Objectif test|Affiche dans la groupe Manuel les Paramètres du Super Symmar 5,6/150", QStyle::SP_DriveCDIcon, nullptr, &m_buttons.testLens},
-        {"MemBtn", "Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale", QStyle::SP_DriveFDIcon, nullptr, &m_buttons.store},
-        {"MemRapBtn", "Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire", QStyle::SP_BrowserReload, nullptr, &m_buttons.recall},
-        {"NotesBtn", "Bloc-notes de Windows", QStyle::SP_FileIcon, nullptr, &m_buttons.notes},
-        {"SpeedButton6", "Paramètres et résultats| Signification et limites des paramètres, signification des résultats", QStyle::SP_DialogHelpButton, nullptr, &m_buttons.explanation},
-        {"SpeedButton13", "Impression d'écran de la fenêtre", QStyle::SP_ComputerIcon, nullptr, &m_buttons.screenPrint},
+        {"DefautBtn", QT_TR_NOOP("Curseurs au départ|Place les curseurs sur le premier item des listes"), QStyle::SP_MediaSkipBackward, nullptr, &m_buttons.firstItems},
+        {"RazBtn", QT_TR_NOOP("Listes par défaut|Affiche toutes les listes par défaut"), QStyle::SP_DialogResetButton, nullptr, &m_buttons.defaultLists},
+        {"FichTestBtn", QT_TR_NOOP("Objectif test|Affiche dans la groupe Manuel les Paramètres du Super Symmar 5,6/150"), QStyle::SP_DriveCDIcon, nullptr, &m_buttons.testLens},
+        {"MemBtn", QT_TR_NOOP("Paramètres en mémoire|Met en mémoire le diamètre du cercle de confusion, la focale et la distance nodale"), QStyle::SP_DriveFDIcon, nullptr, &m_buttons.store},
+        {"MemRapBtn", QT_TR_NOOP("Rappel des paramètres en mémoire|Rappelle dans le groupe Manuel le diamètre, la focale et la distance nodale mise en mémoire"), QStyle::SP_BrowserReload, nullptr, &m_buttons.recall},
+        {"NotesBtn", QT_TR_NOOP("Bloc-notes de Windows"), QStyle::SP_FileIcon, nullptr, &m_buttons.notes},
+        {"SpeedButton6", QT_TR_NOOP("Paramètres et résultats| Signification et limites des paramètres, signification des résultats"), QStyle::SP_DialogHelpButton, nullptr, &m_buttons.explanation},
+        {"SpeedButton13", QT_TR_NOOP("Impression d'écran de la fenêtre"), QStyle::SP_ComputerIcon, nullptr, &m_buttons.screenPrint},
     };
-    addToolButtons(bar, row, buttons);
+    // The table's hints in the user's language.
+    const std::vector<QToolButton *> made = addToolButtons(bar, row, buttons);
+    for (size_t i = 0; i < made.size(); ++i)
+        applyHint(made[i], tr(buttons[i].hint));
     // The focus spread, an addition of this program.
     auto *ecart = makeButton(bar, "EcartBtn",
-                             QStringLiteral("Écart de mise au point|Diaphragme et mise au point qui tiennent nets un premier plan et un arrière-plan, d'après trois lectures sur le rail"),
+                             tr("Écart de mise au point|Diaphragme et mise au point qui tiennent nets un premier plan et un arrière-plan, d'après trois lectures sur le rail"),
                              QStyle::SP_ArrowUp);
     m_buttons.spread = ecart;
-    ecart->setText(QStringLiteral("Écart"));
+    ecart->setText(tr("Écart"));
     ecart->setToolButtonStyle(Qt::ToolButtonTextOnly);
     row->addWidget(ecart);
     // The calculators built on the same lens: the focus stacking plan and
@@ -190,16 +194,16 @@ QWidget *VariationsWindow::buildToolBar()
         const char *name, *caption, *hint;
         void (VariationsWindow::*open)();
     } calculators[] = {
-        {"EmpilerBtn", "Empilement",
-         "Empilement de mises au point|Combien de vues, où placer le rail et ce que chaque vue tient net, quand une seule vue ne suffit pas",
+        {"EmpilerBtn", QT_TR_NOOP("Empilement"),
+         QT_TR_NOOP("Empilement de mises au point|Combien de vues, où placer le rail et ce que chaque vue tient net, quand une seule vue ne suffit pas"),
          &VariationsWindow::openFocusStack},
-        {"BasculeBtn", "Bascule",
-         "Bascule|La bascule de l'objectif d'après deux lectures sur le rail, la charnière et le coin de netteté",
+        {"BasculeBtn", QT_TR_NOOP("Bascule"),
+         QT_TR_NOOP("Bascule|La bascule de l'objectif d'après deux lectures sur le rail, la charnière et le coin de netteté"),
          &VariationsWindow::openTilt},
     };
     for (const auto &c : calculators) {
-        QToolButton *button = makeButton(bar, c.name, QString::fromUtf8(c.hint), QStyle::SP_ArrowUp);
-        button->setText(QString::fromUtf8(c.caption));
+        QToolButton *button = makeButton(bar, c.name, tr(c.hint), QStyle::SP_ArrowUp);
+        button->setText(tr(c.caption));
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         const auto open = c.open;
         connect(button, &QToolButton::clicked, this, [this, open] { guarded([this, open] { (this->*open)(); }); });
@@ -207,7 +211,7 @@ QWidget *VariationsWindow::buildToolBar()
     }
     row->addStretch(1);
     m_buttons.close = makeButton(bar, "SpeedButton1",
-                                 QStringLiteral("Fermer le fenêtre|Retour à la fenêtre principale"),
+                                 tr("Fermer le fenêtre|Retour à la fenêtre principale"),
                                  QStyle::SP_DialogCloseButton);
     row->addWidget(m_buttons.close);
     return bar;
@@ -216,7 +220,7 @@ QWidget *VariationsWindow::buildToolBar()
 QWidget *VariationsWindow::buildAutoGroup()
 {
     auto *group = make<QGroupBox>(this, "GroupBox1");
-    group->setTitle(QStringLiteral("Auto"));
+    group->setTitle(tr("Auto"));
     auto *grid = new QGridLayout(group);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setSpacing(3);
@@ -227,22 +231,22 @@ QWidget *VariationsWindow::buildAutoGroup()
         const char *box, *label, *editor, *editorHint, *defaults, *defaultsHint, *listHint;
     };
     const ListDef lists[] = {
-        {&m_lists.cercle, &m_buttons.circleEditor, &m_buttons.circleDefaults, "BoxCercle", "Cercle (mm)", "CercleBtn",
-         "Liste des diamètres|Modifier la liste des diamètres du cercle de confusion ou créer une nouvelle liste",
-         "DefCercleBtn", "Diamètres par défaut|Remplace la liste des diamètres par la liste par défaut",
-         "Diamètres du cercle de confusion|Cliquer sur un diamètre pour le copier dans le groupe Manuel, clic droit pour modifier la liste"},
-        {&m_lists.focale, &m_buttons.focalEditor, &m_buttons.focalDefaults, "BoxFocale", "Focale (mm)", "FocaleBtn",
-         "Liste des focales|Modifier la liste des focales ou créer une nouvelle liste",
-         "DefFocBtn", "Focales par défaut|Remplace la liste des focales par la liste par défaut",
-         "Focales|Cliquer sur une focale pour la copier dans le groupe Manuel, clic droit pour modifier la liste"},
-        {&m_lists.dia, &m_buttons.fNumberEditor, &m_buttons.fNumberDefaults, "BoxDia", "Diaphragme", "DiaBtn",
-         "Liste des diaphragmes|Modifier la liste des diaphragmes ou créer une nouvelle liste",
-         "DefDiaBtn", "Diaphragmes par défaut|Remplace la liste des diaphragmes par la liste par défaut",
-         "Diaphragmes|Cliquer sur un diaphragme pour le copier dans le groupe Manuel, clic droit pour modifier la liste"},
-        {&m_lists.dist, &m_buttons.distanceEditor, &m_buttons.distanceDefaults, "BoxDist", "Distance (m)", "DistBtn",
-         "Liste des distances|Modifier la liste des distances de mise au point ou créer une nouvelle liste",
-         "DefDistBtn", "Distances par défaut|Remplace la liste des distances par la liste par défaut",
-         "Distances de mise au point|Cliquer sur une distance pour la copier dans le groupe Manuel, clic droit pour modifier la liste"},
+        {&m_lists.cercle, &m_buttons.circleEditor, &m_buttons.circleDefaults, "BoxCercle", QT_TR_NOOP("Cercle (mm)"), "CercleBtn",
+         QT_TR_NOOP("Liste des diamètres|Modifier la liste des diamètres du cercle de confusion ou créer une nouvelle liste"),
+         "DefCercleBtn", QT_TR_NOOP("Diamètres par défaut|Remplace la liste des diamètres par la liste par défaut"),
+         QT_TR_NOOP("Diamètres du cercle de confusion|Cliquer sur un diamètre pour le copier dans le groupe Manuel, clic droit pour modifier la liste")},
+        {&m_lists.focale, &m_buttons.focalEditor, &m_buttons.focalDefaults, "BoxFocale", QT_TR_NOOP("Focale (mm)"), "FocaleBtn",
+         QT_TR_NOOP("Liste des focales|Modifier la liste des focales ou créer une nouvelle liste"),
+         "DefFocBtn", QT_TR_NOOP("Focales par défaut|Remplace la liste des focales par la liste par défaut"),
+         QT_TR_NOOP("Focales|Cliquer sur une focale pour la copier dans le groupe Manuel, clic droit pour modifier la liste")},
+        {&m_lists.dia, &m_buttons.fNumberEditor, &m_buttons.fNumberDefaults, "BoxDia", QT_TR_NOOP("Diaphragme"), "DiaBtn",
+         QT_TR_NOOP("Liste des diaphragmes|Modifier la liste des diaphragmes ou créer une nouvelle liste"),
+         "DefDiaBtn", QT_TR_NOOP("Diaphragmes par défaut|Remplace la liste des diaphragmes par la liste par défaut"),
+         QT_TR_NOOP("Diaphragmes|Cliquer sur un diaphragme pour le copier dans le groupe Manuel, clic droit pour modifier la liste")},
+        {&m_lists.dist, &m_buttons.distanceEditor, &m_buttons.distanceDefaults, "BoxDist", QT_TR_NOOP("Distance (m)"), "DistBtn",
+         QT_TR_NOOP("Liste des distances|Modifier la liste des distances de mise au point ou créer une nouvelle liste"),
+         "DefDistBtn", QT_TR_NOOP("Distances par défaut|Remplace la liste des distances par la liste par défaut"),
+         QT_TR_NOOP("Distances de mise au point|Cliquer sur une distance pour la copier dans le groupe Manuel, clic droit pour modifier la liste")},
     };
     int index = 0;
     for (const ListDef &l : lists) {
@@ -252,21 +256,21 @@ QWidget *VariationsWindow::buildAutoGroup()
         column->setSpacing(1);
         auto *head = new QHBoxLayout;
         head->setSpacing(1);
-        head->addWidget(new QLabel(QString::fromUtf8(l.label), cell), 1);
-        *l.editorButton = makeButton(cell, l.editor, QString::fromUtf8(l.editorHint), QStyle::SP_FileDialogListView);
-        *l.defaultsButton = makeButton(cell, l.defaults, QString::fromUtf8(l.defaultsHint), QStyle::SP_DialogResetButton);
+        head->addWidget(new QLabel(tr(l.label), cell), 1);
+        *l.editorButton = makeButton(cell, l.editor, tr(l.editorHint), QStyle::SP_FileDialogListView);
+        *l.defaultsButton = makeButton(cell, l.defaults, tr(l.defaultsHint), QStyle::SP_DialogResetButton);
         head->addWidget(*l.editorButton);
         head->addWidget(*l.defaultsButton);
         if (l.slot == &m_lists.dia) {
             m_buttons.theoretical = makeButton(cell, "DiaThBtn",
-                                               QStringLiteral("Diaphragmes théoriques|Remplace la liste des diaphragmes par les diaphragmes de 1 à 256 par demi-valeurs"),
+                                               tr("Diaphragmes théoriques|Remplace la liste des diaphragmes par les diaphragmes de 1 à 256 par demi-valeurs"),
                                                QStyle::SP_FileDialogDetailedView);
             head->addWidget(m_buttons.theoretical);
         }
         column->addLayout(head);
         auto *box = new VariationsListBox(cell);
         box->setObjectName(QString::fromLatin1(l.box));
-        applyHint(box, QString::fromUtf8(l.listHint));
+        applyHint(box, tr(l.listHint));
         column->addWidget(box, 1);
         *l.slot = box;
         grid->addWidget(cell, index / 2, index % 2);
@@ -278,7 +282,7 @@ QWidget *VariationsWindow::buildAutoGroup()
 QWidget *VariationsWindow::buildManualGroup()
 {
     m_manual = make<QGroupBox>(this, "GroupBox2");
-    m_manual->setTitle(QStringLiteral("Manuel"));
+    m_manual->setTitle(tr("Manuel"));
     auto *grid = new QGridLayout(m_manual);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(3);
@@ -289,22 +293,22 @@ QWidget *VariationsWindow::buildManualGroup()
         const char *name, *label, *text;
     };
     const FieldDef fields[] = {
-        {&m_params.cercle, "EdCercle", "diam.c.c.", "0,15"},
-        {&m_params.focale, "EdFocale", "focale", "150"},
+        {&m_params.cercle, "EdCercle", QT_TR_NOOP("diam.c.c."), "0,15"},
+        {&m_params.focale, "EdFocale", QT_TR_NOOP("focale"), "150"},
         {&m_params.nod, "EdNod", "dn", "0"},
         {&m_params.gp, "EdGP", "gp", "1,1"},
-        {&m_params.dia, "EdDia", "diaphr.", "8"},
-        {&m_params.dist, "EdDist", "dist. m.a.p.", "3"},
+        {&m_params.dia, "EdDia", QT_TR_NOOP("diaphr."), "8"},
+        {&m_params.dist, "EdDist", QT_TR_NOOP("dist. m.a.p."), "3"},
     };
     int index = 0;
     for (const FieldDef &f : fields) {
         auto *edit = makeEdit(m_manual, f.name, QString(), 64);
-        edit->setText(QString::fromUtf8(f.text));
+        edit->setText(LocalNumbers(QString::fromUtf8(f.text)));
         paintParameter(edit);
         edit->installEventFilter(this);
         const int row = (index / 3) * 2;
         const int col = index % 3;
-        auto *label = new QLabel(QString::fromUtf8(f.label), m_manual);
+        auto *label = new QLabel(tr(f.label), m_manual);
         grid->addWidget(label, row, col);
         grid->addWidget(edit, row + 1, col);
         *f.slot = edit;
@@ -320,15 +324,15 @@ QWidget *VariationsWindow::buildManualGroup()
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     auto *calc = makeButton(m_manual, "CalcBtn",
-                            QStringLiteral("Calcul| Le calcul est effectué avec les valeurs affichées"),
+                            tr("Calcul| Le calcul est effectué avec les valeurs affichées"),
                             QStyle::SP_BrowserReload);
     buttons->addWidget(calc);
     m_buttons.calculate = calc;
     m_plus = makeButton(m_manual, "PlusBtn",
-                        QStringLiteral("Demi-diaphragme au-dessus|Maintenir le bouton enfoncé pour lire les résultats un demi-diaphragme plus fermé"),
+                        tr("Demi-diaphragme au-dessus|Maintenir le bouton enfoncé pour lire les résultats un demi-diaphragme plus fermé"),
                         QStyle::SP_ArrowUp);
     m_minus = makeButton(m_manual, "MoinsBtn",
-                         QStringLiteral("Demi-diaphragme au-dessous|Maintenir le bouton enfoncé pour lire les résultats un demi-diaphragme plus ouvert"),
+                         tr("Demi-diaphragme au-dessous|Maintenir le bouton enfoncé pour lire les résultats un demi-diaphragme plus ouvert"),
                          QStyle::SP_ArrowDown);
     for (QToolButton *b : {m_plus, m_minus}) {
         // A hidden half-stop button keeps its place, so the other one does
@@ -342,16 +346,16 @@ QWidget *VariationsWindow::buildManualGroup()
         buttons->addWidget(b);
     }
     m_macro = make<QCheckBox>(m_manual, "CheckMacro");
-    m_macro->setText(QStringLiteral("Macro"));
-    applyHint(m_macro, QStringLiteral("Macro"));
+    m_macro->setText(tr("Macro"));
+    applyHint(m_macro, tr("Macro"));
     buttons->addWidget(m_macro);
     m_diffraction = make<QCheckBox>(m_manual, "CheckDiffraction");
-    m_diffraction->setText(QStringLiteral("Diffraction"));
-    applyHint(m_diffraction, QStringLiteral("Diffraction|Les limites comptent la tache de diffraction du diaphragme effectif : un point est net quand son flou total reste dans c"));
+    m_diffraction->setText(tr("Diffraction"));
+    applyHint(m_diffraction, tr("Diffraction|Les limites comptent la tache de diffraction du diaphragme effectif : un point est net quand son flou total reste dans c"));
     buttons->addWidget(m_diffraction);
     buttons->addStretch(1);
     grid->addLayout(buttons, 4, 0, 1, 3);
-    applyHint(m_manual, QStringLiteral("Manuel|Paramètres du calcul. Clic droit : toutes les listes par défaut"));
+    applyHint(m_manual, tr("Manuel|Paramètres du calcul. Clic droit : toutes les listes par défaut"));
     m_manual->installEventFilter(this);
     return m_manual;
 }
@@ -359,7 +363,7 @@ QWidget *VariationsWindow::buildManualGroup()
 QWidget *VariationsWindow::buildDepthGroup()
 {
     auto *group = make<QGroupBox>(this, "GroupBox4");
-    group->setTitle(QStringLiteral("Profondeur de champ"));
+    group->setTitle(tr("Profondeur de champ"));
     auto *grid = new QGridLayout(group);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(3);
@@ -372,20 +376,20 @@ QWidget *VariationsWindow::buildDepthGroup()
         int row, col;
     };
     const ResultDef results[] = {
-        {ResultField::Ta, "da=", "Limite antérieure de\r\nla zone de netteté|", 0, 0},
-        {ResultField::Tp, "db=", "Limite postérieure de\r\nla zone de netteté|", 0, 2},
-        {ResultField::Prof, "p=", "Profondeur de champ|p=db-da", 1, 0},
-        {ResultField::A, "a=", "Profondeur de champ en\r\navant du plan de mise au point|a=d-da", 3, 0},
-        {ResultField::Apc, "", "Pour-cent de p en avant du plan de mise au point", 3, 2},
-        {ResultField::B, "b=", "Profondeur de champ\r\nen arrière du plan de mise au point|b=db-d", 4, 0},
-        {ResultField::Bpc, "", "Pour-cent de p en arrière du plan de mise au point", 4, 2},
-        {ResultField::A1, "u=", "Distance du plan de mise au point au plan plan principal objet", 5, 0},
-        {ResultField::A2, "v=", "Distance du plan du film au plan principal image", 5, 2},
-        {ResultField::Grandiss, "G=", "Grandissement", 6, 0},
-        {ResultField::Tirage, "T(mm)=", "Tirage (mm)", 6, 2},
+        {ResultField::Ta, "da=", QT_TR_NOOP("Limite antérieure de\r\nla zone de netteté|"), 0, 0},
+        {ResultField::Tp, "db=", QT_TR_NOOP("Limite postérieure de\r\nla zone de netteté|"), 0, 2},
+        {ResultField::Prof, "p=", QT_TR_NOOP("Profondeur de champ|p=db-da"), 1, 0},
+        {ResultField::A, "a=", QT_TR_NOOP("Profondeur de champ en\r\navant du plan de mise au point|a=d-da"), 3, 0},
+        {ResultField::Apc, "", QT_TR_NOOP("Pour-cent de p en avant du plan de mise au point"), 3, 2},
+        {ResultField::B, "b=", QT_TR_NOOP("Profondeur de champ\r\nen arrière du plan de mise au point|b=db-d"), 4, 0},
+        {ResultField::Bpc, "", QT_TR_NOOP("Pour-cent de p en arrière du plan de mise au point"), 4, 2},
+        {ResultField::A1, "u=", QT_TR_NOOP("Distance du plan de mise au point au plan plan principal objet"), 5, 0},
+        {ResultField::A2, "v=", QT_TR_NOOP("Distance du plan du film au plan principal image"), 5, 2},
+        {ResultField::Grandiss, "G=", QT_TR_NOOP("Grandissement"), 6, 0},
+        {ResultField::Tirage, "T(mm)=", QT_TR_NOOP("Tirage (mm)"), 6, 2},
     };
     for (const ResultDef &r : results) {
-        auto *edit = makeEdit(group, kResultFieldNames[static_cast<int>(r.field)], QString::fromUtf8(r.hint), 74);
+        auto *edit = makeEdit(group, kResultFieldNames[static_cast<int>(r.field)], tr(r.hint), 74);
         paintReadOnly(edit);
         fitResultField(edit, r.field, 74);
         if (*r.label)
@@ -423,17 +427,17 @@ QWidget *VariationsWindow::buildBottomBar()
         const char *after;
     };
     const Piece pieces[] = {{"H=", ResultField::HyperA, ""},
-                            {"M.a.p sur infini: de", ResultField::Hyper, "à l'infini"},
-                            {"M.a.p sur H: de", ResultField::DemiHyper, "à l'infini"}};
+                            {QT_TR_NOOP("M.a.p sur infini: de"), ResultField::Hyper, QT_TR_NOOP("à l'infini")},
+                            {QT_TR_NOOP("M.a.p sur H: de"), ResultField::DemiHyper, QT_TR_NOOP("à l'infini")}};
     for (const Piece &p : pieces) {
-        row->addWidget(new QLabel(QString::fromUtf8(p.before), bar));
+        row->addWidget(new QLabel(tr(p.before), bar));
         auto *edit = makeEdit(bar, kResultFieldNames[static_cast<int>(p.field)], QString(), 70);
         paintReadOnly(edit);
         fitResultField(edit, p.field, 70);
         row->addWidget(edit);
         m_results[static_cast<int>(p.field)] = edit;
         if (*p.after)
-            row->addWidget(new QLabel(QString::fromUtf8(p.after), bar));
+            row->addWidget(new QLabel(tr(p.after), bar));
         row->addSpacing(6);
     }
     m_results[static_cast<int>(ResultField::DemiHyper)]->installEventFilter(this);
@@ -449,7 +453,7 @@ void VariationsWindow::buildMenus()
 
     // The menu "Listes" is not shown; its shortcuts work anywhere in the
     // window, the edit fields included.
-    auto *lists = new QMenu(QStringLiteral("Listes"), this);
+    auto *lists = new QMenu(tr("Listes"), this);
     lists->setObjectName(QStringLiteral("Listes1"));
     auto add = [this](QMenu *menu, const char *name, const QString &caption, QKeySequence keys,
                       auto handler) {
@@ -460,7 +464,7 @@ void VariationsWindow::buildMenus()
         addAction(action);
         connect(action, &QAction::triggered, this, handler);
     };
-    add(lists, "Utiliserleslistespardfaut1", QStringLiteral("Utiliser les listes par défaut"),
+    add(lists, "Utiliserleslistespardfaut1", tr("Utiliser les listes par défaut"),
         QKeySequence(Qt::Key_F2), [this] { SelectFirstItems(); });
     struct Sub {
         const char *menu, *name;
@@ -468,15 +472,15 @@ void VariationsWindow::buildMenus()
         ListKind kind;
     };
     const Sub subs[] = {
-        {"Diamètre du cercle de confusion", "Crerunelistecercle1", Qt::Key_C, ListKind::Cer},
-        {"Focales", "Crerunelistefocales1", Qt::Key_F, ListKind::Foc},
-        {"Diaphragmes", "Crerunelistediaphragmes1", Qt::Key_N, ListKind::Dia},
-        {"Distances", "Crerunelistedistances1", Qt::Key_D, ListKind::Dis},
+        {QT_TR_NOOP("Diamètre du cercle de confusion"), "Crerunelistecercle1", Qt::Key_C, ListKind::Cer},
+        {QT_TR_NOOP("Focales"), "Crerunelistefocales1", Qt::Key_F, ListKind::Foc},
+        {QT_TR_NOOP("Diaphragmes"), "Crerunelistediaphragmes1", Qt::Key_N, ListKind::Dia},
+        {QT_TR_NOOP("Distances"), "Crerunelistedistances1", Qt::Key_D, ListKind::Dis},
     };
     for (const Sub &sub : subs) {
-        QMenu *menu = lists->addMenu(QString::fromUtf8(sub.menu));
+        QMenu *menu = lists->addMenu(tr(sub.menu));
         const ListKind kind = sub.kind;
-        add(menu, sub.name, QStringLiteral("Créer une liste"), QKeySequence(Qt::CTRL | sub.key),
+        add(menu, sub.name, tr("Créer une liste"), QKeySequence(Qt::CTRL | sub.key),
             [this, kind] { OpenListEditor(kind); });
     }
 }

@@ -5,6 +5,7 @@
 #include "explanations/textwindow.h"
 #include "core/apppaths.h"
 #include "core/bitmapexport.h"
+#include "core/language.h"
 #include "core/memoryfile.h"
 #include "core/messages.h"
 #include "core/notes.h"
@@ -115,12 +116,14 @@ void VariationsWindow::PrepareVariationsWindow()
 VariationsInput VariationsWindow::readInput() const
 {
     VariationsInput in;
-    in.cText = m_params.cercle->text();
-    in.fText = m_params.focale->text();
-    in.dnText = m_params.nod->text();
-    in.gpText = m_params.gp->text();
-    in.dText = m_params.dist->text();
-    in.nText = m_params.dia->text();
+    // The fields show the user's decimal point; the window computes and
+    // stores the comma.
+    in.cText = CommaNumber(m_params.cercle->text());
+    in.fText = CommaNumber(m_params.focale->text());
+    in.dnText = CommaNumber(m_params.nod->text());
+    in.gpText = CommaNumber(m_params.gp->text());
+    in.dText = CommaNumber(m_params.dist->text());
+    in.nText = CommaNumber(m_params.dia->text());
     in.fromFilm = m_distFilm->isChecked();
     in.macro = m_macro->isChecked();
     in.diffraction = m_diffraction->isChecked();
@@ -132,8 +135,9 @@ VariationsInput VariationsWindow::readInput() const
 
 void VariationsWindow::writeParameters(const VariationsInput &in)
 {
-    setChangedTexts({{m_params.cercle, in.cText}, {m_params.focale, in.fText}, {m_params.nod, in.dnText},
-                     {m_params.gp, in.gpText},    {m_params.dist, in.dText},   {m_params.dia, in.nText}});
+    setChangedTexts({{m_params.cercle, LocalNumbers(in.cText)}, {m_params.focale, LocalNumbers(in.fText)},
+                     {m_params.nod, LocalNumbers(in.dnText)},   {m_params.gp, LocalNumbers(in.gpText)},
+                     {m_params.dist, LocalNumbers(in.dText)},   {m_params.dia, LocalNumbers(in.nText)}});
 }
 
 ListsEmpty VariationsWindow::listsEmpty() const
@@ -182,7 +186,7 @@ void VariationsWindow::RefreshVariations()
 void VariationsWindow::showResult(const VariationsResult &result)
 {
     for (int i = 0; i < kResultFieldCount; ++i)
-        setChangedText(m_results[i], result.texts[i]);
+        setChangedText(m_results[i], LocalNumbers(result.texts[i]));
     if (result.status == VariationsResult::Done)
         SetResultColour(result.colour);
 }
@@ -214,27 +218,28 @@ void VariationsWindow::distFilmClicked(bool down)
 void VariationsWindow::ShowTestLens()
 {
     const TestLens lens;
-    m_params.cercle->setText(lens.circle);
-    m_params.nod->setText(lens.nodal);
-    m_params.focale->setText(lens.focal);
+    m_params.cercle->setText(LocalNumbers(lens.circle));
+    m_params.nod->setText(LocalNumbers(lens.nodal));
+    m_params.focale->setText(LocalNumbers(lens.focal));
     m_nbDecim->setCurrentIndex(lens.decimals);
     calculate();
 }
 
 void VariationsWindow::StoreMemory()
 {
-    WriteMemoryFile(MemoryFilePath(), {m_params.cercle->text(), m_params.focale->text(),
-                                       m_params.nod->text(), m_params.gp->text()});
+    // The memory file keeps the comma whatever the language.
+    WriteMemoryFile(MemoryFilePath(), {CommaNumber(m_params.cercle->text()), CommaNumber(m_params.focale->text()),
+                                       CommaNumber(m_params.nod->text()), CommaNumber(m_params.gp->text())});
 }
 
 void VariationsWindow::RecallMemory()
 {
     // The whole file is read before any field changes.
     const LensMemory memory = ReadMemoryFile(MemoryFilePath());
-    m_params.cercle->setText(memory.circle);
-    m_params.focale->setText(memory.focal);
-    m_params.nod->setText(memory.nodal);
-    m_params.gp->setText(memory.pupil);
+    m_params.cercle->setText(LocalNumbers(memory.circle));
+    m_params.focale->setText(LocalNumbers(memory.focal));
+    m_params.nod->setText(LocalNumbers(memory.nodal));
+    m_params.gp->setText(LocalNumbers(memory.pupil));
     calculate();
 }
 
@@ -273,7 +278,7 @@ void VariationsWindow::TakeListItem(ListKind kind)
 {
     // A list with no item (an empty default file) leaves the field as it is.
     if (const auto text = listBox(kind)->selectedText())
-        fieldOf(kind)->setText(*text);
+        fieldOf(kind)->setText(LocalNumbers(*text));
 }
 
 void VariationsWindow::chooseItem(ListKind kind)
@@ -298,7 +303,7 @@ void VariationsWindow::OpenListEditor(ListKind kind)
     request.kind = kind;
     VariationsListBox *box = listBox(kind);
     for (int i = 0; i < box->count(); ++i)
-        request.items << box->item(i)->text();
+        request.items << box->value(i);
     request.receiver = this;
     request.showTheoretical = kind == ListKind::Dia;
     guarded([&] { optolune::OpenListEditor(request); });

@@ -6,6 +6,7 @@
 #include "focusspreaddialog.h"
 #include "focusstackwindow.h"
 #include "tilt/tiltwindow.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/widgets.h"
@@ -61,9 +62,9 @@ void VariationsWindow::halfStopPress(HalfStop which)
     {
         const CountingMessages counter;
         guarded([&] {
-            const QString stepped = which == HalfStop::Plus ? HalfStopUp(m_params.dia->text())
-                                                            : HalfStopDown(m_params.dia->text());
-            m_params.dia->setText(stepped);
+            const QString fNumber = CommaNumber(m_params.dia->text());
+            const QString stepped = which == HalfStop::Plus ? HalfStopUp(fNumber) : HalfStopDown(fNumber);
+            m_params.dia->setText(LocalNumbers(stepped));
             other->hide();
             RefreshVariations();
         });
@@ -94,11 +95,11 @@ void VariationsWindow::halfStopRelease()
     // f-number: the press is over.
     other->show();
     guarded([&] {
-        const std::optional<QString> back = which == HalfStop::Plus
-                                                ? ReleaseAfterUp(m_params.dia->text())
-                                                : ReleaseAfterDown(m_params.dia->text());
+        const QString fNumber = CommaNumber(m_params.dia->text());
+        const std::optional<QString> back = which == HalfStop::Plus ? ReleaseAfterUp(fNumber)
+                                                                    : ReleaseAfterDown(fNumber);
         if (back) {
-            m_params.dia->setText(*back);
+            m_params.dia->setText(LocalNumbers(*back));
             RefreshVariations();
         }
     });
@@ -131,7 +132,7 @@ void VariationsWindow::openFocusSpread()
     input.dnMm = ToNumber(checked.dnText);
     input.fromFilm = checked.fromFilm;
     for (int i = 0; i < m_lists.dia->count(); ++i)
-        input.fNumbers << m_lists.dia->item(i)->text();
+        input.fNumbers << m_lists.dia->value(i);
     FocusSpreadDialog dialog(input, checked, this);
     dialog.onApply = [this](const FocusSpreadResult &result, const FocusSpreadSetting &setting) {
         applyFocusSpread(result, setting);
@@ -145,7 +146,7 @@ void VariationsWindow::applyFocusSpread(const FocusSpreadResult &result, const F
     // extension; never fewer than the photographer chose.
     if (setting.input.decimals > m_nbDecim->currentIndex())
         m_nbDecim->setCurrentIndex(setting.input.decimals);
-    m_params.dist->setText(setting.input.dText);
+    m_params.dist->setText(LocalNumbers(setting.input.dText));
     if (result.fNumberIndex >= 0 && result.fNumberIndex < m_lists.dia->count()) {
         m_lists.dia->setCurrentRow(result.fNumberIndex);
         TakeListItem(ListKind::Dia);
@@ -164,7 +165,7 @@ void VariationsWindow::openFocusStack()
     StackWindowStart start = StackStartOf(readInput());
     start.fields.fromReadings = false;
     for (int i = 0; i < m_lists.dia->count(); ++i)
-        start.fNumbers << m_lists.dia->item(i)->text();
+        start.fNumbers << m_lists.dia->value(i);
     ShowFocusStackWindow(this, start);
 }
 
