@@ -140,6 +140,38 @@ BENCHMARK(BM_StartOptolune)->UseManualTime()->Unit(benchmark::kMillisecond)->Ite
 BENCHMARK(BM_StartEmptyWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(BM_StartTextWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
+// The two starts side by side, alternating, so that the load of a shared
+// machine falls on both alike: wall time of each start and their ratio.
+void BM_StartOptoluneOverTextWindow(benchmark::State &state)
+{
+    QTemporaryDir home;
+    FillProgramFolder(home.path(), QStringLiteral(OPTOLUNE_DATA_DIR));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("OPTOLUNE_HOME"), home.path());
+    auto start = [&](const QString &mode) {
+        QProcess child;
+        child.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        child.start(g_program, {mode});
+        child.waitForFinished(30000);
+        if (child.exitCode() != 0)
+            state.SkipWithError("the child failed");
+        return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    };
+    double optolune = 0, text = 0;
+    for (auto _ : state) {
+        optolune += start(QStringLiteral("--child-optolune"));
+        text += start(QStringLiteral("--child-text"));
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["optolune_ms"] = optolune / n;
+    state.counters["text_window_ms"] = text / n;
+    state.counters["ratio"] = optolune / text;
+}
+BENCHMARK(BM_StartOptoluneOverTextWindow)->Unit(benchmark::kMillisecond)->Iterations(30);
+
 // Ends the event loop once the window is shown and its activation has run.
 void quitWhenShown()
 {
