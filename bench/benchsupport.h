@@ -6,12 +6,16 @@
 #include "core/numerictext.h"
 #include "table/tablestate.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <vector>
 
 namespace optolune::bench {
 
@@ -49,6 +53,56 @@ inline TableState LargestTableState(bool horizontal)
     s.decimalsIndex = 2;
     return s;
 }
+
+// Runs the event loop until it has nothing left to do, as a user waits for
+// a window to settle: every refill a change queues for later, every layout
+// and every paint. Installed on the application for the length of a
+// benchmark, it counts every event delivered; a pass of the event loop that
+// delivers none ends the run. The paints of the watched widgets are counted
+// apart, the figure a benchmark reports beside its time.
+class EventLoopDrain : public QObject {
+public:
+    EventLoopDrain() { QCoreApplication::instance()->installEventFilter(this); }
+    ~EventLoopDrain() override { QCoreApplication::instance()->removeEventFilter(this); }
+    EventLoopDrain(const EventLoopDrain &) = delete;
+    EventLoopDrain &operator=(const EventLoopDrain &) = delete;
+
+    void watchPaints(const QObject *widget) { m_watched.push_back(widget); }
+
+    // Runs the loop until idle; returns false when it never settled (a
+    // loop that keeps posting to itself), which a benchmark reports as an
+    // error rather than a figure.
+    bool runUntilIdle()
+    {
+        for (int pass = 0; pass < 1000; ++pass) {
+            m_events = 0;
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (m_events == 0)
+                return true;
+        }
+        return false;
+    }
+
+    long long paints() const { return m_paints; }
+    void resetPaints() { m_paints = 0; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Timers count too: the views lay themselves out on zero timers.
+        ++m_events;
+        if (event->type() == QEvent::Paint)
+            for (const QObject *w : m_watched)
+                m_paints += w == watched;
+        return false;
+    }
+
+private:
+    std::vector<const QObject *> m_watched;
+    long long m_events = 0;
+    long long m_paints = 0;
+};
 
 // Copies the built installation data into home/Data.
 inline void FillProgramFolder(const QString &home, const QString &dataDir)

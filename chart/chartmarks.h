@@ -10,16 +10,93 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGraphicsItem>
+#include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <unordered_map>
 #include <vector>
 
 namespace optolune {
 
 inline const QColor kMarkInk(0x40, 0x40, 0x40);
+
+// The dots of the table's distances: discs of three pixels' radius in the
+// curve's colour, ringed a shade darker. The largest table has thousands;
+// on screen each is copied from a small picture of the dot drawn once at
+// the same offset within its pixel (to an eighth of a pixel), instead of
+// being rasterised again; there are at most 64 pictures a colour, a few
+// kilobytes. Other devices (a PDF) and scaled painters draw true ellipses.
+class ChartDots {
+public:
+    void add(const QPointF &centre, const QColor &colour) { m_pending.push_back({centre, colour.rgba()}); }
+
+    // Draws the dots added since the last call, in their order.
+    void draw(QPainter &painter)
+    {
+        const QTransform device = painter.deviceTransform();
+        const bool blit = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster &&
+                          device.type() <= QTransform::TxTranslate;
+        if (!blit) {
+            for (const Pending &p : m_pending) {
+                const QColor colour = QColor::fromRgba(p.rgba);
+                painter.setPen(QPen(colour.darker(130), 1));
+                painter.setBrush(colour);
+                painter.drawEllipse(p.centre, kRadius, kRadius);
+            }
+            m_pending.clear();
+            return;
+        }
+        // The painter's own translation is kept: the picture goes where its
+        // pixel lies on the device, less that translation.
+        const QPointF shift(device.dx(), device.dy());
+        for (const Pending &p : m_pending) {
+            const QPointF at = device.map(p.centre);
+            // The picture of the dot whose offset is nearest the true centre's.
+            const long long qx = std::llround(at.x() * kPhases), qy = std::llround(at.y() * kPhases);
+            const long long ix = floorDiv(qx), iy = floorDiv(qy);
+            const int phaseX = static_cast<int>(qx - ix * kPhases), phaseY = static_cast<int>(qy - iy * kPhases);
+            painter.drawImage(QPointF(static_cast<qreal>(ix - kMargin), static_cast<qreal>(iy - kMargin)) - shift,
+                              sprite(p.rgba, phaseX, phaseY));
+        }
+        m_pending.clear();
+    }
+
+private:
+    static constexpr qreal kRadius = 3;
+    static constexpr int kPhases = 8; // offsets within a pixel on each axis
+    static constexpr int kMargin = 5; // pixels around the centre's pixel
+    struct Pending {
+        QPointF centre;
+        QRgb rgba;
+    };
+    static long long floorDiv(long long q) { return q >= 0 ? q / kPhases : -((-q + kPhases - 1) / kPhases); }
+
+    const QImage &sprite(QRgb rgba, int phaseX, int phaseY)
+    {
+        const quint64 key = (quint64(rgba) << 16) | quint64(phaseX << 8) | quint64(phaseY);
+        auto found = m_sprites.find(key);
+        if (found != m_sprites.end())
+            return found->second;
+        QImage image(2 * kMargin + 1, 2 * kMargin + 1, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor colour = QColor::fromRgba(rgba);
+        painter.setPen(QPen(colour.darker(130), 1));
+        painter.setBrush(colour);
+        painter.drawEllipse(QPointF(kMargin + qreal(phaseX) / kPhases, kMargin + qreal(phaseY) / kPhases),
+                            kRadius, kRadius);
+        painter.end();
+        return m_sprites.emplace(key, std::move(image)).first->second;
+    }
+
+    std::vector<Pending> m_pending;
+    std::unordered_map<quint64, QImage> m_sprites;
+};
 
 // What the chart draws besides its bands, in one item over the plot: the
 // dots of the table's own distances, the hyperfocal marks on the distance
@@ -189,14 +266,13 @@ private:
                 continue;
             const ChartCurve &c = d.curves[i];
             const QColor colour = m_curves[i].pen.color();
-            painter.setPen(QPen(colour.darker(130), 1));
-            painter.setBrush(colour);
             for (const ChartPoint &p : c.points) {
                 if (p.tableIndex < 0)
                     continue;
-                painter.drawEllipse(QPointF(x(p.distance), y(p.near)), 3, 3);
-                painter.drawEllipse(QPointF(x(p.distance), y(ChartFar(d, p))), 3, 3);
+                m_dots.add(QPointF(x(p.distance), y(p.near)), colour);
+                m_dots.add(QPointF(x(p.distance), y(ChartFar(d, p))), colour);
             }
+            m_dots.draw(painter);
             // Where a far limit leaves the scale by its top, an arrow up.
             bool beyond = false;
             for (const ChartPoint &p : c.points) {
@@ -291,6 +367,7 @@ private:
     }
 
     QChart *m_chart;
+    ChartDots m_dots;
     QFont m_font;
     const ChartData *m_data = nullptr;
     std::vector<Curve> m_curves;

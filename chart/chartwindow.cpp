@@ -12,6 +12,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -86,18 +87,25 @@ QList<QPointF> drawnPoints(const QList<QPointF> &points, const QSizeF &plot, con
     for (qsizetype i = 0; i < points.size(); ++i)
         px[static_cast<size_t>(i)] = pixel(points[i]);
     // From the last point kept, reach as far as a segment can go while every
-    // point it skips stays within tolerance.
+    // point it skips stays within tolerance: a distance d from the chord of
+    // length L is within 0,2 pixel when (d L)^2 <= (0,2 L)^2, the cross
+    // product squared, with no root taken.
+    constexpr double kTolerance = 0.2;
     size_t anchor = 0;
     for (size_t next = 2; next < px.size(); ++next) {
-        const QPointF chord = px[next] - px[anchor];
-        const double length = std::hypot(chord.x(), chord.y());
+        const QPointF a = px[anchor];
+        const double cx = px[next].x() - a.x(), cy = px[next].y() - a.y();
+        const double length2 = cx * cx + cy * cy;
+        const double limit = kTolerance * kTolerance * length2;
         bool fits = true;
         for (size_t k = anchor + 1; k < next && fits; ++k) {
-            const QPointF off = px[k] - px[anchor];
-            const double distance = length > 0
-                                        ? std::fabs(chord.x() * off.y() - chord.y() * off.x()) / length
-                                        : std::hypot(off.x(), off.y());
-            fits = distance <= 0.2;
+            const double ox = px[k].x() - a.x(), oy = px[k].y() - a.y();
+            if (length2 > 0) {
+                const double cross = cx * oy - cy * ox;
+                fits = cross * cross <= limit;
+            } else {
+                fits = ox * ox + oy * oy <= kTolerance * kTolerance;
+            }
         }
         if (!fits) {
             anchor = next - 1;
@@ -135,6 +143,9 @@ ChartWindow::ChartWindow(QWidget *parent) : QDialog(parent)
     // The legend is drawn beside the plot by ChartMarks, in as many columns
     // as the f-numbers need: the chart's own stops where its column does.
     m_chart->legend()->hide();
+    // Hidden, and out of the chart's layout too: the layout would still
+    // measure its 33 entries each time the chart is laid out.
+    m_chart->legend()->detachFromChart();
     m_x = makeAxis(tr("Distance de mise au point (m)"));
     m_y = makeAxis(tr("Limites de netteté (m)"));
     m_chart->addAxis(m_x, Qt::AlignBottom);
@@ -248,25 +259,25 @@ void ChartWindow::fillSeries()
     title.replace(u'\n', QStringLiteral("<br>"));
     if (m_chart->title() != title)
         m_chart->setTitle(title);
-    m_x->setRange(static_cast<qreal>(m_data.xMin), static_cast<qreal>(m_data.xMax));
-    m_y->setRange(static_cast<qreal>(m_data.yMin), static_cast<qreal>(m_data.yTop));
+    // Every change of an axis or of the plot's size maps each series' points
+    // again: the old points are let go first, so that the new ranges and the
+    // layout map nothing, and the new points are mapped once, at the end.
+    const QRectF newRanges(QPointF(static_cast<qreal>(m_data.xMin), static_cast<qreal>(m_data.yMin)),
+                           QPointF(static_cast<qreal>(m_data.xMax), static_cast<qreal>(m_data.yTop)));
+    const bool rangesChange = m_x->min() != newRanges.left() || m_x->max() != newRanges.right() ||
+                              m_y->min() != newRanges.top() || m_y->max() != newRanges.bottom();
+    if (rangesChange) {
+        for (CurveSeries &s : m_series) {
+            s.upper->clear();
+            s.lower->clear();
+        }
+    }
+    m_x->setRange(newRanges.left(), newRanges.right());
+    m_y->setRange(newRanges.top(), newRanges.bottom());
 
-    QList<QPointF> upper, lower;
-    m_drawnPlotSize = m_chart->plotArea().size();
     for (size_t i = 0; i < m_series.size(); ++i) {
         const ChartCurve &curve = m_data.curves[i];
         CurveSeries &s = m_series[i];
-        upper.clear();
-        lower.clear();
-        for (const ChartPoint &p : curve.points) {
-            const qreal x = static_cast<qreal>(p.distance);
-            upper.append(QPointF(x, static_cast<qreal>(ChartFar(m_data, p))));
-            lower.append(QPointF(x, static_cast<qreal>(p.near)));
-        }
-        const QSizeF plot = m_drawnPlotSize;
-        s.upper->replace(drawnPoints(upper, plot, m_data));
-        s.lower->replace(drawnPoints(lower, plot, m_data));
-
         // Each band's edge has its own colour and dash pattern; past the
         // diffraction limit the colour fades toward the table's silver. Pens
         // and names are set only when they change: each setting lays the
@@ -293,7 +304,31 @@ void ChartWindow::fillSeries()
         }
         applyVisibility(static_cast<int>(i));
     }
+    // The legend takes its room, then the window and the chart lay
+    // themselves out now rather than when the event loop comes back: the
+    // points are thinned once, for the plot as it will be drawn.
     updateMarks();
+    if (isVisible()) {
+        layout()->activate();
+        if (QGraphicsLayout *chartLayout = m_chart->layout())
+            chartLayout->activate();
+    }
+
+    QList<QPointF> upper, lower;
+    m_drawnPlotSize = m_chart->plotArea().size();
+    for (size_t i = 0; i < m_series.size(); ++i) {
+        const ChartCurve &curve = m_data.curves[i];
+        CurveSeries &s = m_series[i];
+        upper.clear();
+        lower.clear();
+        for (const ChartPoint &p : curve.points) {
+            const qreal x = static_cast<qreal>(p.distance);
+            upper.append(QPointF(x, static_cast<qreal>(ChartFar(m_data, p))));
+            lower.append(QPointF(x, static_cast<qreal>(p.near)));
+        }
+        s.upper->replace(drawnPoints(upper, m_drawnPlotSize, m_data));
+        s.lower->replace(drawnPoints(lower, m_drawnPlotSize, m_data));
+    }
 }
 
 QPen ChartWindow::curvePen(int curve) const

@@ -126,6 +126,9 @@ void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->setFont(option.font);
     painter->setPen(colour);
     const QFontMetrics metrics(option.font);
+    // A shaped line is placed by its top, its baseline lying the font's
+    // ascent below it.
+    const qreal ascent = QFontMetricsF(option.font).ascent();
     const int left = option.rect.left() + 2;
     int baseline = option.rect.top() + 1 + metrics.ascent();
     qsizetype start = 0;
@@ -133,11 +136,29 @@ void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         qsizetype end = text.indexOf(u'\n', start);
         if (end < 0)
             end = text.size();
-        painter->drawText(QPoint(left, baseline), text.sliced(start, end - start));
+        if (end > start)
+            painter->drawStaticText(QPointF(left, baseline - ascent), shaped(text.sliced(start, end - start), option.font));
         baseline += kCellLineHeight;
         start = end + 1;
     }
     painter->restore();
+}
+
+const QStaticText &TableCellDelegate::shaped(const QString &line, const QFont &font) const
+{
+    constexpr qsizetype kKeptLines = 8192;
+    if (font != m_shapedFont || m_shaped.size() >= kKeptLines) {
+        m_shaped.clear();
+        m_shapedFont = font;
+    }
+    auto found = m_shaped.constFind(line);
+    if (found != m_shaped.constEnd())
+        return *found;
+    QStaticText text(line);
+    text.setTextFormat(Qt::PlainText);
+    text.setPerformanceHint(QStaticText::AggressiveCaching);
+    text.prepare(QTransform(), font);
+    return *m_shaped.insert(line, text);
 }
 
 } // namespace optolune

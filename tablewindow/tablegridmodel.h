@@ -4,9 +4,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
-
-class QFont;
 
 namespace optolune {
 
@@ -46,12 +47,22 @@ private:
 // Draws a cell as the table composes it: its lines one under the other from
 // the top, 16 pixels apart, clipped to the cell. Plain line drawing, without
 // the general item layout (wrapping, elision, icons) that costs most of a
-// large table's repaint.
+// large table's repaint. Each line is shaped once for the grid's font and
+// kept: a refresh mostly redraws lines the grid has drawn before, and
+// shaping is most of what drawing a line costs.
 class TableCellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+
+private:
+    const QStaticText &shaped(const QString &line, const QFont &font) const;
+
+    // Lines as shaped, for m_shapedFont; let go all at once past a few
+    // screens' worth.
+    mutable QHash<QString, QStaticText> m_shaped;
+    mutable QFont m_shapedFont;
 };
 
 } // namespace optolune

@@ -306,6 +306,9 @@ void TableWindow::updateName()
 void TableWindow::showTable()
 {
     m_gridModel->tableChanged();
+    // The view lays itself out now rather than on a timer after its first
+    // paint: a refresh is drawn once.
+    m_grid->doItemsLayout();
     QHeaderView *top = m_grid->horizontalHeader();
     QHeaderView *left = m_grid->verticalHeader();
     // Each of these relays the view out: set only what changed.

@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QAreaSeries>
+#include <QLineSeries>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
@@ -41,6 +42,7 @@
 #include <QTextTable>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <set>
 
 using namespace optolune;
@@ -468,5 +470,69 @@ TEST_F(ChartWindowTest, EveryFNumberNamedAndDistinctWithTheTheoreticalList)
     EXPECT_EQ(exported, chart->page()->grab().toImage());
     if (const QString shots = qEnvironmentVariable("OPTOLUNE_SCREENSHOTS"); !shots.isEmpty())
         exported.save(QDir(shots).filePath(QStringLiteral("chart-33-f-numbers-export.png")));
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
+// Counts the paints an object receives.
+class PaintCount : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// A change of the table with the chart open fills each band once and paints
+// the chart once, even when the new scales and title move the plot: the
+// chart is laid out before its points are thinned for the plot's size, not
+// filled again when the event loop finds the plot moved.
+TEST_F(ChartWindowTest, EachChangeFillsTheBandsOnceAndPaintsOnce)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    // 33 f-numbers over distances from 0,5 m to 900 m, from the film and
+    // from the lens: the origin changes the scales' labels and the title.
+    TableState state;
+    for (int k = 0; k <= 32; ++k)
+        state.fNumbers << FixedText(std::pow(2.0L, k / 4.0L), 5, 1);
+    for (int i = 0; i < 100; ++i)
+        state.distances << FixedText(0.5L * std::pow(1800.0L, i / 99.0L), 8, 2);
+    state.circle = QStringLiteral("0,050");
+    state.focal = QStringLiteral("150");
+    state.nodal = QStringLiteral("-4,0");
+    state.pupil = QStringLiteral("1,100");
+    state.decimalsIndex = 2;
+    ChartWindow chart;
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    chart.updateChart(state);
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(chart.chart()->series().size(), 33);
+    int fills = 0;
+    for (QAbstractSeries *series : chart.chart()->series()) {
+        auto *area = qobject_cast<QAreaSeries *>(series);
+        ASSERT_NE(area, nullptr);
+        QObject::connect(area->upperSeries(), &QXYSeries::pointsReplaced, &chart, [&fills] { ++fills; });
+    }
+    PaintCount counter;
+    chart.view()->viewport()->installEventFilter(&counter);
+    for (const bool fromFilm : {false, true, false}) {
+        SCOPED_TRACE(fromFilm);
+        const QRectF plotBefore = chart.chart()->plotArea();
+        fills = 0;
+        counter.paints = 0;
+        state.fromFilm = fromFilm;
+        chart.updateChart(state);
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_NE(chart.chart()->plotArea(), plotBefore);
+        EXPECT_EQ(fills, 33);
+        EXPECT_EQ(counter.paints, 1);
+    }
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }

@@ -838,3 +838,43 @@ TEST_F(TableWindowTest, DiffractionMenuItemAndItsWavelength)
     EXPECT_EQ(cellsOf(form, at07), cellsOfModel(at07));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
+
+namespace {
+// Counts the paints an object receives.
+class PaintCount : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+} // namespace
+
+// A refresh draws the grid once: the view is laid out with the new table
+// before its paint, not again on a timer after it.
+TEST_F(TableWindowTest, RefreshPaintsTheGridOnce)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TableWindow form;
+    activate(form);
+    child<QAction>(&form, "Diaphragmesthoriques1")->trigger();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+    PaintCount counter;
+    grid->viewport()->installEventFilter(&counter);
+    for (const char *button : {"CalcBtn", "DistFilmBtn", "DhBtn"}) {
+        SCOPED_TRACE(button);
+        counter.paints = 0;
+        child<QToolButton>(&form, button)->click();
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(counter.paints, 1);
+    }
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
