@@ -1,5 +1,6 @@
 #include "numerictext.h"
 
+#include "language.h"
 #include "messages.h"
 #include "usererror.h"
 
@@ -348,7 +349,7 @@ QString TrimWholeText(QStringView text, int decimals)
 
 QString RangeText(long double minimum, long double maximum, int decimals)
 {
-    return FixedText(minimum, 12, decimals) + u'-' + FixedText(maximum, 12, decimals);
+    return LocalNumbers(FixedText(minimum, 12, decimals) + u'-' + FixedText(maximum, 12, decimals));
 }
 
 namespace {
