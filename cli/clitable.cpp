@@ -175,7 +175,8 @@ QStringList defaultList(ListKind kind)
 
 // The first item of a typed list that the list editor would not take for
 // its kind (f-numbers 1 to 256, distances 0,001 to 900 m), as a message
-// naming it; empty when all are good.
+// naming it as the user typed it (the items take a typed '.' for the decimal
+// comma; it comes back in English); empty when all are good.
 QString refusedItem(const QStringList &items, ListKind kind)
 {
     const bool fNumbers = kind == ListKind::Dia;
@@ -186,13 +187,13 @@ QString refusedItem(const QStringList &items, ListKind kind)
         if (!value)
             return (fNumbers ? QCoreApplication::translate("CliTable", "diaphragme incorrect : « %1 »")
                              : QCoreApplication::translate("CliTable", "distance incorrecte : « %1 »"))
-                .arg(ShownText(item));
+                .arg(ShownText(LocalNumbers(item)));
         if (*value < minimum || *value > maximum)
             return (fNumbers ? QCoreApplication::translate("CliTable",
                                                            "diaphragme hors de l'intervalle %1 : « %2 »")
                              : QCoreApplication::translate("CliTable",
                                                            "distance hors de l'intervalle %1 : « %2 »"))
-                .arg(RangeText(minimum, maximum, fNumbers ? 1 : 3), ShownText(item));
+                .arg(RangeText(minimum, maximum, fNumbers ? 1 : 3), ShownText(LocalNumbers(item)));
     }
     return QString();
 }
