@@ -1,10 +1,10 @@
 #include "clicircle.h"
 
+#include "circle/circlecalc.h"
 #include "clicommon.h"
 #include "clitable.h"
-#include "circle/circlecalc.h"
-#include "core/messages.h"
 #include "core/language.h"
+#include "core/messages.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 
@@ -60,8 +60,10 @@ CircleOptions parseCircle(const QStringList &args)
             const bool film = name == u"film";
             const auto index = presetIndex(film ? FilmPresets() : PrintPresets(), v);
             if (!index)
-                throw UsageError{QCoreApplication::translate("CliCircle", "--%1 : format inconnu « %2 » (voir --list-formats)")
-                                     .arg(name, CliQuoted(v))};
+                throw UsageError{
+                    QCoreApplication::translate(
+                        "CliCircle", "--%1 : format inconnu « %2 » (voir --list-formats)")
+                        .arg(name, CliQuoted(v))};
             if (film)
                 ApplyFilmPreset(o.state, *index);
             else
@@ -97,13 +99,16 @@ void listFormats(QTextStream &out, bool csv)
 {
     ResultRows rows;
     for (const FormatPreset &p : FilmPresets())
-        rows.append({QString::fromUtf8(p.item), QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
+        rows.append({QString::fromUtf8(p.item),
+                     QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
                      QCoreApplication::translate("CliCircle", "film (mm)")});
     for (const FormatPreset &p : PrintPresets())
-        rows.append({QString::fromUtf8(p.item), QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
+        rows.append({QString::fromUtf8(p.item),
+                     QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
                      QCoreApplication::translate("CliCircle", "tirage (cm)")});
     PrintResultRows(out,
-                    {QCoreApplication::translate("CliCircle", "Format"), QCoreApplication::translate("CliCircle", "Largeur x longueur"),
+                    {QCoreApplication::translate("CliCircle", "Format"),
+                     QCoreApplication::translate("CliCircle", "Largeur x longueur"),
                      QCoreApplication::translate("CliCircle", "Type")},
                     rows, csv);
 }
@@ -112,7 +117,8 @@ void listFormats(QTextStream &out, bool csv)
 
 QString CircleHelpText()
 {
-    return QCoreApplication::translate("CliCircle",
+    return QCoreApplication::translate(
+        "CliCircle",
         "Usage : optolune-cli circle [options]\n"
         "\n"
         "Calcule le diamètre du cercle de confusion qui convient à un format de film\n"
@@ -159,13 +165,17 @@ void warnOutsideTheTable(const QString &circle)
     if (!c)
         return;
     if (*c < ValueLimits::CerMin)
-        messages().warning(QCoreApplication::translate("CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
-                                                       "cercle inférieur à %2 mm")
-                               .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMin, 5, 3))));
+        messages().warning(
+            QCoreApplication::translate(
+                "CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
+                             "cercle inférieur à %2 mm")
+                .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMin, 5, 3))));
     else if (*c > ValueLimits::CerMax)
-        messages().warning(QCoreApplication::translate("CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
-                                                       "cercle supérieur à %2 mm")
-                               .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMax, 5, 3))));
+        messages().warning(
+            QCoreApplication::translate(
+                "CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
+                             "cercle supérieur à %2 mm")
+                .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMax, 5, 3))));
 }
 
 int runCircle(CircleOptions &o, QTextStream &out)
@@ -179,16 +189,21 @@ int runCircle(CircleOptions &o, QTextStream &out)
         return kCliFailed;
     const CircleState &s = o.state;
     const ResultRows rows{
-        {QCoreApplication::translate("CliCircle", "film"), s.fmodif, QCoreApplication::translate("CliCircle", "surface utile du film (mm)")},
-        {QCoreApplication::translate("CliCircle", "tirage"), s.tmodif, QCoreApplication::translate("CliCircle", "image sur le tirage (cm)")},
+        {QCoreApplication::translate("CliCircle", "film"), s.fmodif,
+         QCoreApplication::translate("CliCircle", "surface utile du film (mm)")},
+        {QCoreApplication::translate("CliCircle", "tirage"), s.tmodif,
+         QCoreApplication::translate("CliCircle", "image sur le tirage (cm)")},
         {QCoreApplication::translate("CliCircle", "diagonale"), s.diagTir,
          QCoreApplication::translate("CliCircle", "diagonale de l'image sur le tirage (cm)")},
-        {QCoreApplication::translate("CliCircle", "agrandissement"), s.coeff, QCoreApplication::translate("CliCircle", "facteur d'agrandissement")},
+        {QCoreApplication::translate("CliCircle", "agrandissement"), s.coeff,
+         QCoreApplication::translate("CliCircle", "facteur d'agrandissement")},
         {QCoreApplication::translate("CliCircle", "distance"), s.distObsCalc,
          QCoreApplication::translate("CliCircle", "distance d'observation retenue (cm)")},
-        {QStringLiteral("c="), s.c, QCoreApplication::translate("CliCircle", "diamètre du cercle de confusion (mm)")},
+        {QStringLiteral("c="), s.c,
+         QCoreApplication::translate("CliCircle", "diamètre du cercle de confusion (mm)")},
         {QCoreApplication::translate("CliCircle", "N limite"), s.nmin,
-         QCoreApplication::translate("CliCircle", "diaphragme à partir duquel la diffraction devient perceptible")},
+         QCoreApplication::translate(
+             "CliCircle", "diaphragme à partir duquel la diffraction devient perceptible")},
     };
     PrintResults(out, rows, o.csv);
     out.flush();

@@ -5,9 +5,9 @@
 #include "core/diffractiontext.h"
 #include "core/language.h"
 #include "core/numerictext.h"
+#include "core/usererror.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
-#include "core/usererror.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"
 
@@ -49,8 +49,9 @@ QString CliNumber(const QString &option, const QString &value)
     QString text = value;
     text.replace(u'.', u',');
     if (!ReadNumber(text))
-        throw UsageError{QCoreApplication::translate("CliCommon", "--%1 vaut un nombre décimal, pas « %2 »")
-                             .arg(option, CliQuoted(value))};
+        throw UsageError{
+            QCoreApplication::translate("CliCommon", "--%1 vaut un nombre décimal, pas « %2 »")
+                .arg(option, CliQuoted(value))};
     return text;
 }
 
@@ -59,8 +60,9 @@ long double CliNumberIn(const QString &option, const QString &value, long double
 {
     const long double number = *ReadNumber(CliNumber(option, value));
     if (!(number >= minimum && number <= maximum))
-        throw UsageError{QCoreApplication::translate("CliCommon", "--%1 hors limites : %2 (limites %3)")
-                             .arg(option, CliQuoted(value), RangeText(minimum, maximum, decimals))};
+        throw UsageError{
+            QCoreApplication::translate("CliCommon", "--%1 hors limites : %2 (limites %3)")
+                .arg(option, CliQuoted(value), RangeText(minimum, maximum, decimals))};
     return number;
 }
 
@@ -69,9 +71,10 @@ long double CliWavelength(const QString &value)
     const QString text = CliNumber(QStringLiteral("wavelength"), value);
     const qsizetype comma = text.indexOf(u',');
     if (comma >= 0 && text.size() - comma - 1 > 4)
-        throw UsageError{QCoreApplication::translate("CliCommon",
-                                                     "--wavelength s'écrit avec 4 décimales au plus, pas « %1 »")
-                             .arg(CliQuoted(value))};
+        throw UsageError{
+            QCoreApplication::translate("CliCommon",
+                                        "--wavelength s'écrit avec 4 décimales au plus, pas « %1 »")
+                .arg(CliQuoted(value))};
     return CliNumberIn(QStringLiteral("wavelength"), value, kWavelengthMinUm, kWavelengthMaxUm, 2);
 }
 
@@ -79,8 +82,8 @@ BlurModel CliBlurModel(const QString &value)
 {
     if (const std::optional<BlurModel> model = ReadBlurModel(value))
         return *model;
-    throw UsageError{
-        QCoreApplication::translate("CliCommon", "--blur vaut rss ou sum, pas « %1 »").arg(CliQuoted(value))};
+    throw UsageError{QCoreApplication::translate("CliCommon", "--blur vaut rss ou sum, pas « %1 »")
+                         .arg(CliQuoted(value))};
 }
 
 QStringList CliFNumbers(const std::optional<QString> &typed)
@@ -117,8 +120,8 @@ bool CliOptionReader::next()
             continue;
         }
         if (!arg.startsWith(QStringLiteral("--")))
-            throw UsageError{
-                QCoreApplication::translate("CliCommon", "argument inattendu : %1").arg(CliQuoted(arg))};
+            throw UsageError{QCoreApplication::translate("CliCommon", "argument inattendu : %1")
+                                 .arg(CliQuoted(arg))};
         m_arg = arg;
         m_name = arg.mid(2);
         m_value.reset();
@@ -128,8 +131,9 @@ bool CliOptionReader::next()
         }
         ++m_next;
         if (m_value && !takesValue())
-            throw UsageError{QCoreApplication::translate("CliCommon", "l'option --%1 ne prend pas de valeur")
-                                 .arg(CliQuoted(m_name))};
+            throw UsageError{
+                QCoreApplication::translate("CliCommon", "l'option --%1 ne prend pas de valeur")
+                    .arg(CliQuoted(m_name))};
         return true;
     }
     return false;
@@ -141,7 +145,8 @@ QString CliOptionReader::value()
         return *m_value;
     if (m_next >= m_args.size())
         throw UsageError{
-            QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur").arg(m_name)};
+            QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur")
+                .arg(m_name)};
     return m_args[m_next++];
 }
 
@@ -156,7 +161,8 @@ std::optional<QStringList> CliOptionReader::takeArguments(qsizetype count)
 
 void CliOptionReader::refuseUnknown() const
 {
-    throw UsageError{QCoreApplication::translate("CliCommon", "option inconnue : %1").arg(CliQuoted(m_arg))};
+    throw UsageError{
+        QCoreApplication::translate("CliCommon", "option inconnue : %1").arg(CliQuoted(m_arg))};
 }
 
 int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QString (*helpText)(),
@@ -245,8 +251,8 @@ void PrintColumns(QTextStream &out, const TableModel &table, bool csv)
 
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command)
 {
-    const QString help = QStringLiteral("optolune-cli ") + command + (command.isEmpty() ? "" : " ") +
-                         QStringLiteral("--help");
+    const QString help = QStringLiteral("optolune-cli ") + command +
+                         (command.isEmpty() ? "" : " ") + QStringLiteral("--help");
     err << "optolune-cli: " << text << '\n'
         << QCoreApplication::translate("CliCommon", "Voir %1.").arg(help) << '\n';
     err.flush();

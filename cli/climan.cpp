@@ -91,23 +91,24 @@ QString CliManPage()
     version.remove(QStringLiteral("Version "));
     // The page's own words are written for troff already: its headings and
     // its lines, in the user's language, with the version and the help texts.
-    QString page = QCoreApplication::translate(
-        "CliMan",
-        ".\\\" Generated from the help texts of optolune-cli; do not edit.\n"
-        ".TH OPTOLUNE\\-CLI 1 \"\" \"Optolune %1\" \"Commandes utilisateur\"\n"
-        ".SH NOM\n"
-        "optolune\\-cli \\- la table de profondeur de champ et les calculateurs d'Optolune\n"
-        "en ligne de commande\n"
-        ".SH SYNOPSIS\n"
-        ".B optolune\\-cli table\n[options]\n.br\n"
-        ".B optolune\\-cli variations\n[options]\n.br\n"
-        ".B optolune\\-cli circle\n[options]\n.br\n"
-        ".B optolune\\-cli spread\n[options]\n.br\n"
-        ".B optolune\\-cli stack\n[options]\n.br\n"
-        ".B optolune\\-cli tilt\n[options]\n.br\n"
-        ".B optolune\\-cli\n\\-\\-help\n"
-        ".SH COMMANDES\n")
-                       .arg(escaped(version));
+    QString page =
+        QCoreApplication::translate(
+            "CliMan",
+            ".\\\" Generated from the help texts of optolune-cli; do not edit.\n"
+            ".TH OPTOLUNE\\-CLI 1 \"\" \"Optolune %1\" \"Commandes utilisateur\"\n"
+            ".SH NOM\n"
+            "optolune\\-cli \\- la table de profondeur de champ et les calculateurs d'Optolune\n"
+            "en ligne de commande\n"
+            ".SH SYNOPSIS\n"
+            ".B optolune\\-cli table\n[options]\n.br\n"
+            ".B optolune\\-cli variations\n[options]\n.br\n"
+            ".B optolune\\-cli circle\n[options]\n.br\n"
+            ".B optolune\\-cli spread\n[options]\n.br\n"
+            ".B optolune\\-cli stack\n[options]\n.br\n"
+            ".B optolune\\-cli tilt\n[options]\n.br\n"
+            ".B optolune\\-cli\n\\-\\-help\n"
+            ".SH COMMANDES\n")
+            .arg(escaped(version));
     page += section(CliHelpText());
     page += section(VariationsHelpText());
     page += section(CircleHelpText());

@@ -71,13 +71,17 @@ SpreadOptions parseSpread(const QStringList &args)
             o.model = CliBlurModel(v);
         else if (name == u"origin") {
             if (v != u"film" && v != u"lens")
-                throw UsageError{QCoreApplication::translate("CliCommon", "--origin vaut film ou lens, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--origin vaut film ou lens, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             in.fromFilm = v == u"film";
         } else if (name == u"decimals") {
             bool ok = false;
             const int d = v.toInt(&ok);
             if (!ok || d < 0 || d > 8)
-                throw UsageError{QCoreApplication::translate("CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             o.decimals = d;
         }
     }
@@ -85,8 +89,9 @@ SpreadOptions parseSpread(const QStringList &args)
     if (o.help)
         return o;
     if (!railInfinity || !railNear || !railFar)
-        throw UsageError{QCoreApplication::translate("CliSpread",
-            "--rail-infinity, --rail-near et --rail-far sont nécessaires : les trois lectures du rail")};
+        throw UsageError{QCoreApplication::translate(
+            "CliSpread", "--rail-infinity, --rail-near et --rail-far sont nécessaires : les trois "
+                         "lectures du rail")};
     in.infinityReading = *railInfinity;
     in.nearReading = *railNear;
     in.farReading = *railFar;
@@ -105,23 +110,37 @@ int runSpread(const SpreadOptions &o, QTextStream &out, QTextStream &err)
     const SpreadSharpness s = SharpnessOfSpread(r, o.input, o.wavelengthUm, o.model);
     const auto n = [](long double v) { return FixedText(v, 12, 2); };
     ResultRows rows{
-        {QStringLiteral("rail"), FixedText(r.railReadingMm, 12, 2), QCoreApplication::translate("CliSpread", "réglage du rail (mm)")},
-        {QStringLiteral("N"), n(r.N), QCoreApplication::translate("CliSpread", "diaphragme que demande l'écart, sans diffraction")},
+        {QStringLiteral("rail"), FixedText(r.railReadingMm, 12, 2),
+         QCoreApplication::translate("CliSpread", "réglage du rail (mm)")},
+        {QStringLiteral("N"), n(r.N),
+         QCoreApplication::translate("CliSpread",
+                                     "diaphragme que demande l'écart, sans diffraction")},
         {QCoreApplication::translate("CliSpread", "N optimal"), n(s.optimum.N),
-         QCoreApplication::translate("CliSpread", "diaphragme le plus net, la diffraction comptée")},
-        {QCoreApplication::translate("CliSpread", "flou optimal"), FixedText(s.optimum.blurMm, 12, 4),
+         QCoreApplication::translate("CliSpread",
+                                     "diaphragme le plus net, la diffraction comptée")},
+        {QCoreApplication::translate("CliSpread", "flou optimal"),
+         FixedText(s.optimum.blurMm, 12, 4),
          QCoreApplication::translate("CliSpread", "flou total aux deux sujets à N optimal (mm)")},
-        {QCoreApplication::translate("CliSpread", "N min"), s.usable ? n(s.usable->minimum) : QString(),
-         QCoreApplication::translate("CliSpread", "plus petit diaphragme dont le flou total reste dans c (vide : aucun)")},
-        {QCoreApplication::translate("CliSpread", "N max"), s.usable ? n(s.usable->maximum) : QString(),
-         QCoreApplication::translate("CliSpread", "plus grand diaphragme dont le flou total reste dans c (vide : aucun)")},
+        {QCoreApplication::translate("CliSpread", "N min"),
+         s.usable ? n(s.usable->minimum) : QString(),
+         QCoreApplication::translate(
+             "CliSpread", "plus petit diaphragme dont le flou total reste dans c (vide : aucun)")},
+        {QCoreApplication::translate("CliSpread", "N max"),
+         s.usable ? n(s.usable->maximum) : QString(),
+         QCoreApplication::translate(
+             "CliSpread", "plus grand diaphragme dont le flou total reste dans c (vide : aucun)")},
         {QCoreApplication::translate("CliSpread", "N liste"), r.fNumberText,
-         QCoreApplication::translate("CliSpread", "diaphragme de la liste qui atteint N (vide : aucun)")},
+         QCoreApplication::translate("CliSpread",
+                                     "diaphragme de la liste qui atteint N (vide : aucun)")},
         {QCoreApplication::translate("CliSpread", "N liste optimal"), s.nearestText,
-         QCoreApplication::translate("CliSpread", "diaphragme de la liste le plus proche de N optimal")},
-        {QCoreApplication::translate("CliSpread", "distance"), FixedText(r.distance, 12, o.decimals),
-         o.input.fromFilm ? QCoreApplication::translate("CliSpread", "distance de mise au point depuis le film (m)")
-                          : QCoreApplication::translate("CliSpread", "distance de mise au point depuis l'objectif (m)")},
+         QCoreApplication::translate("CliSpread",
+                                     "diaphragme de la liste le plus proche de N optimal")},
+        {QCoreApplication::translate("CliSpread", "distance"),
+         FixedText(r.distance, 12, o.decimals),
+         o.input.fromFilm ? QCoreApplication::translate(
+                                "CliSpread", "distance de mise au point depuis le film (m)")
+                          : QCoreApplication::translate(
+                                "CliSpread", "distance de mise au point depuis l'objectif (m)")},
     };
     PrintResults(out, rows, o.csv);
     out.flush();
@@ -136,7 +155,8 @@ int runSpread(const SpreadOptions &o, QTextStream &out, QTextStream &err)
 
 QString SpreadHelpText()
 {
-    return QCoreApplication::translate("CliSpread",
+    return QCoreApplication::translate(
+        "CliSpread",
         "Usage : optolune-cli spread [options]\n"
         "\n"
         "L'écart de mise au point d'une chambre, la diffraction comptée : d'après trois\n"

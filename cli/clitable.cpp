@@ -64,7 +64,8 @@ CliOptions parseOptions(const QStringList &args)
         }
         if (!arg.startsWith(u'-')) {
             if (command || arg != u"table")
-                throw UsageError{QCoreApplication::translate("CliTable", "commande inconnue : %1").arg(ShownText(arg))};
+                throw UsageError{QCoreApplication::translate("CliTable", "commande inconnue : %1")
+                                     .arg(ShownText(arg))};
             command = true;
             continue;
         }
@@ -99,20 +100,24 @@ CliOptions parseOptions(const QStringList &args)
                 o.distances = v;
             else if (name == u"origin") {
                 if (v != u"film" && v != u"lens")
-                    throw UsageError{
-                        QCoreApplication::translate("CliCommon", "--origin vaut film ou lens, pas « %1 »").arg(ShownText(v))};
+                    throw UsageError{QCoreApplication::translate(
+                                         "CliCommon", "--origin vaut film ou lens, pas « %1 »")
+                                         .arg(ShownText(v))};
                 o.fromFilm = v == u"film";
             } else if (name == u"decimals") {
                 bool ok = false;
                 const int d = v.toInt(&ok);
                 if (!ok || d < 0 || d > 8)
                     throw UsageError{
-                        QCoreApplication::translate("CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »").arg(ShownText(v))};
+                        QCoreApplication::translate(
+                            "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
+                            .arg(ShownText(v))};
                 o.decimals = d;
             } else if (name == u"layout") {
                 if (v != u"grid" && v != u"rows")
-                    throw UsageError{
-                        QCoreApplication::translate("CliTable", "--layout vaut grid ou rows, pas « %1 »").arg(ShownText(v))};
+                    throw UsageError{QCoreApplication::translate(
+                                         "CliTable", "--layout vaut grid ou rows, pas « %1 »")
+                                         .arg(ShownText(v))};
                 o.layout = v == u"rows" ? CsvLayout::Rows : CsvLayout::Grid;
             } else if (name == u"wavelength") {
                 o.wavelengthUm = CliWavelength(v);
@@ -123,7 +128,9 @@ CliOptions parseOptions(const QStringList &args)
                 bound.replace(u'.', u',');
                 if (!ReadNumber(bound))
                     throw UsageError{
-                        QCoreApplication::translate("CliTable", "--bound vaut une distance en mètres, pas « %1 »").arg(ShownText(v))};
+                        QCoreApplication::translate(
+                            "CliTable", "--bound vaut une distance en mètres, pas « %1 »")
+                            .arg(ShownText(v))};
                 o.bound = bound;
             }
             continue;
@@ -149,12 +156,14 @@ CliOptions parseOptions(const QStringList &args)
         else if (name == u"diffraction")
             o.diffraction = true;
         else
-            throw UsageError{QCoreApplication::translate("CliCommon", "option inconnue : %1").arg(ShownText(arg))};
+            throw UsageError{QCoreApplication::translate("CliCommon", "option inconnue : %1")
+                                 .arg(ShownText(arg))};
     }
     if (!command && !o.help)
         throw UsageError{QCoreApplication::translate("CliTable", "commande manquante (table)")};
     if (o.layout && !o.csv && !o.help)
-        throw UsageError{QCoreApplication::translate("CliTable", "--layout ne s'emploie qu'avec --csv")};
+        throw UsageError{
+            QCoreApplication::translate("CliTable", "--layout ne s'emploie qu'avec --csv")};
     return o;
 }
 
@@ -185,14 +194,15 @@ QString refusedItem(const QStringList &items, ListKind kind)
     for (const QString &item : items) {
         const auto value = ReadNumber(item);
         if (!value)
-            return (fNumbers ? QCoreApplication::translate("CliTable", "diaphragme incorrect : « %1 »")
-                             : QCoreApplication::translate("CliTable", "distance incorrecte : « %1 »"))
+            return (fNumbers
+                        ? QCoreApplication::translate("CliTable", "diaphragme incorrect : « %1 »")
+                        : QCoreApplication::translate("CliTable", "distance incorrecte : « %1 »"))
                 .arg(ShownText(LocalNumbers(item)));
         if (*value < minimum || *value > maximum)
-            return (fNumbers ? QCoreApplication::translate("CliTable",
-                                                           "diaphragme hors de l'intervalle %1 : « %2 »")
-                             : QCoreApplication::translate("CliTable",
-                                                           "distance hors de l'intervalle %1 : « %2 »"))
+            return (fNumbers ? QCoreApplication::translate(
+                                   "CliTable", "diaphragme hors de l'intervalle %1 : « %2 »")
+                             : QCoreApplication::translate(
+                                   "CliTable", "distance hors de l'intervalle %1 : « %2 »"))
                 .arg(RangeText(minimum, maximum, fNumbers ? 1 : 3), ShownText(LocalNumbers(item)));
     }
     return QString();
@@ -209,7 +219,8 @@ QString joinedLines(const TableModel &model, int col, int row)
 
 QString CliHelpText()
 {
-    return QCoreApplication::translate("CliTable",
+    return QCoreApplication::translate(
+        "CliTable",
         "Usage : optolune-cli table [options]\n"
         "\n"
         "Affiche la table de profondeur de champ d'Optolune : les limites de netteté\n"
@@ -343,7 +354,8 @@ std::optional<Language> takeLanguage(QStringList &arguments)
         if (arg == u"--lang") {
             if (i + 1 >= arguments.size())
                 throw UsageError{
-                    QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur").arg(QStringLiteral("lang"))};
+                    QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur")
+                        .arg(QStringLiteral("lang"))};
             value = arguments[i + 1];
             arguments.remove(i, 2);
         } else {
@@ -353,7 +365,8 @@ std::optional<Language> takeLanguage(QStringList &arguments)
         chosen = LanguageFromKey(value);
         if (!chosen)
             throw UsageError{
-                QCoreApplication::translate("CliTable", "--lang vaut fr ou en, pas « %1 »").arg(ShownText(value))};
+                QCoreApplication::translate("CliTable", "--lang vaut fr ou en, pas « %1 »")
+                    .arg(ShownText(value))};
     }
     return chosen;
 }

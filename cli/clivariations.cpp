@@ -38,14 +38,17 @@ const ResultRow kRows[] = {
     {ResultField::Ta, "da=", QT_TRANSLATE_NOOP("CliVariations", "limite de netteté proche (m)")},
     {ResultField::Tp, "db=", QT_TRANSLATE_NOOP("CliVariations", "limite de netteté lointaine (m)")},
     {ResultField::Prof, "p=", QT_TRANSLATE_NOOP("CliVariations", "profondeur de champ (m)")},
-    {ResultField::A, "a=",
-     QT_TRANSLATE_NOOP("CliVariations", "profondeur en avant du plan de mise au point (m)")},
+    {ResultField::A,
+     "a=", QT_TRANSLATE_NOOP("CliVariations", "profondeur en avant du plan de mise au point (m)")},
     {ResultField::B, "b=",
      QT_TRANSLATE_NOOP("CliVariations", "profondeur en arrière du plan de mise au point (m)")},
     {ResultField::Apc, "a/p", QT_TRANSLATE_NOOP("CliVariations", "part de la profondeur en avant")},
-    {ResultField::Bpc, "b/p", QT_TRANSLATE_NOOP("CliVariations", "part de la profondeur en arrière")},
-    {ResultField::A1, "u=", QT_TRANSLATE_NOOP("CliVariations", "distance du sujet au point nodal avant (m)")},
-    {ResultField::A2, "v=", QT_TRANSLATE_NOOP("CliVariations", "distance du film au point nodal arrière (m)")},
+    {ResultField::Bpc, "b/p",
+     QT_TRANSLATE_NOOP("CliVariations", "part de la profondeur en arrière")},
+    {ResultField::A1,
+     "u=", QT_TRANSLATE_NOOP("CliVariations", "distance du sujet au point nodal avant (m)")},
+    {ResultField::A2,
+     "v=", QT_TRANSLATE_NOOP("CliVariations", "distance du film au point nodal arrière (m)")},
     {ResultField::Grandiss, "G=", QT_TRANSLATE_NOOP("CliVariations", "grandissement")},
     {ResultField::Tirage, "T(mm)=", QT_TRANSLATE_NOOP("CliVariations", "tirage (mm)")},
     {ResultField::HyperA, "H=", QT_TRANSLATE_NOOP("CliVariations", "distance hyperfocale (m)")},
@@ -88,8 +91,9 @@ VariationsOptions parseVariations(const QStringList &args)
             const std::optional<QStringList> typed =
                 options.hasInlineValue() ? std::nullopt : options.takeArguments(3);
             if (!typed)
-                throw UsageError{QCoreApplication::translate("CliVariations", 
-                    "l'option --spread demande trois lectures du rail en mm : infini, proche, lointain")};
+                throw UsageError{QCoreApplication::translate(
+                    "CliVariations", "l'option --spread demande trois lectures du rail en mm : "
+                                     "infini, proche, lointain")};
             std::array<QString, 3> readings;
             const char *const emptyReading[] = {
                 QT_TRANSLATE_NOOP("CliVariations", "--spread : Lecture vide à l'infini"),
@@ -125,13 +129,17 @@ VariationsOptions parseVariations(const QStringList &args)
             o.fNumbers = v;
         else if (name == u"origin") {
             if (v != u"film" && v != u"lens")
-                throw UsageError{QCoreApplication::translate("CliCommon", "--origin vaut film ou lens, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--origin vaut film ou lens, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             o.input.fromFilm = v == u"film";
         } else if (name == u"decimals") {
             bool ok = false;
             const int d = v.toInt(&ok);
             if (!ok || d < 0 || d > 8)
-                throw UsageError{QCoreApplication::translate("CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             o.input.decimals = d;
         }
     }
@@ -145,7 +153,8 @@ int runVariations(VariationsOptions &o, QTextStream &out);
 
 QString VariationsHelpText()
 {
-    return QCoreApplication::translate("CliVariations",
+    return QCoreApplication::translate(
+        "CliVariations",
         "Usage : optolune-cli variations [options]\n"
         "\n"
         "Affiche les quatorze résultats du calculateur de variations d'Optolune pour\n"
@@ -239,9 +248,16 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         if (r.settingFound) {
             // Where to set the standard and the f-number needed hold even
             // when the setting cannot be applied: the message says why.
-            rows.append({QCoreApplication::translate("CliVariations", "rail"), FixedText(r.railReadingMm, 10, 2), QCoreApplication::translate("CliVariations", "réglage du rail (mm)")});
-            rows.append({QCoreApplication::translate("CliVariations", "tirage"), FixedText(r.extensionMm, 10, 2), QCoreApplication::translate("CliVariations", "tirage depuis l'infini (mm)")});
-            rows.append({QCoreApplication::translate("CliVariations", "N nécessaire"), FixedText(r.N, 8, 2), QCoreApplication::translate("CliVariations", "diaphragme nécessaire")});
+            rows.append({QCoreApplication::translate("CliVariations", "rail"),
+                         FixedText(r.railReadingMm, 10, 2),
+                         QCoreApplication::translate("CliVariations", "réglage du rail (mm)")});
+            rows.append(
+                {QCoreApplication::translate("CliVariations", "tirage"),
+                 FixedText(r.extensionMm, 10, 2),
+                 QCoreApplication::translate("CliVariations", "tirage depuis l'infini (mm)")});
+            rows.append({QCoreApplication::translate("CliVariations", "N nécessaire"),
+                         FixedText(r.N, 8, 2),
+                         QCoreApplication::translate("CliVariations", "diaphragme nécessaire")});
         }
         if (!r.ok()) {
             if (!rows.isEmpty()) {
@@ -254,14 +270,23 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         // The setting as the window applies it: the distance with the
         // decimals that give the proposed extension.
         const FocusSpreadSetting setting = SettingOfFocusSpread(r, in);
-        rows.append({QStringLiteral("N="), r.fNumberText, QCoreApplication::translate("CliVariations", "diaphragme de la liste retenu")});
-        rows.append({QStringLiteral("d="), setting.input.dText, QCoreApplication::translate("CliVariations", "distance de mise au point (m)")});
+        rows.append(
+            {QStringLiteral("N="), r.fNumberText,
+             QCoreApplication::translate("CliVariations", "diaphragme de la liste retenu")});
+        rows.append(
+            {QStringLiteral("d="), setting.input.dText,
+             QCoreApplication::translate("CliVariations", "distance de mise au point (m)")});
         if (setting.decimalsRaised)
             messages().information(
-                QCoreApplication::translate("CliVariations", "Décimales portées à %1 pour que la distance donne le tirage proposé").arg(setting.input.decimals));
+                QCoreApplication::translate(
+                    "CliVariations",
+                    "Décimales portées à %1 pour que la distance donne le tirage proposé")
+                    .arg(setting.input.decimals));
         if (!setting.agrees)
-            messages().warning(QCoreApplication::translate("CliVariations", "Même à 8 décimales, la distance donne un tirage de %1 mm")
-                                   .arg(LocalNumbers(FixedText(setting.extensionMm, 12, 2))));
+            messages().warning(
+                QCoreApplication::translate(
+                    "CliVariations", "Même à 8 décimales, la distance donne un tirage de %1 mm")
+                    .arg(LocalNumbers(FixedText(setting.extensionMm, 12, 2))));
         in = setting.input;
     }
 
@@ -270,9 +295,12 @@ int runVariations(VariationsOptions &o, QTextStream &out)
     case VariationsResult::Done:
         break;
     case VariationsResult::Unfocusable:
-        messages().error((in.fromFilm ? QCoreApplication::translate("CliVariations", "Mise au point impossible à %1 m du plan du film")
-                                      : QCoreApplication::translate("CliVariations", "Mise au point impossible à %1 m de l'objectif"))
-                             .arg(LocalNumbers(in.dText)));
+        messages().error(
+            (in.fromFilm ? QCoreApplication::translate(
+                               "CliVariations", "Mise au point impossible à %1 m du plan du film")
+                         : QCoreApplication::translate(
+                               "CliVariations", "Mise au point impossible à %1 m de l'objectif"))
+                .arg(LocalNumbers(in.dText)));
         return kCliFailed;
     case VariationsResult::Unreadable:
         messages().error(result.error);
@@ -281,20 +309,29 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         messages().error(NoResultText(result, in.fromFilm));
         return kCliFailed;
     default:
-        messages().error(QCoreApplication::translate("CliVariations", "Paramètres inutilisables : aucun résultat"));
+        messages().error(QCoreApplication::translate("CliVariations",
+                                                     "Paramètres inutilisables : aucun résultat"));
         return kCliFailed;
     }
     for (const ResultRow &row : kRows)
-        rows.append({QCoreApplication::translate("CliVariations", row.label), result.text(row.field), QCoreApplication::translate("CliVariations", row.meaning)});
+        rows.append({QCoreApplication::translate("CliVariations", row.label),
+                     result.text(row.field),
+                     QCoreApplication::translate("CliVariations", row.meaning)});
     if (result.colour == ResultColour::Grey)
-        rows.append({QCoreApplication::translate("CliVariations", "gris"), in.nText,
-                     QCoreApplication::translate("CliVariations", "diaphragme au-delà du diaphragme limite %1 : résultats grisés dans la fenêtre")
-                         .arg(FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 3))});
+        rows.append(
+            {QCoreApplication::translate("CliVariations", "gris"), in.nText,
+             QCoreApplication::translate(
+                 "CliVariations",
+                 "diaphragme au-delà du diaphragme limite %1 : résultats grisés dans la fenêtre")
+                 .arg(FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 3))});
     if (result.effectiveCircleMm) {
         rows.append({QStringLiteral("d="), FixedText(*result.diffractionMm, 5, 4),
-                     QCoreApplication::translate("CliVariations", "tache de diffraction du diaphragme effectif (mm)")});
+                     QCoreApplication::translate(
+                         "CliVariations", "tache de diffraction du diaphragme effectif (mm)")});
         rows.append({QStringLiteral("c'="), FixedText(*result.effectiveCircleMm, 5, 4),
-                     QCoreApplication::translate("CliVariations", "cercle laissé au flou de mise au point (mm), λ %1 µm").arg(WavelengthText(in.wavelengthUm))});
+                     QCoreApplication::translate(
+                         "CliVariations", "cercle laissé au flou de mise au point (mm), λ %1 µm")
+                         .arg(WavelengthText(in.wavelengthUm))});
     }
     PrintResults(out, rows, o.csv);
     out.flush();

@@ -14,11 +14,12 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc != 2 && argc != 3) {
-        std::fputs("usage: optolune-cli-manpage <fichier> [<dossier de la traduction anglaise>]\n", stderr);
+        std::fputs("usage: optolune-cli-manpage <fichier> [<dossier de la traduction anglaise>]\n",
+                   stderr);
         return 2;
     }
-    if (argc == 3 &&
-        !optolune::InstallProgramTranslation(optolune::Language::English, QString::fromLocal8Bit(argv[2]))) {
+    if (argc == 3 && !optolune::InstallProgramTranslation(optolune::Language::English,
+                                                          QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "optolune-cli-manpage: no optolune_en.qm in %s\n", argv[2]);
         return 1;
     }

@@ -23,27 +23,34 @@ bool IsBareFileName(const QString &name)
 QString SaveClipboardBitmap(const QImage &image, const QString &folder, const QString &name)
 {
     if (image.isNull()) {
-        messages().information(QCoreApplication::translate("BitmapExport", "Pas d'image dans le presse-papier"));
+        messages().information(
+            QCoreApplication::translate("BitmapExport", "Pas d'image dans le presse-papier"));
         return QString();
     }
     if (!IsBareFileName(name)) {
-        messages().information(QCoreApplication::translate("BitmapExport", "nom %1 non valide").arg(name));
+        messages().information(
+            QCoreApplication::translate("BitmapExport", "nom %1 non valide").arg(name));
         return QString();
     }
     if (!QDir().mkpath(folder))
-        throw UserError(QCoreApplication::translate("BitmapExport", "Impossible de créer le dossier %1").arg(folder));
+        throw UserError(
+            QCoreApplication::translate("BitmapExport", "Impossible de créer le dossier %1")
+                .arg(folder));
     const QString path = QDir(folder).filePath(name + QStringLiteral(".bmp"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !commitSaveFile(file))
-        throw UserError(QCoreApplication::translate("BitmapExport", "Impossible de créer le fichier %1").arg(path));
+        throw UserError(
+            QCoreApplication::translate("BitmapExport", "Impossible de créer le fichier %1")
+                .arg(path));
     return path;
 }
 
 void ExportClipboardBitmap(QWidget *window)
 {
-    const auto name = prompts().inputText(QCoreApplication::translate("BitmapExport", "Saisir le nom du bitmap"),
-                                          QCoreApplication::translate("BitmapExport", "Nom du fichier .Bmp"),
-                                          QCoreApplication::translate("BitmapExport", "ici le nom"));
+    const auto name =
+        prompts().inputText(QCoreApplication::translate("BitmapExport", "Saisir le nom du bitmap"),
+                            QCoreApplication::translate("BitmapExport", "Nom du fichier .Bmp"),
+                            QCoreApplication::translate("BitmapExport", "ici le nom"));
     if (!name)
         return;
     guarded([&] {

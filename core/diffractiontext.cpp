@@ -58,9 +58,11 @@ QString DiffractionTitleText(long double wavelengthUm, BlurModel model)
 {
     const QString wavelength = LocalNumbers(WavelengthText(wavelengthUm));
     return model == BlurModel::Sum
-               ? QCoreApplication::translate("DiffractionText", "avec diffraction (λ %1 µm, flou somme)")
+               ? QCoreApplication::translate("DiffractionText",
+                                             "avec diffraction (λ %1 µm, flou somme)")
                      .arg(wavelength)
-               : QCoreApplication::translate("DiffractionText", "avec diffraction (λ %1 µm)").arg(wavelength);
+               : QCoreApplication::translate("DiffractionText", "avec diffraction (λ %1 µm)")
+                     .arg(wavelength);
 }
 
 } // namespace optolune

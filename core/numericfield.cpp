@@ -41,7 +41,8 @@ int Check(const QString &text, int precision, int decimals, const QString &label
     const QString range = RangeText(minimum, maximum, decimals);
     const auto read = ReadNumber(text);
     if (!read) {
-        messages().warning(QCoreApplication::translate("NumericField", "%1 doit être un décimal de l'intervalle %2")
+        messages().warning(QCoreApplication::translate("NumericField",
+                                                       "%1 doit être un décimal de l'intervalle %2")
                                .arg(label, range));
         return text.isEmpty() ? 1 : 2;
     }
@@ -84,7 +85,7 @@ int fit(QString &text, int precision, int decimals, long double minimum, long do
         return 0;
     }
     warn(QCoreApplication::translate("NumericField", "Valeur hors intervalle %1")
-                 .arg(RangeText(minimum, maximum, decimals)));
+             .arg(RangeText(minimum, maximum, decimals)));
     text = TrimWholeText(FixedText(maximum, precision, decimals), decimals);
     return 4;
 }

@@ -189,7 +189,8 @@ void writeWhole(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitSaveFile(file))
-        throw UserError(QCoreApplication::translate("TextFile", "Impossible de créer le fichier %1").arg(path));
+        throw UserError(
+            QCoreApplication::translate("TextFile", "Impossible de créer le fichier %1").arg(path));
 }
 
 } // namespace optolune

@@ -5,8 +5,8 @@
 #include "textfile.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QLineEdit>
@@ -64,11 +64,11 @@ std::vector<QToolButton *> addToolButtons(QWidget *bar, QBoxLayout *row, std::sp
     made.reserve(buttons.size());
     for (const ToolButtonDef &b : buttons) {
         const QString hint = QCoreApplication::translate("ToolButtons", b.hint);
-        QToolButton *button = b.caption && *b.caption
-                                  ? makeTextButton(bar, b.name,
-                                                   QCoreApplication::translate("ToolButtons", b.caption),
-                                                   hint, b.glyph)
-                                  : makeButton(bar, b.name, hint, b.glyph);
+        QToolButton *button =
+            b.caption && *b.caption
+                ? makeTextButton(bar, b.name, QCoreApplication::translate("ToolButtons", b.caption),
+                                 hint, b.glyph)
+                : makeButton(bar, b.name, hint, b.glyph);
         row->addWidget(button);
         if (b.made)
             *b.made = button;
@@ -232,9 +232,9 @@ public:
 
 QString Windows1252RefusalText(const QString &removed)
 {
-    return QCoreApplication::translate("Widgets",
-                                       "Les fichiers d'Optolune ne peuvent pas contenir ces caractères, "
-                                       "qui ont été retirés : %1")
+    return QCoreApplication::translate(
+               "Widgets", "Les fichiers d'Optolune ne peuvent pas contenir ces caractères, "
+                          "qui ont été retirés : %1")
         .arg(ShownText(removed));
 }
 

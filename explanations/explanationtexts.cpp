@@ -30,14 +30,17 @@ Explanation tableExplanation()
         QString(),
         QCoreApplication::translate("ExplanationTexts", "LES PARAMÈTRES"),
         QString(),
-        line(QT_TRANSLATE_NOOP("ExplanationTexts", "f distance focale(mm):   minimum %1,   maximum %2"),
+        line(QT_TRANSLATE_NOOP("ExplanationTexts",
+                               "f distance focale(mm):   minimum %1,   maximum %2"),
              ValueLimits::FocMin, ValueLimits::FocMax, 3),
         line(QT_TRANSLATE_NOOP("ExplanationTexts",
                                "c diamètre du cercle de confusion(mm):   minimum %1,   maximum %2"),
              0.005L, ValueLimits::CerMax, 3),
-        line(QT_TRANSLATE_NOOP("ExplanationTexts", "dn distance nodale(mm):   minimum %1,   maximum %2"),
+        line(QT_TRANSLATE_NOOP("ExplanationTexts",
+                               "dn distance nodale(mm):   minimum %1,   maximum %2"),
              -150, 150, 1),
-        line(QT_TRANSLATE_NOOP("ExplanationTexts", "gp grandissement pupillaire:   minimum %1,   maximum %2"),
+        line(QT_TRANSLATE_NOOP("ExplanationTexts",
+                               "gp grandissement pupillaire:   minimum %1,   maximum %2"),
              0.1L, 5, 1),
     };
     return e;
@@ -46,24 +49,36 @@ Explanation tableExplanation()
 Explanation variationsExplanation()
 {
     Explanation e;
-    e.caption = QCoreApplication::translate("ExplanationTexts", "Variations de la profondeur de champ");
+    e.caption =
+        QCoreApplication::translate("ExplanationTexts", "Variations de la profondeur de champ");
     e.width = 580;
     e.height = 220;
     e.lines = {
-        QCoreApplication::translate("ExplanationTexts", "Lorsque la distance d de mise au point rapportée au plan du film est "
-                       "supérieure à 4f+dn, il existe théoriquement deux règlages permettant la "
-                       "mise au mise au point sur une distance donnée."),
-        QCoreApplication::translate("ExplanationTexts", "L'un des règlages correspond à un grandissement v/u supérieur à 1, "
-                       "l'autre à un grandissement v/u inférieur à 1. "),
-        QCoreApplication::translate("ExplanationTexts", "Le cas ou la case Macro est cochée, correspond au premier cas."),
-        QCoreApplication::translate("ExplanationTexts", "Remarquez l'inversion des valeurs u et v lorsque vous basculez d'un cas "
-                       "à l'autre."),
+        QCoreApplication::translate(
+            "ExplanationTexts",
+            "Lorsque la distance d de mise au point rapportée au plan du film est "
+            "supérieure à 4f+dn, il existe théoriquement deux règlages permettant la "
+            "mise au mise au point sur une distance donnée."),
+        QCoreApplication::translate(
+            "ExplanationTexts",
+            "L'un des règlages correspond à un grandissement v/u supérieur à 1, "
+            "l'autre à un grandissement v/u inférieur à 1. "),
+        QCoreApplication::translate(
+            "ExplanationTexts", "Le cas ou la case Macro est cochée, correspond au premier cas."),
+        QCoreApplication::translate(
+            "ExplanationTexts",
+            "Remarquez l'inversion des valeurs u et v lorsque vous basculez d'un cas "
+            "à l'autre."),
         QCoreApplication::translate("ExplanationTexts", "Les deux grandissements sont inverses."),
-        QCoreApplication::translate("ExplanationTexts", "Dans le premier cas, u appartient à l'intervalle [f,2f] , v est "
-                       "supérieur ou égal à 2f."),
-        QCoreApplication::translate("ExplanationTexts", "Dans le deuxième cas, u est supérieur ou égal à 2f et v appartient à "
-                       "l'intervalle [f,2f]. "),
-        QCoreApplication::translate("ExplanationTexts", "Le grandissement est égal à 1 lorsque u=v=2f."),
+        QCoreApplication::translate(
+            "ExplanationTexts", "Dans le premier cas, u appartient à l'intervalle [f,2f] , v est "
+                                "supérieur ou égal à 2f."),
+        QCoreApplication::translate(
+            "ExplanationTexts",
+            "Dans le deuxième cas, u est supérieur ou égal à 2f et v appartient à "
+            "l'intervalle [f,2f]. "),
+        QCoreApplication::translate("ExplanationTexts",
+                                    "Le grandissement est égal à 1 lorsque u=v=2f."),
     };
     return e;
 }

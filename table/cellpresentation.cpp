@@ -157,7 +157,8 @@ bool TakeBoundFromSelection(TableState &state, TableModel &model, int selectedCo
     const QString &header = model.horizontal ? model.cell(selectedCol, 0)
                                              : model.cell(0, selectedRow);
     if (!ReadNumber(header)) {
-        messages().warning(QCoreApplication::translate("CellPresentation", "La valeur sélectionnée ne convient pas"));
+        messages().warning(QCoreApplication::translate("CellPresentation",
+                                                       "La valeur sélectionnée ne convient pas"));
         return false;
     }
     state.bound = header;

@@ -11,14 +11,16 @@ namespace optolune {
 namespace {
 
 constexpr std::array<DisplayOptionField, 9> Fields{{
-    {"Hcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Hyperfocale (h)"), "h", &DisplayOptions::h, true},
+    {"Hcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Hyperfocale (h)"), "h", &DisplayOptions::h,
+     true},
     {"Grcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Grandissement et tirage"), "grt",
      &DisplayOptions::grt, true},
-    {"pcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Profondeur de champ p "), "p", &DisplayOptions::p,
-     true},
+    {"pcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Profondeur de champ p "), "p",
+     &DisplayOptions::p, true},
     {"abCheck",
-     QT_TRANSLATE_NOOP("DisplayOptions",
-                       "Profondeur de champ en avant (a) et en arrière (b) du plan de mise au point"),
+     QT_TRANSLATE_NOOP(
+         "DisplayOptions",
+         "Profondeur de champ en avant (a) et en arrière (b) du plan de mise au point"),
      "ab", &DisplayOptions::ab, true},
     {"DiffCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Diffraction"), "diff", &DisplayOptions::diff,
      true},

@@ -62,19 +62,22 @@ QString TableAsCsvRows(const TableState &state)
     // the format, typed by the user, stays as typed.
     const QChar sep = CsvSeparator();
     const QString empty(4, sep);
-    QString text = QCoreApplication::translate("TableExport",
-                                               "f;c;dn;gp;format;origine;N;distance;proche;lointain;p;a;b")
+    QString text = QCoreApplication::translate(
+                       "TableExport", "f;c;dn;gp;format;origine;N;distance;proche;lointain;p;a;b")
                        .replace(u';', sep) +
                    QStringLiteral("\r\n");
     const QString lens =
-        QStringList{quotedField(LocalNumbers(state.focal), sep), quotedField(LocalNumbers(state.circle), sep),
-                    quotedField(LocalNumbers(state.nodal), sep), quotedField(LocalNumbers(state.pupil), sep),
+        QStringList{quotedField(LocalNumbers(state.focal), sep),
+                    quotedField(LocalNumbers(state.circle), sep),
+                    quotedField(LocalNumbers(state.nodal), sep),
+                    quotedField(LocalNumbers(state.pupil), sep),
                     quotedField(state.format, sep),
                     in.fromFilm ? QCoreApplication::translate("TableExport", "film")
                                 : QCoreApplication::translate("TableExport", "objectif")}
             .join(sep);
     for (size_t k = 0; k < in.fNumbers.size(); ++k) {
-        const QString fNumber = quotedField(LocalNumbers(state.fNumbers[static_cast<qsizetype>(k)]), sep);
+        const QString fNumber =
+            quotedField(LocalNumbers(state.fNumbers[static_cast<qsizetype>(k)]), sep);
         for (size_t r = 0; r < in.distances.size(); ++r) {
             const long double D = in.distances[r];
             text += lens + sep + fNumber + sep +

@@ -22,8 +22,8 @@ class TableModel;
 enum class CsvLayout { Grid, Rows };
 
 // CsvSeparator() between fields (';' in French), CR LF after every record,
-// the numbers of the cells through LocalNumbers. A cell of several lines is one quoted field with its lines
-// separated by LF; a '"' inside a quoted field is doubled.
+// the numbers of the cells through LocalNumbers. A cell of several lines is one quoted field with
+// its lines separated by LF; a '"' inside a quoted field is doubled.
 QString TableAsCsv(const TableModel &model);
 
 // One record per cell of the table a refreshed state gives, f-number by
@@ -32,12 +32,12 @@ QString TableAsCsv(const TableModel &model);
 // (in English f,c,dn,gp,format,origin,N,distance,near,far,p,a,b), f, c, dn
 // and gp as the fields hold them, the format as typed, the origin "film" or
 // "objectif" ("film" or "lens" in English, the words of --origin), the
-// f-number and the distance as their lists hold them, then the near and far limits and the total, front and rear depths in
-// metres with the table's decimals and bound: numbers alone, with the
+// f-number and the distance as their lists hold them, then the near and far limits and the total,
+// front and rear depths in metres with the table's decimals and bound: numbers alone, with the
 // decimal separator of the language, "inf" where sharp to infinity, empty for a distance that
 // cannot be focused, and "diffraction" alone in the near limit's field where
-// a table counting diffraction has nothing sharp. Separators and quotes as TableAsCsv. Throws UserError
-// when the state does not read (it has not been refreshed).
+// a table counting diffraction has nothing sharp. Separators and quotes as TableAsCsv. Throws
+// UserError when the state does not read (it has not been refreshed).
 QString TableAsCsvRows(const TableState &state);
 
 // The CSV text of a layout: TableAsCsv(model) or TableAsCsvRows(state).

@@ -215,11 +215,11 @@ bool WriteTableFile(const TableState &state, const TableModel &model, const QStr
                                  ? joinLines(TableFileLines(state))
                                  : QByteArray();
     if (bytes.isEmpty() || bytes.size() > kMaxTableFileBytes) {
-        messages().information(
-            QCoreApplication::translate("TableFiles",
-                                        "Table trop grande pour être enregistrée : %1 diaphragmes et %1 "
-                                        "distances au plus")
-                .arg(kMaxTableListItems));
+        messages().information(QCoreApplication::translate(
+                                   "TableFiles",
+                                   "Table trop grande pour être enregistrée : %1 diaphragmes et %1 "
+                                   "distances au plus")
+                                   .arg(kMaxTableListItems));
         return false;
     }
     try {
@@ -279,8 +279,9 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source,
         if (!ownVersion)
             return otherVersion();
         if (chosen)
-            messages().error(QCoreApplication::translate("TableFiles", "Fichier illisible ou endommagé : %1")
-                                 .arg(ShownPath(QDir::toNativeSeparators(path))));
+            messages().error(
+                QCoreApplication::translate("TableFiles", "Fichier illisible ou endommagé : %1")
+                    .arg(ShownPath(QDir::toNativeSeparators(path))));
         return status;
     };
     if (tooLarge)
@@ -390,18 +391,20 @@ bool SaveTable(TableState &state, TableModel &model)
     const QString folder = appPaths().tablesFolder();
     const QString name = TableFileName(state, QStringLiteral(".stf"));
     if (!IsUsableFileName(folder, name)) {
-        messages().information(QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
+        messages().information(
+            QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
         return false;
     }
     if (!messages().confirm(
-            QCoreApplication::translate("TableFiles",
-                                        "La table va être enregistrée dans le fichier:\r\n%1\r\nContinuer?")
+            QCoreApplication::translate(
+                "TableFiles", "La table va être enregistrée dans le fichier:\r\n%1\r\nContinuer?")
                 .arg(name)))
         return false;
     const QString path = folder + name;
     if (QFileInfo::exists(path) &&
         !messages().confirm(
-            QCoreApplication::translate("TableFiles", "Le fichier %1 existe, il sera remplacé.\r\nContinuer?")
+            QCoreApplication::translate("TableFiles",
+                                        "Le fichier %1 existe, il sera remplacé.\r\nContinuer?")
                 .arg(name)))
         return false;
     QDir().mkpath(folder);
@@ -435,14 +438,16 @@ bool SaveTmpTable(TableState &state, TableModel &model)
     const QString folder = appPaths().tmpFolder();
     const QString name = TableFileName(state, QStringLiteral(".tmp"));
     if (!IsUsableFileName(folder, name)) {
-        messages().information(QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
+        messages().information(
+            QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
         return false;
     }
     QDir().mkpath(folder);
     const QString path = folder + name;
     if (!tmpFolderIsOwn()) {
-        messages().error(QCoreApplication::translate("TableFiles", "Impossible de créer le fichier %1")
-                             .arg(QDir::toNativeSeparators(path)));
+        messages().error(
+            QCoreApplication::translate("TableFiles", "Impossible de créer le fichier %1")
+                .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     if (!WriteTableFile(state, model, path))

@@ -34,11 +34,13 @@ bool ValidateTableFields(TableState &state)
     // The file-name prefix shows the repaired focal length and circle.
     state.namePrefix = BuildNamePrefix(state);
     if (state.distances.isEmpty()) {
-        messages().information(QCoreApplication::translate("TableInputs", "Créez une liste des distances"));
+        messages().information(
+            QCoreApplication::translate("TableInputs", "Créez une liste des distances"));
         return false;
     }
     if (state.fNumbers.isEmpty()) {
-        messages().information(QCoreApplication::translate("TableInputs", "Créez une liste des diaphragmes"));
+        messages().information(
+            QCoreApplication::translate("TableInputs", "Créez une liste des diaphragmes"));
         return false;
     }
     return true;
@@ -104,7 +106,8 @@ InputsResult ReadTableInputs(const TableState &state)
     const auto pupil = ReadNumber(state.pupil);
     if (!circle || !focal || !nodal || !pupil) {
         // Only a state that skipped the validation gets here.
-        result.fault = QCoreApplication::translate("TableInputs", "Paramètres de l'objectif incorrects");
+        result.fault =
+            QCoreApplication::translate("TableInputs", "Paramètres de l'objectif incorrects");
         return result;
     }
     in.circleMm = *circle;
@@ -141,20 +144,23 @@ InputsResult ReadTableInputs(const TableState &state)
                 result.fault =
                     (rule.fNumbers
                          ? QCoreApplication::translate(
-                               "TableInputs", "La liste des diaphragmes contient une valeur incorrecte : '%1'")
+                               "TableInputs",
+                               "La liste des diaphragmes contient une valeur incorrecte : '%1'")
                          : QCoreApplication::translate(
-                               "TableInputs", "La liste des distances contient une valeur incorrecte : '%1'"))
+                               "TableInputs",
+                               "La liste des distances contient une valeur incorrecte : '%1'"))
                         .arg(ShownText(text));
                 return false;
             }
             if (*value < rule.minimum || *value > rule.maximum) {
                 result.fault =
-                    (rule.fNumbers ? QCoreApplication::translate("TableInputs",
-                                                                 "La liste des diaphragmes contient une "
-                                                                 "valeur hors de l'intervalle %1 : '%2'")
-                                   : QCoreApplication::translate("TableInputs",
-                                                                 "La liste des distances contient une "
-                                                                 "valeur hors de l'intervalle %1 : '%2'"))
+                    (rule.fNumbers
+                         ? QCoreApplication::translate("TableInputs",
+                                                       "La liste des diaphragmes contient une "
+                                                       "valeur hors de l'intervalle %1 : '%2'")
+                         : QCoreApplication::translate("TableInputs",
+                                                       "La liste des distances contient une "
+                                                       "valeur hors de l'intervalle %1 : '%2'"))
                         .arg(RangeText(rule.minimum, rule.maximum, rule.decimals), ShownText(text));
                 return false;
             }

@@ -15,7 +15,8 @@ QStringList ComposeTitleLines(const TableState &state, const QString &title, boo
     QStringList lines;
     // The title and the format are the user's texts, shown as typed; the
     // lens parameters are numbers, shown as the user's language writes them.
-    lines << title + sep + QCoreApplication::translate("TitleLines", "format %1").arg(state.format) + sep +
+    lines << title + sep +
+                 QCoreApplication::translate("TitleLines", "format %1").arg(state.format) + sep +
                  (state.fromFilm ? QCoreApplication::translate("TitleLines", "distances PF")
                                  : QCoreApplication::translate("TitleLines", "distances PL"));
     if (state.diffraction)

@@ -25,7 +25,8 @@
 using namespace optolune;
 using namespace optolune::test;
 
-namespace {
+namespace
+{
 
 struct Command {
     const char *name;
@@ -33,8 +34,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"table", CliHelpText},          {"variations", VariationsHelpText}, {"circle", CircleHelpText},
-    {"spread", SpreadHelpText},      {"stack", StackHelpText},           {"tilt", TiltHelpText},
+    {"table", CliHelpText},     {"variations", VariationsHelpText}, {"circle", CircleHelpText},
+    {"spread", SpreadHelpText}, {"stack", StackHelpText},           {"tilt", TiltHelpText},
 };
 
 // The options a help text documents, as its option lines name them
@@ -78,8 +79,9 @@ QString frenchIn(const QString &text)
 // The worked example of the table: c = 0,05 mm, f = 80 mm, dn = -4 mm, gp = 1,1.
 QStringList workedExample(std::initializer_list<const char *> more = {})
 {
-    QStringList args{"table", "--circle", "0.05", "--focal", "80", "--nodal", "-4", "--gp", "1.1",
-                     "--f-numbers", "8;22", "--distances", "3 20", "--decimals", "4"};
+    QStringList args{"table",   "--circle",    "0.05", "--focal",    "80",
+                     "--nodal", "-4",          "--gp", "1.1",        "--f-numbers",
+                     "8;22",    "--distances", "3 20", "--decimals", "4"};
     for (const char *a : more)
         args << QString::fromUtf8(a);
     return args;
@@ -99,14 +101,16 @@ TEST(CliEnglish, HelpOfEveryCommandIsEnglishAndDocumentsTheSameOptions)
         const QString help = c.help();
         SCOPED_TRACE(c.name);
         EXPECT_NE(help, french[i]);
-        EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: optolune-cli %1 [options]\n").arg(c.name)));
+        EXPECT_TRUE(
+            help.startsWith(QStringLiteral("Usage: optolune-cli %1 [options]\n").arg(c.name)));
         EXPECT_EQ(frenchIn(help), QString());
         EXPECT_FALSE(hasDecimalComma(help));
         EXPECT_TRUE(help.contains(QStringLiteral("Exit status: 0 ")));
         // The same options, each explained; the table's help adds --lang.
         QStringList expected = optionNames(french[i]);
         if (QLatin1String(c.name) == QLatin1String("table"))
-            expected.insert(expected.indexOf(QStringLiteral("-h, --help")), QStringLiteral("--lang fr|en"));
+            expected.insert(expected.indexOf(QStringLiteral("-h, --help")),
+                            QStringLiteral("--lang fr|en"));
         EXPECT_EQ(optionNames(help), expected);
         // Written for a terminal of 80 columns.
         for (const QString &line : help.split(u'\n'))
@@ -128,7 +132,8 @@ TEST(CliEnglish, TableWithDecimalPointsTheInfinityRowAndAnEnglishCsv)
     const QStringList lines = run.out.split(u'\n');
     ASSERT_EQ(lines.size(), 7); // header, 3, 20, Infinity, H, h=, and the final line break
     EXPECT_EQ(lines[0].split(u' ', Qt::SkipEmptyParts), (QStringList{"n=8", "n=22"}));
-    EXPECT_TRUE(lines[1].contains(QStringLiteral("2.5604 / 3.6294 / p=1.0690"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("2.5604 / 3.6294 / p=1.0690")))
+        << lines[1].toStdString();
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Infinity ")));
     EXPECT_TRUE(lines[3].contains(QStringLiteral("16.0833 / inf"))) << lines[3].toStdString();
     EXPECT_TRUE(lines[4].startsWith(QStringLiteral("H ")));
@@ -142,12 +147,13 @@ TEST(CliEnglish, TableWithDecimalPointsTheInfinityRowAndAnEnglishCsv)
     // a cell of two lines one quoted field.
     run = cli({"table", "--f-numbers", "8", "--distances", "3", "--decimals", "4", "--csv"});
     ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral(",n=8\r\n3,\"2.5604\n3.6294\"\r\nInfinity,\"16.0833\ninf\"\r\n"));
+    EXPECT_EQ(run.out,
+              QStringLiteral(",n=8\r\n3,\"2.5604\n3.6294\"\r\nInfinity,\"16.0833\ninf\"\r\n"));
 
     // The tidy layout: English column names, "film" or "lens" as --origin
     // writes them, plain numbers with points.
-    run = cli({"table", "--f-numbers", "8", "--distances", "3", "--decimals", "4", "--csv", "--layout",
-               "rows", "--origin", "lens"});
+    run = cli({"table", "--f-numbers", "8", "--distances", "3", "--decimals", "4", "--csv",
+               "--layout", "rows", "--origin", "lens"});
     ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
     const QStringList records = run.out.split(QStringLiteral("\r\n"));
     ASSERT_EQ(records.size(), 3);
@@ -187,32 +193,51 @@ TEST(CliEnglish, MessagesInEnglishWithDecimalPoints)
         const char *err;
     };
     const Case cases[] = {
-        {{"table", "--bogus"}, kCliBadUsage, "optolune-cli: unknown option: --bogus\nSee optolune-cli --help.\n"},
-        {{"nothing"}, kCliBadUsage, "optolune-cli: unknown command: nothing\nSee optolune-cli --help.\n"},
-        {{"table", "--f-numbers", "0.5"}, kCliBadUsage,
+        {{"table", "--bogus"},
+         kCliBadUsage,
+         "optolune-cli: unknown option: --bogus\nSee optolune-cli --help.\n"},
+        {{"nothing"},
+         kCliBadUsage,
+         "optolune-cli: unknown command: nothing\nSee optolune-cli --help.\n"},
+        {{"table", "--f-numbers", "0.5"},
+         kCliBadUsage,
          "optolune-cli: f-number outside the range 1.0-256.0: \"0.5\"\nSee optolune-cli --help.\n"},
-        {{"table", "--distances", "3x"}, kCliBadUsage,
+        {{"table", "--distances", "3x"},
+         kCliBadUsage,
          "optolune-cli: incorrect distance: \"3x\"\nSee optolune-cli --help.\n"},
-        {{"table", "--layout", "rows"}, kCliBadUsage,
+        {{"table", "--layout", "rows"},
+         kCliBadUsage,
          "optolune-cli: --layout is used only with --csv\nSee optolune-cli --help.\n"},
-        {{"table", "--file", "/nonexistent/t.stf"}, kCliFailed,
+        {{"table", "--file", "/nonexistent/t.stf"},
+         kCliFailed,
          "optolune-cli: Cannot open the file /nonexistent/t.stf\n"},
-        {{"variations", "--origin", "x"}, kCliBadUsage,
-         "optolune-cli: --origin takes film or lens, not \"x\"\nSee optolune-cli variations --help.\n"},
-        {{"variations", "--distance", "0.1"}, kCliFailed,
+        {{"variations", "--origin", "x"},
+         kCliBadUsage,
+         "optolune-cli: --origin takes film or lens, not \"x\"\nSee optolune-cli variations "
+         "--help.\n"},
+        {{"variations", "--distance", "0.1"},
+         kCliFailed,
          "optolune-cli: Focus impossible at 0.100 m from the film plane\n"},
-        {{"spread", "--focal", "1"}, kCliBadUsage,
-         "optolune-cli: --focal out of range: 1 (range 10.0-1200.0)\nSee optolune-cli spread --help.\n"},
-        {{"spread", "--wavelength", "0.55555"}, kCliBadUsage,
+        {{"spread", "--focal", "1"},
+         kCliBadUsage,
+         "optolune-cli: --focal out of range: 1 (range 10.0-1200.0)\nSee optolune-cli spread "
+         "--help.\n"},
+        {{"spread", "--wavelength", "0.55555"},
+         kCliBadUsage,
          "optolune-cli: --wavelength takes 4 decimals at most, not \"0.55555\"\n"
          "See optolune-cli spread --help.\n"},
-        {{"stack", "--near", "2"}, kCliBadUsage,
-         "optolune-cli: --near and --far go together: one is missing\nSee optolune-cli stack --help.\n"},
-        {{"tilt", "--tilt", "5"}, kCliBadUsage,
+        {{"stack", "--near", "2"},
+         kCliBadUsage,
+         "optolune-cli: --near and --far go together: one is missing\nSee optolune-cli stack "
+         "--help.\n"},
+        {{"tilt", "--tilt", "5"},
+         kCliBadUsage,
          "optolune-cli: --focal is missing: the focal length of the lens (mm)\n"
          "See optolune-cli tilt --help.\n"},
-        {{"circle", "--film", "9x9"}, kCliBadUsage,
-         "optolune-cli: --film: unknown format \"9x9\" (see --list-formats)\nSee optolune-cli circle --help.\n"},
+        {{"circle", "--film", "9x9"},
+         kCliBadUsage,
+         "optolune-cli: --film: unknown format \"9x9\" (see --list-formats)\nSee optolune-cli "
+         "circle --help.\n"},
     };
     for (const Case &c : cases) {
         const CliRun run = cli(c.args);
@@ -232,7 +257,8 @@ TEST(CliEnglish, CalculatorsResultsInEnglish)
     ProgramFolder folder;
     EnglishScope english;
     CliRun run = cli({"variations"});
-    expectResults(run, {{"da=", "2.751"}, {"db=", "3.303"}, {"a/p", "45.1 %"}, {"T(mm)=", "8.21241"}});
+    expectResults(run,
+                  {{"da=", "2.751"}, {"db=", "3.303"}, {"a/p", "45.1 %"}, {"T(mm)=", "8.21241"}});
     EXPECT_TRUE(run.out.contains(QStringLiteral("  near limit of sharpness (m)\n")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("Focus at infinity: from")));
     EXPECT_EQ(frenchIn(run.out), QString());
@@ -240,11 +266,15 @@ TEST(CliEnglish, CalculatorsResultsInEnglish)
 
     run = cli({"variations", "--csv"});
     ASSERT_EQ(run.code, kCliOk);
-    EXPECT_TRUE(run.out.startsWith(QStringLiteral("Result,Value,Meaning\r\nda=,2.751,near limit of sharpness (m)\r\n")));
+    EXPECT_TRUE(run.out.startsWith(
+        QStringLiteral("Result,Value,Meaning\r\nda=,2.751,near limit of sharpness (m)\r\n")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("a/p,45.1 %,share of the depth in front\r\n")));
 
     run = cli({"circle"});
-    expectResults(run, {{"film", "42x56"}, {"print", "30x40"}, {"enlargement", "7.1"}, {"c=", "0.056"},
+    expectResults(run, {{"film", "42x56"},
+                        {"print", "30x40"},
+                        {"enlargement", "7.1"},
+                        {"c=", "0.056"},
                         {"limiting N", "41.4"}});
     EXPECT_EQ(frenchIn(run.out), QString());
 
@@ -255,19 +285,29 @@ TEST(CliEnglish, CalculatorsResultsInEnglish)
     EXPECT_TRUE(run.out.contains(QStringLiteral("4.5x6 cm"))) << run.out.toStdString();
 
     run = cli({"spread", "--rail-infinity", "0", "--rail-near", "10", "--rail-far", "4"});
-    expectResults(run, {{"rail", "6.95"}, {"N", "28.76"}, {"optimal N", "45.34"}, {"optimal blur", "0.0897"},
-                        {"list N", "32"}, {"optimal list N", "45"}, {"distance", "3.485"}});
+    expectResults(run, {{"rail", "6.95"},
+                        {"N", "28.76"},
+                        {"optimal N", "45.34"},
+                        {"optimal blur", "0.0897"},
+                        {"list N", "32"},
+                        {"optimal list N", "45"},
+                        {"distance", "3.485"}});
     EXPECT_EQ(frenchIn(run.out), QString());
 
-    run = cli({"tilt", "--focal", "150", "--tilt", "5", "--film-distance", "151", "--f-number", "22",
-               "--circle", "0.1", "--at", "3"});
-    expectResults(run, {{"tilt", "5.000"}, {"J", "1.721"}, {"extension", "151.00"}, {"sharp plane", "88.15"},
-                        {"near limit", "78.91"}, {"far limit height", "-2.130"}});
+    run = cli({"tilt", "--focal", "150", "--tilt", "5", "--film-distance", "151", "--f-number",
+               "22", "--circle", "0.1", "--at", "3"});
+    expectResults(run, {{"tilt", "5.000"},
+                        {"J", "1.721"},
+                        {"extension", "151.00"},
+                        {"sharp plane", "88.15"},
+                        {"near limit", "78.91"},
+                        {"far limit height", "-2.130"}});
     EXPECT_EQ(frenchIn(run.out), QString());
 
     run = cli({"stack", "--near", "2", "--far", "5"});
     ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(QStringLiteral("4.478   3.914     5.243"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("4.478   3.914     5.243")))
+        << run.out.toStdString();
     EXPECT_FALSE(hasDecimalComma(run.out));
 }
 
@@ -294,7 +334,8 @@ TEST(CliEnglish, LangFrGivesExactlyTheFrenchOutput)
         EXPECT_NE(cli(commands[i]).out + cli(commands[i]).err, french[i].out + french[i].err);
         // ...and French, byte for byte, with --lang fr, wherever it stands.
         QStringList args = commands[i];
-        args.insert(i % 2 ? args.size() : 0, i % 3 ? QStringLiteral("--lang=fr") : QStringLiteral("--lang"));
+        args.insert(i % 2 ? args.size() : 0,
+                    i % 3 ? QStringLiteral("--lang=fr") : QStringLiteral("--lang"));
         if (!(i % 3))
             args.insert(i % 2 ? args.size() : 1, QStringLiteral("fr"));
         const CliRun run = cli(args);
@@ -345,7 +386,8 @@ TEST(CliEnglish, ATableFileIsTheSameBytesInBothLanguages)
     saveAndResave(QStringLiteral("en.stf"), QStringLiteral("again-en.stf"));
     EXPECT_FALSE(bytes.isEmpty());
     EXPECT_EQ(folder.read(QStringLiteral("en.stf")), bytes);
-    EXPECT_EQ(folder.read(QStringLiteral("again-en.stf")), folder.read(QStringLiteral("again-fr.stf")));
+    EXPECT_EQ(folder.read(QStringLiteral("again-en.stf")),
+              folder.read(QStringLiteral("again-fr.stf")));
 
     // The English command line reads it as the French one, shown with
     // points; the user's format keeps its comma, quoted for the separator.
@@ -371,7 +413,8 @@ TEST(CliEnglish, ManualPageInEnglishIsBuiltFromTheEnglishHelp)
     for (const Command &c : kCommands)
         for (QString option : documentedOptions(c.help())) {
             option.replace(u'-', QStringLiteral("\\-"));
-            EXPECT_TRUE(page.contains(QStringLiteral("\n.B ") + option + u'\n')) << option.toStdString();
+            EXPECT_TRUE(page.contains(QStringLiteral("\n.B ") + option + u'\n'))
+                << option.toStdString();
         }
     EXPECT_EQ(frenchIn(page), QString());
     QFile built(QStringLiteral(OPTOLUNE_MAN_PAGE_EN));
@@ -397,9 +440,12 @@ TEST(CliEnglish, TheExecutableFollowsTheLocaleAndLang)
         return std::pair{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()) +
                                                  QString::fromUtf8(process.readAllStandardError())};
     };
-    const QStringList table{"table", "--f-numbers", "8", "--distances", "3", "--decimals", "4", "--csv"};
-    const QString english = QStringLiteral(",n=8\r\n3,\"2.5604\n3.6294\"\r\nInfinity,\"16.0833\ninf\"\r\n");
-    const QString french = QStringLiteral(";n=8\r\n3;\"2,5604\n3,6294\"\r\nInfini;\"16,0833\ninf\"\r\n");
+    const QStringList table{"table", "--f-numbers", "8", "--distances",
+                            "3",     "--decimals",  "4", "--csv"};
+    const QString english =
+        QStringLiteral(",n=8\r\n3,\"2.5604\n3.6294\"\r\nInfinity,\"16.0833\ninf\"\r\n");
+    const QString french =
+        QStringLiteral(";n=8\r\n3;\"2,5604\n3,6294\"\r\nInfini;\"16,0833\ninf\"\r\n");
     EXPECT_EQ(run("en_US.UTF-8", table), std::pair(kCliOk, english));
     EXPECT_EQ(run("de_DE.UTF-8", table), std::pair(kCliOk, english));
     EXPECT_EQ(run("fr_FR.UTF-8", table), std::pair(kCliOk, french));
@@ -409,5 +455,7 @@ TEST(CliEnglish, TheExecutableFollowsTheLocaleAndLang)
     EXPECT_TRUE(help.second.startsWith(QStringLiteral("Usage: optolune-cli stack [options]\n")));
     const auto bad = run("fr_FR.UTF-8", {"--lang", "de", "table"});
     EXPECT_EQ(bad.first, kCliBadUsage);
-    EXPECT_EQ(bad.second, QStringLiteral("optolune-cli: --lang vaut fr ou en, pas « de »\nVoir optolune-cli --help.\n"));
+    EXPECT_EQ(bad.second,
+              QStringLiteral(
+                  "optolune-cli: --lang vaut fr ou en, pas « de »\nVoir optolune-cli --help.\n"));
 }

@@ -80,7 +80,8 @@ TEST(Explanation, InEnglishWithDecimalPoints)
                   "dn nodal distance (mm):   minimum -150.0,   maximum 150.0",
                   "gp pupil magnification:   minimum 0.1,   maximum 5.0",
               }));
-    const std::optional<Explanation> variations = ComposeExplanation(QStringLiteral("calcprofisol"));
+    const std::optional<Explanation> variations =
+        ComposeExplanation(QStringLiteral("calcprofisol"));
     ASSERT_TRUE(variations);
     EXPECT_EQ(variations->caption, QStringLiteral("Variations of the depth of field"));
     ASSERT_EQ(variations->lines.size(), 8);

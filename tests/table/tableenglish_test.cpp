@@ -27,7 +27,8 @@ using optolune::test::Message;
 using optolune::test::ProgramFolder;
 using optolune::test::Recorder;
 
-namespace {
+namespace
+{
 
 TableState sample()
 {
@@ -94,7 +95,8 @@ TEST(TableEnglish, BoundFromASelectedCellReadsTheCommaTextAndRefusesInfinity)
     // The Infinity row has no distance.
     EXPECT_FALSE(TakeBoundFromSelection(state, model, 1, 3));
     EXPECT_EQ(state.bound, QStringLiteral("1,5"));
-    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"warning", "The selected value does not suit"}}));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"warning", "The selected value does not suit"}}));
 }
 
 TEST(TableEnglish, MessagesOfTheTableInEnglish)
@@ -118,15 +120,16 @@ TEST(TableEnglish, MessagesOfTheTableInEnglish)
     EXPECT_EQ(ReadTableFile(state, folder.file(QStringLiteral("none.stf")), TableSource::UserFile),
               TableStatus::Missing);
     const QString shownPath = folder.file(QStringLiteral("none.stf"));
-    EXPECT_EQ(rec.messages(),
-              (std::vector<Message>{
-                  {"warning", "The list of f-numbers holds a value outside the range 1.0-256.0: '0,5'"},
-                  {"warning", "The list of f-numbers holds an incorrect value: 'x'"},
-                  {"information", "Create a list of f-numbers"},
-                  {"warning", "Value out of the range 0.005-0.500"},
-                  {"information", "The character _ is not allowed in the format and the lens references"},
-                  {"error", "Cannot open the file " + shownPath},
-              }));
+    EXPECT_EQ(
+        rec.messages(),
+        (std::vector<Message>{
+            {"warning", "The list of f-numbers holds a value outside the range 1.0-256.0: '0,5'"},
+            {"warning", "The list of f-numbers holds an incorrect value: 'x'"},
+            {"information", "Create a list of f-numbers"},
+            {"warning", "Value out of the range 0.005-0.500"},
+            {"information", "The character _ is not allowed in the format and the lens references"},
+            {"error", "Cannot open the file " + shownPath},
+        }));
 }
 
 TEST(TableEnglish, SaveAsksInEnglishAndWritesTheFrenchFile)
@@ -143,8 +146,9 @@ TEST(TableEnglish, SaveAsksInEnglishAndWritesTheFrenchFile)
     rec.answerConfirm(true);
     ASSERT_TRUE(SaveTable(state, model));
     const QString name = TableFileName(state, QStringLiteral(".stf"));
-    EXPECT_EQ(rec.messages(), (std::vector<Message>{{"confirm", "The table will be saved in the file:\r\n" +
-                                                                      name + "\r\nContinue?"}}));
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"confirm", "The table will be saved in the file:\r\n" + name +
+                                                    "\r\nContinue?"}}));
     EXPECT_EQ(folder.read(QStringLiteral("Tables/") + name), folder.read(QStringLiteral("fr.stf")));
 }
 
@@ -158,13 +162,16 @@ TEST(TableEnglish, TitleLinesInEnglishKeepTheUsersTexts)
     s.blurModel = BlurModel::Sum;
     EnglishScope english;
     const QString sep(7, u' ');
-    EXPECT_EQ(ComposeTitleLines(s, QStringLiteral("Planar 2,8/80"), false, QStringLiteral("Version 1.0.0.0")),
-              (QStringList{"Planar 2,8/80" + sep + "format 5,6x7, Planar" + sep + "distances from the lens" + sep +
-                               "with diffraction (λ 0.55 µm, blur sum)",
-                           "f= 148.1mm" + sep + "c= 0.050 mm" + sep + "dn= -4.0mm" + sep + "gp= 1.100",
-                           "Optolune" + sep + "Version 1.0.0.0", QString()}));
+    EXPECT_EQ(
+        ComposeTitleLines(s, QStringLiteral("Planar 2,8/80"), false,
+                          QStringLiteral("Version 1.0.0.0")),
+        (QStringList{"Planar 2,8/80" + sep + "format 5,6x7, Planar" + sep +
+                         "distances from the lens" + sep + "with diffraction (λ 0.55 µm, blur sum)",
+                     "f= 148.1mm" + sep + "c= 0.050 mm" + sep + "dn= -4.0mm" + sep + "gp= 1.100",
+                     "Optolune" + sep + "Version 1.0.0.0", QString()}));
     s.fromFilm = true;
-    EXPECT_TRUE(ComposeTitleLines(s, QString(), false, QString())[0].contains(QStringLiteral("distances from the film plane")));
+    EXPECT_TRUE(ComposeTitleLines(s, QString(), false, QString())[0].contains(
+        QStringLiteral("distances from the film plane")));
 }
 
 TEST(TableEnglish, CsvForAnEnglishSpreadsheetAndTheFrenchOneUnchanged)
@@ -177,7 +184,8 @@ TEST(TableEnglish, CsvForAnEnglishSpreadsheetAndTheFrenchOneUnchanged)
     const QString frenchRows = TableAsCsvRows(state);
     const QString frenchTab = TableAsTabText(model);
     EXPECT_TRUE(frenchGrid.startsWith(QStringLiteral(";n=5,6;n=8\r\n1,5;\"")));
-    EXPECT_TRUE(frenchRows.contains(QStringLiteral("\r\n80;0,050;-4;1,100;5,6x7, Planar;film;5,6;1,5;")));
+    EXPECT_TRUE(
+        frenchRows.contains(QStringLiteral("\r\n80;0,050;-4;1,100;5,6x7, Planar;film;5,6;1,5;")));
 
     EnglishScope english;
     // The language is the run's: a table is computed in it.
@@ -194,7 +202,8 @@ TEST(TableEnglish, CsvForAnEnglishSpreadsheetAndTheFrenchOneUnchanged)
     ASSERT_EQ(records.size(), 6);
     EXPECT_EQ(records[0], QStringLiteral("f,c,dn,gp,format,origin,N,distance,near,far,p,a,b"));
     // The format, the user's text, keeps its comma inside quotes.
-    EXPECT_TRUE(records[1].startsWith(QStringLiteral("80,0.050,-4,1.100,\"5,6x7, Planar\",film,5.6,1.5,")))
+    EXPECT_TRUE(
+        records[1].startsWith(QStringLiteral("80,0.050,-4,1.100,\"5,6x7, Planar\",film,5.6,1.5,")))
         << records[1].toStdString();
     state.fromFilm = false;
     TableModel fromLens;
@@ -204,7 +213,8 @@ TEST(TableEnglish, CsvForAnEnglishSpreadsheetAndTheFrenchOneUnchanged)
     // The file: UTF-8 with its byte-order mark, in English too.
     const QString path = folder.file(QStringLiteral("t.csv"));
     ASSERT_TRUE(ExportTableCsv(state, fromLens, CsvLayout::Grid, path));
-    EXPECT_EQ(folder.read(QStringLiteral("t.csv")), QByteArray("\xEF\xBB\xBF") + TableAsCsv(fromLens).toUtf8());
+    EXPECT_EQ(folder.read(QStringLiteral("t.csv")),
+              QByteArray("\xEF\xBB\xBF") + TableAsCsv(fromLens).toUtf8());
 
     // The clipboard: points for an English spreadsheet too.
     EXPECT_FALSE(hasDecimalComma(TableAsTabText(englishModel)));
@@ -235,8 +245,11 @@ TEST(TableEnglish, DisplayOptionCaptionsInEnglish)
     for (const DisplayOptionField &f : displayOptionFields())
         if (f.shown)
             shown << DisplayOptionCaption(f);
-    EXPECT_EQ(shown, (QStringList{"Hyperfocal distance (h)", "Magnification and extension", "Depth of field p ",
-                                  "Depth of field in front of (a) and behind (b) the plane of focus",
-                                  "Diffraction"}));
-    EXPECT_EQ(WavelengthRangeMessage(), QStringLiteral("The wavelength goes from 0.40 to 0.70 µm, 4 decimals at most"));
+    EXPECT_EQ(
+        shown,
+        (QStringList{"Hyperfocal distance (h)", "Magnification and extension", "Depth of field p ",
+                     "Depth of field in front of (a) and behind (b) the plane of focus",
+                     "Diffraction"}));
+    EXPECT_EQ(WavelengthRangeMessage(),
+              QStringLiteral("The wavelength goes from 0.40 to 0.70 µm, 4 decimals at most"));
 }
