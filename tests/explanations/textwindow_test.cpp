@@ -139,8 +139,9 @@ TEST(AfficheWindow, InEnglishNothingFrenchIsLeftAndTheTextFits)
         const QStringList frenchLines = french[i].text.split(u'\n');
         ASSERT_EQ(lines.size(), frenchLines.size());
         for (qsizetype l = 0; l < lines.size(); ++l) {
-            if (!frenchLines[l].isEmpty())
+            if (!frenchLines[l].isEmpty()) {
                 EXPECT_NE(lines[l], frenchLines[l]);
+            }
             EXPECT_FALSE(lines[l].contains(QRegularExpression(QStringLiteral("[éèêàç]|\\d,\\d"))))
                 << lines[l].toStdString();
         }
