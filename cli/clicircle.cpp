@@ -1,12 +1,14 @@
 #include "clicircle.h"
 
+#include "circle/circlecalc.h"
 #include "clicommon.h"
 #include "clitable.h"
-#include "circle/circlecalc.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <optional>
 
@@ -22,10 +24,11 @@ struct CircleOptions {
 };
 
 // The index of a preset by its item text ("6x6 cm", "24x36", "A4"), case and
-// spaces aside.
+// spaces aside, a '.' read as the decimal comma ("4.5x6 cm", as English lists
+// it).
 std::optional<int> presetIndex(std::span<const FormatPreset> presets, QString name)
 {
-    auto key = [](QString text) { return text.remove(u' ').toLower(); };
+    auto key = [](QString text) { return text.remove(u' ').replace(u'.', u',').toLower(); };
     name = key(name);
     for (size_t i = 0; i < presets.size(); ++i)
         if (key(QString::fromUtf8(presets[i].item)) == name)
@@ -57,8 +60,10 @@ CircleOptions parseCircle(const QStringList &args)
             const bool film = name == u"film";
             const auto index = presetIndex(film ? FilmPresets() : PrintPresets(), v);
             if (!index)
-                throw UsageError{QStringLiteral("--%1 : format inconnu « %2 » (voir --list-formats)")
-                                     .arg(name, CliQuoted(v))};
+                throw UsageError{
+                    QCoreApplication::translate(
+                        "CliCircle", "--%1 : format inconnu « %2 » (voir --list-formats)")
+                        .arg(name, CliQuoted(v))};
             if (film)
                 ApplyFilmPreset(o.state, *index);
             else
@@ -94,12 +99,17 @@ void listFormats(QTextStream &out, bool csv)
 {
     ResultRows rows;
     for (const FormatPreset &p : FilmPresets())
-        rows.append({QString::fromUtf8(p.item), QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
-                     QStringLiteral("film (mm)")});
+        rows.append({QString::fromUtf8(p.item),
+                     QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
+                     QCoreApplication::translate("CliCircle", "film (mm)")});
     for (const FormatPreset &p : PrintPresets())
-        rows.append({QString::fromUtf8(p.item), QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
-                     QStringLiteral("tirage (cm)")});
-    PrintResultRows(out, {QStringLiteral("Format"), QStringLiteral("Largeur x longueur"), QStringLiteral("Type")},
+        rows.append({QString::fromUtf8(p.item),
+                     QString::fromUtf8(p.width) + u'x' + QString::fromUtf8(p.length),
+                     QCoreApplication::translate("CliCircle", "tirage (cm)")});
+    PrintResultRows(out,
+                    {QCoreApplication::translate("CliCircle", "Format"),
+                     QCoreApplication::translate("CliCircle", "Largeur x longueur"),
+                     QCoreApplication::translate("CliCircle", "Type")},
                     rows, csv);
 }
 
@@ -107,7 +117,8 @@ void listFormats(QTextStream &out, bool csv)
 
 QString CircleHelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CliCircle",
         "Usage : optolune-cli circle [options]\n"
         "\n"
         "Calcule le diamètre du cercle de confusion qui convient à un format de film\n"
@@ -153,12 +164,18 @@ void warnOutsideTheTable(const QString &circle)
     const std::optional<long double> c = ReadNumber(circle);
     if (!c)
         return;
-    const QString start = QStringLiteral("c = %1 mm : la table de profondeur de champ n'accepte pas un cercle ")
-                              .arg(circle);
     if (*c < ValueLimits::CerMin)
-        messages().warning(start + QStringLiteral("inférieur à %1 mm").arg(FixedText(ValueLimits::CerMin, 5, 3)));
+        messages().warning(
+            QCoreApplication::translate(
+                "CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
+                             "cercle inférieur à %2 mm")
+                .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMin, 5, 3))));
     else if (*c > ValueLimits::CerMax)
-        messages().warning(start + QStringLiteral("supérieur à %1 mm").arg(FixedText(ValueLimits::CerMax, 5, 3)));
+        messages().warning(
+            QCoreApplication::translate(
+                "CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
+                             "cercle supérieur à %2 mm")
+                .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMax, 5, 3))));
 }
 
 int runCircle(CircleOptions &o, QTextStream &out)
@@ -172,14 +189,21 @@ int runCircle(CircleOptions &o, QTextStream &out)
         return kCliFailed;
     const CircleState &s = o.state;
     const ResultRows rows{
-        {QStringLiteral("film"), s.fmodif, QStringLiteral("surface utile du film (mm)")},
-        {QStringLiteral("tirage"), s.tmodif, QStringLiteral("image sur le tirage (cm)")},
-        {QStringLiteral("diagonale"), s.diagTir, QStringLiteral("diagonale de l'image sur le tirage (cm)")},
-        {QStringLiteral("agrandissement"), s.coeff, QStringLiteral("facteur d'agrandissement")},
-        {QStringLiteral("distance"), s.distObsCalc, QStringLiteral("distance d'observation retenue (cm)")},
-        {QStringLiteral("c="), s.c, QStringLiteral("diamètre du cercle de confusion (mm)")},
-        {QStringLiteral("N limite"), s.nmin,
-         QStringLiteral("diaphragme à partir duquel la diffraction devient perceptible")},
+        {QCoreApplication::translate("CliCircle", "film"), s.fmodif,
+         QCoreApplication::translate("CliCircle", "surface utile du film (mm)")},
+        {QCoreApplication::translate("CliCircle", "tirage"), s.tmodif,
+         QCoreApplication::translate("CliCircle", "image sur le tirage (cm)")},
+        {QCoreApplication::translate("CliCircle", "diagonale"), s.diagTir,
+         QCoreApplication::translate("CliCircle", "diagonale de l'image sur le tirage (cm)")},
+        {QCoreApplication::translate("CliCircle", "agrandissement"), s.coeff,
+         QCoreApplication::translate("CliCircle", "facteur d'agrandissement")},
+        {QCoreApplication::translate("CliCircle", "distance"), s.distObsCalc,
+         QCoreApplication::translate("CliCircle", "distance d'observation retenue (cm)")},
+        {QStringLiteral("c="), s.c,
+         QCoreApplication::translate("CliCircle", "diamètre du cercle de confusion (mm)")},
+        {QCoreApplication::translate("CliCircle", "N limite"), s.nmin,
+         QCoreApplication::translate(
+             "CliCircle", "diaphragme à partir duquel la diffraction devient perceptible")},
     };
     PrintResults(out, rows, o.csv);
     out.flush();

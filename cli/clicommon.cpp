@@ -3,13 +3,15 @@
 #include "clitable.h"
 #include "core/apppaths.h"
 #include "core/diffractiontext.h"
+#include "core/language.h"
 #include "core/numerictext.h"
+#include "core/usererror.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
-#include "core/usererror.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -47,8 +49,9 @@ QString CliNumber(const QString &option, const QString &value)
     QString text = value;
     text.replace(u'.', u',');
     if (!ReadNumber(text))
-        throw UsageError{QStringLiteral("--%1 vaut un nombre décimal, pas « %2 »")
-                             .arg(option, CliQuoted(value))};
+        throw UsageError{
+            QCoreApplication::translate("CliCommon", "--%1 vaut un nombre décimal, pas « %2 »")
+                .arg(option, CliQuoted(value))};
     return text;
 }
 
@@ -57,8 +60,9 @@ long double CliNumberIn(const QString &option, const QString &value, long double
 {
     const long double number = *ReadNumber(CliNumber(option, value));
     if (!(number >= minimum && number <= maximum))
-        throw UsageError{QStringLiteral("--%1 hors limites : %2 (limites %3)")
-                             .arg(option, CliQuoted(value), RangeText(minimum, maximum, decimals))};
+        throw UsageError{
+            QCoreApplication::translate("CliCommon", "--%1 hors limites : %2 (limites %3)")
+                .arg(option, CliQuoted(value), RangeText(minimum, maximum, decimals))};
     return number;
 }
 
@@ -67,8 +71,10 @@ long double CliWavelength(const QString &value)
     const QString text = CliNumber(QStringLiteral("wavelength"), value);
     const qsizetype comma = text.indexOf(u',');
     if (comma >= 0 && text.size() - comma - 1 > 4)
-        throw UsageError{QStringLiteral("--wavelength s'écrit avec 4 décimales au plus, pas « %1 »")
-                             .arg(CliQuoted(value))};
+        throw UsageError{
+            QCoreApplication::translate("CliCommon",
+                                        "--wavelength s'écrit avec 4 décimales au plus, pas « %1 »")
+                .arg(CliQuoted(value))};
     return CliNumberIn(QStringLiteral("wavelength"), value, kWavelengthMinUm, kWavelengthMaxUm, 2);
 }
 
@@ -76,7 +82,8 @@ BlurModel CliBlurModel(const QString &value)
 {
     if (const std::optional<BlurModel> model = ReadBlurModel(value))
         return *model;
-    throw UsageError{QStringLiteral("--blur vaut rss ou sum, pas « %1 »").arg(CliQuoted(value))};
+    throw UsageError{QCoreApplication::translate("CliCommon", "--blur vaut rss ou sum, pas « %1 »")
+                         .arg(CliQuoted(value))};
 }
 
 QStringList CliFNumbers(const std::optional<QString> &typed)
@@ -113,7 +120,8 @@ bool CliOptionReader::next()
             continue;
         }
         if (!arg.startsWith(QStringLiteral("--")))
-            throw UsageError{QStringLiteral("argument inattendu : %1").arg(CliQuoted(arg))};
+            throw UsageError{QCoreApplication::translate("CliCommon", "argument inattendu : %1")
+                                 .arg(CliQuoted(arg))};
         m_arg = arg;
         m_name = arg.mid(2);
         m_value.reset();
@@ -123,7 +131,9 @@ bool CliOptionReader::next()
         }
         ++m_next;
         if (m_value && !takesValue())
-            throw UsageError{QStringLiteral("l'option --%1 ne prend pas de valeur").arg(CliQuoted(m_name))};
+            throw UsageError{
+                QCoreApplication::translate("CliCommon", "l'option --%1 ne prend pas de valeur")
+                    .arg(CliQuoted(m_name))};
         return true;
     }
     return false;
@@ -134,7 +144,9 @@ QString CliOptionReader::value()
     if (m_value)
         return *m_value;
     if (m_next >= m_args.size())
-        throw UsageError{QStringLiteral("l'option --%1 demande une valeur").arg(m_name)};
+        throw UsageError{
+            QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur")
+                .arg(m_name)};
     return m_args[m_next++];
 }
 
@@ -149,7 +161,8 @@ std::optional<QStringList> CliOptionReader::takeArguments(qsizetype count)
 
 void CliOptionReader::refuseUnknown() const
 {
-    throw UsageError{QStringLiteral("option inconnue : %1").arg(CliQuoted(m_arg))};
+    throw UsageError{
+        QCoreApplication::translate("CliCommon", "option inconnue : %1").arg(CliQuoted(m_arg))};
 }
 
 int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QString (*helpText)(),
@@ -190,19 +203,28 @@ void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, con
         out << TableAsCsv(model);
         return;
     }
+    // The rows hold the program's labels and numbers, never a text the user
+    // typed: shown as the user's language writes numbers.
+    ResultRows shown = rows;
+    for (auto &row : shown)
+        for (QString &field : row)
+            field = LocalNumbers(field);
     qsizetype labelWidth = 0, valueWidth = 0;
-    for (const auto &row : rows) {
+    for (const auto &row : shown) {
         labelWidth = std::max(labelWidth, row[0].size());
         valueWidth = std::max(valueWidth, row[1].size());
     }
-    for (const auto &row : rows)
+    for (const auto &row : shown)
         out << row[0].leftJustified(labelWidth) << "  " << row[1].rightJustified(valueWidth) << "  "
             << row[2] << '\n';
 }
 
 void PrintResults(QTextStream &out, const ResultRows &rows, bool csv)
 {
-    PrintResultRows(out, {QStringLiteral("Résultat"), QStringLiteral("Valeur"), QStringLiteral("Signification")},
+    PrintResultRows(out,
+                    {QCoreApplication::translate("CliCommon", "Résultat"),
+                     QCoreApplication::translate("CliCommon", "Valeur"),
+                     QCoreApplication::translate("CliCommon", "Signification")},
                     rows, csv);
 }
 
@@ -216,20 +238,23 @@ void PrintColumns(QTextStream &out, const TableModel &table, bool csv)
     for (int c = 0; c < table.colCount(); ++c) {
         qsizetype width = 0;
         for (int r = 0; r < table.rowCount(); ++r)
-            width = std::max(width, table.cell(c, r).size());
+            width = std::max(width, LocalNumbers(table.cell(c, r)).size());
         widths.push_back(width);
     }
     for (int r = 0; r < table.rowCount(); ++r) {
         for (int c = 0; c < table.colCount(); ++c)
-            out << (c ? "  " : "") << table.cell(c, r).rightJustified(widths[static_cast<size_t>(c)]);
+            out << (c ? "  " : "")
+                << LocalNumbers(table.cell(c, r)).rightJustified(widths[static_cast<size_t>(c)]);
         out << '\n';
     }
 }
 
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command)
 {
+    const QString help = QStringLiteral("optolune-cli ") + command +
+                         (command.isEmpty() ? "" : " ") + QStringLiteral("--help");
     err << "optolune-cli: " << text << '\n'
-        << "Voir optolune-cli " << command << (command.isEmpty() ? "" : " ") << "--help.\n";
+        << QCoreApplication::translate("CliCommon", "Voir %1.").arg(help) << '\n';
     err.flush();
 }
 

@@ -110,12 +110,12 @@ int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QS
 
 // Results as rows of three texts (a label, a value, what it means), printed
 // as aligned columns, or as CSV under a header row with the table's CSV
-// rules.
+// rules; their numbers as the user's language writes them.
 using ResultRows = QList<std::array<QString, 3>>;
 void PrintResultRows(QTextStream &out, const std::array<QString, 3> &header, const ResultRows &rows,
                      bool csv);
 // The results of a calculator, under the header Résultat, Valeur,
-// Signification.
+// Signification (Result, Value, Meaning in English).
 void PrintResults(QTextStream &out, const ResultRows &rows, bool csv);
 
 class TableModel;
@@ -125,7 +125,7 @@ class TableModel;
 void PrintColumns(QTextStream &out, const TableModel &table, bool csv);
 
 // "optolune-cli: " + text, then "Voir optolune-cli <command> --help." (for
-// no command, "Voir optolune-cli --help.").
+// no command, "Voir optolune-cli --help."), in the user's language.
 void PrintUsageError(QTextStream &err, const QString &text, const QString &command);
 
 } // namespace optolune

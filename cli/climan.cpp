@@ -8,6 +8,7 @@
 #include "clivariations.h"
 #include "core/apppaths.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace optolune {
@@ -37,18 +38,22 @@ bool splitOption(const QString &line, QString &option, QString &meaning)
     return true;
 }
 
-// One command's help text as a part of the page: the usage line as the
-// subsection's title, headings ("Paramètres ... :") in bold, option lines as
-// tagged paragraphs, their continuation lines joined to them.
+// One command's help text as a part of the page: the usage line ("Usage : "
+// in French, "Usage: " in English) as the subsection's title, headings
+// ("Paramètres ... :") in bold, option lines as tagged paragraphs, their
+// continuation lines joined to them.
 QString section(const QString &help)
 {
     QString page;
     const QStringList lines = help.split(u'\n');
     bool inParagraph = false;
     for (const QString &line : lines) {
-        if (line.startsWith(QStringLiteral("Usage : "))) {
-            page += QStringLiteral(".SS ") + escaped(line.mid(8)) + u'\n';
-            continue;
+        if (line.startsWith(QStringLiteral("Usage"))) {
+            const qsizetype colon = line.indexOf(QStringLiteral(": "));
+            if (colon > 0 && line.left(colon).trimmed() == u"Usage") {
+                page += QStringLiteral(".SS ") + escaped(line.mid(colon + 2)) + u'\n';
+                continue;
+            }
         }
         if (line.trimmed().isEmpty()) {
             page += QStringLiteral(".PP\n");
@@ -84,29 +89,34 @@ QString CliManPage()
 {
     QString version = VersionText();
     version.remove(QStringLiteral("Version "));
-    QString page = QStringLiteral(
-        ".\\\" Generated from the help texts of optolune-cli; do not edit.\n"
-        ".TH OPTOLUNE\\-CLI 1 \"\" \"Optolune %1\" \"Commandes utilisateur\"\n"
-        ".SH NOM\n"
-        "optolune\\-cli \\- la table de profondeur de champ et les calculateurs d'Optolune\n"
-        "en ligne de commande\n"
-        ".SH SYNOPSIS\n"
-        ".B optolune\\-cli table\n[options]\n.br\n"
-        ".B optolune\\-cli variations\n[options]\n.br\n"
-        ".B optolune\\-cli circle\n[options]\n.br\n"
-        ".B optolune\\-cli spread\n[options]\n.br\n"
-        ".B optolune\\-cli stack\n[options]\n.br\n"
-        ".B optolune\\-cli tilt\n[options]\n.br\n"
-        ".B optolune\\-cli\n\\-\\-help\n"
-        ".SH COMMANDES\n")
-                       .arg(escaped(version));
+    // The page's own words are written for troff already: its headings and
+    // its lines, in the user's language, with the version and the help texts.
+    QString page =
+        QCoreApplication::translate(
+            "CliMan",
+            ".\\\" Generated from the help texts of optolune-cli; do not edit.\n"
+            ".TH OPTOLUNE\\-CLI 1 \"\" \"Optolune %1\" \"Commandes utilisateur\"\n"
+            ".SH NOM\n"
+            "optolune\\-cli \\- la table de profondeur de champ et les calculateurs d'Optolune\n"
+            "en ligne de commande\n"
+            ".SH SYNOPSIS\n"
+            ".B optolune\\-cli table\n[options]\n.br\n"
+            ".B optolune\\-cli variations\n[options]\n.br\n"
+            ".B optolune\\-cli circle\n[options]\n.br\n"
+            ".B optolune\\-cli spread\n[options]\n.br\n"
+            ".B optolune\\-cli stack\n[options]\n.br\n"
+            ".B optolune\\-cli tilt\n[options]\n.br\n"
+            ".B optolune\\-cli\n\\-\\-help\n"
+            ".SH COMMANDES\n")
+            .arg(escaped(version));
     page += section(CliHelpText());
     page += section(VariationsHelpText());
     page += section(CircleHelpText());
     page += section(SpreadHelpText());
     page += section(StackHelpText());
     page += section(TiltHelpText());
-    page += QStringLiteral(
+    page += QCoreApplication::translate(
+        "CliMan",
         ".SH FICHIERS\n"
         "Les listes par défaut et la table test sont lues dans le dossier Data à côté du\n"
         "programme, ou dans le dossier que nomme la variable d'environnement\n"

@@ -2,11 +2,13 @@
 
 #include "clicommon.h"
 #include "clitable.h"
+#include "core/language.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 #include "variations/focusspread.h"
 #include "variations/variationsfields.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <optional>
 
@@ -69,13 +71,17 @@ SpreadOptions parseSpread(const QStringList &args)
             o.model = CliBlurModel(v);
         else if (name == u"origin") {
             if (v != u"film" && v != u"lens")
-                throw UsageError{QStringLiteral("--origin vaut film ou lens, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--origin vaut film ou lens, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             in.fromFilm = v == u"film";
         } else if (name == u"decimals") {
             bool ok = false;
             const int d = v.toInt(&ok);
             if (!ok || d < 0 || d > 8)
-                throw UsageError{QStringLiteral("--decimals vaut un entier de 0 à 8, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             o.decimals = d;
         }
     }
@@ -83,8 +89,9 @@ SpreadOptions parseSpread(const QStringList &args)
     if (o.help)
         return o;
     if (!railInfinity || !railNear || !railFar)
-        throw UsageError{QStringLiteral(
-            "--rail-infinity, --rail-near et --rail-far sont nécessaires : les trois lectures du rail")};
+        throw UsageError{QCoreApplication::translate(
+            "CliSpread", "--rail-infinity, --rail-near et --rail-far sont nécessaires : les trois "
+                         "lectures du rail")};
     in.infinityReading = *railInfinity;
     in.nearReading = *railNear;
     in.farReading = *railFar;
@@ -103,23 +110,37 @@ int runSpread(const SpreadOptions &o, QTextStream &out, QTextStream &err)
     const SpreadSharpness s = SharpnessOfSpread(r, o.input, o.wavelengthUm, o.model);
     const auto n = [](long double v) { return FixedText(v, 12, 2); };
     ResultRows rows{
-        {QStringLiteral("rail"), FixedText(r.railReadingMm, 12, 2), QStringLiteral("réglage du rail (mm)")},
-        {QStringLiteral("N"), n(r.N), QStringLiteral("diaphragme que demande l'écart, sans diffraction")},
-        {QStringLiteral("N optimal"), n(s.optimum.N),
-         QStringLiteral("diaphragme le plus net, la diffraction comptée")},
-        {QStringLiteral("flou optimal"), FixedText(s.optimum.blurMm, 12, 4),
-         QStringLiteral("flou total aux deux sujets à N optimal (mm)")},
-        {QStringLiteral("N min"), s.usable ? n(s.usable->minimum) : QString(),
-         QStringLiteral("plus petit diaphragme dont le flou total reste dans c (vide : aucun)")},
-        {QStringLiteral("N max"), s.usable ? n(s.usable->maximum) : QString(),
-         QStringLiteral("plus grand diaphragme dont le flou total reste dans c (vide : aucun)")},
-        {QStringLiteral("N liste"), r.fNumberText,
-         QStringLiteral("diaphragme de la liste qui atteint N (vide : aucun)")},
-        {QStringLiteral("N liste optimal"), s.nearestText,
-         QStringLiteral("diaphragme de la liste le plus proche de N optimal")},
-        {QStringLiteral("distance"), FixedText(r.distance, 12, o.decimals),
-         o.input.fromFilm ? QStringLiteral("distance de mise au point depuis le film (m)")
-                          : QStringLiteral("distance de mise au point depuis l'objectif (m)")},
+        {QStringLiteral("rail"), FixedText(r.railReadingMm, 12, 2),
+         QCoreApplication::translate("CliSpread", "réglage du rail (mm)")},
+        {QStringLiteral("N"), n(r.N),
+         QCoreApplication::translate("CliSpread",
+                                     "diaphragme que demande l'écart, sans diffraction")},
+        {QCoreApplication::translate("CliSpread", "N optimal"), n(s.optimum.N),
+         QCoreApplication::translate("CliSpread",
+                                     "diaphragme le plus net, la diffraction comptée")},
+        {QCoreApplication::translate("CliSpread", "flou optimal"),
+         FixedText(s.optimum.blurMm, 12, 4),
+         QCoreApplication::translate("CliSpread", "flou total aux deux sujets à N optimal (mm)")},
+        {QCoreApplication::translate("CliSpread", "N min"),
+         s.usable ? n(s.usable->minimum) : QString(),
+         QCoreApplication::translate(
+             "CliSpread", "plus petit diaphragme dont le flou total reste dans c (vide : aucun)")},
+        {QCoreApplication::translate("CliSpread", "N max"),
+         s.usable ? n(s.usable->maximum) : QString(),
+         QCoreApplication::translate(
+             "CliSpread", "plus grand diaphragme dont le flou total reste dans c (vide : aucun)")},
+        {QCoreApplication::translate("CliSpread", "N liste"), r.fNumberText,
+         QCoreApplication::translate("CliSpread",
+                                     "diaphragme de la liste qui atteint N (vide : aucun)")},
+        {QCoreApplication::translate("CliSpread", "N liste optimal"), s.nearestText,
+         QCoreApplication::translate("CliSpread",
+                                     "diaphragme de la liste le plus proche de N optimal")},
+        {QCoreApplication::translate("CliSpread", "distance"),
+         FixedText(r.distance, 12, o.decimals),
+         o.input.fromFilm ? QCoreApplication::translate(
+                                "CliSpread", "distance de mise au point depuis le film (m)")
+                          : QCoreApplication::translate(
+                                "CliSpread", "distance de mise au point depuis l'objectif (m)")},
     };
     PrintResults(out, rows, o.csv);
     out.flush();
@@ -134,7 +155,8 @@ int runSpread(const SpreadOptions &o, QTextStream &out, QTextStream &err)
 
 QString SpreadHelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CliSpread",
         "Usage : optolune-cli spread [options]\n"
         "\n"
         "L'écart de mise au point d'une chambre, la diffraction comptée : d'après trois\n"

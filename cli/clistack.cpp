@@ -2,12 +2,14 @@
 
 #include "clicommon.h"
 #include "clitable.h"
+#include "core/language.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 #include "table/tablemodel.h"
 #include "variations/focusstack.h"
 #include "variations/variationsfields.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <cmath>
 #include <optional>
@@ -83,13 +85,17 @@ StackOptions parseStack(const QStringList &args)
             in.model = CliBlurModel(v);
         else if (name == u"origin") {
             if (v != u"film" && v != u"lens")
-                throw UsageError{QStringLiteral("--origin vaut film ou lens, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--origin vaut film ou lens, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             in.fromFilm = v == u"film";
         } else if (name == u"decimals") {
             bool ok = false;
             const int d = v.toInt(&ok);
             if (!ok || d < 0 || d > 8)
-                throw UsageError{QStringLiteral("--decimals vaut un entier de 0 à 8, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             o.decimals = d;
         }
     }
@@ -99,17 +105,20 @@ StackOptions parseStack(const QStringList &args)
     const bool readings = railInfinity || railNear || railFar;
     const bool distances = nearM || farM;
     if (readings == distances)
-        throw UsageError{QStringLiteral(
+        throw UsageError{QCoreApplication::translate(
+            "CliStack",
             "Donnez les sujets d'une seule façon : --rail-infinity, --rail-near et --rail-far, "
             "ou --near et --far")};
     if (readings) {
         if (!railInfinity || !railNear || !railFar)
-            throw UsageError{QStringLiteral(
+            throw UsageError{QCoreApplication::translate(
+                "CliStack",
                 "--rail-infinity, --rail-near et --rail-far vont ensemble : il en manque")};
         in.readings = StackInput::Readings{*railInfinity, *railNear, *railFar};
     } else {
         if (!nearM || !farM)
-            throw UsageError{QStringLiteral("--near et --far vont ensemble : il en manque")};
+            throw UsageError{QCoreApplication::translate(
+                "CliStack", "--near et --far vont ensemble : il en manque")};
         in.nearM = *nearM;
         in.farM = *farM;
     }
@@ -137,7 +146,8 @@ int runStack(const StackOptions &o, QTextStream &out, QTextStream &err)
 
 QString StackHelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CliStack",
         "Usage : optolune-cli stack [options]\n"
         "\n"
         "Plan d'un empilement de mises au point : combien de vues, où placer le rail\n"

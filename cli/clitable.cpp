@@ -21,6 +21,7 @@
 #include "table/tablemodel.h"
 #include "table/tablestate.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 #include <algorithm>
@@ -63,7 +64,8 @@ CliOptions parseOptions(const QStringList &args)
         }
         if (!arg.startsWith(u'-')) {
             if (command || arg != u"table")
-                throw UsageError{QStringLiteral("commande inconnue : %1").arg(ShownText(arg))};
+                throw UsageError{QCoreApplication::translate("CliTable", "commande inconnue : %1")
+                                     .arg(ShownText(arg))};
             command = true;
             continue;
         }
@@ -77,7 +79,8 @@ CliOptions parseOptions(const QStringList &args)
             if (!value) {
                 if (i + 1 >= args.size())
                     throw UsageError{
-                        QStringLiteral("l'option --%1 demande une valeur").arg(ShownText(name))};
+                        QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur")
+                            .arg(ShownText(name))};
                 value = args[++i];
             }
             const QString &v = *value;
@@ -97,20 +100,24 @@ CliOptions parseOptions(const QStringList &args)
                 o.distances = v;
             else if (name == u"origin") {
                 if (v != u"film" && v != u"lens")
-                    throw UsageError{
-                        QStringLiteral("--origin vaut film ou lens, pas « %1 »").arg(ShownText(v))};
+                    throw UsageError{QCoreApplication::translate(
+                                         "CliCommon", "--origin vaut film ou lens, pas « %1 »")
+                                         .arg(ShownText(v))};
                 o.fromFilm = v == u"film";
             } else if (name == u"decimals") {
                 bool ok = false;
                 const int d = v.toInt(&ok);
                 if (!ok || d < 0 || d > 8)
                     throw UsageError{
-                        QStringLiteral("--decimals vaut un entier de 0 à 8, pas « %1 »").arg(ShownText(v))};
+                        QCoreApplication::translate(
+                            "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
+                            .arg(ShownText(v))};
                 o.decimals = d;
             } else if (name == u"layout") {
                 if (v != u"grid" && v != u"rows")
-                    throw UsageError{
-                        QStringLiteral("--layout vaut grid ou rows, pas « %1 »").arg(ShownText(v))};
+                    throw UsageError{QCoreApplication::translate(
+                                         "CliTable", "--layout vaut grid ou rows, pas « %1 »")
+                                         .arg(ShownText(v))};
                 o.layout = v == u"rows" ? CsvLayout::Rows : CsvLayout::Grid;
             } else if (name == u"wavelength") {
                 o.wavelengthUm = CliWavelength(v);
@@ -121,14 +128,17 @@ CliOptions parseOptions(const QStringList &args)
                 bound.replace(u'.', u',');
                 if (!ReadNumber(bound))
                     throw UsageError{
-                        QStringLiteral("--bound vaut une distance en mètres, pas « %1 »").arg(ShownText(v))};
+                        QCoreApplication::translate(
+                            "CliTable", "--bound vaut une distance en mètres, pas « %1 »")
+                            .arg(ShownText(v))};
                 o.bound = bound;
             }
             continue;
         }
         if (value)
             throw UsageError{
-                QStringLiteral("l'option --%1 ne prend pas de valeur").arg(ShownText(name))};
+                QCoreApplication::translate("CliCommon", "l'option --%1 ne prend pas de valeur")
+                    .arg(ShownText(name))};
         if (name == u"csv")
             o.csv = true;
         else if (name == u"horizontal")
@@ -146,12 +156,14 @@ CliOptions parseOptions(const QStringList &args)
         else if (name == u"diffraction")
             o.diffraction = true;
         else
-            throw UsageError{QStringLiteral("option inconnue : %1").arg(ShownText(arg))};
+            throw UsageError{QCoreApplication::translate("CliCommon", "option inconnue : %1")
+                                 .arg(ShownText(arg))};
     }
     if (!command && !o.help)
-        throw UsageError{QStringLiteral("commande manquante (table)")};
+        throw UsageError{QCoreApplication::translate("CliTable", "commande manquante (table)")};
     if (o.layout && !o.csv && !o.help)
-        throw UsageError{QStringLiteral("--layout ne s'emploie qu'avec --csv")};
+        throw UsageError{
+            QCoreApplication::translate("CliTable", "--layout ne s'emploie qu'avec --csv")};
     return o;
 }
 
@@ -172,28 +184,33 @@ QStringList defaultList(ListKind kind)
 
 // The first item of a typed list that the list editor would not take for
 // its kind (f-numbers 1 to 256, distances 0,001 to 900 m), as a message
-// naming it; empty when all are good.
+// naming it as the user typed it (the items take a typed '.' for the decimal
+// comma; it comes back in English); empty when all are good.
 QString refusedItem(const QStringList &items, ListKind kind)
 {
     const bool fNumbers = kind == ListKind::Dia;
     const long double minimum = fNumbers ? ValueLimits::DiaMin : ValueLimits::DistEntryMin;
     const long double maximum = fNumbers ? ValueLimits::DiaMax : ValueLimits::DistMax;
-    const QString what = fNumbers ? QStringLiteral("diaphragme") : QStringLiteral("distance");
     for (const QString &item : items) {
         const auto value = ReadNumber(item);
         if (!value)
-            return QStringLiteral("%1 incorrect%2 : « %3 »")
-                .arg(what, fNumbers ? QString() : QStringLiteral("e"), ShownText(item));
+            return (fNumbers
+                        ? QCoreApplication::translate("CliTable", "diaphragme incorrect : « %1 »")
+                        : QCoreApplication::translate("CliTable", "distance incorrecte : « %1 »"))
+                .arg(ShownText(LocalNumbers(item)));
         if (*value < minimum || *value > maximum)
-            return QStringLiteral("%1 hors de l'intervalle %2 : « %3 »")
-                .arg(what, RangeText(minimum, maximum, fNumbers ? 1 : 3), ShownText(item));
+            return (fNumbers ? QCoreApplication::translate(
+                                   "CliTable", "diaphragme hors de l'intervalle %1 : « %2 »")
+                             : QCoreApplication::translate(
+                                   "CliTable", "distance hors de l'intervalle %1 : « %2 »"))
+                .arg(RangeText(minimum, maximum, fNumbers ? 1 : 3), ShownText(LocalNumbers(item)));
     }
     return QString();
 }
 
 QString joinedLines(const TableModel &model, int col, int row)
 {
-    QString text = model.cell(col, row);
+    QString text = LocalNumbers(model.cell(col, row));
     text.replace(kCellLineBreak, QStringLiteral(" / "));
     return text;
 }
@@ -202,7 +219,8 @@ QString joinedLines(const TableModel &model, int col, int row)
 
 QString CliHelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CliTable",
         "Usage : optolune-cli table [options]\n"
         "\n"
         "Affiche la table de profondeur de champ d'Optolune : les limites de netteté\n"
@@ -335,7 +353,9 @@ std::optional<Language> takeLanguage(QStringList &arguments)
         QString value;
         if (arg == u"--lang") {
             if (i + 1 >= arguments.size())
-                throw UsageError{QStringLiteral("l'option --lang demande une valeur")};
+                throw UsageError{
+                    QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur")
+                        .arg(QStringLiteral("lang"))};
             value = arguments[i + 1];
             arguments.remove(i, 2);
         } else {
@@ -344,7 +364,9 @@ std::optional<Language> takeLanguage(QStringList &arguments)
         }
         chosen = LanguageFromKey(value);
         if (!chosen)
-            throw UsageError{QStringLiteral("--lang vaut fr ou en, pas « %1 »").arg(ShownText(value))};
+            throw UsageError{
+                QCoreApplication::translate("CliTable", "--lang vaut fr ou en, pas « %1 »")
+                    .arg(ShownText(value))};
     }
     return chosen;
 }
@@ -353,8 +375,13 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
 {
     QStringList arguments = givenArguments;
     try {
-        if (const std::optional<Language> language = takeLanguage(arguments))
-            InstallProgramTranslation(*language);
+        // Without its translation the command speaks French, and says so
+        // rather than mixing the two languages.
+        if (const std::optional<Language> language = takeLanguage(arguments);
+            language && !InstallProgramTranslation(*language)) {
+            err << "optolune-cli: traduction anglaise introuvable, la commande reste en français\n";
+            err.flush();
+        }
     } catch (const UsageError &e) {
         PrintUsageError(err, e.text, QString());
         return kCliBadUsage;
@@ -404,7 +431,10 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
     if (o.distances)
         state.distances = CliListItems(*o.distances);
     if (state.fNumbers.size() > kMaxTableListItems || state.distances.size() > kMaxTableListItems) {
-        err << "optolune-cli: " << kMaxTableListItems << " diaphragmes ou distances au plus\n";
+        err << "optolune-cli: "
+            << QCoreApplication::translate("CliTable", "%1 diaphragmes ou distances au plus")
+                   .arg(kMaxTableListItems)
+            << '\n';
         err.flush();
         return kCliBadUsage;
     }
@@ -454,11 +484,11 @@ int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
     } catch (const UserError &e) {
         fault = e.text();
     } catch (const std::bad_alloc &) {
-        fault = QStringLiteral("Mémoire insuffisante");
+        fault = QCoreApplication::translate("CliTable", "Mémoire insuffisante");
     } catch (const std::exception &e) {
         fault = ShownText(QString::fromLocal8Bit(e.what()), 200);
     } catch (...) {
-        fault = QStringLiteral("Erreur inconnue");
+        fault = QCoreApplication::translate("CliTable", "Erreur inconnue");
     }
     err << "optolune-cli: " << fault << '\n';
     err.flush();

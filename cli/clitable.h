@@ -1,6 +1,7 @@
 // optolune-cli: the depth-of-field table on the command line, for parameters
 // given as options or read from a saved table file, printed as aligned text
-// or as CSV for a French spreadsheet. Only the program's logic units are used:
+// or as CSV for a spreadsheet, in French or in English (--lang, else the
+// user's locale). Only the program's logic units are used:
 // the table is the one the table window shows.
 #pragma once
 
@@ -26,7 +27,8 @@ int RunCli(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 QString CliHelpText();
 
-// The table as aligned columns, the lines of a cell joined with " / ".
+// The table as aligned columns, the lines of a cell joined with " / ", the
+// numbers as the user's language writes them.
 QString TableAsText(const TableModel &model);
 // With --csv the table is printed by TableAsCsv (table/tableexport.h), the
 // same text the table window exports.

@@ -2,9 +2,11 @@
 
 #include "clicommon.h"
 #include "clitable.h"
+#include "core/language.h"
 #include "core/numerictext.h"
 #include "tilt/tiltcalc.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <optional>
 
@@ -60,18 +62,20 @@ TiltOptions parseTilt(const QStringList &args)
 
     TiltInputs &in = o.inputs;
     if (!focal)
-        throw UsageError{QStringLiteral("--focal manque : la focale de l'objectif (mm)")};
+        throw UsageError{QCoreApplication::translate(
+            "CliTilt", "--focal manque : la focale de l'objectif (mm)")};
     in.focalMm = *focal;
     const bool readings = railNear || railFar || separation;
     const int sources = int(readings) + int(height.has_value()) + int(tilt.has_value());
     if (sources != 1)
-        throw UsageError{QStringLiteral(
+        throw UsageError{QCoreApplication::translate(
+            "CliTilt",
             "Donnez la bascule d'une seule façon : --rail-near, --rail-far et --separation, "
             "ou --height, ou --tilt")};
     if (readings) {
         if (!railNear || !railFar || !separation)
-            throw UsageError{QStringLiteral(
-                "--rail-near, --rail-far et --separation vont ensemble : il en manque")};
+            throw UsageError{QCoreApplication::translate(
+                "CliTilt", "--rail-near, --rail-far et --separation vont ensemble : il en manque")};
         in.tiltFrom = TiltInputs::TiltFrom::Readings;
         in.railNearMm = *railNear;
         in.railFarMm = *railFar;
@@ -84,8 +88,8 @@ TiltOptions parseTilt(const QStringList &args)
         in.tiltDeg = *tilt;
     }
     if (film.has_value() == plane.has_value())
-        throw UsageError{QStringLiteral(
-            "Donnez --film-distance ou --plane-angle, l'un des deux")};
+        throw UsageError{QCoreApplication::translate(
+            "CliTilt", "Donnez --film-distance ou --plane-angle, l'un des deux")};
     if (film) {
         in.filmFrom = TiltInputs::FilmFrom::Distance;
         in.filmMm = *film;
@@ -94,7 +98,8 @@ TiltOptions parseTilt(const QStringList &args)
         in.planeDeg = *plane;
     }
     if (fNumber.has_value() != circle.has_value())
-        throw UsageError{QStringLiteral(
+        throw UsageError{QCoreApplication::translate(
+            "CliTilt",
             "--f-number et --circle vont ensemble : les limites de netteté demandent les deux")};
     if (fNumber) {
         in.fNumber = *fNumber;
@@ -120,31 +125,41 @@ int runTilt(const TiltOptions &o, QTextStream &out, QTextStream &err)
     }
     const TiltResult &r = outcome.result;
     ResultRows rows{
-        {QStringLiteral("bascule"), fixed(r.tiltDeg, 3), QStringLiteral("bascule de l'objectif (°)")},
+        {QCoreApplication::translate("CliTilt", "bascule"), fixed(r.tiltDeg, 3),
+         QCoreApplication::translate("CliTilt", "bascule de l'objectif (°)")},
         {QStringLiteral("J"), fixed(r.hingeM, 3),
-         QStringLiteral("distance de la charnière à l'objectif (m)")},
-        {QStringLiteral("tirage"), fixed(r.filmMm, 2),
-         QStringLiteral("distance du film à l'objectif, le long du rail (mm)")},
-        {QStringLiteral("plan net"), fixed(r.planeDeg, 2),
-         QStringLiteral("angle du plan net avec le film (°)")},
+         QCoreApplication::translate("CliTilt", "distance de la charnière à l'objectif (m)")},
+        {QCoreApplication::translate("CliTilt", "tirage"), fixed(r.filmMm, 2),
+         QCoreApplication::translate("CliTilt",
+                                     "distance du film à l'objectif, le long du rail (mm)")},
+        {QCoreApplication::translate("CliTilt", "plan net"), fixed(r.planeDeg, 2),
+         QCoreApplication::translate("CliTilt", "angle du plan net avec le film (°)")},
     };
     if (r.nearDeg && r.farDeg) {
-        rows.append({QStringLiteral("limite proche"), fixed(*r.nearDeg, 2),
-                     QStringLiteral("angle de la limite proche de netteté (°)")});
-        rows.append({QStringLiteral("limite lointaine"), fixed(*r.farDeg, 2),
-                     QStringLiteral("angle de la limite lointaine de netteté (°)")});
+        rows.append(
+            {QCoreApplication::translate("CliTilt", "limite proche"), fixed(*r.nearDeg, 2),
+             QCoreApplication::translate("CliTilt", "angle de la limite proche de netteté (°)")});
+        rows.append({QCoreApplication::translate("CliTilt", "limite lointaine"),
+                     fixed(*r.farDeg, 2),
+                     QCoreApplication::translate("CliTilt",
+                                                 "angle de la limite lointaine de netteté (°)")});
     }
     if (r.planeHeightM) {
-        rows.append({QStringLiteral("hauteur plan net"), fixed(*r.planeHeightM, 3),
-                     QStringLiteral("hauteur du plan net à la distance donnée (m)")});
+        rows.append({QCoreApplication::translate("CliTilt", "hauteur plan net"),
+                     fixed(*r.planeHeightM, 3),
+                     QCoreApplication::translate("CliTilt",
+                                                 "hauteur du plan net à la distance donnée (m)")});
         if (r.nearDeg) {
-            rows.append({QStringLiteral("hauteur limite proche"), fixed(*r.nearHeightM, 3),
-                         QStringLiteral("hauteur de la limite proche (m)")});
+            rows.append(
+                {QCoreApplication::translate("CliTilt", "hauteur limite proche"),
+                 fixed(*r.nearHeightM, 3),
+                 QCoreApplication::translate("CliTilt", "hauteur de la limite proche (m)")});
             // A far limit plane at 180 degrees lies past every plane: the
             // sharp zone reaches everything below the near limit.
-            rows.append({QStringLiteral("hauteur limite lointaine"),
-                         r.farHeightM ? fixed(*r.farHeightM, 3) : QStringLiteral("-inf"),
-                         QStringLiteral("hauteur de la limite lointaine (m)")});
+            rows.append(
+                {QCoreApplication::translate("CliTilt", "hauteur limite lointaine"),
+                 r.farHeightM ? fixed(*r.farHeightM, 3) : QStringLiteral("-inf"),
+                 QCoreApplication::translate("CliTilt", "hauteur de la limite lointaine (m)")});
         }
     }
     PrintResults(out, rows, o.csv);
@@ -156,7 +171,8 @@ int runTilt(const TiltOptions &o, QTextStream &out, QTextStream &err)
 
 QString TiltHelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CliTilt",
         "Usage : optolune-cli tilt [options]\n"
         "\n"
         "Calcule la bascule de l'objectif d'une chambre et le plan net qu'elle donne :\n"

@@ -3,6 +3,7 @@
 #include "clicommon.h"
 #include "clitable.h"
 #include "core/apppaths.h"
+#include "core/language.h"
 #include "core/numerictext.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
@@ -10,6 +11,7 @@
 #include "variations/variationscompute.h"
 #include "variations/variationsfields.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <optional>
 
@@ -31,21 +33,29 @@ struct ResultRow {
     const char *label;
     const char *meaning;
 };
+// The labels are symbols but for the last two, translated with the meanings.
 const ResultRow kRows[] = {
-    {ResultField::Ta, "da=", "limite de netteté proche (m)"},
-    {ResultField::Tp, "db=", "limite de netteté lointaine (m)"},
-    {ResultField::Prof, "p=", "profondeur de champ (m)"},
-    {ResultField::A, "a=", "profondeur en avant du plan de mise au point (m)"},
-    {ResultField::B, "b=", "profondeur en arrière du plan de mise au point (m)"},
-    {ResultField::Apc, "a/p", "part de la profondeur en avant"},
-    {ResultField::Bpc, "b/p", "part de la profondeur en arrière"},
-    {ResultField::A1, "u=", "distance du sujet au point nodal avant (m)"},
-    {ResultField::A2, "v=", "distance du film au point nodal arrière (m)"},
-    {ResultField::Grandiss, "G=", "grandissement"},
-    {ResultField::Tirage, "T(mm)=", "tirage (mm)"},
-    {ResultField::HyperA, "H=", "distance hyperfocale (m)"},
-    {ResultField::Hyper, "M.a.p sur infini: de", "limite proche, mise au point sur l'infini (m)"},
-    {ResultField::DemiHyper, "M.a.p sur H: de", "limite proche, mise au point sur H (m)"},
+    {ResultField::Ta, "da=", QT_TRANSLATE_NOOP("CliVariations", "limite de netteté proche (m)")},
+    {ResultField::Tp, "db=", QT_TRANSLATE_NOOP("CliVariations", "limite de netteté lointaine (m)")},
+    {ResultField::Prof, "p=", QT_TRANSLATE_NOOP("CliVariations", "profondeur de champ (m)")},
+    {ResultField::A,
+     "a=", QT_TRANSLATE_NOOP("CliVariations", "profondeur en avant du plan de mise au point (m)")},
+    {ResultField::B, "b=",
+     QT_TRANSLATE_NOOP("CliVariations", "profondeur en arrière du plan de mise au point (m)")},
+    {ResultField::Apc, "a/p", QT_TRANSLATE_NOOP("CliVariations", "part de la profondeur en avant")},
+    {ResultField::Bpc, "b/p",
+     QT_TRANSLATE_NOOP("CliVariations", "part de la profondeur en arrière")},
+    {ResultField::A1,
+     "u=", QT_TRANSLATE_NOOP("CliVariations", "distance du sujet au point nodal avant (m)")},
+    {ResultField::A2,
+     "v=", QT_TRANSLATE_NOOP("CliVariations", "distance du film au point nodal arrière (m)")},
+    {ResultField::Grandiss, "G=", QT_TRANSLATE_NOOP("CliVariations", "grandissement")},
+    {ResultField::Tirage, "T(mm)=", QT_TRANSLATE_NOOP("CliVariations", "tirage (mm)")},
+    {ResultField::HyperA, "H=", QT_TRANSLATE_NOOP("CliVariations", "distance hyperfocale (m)")},
+    {ResultField::Hyper, QT_TRANSLATE_NOOP("CliVariations", "M.a.p sur infini: de"),
+     QT_TRANSLATE_NOOP("CliVariations", "limite proche, mise au point sur l'infini (m)")},
+    {ResultField::DemiHyper, QT_TRANSLATE_NOOP("CliVariations", "M.a.p sur H: de"),
+     QT_TRANSLATE_NOOP("CliVariations", "limite proche, mise au point sur H (m)")},
 };
 
 VariationsOptions parseVariations(const QStringList &args)
@@ -81,13 +91,18 @@ VariationsOptions parseVariations(const QStringList &args)
             const std::optional<QStringList> typed =
                 options.hasInlineValue() ? std::nullopt : options.takeArguments(3);
             if (!typed)
-                throw UsageError{QStringLiteral("l'option --spread demande trois lectures du rail en mm : infini, proche, lointain")};
+                throw UsageError{QCoreApplication::translate(
+                    "CliVariations", "l'option --spread demande trois lectures du rail en mm : "
+                                     "infini, proche, lointain")};
             std::array<QString, 3> readings;
-            const char *const where[] = {"à l'infini", "au point proche", "au point éloigné"};
+            const char *const emptyReading[] = {
+                QT_TRANSLATE_NOOP("CliVariations", "--spread : Lecture vide à l'infini"),
+                QT_TRANSLATE_NOOP("CliVariations", "--spread : Lecture vide au point proche"),
+                QT_TRANSLATE_NOOP("CliVariations", "--spread : Lecture vide au point éloigné")};
             for (size_t r = 0; r < readings.size(); ++r) {
                 const QString &reading = (*typed)[static_cast<qsizetype>(r)];
                 if (reading.trimmed().isEmpty())
-                    throw UsageError{QStringLiteral("--spread : Lecture vide %1").arg(QString::fromUtf8(where[r]))};
+                    throw UsageError{QCoreApplication::translate("CliVariations", emptyReading[r])};
                 readings[r] = CliNumber(name, reading);
             }
             o.spread = readings;
@@ -114,13 +129,17 @@ VariationsOptions parseVariations(const QStringList &args)
             o.fNumbers = v;
         else if (name == u"origin") {
             if (v != u"film" && v != u"lens")
-                throw UsageError{QStringLiteral("--origin vaut film ou lens, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--origin vaut film ou lens, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             o.input.fromFilm = v == u"film";
         } else if (name == u"decimals") {
             bool ok = false;
             const int d = v.toInt(&ok);
             if (!ok || d < 0 || d > 8)
-                throw UsageError{QStringLiteral("--decimals vaut un entier de 0 à 8, pas « %1 »").arg(CliQuoted(v))};
+                throw UsageError{QCoreApplication::translate(
+                                     "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
+                                     .arg(CliQuoted(v))};
             o.input.decimals = d;
         }
     }
@@ -134,7 +153,8 @@ int runVariations(VariationsOptions &o, QTextStream &out);
 
 QString VariationsHelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CliVariations",
         "Usage : optolune-cli variations [options]\n"
         "\n"
         "Affiche les quatorze résultats du calculateur de variations d'Optolune pour\n"
@@ -228,12 +248,16 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         if (r.settingFound) {
             // Where to set the standard and the f-number needed hold even
             // when the setting cannot be applied: the message says why.
-            rows.append({QStringLiteral("rail"), FixedText(r.railReadingMm, 10, 2),
-                         QStringLiteral("réglage du rail (mm)")});
-            rows.append({QStringLiteral("tirage"), FixedText(r.extensionMm, 10, 2),
-                         QStringLiteral("tirage depuis l'infini (mm)")});
-            rows.append({QStringLiteral("N nécessaire"), FixedText(r.N, 8, 2),
-                         QStringLiteral("diaphragme nécessaire")});
+            rows.append({QCoreApplication::translate("CliVariations", "rail"),
+                         FixedText(r.railReadingMm, 10, 2),
+                         QCoreApplication::translate("CliVariations", "réglage du rail (mm)")});
+            rows.append(
+                {QCoreApplication::translate("CliVariations", "tirage"),
+                 FixedText(r.extensionMm, 10, 2),
+                 QCoreApplication::translate("CliVariations", "tirage depuis l'infini (mm)")});
+            rows.append({QCoreApplication::translate("CliVariations", "N nécessaire"),
+                         FixedText(r.N, 8, 2),
+                         QCoreApplication::translate("CliVariations", "diaphragme nécessaire")});
         }
         if (!r.ok()) {
             if (!rows.isEmpty()) {
@@ -246,16 +270,23 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         // The setting as the window applies it: the distance with the
         // decimals that give the proposed extension.
         const FocusSpreadSetting setting = SettingOfFocusSpread(r, in);
-        rows.append({QStringLiteral("N="), r.fNumberText,
-                     QStringLiteral("diaphragme de la liste retenu")});
-        rows.append({QStringLiteral("d="), setting.input.dText,
-                     QStringLiteral("distance de mise au point (m)")});
+        rows.append(
+            {QStringLiteral("N="), r.fNumberText,
+             QCoreApplication::translate("CliVariations", "diaphragme de la liste retenu")});
+        rows.append(
+            {QStringLiteral("d="), setting.input.dText,
+             QCoreApplication::translate("CliVariations", "distance de mise au point (m)")});
         if (setting.decimalsRaised)
-            messages().information(QStringLiteral("Décimales portées à %1 pour que la distance donne le tirage proposé")
-                                       .arg(setting.input.decimals));
+            messages().information(
+                QCoreApplication::translate(
+                    "CliVariations",
+                    "Décimales portées à %1 pour que la distance donne le tirage proposé")
+                    .arg(setting.input.decimals));
         if (!setting.agrees)
-            messages().warning(QStringLiteral("Même à 8 décimales, la distance donne un tirage de %1 mm")
-                                   .arg(FixedText(setting.extensionMm, 12, 2)));
+            messages().warning(
+                QCoreApplication::translate(
+                    "CliVariations", "Même à 8 décimales, la distance donne un tirage de %1 mm")
+                    .arg(LocalNumbers(FixedText(setting.extensionMm, 12, 2))));
         in = setting.input;
     }
 
@@ -264,8 +295,12 @@ int runVariations(VariationsOptions &o, QTextStream &out)
     case VariationsResult::Done:
         break;
     case VariationsResult::Unfocusable:
-        messages().error(QStringLiteral("Mise au point impossible à %1 m %2").arg(
-            in.dText, in.fromFilm ? QStringLiteral("du plan du film") : QStringLiteral("de l'objectif")));
+        messages().error(
+            (in.fromFilm ? QCoreApplication::translate(
+                               "CliVariations", "Mise au point impossible à %1 m du plan du film")
+                         : QCoreApplication::translate(
+                               "CliVariations", "Mise au point impossible à %1 m de l'objectif"))
+                .arg(LocalNumbers(in.dText)));
         return kCliFailed;
     case VariationsResult::Unreadable:
         messages().error(result.error);
@@ -274,22 +309,29 @@ int runVariations(VariationsOptions &o, QTextStream &out)
         messages().error(NoResultText(result, in.fromFilm));
         return kCliFailed;
     default:
-        messages().error(QStringLiteral("Paramètres inutilisables : aucun résultat"));
+        messages().error(QCoreApplication::translate("CliVariations",
+                                                     "Paramètres inutilisables : aucun résultat"));
         return kCliFailed;
     }
     for (const ResultRow &row : kRows)
-        rows.append({QString::fromUtf8(row.label), result.text(row.field), QString::fromUtf8(row.meaning)});
+        rows.append({QCoreApplication::translate("CliVariations", row.label),
+                     result.text(row.field),
+                     QCoreApplication::translate("CliVariations", row.meaning)});
     if (result.colour == ResultColour::Grey)
-        rows.append({QStringLiteral("gris"), in.nText,
-                     QStringLiteral("diaphragme au-delà du diaphragme limite ") +
-                         FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 3) +
-                         QStringLiteral(" : résultats grisés dans la fenêtre")});
+        rows.append(
+            {QCoreApplication::translate("CliVariations", "gris"), in.nText,
+             QCoreApplication::translate(
+                 "CliVariations",
+                 "diaphragme au-delà du diaphragme limite %1 : résultats grisés dans la fenêtre")
+                 .arg(FixedText(LimitingN(ToNumber(in.cText), ToNumber(in.fText)), 8, 3))});
     if (result.effectiveCircleMm) {
         rows.append({QStringLiteral("d="), FixedText(*result.diffractionMm, 5, 4),
-                     QStringLiteral("tache de diffraction du diaphragme effectif (mm)")});
+                     QCoreApplication::translate(
+                         "CliVariations", "tache de diffraction du diaphragme effectif (mm)")});
         rows.append({QStringLiteral("c'="), FixedText(*result.effectiveCircleMm, 5, 4),
-                     QStringLiteral("cercle laissé au flou de mise au point (mm), λ ") +
-                         WavelengthText(in.wavelengthUm) + QStringLiteral(" µm")});
+                     QCoreApplication::translate(
+                         "CliVariations", "cercle laissé au flou de mise au point (mm), λ %1 µm")
+                         .arg(WavelengthText(in.wavelengthUm))});
     }
     PrintResults(out, rows, o.csv);
     out.flush();

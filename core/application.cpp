@@ -31,11 +31,11 @@ void reportCurrentException()
     } catch (const UserError &e) {
         messages().error(e.text());
     } catch (const std::bad_alloc &) {
-        messages().error(QStringLiteral("Mémoire insuffisante"));
+        messages().error(QCoreApplication::translate("Application", "Mémoire insuffisante"));
     } catch (const std::exception &e) {
         messages().error(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        messages().error(QStringLiteral("Erreur inconnue"));
+        messages().error(QCoreApplication::translate("Application", "Erreur inconnue"));
     }
 }
 

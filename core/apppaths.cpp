@@ -106,7 +106,8 @@ bool isFree(const QString &path)
 
 QString cannotCreateFolder(const QString &path)
 {
-    return QStringLiteral("Impossible de créer le dossier %1").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("AppPaths", "Impossible de créer le dossier %1")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace
@@ -127,7 +128,8 @@ QString SeedProgramFolder(const AppPaths &paths)
         const QString target = paths.dataFolder + name;
         QByteArray delivered;
         if (!readWhole(installed.filePath(name), delivered))
-            return QStringLiteral("Impossible d'ouvrir le fichier %1").arg(installed.filePath(name));
+            return QCoreApplication::translate("AppPaths", "Impossible d'ouvrir le fichier %1")
+                .arg(installed.filePath(name));
         if (!isFree(target)) {
             // The test table is the installation's: after an upgrade it
             // follows the installed one, version line included. The program

@@ -7,6 +7,7 @@
 #include "core/widgets.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -22,27 +23,34 @@ bool IsBareFileName(const QString &name)
 QString SaveClipboardBitmap(const QImage &image, const QString &folder, const QString &name)
 {
     if (image.isNull()) {
-        messages().information(QStringLiteral("Pas d'image dans le presse-papier"));
+        messages().information(
+            QCoreApplication::translate("BitmapExport", "Pas d'image dans le presse-papier"));
         return QString();
     }
     if (!IsBareFileName(name)) {
-        messages().information(QStringLiteral("nom ") + name + QStringLiteral(" non valide"));
+        messages().information(
+            QCoreApplication::translate("BitmapExport", "nom %1 non valide").arg(name));
         return QString();
     }
     if (!QDir().mkpath(folder))
-        throw UserError(QStringLiteral("Impossible de créer le dossier %1").arg(folder));
+        throw UserError(
+            QCoreApplication::translate("BitmapExport", "Impossible de créer le dossier %1")
+                .arg(folder));
     const QString path = QDir(folder).filePath(name + QStringLiteral(".bmp"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !commitSaveFile(file))
-        throw UserError(QStringLiteral("Impossible de créer le fichier %1").arg(path));
+        throw UserError(
+            QCoreApplication::translate("BitmapExport", "Impossible de créer le fichier %1")
+                .arg(path));
     return path;
 }
 
 void ExportClipboardBitmap(QWidget *window)
 {
-    const auto name = prompts().inputText(QStringLiteral("Saisir le nom du bitmap"),
-                                          QStringLiteral("Nom du fichier .Bmp"),
-                                          QStringLiteral("ici le nom"));
+    const auto name =
+        prompts().inputText(QCoreApplication::translate("BitmapExport", "Saisir le nom du bitmap"),
+                            QCoreApplication::translate("BitmapExport", "Nom du fichier .Bmp"),
+                            QCoreApplication::translate("BitmapExport", "ici le nom"));
     if (!name)
         return;
     guarded([&] {

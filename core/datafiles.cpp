@@ -4,6 +4,7 @@
 #include "core/textfile.h"
 #include "core/usererror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,8 +48,8 @@ bool CheckDataFiles(const QString &dataFolder)
         return true;
     const QString backup = QFileInfo(missing).path() + u'/' +
                            QFileInfo(missing).completeBaseName() + QStringLiteral(".sts");
-    messages().plain(QStringLiteral("Fichier manquant ") + missing);
-    messages().plain(QStringLiteral("Tentative de récupération"));
+    messages().plain(QCoreApplication::translate("DataFiles", "Fichier manquant %1").arg(missing));
+    messages().plain(QCoreApplication::translate("DataFiles", "Tentative de récupération"));
     try {
         CopyFileContents(backup, missing);
     } catch (const UserError &e) {
@@ -56,7 +57,8 @@ bool CheckDataFiles(const QString &dataFolder)
         return true;
     }
     if (!QFileInfo(missing).isFile()) {
-        messages().plain(missing + QStringLiteral(" La récupération a échoué"));
+        messages().plain(
+            QCoreApplication::translate("DataFiles", "%1 La récupération a échoué").arg(missing));
         return false;
     }
     return true;
@@ -85,12 +87,16 @@ void CopyFileContents(const QString &source, const QString &destination)
     }
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(source));
+        throw UserError(
+            QCoreApplication::translate("DataFiles", "Impossible d'ouvrir le fichier %1")
+                .arg(source));
     // Written beside the target and renamed over it at the end, so that a copy
     // cut short never leaves half a file.
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
-        throw UserError(QStringLiteral("Impossible de créer le fichier %1").arg(target));
+        throw UserError(
+            QCoreApplication::translate("DataFiles", "Impossible de créer le fichier %1")
+                .arg(target));
     std::array<char, 8192> buffer;
     qint64 read = 0;
     qint64 copied = 0;
@@ -103,7 +109,8 @@ void CopyFileContents(const QString &source, const QString &destination)
         // goes on (a device, a pipe, a huge file) is not copied.
         if (copied > kMaxCopyBytes) {
             out.cancelWriting();
-            throw UserError(QStringLiteral("Fichier trop volumineux : %1").arg(source));
+            throw UserError(QCoreApplication::translate("DataFiles", "Fichier trop volumineux : %1")
+                                .arg(source));
         }
     } while (read == static_cast<qint64>(buffer.size()));
     // A failed write or rename leaves the target as it was; the caller checks

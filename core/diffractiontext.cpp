@@ -1,6 +1,9 @@
 #include "diffractiontext.h"
 
+#include "language.h"
 #include "numerictext.h"
+
+#include <QCoreApplication>
 
 namespace optolune {
 
@@ -31,8 +34,10 @@ std::optional<long double> ReadWavelength(QStringView text)
 
 QString WavelengthRangeMessage()
 {
-    return QStringLiteral("La longueur d'onde va de %1 à %2 µm, 4 décimales au plus")
-        .arg(FixedText(kWavelengthMinUm, 15, 2), FixedText(kWavelengthMaxUm, 15, 2));
+    return QCoreApplication::translate("DiffractionText",
+                                       "La longueur d'onde va de %1 à %2 µm, 4 décimales au plus")
+        .arg(LocalNumbers(FixedText(kWavelengthMinUm, 15, 2)),
+             LocalNumbers(FixedText(kWavelengthMaxUm, 15, 2)));
 }
 
 QString BlurModelKey(BlurModel model)
@@ -51,10 +56,13 @@ std::optional<BlurModel> ReadBlurModel(QStringView key)
 
 QString DiffractionTitleText(long double wavelengthUm, BlurModel model)
 {
-    QString text = QStringLiteral("avec diffraction (λ %1 µm").arg(WavelengthText(wavelengthUm));
-    if (model == BlurModel::Sum)
-        text += QStringLiteral(", flou somme");
-    return text + u')';
+    const QString wavelength = LocalNumbers(WavelengthText(wavelengthUm));
+    return model == BlurModel::Sum
+               ? QCoreApplication::translate("DiffractionText",
+                                             "avec diffraction (λ %1 µm, flou somme)")
+                     .arg(wavelength)
+               : QCoreApplication::translate("DiffractionText", "avec diffraction (λ %1 µm)")
+                     .arg(wavelength);
 }
 
 } // namespace optolune

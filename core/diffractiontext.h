@@ -20,7 +20,8 @@ QString WavelengthText(long double wavelengthUm);
 // as one), at most four decimals, within 0,40-0,70; nothing otherwise.
 std::optional<long double> ReadWavelength(QStringView text);
 
-// The message for a wavelength that ReadWavelength refuses.
+// The message for a wavelength that ReadWavelength refuses, in the user's
+// language.
 QString WavelengthRangeMessage();
 
 // "rss" for the root sum of squares, "sum" for the plain sum: the keys of the
@@ -29,7 +30,8 @@ QString BlurModelKey(BlurModel model);
 std::optional<BlurModel> ReadBlurModel(QStringView key);
 
 // What the titles of a table with diffraction say: "avec diffraction (λ 0,55 µm)",
-// with "flou somme" added for the stricter model.
+// with "flou somme" added for the stricter model; in the user's language, the
+// wavelength as the user reads numbers.
 QString DiffractionTitleText(long double wavelengthUm, BlurModel model);
 
 } // namespace optolune

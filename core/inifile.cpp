@@ -3,6 +3,7 @@
 #include "core/textfile.h"
 #include "core/usererror.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <optional>
 #include <vector>
@@ -138,7 +139,8 @@ void IniFile::save(const QString &path) const
 {
     // What could not be read would be lost: the file is left as it is.
     if (d->unreadable)
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
+        throw UserError(
+            QCoreApplication::translate("IniFile", "Impossible d'ouvrir le fichier %1").arg(path));
     QByteArray out;
     for (const QByteArray &line : d->lines) {
         out += line;

@@ -5,6 +5,7 @@
 #include "textfile.h"
 #include "usererror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace optolune {
@@ -46,8 +47,12 @@ LensMemory ReadMemoryFile(const QString &path)
     // size it claims.
     const BoundedRead read = readBounded(path, kMaxMemoryFileBytes);
     if (read.status == ReadStatus::CannotOpen)
-        throw UserError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(shown));
-    const UserError damaged(QStringLiteral("Fichier illisible ou endommagé : %1").arg(shown));
+        throw UserError(
+            QCoreApplication::translate("MemoryFile", "Impossible d'ouvrir le fichier %1")
+                .arg(shown));
+    const UserError damaged(
+        QCoreApplication::translate("MemoryFile", "Fichier illisible ou endommagé : %1")
+            .arg(shown));
     if (read.status == ReadStatus::TooLarge)
         throw damaged;
     const QStringList lines = splitLines(decode1252(read.bytes));

@@ -5,6 +5,8 @@
 
 #include "messages.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace optolune {
@@ -39,11 +41,14 @@ int Check(const QString &text, int precision, int decimals, const QString &label
     const QString range = RangeText(minimum, maximum, decimals);
     const auto read = ReadNumber(text);
     if (!read) {
-        messages().warning(label + QStringLiteral(" doit être un décimal de l'intervalle ") + range);
+        messages().warning(QCoreApplication::translate("NumericField",
+                                                       "%1 doit être un décimal de l'intervalle %2")
+                               .arg(label, range));
         return text.isEmpty() ? 1 : 2;
     }
     if (outOfRange(*read, precision, decimals, minimum, maximum) != 0) {
-        messages().warning(label + QStringLiteral(" hors intervalle ") + range);
+        messages().warning(
+            QCoreApplication::translate("NumericField", "%1 hors intervalle %2").arg(label, range));
         return 3;
     }
     return 0;
@@ -57,20 +62,21 @@ int fit(QString &text, int precision, int decimals, long double minimum, long do
         bool fallbackToMinimum, Warn warn)
 {
     if (text.isEmpty()) {
-        warn(QStringLiteral("Champ vide"));
+        warn(QCoreApplication::translate("NumericField", "Champ vide"));
         text = FixedText(minimum, precision, decimals);
         return 1;
     }
     const auto read = ReadNumber(text);
     if (!read) {
-        warn(QStringLiteral("Saisissez un décimal de l'intervalle ") +
-             RangeText(minimum, maximum, decimals));
+        warn(QCoreApplication::translate("NumericField", "Saisissez un décimal de l'intervalle %1")
+                 .arg(RangeText(minimum, maximum, decimals)));
         text = FixedText(fallbackToMinimum ? minimum : maximum, precision, decimals);
         return 2;
     }
     const int side = outOfRange(*read, precision, decimals, minimum, maximum, &text);
     if (side < 0) {
-        warn(QStringLiteral("Valeur hors intervalle ") + RangeText(minimum, maximum, decimals));
+        warn(QCoreApplication::translate("NumericField", "Valeur hors intervalle %1")
+                 .arg(RangeText(minimum, maximum, decimals)));
         text = TrimWholeText(FixedText(minimum, precision, decimals), decimals);
         return 3;
     }
@@ -78,7 +84,8 @@ int fit(QString &text, int precision, int decimals, long double minimum, long do
         text = TrimWholeText(text, decimals);
         return 0;
     }
-    warn(QStringLiteral("Valeur hors intervalle ") + RangeText(minimum, maximum, decimals));
+    warn(QCoreApplication::translate("NumericField", "Valeur hors intervalle %1")
+             .arg(RangeText(minimum, maximum, decimals)));
     text = TrimWholeText(FixedText(maximum, precision, decimals), decimals);
     return 4;
 }

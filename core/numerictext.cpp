@@ -1,5 +1,7 @@
 #include "numerictext.h"
 
+#include "language.h"
+#include "messages.h"
 #include "usererror.h"
 
 #include <algorithm>
@@ -372,7 +374,7 @@ QString TrimWholeText(QStringView text, int decimals)
 
 QString RangeText(long double minimum, long double maximum, int decimals)
 {
-    return FixedText(minimum, 12, decimals) + u'-' + FixedText(maximum, 12, decimals);
+    return LocalNumbers(FixedText(minimum, 12, decimals) + u'-' + FixedText(maximum, 12, decimals));
 }
 
 namespace {

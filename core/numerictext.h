@@ -32,7 +32,8 @@ int WriteFixedText(QChar *out, long double value, int precision, int decimals);
 // value is whole. Throws ConversionError when the text does not read.
 QString TrimWholeText(QStringView text, int decimals);
 
-// The range shown in messages: "10,0-1200,0" for 10..1200 at one decimal.
+// The range shown in messages: "10,0-1200,0" for 10..1200 at one decimal,
+// with decimal points in English ("10.0-1200.0").
 QString RangeText(long double minimum, long double maximum, int decimals);
 
 // The general form of a value: 15 significant digits, no trailing zeros, no

@@ -4,6 +4,7 @@
 
 #include "usererror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -187,7 +188,8 @@ void writeWhole(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !commitSaveFile(file))
-        throw UserError(QStringLiteral("Impossible de créer le fichier %1").arg(path));
+        throw UserError(
+            QCoreApplication::translate("TextFile", "Impossible de créer le fichier %1").arg(path));
 }
 
 } // namespace optolune

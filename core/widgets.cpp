@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QLineEdit>
@@ -62,10 +63,12 @@ std::vector<QToolButton *> addToolButtons(QWidget *bar, QBoxLayout *row, std::sp
     std::vector<QToolButton *> made;
     made.reserve(buttons.size());
     for (const ToolButtonDef &b : buttons) {
-        const QString hint = QString::fromUtf8(b.hint);
-        QToolButton *button = b.caption && *b.caption
-                                  ? makeTextButton(bar, b.name, QString::fromUtf8(b.caption), hint, b.glyph)
-                                  : makeButton(bar, b.name, hint, b.glyph);
+        const QString hint = QCoreApplication::translate("ToolButtons", b.hint);
+        QToolButton *button =
+            b.caption && *b.caption
+                ? makeTextButton(bar, b.name, QCoreApplication::translate("ToolButtons", b.caption),
+                                 hint, b.glyph)
+                : makeButton(bar, b.name, hint, b.glyph);
         row->addWidget(button);
         if (b.made)
             *b.made = button;
@@ -93,7 +96,8 @@ QStatusBar *addStatusBar(QWidget *window, QBoxLayout *layout)
 
 QString SavedFileText(const QString &path)
 {
-    return QStringLiteral("Fichier enregistré : ") + ShownPath(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("Widgets", "Fichier enregistré : %1")
+        .arg(ShownPath(QDir::toNativeSeparators(path)));
 }
 
 void showSavedFile(QWidget *window, const QString &path)
@@ -106,10 +110,10 @@ void showSavedFile(QWidget *window, const QString &path)
 
 void addNotesAndQuit(QMenuBar *bar, QWidget *window, const std::function<void()> &openNotes)
 {
-    QAction *notes = bar->addAction(QStringLiteral("Notes"));
+    QAction *notes = bar->addAction(QCoreApplication::translate("Widgets", "Notes"));
     notes->setObjectName(QStringLiteral("Notes1"));
     QObject::connect(notes, &QAction::triggered, window, [openNotes] { guarded(openNotes); });
-    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
+    QAction *quit = bar->addAction(QCoreApplication::translate("Widgets", "Quitter"));
     quit->setObjectName(QStringLiteral("Quitter1"));
     QObject::connect(quit, &QAction::triggered, window, &QWidget::close);
 }
@@ -119,9 +123,13 @@ QToolButton *makeOriginButton(QWidget *bar, const QString &hint)
 {
     QToolButton *button = makeButton(bar, "DistFilmBtn", hint, QStyle::SP_ArrowRight, true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setText(QStringLiteral("PL"));
+    // PF: distances from the film plane; PL: from the lens.
+    button->setText(QCoreApplication::translate("Widgets", "PL"));
     QObject::connect(button, &QToolButton::toggled, button, [button](bool down) {
-        guarded([button, down] { button->setText(down ? QStringLiteral("PF") : QStringLiteral("PL")); });
+        guarded([button, down] {
+            button->setText(down ? QCoreApplication::translate("Widgets", "PF")
+                                 : QCoreApplication::translate("Widgets", "PL"));
+        });
     });
     return button;
 }
@@ -224,9 +232,10 @@ public:
 
 QString Windows1252RefusalText(const QString &removed)
 {
-    return QStringLiteral("Les fichiers d'Optolune ne peuvent pas contenir ces caractères, "
-                          "qui ont été retirés : ") +
-           ShownText(removed);
+    return QCoreApplication::translate(
+               "Widgets", "Les fichiers d'Optolune ne peuvent pas contenir ces caractères, "
+                          "qui ont été retirés : %1")
+        .arg(ShownText(removed));
 }
 
 void acceptWindows1252Only(QLineEdit *edit)

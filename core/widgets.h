@@ -58,8 +58,10 @@ QToolButton *makeTextButton(QWidget *bar, const char *name, const QString &capti
                             const QString &hint, QStyle::StandardPixmap glyph);
 
 // One button of a tool bar's table: a caption, when it has one, stands
-// beside the glyph. `made`, when given, receives the button, so that the
-// window connects the button it made rather than one looked up by name.
+// beside the glyph. The hint and the caption are French texts marked
+// QT_TRANSLATE_NOOP("ToolButtons", ...): the button shows them translated. `made`, when given,
+// receives the button, so that the window connects the button it made rather than one looked up by
+// name.
 struct ToolButtonDef {
     const char *name;
     const char *hint;

@@ -7,6 +7,7 @@
 #include "tablemodel.h"
 #include "tablestate.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace optolune {
@@ -116,8 +117,8 @@ long double ComputeFNumberLimit(long double circleMm, long double focalMm)
 
 QString InfoLineText(int nDia, int nDist)
 {
-    return QStringLiteral(" Diaphragmes:") + QString::number(nDia) + QStringLiteral("     ") +
-           QStringLiteral(" distances:") + QString::number(nDist);
+    return QCoreApplication::translate("CellPresentation", " Diaphragmes:%1      distances:%2")
+        .arg(QString::number(nDia), QString::number(nDist));
 }
 
 DecimalsChoice ApplyDecimalsChoice(TableState &state, TableModel &model, int index)
@@ -156,7 +157,8 @@ bool TakeBoundFromSelection(TableState &state, TableModel &model, int selectedCo
     const QString &header = model.horizontal ? model.cell(selectedCol, 0)
                                              : model.cell(0, selectedRow);
     if (!ReadNumber(header)) {
-        messages().warning(QStringLiteral("La valeur sélectionnée ne convient pas"));
+        messages().warning(QCoreApplication::translate("CellPresentation",
+                                                       "La valeur sélectionnée ne convient pas"));
         return false;
     }
     state.bound = header;

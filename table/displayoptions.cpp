@@ -3,7 +3,7 @@
 #include "core/diffractiontext.h"
 #include "core/inifile.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 #include <array>
 
 namespace optolune {
@@ -11,16 +11,25 @@ namespace optolune {
 namespace {
 
 constexpr std::array<DisplayOptionField, 9> Fields{{
-    {"Hcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Hyperfocale (h)"), "h", &DisplayOptions::h, true},
-    {"Grcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Grandissement et tirage"), "grt", &DisplayOptions::grt, true},
-    {"pcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Profondeur de champ p "), "p", &DisplayOptions::p, true},
+    {"Hcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Hyperfocale (h)"), "h", &DisplayOptions::h,
+     true},
+    {"Grcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Grandissement et tirage"), "grt",
+     &DisplayOptions::grt, true},
+    {"pcheck", QT_TRANSLATE_NOOP("DisplayOptions", "Profondeur de champ p "), "p",
+     &DisplayOptions::p, true},
     {"abCheck",
-     QT_TRANSLATE_NOOP("DisplayOptions", "Profondeur de champ en avant (a) et en arrière (b) du plan de mise au point"), "ab",
-     &DisplayOptions::ab, true},
-    {"DiffCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Diffraction"), "diff", &DisplayOptions::diff, true},
-    {"pfCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Profondeur de foyer (pf)"), "pf", &DisplayOptions::pf, false},
-    {"DCCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Distance corrigée (dc)"), "dc", &DisplayOptions::dc, false},
-    {"ZCCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Zone corrigée"), "zc", &DisplayOptions::zc, false},
+     QT_TRANSLATE_NOOP(
+         "DisplayOptions",
+         "Profondeur de champ en avant (a) et en arrière (b) du plan de mise au point"),
+     "ab", &DisplayOptions::ab, true},
+    {"DiffCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Diffraction"), "diff", &DisplayOptions::diff,
+     true},
+    {"pfCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Profondeur de foyer (pf)"), "pf",
+     &DisplayOptions::pf, false},
+    {"DCCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Distance corrigée (dc)"), "dc",
+     &DisplayOptions::dc, false},
+    {"ZCCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Zone corrigée"), "zc", &DisplayOptions::zc,
+     false},
     {"TirCheck", QT_TRANSLATE_NOOP("DisplayOptions", "Tirage"), "t", &DisplayOptions::t, false},
 }};
 
@@ -45,6 +54,11 @@ QString keyOf(bool DisplayOptions::*value)
 } // namespace
 
 std::span<const DisplayOptionField> displayOptionFields() { return Fields; }
+
+QString DisplayOptionCaption(const DisplayOptionField &field)
+{
+    return QCoreApplication::translate("DisplayOptions", field.caption);
+}
 
 void DisplayOptions::load(const IniFile &ini)
 {

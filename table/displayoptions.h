@@ -46,7 +46,7 @@ struct DisplayOptions {
 // other four are kept, read, written and marked like them but never shown.
 struct DisplayOptionField {
     const char *box;
-    const char *caption; // UTF-8
+    const char *caption; // UTF-8, French: shown through DisplayOptionCaption
     const char *key;
     bool DisplayOptions::*value;
     bool shown;
@@ -54,6 +54,9 @@ struct DisplayOptionField {
 
 // In the dialog's order, top to bottom.
 std::span<const DisplayOptionField> displayOptionFields();
+
+// The caption of a choice as its check box shows it, in the user's language.
+QString DisplayOptionCaption(const DisplayOptionField &field);
 
 inline const QString DisplayOptionsSection = QStringLiteral("optaff");
 

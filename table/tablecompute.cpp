@@ -8,6 +8,8 @@
 #include "tablemodel.h"
 #include "tablestate.h"
 
+#include <QCoreApplication>
+
 namespace optolune {
 
 namespace {
@@ -69,7 +71,9 @@ void BuildHeaders(TableState &state, const TableInputs &in, TableModel &model)
         put(model, at, k, 0, QStringLiteral("n=") + state.fNumbers[k - 1]);
     for (int r = 1; r <= nDist; ++r)
         put(model, at, 0, r, state.distances[r - 1]);
-    put(model, at, 0, nDist + 1, QStringLiteral("Infini"));
+    // The row of a focus at infinity; nothing compares its header, which
+    // reads as no distance (ReadNumber refuses it) in every language.
+    put(model, at, 0, nDist + 1, QCoreApplication::translate("TableCompute", "Infini"));
     if (in.showH) {
         put(model, at, 0, nDist + 2, QStringLiteral("H"));
         put(model, at, 0, nDist + 3, QStringLiteral("h="));

@@ -1,6 +1,7 @@
 #include "tableexport.h"
 
 #include "cellpresentation.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
@@ -8,6 +9,7 @@
 #include "tablemodel.h"
 #include "tablestate.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 
 namespace optolune {
@@ -26,6 +28,8 @@ QString quotedField(const QString &cell, QChar separator)
     return u'"' + field + u'"';
 }
 
+// The cells hold numbers and the table's own labels, never a text the user
+// typed: every cell shows its numbers as the user's language writes them.
 QString joinedTable(const TableModel &model, QChar separator, const QString &recordEnd)
 {
     QString text;
@@ -33,7 +37,7 @@ QString joinedTable(const TableModel &model, QChar separator, const QString &rec
         for (int c = 0; c < model.colCount(); ++c) {
             if (c > 0)
                 text += separator;
-            text += quotedField(model.cell(c, r), separator);
+            text += quotedField(LocalNumbers(model.cell(c, r)), separator);
         }
         text += recordEnd;
     }
@@ -44,7 +48,7 @@ QString joinedTable(const TableModel &model, QChar separator, const QString &rec
 
 QString TableAsCsv(const TableModel &model)
 {
-    return joinedTable(model, u';', QStringLiteral("\r\n"));
+    return joinedTable(model, CsvSeparator(), QStringLiteral("\r\n"));
 }
 
 QString TableAsCsvRows(const TableState &state)
@@ -53,27 +57,41 @@ QString TableAsCsvRows(const TableState &state)
     if (!read.inputs)
         throw UserError(read.fault);
     const TableInputs &in = *read.inputs;
-    QString text = QStringLiteral("f;c;dn;gp;format;origine;N;distance;proche;lointain;p;a;b\r\n");
-    const QString lens = QStringList{state.focal, state.circle, state.nodal, state.pupil,
-                                     quotedField(state.format, u';'),
-                                     in.fromFilm ? QStringLiteral("film") : QStringLiteral("objectif")}
-                             .join(u';');
+    // The columns' names are words a spreadsheet user reads: they follow the
+    // language, the separator with them. The numbers follow the language;
+    // the format, typed by the user, stays as typed.
+    const QChar sep = CsvSeparator();
+    const QString empty(4, sep);
+    QString text = QCoreApplication::translate(
+                       "TableExport", "f;c;dn;gp;format;origine;N;distance;proche;lointain;p;a;b")
+                       .replace(u';', sep) +
+                   QStringLiteral("\r\n");
+    const QString lens =
+        QStringList{quotedField(LocalNumbers(state.focal), sep),
+                    quotedField(LocalNumbers(state.circle), sep),
+                    quotedField(LocalNumbers(state.nodal), sep),
+                    quotedField(LocalNumbers(state.pupil), sep),
+                    quotedField(state.format, sep),
+                    in.fromFilm ? QCoreApplication::translate("TableExport", "film")
+                                : QCoreApplication::translate("TableExport", "objectif")}
+            .join(sep);
     for (size_t k = 0; k < in.fNumbers.size(); ++k) {
-        const QString fNumber = quotedField(state.fNumbers[static_cast<qsizetype>(k)], u';');
+        const QString fNumber =
+            quotedField(LocalNumbers(state.fNumbers[static_cast<qsizetype>(k)]), sep);
         for (size_t r = 0; r < in.distances.size(); ++r) {
             const long double D = in.distances[r];
-            text += lens + u';' + fNumber + u';' +
-                    quotedField(state.distances[static_cast<qsizetype>(r)], u';');
+            text += lens + sep + fNumber + sep +
+                    quotedField(LocalNumbers(state.distances[static_cast<qsizetype>(r)]), sep);
             const TableCell sharp = FocusCells(in, D).at(in.fNumbers[k]);
             // Where diffraction alone blurs more than the circle, the near
             // limit's field says so and the others stay empty.
             if (sharp.nothingSharp) {
-                text += u';' + NothingSharpText() + QStringLiteral(";;;;\r\n");
+                text += sep + NothingSharpText() + empty + QStringLiteral("\r\n");
                 continue;
             }
             const CellDepth &cell = sharp.depth;
             if (cell.near == -1) {
-                text += QStringLiteral(";;;;;\r\n");
+                text += sep + empty + QStringLiteral("\r\n");
                 continue;
             }
             // The cell's own texts with every line asked for: near, far,
@@ -86,7 +104,7 @@ QString TableAsCsvRows(const TableState &state)
                 QString value = lines.value(i);
                 if (i >= 2)
                     value.remove(0, 2);
-                text += u';' + value;
+                text += sep + LocalNumbers(value);
             }
             text += QStringLiteral("\r\n");
         }
@@ -110,7 +128,7 @@ bool ExportTableCsv(const TableState &state, const TableModel &model, CsvLayout 
                     const QString &path)
 {
     if (model.isEmpty()) {
-        messages().plain(QStringLiteral("Table vide"));
+        messages().plain(QCoreApplication::translate("TableExport", "Table vide"));
         return false;
     }
     writeWhole(path, CsvFileBytes(TableCsvText(state, model, layout)));
@@ -134,7 +152,7 @@ QString TableAsHtml(const TableModel &model)
         html += QStringLiteral("<tr>");
         for (int c = 0; c < model.colCount(); ++c) {
             const bool header = r == 0 || c == 0;
-            QString text = model.cell(c, r).toHtmlEscaped();
+            QString text = LocalNumbers(model.cell(c, r)).toHtmlEscaped();
             text.replace(kCellLineBreak, QStringLiteral("<br>"));
             html += header ? QStringLiteral("<th>") : QStringLiteral("<td>");
             if (!header && model.fontColour(c, r) == CellInk::Silver)

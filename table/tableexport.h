@@ -1,7 +1,10 @@
-// The depth-of-field table taken out of the program: as CSV for a French
-// spreadsheet (the file the table window exports and what optolune-cli
-// prints with --csv), and as tab-separated text and HTML for the clipboard,
-// so that a paste into a spreadsheet or a word processor keeps the grid.
+// The depth-of-field table taken out of the program: as CSV for a spreadsheet
+// of the user's language (the file the table window exports and what
+// optolune-cli prints with --csv), and as tab-separated text and HTML for the
+// clipboard, so that a paste into a spreadsheet or a word processor keeps the
+// grid. Every number goes out as the user's language writes it: in French
+// with the decimal comma and ';' between CSV fields, in English with the
+// decimal point and ','.
 #pragma once
 
 #include <QByteArray>
@@ -18,29 +21,30 @@ class TableModel;
 // one record per cell, tidy for a spreadsheet to compute with.
 enum class CsvLayout { Grid, Rows };
 
-// ';' between fields, CR LF after every record, the decimal comma as the
-// cells hold it. A cell of several lines is one quoted field with its lines
-// separated by LF; a '"' inside a quoted field is doubled.
+// CsvSeparator() between fields (';' in French), CR LF after every record,
+// the numbers of the cells through LocalNumbers. A cell of several lines is one quoted field with
+// its lines separated by LF; a '"' inside a quoted field is doubled.
 QString TableAsCsv(const TableModel &model);
 
 // One record per cell of the table a refreshed state gives, f-number by
 // f-number, distance by distance, after a header record:
 //   f;c;dn;gp;format;origine;N;distance;proche;lointain;p;a;b
-// f, c, dn and gp as the fields hold them, the format as typed, the origin
-// "film" or "objectif", the f-number and the distance as their lists hold
-// them, then the near and far limits and the total, front and rear depths in
-// metres with the table's decimals and bound: numbers alone, with the
-// decimal comma, "inf" where sharp to infinity, empty for a distance that
+// (in English f,c,dn,gp,format,origin,N,distance,near,far,p,a,b), f, c, dn
+// and gp as the fields hold them, the format as typed, the origin "film" or
+// "objectif" ("film" or "lens" in English, the words of --origin), the
+// f-number and the distance as their lists hold them, then the near and far limits and the total,
+// front and rear depths in metres with the table's decimals and bound: numbers alone, with the
+// decimal separator of the language, "inf" where sharp to infinity, empty for a distance that
 // cannot be focused, and "diffraction" alone in the near limit's field where
-// a table counting diffraction has nothing sharp. Separators and quotes as TableAsCsv. Throws UserError
-// when the state does not read (it has not been refreshed).
+// a table counting diffraction has nothing sharp. Separators and quotes as TableAsCsv. Throws
+// UserError when the state does not read (it has not been refreshed).
 QString TableAsCsvRows(const TableState &state);
 
 // The CSV text of a layout: TableAsCsv(model) or TableAsCsvRows(state).
 QString TableCsvText(const TableState &state, const TableModel &model, CsvLayout layout);
 
-// The CSV file: UTF-8 with a byte-order mark, so that a spreadsheet set for
-// French reads the accents and the decimal comma right.
+// The CSV file: UTF-8 with a byte-order mark, so that a spreadsheet reads the
+// accents right, in either language.
 QByteArray CsvFileBytes(const QString &csvText);
 QByteArray CsvFileBytes(const TableModel &model);
 

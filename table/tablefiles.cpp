@@ -11,6 +11,7 @@
 #include "tablemodel.h"
 #include "tablestate.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,7 +70,7 @@ void reportError(const UserError &e) { messages().error(e.text()); }
 
 QString openError(const QString &path)
 {
-    return QStringLiteral("Impossible d'ouvrir le fichier %1")
+    return QCoreApplication::translate("TableFiles", "Impossible d'ouvrir le fichier %1")
         .arg(ShownPath(QDir::toNativeSeparators(path)));
 }
 
@@ -204,7 +205,7 @@ QStringList TableFileLines(const TableState &state)
 bool WriteTableFile(const TableState &state, const TableModel &model, const QString &path)
 {
     if (model.isEmpty()) {
-        messages().plain(QStringLiteral("Table vide"));
+        messages().plain(QCoreApplication::translate("TableFiles", "Table vide"));
         return false;
     }
     // What the reader would refuse is never written: a tmp table refused
@@ -214,10 +215,11 @@ bool WriteTableFile(const TableState &state, const TableModel &model, const QStr
                                  ? joinLines(TableFileLines(state))
                                  : QByteArray();
     if (bytes.isEmpty() || bytes.size() > kMaxTableFileBytes) {
-        messages().information(
-            QStringLiteral("Table trop grande pour être enregistrée : %1 diaphragmes et %1 "
-                           "distances au plus")
-                .arg(kMaxTableListItems));
+        messages().information(QCoreApplication::translate(
+                                   "TableFiles",
+                                   "Table trop grande pour être enregistrée : %1 diaphragmes et %1 "
+                                   "distances au plus")
+                                   .arg(kMaxTableListItems));
         return false;
     }
     try {
@@ -265,8 +267,9 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source,
     // of this program, or lines of another version that this program cannot
     // read, are refused as another version's file.
     auto otherVersion = [&] {
-        messages().information(QStringLiteral("Fichier non compatible avec la version ") +
-                               programVersion);
+        messages().information(
+            QCoreApplication::translate("TableFiles", "Fichier non compatible avec la version %1")
+                .arg(programVersion));
         return TableStatus::OtherVersion;
     };
     const bool ownVersion = line(1) == programVersion;
@@ -276,8 +279,9 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source,
         if (!ownVersion)
             return otherVersion();
         if (chosen)
-            messages().error(QStringLiteral("Fichier illisible ou endommagé : %1")
-                                 .arg(ShownPath(QDir::toNativeSeparators(path))));
+            messages().error(
+                QCoreApplication::translate("TableFiles", "Fichier illisible ou endommagé : %1")
+                    .arg(ShownPath(QDir::toNativeSeparators(path))));
         return status;
     };
     if (tooLarge)
@@ -376,7 +380,8 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source,
 bool SaveTable(TableState &state, TableModel &model)
 {
     if (state.lensReferences.contains(u'_') || state.format.contains(u'_')) {
-        messages().information(QStringLiteral(
+        messages().information(QCoreApplication::translate(
+            "TableFiles",
             "Le caractère _ n'est pas  autorisé dans le format et les références de l'objectif"));
         return false;
     }
@@ -386,16 +391,21 @@ bool SaveTable(TableState &state, TableModel &model)
     const QString folder = appPaths().tablesFolder();
     const QString name = TableFileName(state, QStringLiteral(".stf"));
     if (!IsUsableFileName(folder, name)) {
-        messages().information(QStringLiteral("nom ") + name + QStringLiteral(" non valide"));
+        messages().information(
+            QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
         return false;
     }
-    if (!messages().confirm(QStringLiteral("La table va être enregistrée dans le fichier:\r\n") +
-                            name + QStringLiteral("\r\nContinuer?")))
+    if (!messages().confirm(
+            QCoreApplication::translate(
+                "TableFiles", "La table va être enregistrée dans le fichier:\r\n%1\r\nContinuer?")
+                .arg(name)))
         return false;
     const QString path = folder + name;
     if (QFileInfo::exists(path) &&
-        !messages().confirm(QStringLiteral("Le fichier ") + name +
-                            QStringLiteral(" existe, il sera remplacé.\r\nContinuer?")))
+        !messages().confirm(
+            QCoreApplication::translate("TableFiles",
+                                        "Le fichier %1 existe, il sera remplacé.\r\nContinuer?")
+                .arg(name)))
         return false;
     QDir().mkpath(folder);
     return WriteTableFile(state, model, path);
@@ -428,14 +438,16 @@ bool SaveTmpTable(TableState &state, TableModel &model)
     const QString folder = appPaths().tmpFolder();
     const QString name = TableFileName(state, QStringLiteral(".tmp"));
     if (!IsUsableFileName(folder, name)) {
-        messages().information(QStringLiteral("nom ") + name + QStringLiteral(" non valide"));
+        messages().information(
+            QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
         return false;
     }
     QDir().mkpath(folder);
     const QString path = folder + name;
     if (!tmpFolderIsOwn()) {
-        messages().error(QStringLiteral("Impossible de créer le fichier %1")
-                             .arg(QDir::toNativeSeparators(path)));
+        messages().error(
+            QCoreApplication::translate("TableFiles", "Impossible de créer le fichier %1")
+                .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     if (!WriteTableFile(state, model, path))

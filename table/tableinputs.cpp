@@ -7,6 +7,7 @@
 #include "tablefiles.h"
 #include "tablestate.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace optolune {
@@ -33,11 +34,13 @@ bool ValidateTableFields(TableState &state)
     // The file-name prefix shows the repaired focal length and circle.
     state.namePrefix = BuildNamePrefix(state);
     if (state.distances.isEmpty()) {
-        messages().information(QStringLiteral("Créez une liste des distances"));
+        messages().information(
+            QCoreApplication::translate("TableInputs", "Créez une liste des distances"));
         return false;
     }
     if (state.fNumbers.isEmpty()) {
-        messages().information(QStringLiteral("Créez une liste des diaphragmes"));
+        messages().information(
+            QCoreApplication::translate("TableInputs", "Créez une liste des diaphragmes"));
         return false;
     }
     return true;
@@ -103,7 +106,8 @@ InputsResult ReadTableInputs(const TableState &state)
     const auto pupil = ReadNumber(state.pupil);
     if (!circle || !focal || !nodal || !pupil) {
         // Only a state that skipped the validation gets here.
-        result.fault = QStringLiteral("Paramètres de l'objectif incorrects");
+        result.fault =
+            QCoreApplication::translate("TableInputs", "Paramètres de l'objectif incorrects");
         return result;
     }
     in.circleMm = *circle;
@@ -116,7 +120,8 @@ InputsResult ReadTableInputs(const TableState &state)
     const auto bound = ReadNumber(state.bound);
     if (!bound) {
         result.fault =
-            QStringLiteral("Borne des décimales incorrecte : '%1'").arg(ShownText(state.bound));
+            QCoreApplication::translate("TableInputs", "Borne des décimales incorrecte : '%1'")
+                .arg(ShownText(state.bound));
         return result;
     }
     in.bound = *bound;
@@ -125,7 +130,7 @@ InputsResult ReadTableInputs(const TableState &state)
     // the optics turn into nonsense (an f-number of 0, a distance of 1E308):
     // the table names the first such item and computes nothing.
     struct ListRule {
-        const char *name;
+        bool fNumbers; // names the list in its messages
         long double minimum, maximum;
         int decimals;
     };
@@ -136,15 +141,27 @@ InputsResult ReadTableInputs(const TableState &state)
             const QString &text = texts[i];
             const auto value = ReadNumber(text);
             if (!value) {
-                result.fault = QStringLiteral("La liste des %1 contient une valeur incorrecte : '%2'")
-                                   .arg(QLatin1String(rule.name), ShownText(text));
+                result.fault =
+                    (rule.fNumbers
+                         ? QCoreApplication::translate(
+                               "TableInputs",
+                               "La liste des diaphragmes contient une valeur incorrecte : '%1'")
+                         : QCoreApplication::translate(
+                               "TableInputs",
+                               "La liste des distances contient une valeur incorrecte : '%1'"))
+                        .arg(ShownText(text));
                 return false;
             }
             if (*value < rule.minimum || *value > rule.maximum) {
                 result.fault =
-                    QStringLiteral("La liste des %1 contient une valeur hors de l'intervalle %2 : '%3'")
-                        .arg(QLatin1String(rule.name),
-                             RangeText(rule.minimum, rule.maximum, rule.decimals), ShownText(text));
+                    (rule.fNumbers
+                         ? QCoreApplication::translate("TableInputs",
+                                                       "La liste des diaphragmes contient une "
+                                                       "valeur hors de l'intervalle %1 : '%2'")
+                         : QCoreApplication::translate("TableInputs",
+                                                       "La liste des distances contient une "
+                                                       "valeur hors de l'intervalle %1 : '%2'"))
+                        .arg(RangeText(rule.minimum, rule.maximum, rule.decimals), ShownText(text));
                 return false;
             }
             values.push_back(*value);
@@ -154,11 +171,11 @@ InputsResult ReadTableInputs(const TableState &state)
     // The f-numbers of the list editor; distances down to 0, which the editor
     // writes for a typed distance below 0,005 m (its row stays empty).
     if (!readList(state.fNumbers, static_cast<int>(state.fNumbers.size()),
-                  {"diaphragmes", ValueLimits::DiaMin, ValueLimits::DiaMax, ListDecimals(ListKind::Dia)},
+                  {true, ValueLimits::DiaMin, ValueLimits::DiaMax, ListDecimals(ListKind::Dia)},
                   in.fNumbers))
         return result;
     if (!readList(state.distances, ShownDistanceCount(state),
-                  {"distances", 0, ValueLimits::DistMax, ListDecimals(ListKind::Dis)}, in.distances))
+                  {false, 0, ValueLimits::DistMax, ListDecimals(ListKind::Dis)}, in.distances))
         return result;
     in.decimals = std::clamp(state.decimalsIndex, 0, 8);
     in.horizontal = state.horizontal;

@@ -1,5 +1,7 @@
 #include "tablemodel.h"
 
+#include "core/language.h"
+
 namespace optolune {
 
 GridBackground GridBackgroundFor(bool fromFilm)
@@ -31,7 +33,7 @@ QStringList TableModel::cellLines(int col, int row) const
 
 QString TableModel::displayText(int col, int row) const
 {
-    QString text = cell(col, row);
+    QString text = LocalNumbers(cell(col, row));
     text.replace(kCellLineBreak, u'\n');
     return text;
 }

@@ -34,7 +34,8 @@ public:
     void setCell(int col, int row, QString text);
     // The lines of a cell, in order (one empty line for an empty cell).
     QStringList cellLines(int col, int row) const;
-    // The text with '\n' between its lines, as a widget draws it.
+    // The text with '\n' between its lines, as a widget draws it: with
+    // decimal points in English (the cells keep the decimal comma).
     QString displayText(int col, int row) const;
 
     // A cleared matrix of the given size; everything else stays. When the

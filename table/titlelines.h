@@ -17,6 +17,7 @@ struct TableState;
 //   "Optolune" + SEP + versionText
 //   an empty line
 // where SEP is seven spaces. "c= " alone is followed by " mm" with a space.
+// The words follow the user's language, the numbers of the lens too.
 QStringList ComposeTitleLines(const TableState &state, const QString &title, bool printComment,
                               const QString &versionText);
 

@@ -1,4 +1,5 @@
 #include "explanations/explanationtexts.h"
+#include "support/english.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -62,3 +63,30 @@ INSTANTIATE_TEST_SUITE_P(Tags, UnknownTag,
                          testing::Values("Table", "TABLE", "table ", " table", "calcProfIsol",
                                          "calcprofisol\n", "", "pc"),
                          [](const auto &info) { return "Tag" + std::to_string(info.index); });
+
+TEST(Explanation, InEnglishWithDecimalPoints)
+{
+    optolune::test::EnglishScope english;
+    const std::optional<Explanation> table = ComposeExplanation(QStringLiteral("table"));
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->caption, QStringLiteral("Depth-of-field table"));
+    EXPECT_EQ(table->lines,
+              (QStringList{
+                  "",
+                  "THE PARAMETERS",
+                  "",
+                  "f focal length (mm):   minimum 10.000,   maximum 1200.000",
+                  "c diameter of the circle of confusion (mm):   minimum 0.005,   maximum 0.500",
+                  "dn nodal distance (mm):   minimum -150.0,   maximum 150.0",
+                  "gp pupil magnification:   minimum 0.1,   maximum 5.0",
+              }));
+    const std::optional<Explanation> variations =
+        ComposeExplanation(QStringLiteral("calcprofisol"));
+    ASSERT_TRUE(variations);
+    EXPECT_EQ(variations->caption, QStringLiteral("Variations of the depth of field"));
+    ASSERT_EQ(variations->lines.size(), 8);
+    EXPECT_TRUE(variations->lines[0].startsWith(QStringLiteral("When the focus distance d")));
+    EXPECT_EQ(variations->lines[7], QStringLiteral("The magnification is 1 when u=v=2f."));
+    // The tags are keys, the same in both languages.
+    EXPECT_FALSE(ComposeExplanation(QStringLiteral("Table")));
+}

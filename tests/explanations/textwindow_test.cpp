@@ -1,12 +1,15 @@
 #include "explanations/textwindow.h"
 #include "support/child.h"
+#include "support/english.h"
 #include "support/recorder.h"
 #include "support/screenshot.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -25,6 +28,7 @@ struct Seen {
     bool readOnly = false;
     bool onTop = false;
     bool centred = false;
+    bool fits = false; // the whole text shows without scrolling
 };
 
 // Opens the window as the table and variations windows do, looks at it while
@@ -44,6 +48,7 @@ Seen openAndLook(const QString &tag, const QString &screenshot = QString())
                 !edit->isVisible(),   memo->isReadOnly(),
                 (w->windowFlags() & Qt::WindowStaysOnTopHint) != 0,
                 w->frameGeometry().center() == w->screen()->availableGeometry().center()};
+        seen.fits = memo->verticalScrollBar()->maximum() == 0;
         if (!screenshot.isEmpty())
             saveScreenshot(w, screenshot);
         w->close();
@@ -112,4 +117,34 @@ TEST(AfficheWindow, TextIsComposedOnceOnFirstShow)
     window.show();
     EXPECT_EQ(memo->toPlainText(), composed);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Table de profondeur de champ"));
+}
+
+TEST(AfficheWindow, InEnglishNothingFrenchIsLeftAndTheTextFits)
+{
+    Recorder rec;
+    std::vector<Seen> french;
+    for (const QString &tag : {QStringLiteral("table"), QStringLiteral("calcprofisol")})
+        french.push_back(openAndLook(tag));
+    EnglishScope english;
+    const QString tags[] = {QStringLiteral("table"), QStringLiteral("calcprofisol")};
+    for (size_t i = 0; i < std::size(tags); ++i) {
+        SCOPED_TRACE(tags[i].toStdString());
+        const Seen seen = openAndLook(tags[i], QStringLiteral("affiche-%1-en").arg(tags[i]));
+        // Every line of the text is read without scrolling.
+        EXPECT_TRUE(seen.fits);
+        EXPECT_NE(seen.caption, french[i].caption);
+        EXPECT_FALSE(seen.caption.isEmpty());
+        EXPECT_EQ(seen.size, french[i].size);
+        const QStringList lines = seen.text.split(u'\n');
+        const QStringList frenchLines = french[i].text.split(u'\n');
+        ASSERT_EQ(lines.size(), frenchLines.size());
+        for (qsizetype l = 0; l < lines.size(); ++l) {
+            if (!frenchLines[l].isEmpty()) {
+                EXPECT_NE(lines[l], frenchLines[l]);
+            }
+            EXPECT_FALSE(lines[l].contains(QRegularExpression(QStringLiteral("[éèêàç]|\\d,\\d"))))
+                << lines[l].toStdString();
+        }
+    }
+    EXPECT_TRUE(rec.messages().empty());
 }

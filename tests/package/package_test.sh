@@ -72,6 +72,12 @@ fr_man=$root/usr/share/man/fr/man1/optolune.1.gz
 zcat "$fr_man" | grep -q "^\.TH .*\"Optolune $version\"" || fail "the version of the French optolune(1)"
 [ -f "$root/usr/share/optolune/translations/optolune_en.qm" ] ||
   fail "the English translation is not in the package"
+# optolune-cli's page in French too, where man looks for a French user.
+man=$root/usr/share/man/fr/man1/optolune-cli.1.gz
+[ -f "$man" ] || fail "usr/share/man/fr/man1/optolune-cli.1.gz is not in the package"
+zcat "$man" | grep -q "^\.TH .*\"Optolune $version\" \"Commandes utilisateur\"" ||
+  fail "the version of the French optolune-cli(1)"
+zcat "$root/usr/share/man/man1/optolune-cli.1.gz" | grep -q '^\.SH NAME$' || fail "optolune-cli(1) is not in English"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/fr.optolune.optolune.metainfo.xml" ||
   fail "the AppStream file has no release $version"
 
