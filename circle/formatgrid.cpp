@@ -1,6 +1,7 @@
 #include "formatgrid.h"
 
 #include "core/messages.h"
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
 #include "core/textfile.h"

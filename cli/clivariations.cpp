@@ -3,6 +3,7 @@
 #include "clicommon.h"
 #include "clitable.h"
 #include "core/apppaths.h"
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"

@@ -13,6 +13,7 @@
 // repair that); Check, Fit and FitQuiet never throw and leave a number.
 #include "fuzz_common.h"
 
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "lists/listsort.h"
 

@@ -2,6 +2,7 @@
 
 #include "core/inifile.h"
 #include "core/messages.h"
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 

@@ -5,6 +5,7 @@
 #include "listsort.h"
 
 #include "core/messages.h"
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 
 namespace optolune {

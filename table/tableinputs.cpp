@@ -1,6 +1,7 @@
 #include "tableinputs.h"
 
 #include "core/messages.h"
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
 #include "lists/listkind.h"

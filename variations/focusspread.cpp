@@ -1,6 +1,7 @@
 #include "focusspread.h"
 
 #include "variationsfields.h"
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 

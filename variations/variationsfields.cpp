@@ -1,6 +1,7 @@
 #include "variationsfields.h"
 
 #include "core/messages.h"
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 

@@ -1,3 +1,4 @@
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "core/usererror.h"
 #include "support/recorder.h"

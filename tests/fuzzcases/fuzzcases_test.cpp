@@ -3,6 +3,7 @@
 #include "cli/clitable.h"
 #include "core/apppaths.h"
 #include "core/inifile.h"
+#include "core/numericfield.h"
 #include "core/numerictext.h"
 #include "support/programfolder.h"
 #include "support/recorder.h"
