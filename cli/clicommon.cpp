@@ -40,8 +40,7 @@ QString CliQuoted(const QString &value)
 
 QString CliNumber(const QString &option, const QString &value)
 {
-    QString text = value;
-    text.replace(u'.', u',');
+    const QString text = DecimalCommaText(value);
     if (!ReadNumber(text))
         throw UsageError{QStringLiteral("--%1 vaut un nombre décimal, pas « %2 »")
                              .arg(option, CliQuoted(value))};
@@ -79,9 +78,8 @@ BlurModel CliBlurModel(const QString &value)
 
 QStringList CliListItems(QString text)
 {
-    text.replace(u'.', u',');
     static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
-    return text.split(separators, Qt::SkipEmptyParts);
+    return DecimalCommaText(std::move(text)).split(separators, Qt::SkipEmptyParts);
 }
 
 CliOptionReader::CliOptionReader(const QStringList &args, QStringList valued)

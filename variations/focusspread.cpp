@@ -30,10 +30,9 @@ QString quoted(const QString &text)
     return u'\'' + shown + u'\'';
 }
 
-std::optional<long double> readReading(QString text)
+std::optional<long double> readReading(const QString &text)
 {
-    text.replace(u'.', u',');
-    const std::optional<long double> value = ReadNumber(text);
+    const std::optional<long double> value = ReadNumber(DecimalCommaText(text));
     if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;
