@@ -2,6 +2,7 @@
 
 #include "clitable.h"
 #include "core/numerictext.h"
+#include "core/showntext.h"
 #include "core/usererror.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"
@@ -25,17 +26,8 @@ CliMessages::~CliMessages() { installMessages(m_previous); }
 
 QString CliQuoted(const QString &value)
 {
-    constexpr int kShown = 40;
-    QString shown;
-    for (const QChar c : QStringView(value).left(kShown)) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
-        else
-            shown += c;
-    }
-    if (value.size() > kShown)
-        shown += QStringLiteral("...");
-    return shown;
+    constexpr qsizetype kShown = 40;
+    return ShownText(value, kShown, ControlEscapes::LowerHex);
 }
 
 QString CliNumber(const QString &option, const QString &value)
