@@ -108,8 +108,7 @@ CliOptions parseOptions(const QStringList &args)
                         QStringLiteral("--layout vaut grid ou rows, pas « %1 »").arg(ShownText(v))};
                 o.layout = v == u"rows" ? CsvLayout::Rows : CsvLayout::Grid;
             } else if (name == u"bound") {
-                QString bound = v;
-                bound.replace(u'.', u',');
+                const QString bound = DecimalCommaText(v);
                 if (!ReadNumber(bound))
                     throw UsageError{
                         QStringLiteral("--bound vaut une distance en mètres, pas « %1 »").arg(ShownText(v))};

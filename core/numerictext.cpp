@@ -96,6 +96,12 @@ long double ToNumber(QStringView text)
     throw ConversionError(text.toString());
 }
 
+QString DecimalCommaText(QString typed)
+{
+    typed.replace(u'.', u',');
+    return typed;
+}
+
 namespace {
 
 __extension__ typedef unsigned __int128 u128;

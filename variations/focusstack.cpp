@@ -177,8 +177,7 @@ std::optional<long double> fieldNumber(const QString &text, const char *label, Q
         message = QStringLiteral("%1 : champ vide").arg(QString::fromUtf8(label));
         return std::nullopt;
     }
-    typed.replace(u'.', u',');
-    const std::optional<long double> value = ReadNumber(typed);
+    const std::optional<long double> value = ReadNumber(DecimalCommaText(typed));
     if (!value || !std::isfinite(*value)) {
         message = QStringLiteral("%1 illisible : '%2'").arg(QString::fromUtf8(label), ShownText(text));
         return std::nullopt;

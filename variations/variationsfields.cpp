@@ -11,8 +11,6 @@ namespace optolune {
 
 namespace {
 
-void commaForPoint(QString &text) { text.replace(u'.', u','); }
-
 QString rangeHint(const QString &head, long double minimum, long double maximum, int decimals)
 {
     return head + QStringLiteral("|  minimum: ") + FixedText(minimum, 5, decimals) +
@@ -28,7 +26,7 @@ long double halfStop() { return std::sqrt(std::sqrt(2.0L)); }
 void NormaliseDecimalPoints(VariationsInput &input)
 {
     for (QString *text : {&input.cText, &input.dnText, &input.fText, &input.dText, &input.gpText})
-        commaForPoint(*text);
+        *text = DecimalCommaText(std::move(*text));
 }
 
 int DistanceDecimals(int decimals) { return std::max(decimals, 2); }
@@ -65,7 +63,7 @@ int CheckManualFields(VariationsInput &input, ListsEmpty lists)
         {&input.dText, DistanceDecimals(input.decimals), DistCheckMin, VariationsLimits::DistMax},
     };
     for (const FieldCheck &check : checks) {
-        commaForPoint(*check.text);
+        *check.text = DecimalCommaText(std::move(*check.text));
         NumericField::Fit(*check.text, 12, check.decimals, check.minimum, check.maximum, true);
     }
     return 0;
