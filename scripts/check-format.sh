@@ -15,7 +15,8 @@ if ! git rev-parse --quiet --verify "${baseline}^{commit}" >/dev/null; then
 fi
 tool=(git clang-format-14 --binary clang-format-14 --extensions cpp,h --style file)
 if [ "${1:-}" = "--fix" ]; then
-  "${tool[@]}" "$baseline" || true
+  # --force: the files being edited are formatted too, staged or not.
+  "${tool[@]}" --force "$baseline"
   exit 0
 fi
 # --diff prints the changes it would make, or one of two fixed sentences when
