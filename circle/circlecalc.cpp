@@ -86,8 +86,7 @@ void applyPreset(std::span<const FormatPreset> presets, int index, QString &widt
 int CheckCircleFields(CircleState &state)
 {
     for (const FieldRule &rule : kRules) {
-        QString text = state.*rule.text;
-        text.replace(u'.', u',');
+        QString text = DecimalCommaText(state.*rule.text);
         const int code =
             NumericField::FitQuiet(text, 12, rule.decimals, rule.minimum, rule.maximum, true);
         if (code != 0) {

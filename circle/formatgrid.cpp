@@ -228,7 +228,7 @@ std::optional<CircleChoice> ChooseGridRow(FormatGrid &grid, int row)
     for (int r = 1; r < grid.rowCount(); ++r)
         for (const int c : {EnlargementColumn, CircleColumn})
             if (grid.cell(r, c).contains(u'.'))
-                grid.setCell(r, c, QString(grid.cell(r, c)).replace(u'.', u','));
+                grid.setCell(r, c, DecimalCommaText(grid.cell(r, c)));
     const QString circle = row >= 1 && row < grid.rowCount() ? grid.cell(row, CircleColumn) : QString();
     if (!ReadNumber(circle)) {
         messages().warning(QCoreApplication::translate("FormatGrid", "Valeur de c non valide. "));

@@ -6,6 +6,7 @@
 #include "core/language.h"
 #include "core/numerictext.h"
 #include "core/usererror.h"
+#include "core/showntext.h"
 #include "lists/listfiles.h"
 #include "lists/listkind.h"
 #include "table/tableexport.h"
@@ -31,23 +32,13 @@ CliMessages::~CliMessages() { installMessages(m_previous); }
 
 QString CliQuoted(const QString &value)
 {
-    constexpr int kShown = 40;
-    QString shown;
-    for (const QChar c : QStringView(value).left(kShown)) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
-        else
-            shown += c;
-    }
-    if (value.size() > kShown)
-        shown += QStringLiteral("...");
-    return shown;
+    constexpr qsizetype kShown = 40;
+    return ShownText(value, kShown, ControlEscapes::LowerHex);
 }
 
 QString CliNumber(const QString &option, const QString &value)
 {
-    QString text = value;
-    text.replace(u'.', u',');
+    const QString text = DecimalCommaText(value);
     if (!ReadNumber(text))
         throw UsageError{
             QCoreApplication::translate("CliCommon", "--%1 vaut un nombre décimal, pas « %2 »")
@@ -101,9 +92,8 @@ QStringList CliFNumbers(const std::optional<QString> &typed)
 
 QStringList CliListItems(QString text)
 {
-    text.replace(u'.', u',');
     static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
-    return text.split(separators, Qt::SkipEmptyParts);
+    return DecimalCommaText(std::move(text)).split(separators, Qt::SkipEmptyParts);
 }
 
 CliOptionReader::CliOptionReader(const QStringList &args, QStringList valued)

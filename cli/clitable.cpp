@@ -124,8 +124,7 @@ CliOptions parseOptions(const QStringList &args)
             } else if (name == u"blur") {
                 o.blurModel = CliBlurModel(v);
             } else if (name == u"bound") {
-                QString bound = v;
-                bound.replace(u'.', u',');
+                const QString bound = DecimalCommaText(v);
                 if (!ReadNumber(bound))
                     throw UsageError{
                         QCoreApplication::translate(

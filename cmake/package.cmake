@@ -44,7 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # package being native (its version has no Debian revision), changelog.gz.
 find_program(OPTOLUNE_GZIP gzip REQUIRED)
 string(REPLACE "\n" " " OPTOLUNE_PACKAGE_NOTICE "${OPTOLUNE_NOTICE}")
-set(doc_dir ${CMAKE_BINARY_DIR}/doc)
+set(doc_dir ${PROJECT_BINARY_DIR}/doc)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/copyright.in ${doc_dir}/copyright @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${doc_dir}/changelog @ONLY)
 add_custom_command(OUTPUT ${doc_dir}/changelog.gz

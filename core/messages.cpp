@@ -1,6 +1,7 @@
 #include "messages.h"
 
-#include <algorithm>
+#include "showntext.h"
+
 #include <cstdio>
 
 namespace optolune {
@@ -32,25 +33,7 @@ Prompts *g_prompts = nullptr;
 
 QString QuotedForMessage(const QString &text, qsizetype maxLength)
 {
-    QString out;
-    const qsizetype shown = std::min(text.size(), maxLength);
-    out.reserve(shown + 8);
-    for (qsizetype i = 0; i < shown; ++i) {
-        const QChar c = text[i];
-        if (c == u'\n')
-            out += QStringLiteral("\\n");
-        else if (c == u'\r')
-            out += QStringLiteral("\\r");
-        else if (c == u'\t')
-            out += QStringLiteral("\\t");
-        else if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
-        else
-            out += c;
-    }
-    if (text.size() > maxLength)
-        out += QStringLiteral("...");
-    return out;
+    return ShownText(text, maxLength, ControlEscapes::Named);
 }
 
 Messages &messages() { return g_messages ? *g_messages : g_stderrMessages; }

@@ -56,6 +56,7 @@ private:
 // A text from outside (a file, a device, the system) as a message quotes it:
 // control characters escaped (\n, \t, \xNN) and at most `maxLength`
 // characters, "..." marking a cut.
+// ShownText in its ControlEscapes::Named form.
 QString QuotedForMessage(const QString &text, qsizetype maxLength = 80);
 
 // The installed implementations. Until one is installed, messages go to

@@ -105,6 +105,12 @@ long double ToNumber(QStringView text)
     throw ConversionError(text.toString());
 }
 
+QString DecimalCommaText(QString typed)
+{
+    typed.replace(u'.', u',');
+    return typed;
+}
+
 namespace {
 
 // The exact digits of an x86 80-bit long double come from an integer path

@@ -17,6 +17,12 @@ std::optional<long double> ReadNumber(QStringView text);
 // As ReadNumber, but a text that does not read throws ConversionError.
 long double ToNumber(QStringView text);
 
+// A typed number with every '.' turned into the decimal comma: a point typed
+// out of habit (or read from a file written elsewhere) reads as the comma it
+// stands for. Every field, option and file cell holding a typed number goes
+// through it before ReadNumber.
+QString DecimalCommaText(QString typed);
+
 // Fixed-point text with exactly `decimals` digits after the comma (none and no
 // comma for 0, at most 18), keeping at most `precision` significant digits.
 // Halves round away from zero. An integer part longer than `precision` gives

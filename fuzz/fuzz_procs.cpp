@@ -136,8 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     case 3:
         // A typed field: '.' is a decimal comma, as the windows take it.
-        text = QString::fromLatin1(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-        text.replace(u'.', u',');
+        text = DecimalCommaText(
+            QString::fromLatin1(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
         break;
     }
 

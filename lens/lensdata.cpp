@@ -87,8 +87,7 @@ std::optional<LensData> ComputeLensData(BladSettings &fields)
 {
     LensData data;
     for (const FieldRule &rule : kRules) {
-        QString text = fields.*rule.text;
-        text.replace(u'.', u',');
+        QString text = DecimalCommaText(fields.*rule.text);
         if (NumericField::FitQuiet(text, 12, 1, rule.minimum, rule.maximum, true) != 0) {
             messages().warning(QCoreApplication::translate("LensData", rule.message));
             return std::nullopt;

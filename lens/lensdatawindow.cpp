@@ -284,23 +284,23 @@ void LensDataWindow::writeControls()
 std::optional<LensData> LensDataWindow::ComputeLensDataCommand()
 {
     readControls();
-    const std::optional<LensData> data = ComputeLensData(m_fields);
+    const std::optional<LensData> lens = ComputeLensData(m_fields);
     writeControls();
-    if (!data)
-        return data; // dn, gp and the drawing keep the last results
-    m_edits.dn->setText(LocalNumbers(NodalText(*data)));
-    m_edits.gp->setText(LocalNumbers(PupilText(*data)));
-    m_diagram->setData(data);
-    return data;
+    if (!lens)
+        return lens; // dn, gp and the drawing keep the last results
+    m_edits.dn->setText(LocalNumbers(NodalText(*lens)));
+    m_edits.gp->setText(LocalNumbers(PupilText(*lens)));
+    m_diagram->setData(lens);
+    return lens;
 }
 
 void LensDataWindow::AcceptLensData()
 {
     // Always from the fields as they stand now: typing computes nothing.
-    const std::optional<LensData> data = ComputeLensDataCommand();
-    if (!data)
+    const std::optional<LensData> lens = ComputeLensDataCommand();
+    if (!lens)
         return;
-    m_choice = MakeLensChoice(m_fields, *data);
+    m_choice = MakeLensChoice(m_fields, *lens);
     // The table gets the lens even when its data cannot be kept.
     try {
         writeBladSettings(appPaths().iniFileName, m_fields);

@@ -38,12 +38,6 @@ Bounds boundsOf(ListKind kind)
     return {0, 0, 0};
 }
 
-QString dotsToCommas(QString text)
-{
-    text.replace(u'.', u',');
-    return text;
-}
-
 } // namespace
 
 ListEditor::ListEditor(QString dataFolder, const QString &kindSource)
@@ -140,7 +134,7 @@ void ListEditor::AddTypedItem()
     // Focal lengths keep the typed text when it is already in the list as
     // typed, the other kinds when it is there once repaired.
     const bool keepTypedDuplicate = *k == ListKind::Foc;
-    QString s = dotsToCommas(fields.add);
+    QString s = DecimalCommaText(fields.add);
     if (ContainsValue(current, s)) {
         if (!keepTypedDuplicate)
             fields.add.clear();
@@ -168,10 +162,10 @@ void ListEditor::AddSection(SectionMode mode)
         return;
     decimals = ListDecimals(*k);
     const Bounds b = boundsOf(*k);
-    QString s = dotsToCommas(fields.sectionStart);
+    QString s = DecimalCommaText(fields.sectionStart);
     NumericField::Fit(s, 12, decimals, b.entryMin, b.max, true);
     fields.sectionStart = s;
-    s = dotsToCommas(fields.sectionEnd);
+    s = DecimalCommaText(fields.sectionEnd);
     NumericField::Fit(s, 12, decimals, b.sectionEndMin, b.max, false);
     fields.sectionEnd = s;
     if (fields.step < 0 || fields.step >= fields.steps.size())

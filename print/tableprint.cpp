@@ -155,7 +155,7 @@ TablePrintLayout LayoutTablePages(const TableModel &model, const QStringList &ti
 
     for (const QString &line : titleLines)
         appendWrapped(layout.titleLines, line, titleMetrics, area.width());
-    layout.titleHeight = layout.titleLines.size() * layout.titleLineHeight;
+    layout.titleHeight = static_cast<qreal>(layout.titleLines.size()) * layout.titleLineHeight;
 
     const int cols = model.colCount();
     const int rows = model.rowCount();

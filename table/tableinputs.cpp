@@ -12,24 +12,17 @@
 
 namespace optolune {
 
-namespace {
-
-// The fields accept a typed '.' for the decimal comma.
-void commaForPoint(QString &text) { text.replace(u'.', u','); }
-
-} // namespace
-
 bool ValidateTableFields(TableState &state)
 {
-    commaForPoint(state.pupil);
+    state.pupil = DecimalCommaText(std::move(state.pupil));
     NumericField::Fit(state.pupil, 12, 3, 0.1L, 5, true);
     if (state.nodal.isEmpty())
         state.nodal = QStringLiteral("0,0");
-    commaForPoint(state.nodal);
+    state.nodal = DecimalCommaText(std::move(state.nodal));
     NumericField::Fit(state.nodal, 12, 1, -150, 150, true);
-    commaForPoint(state.circle);
+    state.circle = DecimalCommaText(std::move(state.circle));
     NumericField::Fit(state.circle, 12, 3, ValueLimits::CerMin, ValueLimits::CerMax, true);
-    commaForPoint(state.focal);
+    state.focal = DecimalCommaText(std::move(state.focal));
     NumericField::Fit(state.focal, 12, 1, ValueLimits::FocMin, ValueLimits::FocMax, true);
     // The file-name prefix shows the repaired focal length and circle.
     state.namePrefix = BuildNamePrefix(state);

@@ -20,8 +20,7 @@ std::optional<long double> fieldNumber(const QString &text, const QString &label
         message = QCoreApplication::translate("TiltFields", "%1 : champ vide").arg(label);
         return std::nullopt;
     }
-    typed.replace(u'.', u',');
-    const std::optional<long double> value = ReadNumber(typed);
+    const std::optional<long double> value = ReadNumber(DecimalCommaText(typed));
     if (!value || !std::isfinite(*value)) {
         message = QCoreApplication::translate("TiltFields", "%1 illisible : '%2'").arg(label, ShownText(text));
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include "variationsfields.h"
 #include "core/language.h"
 #include "core/numerictext.h"
+#include "core/showntext.h"
 #include "lists/listkind.h"
 
 #include <QCoreApplication>
@@ -18,23 +19,13 @@ namespace {
 // codes.
 QString quoted(const QString &text)
 {
-    constexpr int kShown = 24;
-    QString shown;
-    for (const QChar c : text.left(kShown)) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
-        else
-            shown += c;
-    }
-    if (text.size() > kShown)
-        shown += QStringLiteral("...");
-    return u'\'' + shown + u'\'';
+    constexpr qsizetype kShown = 24;
+    return u'\'' + ShownText(text, kShown, ControlEscapes::LowerHex) + u'\'';
 }
 
-std::optional<long double> readReading(QString text)
+std::optional<long double> readReading(const QString &text)
 {
-    text.replace(u'.', u',');
-    const std::optional<long double> value = ReadNumber(text);
+    const std::optional<long double> value = ReadNumber(DecimalCommaText(text));
     if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;

@@ -188,8 +188,7 @@ std::optional<long double> fieldNumber(const QString &text, const char *label, Q
                       .arg(QCoreApplication::translate("FocusStack", label));
         return std::nullopt;
     }
-    typed.replace(u'.', u',');
-    const std::optional<long double> value = ReadNumber(typed);
+    const std::optional<long double> value = ReadNumber(DecimalCommaText(typed));
     if (!value || !std::isfinite(*value)) {
         message = QCoreApplication::translate("FocusStack", "%1 illisible : '%2'")
                       .arg(QCoreApplication::translate("FocusStack", label), ShownText(text));

@@ -13,8 +13,6 @@ namespace optolune {
 
 namespace {
 
-void commaForPoint(QString &text) { text.replace(u'.', u','); }
-
 QString rangeHint(const QString &head, long double minimum, long double maximum, int decimals)
 {
     return QCoreApplication::translate("VariationsFields", "%1|  minimum: %2  maximum: %3")
@@ -39,7 +37,7 @@ QString CommaNumber(const QString &shown)
 void NormaliseDecimalPoints(VariationsInput &input)
 {
     for (QString *text : {&input.cText, &input.dnText, &input.fText, &input.dText, &input.gpText})
-        commaForPoint(*text);
+        *text = DecimalCommaText(std::move(*text));
 }
 
 int DistanceDecimals(int decimals) { return std::max(decimals, 2); }
@@ -76,7 +74,7 @@ int CheckManualFields(VariationsInput &input, ListsEmpty lists)
         {&input.dText, DistanceDecimals(input.decimals), DistCheckMin, VariationsLimits::DistMax},
     };
     for (const FieldCheck &check : checks) {
-        commaForPoint(*check.text);
+        *check.text = DecimalCommaText(std::move(*check.text));
         NumericField::Fit(*check.text, 12, check.decimals, check.minimum, check.maximum, true);
     }
     return 0;

@@ -96,6 +96,23 @@ TEST(ShownText, ControlsEscapedAndLongTextsShortened)
               QStringLiteral("'a\\x01' n'est pas une valeur en virgule flottante correcte"));
 }
 
+// The three forms of escapes messages use: the same text through each, and
+// where each cuts.
+TEST(ShownText, EachEscapeFormWritesItsOwnCodes)
+{
+    const QString text = QString::fromUtf16(u"a\nb\tc\x1b\u0085\u007f\u200bd");
+    EXPECT_EQ(ShownText(text, 60, ControlEscapes::UpperHex),
+              QString::fromUtf16(u"a\\x0Ab\\x09c\\x1B\\x85\\x7F\u200bd"));
+    // The command line's form keeps C1 controls and format characters.
+    EXPECT_EQ(ShownText(text, 60, ControlEscapes::LowerHex),
+              QString::fromUtf16(u"a\\x0ab\\x09c\\x1b\u0085\\x7f\u200bd"));
+    EXPECT_EQ(ShownText(text, 60, ControlEscapes::Named),
+              QStringLiteral("a\\nb\\tc\\x1b\\x85\\x7f\\x200bd"));
+    EXPECT_EQ(ShownText(QString(41, u'x'), 40, ControlEscapes::LowerHex),
+              QString(40, u'x') + QStringLiteral("..."));
+    EXPECT_EQ(ShownText(QString(40, u'x'), 40, ControlEscapes::Named), QString(40, u'x'));
+}
+
 // Files are read to a bound whatever size they claim: devices and pipes
 // claim none.
 TEST(TextFile, BoundedReadOfFilesDevicesAndPipes)

@@ -38,20 +38,20 @@ public:
     RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState &state) override
+    void updateState(const QPaintEngineState &changed) override
     {
-        if (state.state() & QPaintEngine::DirtyPen)
-            m_pen = state.pen();
+        if (changed.state() & QPaintEngine::DirtyPen)
+            m_pen = changed.pen();
     }
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawTextItem(const QPointF &p, const QTextItem &item) override
     {
         texts.push_back({item.text(), p, item.font(), m_pen.color()});
     }
-    void drawLines(const QLineF *lines, int count) override
+    void drawLines(const QLineF *drawn, int count) override
     {
         for (int i = 0; i < count; ++i)
-            this->lines.push_back(lines[i]);
+            lines.push_back(drawn[i]);
     }
     void drawRects(const QRectF *, int) override {}
     Type type() const override { return QPaintEngine::User; }

@@ -38,6 +38,23 @@ bool Recorder::confirm(const QString &text)
     return yes;
 }
 
+namespace {
+
+// The first scripted answer, taken off the queue. Its text is moved out on its
+// own: copying the optional whole makes GCC 12 warn of a QString that may be
+// uninitialised.
+std::optional<QString> takeFront(std::deque<std::optional<QString>> &answers)
+{
+    const bool given = answers.front().has_value();
+    QString text = given ? std::move(*answers.front()) : QString();
+    answers.pop_front();
+    if (!given)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
 std::optional<QString> Recorder::openFile(const QString &dir, const QString &filter)
 {
     fileRequests << QStringLiteral("open:") + dir + u'|' + filter;
@@ -45,9 +62,7 @@ std::optional<QString> Recorder::openFile(const QString &dir, const QString &fil
         ADD_FAILURE() << "unscripted open dialog in " << dir.toStdString();
         return std::nullopt;
     }
-    auto answer = m_files.front();
-    m_files.pop_front();
-    return answer;
+    return takeFront(m_files);
 }
 
 std::optional<QString> Recorder::saveFile(const QString &dir, const QString &suggestedName,
@@ -58,9 +73,7 @@ std::optional<QString> Recorder::saveFile(const QString &dir, const QString &sug
         ADD_FAILURE() << "unscripted save dialog for " << suggestedName.toStdString();
         return std::nullopt;
     }
-    auto answer = m_files.front();
-    m_files.pop_front();
-    return answer;
+    return takeFront(m_files);
 }
 
 std::optional<QString> Recorder::inputText(const QString &title, const QString &label,
@@ -71,9 +84,7 @@ std::optional<QString> Recorder::inputText(const QString &title, const QString &
                       << label.toStdString();
         return std::nullopt;
     }
-    auto answer = m_inputs.front();
-    m_inputs.pop_front();
-    return answer;
+    return takeFront(m_inputs);
 }
 
 bool Recorder::choosePrinter(QPrinter &printer)

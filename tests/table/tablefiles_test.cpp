@@ -694,10 +694,11 @@ TEST_F(TableCommands, WesternCharactersSurviveARestart)
 // this table keeps its name through the settings file.
 TEST_F(TableCommands, CharactersBeyondTheCodePageInAFileNameAreLeftOut)
 {
-    const QString name = QString::fromUtf16(u"F80_C0050_PF_6x7\u03A9_Lens \U0001F600.stf");
-    writeLines(folder.file(QStringLiteral("Tables/") + name), TableFileLines(sampleTable()));
+    const QString fileName = QString::fromUtf16(u"F80_C0050_PF_6x7\u03A9_Lens \U0001F600.stf");
+    writeLines(folder.file(QStringLiteral("Tables/") + fileName), TableFileLines(sampleTable()));
     TableState read;
-    ASSERT_EQ(ReadTableFile(read, folder.file(QStringLiteral("Tables/") + name), TableSource::UserFile),
+    ASSERT_EQ(ReadTableFile(read, folder.file(QStringLiteral("Tables/") + fileName),
+                            TableSource::UserFile),
               TableStatus::Read);
     EXPECT_EQ(read.format, QStringLiteral("6x7"));
     EXPECT_EQ(read.lensReferences, QStringLiteral("Lens "));

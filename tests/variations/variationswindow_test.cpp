@@ -263,7 +263,7 @@ QStringList widestTexts(const ResultRange &range, int decimals, QChar digit)
     out << fixed(digits(std::min(range.integerDigits, range.precision)));
     if (range.integerDigits > range.precision)
         out << digits(1) + u',' + digits(range.precision - 1) + u'E' +
-                   digits(QString::number(range.integerDigits - 1).size());
+                   digits(static_cast<int>(QString::number(range.integerDigits - 1).size()));
     if (range.negative)
         out << fixed(QStringLiteral("-0"));
     if (range.infini)
