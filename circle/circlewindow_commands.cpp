@@ -29,15 +29,6 @@ namespace {
 
 QString dataPath(const QString &name) { return appPaths().dataFolder + name; }
 
-// A number typed or shown in a field, as the state keeps it: the decimal
-// point of an English field becomes the comma.
-QString commaNumber(const QString &shown)
-{
-    if (UiLanguage() != Language::English)
-        return shown;
-    return QString(shown).replace(u'.', u',');
-}
-
 // Moves a damaged current grid out of the way of the next save, under the
 // first free name "cbxcgr7.stf.illisible", "cbxcgr7.stf.illisible2", ...
 // Returns the new path, or an empty text when it could not be moved.
@@ -163,11 +154,11 @@ void CircleWindow::done(int result)
 
 void CircleWindow::readControls()
 {
-    m_state.largF = commaNumber(m_fields.largF->text());
-    m_state.longF = commaNumber(m_fields.longF->text());
-    m_state.largT = commaNumber(m_fields.largT->text());
-    m_state.longT = commaNumber(m_fields.longT->text());
-    m_state.distObs = commaNumber(m_fields.distObs->text());
+    m_state.largF = CommaNumber(m_fields.largF->text());
+    m_state.longF = CommaNumber(m_fields.longF->text());
+    m_state.largT = CommaNumber(m_fields.largT->text());
+    m_state.longT = CommaNumber(m_fields.longT->text());
+    m_state.distObs = CommaNumber(m_fields.distObs->text());
     m_state.fullFrame = m_fields.pf->isChecked();
     m_state.minDistance = m_fields.distMin->isChecked();
 }

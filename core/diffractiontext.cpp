@@ -17,8 +17,7 @@ QString WavelengthText(long double wavelengthUm)
 
 std::optional<long double> ReadWavelength(QStringView text)
 {
-    QString typed = text.trimmed().toString();
-    typed.replace(u'.', u',');
+    const QString typed = DecimalCommaText(text.trimmed().toString());
     const qsizetype comma = typed.indexOf(u',');
     if (comma >= 0 && typed.size() - comma - 1 > 4)
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include "numerictext.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
@@ -81,6 +83,11 @@ bool InstallProgramTranslation(Language language, const QString &folder)
         }
     }
     return false;
+}
+
+QString CommaNumber(const QString &shown)
+{
+    return g_language == Language::English ? DecimalCommaText(shown) : shown;
 }
 
 QChar CsvSeparator() { return g_language == Language::English ? u',' : u';'; }

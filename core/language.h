@@ -43,6 +43,11 @@ QString LocalNumbers(const QString &text);
 // stays in French rather than mixing the two.
 bool InstallProgramTranslation(Language language, const QString &folder = QString());
 
+// A number as the user typed or the window shows it, in the form the program
+// keeps: in English the decimal point becomes the comma; in French the text
+// is returned as it is.
+QString CommaNumber(const QString &shown);
+
 // The separator of the fields of a CSV file: ';' for a French spreadsheet,
 // whose decimal separator is the comma, ',' in English.
 QChar CsvSeparator();

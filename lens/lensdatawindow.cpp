@@ -35,15 +35,6 @@ QGroupBox *group(QWidget *parent, const char *name, const QString &title)
     return box;
 }
 
-// A number typed or shown in a field, as the settings keep it: the decimal
-// point of an English field becomes the comma.
-QString commaNumber(const QString &shown)
-{
-    if (UiLanguage() != Language::English)
-        return shown;
-    return QString(shown).replace(u'.', u',');
-}
-
 QHBoxLayout *tightRow(QWidget *box)
 {
     auto *row = new QHBoxLayout(box);
@@ -255,12 +246,12 @@ void LensDataWindow::FormActivate()
 void LensDataWindow::readControls()
 {
     // The numbers as the settings keep them, with the decimal comma.
-    m_fields.f = commaNumber(m_edits.focale->text());
-    m_fields.h = commaNumber(m_edits.h->text());
-    m_fields.hprime = commaNumber(m_edits.hprime->text());
-    m_fields.ep = commaNumber(m_edits.epaiss->text());
-    m_fields.de = commaNumber(m_edits.entrance->text());
-    m_fields.ds = commaNumber(m_edits.exit->text());
+    m_fields.f = CommaNumber(m_edits.focale->text());
+    m_fields.h = CommaNumber(m_edits.h->text());
+    m_fields.hprime = CommaNumber(m_edits.hprime->text());
+    m_fields.ep = CommaNumber(m_edits.epaiss->text());
+    m_fields.de = CommaNumber(m_edits.entrance->text());
+    m_fields.ds = CommaNumber(m_edits.exit->text());
     m_fields.ref = m_edits.ref->text();
     m_fields.num = m_edits.num->text();
     m_fields.r1 = m_r1->checkedId() == InFront ? InFront : Behind;

@@ -25,17 +25,6 @@ QString shownText(const QString &text)
     return text.left(kShownItemLength) + QStringLiteral("…");
 }
 
-// The fields show numbers with the user's decimal separator; the editor
-// keeps them in the comma form of the list files.
-QString storedNumber(const QString &shown)
-{
-    if (UiLanguage() == Language::French)
-        return shown;
-    QString text = shown;
-    text.replace(u'.', u',');
-    return text;
-}
-
 } // namespace
 
 void ListEditorDialog::LoadDefaultList()
@@ -125,9 +114,9 @@ bool ListEditorDialog::run(const std::function<void()> &operation)
 void ListEditorDialog::pullFields()
 {
     ListEditor::Fields &f = m_editor.fields;
-    f.add = storedNumber(m_fields.edAdd->text());
-    f.sectionStart = storedNumber(m_fields.minSec->text());
-    f.sectionEnd = storedNumber(m_fields.maxSec->text());
+    f.add = CommaNumber(m_fields.edAdd->text());
+    f.sectionStart = CommaNumber(m_fields.minSec->text());
+    f.sectionEnd = CommaNumber(m_fields.maxSec->text());
     f.step = m_fields.pasSec->currentIndex();
     f.storedIndex = m_fields.comboNum->currentIndex();
 }

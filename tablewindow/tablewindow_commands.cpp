@@ -49,19 +49,6 @@ QString rangeHint(const QString &label, long double minimum, long double maximum
              LocalNumbers(FixedText(maximum, 5, decimals)));
 }
 
-// A number field shows the program's decimal-comma text in the user's
-// language; what the user reads back into the state is the comma form again
-// (in English the point typed or shown becomes the comma), so that the
-// files are the same in every language.
-QString storedNumber(const QString &shown)
-{
-    if (UiLanguage() == Language::French)
-        return shown;
-    QString text = shown;
-    text.replace(u'.', u',');
-    return text;
-}
-
 bool isCtrlOnly(const QKeyEvent *key) { return key->modifiers() == Qt::ControlModifier; }
 
 } // namespace
@@ -225,10 +212,10 @@ void TableWindow::done(int result)
 
 void TableWindow::readControls()
 {
-    m_state.circle = storedNumber(m_fields.cercle->text());
-    m_state.focal = storedNumber(m_fields.focale->text());
-    m_state.nodal = storedNumber(m_fields.nod->text());
-    m_state.pupil = storedNumber(m_fields.gp->text());
+    m_state.circle = CommaNumber(m_fields.cercle->text());
+    m_state.focal = CommaNumber(m_fields.focale->text());
+    m_state.nodal = CommaNumber(m_fields.nod->text());
+    m_state.pupil = CommaNumber(m_fields.gp->text());
     m_state.format = m_fields.format->text();
     m_state.lensReferences = m_fields.suffixe->text();
     m_state.comment = m_fields.comment->text();
@@ -241,7 +228,7 @@ void TableWindow::readControls()
     m_state.showH = m_buttons.h->isChecked();
     m_state.showGT = m_buttons.grandiss->isChecked();
     m_state.decimalsIndex = m_fields.nbDecim->currentIndex();
-    m_state.bound = storedNumber(m_fields.limDec->text());
+    m_state.bound = CommaNumber(m_fields.limDec->text());
 }
 
 void TableWindow::writeControls()

@@ -85,12 +85,12 @@ void TableWindow::copyTable()
         return;
     }
     // The copy reads as the grid does: in English with decimal points.
-    QMimeData *data = TableMimeData(m_table);
+    QMimeData *copy = TableMimeData(m_table);
     if (UiLanguage() != Language::French) {
-        data->setText(LocalNumbers(data->text()));
-        data->setHtml(LocalNumbers(data->html()));
+        copy->setText(LocalNumbers(copy->text()));
+        copy->setHtml(LocalNumbers(copy->html()));
     }
-    QApplication::clipboard()->setMimeData(data);
+    QApplication::clipboard()->setMimeData(copy);
 }
 
 } // namespace optolune

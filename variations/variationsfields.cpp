@@ -25,15 +25,6 @@ long double halfStop() { return std::sqrt(std::sqrt(2.0L)); }
 
 } // namespace
 
-QString CommaNumber(const QString &shown)
-{
-    if (UiLanguage() != Language::English)
-        return shown;
-    QString text = shown;
-    commaForPoint(text);
-    return text;
-}
-
 void NormaliseDecimalPoints(VariationsInput &input)
 {
     for (QString *text : {&input.cText, &input.dnText, &input.fText, &input.dText, &input.gpText})

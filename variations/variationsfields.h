@@ -33,11 +33,6 @@ struct ListsEmpty {
     bool distances = false; // BoxDist
 };
 
-// A number as the window keeps and computes it, from the text a field shows:
-// in English the fields show the decimal point, which becomes the comma
-// again here; a French text is returned as it is.
-QString CommaNumber(const QString &shown);
-
 // Every '.' of EdCercle, EdNod, EdFocale, EdDist and EdGP becomes ','.
 void NormaliseDecimalPoints(VariationsInput &input);
 

@@ -78,9 +78,11 @@ TEST_F(ShellEnglishTest, AboutBoxReadsInEnglish)
     EXPECT_TRUE(child<QLabel>(&box, "Label6")->text().endsWith(QStringLiteral(" bytes")));
     EXPECT_EQ(frenchLeft(&box), QStringList());
     // Every label whole in the box.
-    for (QLabel *label : box.findChildren<QLabel *>())
-        if (label->isVisible() && !label->wordWrap())
+    for (QLabel *label : box.findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->wordWrap()) {
             EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+        }
+    }
     saveScreenshot(&box, QStringLiteral("about-en"));
 }
 

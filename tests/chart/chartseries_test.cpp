@@ -166,8 +166,9 @@ TEST(ChartSeries, DistancesThatCannotBeFocusedAreLeftOutAndNamed)
     s.distances = items("0,05 0,1");
     const ChartData none = ChartSeries(s);
     EXPECT_EQ(none.missing, QStringLiteral("mise au point impossible à 0,05 ; 0,1 m"));
-    for (const ChartCurve &c : none.curves)
+    for (const ChartCurve &c : none.curves) {
         EXPECT_TRUE(c.points.empty());
+    }
     EXPECT_GT(none.xMax, none.xMin);
     EXPECT_GT(none.yTop, none.yMin);
     EXPECT_GT(none.yMin, 0);

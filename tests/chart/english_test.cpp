@@ -57,8 +57,9 @@ TEST(ChartEnglishTest, TheChartReadsInEnglishWithDecimalPoints)
     EXPECT_TRUE(legend.contains(QStringLiteral("hyperfocal distance H"))) << legend.join(u'|').toStdString();
     EXPECT_TRUE(legend.join(u'|').contains(point));
     EXPECT_FALSE(legend.join(u'|').contains(comma)) << legend.join(u'|').toStdString();
-    for (const QString &text : legend)
+    for (const QString &text : legend) {
         EXPECT_FALSE(looksFrench(text)) << text.toStdString();
+    }
     // A tip: English words, decimal points.
     const QString tip = chart->tipAt(0, 3);
     EXPECT_TRUE(tip.contains(QStringLiteral("\nDistance: 3 m\nNear limit of sharpness: "))) << tip.toStdString();

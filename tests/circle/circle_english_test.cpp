@@ -84,10 +84,11 @@ TEST(CircleInEnglish, TheWindowReadsInEnglishWithTheFrenchNumbersAndDecimalPoint
     EXPECT_EQ(view->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("N below"));
     // Every header is whole in its column.
     const QFontMetrics metrics(view->horizontalHeader()->font());
-    for (int c = 0; c < 10; ++c)
+    for (int c = 0; c < 10; ++c) {
         EXPECT_GE(view->columnWidth(c),
                   metrics.horizontalAdvance(view->model()->headerData(c, Qt::Horizontal).toString()))
             << c;
+    }
     auto *format = child<QComboBox>(&form, "ComboFormat");
     EXPECT_EQ(format->itemText(2), QStringLiteral("4.5x6 cm"));
     EXPECT_EQ(format->itemText(14), QStringLiteral("Digital 33x44"));
@@ -98,8 +99,9 @@ TEST(CircleInEnglish, TheWindowReadsInEnglishWithTheFrenchNumbersAndDecimalPoint
         expected << withPoints(r);
     EXPECT_EQ(computed, expected);
     EXPECT_EQ(child<QLineEdit>(&form, "EdLargF")->text(), QStringLiteral("15.6"));
-    for (const QString &r : {computed[2], computed[3], computed[4], computed[5], computed[6]})
+    for (const QString &r : {computed[2], computed[3], computed[4], computed[5], computed[6]}) {
         EXPECT_TRUE(EnglishNumber(r)) << r.toStdString();
+    }
     EXPECT_EQ(FrenchLeft(&form), QStringList()) << FrenchLeft(&form).join(u'\n').toStdString();
 
     // A typed point is read as the comma; the grid shows the row with points

@@ -241,9 +241,10 @@ TEST(Cli, ShortLensStoppedDownIsSharpToInfinity)
     for (int r = 1; r <= 2; ++r) {
         const QStringList fields = records[r].split(u';');
         ASSERT_EQ(fields.size(), 8) << records[r].toStdString();
-        for (int k = 1; k < fields.size(); ++k)
+        for (int k = 1; k < fields.size(); ++k) {
             EXPECT_TRUE(fields[k].endsWith(QStringLiteral("\ninf\"")))
                 << records[r].toStdString();
+        }
     }
 }
 
@@ -282,8 +283,9 @@ TEST(Cli, DiffractionCountedInEveryCell)
     EXPECT_TRUE(with.err.isEmpty());
     const QStringList lines = with.out.split(u'\n');
     // 3 m, Infini, H and h= all say "diffraction" at f/90.
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= 4; ++i) {
         EXPECT_TRUE(lines[i].endsWith(QStringLiteral("diffraction"))) << lines[i].toStdString();
+    }
     EXPECT_FALSE(plain.out.contains(u"diffraction"));
     EXPECT_NE(plain.out.split(u'\n')[1], lines[1]);
 

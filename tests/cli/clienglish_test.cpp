@@ -113,8 +113,9 @@ TEST(CliEnglish, HelpOfEveryCommandIsEnglishAndDocumentsTheSameOptions)
                             QStringLiteral("--lang fr|en"));
         EXPECT_EQ(optionNames(help), expected);
         // Written for a terminal of 80 columns.
-        for (const QString &line : help.split(u'\n'))
+        for (const QString &line : help.split(u'\n')) {
             EXPECT_LE(line.size(), 80) << line.toStdString();
+        }
         // What --help prints.
         const CliRun run = cli({c.name, "--help"});
         EXPECT_EQ(run.code, kCliOk);

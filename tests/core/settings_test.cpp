@@ -58,8 +58,9 @@ protected:
         QDir().mkpath(bin());
         QDir().mkpath(installedData());
         const QDir built(test::builtDataFolder());
-        for (const QString &name : built.entryList(QDir::Files))
+        for (const QString &name : built.entryList(QDir::Files)) {
             ASSERT_TRUE(QFile::copy(built.filePath(name), installedData() + name));
+        }
         m_names = QDir(installedData()).entryList(QDir::Files);
     }
     QString root() const { return m_root.path() + u'/'; }
@@ -117,10 +118,12 @@ TEST_F(InstalledLayout, FirstStartSeedsTheUsersFolderWithEveryInstalledFile)
 {
     const AppPaths p = resolve();
     ASSERT_EQ(SeedProgramFolder(p), QString());
-    for (const QString &name : RequiredDataFiles())
+    for (const QString &name : RequiredDataFiles()) {
         EXPECT_TRUE(QFileInfo(p.dataFolder + name).isFile()) << name.toStdString();
-    for (const QString &name : m_names)
+    }
+    for (const QString &name : m_names) {
         EXPECT_EQ(bytesOf(p.dataFolder + name), bytesOf(installedData() + name)) << name.toStdString();
+    }
     EXPECT_EQ(FindMissingDataFile(p.dataFolder), QString());
 }
 
@@ -182,8 +185,9 @@ TEST(VersionText, FourNumbersOrUnknown)
 // recognised as such, whatever the version reading them.
 TEST(VersionText, EveryVersionsTextIsAVersionText)
 {
-    for (const char *dotted : {"1.0.0.0", "1.2.0.0", "0.0.0.0", "2.10.03.4", "65535.65535.65535.65535"})
+    for (const char *dotted : {"1.0.0.0", "1.2.0.0", "0.0.0.0", "2.10.03.4", "65535.65535.65535.65535"}) {
         EXPECT_TRUE(IsVersionText(VersionTextFor(QString::fromLatin1(dotted)))) << dotted;
+    }
     EXPECT_TRUE(IsVersionText(VersionText()));
     for (const char *text : {"Version Inconnue", "Version 1.0.0", "Version 01.0.0.0",
                              "Version 65536.0.0.0", "Version 1.0.0.0 ", " Version 1.0.0.0",
@@ -290,8 +294,9 @@ TEST(SettingsFile, AnIntegerOutsideItsRangeGivesTheFallback)
     ini.load(appPaths().iniFileName);
     EXPECT_EQ(ini.intValueIn("s", "last", 0, 2, 1), 2);
     EXPECT_EQ(ini.intValueIn("s", "first", 0, 2, 1), 0);
-    for (const char *key : {"low", "high", "word", "missing"})
+    for (const char *key : {"low", "high", "word", "missing"}) {
         EXPECT_EQ(ini.intValueIn("s", key, 0, 2, 1), 1) << key;
+    }
 }
 
 TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverWrittenOver)

@@ -42,8 +42,9 @@ TEST(PrintEnglishTest, TheOptionsDialogReadsInEnglish)
     EXPECT_EQ(child<QPushButton>(&dialog, "BitBtn1")->text(), QStringLiteral("Cancel"));
     // The lens references are the user's text: shown as typed.
     EXPECT_EQ(frenchLeft(&dialog), QStringList());
-    for (QLabel *label : dialog.findChildren<QLabel *>())
+    for (QLabel *label : dialog.findChildren<QLabel *>()) {
         EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+    }
     saveScreenshot(&dialog, QStringLiteral("print-options-en"));
 }
 
@@ -72,8 +73,9 @@ TEST(PrintEnglishTest, TheCellsArePrintedWithDecimalPoints)
     for (int col = 1; col < table.colCount(); ++col)
         for (const QString &line : table.cellLines(col, 1)) {
             EXPECT_TRUE(text.contains(LocalNumbers(line))) << line.toStdString();
-            if (line.contains(u','))
+            if (line.contains(u',')) {
                 EXPECT_FALSE(text.contains(line)) << line.toStdString();
+            }
         }
     rasterisePdf(pdf, 60, QStringLiteral("print-en"));
 }

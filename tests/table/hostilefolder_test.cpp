@@ -360,8 +360,9 @@ TEST_P(FileWhereAFolderShouldBe, TheWriterSaysSoAndChangesNothing)
 
     const QString expected = QString::fromUtf8(c.message).arg(folder.path());
     const auto &said = rec.messages();
-    for (int i = 0; i < c.questions; ++i)
+    for (int i = 0; i < c.questions; ++i) {
         EXPECT_EQ(said.size() > size_t(i) ? said[i].kind : QString(), QStringLiteral("confirm")) << i;
+    }
     switch (c.says) {
     case Says::Throws:
         EXPECT_TRUE(threw);

@@ -158,8 +158,9 @@ TEST(TableCells, HorizontalTableIsTheVerticalOneTransposed)
     ASSERT_EQ(down.colCount(), across.rowCount());
     ASSERT_EQ(down.rowCount(), across.colCount());
     for (int c = 0; c < down.colCount(); ++c)
-        for (int r = 0; r < down.rowCount(); ++r)
+        for (int r = 0; r < down.rowCount(); ++r) {
             EXPECT_EQ(down.cell(c, r), across.cell(r, c)) << c << "," << r;
+        }
 }
 
 TEST(SpecialRows, FromTheFilmPlane)
@@ -223,10 +224,12 @@ TEST_P(OutOfFocus, RowIsEmpty)
     s.showGT = true;
     TableModel m;
     ASSERT_TRUE(RefreshTable(s, m));
-    for (int col = 1; col <= 4; ++col)
+    for (int col = 1; col <= 4; ++col) {
         EXPECT_TRUE(m.cell(col, 1).isEmpty()) << col;
-    for (int col = 1; col <= 4; ++col)
+    }
+    for (int col = 1; col <= 4; ++col) {
         EXPECT_FALSE(m.cell(col, 2).isEmpty()) << col;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OutOfFocus,
@@ -349,8 +352,9 @@ TEST_P(RefreshStops, KeepsThePreviousTable)
     ASSERT_EQ(m.colCount(), before.colCount());
     ASSERT_EQ(m.rowCount(), before.rowCount());
     for (int col = 0; col < m.colCount(); ++col)
-        for (int row = 0; row < m.rowCount(); ++row)
+        for (int row = 0; row < m.rowCount(); ++row) {
             EXPECT_EQ(m.cell(col, row), before.cell(col, row));
+        }
     EXPECT_EQ(s.nDia, 2);
 }
 
@@ -416,8 +420,9 @@ TEST(TableModelReset, AFailedAllocationLeavesTheTableAsItWas)
     ASSERT_EQ(m.colCount(), before.colCount());
     ASSERT_EQ(m.rowCount(), before.rowCount());
     for (int col = 0; col < m.colCount(); ++col)
-        for (int row = 0; row < m.rowCount(); ++row)
+        for (int row = 0; row < m.rowCount(); ++row) {
             EXPECT_EQ(m.cell(col, row), before.cell(col, row));
+        }
 }
 
 // A distance of 0, which the list editor writes for a typed distance below

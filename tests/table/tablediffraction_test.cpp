@@ -159,8 +159,9 @@ TEST(TableDiffraction, DiffractionNarrowsTheDepthAndBlursTheSmallestApertures)
     // At f/90 the disc alone (2,44 x 0,55 um x 90 = 0,121 mm) exceeds c:
     // every cell of the column and of the special rows says so.
     const int col90 = 5;
-    for (int r = 1; r <= 3 + 3; ++r)
+    for (int r = 1; r <= 3 + 3; ++r) {
         EXPECT_EQ(a.cell(col90, r), QStringLiteral("diffraction")) << r;
+    }
     // Close up at f/64 the working f-number passes it too, not at infinity:
     // 2,44 x 0,55 um x 64 x (1 + G/0,8) > 0,1 mm once G > 0,131.
     const int col64 = 4;
@@ -170,8 +171,9 @@ TEST(TableDiffraction, DiffractionNarrowsTheDepthAndBlursTheSmallestApertures)
     EXPECT_NE(b.cell(col90, 1), QStringLiteral("diffraction"));
     // Without diffraction nothing of the option shows.
     for (int r = 0; r < b.rowCount(); ++r)
-        for (int c = 0; c < b.colCount(); ++c)
+        for (int c = 0; c < b.colCount(); ++c) {
             EXPECT_NE(b.cell(c, r), NothingSharpText());
+        }
 }
 
 TEST(TableDiffraction, SpecialRowsUseTheCircleOfAFocusAtInfinity)
@@ -259,8 +261,9 @@ TEST(DiffractionText, WavelengthsAndModels)
     for (const Case &c : cases) {
         const std::optional<long double> read = ReadWavelength(QString::fromUtf8(c.text));
         EXPECT_EQ(read.has_value(), c.um.has_value()) << c.text;
-        if (read && c.um)
+        if (read && c.um) {
             EXPECT_NEAR(double(*read), double(*c.um), 1e-15) << c.text;
+        }
     }
     EXPECT_EQ(WavelengthText(0.55L), QStringLiteral("0,55"));
     EXPECT_EQ(WavelengthText(0.4L), QStringLiteral("0,40"));

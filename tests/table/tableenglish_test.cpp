@@ -76,8 +76,9 @@ TEST(TableEnglish, CellsKeepTheCommaAndShowPointsWithTheInfinityRow)
     EXPECT_EQ(model.displayText(1, 1), shown);
     EXPECT_TRUE(model.displayText(1, 3).endsWith(QStringLiteral("\ninf")));
     for (int r = 0; r < model.rowCount(); ++r)
-        for (int c = 0; c < model.colCount(); ++c)
+        for (int c = 0; c < model.colCount(); ++c) {
             EXPECT_FALSE(hasDecimalComma(model.displayText(c, r))) << r << ' ' << c;
+        }
 
     EXPECT_EQ(InfoLineText(2, 12), QStringLiteral(" F-numbers:2      distances:12"));
 }

@@ -121,8 +121,9 @@ TEST_F(TableWindowEnglishTest, TheWindowReadsInEnglishWithDecimalPoints)
     auto *view = child<QTableView>(&form, "AdvStringGrid1");
     const QFontMetrics metrics(view->font());
     const QString first = view->model()->index(0, 0).data().toString();
-    for (const QString &line : first.split(u'\n'))
+    for (const QString &line : first.split(u'\n')) {
         EXPECT_LE(metrics.horizontalAdvance(line), view->columnWidth(0)) << line.toStdString();
+    }
 
     // "Quitter" is the menu the shared window helpers add to every window
     // (addNotesAndQuit), translated with the rest of those helpers.
@@ -199,8 +200,9 @@ TEST(DisplayOptionsEnglishTest, TheDialogReadsInEnglishAndKeepsTheWavelengthsCom
     EXPECT_TRUE(lambda->statusTip().contains(QStringLiteral("from 0.40 to 0.70 µm")));
     // Every caption whole in the dialog's width.
     for (QCheckBox *box : dialog.findChildren<QCheckBox *>())
-        if (box->isVisible())
+        if (box->isVisible()) {
             EXPECT_LE(box->sizeHint().width(), box->width()) << box->objectName().toStdString();
+        }
     EXPECT_EQ(frenchLeft(&dialog), QStringList());
     saveScreenshot(&dialog, QStringLiteral("display-options-en"));
 

@@ -586,8 +586,9 @@ TEST_F(TableWindowTest, TestTableCommandLoadsTheWholeTestTable)
     ASSERT_EQ(form.table().colCount(), shownAtActivation.colCount());
     ASSERT_EQ(form.table().rowCount(), shownAtActivation.rowCount());
     for (int col = 0; col < shownAtActivation.colCount(); ++col)
-        for (int row = 0; row < shownAtActivation.rowCount(); ++row)
+        for (int row = 0; row < shownAtActivation.rowCount(); ++row) {
             EXPECT_EQ(form.table().cell(col, row), shownAtActivation.cell(col, row));
+        }
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 
     // Without a test table the command says so, as the activation does.

@@ -67,8 +67,9 @@ TEST(TiltInEnglish, TheWindowReadsInEnglishWithTheFrenchNumbersAndDecimalPoints)
     for (const QString &r : french)
         expected << QString(r).replace(u',', u'.');
     EXPECT_EQ(computed, expected);
-    for (const QString &r : computed)
+    for (const QString &r : computed) {
         EXPECT_TRUE(EnglishNumber(r)) << r.toStdString();
+    }
     EXPECT_EQ(child<QStatusBar>(&w, "StatusBar")->currentMessage(),
               QStringLiteral("Thin lens model, upright film, no swing"));
     EXPECT_EQ(FrenchLeft(&w), QStringList()) << FrenchLeft(&w).join(u'\n').toStdString();

@@ -144,8 +144,9 @@ TEST(VariationsInEnglish, TheWindowReadsInEnglishWithTheFrenchNumbersAndDecimalP
     EXPECT_EQ(computed.diffraction, withPoints(french.diffraction));
     EXPECT_EQ(computed.plain.first(), QStringLiteral("2.751"));
     EXPECT_EQ(computed.plain[5], QStringLiteral("45.1 %"));
-    for (const QString &r : computed.plain + computed.diffraction)
+    for (const QString &r : computed.plain + computed.diffraction) {
         EXPECT_TRUE(EnglishNumber(r)) << r.toStdString();
+    }
     EXPECT_TRUE(computed.status.startsWith(QStringLiteral("Diffraction (λ 0.55 µm): Airy disc d = ")))
         << computed.status.toStdString();
     EXPECT_FALSE(hasDecimalComma(computed.status));
@@ -217,8 +218,9 @@ TEST(VariationsInEnglish, TheFocusSpreadDialogAndTheStackingWindowReadInEnglish)
     EXPECT_EQ(spread[2], QStringLiteral("64"));
     EXPECT_EQ(spread[4], QStringLiteral("59.96"));
     EXPECT_EQ(spread[5], QStringLiteral("0.1181"));
-    for (const QString &s : spread)
+    for (const QString &s : spread) {
         EXPECT_TRUE(EnglishNumber(s)) << s.toStdString();
+    }
     EXPECT_TRUE(sharpness.startsWith(QStringLiteral("no f-number gives c: smallest blur 0.1181 mm at f/59.96 (λ 0.55 µm; ")))
         << sharpness.toStdString();
 
@@ -228,8 +230,9 @@ TEST(VariationsInEnglish, TheFocusSpreadDialogAndTheStackingWindowReadInEnglish)
     EXPECT_EQ(frames, QStringLiteral("1 frame is enough"));
     EXPECT_EQ(headers, (QStringList{"frame", "rail (mm)", "distance (m)", "near (m)", "far (m)"}));
     ASSERT_FALSE(cells.isEmpty());
-    for (const QString &c : cells)
+    for (const QString &c : cells) {
         EXPECT_TRUE(c.isEmpty() || EnglishNumber(c) || c == u"inf") << c.toStdString();
+    }
 
     // Applied: the window takes f/64 and the distance with points, and says
     // where to set the rail.
@@ -264,8 +267,9 @@ TEST(VariationsInEnglish, TheStackingPlanAndItsMessages)
     EXPECT_EQ(table.cell(3, 0), QStringLiteral("near"));
     EXPECT_EQ(table.cell(4, 0), QStringLiteral("far"));
     for (int r = 1; r < table.rowCount(); ++r)
-        for (int c = 0; c < table.colCount(); ++c)
+        for (int c = 0; c < table.colCount(); ++c) {
             EXPECT_EQ(table.cell(c, r), withPoints(frenchTable.cell(c, r))) << r << ' ' << c;
+        }
     EXPECT_EQ(table.cell(2, 1).count(u'.'), 1);
 
     in.N = 400;
