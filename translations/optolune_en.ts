@@ -1580,7 +1580,7 @@ standard error.
     </message>
     <message>
         <source>Profondeur de champ p </source>
-        <translation>Depth of field p</translation>
+        <translation>Depth of field p </translation>
     </message>
     <message>
         <source>Profondeur de champ en avant (a) et en arrière (b) du plan de mise au point</source>

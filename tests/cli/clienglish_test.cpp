@@ -307,7 +307,9 @@ TEST(CliEnglish, CalculatorsResultsInEnglish)
 
     run = cli({"stack", "--near", "2", "--far", "5"});
     ASSERT_EQ(run.code, kCliOk) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(QStringLiteral("4.478   3.914     5.243")))
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("frame  rail  distance   near    far\n")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("    1           4.478  3.914  5.243\n")))
         << run.out.toStdString();
     EXPECT_FALSE(hasDecimalComma(run.out));
 }
