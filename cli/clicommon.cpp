@@ -69,6 +69,26 @@ long double CliWavelength(const QString &value)
     return CliNumberIn(QStringLiteral("wavelength"), value, kWavelengthMinUm, kWavelengthMaxUm, 2);
 }
 
+bool CliFromFilm(const QString &value)
+{
+    if (value != u"film" && value != u"lens")
+        throw UsageError{
+            QCoreApplication::translate("CliCommon", "--origin vaut film ou lens, pas « %1 »")
+                .arg(CliQuoted(value))};
+    return value == u"film";
+}
+
+int CliDecimals(const QString &value)
+{
+    bool ok = false;
+    const int d = value.toInt(&ok);
+    if (!ok || d < 0 || d > 8)
+        throw UsageError{QCoreApplication::translate(
+                             "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
+                             .arg(CliQuoted(value))};
+    return d;
+}
+
 BlurModel CliBlurModel(const QString &value)
 {
     if (const std::optional<BlurModel> model = ReadBlurModel(value))

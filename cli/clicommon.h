@@ -52,6 +52,12 @@ long double CliNumberIn(const QString &option, const QString &value, long double
 // decimals, within the range the program accepts.
 long double CliWavelength(const QString &value);
 
+// --origin: true for "film", false for "lens"; UsageError otherwise.
+bool CliFromFilm(const QString &value);
+
+// --decimals: an integer from 0 to 8; UsageError otherwise.
+int CliDecimals(const QString &value);
+
 // --blur: "rss" (root sum of squares) or "sum".
 BlurModel CliBlurModel(const QString &value);
 

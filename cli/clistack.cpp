@@ -83,21 +83,10 @@ StackOptions parseStack(const QStringList &args)
             in.wavelengthUm = CliWavelength(v);
         else if (name == u"blur")
             in.model = CliBlurModel(v);
-        else if (name == u"origin") {
-            if (v != u"film" && v != u"lens")
-                throw UsageError{QCoreApplication::translate(
-                                     "CliCommon", "--origin vaut film ou lens, pas « %1 »")
-                                     .arg(CliQuoted(v))};
-            in.fromFilm = v == u"film";
-        } else if (name == u"decimals") {
-            bool ok = false;
-            const int d = v.toInt(&ok);
-            if (!ok || d < 0 || d > 8)
-                throw UsageError{QCoreApplication::translate(
-                                     "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
-                                     .arg(CliQuoted(v))};
-            o.decimals = d;
-        }
+        else if (name == u"origin")
+            in.fromFilm = CliFromFilm(v);
+        else if (name == u"decimals")
+            o.decimals = CliDecimals(v);
     }
     o.help = options.help();
     if (o.help)

@@ -127,21 +127,10 @@ VariationsOptions parseVariations(const QStringList &args)
             o.input.dText = CliNumber(name, v);
         else if (name == u"f-numbers")
             o.fNumbers = v;
-        else if (name == u"origin") {
-            if (v != u"film" && v != u"lens")
-                throw UsageError{QCoreApplication::translate(
-                                     "CliCommon", "--origin vaut film ou lens, pas « %1 »")
-                                     .arg(CliQuoted(v))};
-            o.input.fromFilm = v == u"film";
-        } else if (name == u"decimals") {
-            bool ok = false;
-            const int d = v.toInt(&ok);
-            if (!ok || d < 0 || d > 8)
-                throw UsageError{QCoreApplication::translate(
-                                     "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
-                                     .arg(CliQuoted(v))};
-            o.input.decimals = d;
-        }
+        else if (name == u"origin")
+            o.input.fromFilm = CliFromFilm(v);
+        else if (name == u"decimals")
+            o.input.decimals = CliDecimals(v);
     }
     o.help = options.help();
     return o;
