@@ -111,7 +111,7 @@ void AboutBox::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        FormActivate();
+        guarded([this] { FormActivate(); });
     }
 }
 

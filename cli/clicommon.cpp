@@ -182,7 +182,7 @@ int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QS
     try {
         help = parse();
     } catch (const UsageError &e) {
-        PrintUsageError(err, e.text, command);
+        PrintUsageError(err, e.text(), command);
         return kCliBadUsage;
     }
     if (help) {

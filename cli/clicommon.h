@@ -5,6 +5,7 @@
 
 #include "core/diffraction.h"
 #include "core/messages.h"
+#include "core/usererror.h"
 
 #include <QList>
 #include <QString>
@@ -30,9 +31,12 @@ private:
     Messages *m_previous = nullptr;
 };
 
-// A command line that cannot be run as given: exit code 2.
-struct UsageError {
-    QString text;
+// A command line that cannot be run as given: exit code 2. It is a UserError,
+// so that one thrown after the options were read still ends the command with
+// its message.
+class UsageError : public UserError {
+public:
+    using UserError::UserError;
 };
 
 // A value from the command line as messages show it: at most 40 characters,

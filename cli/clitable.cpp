@@ -382,7 +382,7 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
             err.flush();
         }
     } catch (const UsageError &e) {
-        PrintUsageError(err, e.text, QString());
+        PrintUsageError(err, e.text(), QString());
         return kCliBadUsage;
     }
     if (arguments.size() > 1 && arguments[1] == u"variations")
@@ -399,7 +399,7 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
     try {
         o = parseOptions(arguments);
     } catch (const UsageError &e) {
-        PrintUsageError(err, e.text, QString());
+        PrintUsageError(err, e.text(), QString());
         return kCliBadUsage;
     }
     if (o.help) {

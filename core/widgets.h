@@ -36,6 +36,16 @@ void applyHint(QWidget *widget, const QString &hint);
 QString shortHint(const QString &hint);
 QString longHint(const QString &hint);
 
+// Runs a command; an error nobody handled is reported and the window goes on.
+template <typename F> void guarded(F &&command)
+{
+    try {
+        command();
+    } catch (...) {
+        reportCurrentException();
+    }
+}
+
 // A window's activation step: runs `activate` once, when the event loop is
 // back after the window's first show (so its messages stand over it).
 // Returning from a modal child shows the window again without a new
@@ -46,7 +56,8 @@ void activateOnce(QObject *window, bool &activated, F activate)
     if (activated)
         return;
     activated = true;
-    QMetaObject::invokeMethod(window, activate, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window, [activate] { guarded(activate); }, Qt::QueuedConnection);
 }
 
 // A flat tool-bar button with a standard glyph and a hint.
@@ -110,17 +121,6 @@ void paintReadOnlyParameter(QLineEdit *edit);
 void setChangedText(QLineEdit *edit, const QString &text);
 // The same for several fields: {field, text}.
 void setChangedTexts(std::initializer_list<std::pair<QLineEdit *, QString>> fields);
-
-// Runs a command; an error nobody handled is reported and the window goes on.
-template <typename F>
-void guarded(F &&command)
-{
-    try {
-        command();
-    } catch (...) {
-        reportCurrentException();
-    }
-}
 
 // Shows the status tips of every control of `window` in `bar`, as a main
 // window does for its own status bar.

@@ -356,7 +356,7 @@ void ListEditorDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        FormActivate();
+        guarded([this] { FormActivate(); });
     }
 }
 

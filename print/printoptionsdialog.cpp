@@ -139,7 +139,7 @@ void PrintOptionsDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        FormActivate();
+        guarded([this] { FormActivate(); });
     }
 }
 

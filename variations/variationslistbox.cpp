@@ -1,6 +1,7 @@
 #include "variationslistbox.h"
 
 #include "core/language.h"
+#include "core/widgets.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,7 +23,7 @@ VariationsListBox::VariationsListBox(QWidget *parent) : QListWidget(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemClicked, this, [this] {
         if (onChosen)
-            onChosen();
+            guarded(onChosen);
     });
 }
 
@@ -68,7 +69,7 @@ void VariationsListBox::keyPressEvent(QKeyEvent *event)
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && onChosen)
-        onChosen();
+        guarded(onChosen);
 }
 
 void VariationsListBox::mousePressEvent(QMouseEvent *event)
@@ -76,7 +77,7 @@ void VariationsListBox::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::RightButton) {
         event->accept();
         if (onRightPress)
-            onRightPress();
+            guarded(onRightPress);
         return;
     }
     QListWidget::mousePressEvent(event);

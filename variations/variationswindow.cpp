@@ -462,7 +462,7 @@ void VariationsWindow::buildMenus()
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, [handler] { guarded(handler); });
     };
     add(lists, "Utiliserleslistespardfaut1", tr("Utiliser les listes par défaut"),
         QKeySequence(Qt::Key_F2), [this] { SelectFirstItems(); });
