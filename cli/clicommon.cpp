@@ -69,23 +69,23 @@ long double CliWavelength(const QString &value)
     return CliNumberIn(QStringLiteral("wavelength"), value, kWavelengthMinUm, kWavelengthMaxUm, 2);
 }
 
-bool CliFromFilm(const QString &value)
+bool CliFromFilm(const QString &value, QString (*quote)(const QString &))
 {
     if (value != u"film" && value != u"lens")
         throw UsageError{
             QCoreApplication::translate("CliCommon", "--origin vaut film ou lens, pas « %1 »")
-                .arg(CliQuoted(value))};
+                .arg(quote(value))};
     return value == u"film";
 }
 
-int CliDecimals(const QString &value)
+int CliDecimals(const QString &value, QString (*quote)(const QString &))
 {
     bool ok = false;
     const int d = value.toInt(&ok);
     if (!ok || d < 0 || d > 8)
         throw UsageError{QCoreApplication::translate(
                              "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
-                             .arg(CliQuoted(value))};
+                             .arg(quote(value))};
     return d;
 }
 
@@ -116,8 +116,14 @@ QStringList CliListItems(QString text)
     return DecimalCommaText(std::move(text)).split(separators, Qt::SkipEmptyParts);
 }
 
-CliOptionReader::CliOptionReader(const QStringList &args, QStringList valued)
-    : m_args(args), m_valued(std::move(valued))
+namespace {
+QString tableQuoted(const QString &text) { return ShownText(text); }
+} // namespace
+
+CliSyntax CliTableSyntax() { return CliSyntax{1, true, true, tableQuoted}; }
+
+CliOptionReader::CliOptionReader(const QStringList &args, QStringList valued, CliSyntax syntax)
+    : m_args(args), m_valued(std::move(valued)), m_syntax(syntax), m_next(syntax.first)
 {
 }
 
@@ -129,12 +135,20 @@ bool CliOptionReader::next()
             m_help = true;
             continue;
         }
-        if (!arg.startsWith(QStringLiteral("--")))
-            throw UsageError{QCoreApplication::translate("CliCommon", "argument inattendu : %1")
-                                 .arg(CliQuoted(arg))};
         m_arg = arg;
-        m_name = arg.mid(2);
+        m_name.clear();
         m_value.reset();
+        m_positional = false;
+        const bool dashes = arg.startsWith(QStringLiteral("--"));
+        if (!dashes && !(m_syntax.singleDash && arg.startsWith(u'-'))) {
+            if (!m_syntax.positionals)
+                throw UsageError{QCoreApplication::translate("CliCommon", "argument inattendu : %1")
+                                     .arg(quoted(arg))};
+            m_positional = true;
+            ++m_next;
+            return true;
+        }
+        m_name = arg.mid(dashes ? 2 : 1);
         if (const qsizetype eq = m_name.indexOf(u'='); eq >= 0) {
             m_value = m_name.mid(eq + 1);
             m_name.truncate(eq);
@@ -143,7 +157,7 @@ bool CliOptionReader::next()
         if (m_value && !takesValue())
             throw UsageError{
                 QCoreApplication::translate("CliCommon", "l'option --%1 ne prend pas de valeur")
-                    .arg(CliQuoted(m_name))};
+                    .arg(quoted(m_name))};
         return true;
     }
     return false;
@@ -156,7 +170,7 @@ QString CliOptionReader::value()
     if (m_next >= m_args.size())
         throw UsageError{
             QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur")
-                .arg(m_name)};
+                .arg(quoted(m_name))};
     return m_args[m_next++];
 }
 
@@ -172,7 +186,7 @@ std::optional<QStringList> CliOptionReader::takeArguments(qsizetype count)
 void CliOptionReader::refuseUnknown() const
 {
     throw UsageError{
-        QCoreApplication::translate("CliCommon", "option inconnue : %1").arg(CliQuoted(m_arg))};
+        QCoreApplication::translate("CliCommon", "option inconnue : %1").arg(quoted(m_arg))};
 }
 
 int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QString (*helpText)(),

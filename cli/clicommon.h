@@ -56,11 +56,12 @@ long double CliNumberIn(const QString &option, const QString &value, long double
 // decimals, within the range the program accepts.
 long double CliWavelength(const QString &value);
 
-// --origin: true for "film", false for "lens"; UsageError otherwise.
-bool CliFromFilm(const QString &value);
+// --origin: true for "film", false for "lens"; UsageError otherwise, the
+// value quoted by `quote` (the command's own quoting, CliOptionReader::quoted).
+bool CliFromFilm(const QString &value, QString (*quote)(const QString &) = CliQuoted);
 
 // --decimals: an integer from 0 to 8; UsageError otherwise.
-int CliDecimals(const QString &value);
+int CliDecimals(const QString &value, QString (*quote)(const QString &) = CliQuoted);
 
 // --blur: "rss" (root sum of squares) or "sum".
 BlurModel CliBlurModel(const QString &value);
@@ -73,19 +74,38 @@ QStringList CliFNumbers(const std::optional<QString> &typed);
 // spaces; a typed '.' is a decimal comma.
 QStringList CliListItems(QString text);
 
-// Reads the options of a subcommand (args[0] the program's name, args[1] the
-// subcommand) one at a time: "--name", "--name=value" or "--name value".
-// "-h", "-?" and "--help" are not returned: they set help(). Throws
-// UsageError for an argument that is not an option and for a value given to
-// an option that takes none.
+// How a command line is written. The subcommands (the default) read their
+// options from args[2] on, each written "--name", and quote what they refuse
+// with CliQuoted. The table, the program's first command, reads from args[1]
+// on, where its word "table" stands among the options (a positional
+// argument), accepts "-name" as "--name" and quotes with ShownText, as its
+// messages always have.
+struct CliSyntax {
+    qsizetype first = 2;
+    bool singleDash = false;
+    bool positionals = false;
+    QString (*quote)(const QString &) = CliQuoted;
+};
+// The table's syntax.
+CliSyntax CliTableSyntax();
+
+// Reads the options of a command one at a time: "--name", "--name=value" or
+// "--name value". "-h", "-?" and "--help" are not returned: they set help().
+// Throws UsageError for an argument that is not an option (unless the syntax
+// takes positional arguments: positional() then says so) and for a value
+// given to an option that takes none.
 class CliOptionReader {
 public:
     // `valued`: the names of the options that take a value.
-    CliOptionReader(const QStringList &args, QStringList valued);
+    CliOptionReader(const QStringList &args, QStringList valued, CliSyntax syntax = {});
 
-    // Moves to the next option; false after the last.
+    // Moves to the next option or positional argument; false after the last.
     bool next();
     bool help() const { return m_help; }
+    // An argument that is no option, as typed (arg()).
+    bool positional() const { return m_positional; }
+    // The argument as it was typed.
+    const QString &arg() const { return m_arg; }
     // The option's name, without its dashes and its value.
     const QString &name() const { return m_name; }
     bool takesValue() const { return m_valued.contains(m_name); }
@@ -99,15 +119,19 @@ public:
     std::optional<QStringList> takeArguments(qsizetype count);
     // Throws UsageError "option inconnue" for the option as it was typed.
     [[noreturn]] void refuseUnknown() const;
+    // A text from the command line quoted as this command's messages quote.
+    QString quoted(const QString &text) const { return m_syntax.quote(text); }
 
 private:
     const QStringList m_args; // a copy (shared, not copied): a temporary may be given
     QStringList m_valued;
-    qsizetype m_next = 2;
+    CliSyntax m_syntax;
+    qsizetype m_next;
     QString m_arg;
     QString m_name;
     std::optional<QString> m_value;
     bool m_help = false;
+    bool m_positional = false;
 };
 
 // Runs a subcommand: `parse` reads its options and tells whether help was

@@ -55,35 +55,20 @@ CliOptions parseOptions(const QStringList &args)
                                 QStringLiteral("decimals"),  QStringLiteral("bound"),
                                 QStringLiteral("layout"),    QStringLiteral("wavelength"),
                                 QStringLiteral("blur")};
+    const CliSyntax syntax = CliTableSyntax();
+    CliOptionReader options(args, valued, syntax);
     bool command = false;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == u"--help" || arg == u"-h" || arg == u"-?") {
-            o.help = true;
-            continue;
-        }
-        if (!arg.startsWith(u'-')) {
-            if (command || arg != u"table")
+    while (options.next()) {
+        if (options.positional()) {
+            if (command || options.arg() != u"table")
                 throw UsageError{QCoreApplication::translate("CliTable", "commande inconnue : %1")
-                                     .arg(ShownText(arg))};
+                                     .arg(options.quoted(options.arg()))};
             command = true;
             continue;
         }
-        QString name = arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1);
-        std::optional<QString> value;
-        if (const qsizetype eq = name.indexOf(u'='); eq >= 0) {
-            value = name.mid(eq + 1);
-            name.truncate(eq);
-        }
-        if (valued.contains(name)) {
-            if (!value) {
-                if (i + 1 >= args.size())
-                    throw UsageError{
-                        QCoreApplication::translate("CliCommon", "l'option --%1 demande une valeur")
-                            .arg(ShownText(name))};
-                value = args[++i];
-            }
-            const QString &v = *value;
+        const QString &name = options.name();
+        if (options.takesValue()) {
+            const QString v = options.value();
             if (name == u"file")
                 o.file = v;
             else if (name == u"circle")
@@ -98,26 +83,15 @@ CliOptions parseOptions(const QStringList &args)
                 o.fNumbers = v;
             else if (name == u"distances")
                 o.distances = v;
-            else if (name == u"origin") {
-                if (v != u"film" && v != u"lens")
-                    throw UsageError{QCoreApplication::translate(
-                                         "CliCommon", "--origin vaut film ou lens, pas « %1 »")
-                                         .arg(ShownText(v))};
-                o.fromFilm = v == u"film";
-            } else if (name == u"decimals") {
-                bool ok = false;
-                const int d = v.toInt(&ok);
-                if (!ok || d < 0 || d > 8)
-                    throw UsageError{
-                        QCoreApplication::translate(
-                            "CliCommon", "--decimals vaut un entier de 0 à 8, pas « %1 »")
-                            .arg(ShownText(v))};
-                o.decimals = d;
-            } else if (name == u"layout") {
+            else if (name == u"origin")
+                o.fromFilm = CliFromFilm(v, syntax.quote);
+            else if (name == u"decimals")
+                o.decimals = CliDecimals(v, syntax.quote);
+            else if (name == u"layout") {
                 if (v != u"grid" && v != u"rows")
                     throw UsageError{QCoreApplication::translate(
                                          "CliTable", "--layout vaut grid ou rows, pas « %1 »")
-                                         .arg(ShownText(v))};
+                                         .arg(options.quoted(v))};
                 o.layout = v == u"rows" ? CsvLayout::Rows : CsvLayout::Grid;
             } else if (name == u"wavelength") {
                 o.wavelengthUm = CliWavelength(v);
@@ -129,15 +103,11 @@ CliOptions parseOptions(const QStringList &args)
                     throw UsageError{
                         QCoreApplication::translate(
                             "CliTable", "--bound vaut une distance en mètres, pas « %1 »")
-                            .arg(ShownText(v))};
+                            .arg(options.quoted(v))};
                 o.bound = bound;
             }
             continue;
         }
-        if (value)
-            throw UsageError{
-                QCoreApplication::translate("CliCommon", "l'option --%1 ne prend pas de valeur")
-                    .arg(ShownText(name))};
         if (name == u"csv")
             o.csv = true;
         else if (name == u"horizontal")
@@ -155,9 +125,9 @@ CliOptions parseOptions(const QStringList &args)
         else if (name == u"diffraction")
             o.diffraction = true;
         else
-            throw UsageError{QCoreApplication::translate("CliCommon", "option inconnue : %1")
-                                 .arg(ShownText(arg))};
+            options.refuseUnknown();
     }
+    o.help = options.help();
     if (!command && !o.help)
         throw UsageError{QCoreApplication::translate("CliTable", "commande manquante (table)")};
     if (o.layout && !o.csv && !o.help)
