@@ -11,6 +11,7 @@
 #include "lists/listkind.h"
 #include "table/tableexport.h"
 #include "table/tablemodel.h"
+#include "variations/variationsfields.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -95,6 +96,29 @@ BlurModel CliBlurModel(const QString &value)
         return *model;
     throw UsageError{QCoreApplication::translate("CliCommon", "--blur vaut rss ou sum, pas « %1 »")
                          .arg(CliQuoted(value))};
+}
+
+CliLens CliOpeningLens()
+{
+    const TestLens lens;
+    return CliLens{*ReadNumber(lens.circle), *ReadNumber(lens.focal), *ReadNumber(lens.nodal),
+                   1.1L};
+}
+
+bool CliReadLensOption(const QString &name, const QString &value, CliLens &lens)
+{
+    using namespace ValueLimits;
+    if (name == u"focal")
+        lens.fMm = CliNumberIn(name, value, FocMin, FocMax, 1);
+    else if (name == u"gp")
+        lens.gp = CliNumberIn(name, value, VariationsLimits::GpMin, VariationsLimits::GpMax, 3);
+    else if (name == u"nodal")
+        lens.dnMm = CliNumberIn(name, value, VariationsLimits::NodMin, VariationsLimits::NodMax, 1);
+    else if (name == u"circle")
+        lens.cMm = CliNumberIn(name, value, CerMin, CerMax, 3);
+    else
+        return false;
+    return true;
 }
 
 QStringList CliFNumbers(const std::optional<QString> &typed)

@@ -66,6 +66,25 @@ int CliDecimals(const QString &value, QString (*quote)(const QString &) = CliQuo
 // --blur: "rss" (root sum of squares) or "sum".
 BlurModel CliBlurModel(const QString &value);
 
+// The lens of the focus spread and the focus stack on the command line: the
+// variations window's opening lens (the test lens at gp 1,1), which
+// --focal, --gp, --nodal and --circle change within the variations' limits.
+struct CliLens {
+    long double cMm, fMm, dnMm, gp;
+};
+CliLens CliOpeningLens();
+// Reads one of the four lens options into `lens`; false when `name` is none
+// of them.
+bool CliReadLensOption(const QString &name, const QString &value, CliLens &lens);
+// The lens into a calculator's input (its cMm, fMm, dnMm and gp).
+template <typename Input> void CliSetLens(Input &in, const CliLens &lens)
+{
+    in.cMm = lens.cMm;
+    in.fMm = lens.fMm;
+    in.dnMm = lens.dnMm;
+    in.gp = lens.gp;
+}
+
 // The f-numbers a calculator chooses from: those typed (--f-numbers), else
 // the default list of f-numbers.
 QStringList CliFNumbers(const std::optional<QString> &typed);

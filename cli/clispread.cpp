@@ -30,11 +30,7 @@ SpreadOptions parseSpread(const QStringList &args)
     SpreadOptions o;
     FocusSpreadInput &in = o.input;
     // The variations window's opening lens: the test lens at gp 1,1.
-    const TestLens lens;
-    in.cMm = *ReadNumber(lens.circle);
-    in.fMm = *ReadNumber(lens.focal);
-    in.dnMm = *ReadNumber(lens.nodal);
-    in.gp = 1.1L;
+    CliLens lens = CliOpeningLens();
     std::optional<QString> fNumbers, railInfinity, railNear, railFar;
     CliOptionReader options(args, {"focal", "gp", "nodal", "circle", "origin", "f-numbers", "decimals",
                                    "rail-infinity", "rail-near", "rail-far", "wavelength", "blur"});
@@ -49,15 +45,9 @@ SpreadOptions parseSpread(const QStringList &args)
             continue;
         }
         const QString v = options.value();
-        if (name == u"focal")
-            in.fMm = CliNumberIn(name, v, FocMin, FocMax, 1);
-        else if (name == u"gp")
-            in.gp = CliNumberIn(name, v, VariationsLimits::GpMin, VariationsLimits::GpMax, 3);
-        else if (name == u"nodal")
-            in.dnMm = CliNumberIn(name, v, VariationsLimits::NodMin, VariationsLimits::NodMax, 1);
-        else if (name == u"circle")
-            in.cMm = CliNumberIn(name, v, CerMin, CerMax, 3);
-        else if (name == u"f-numbers")
+        if (CliReadLensOption(name, v, lens))
+            continue;
+        if (name == u"f-numbers")
             fNumbers = v;
         else if (name == u"rail-infinity")
             railInfinity = CliNumber(name, v);
@@ -77,6 +67,7 @@ SpreadOptions parseSpread(const QStringList &args)
     o.help = options.help();
     if (o.help)
         return o;
+    CliSetLens(in, lens);
     if (!railInfinity || !railNear || !railFar)
         throw UsageError{QCoreApplication::translate(
             "CliSpread", "--rail-infinity, --rail-near et --rail-far sont nécessaires : les trois "

@@ -30,11 +30,7 @@ StackOptions parseStack(const QStringList &args)
     StackOptions o;
     StackInput &in = o.input;
     // The variations window's opening lens: the test lens at gp 1,1, f/8.
-    const TestLens lens;
-    in.cMm = *ReadNumber(lens.circle);
-    in.fMm = *ReadNumber(lens.focal);
-    in.dnMm = *ReadNumber(lens.nodal);
-    in.gp = 1.1L;
+    CliLens lens = CliOpeningLens();
     in.N = 8;
     std::optional<long double> railInfinity, railNear, railFar, nearM, farM;
     CliOptionReader options(args, {"focal", "gp", "nodal", "circle", "origin", "f-number", "overlap",
@@ -55,15 +51,9 @@ StackOptions parseStack(const QStringList &args)
             continue;
         }
         const QString v = options.value();
-        if (name == u"focal")
-            in.fMm = CliNumberIn(name, v, FocMin, FocMax, 1);
-        else if (name == u"gp")
-            in.gp = CliNumberIn(name, v, VariationsLimits::GpMin, VariationsLimits::GpMax, 3);
-        else if (name == u"nodal")
-            in.dnMm = CliNumberIn(name, v, VariationsLimits::NodMin, VariationsLimits::NodMax, 1);
-        else if (name == u"circle")
-            in.cMm = CliNumberIn(name, v, CerMin, CerMax, 3);
-        else if (name == u"f-number")
+        if (CliReadLensOption(name, v, lens))
+            continue;
+        if (name == u"f-number")
             in.N = CliNumberIn(name, v, DiaMin, DiaMax, 1);
         else if (name == u"overlap")
             in.overlap = CliNumberIn(name, v, kOverlapMin, kOverlapMax, 2);
@@ -91,6 +81,7 @@ StackOptions parseStack(const QStringList &args)
     o.help = options.help();
     if (o.help)
         return o;
+    CliSetLens(in, lens);
     const bool readings = railInfinity || railNear || railFar;
     const bool distances = nearM || farM;
     if (readings == distances)
