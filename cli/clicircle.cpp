@@ -215,14 +215,8 @@ int runCircle(CircleOptions &o, QTextStream &out)
 
 int RunCircleCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    CircleOptions o;
-    return RunSubcommand(
-        out, err, QStringLiteral("circle"), CircleHelpText,
-        [&] {
-            o = parseCircle(arguments);
-            return o.help;
-        },
-        [&] { return runCircle(o, out); });
+    return RunSubcommandOn(arguments, out, err, QStringLiteral("circle"), CircleHelpText,
+                           parseCircle, [&](CircleOptions &o) { return runCircle(o, out); });
 }
 
 } // namespace optolune

@@ -161,6 +161,23 @@ private:
 int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QString (*helpText)(),
                   const std::function<bool()> &parse, const std::function<int()> &run);
 
+// RunSubcommand for a command whose options `parse` reads into an Options
+// with a `help` member, then `run` runs on them.
+template <typename Options, typename Run>
+int RunSubcommandOn(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                    const QString &command, QString (*helpText)(),
+                    Options (*parse)(const QStringList &), Run run)
+{
+    Options o;
+    return RunSubcommand(
+        out, err, command, helpText,
+        [&] {
+            o = parse(arguments);
+            return o.help;
+        },
+        [&] { return run(o); });
+}
+
 // Results as rows of three texts (a label, a value, what it means), printed
 // as aligned columns, or as CSV under a header row with the table's CSV
 // rules; their numbers as the user's language writes them.

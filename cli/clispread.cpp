@@ -191,14 +191,8 @@ QString SpreadHelpText()
 
 int RunSpreadCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    SpreadOptions o;
-    return RunSubcommand(
-        out, err, QStringLiteral("spread"), SpreadHelpText,
-        [&] {
-            o = parseSpread(arguments);
-            return o.help;
-        },
-        [&] { return runSpread(o, out, err); });
+    return RunSubcommandOn(arguments, out, err, QStringLiteral("spread"), SpreadHelpText,
+                           parseSpread, [&](SpreadOptions &o) { return runSpread(o, out, err); });
 }
 
 } // namespace optolune

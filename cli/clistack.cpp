@@ -185,14 +185,8 @@ QString StackHelpText()
 
 int RunStackCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    StackOptions o;
-    return RunSubcommand(
-        out, err, QStringLiteral("stack"), StackHelpText,
-        [&] {
-            o = parseStack(arguments);
-            return o.help;
-        },
-        [&] { return runStack(o, out, err); });
+    return RunSubcommandOn(arguments, out, err, QStringLiteral("stack"), StackHelpText, parseStack,
+                           [&](StackOptions &o) { return runStack(o, out, err); });
 }
 
 } // namespace optolune

@@ -226,14 +226,8 @@ QString TiltHelpText()
 
 int RunTiltCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    TiltOptions o;
-    return RunSubcommand(
-        out, err, QStringLiteral("tilt"), TiltHelpText,
-        [&] {
-            o = parseTilt(arguments);
-            return o.help;
-        },
-        [&] { return runTilt(o, out, err); });
+    return RunSubcommandOn(arguments, out, err, QStringLiteral("tilt"), TiltHelpText, parseTilt,
+                           [&](TiltOptions &o) { return runTilt(o, out, err); });
 }
 
 } // namespace optolune

@@ -200,14 +200,9 @@ QString VariationsHelpText()
 
 int RunVariationsCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    VariationsOptions o;
-    return RunSubcommand(
-        out, err, QStringLiteral("variations"), VariationsHelpText,
-        [&] {
-            o = parseVariations(arguments);
-            return o.help;
-        },
-        [&] { return runVariations(o, out); });
+    return RunSubcommandOn(arguments, out, err, QStringLiteral("variations"), VariationsHelpText,
+                           parseVariations,
+                           [&](VariationsOptions &o) { return runVariations(o, out); });
 }
 
 namespace {
