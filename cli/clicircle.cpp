@@ -159,26 +159,26 @@ namespace {
 
 // The depth-of-field table takes c from 0,005 to 0,5 mm at three decimals,
 // as the window's Ok hands it over: a c outside is said, the results stand.
-void warnOutsideTheTable(const QString &circle)
+void warnOutsideTheTable(const QString &circle, QTextStream &err)
 {
     const std::optional<long double> c = ReadNumber(circle);
     if (!c)
         return;
     if (*c < ValueLimits::CerMin)
-        messages().warning(
-            QCoreApplication::translate(
-                "CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
-                             "cercle inférieur à %2 mm")
-                .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMin, 5, 3))));
+        CliSay(err,
+               QCoreApplication::translate(
+                   "CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
+                                "cercle inférieur à %2 mm")
+                   .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMin, 5, 3))));
     else if (*c > ValueLimits::CerMax)
-        messages().warning(
-            QCoreApplication::translate(
-                "CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
-                             "cercle supérieur à %2 mm")
-                .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMax, 5, 3))));
+        CliSay(err,
+               QCoreApplication::translate(
+                   "CliCircle", "c = %1 mm : la table de profondeur de champ n'accepte pas un "
+                                "cercle supérieur à %2 mm")
+                   .arg(LocalNumbers(circle), LocalNumbers(FixedText(ValueLimits::CerMax, 5, 3))));
 }
 
-int runCircle(CircleOptions &o, QTextStream &out)
+int runCircle(CircleOptions &o, QTextStream &out, QTextStream &err)
 {
     if (o.listFormats) {
         listFormats(out, o.csv);
@@ -207,7 +207,7 @@ int runCircle(CircleOptions &o, QTextStream &out)
     };
     PrintResults(out, rows, o.csv);
     out.flush();
-    warnOutsideTheTable(s.c);
+    warnOutsideTheTable(s.c, err);
     return kCliOk;
 }
 
@@ -216,7 +216,7 @@ int runCircle(CircleOptions &o, QTextStream &out)
 int RunCircleCli(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     return RunSubcommandOn(arguments, out, err, QStringLiteral("circle"), CircleHelpText,
-                           parseCircle, [&](CircleOptions &o) { return runCircle(o, out); });
+                           parseCircle, [&](CircleOptions &o) { return runCircle(o, out, err); });
 }
 
 } // namespace optolune

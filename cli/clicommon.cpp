@@ -19,12 +19,15 @@
 
 namespace optolune {
 
+void CliSay(QTextStream &err, QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    err << "optolune-cli: " << text << '\n';
+    err.flush();
+}
+
 CliMessages::CliMessages(QTextStream &err)
-    : LineMessages([&err](QString text) {
-          text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-          err << "optolune-cli: " << text << '\n';
-          err.flush();
-      })
+    : LineMessages([&err](const QString &text) { CliSay(err, text); })
 {
     m_previous = installMessages(this);
 }
@@ -232,7 +235,7 @@ int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QS
     try {
         return run();
     } catch (const UserError &e) {
-        messages().error(e.text());
+        CliSay(err, e.text());
         return kCliFailed;
     }
 }

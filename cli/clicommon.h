@@ -18,8 +18,13 @@ class QTextStream;
 
 namespace optolune {
 
-// The program's messages, on the error stream, while the object lives: a
-// warning about a repaired value does not stop the command.
+// A message of the command on the error stream: "optolune-cli: " and the
+// text, one line per line of the text.
+void CliSay(QTextStream &err, QString text);
+
+// The program's messages (what a logic library may still say through
+// messages()), on the error stream as CliSay writes them, while the object
+// lives: a warning about a repaired value does not stop the command.
 class CliMessages final : public LineMessages {
 public:
     explicit CliMessages(QTextStream &err);

@@ -136,7 +136,7 @@ VariationsOptions parseVariations(const QStringList &args)
     return o;
 }
 
-int runVariations(VariationsOptions &o, QTextStream &out);
+int runVariations(VariationsOptions &o, QTextStream &out, QTextStream &err);
 
 } // namespace
 
@@ -202,12 +202,12 @@ int RunVariationsCli(const QStringList &arguments, QTextStream &out, QTextStream
 {
     return RunSubcommandOn(arguments, out, err, QStringLiteral("variations"), VariationsHelpText,
                            parseVariations,
-                           [&](VariationsOptions &o) { return runVariations(o, out); });
+                           [&](VariationsOptions &o) { return runVariations(o, out, err); });
 }
 
 namespace {
 
-int runVariations(VariationsOptions &o, QTextStream &out)
+int runVariations(VariationsOptions &o, QTextStream &out, QTextStream &err)
 {
     VariationsInput &in = o.input;
     NormaliseDecimalPoints(in);
@@ -248,7 +248,7 @@ int runVariations(VariationsOptions &o, QTextStream &out)
                 PrintResults(out, rows, o.csv);
                 out.flush();
             }
-            messages().error(r.error);
+            CliSay(err, r.error);
             return kCliFailed;
         }
         // The setting as the window applies it: the distance with the
@@ -261,16 +261,15 @@ int runVariations(VariationsOptions &o, QTextStream &out)
             {QStringLiteral("d="), setting.input.dText,
              QCoreApplication::translate("CliVariations", "distance de mise au point (m)")});
         if (setting.decimalsRaised)
-            messages().information(
-                QCoreApplication::translate(
-                    "CliVariations",
-                    "Décimales portées à %1 pour que la distance donne le tirage proposé")
-                    .arg(setting.input.decimals));
+            CliSay(err, QCoreApplication::translate(
+                            "CliVariations",
+                            "Décimales portées à %1 pour que la distance donne le tirage proposé")
+                            .arg(setting.input.decimals));
         if (!setting.agrees)
-            messages().warning(
-                QCoreApplication::translate(
-                    "CliVariations", "Même à 8 décimales, la distance donne un tirage de %1 mm")
-                    .arg(LocalNumbers(FixedText(setting.extensionMm, 12, 2))));
+            CliSay(err,
+                   QCoreApplication::translate(
+                       "CliVariations", "Même à 8 décimales, la distance donne un tirage de %1 mm")
+                       .arg(LocalNumbers(FixedText(setting.extensionMm, 12, 2))));
         in = setting.input;
     }
 
@@ -279,22 +278,22 @@ int runVariations(VariationsOptions &o, QTextStream &out)
     case VariationsResult::Done:
         break;
     case VariationsResult::Unfocusable:
-        messages().error(
-            (in.fromFilm ? QCoreApplication::translate(
+        CliSay(err, (in.fromFilm
+                         ? QCoreApplication::translate(
                                "CliVariations", "Mise au point impossible à %1 m du plan du film")
                          : QCoreApplication::translate(
                                "CliVariations", "Mise au point impossible à %1 m de l'objectif"))
-                .arg(LocalNumbers(in.dText)));
+                        .arg(LocalNumbers(in.dText)));
         return kCliFailed;
     case VariationsResult::Unreadable:
-        messages().error(result.error);
+        CliSay(err, result.error);
         return kCliFailed;
     case VariationsResult::NothingSharp:
-        messages().error(NoResultText(result, in.fromFilm));
+        CliSay(err, NoResultText(result, in.fromFilm));
         return kCliFailed;
     default:
-        messages().error(QCoreApplication::translate("CliVariations",
-                                                     "Paramètres inutilisables : aucun résultat"));
+        CliSay(err, QCoreApplication::translate("CliVariations",
+                                                "Paramètres inutilisables : aucun résultat"));
         return kCliFailed;
     }
     for (const ResultRow &row : kRows)
