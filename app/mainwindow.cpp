@@ -221,7 +221,9 @@ void MainWindow::FormActivate()
 {
     setWindowTitle(QStringLiteral("OPTOLUNE ") + VersionText() + QString(11, u' ') +
                    rightsNotice());
-    if (!CheckDataFiles(appPaths().dataFolder)) {
+    const DataFilesCheck dataFiles = CheckDataFiles(appPaths().dataFolder);
+    ShowNotices(dataFiles.notices);
+    if (!dataFiles.usable) {
         m_buttons.table->setEnabled(false);
         m_buttons.isol->setEnabled(false);
     }

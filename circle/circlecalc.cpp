@@ -1,7 +1,6 @@
 #include "circlecalc.h"
 
 #include "core/language.h"
-#include "core/messages.h"
 #include "core/numerictext.h"
 
 #include <QCoreApplication>
@@ -83,7 +82,7 @@ void applyPreset(std::span<const FormatPreset> presets, int index, QString &widt
 
 } // namespace
 
-int CheckCircleFields(CircleState &state)
+CircleCheck CheckCircleFields(CircleState &state)
 {
     for (const FieldRule &rule : kRules) {
         QString text = DecimalCommaText(state.*rule.text);
@@ -91,23 +90,20 @@ int CheckCircleFields(CircleState &state)
             NumericField::FitQuiet(text, 12, rule.decimals, rule.minimum, rule.maximum, true);
         if (code != 0) {
             // The field keeps what the user typed, so it can be corrected.
-            messages().warning(QCoreApplication::translate("CircleCalc", rule.message).arg(LocalNumbers(rangeSuffix(rule))));
-            return code;
+            return {code, QCoreApplication::translate("CircleCalc", rule.message)
+                              .arg(LocalNumbers(rangeSuffix(rule)))};
         }
         state.*rule.text = text;
     }
     // The texts are normalized now: compare their values (9,5 against 13 as
     // texts would put 9,5 after 13).
-    if (valueOf(state.largF) > valueOf(state.longF)) {
-        messages().warning(QCoreApplication::translate("CircleCalc", "Largeur film supérieure à longueur film incorrect"));
-        return -1;
-    }
-    if (valueOf(state.largT) > valueOf(state.longT)) {
-        messages().warning(
-            QCoreApplication::translate("CircleCalc", "Largeur tirage supérieure à longueur tirage incorrect"));
-        return -1;
-    }
-    return 0;
+    if (valueOf(state.largF) > valueOf(state.longF))
+        return {-1, QCoreApplication::translate(
+                        "CircleCalc", "Largeur film supérieure à longueur film incorrect")};
+    if (valueOf(state.largT) > valueOf(state.longT))
+        return {-1, QCoreApplication::translate(
+                        "CircleCalc", "Largeur tirage supérieure à longueur tirage incorrect")};
+    return {};
 }
 
 CircleInput ReadCircleInput(const CircleState &state)
@@ -185,14 +181,14 @@ void ClearCircleResults(CircleState &state)
     state.coeff.clear();
 }
 
-bool CalculateCircle(CircleState &state)
+CircleCheck CalculateCircle(CircleState &state)
 {
     state.c.clear();
     state.nmin.clear();
-    if (CheckCircleFields(state) != 0)
-        return false;
-    WriteCircleResults(state, ComputeCircle(ReadCircleInput(state)));
-    return true;
+    CircleCheck check = CheckCircleFields(state);
+    if (check)
+        WriteCircleResults(state, ComputeCircle(ReadCircleInput(state)));
+    return check;
 }
 
 std::span<const FormatPreset> FilmPresets() { return kFilmPresets; }

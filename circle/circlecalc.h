@@ -8,6 +8,7 @@
 #include "core/diffraction.h"
 
 #include <QString>
+#include <optional>
 #include <span>
 
 namespace optolune {
@@ -59,10 +60,16 @@ inline constexpr long double kCirclePerViewingMm = 0.0008L;
 // Checks the five inputs in the order viewing distance, film width, film
 // length, print width, print length, then that no width exceeds its length.
 // Each accepted text is rewritten rounded to its decimals; the first failure
-// shows its warning ("Champ DO incorrect (10-300)", ...) and leaves that
-// field as typed. 0 when everything passed; otherwise the code of the failed
-// field (1 to 4) or -1 for a width above its length.
-int CheckCircleFields(CircleState &state);
+// leaves that field as typed and returns its warning ("Champ DO incorrect
+// (10-300)", ...), which the window shows. Code 0 when everything passed;
+// otherwise the code of the failed field (1 to 4) or -1 for a width above its
+// length. True, as a condition, when everything passed.
+struct CircleCheck {
+    int code = 0;
+    std::optional<QString> warning;
+    explicit operator bool() const { return code == 0; }
+};
+[[nodiscard]] CircleCheck CheckCircleFields(CircleState &state);
 
 // The inputs read from texts CheckCircleFields accepted.
 CircleInput ReadCircleInput(const CircleState &state);
@@ -79,8 +86,8 @@ void ClearCircleResults(CircleState &state);
 
 // The window's compute command: empties c and the limiting f-number, checks
 // the fields and, when they pass, computes and writes the seven results.
-// False when a check failed (its warning has been shown).
-bool CalculateCircle(CircleState &state);
+// A failed check is returned with its warning, nothing computed.
+[[nodiscard]] CircleCheck CalculateCircle(CircleState &state);
 
 struct FormatPreset {
     const char *item;   // the combo box item, UTF-8; also the grid's film format

@@ -241,9 +241,11 @@ bool CircleWindow::calculate()
     m_state.c.clear();
     m_state.nmin.clear();
     writeControls();
-    const bool computed = CalculateCircle(m_state);
+    const CircleCheck check = CalculateCircle(m_state);
     writeControls();
-    return computed;
+    if (check.warning)
+        messages().warning(*check.warning);
+    return static_cast<bool>(check);
 }
 
 void CircleWindow::filmPresetChosen(int index)
@@ -333,11 +335,13 @@ void CircleWindow::saveGrid(const QString &name, const QString &question)
 
 void CircleWindow::handBack()
 {
-    std::optional<CircleChoice> chosen = ChooseGridRow(m_grid, selectedRow());
+    GridRowChoice chosen = ChooseGridRow(m_grid, selectedRow());
     m_model->gridCellsChanged(); // points became commas
-    if (!chosen)
+    if (chosen.warning)
+        messages().warning(*chosen.warning);
+    if (!chosen.choice)
         return;
-    m_choice = std::move(chosen);
+    m_choice = std::move(chosen.choice);
     QDialog::accept();
 }
 

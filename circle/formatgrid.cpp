@@ -222,7 +222,7 @@ GridRow CircleGridRow(const CircleState &s, const QString &filmFormat)
             s.distObsCalc, s.coeff, s.c, s.nmin, QString()};
 }
 
-std::optional<CircleChoice> ChooseGridRow(FormatGrid &grid, int row)
+GridRowChoice ChooseGridRow(FormatGrid &grid, int row)
 {
     // A grid file may hold numbers typed with a point.
     for (int r = 1; r < grid.rowCount(); ++r)
@@ -230,14 +230,14 @@ std::optional<CircleChoice> ChooseGridRow(FormatGrid &grid, int row)
             if (grid.cell(r, c).contains(u'.'))
                 grid.setCell(r, c, DecimalCommaText(grid.cell(r, c)));
     const QString circle = row >= 1 && row < grid.rowCount() ? grid.cell(row, CircleColumn) : QString();
-    if (!ReadNumber(circle)) {
-        messages().warning(QCoreApplication::translate("FormatGrid", "Valeur de c non valide. "));
-        return std::nullopt;
-    }
-    if (NumericField::Check(circle, 12, 3, QStringLiteral("c"), ValueLimits::CerMin,
-                            ValueLimits::CerMax) != 0)
-        return std::nullopt;
-    return CircleChoice{circle, grid.cell(row, FilmFormatColumn)};
+    if (!ReadNumber(circle))
+        return {std::nullopt,
+                QCoreApplication::translate("FormatGrid", "Valeur de c non valide. ")};
+    NumericField::Report check = NumericField::Check(circle, 12, 3, QStringLiteral("c"),
+                                                     ValueLimits::CerMin, ValueLimits::CerMax);
+    if (check.code != 0)
+        return {std::nullopt, std::move(check.warning)};
+    return {CircleChoice{circle, grid.cell(row, FilmFormatColumn)}, std::nullopt};
 }
 
 } // namespace optolune

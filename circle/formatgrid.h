@@ -115,7 +115,12 @@ struct CircleChoice {
 // The Ok command on a data row: every '.' of the enlargement and c columns
 // becomes ','; then the row's c must read as a number ("Valeur de c non
 // valide. ") and lie in 0,005 to 0,5 at three decimals (NumericField::Check
-// with the label "c"). nullopt, after the message, when it does not.
-std::optional<CircleChoice> ChooseGridRow(FormatGrid &grid, int row);
+// with the label "c"). When it does not, no choice and the warning that says
+// why, for the window to show.
+struct GridRowChoice {
+    std::optional<CircleChoice> choice;
+    std::optional<QString> warning;
+};
+[[nodiscard]] GridRowChoice ChooseGridRow(FormatGrid &grid, int row);
 
 } // namespace optolune

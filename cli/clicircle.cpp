@@ -185,8 +185,11 @@ int runCircle(CircleOptions &o, QTextStream &out, QTextStream &err)
         out.flush();
         return kCliOk;
     }
-    if (!CalculateCircle(o.state))
+    if (const CircleCheck check = CalculateCircle(o.state); !check) {
+        if (check.warning)
+            messages().warning(*check.warning);
         return kCliFailed;
+    }
     const CircleState &s = o.state;
     const ResultRows rows{
         {QCoreApplication::translate("CliCircle", "film"), s.fmodif,

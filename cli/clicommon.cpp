@@ -129,7 +129,9 @@ QStringList CliFNumbers(const std::optional<QString> &typed)
     if (typed)
         return CliListItems(*typed);
     ValueList list;
-    LoadListFile(appPaths().dataFolder, ListKind::Dia, DefaultListNumber, list);
+    if (const auto cut =
+            LoadListFile(appPaths().dataFolder, ListKind::Dia, DefaultListNumber, list).cut)
+        messages().information(*cut);
     QStringList items;
     for (int i = 0; i < list.count(); ++i)
         if (!list.text(i).isEmpty())

@@ -141,7 +141,8 @@ QStringList defaultList(ListKind kind)
 {
     ValueList list;
     try {
-        LoadListFile(appPaths().dataFolder, kind, DefaultListNumber, list);
+        if (const auto cut = LoadListFile(appPaths().dataFolder, kind, DefaultListNumber, list).cut)
+            messages().information(*cut);
     } catch (const UserError &e) {
         messages().warning(e.text());
         return {};

@@ -211,10 +211,13 @@ int runVariations(VariationsOptions &o, QTextStream &out, QTextStream &err)
 {
     VariationsInput &in = o.input;
     NormaliseDecimalPoints(in);
-    CheckManualFields(in, ListsEmpty{});
+    ShowNotices(CheckManualFields(in, ListsEmpty{}).notices);
     // The f-number comes from a list in the window; here it is typed, and
     // repaired like the list's items.
-    NumericField::Fit(in.nText, 12, 1, ValueLimits::DiaMin, ValueLimits::DiaMax, true);
+    if (const auto warning =
+            NumericField::Fit(in.nText, 12, 1, ValueLimits::DiaMin, ValueLimits::DiaMax, true)
+                .warning)
+        messages().warning(*warning);
 
     ResultRows rows;
     if (o.spread) {

@@ -41,27 +41,30 @@ QString FindMissingDataFile(const QString &dataFolder)
     return QString();
 }
 
-bool CheckDataFiles(const QString &dataFolder)
+DataFilesCheck CheckDataFiles(const QString &dataFolder)
 {
+    DataFilesCheck check;
     const QString missing = FindMissingDataFile(dataFolder);
     if (missing.isEmpty())
-        return true;
+        return check;
     const QString backup = QFileInfo(missing).path() + u'/' +
                            QFileInfo(missing).completeBaseName() + QStringLiteral(".sts");
-    messages().plain(QCoreApplication::translate("DataFiles", "Fichier manquant %1").arg(missing));
-    messages().plain(QCoreApplication::translate("DataFiles", "Tentative de récupération"));
+    check.notices.push_back(
+        PlainNotice(QCoreApplication::translate("DataFiles", "Fichier manquant %1").arg(missing)));
+    check.notices.push_back(
+        PlainNotice(QCoreApplication::translate("DataFiles", "Tentative de récupération")));
     try {
         CopyFileContents(backup, missing);
     } catch (const UserError &e) {
-        messages().error(e.text());
-        return true;
+        check.notices.push_back(ErrorNotice(e.text()));
+        return check;
     }
     if (!QFileInfo(missing).isFile()) {
-        messages().plain(
-            QCoreApplication::translate("DataFiles", "%1 La récupération a échoué").arg(missing));
-        return false;
+        check.notices.push_back(PlainNotice(
+            QCoreApplication::translate("DataFiles", "%1 La récupération a échoué").arg(missing)));
+        check.usable = false;
     }
-    return true;
+    return check;
 }
 
 bool HasFileAttributes(const QString &fileName, unsigned attributes)

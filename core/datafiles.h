@@ -2,6 +2,8 @@
 // from the backup copies delivered beside them.
 #pragma once
 
+#include "messages.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,10 +15,16 @@ const QStringList &RequiredDataFiles();
 // dataFolder + the first required name with no file, or an empty text.
 QString FindMissingDataFile(const QString &dataFolder);
 
-// Restores the first missing required file from its ".sts" backup, telling the
-// user through the messages interface. Returns false when the file is still
-// missing afterwards: the table and variations commands must then be disabled.
-bool CheckDataFiles(const QString &dataFolder);
+// Restores the first missing required file from its ".sts" backup. The
+// notices tell the user what happened, in order, for the main window to show
+// ("Fichier manquant <path>", "Tentative de récupération", then the copy's
+// error or the failure). usable is false when the file is still missing
+// afterwards: the table and variations commands must then be disabled.
+struct DataFilesCheck {
+    bool usable = true;
+    Notices notices;
+};
+[[nodiscard]] DataFilesCheck CheckDataFiles(const QString &dataFolder);
 
 enum FileAttribute : unsigned {
     ReadOnlyAttribute = 0x01,

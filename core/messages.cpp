@@ -46,6 +46,30 @@ Messages *installMessages(Messages *m)
     return previous;
 }
 
+void ShowNotice(const Notice &notice)
+{
+    switch (notice.kind) {
+    case Notice::Kind::Information:
+        messages().information(notice.text);
+        return;
+    case Notice::Kind::Warning:
+        messages().warning(notice.text);
+        return;
+    case Notice::Kind::Plain:
+        messages().plain(notice.text);
+        return;
+    case Notice::Kind::Error:
+        messages().error(notice.text);
+        return;
+    }
+}
+
+void ShowNotices(const Notices &notices)
+{
+    for (const Notice &notice : notices)
+        ShowNotice(notice);
+}
+
 Prompts *installPrompts(Prompts *p)
 {
     Prompts *previous = g_prompts;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPrinter;
 
@@ -59,6 +60,27 @@ private:
 // ShownText in its ControlEscapes::Named form.
 QString QuotedForMessage(const QString &text, qsizetype maxLength = 80);
 
+// What a logic unit has to say, returned rather than shown: the kind of box
+// and its text. The logic libraries never call messages(); they parse, check
+// and run their commands, return their status with these notices in the order
+// they arose, and the window (or the command line) shows them. File and
+// device I/O keeps throwing UserError.
+struct Notice {
+    enum class Kind { Information, Warning, Plain, Error };
+    Kind kind = Kind::Information;
+    QString text;
+    bool operator==(const Notice &) const = default;
+};
+using Notices = std::vector<Notice>;
+
+inline Notice InformationNotice(QString text)
+{
+    return {Notice::Kind::Information, std::move(text)};
+}
+inline Notice WarningNotice(QString text) { return {Notice::Kind::Warning, std::move(text)}; }
+inline Notice PlainNotice(QString text) { return {Notice::Kind::Plain, std::move(text)}; }
+inline Notice ErrorNotice(QString text) { return {Notice::Kind::Error, std::move(text)}; }
+
 // The installed implementations. Until one is installed, messages go to
 // standard error and every question is answered No / Cancel.
 Messages &messages();
@@ -67,6 +89,10 @@ Prompts &prompts();
 // Installs an implementation and returns the previous one (nullptr for the
 // fallback). The caller keeps ownership.
 Messages *installMessages(Messages *m);
+
+// Shows each notice through messages(), in order, in the box of its kind.
+void ShowNotice(const Notice &notice);
+void ShowNotices(const Notices &notices);
 Prompts *installPrompts(Prompts *p);
 
 } // namespace optolune

@@ -3,8 +3,6 @@
 // reported or repaired.
 #include "numerictext.h"
 
-#include "messages.h"
-
 #include <QCoreApplication>
 
 #include <cmath>
@@ -35,23 +33,21 @@ int outOfRange(long double value, int precision, int decimals, long double minim
 
 } // namespace
 
-int Check(const QString &text, int precision, int decimals, const QString &label,
-          long double minimum, long double maximum)
+Report Check(const QString &text, int precision, int decimals, const QString &label,
+             long double minimum, long double maximum)
 {
     const QString range = RangeText(minimum, maximum, decimals);
     const auto read = ReadNumber(text);
-    if (!read) {
-        messages().warning(QCoreApplication::translate("NumericField",
-                                                       "%1 doit être un décimal de l'intervalle %2")
-                               .arg(label, range));
-        return text.isEmpty() ? 1 : 2;
-    }
-    if (outOfRange(*read, precision, decimals, minimum, maximum) != 0) {
-        messages().warning(
-            QCoreApplication::translate("NumericField", "%1 hors intervalle %2").arg(label, range));
-        return 3;
-    }
-    return 0;
+    if (!read)
+        return {text.isEmpty() ? 1 : 2,
+                QCoreApplication::translate("NumericField",
+                                            "%1 doit être un décimal de l'intervalle %2")
+                    .arg(label, range)};
+    if (outOfRange(*read, precision, decimals, minimum, maximum) != 0)
+        return {
+            3,
+            QCoreApplication::translate("NumericField", "%1 hors intervalle %2").arg(label, range)};
+    return {};
 }
 
 namespace {
@@ -92,12 +88,14 @@ int fit(QString &text, int precision, int decimals, long double minimum, long do
 
 } // namespace
 
-int Fit(QString &text, int precision, int decimals, long double minimum, long double maximum,
-        bool fallbackToMinimum)
+Report Fit(QString &text, int precision, int decimals, long double minimum, long double maximum,
+           bool fallbackToMinimum)
 {
+    Report report;
     const int code = fit(text, precision, decimals, minimum, maximum, fallbackToMinimum,
-                         [](const QString &m) { messages().warning(m); });
-    return code >= 3 ? 0 : code;
+                         [&report](const QString &m) { report.warning = m; });
+    report.code = code >= 3 ? 0 : code;
+    return report;
 }
 
 int FitQuiet(QString &text, int precision, int decimals, long double minimum,

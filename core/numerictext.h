@@ -48,19 +48,26 @@ QString RangeText(long double minimum, long double maximum, int decimals);
 QString GeneralText(long double value);
 
 // A field holding a decimal-comma number that must lie in [minimum, maximum],
-// tested on the value rounded to the field's decimals.
+// tested on the value rounded to the field's decimals. Check and Fit show
+// nothing: they return their code with the warning the window shows.
 namespace NumericField {
 
-// 0 accepted, 1 empty, 2 not a number, 3 out of range. Shows a warning for
-// 1 to 3 and never changes the text.
-int Check(const QString &text, int precision, int decimals, const QString &label,
-          long double minimum, long double maximum);
+struct Report {
+    int code = 0;
+    std::optional<QString> warning; // the text of a warning box; none when accepted as typed
+};
+
+// 0 accepted, 1 empty, 2 not a number, 3 out of range. A warning for 1 to 3;
+// never changes the text.
+[[nodiscard]] Report Check(const QString &text, int precision, int decimals, const QString &label,
+                           long double minimum, long double maximum);
 
 // Always leaves a valid number in text. 0 accepted or clamped to a bound,
 // 1 empty (replaced by the minimum), 2 not a number (replaced by the minimum
-// when fallbackToMinimum, else the maximum). Shows a warning for every repair.
-int Fit(QString &text, int precision, int decimals, long double minimum, long double maximum,
-        bool fallbackToMinimum);
+// when fallbackToMinimum, else the maximum). A warning for every repair,
+// clamping included.
+[[nodiscard]] Report Fit(QString &text, int precision, int decimals, long double minimum,
+                         long double maximum, bool fallbackToMinimum);
 
 // As Fit without any message; 3 below the minimum, 4 above the maximum.
 int FitQuiet(QString &text, int precision, int decimals, long double minimum,

@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if ((blad.r1 != InFront && blad.r1 != Behind) || (blad.r2 != InFront && blad.r2 != Behind))
             fail("a radio item read outside its group");
         const BladSettings asRead = blad;
-        if (const auto lens = ComputeLensData(blad)) {
+        if (const auto lens = ComputeLensData(blad).data) {
             if (!ReadNumber(NodalText(*lens)) || !ReadNumber(PupilText(*lens)))
                 fail("dn or gp written as a text that does not read",
                      (NodalText(*lens) + u' ' + PupilText(*lens)).toStdString());

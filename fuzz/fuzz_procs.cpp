@@ -78,13 +78,19 @@ void checkFields(const QString &text)
                 fail("FitQuiet left a text that does not read", quiet.toStdString());
             QString loud = text;
             fuzz::noThrow("Fit", [&] {
-                NumericField::Fit(loud, r.precision, r.decimals, r.min, r.max, toMin);
+                const NumericField::Report report =
+                    NumericField::Fit(loud, r.precision, r.decimals, r.min, r.max, toMin);
+                if (report.code != 0 && !report.warning)
+                    fail("Fit repaired a text without a warning", text.toStdString());
             });
             if (!ReadNumber(loud))
                 fail("Fit left a text that does not read", loud.toStdString());
         }
         fuzz::noThrow("Check", [&] {
-            NumericField::Check(text, r.precision, r.decimals, QStringLiteral("x"), r.min, r.max);
+            const NumericField::Report report = NumericField::Check(
+                text, r.precision, r.decimals, QStringLiteral("x"), r.min, r.max);
+            if ((report.code != 0) != report.warning.has_value())
+                fail("Check's warning does not match its code", text.toStdString());
         });
     }
 }

@@ -1,7 +1,6 @@
 #include "lensdata.h"
 
 #include "core/inifile.h"
-#include "core/messages.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
 
@@ -83,21 +82,19 @@ long double LensData::dn() const
     return front + rear + e;
 }
 
-std::optional<LensData> ComputeLensData(BladSettings &fields)
+LensComputation ComputeLensData(BladSettings &fields)
 {
     LensData data;
     for (const FieldRule &rule : kRules) {
         QString text = DecimalCommaText(fields.*rule.text);
-        if (NumericField::FitQuiet(text, 12, 1, rule.minimum, rule.maximum, true) != 0) {
-            messages().warning(QCoreApplication::translate("LensData", rule.message));
-            return std::nullopt;
-        }
+        if (NumericField::FitQuiet(text, 12, 1, rule.minimum, rule.maximum, true) != 0)
+            return {std::nullopt, QCoreApplication::translate("LensData", rule.message)};
         fields.*rule.text = text;
         data.*rule.value = ToNumber(text);
     }
     data.r1 = fields.r1;
     data.r2 = fields.r2;
-    return data;
+    return {data, std::nullopt};
 }
 
 QString NodalText(const LensData &data)

@@ -74,9 +74,13 @@ struct LensData {
 // Checks the six numeric fields in the order focal length, H, H', vertex
 // distance, exit pupil, entrance pupil; each accepted text is rewritten
 // rounded to one decimal (a whole value without decimals). The first field
-// that fails shows its message ("Champ H incorrect", ...), keeps the text as
-// typed, and nothing is returned.
-std::optional<LensData> ComputeLensData(BladSettings &fields);
+// that fails keeps the text as typed; no data is returned, only that field's
+// warning ("Champ H incorrect", ...), which the window shows.
+struct LensComputation {
+    std::optional<LensData> data;
+    std::optional<QString> warning;
+};
+[[nodiscard]] LensComputation ComputeLensData(BladSettings &fields);
 
 // dn rounded to one decimal and gp, in the general number form (-4 and
 // 1,19791666666667 for the defaults).

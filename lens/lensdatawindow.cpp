@@ -275,8 +275,11 @@ void LensDataWindow::writeControls()
 std::optional<LensData> LensDataWindow::ComputeLensDataCommand()
 {
     readControls();
-    const std::optional<LensData> lens = ComputeLensData(m_fields);
+    const LensComputation computed = ComputeLensData(m_fields);
     writeControls();
+    if (computed.warning)
+        messages().warning(*computed.warning);
+    const std::optional<LensData> &lens = computed.data;
     if (!lens)
         return lens; // dn, gp and the drawing keep the last results
     m_edits.dn->setText(LocalNumbers(NodalText(*lens)));

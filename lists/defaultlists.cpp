@@ -71,18 +71,20 @@ QString CallerCaption(ListKind kind)
     return QString();
 }
 
-bool RunListSource(const QString &dataFolder, const QString &tag, ListKind kind,
-                   ListSource source, ListReceiver *receiver)
+ListSourceResult RunListSource(const QString &dataFolder, const QString &tag, ListKind kind,
+                               ListSource source, ListReceiver *receiver)
 {
     CurrentListKind() = ListPrefix(kind);
     ListEditor editor(dataFolder);
     editor.tag = tag;
+    ListSourceResult result;
     if (source == ListSource::DefaultList)
-        editor.LoadDefaultList();
+        result.notices = editor.LoadDefaultList();
     else
         editor.BuildTheoreticalList();
     editor.CheckAll();
-    return editor.OkCommand(receiver) && CallerTakesKind(tag, kind) && receiver;
+    result.handedBack = editor.OkCommand(receiver) && CallerTakesKind(tag, kind) && receiver;
+    return result;
 }
 
 } // namespace optolune

@@ -7,6 +7,8 @@
 #include "listkind.h"
 #include "listreceiver.h"
 
+#include "core/messages.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,12 +35,18 @@ enum class ListSource {
 
 // The driven use of the editor: sets the shared current kind, runs the list
 // source on a fresh editor with that caller tag, checks every item and runs Ok,
-// so the receiver gets the list as if the user had pressed Ok. Returns true
-// when a list was handed back; false when the source gave no item (a missing
-// default list) or the tag does not take the kind. Errors of the source
-// (unreadable file, an item that is no number) are thrown as UserError and
-// nothing is handed back.
-bool RunListSource(const QString &dataFolder, const QString &tag, ListKind kind,
-                   ListSource source, ListReceiver *receiver);
+// so the receiver gets the list as if the user had pressed Ok. handedBack is
+// true when a list was handed back; false when the source gave no item (a
+// missing default list, with its notice "bug") or the tag does not take the
+// kind. The notices are the source's, for the caller's window to show. Errors
+// of the source (unreadable file, an item that is no number) are thrown as
+// UserError and nothing is handed back.
+struct ListSourceResult {
+    bool handedBack = false;
+    Notices notices;
+};
+[[nodiscard]] ListSourceResult RunListSource(const QString &dataFolder, const QString &tag,
+                                             ListKind kind, ListSource source,
+                                             ListReceiver *receiver);
 
 } // namespace optolune

@@ -4,7 +4,6 @@
 #include "listfiles.h"
 #include "listsort.h"
 
-#include "core/messages.h"
 #include "core/numerictext.h"
 
 #include <QCoreApplication>
@@ -36,6 +35,15 @@ Bounds boundsOf(ListKind kind)
     case ListKind::Cgr: break;
     }
     return {0, 0, 0};
+}
+
+// Repairs a typed value in place, keeping its warning.
+void fitInto(Notices &notices, QString &text, int decimals, long double minimum,
+             long double maximum, bool fallbackToMinimum)
+{
+    if (auto warning =
+            NumericField::Fit(text, 12, decimals, minimum, maximum, fallbackToMinimum).warning)
+        notices.push_back(WarningNotice(std::move(*warning)));
 }
 
 } // namespace
@@ -121,16 +129,14 @@ void ListEditor::ApplyKindSettings()
 
 void ListEditor::TakeSnapshot() { snapshot = ValueList::fromTexts(current.checkedTexts(), true); }
 
-void ListEditor::AddTypedItem()
+Notices ListEditor::AddTypedItem()
 {
     const auto k = kind();
     if (!k)
-        return;
+        return {};
     decimals = ListDecimals(*k);
-    if (current.count() >= MaxItems) {
-        messages().information(limitText());
-        return;
-    }
+    if (current.count() >= MaxItems)
+        return {InformationNotice(limitText())};
     // Focal lengths keep the typed text when it is already in the list as
     // typed, the other kinds when it is there once repaired.
     const bool keepTypedDuplicate = *k == ListKind::Foc;
@@ -138,14 +144,15 @@ void ListEditor::AddTypedItem()
     if (ContainsValue(current, s)) {
         if (!keepTypedDuplicate)
             fields.add.clear();
-        return;
+        return {};
     }
     const Bounds b = boundsOf(*k);
-    NumericField::Fit(s, 12, decimals, b.entryMin, b.max, true);
+    Notices notices;
+    fitInto(notices, s, decimals, b.entryMin, b.max, true);
     if (ContainsValue(current, s)) {
         if (keepTypedDuplicate)
             fields.add.clear();
-        return;
+        return notices;
     }
     fields.add = s;
     ValueList next = current;
@@ -153,30 +160,33 @@ void ListEditor::AddTypedItem()
     SortListNumeric(next);
     current = std::move(next);
     fields.add.clear();
+    return notices;
 }
 
-void ListEditor::AddSection(SectionMode mode)
+Notices ListEditor::AddSection(SectionMode mode)
 {
     const auto k = kind();
     if (!k || *k == ListKind::Dia)
-        return;
+        return {};
     decimals = ListDecimals(*k);
     const Bounds b = boundsOf(*k);
+    Notices notices;
     QString s = DecimalCommaText(fields.sectionStart);
-    NumericField::Fit(s, 12, decimals, b.entryMin, b.max, true);
+    fitInto(notices, s, decimals, b.entryMin, b.max, true);
     fields.sectionStart = s;
     s = DecimalCommaText(fields.sectionEnd);
-    NumericField::Fit(s, 12, decimals, b.sectionEndMin, b.max, false);
+    fitInto(notices, s, decimals, b.sectionEndMin, b.max, false);
     fields.sectionEnd = s;
     if (fields.step < 0 || fields.step >= fields.steps.size())
-        return; // no step chosen: the window fills the steps when it opens
+        return notices; // no step chosen: the window fills the steps when it opens
     const long double start = ToNumber(fields.sectionStart);
     const long double end = ToNumber(fields.sectionEnd);
     const long double step = ToNumber(fields.steps.at(fields.step));
     if (start > end) {
-        messages().warning(QCoreApplication::translate("ListEditor", "Début supérieur à Fin"));
+        notices.push_back(
+            WarningNotice(QCoreApplication::translate("ListEditor", "Début supérieur à Fin")));
         fields.sectionEnd = FixedText(start + step, 12, decimals);
-        return;
+        return notices;
     }
     // Circle diameters are always added; the other kinds may replace the list.
     const bool replace = mode == SectionMode::Replace && *k != ListKind::Cer;
@@ -196,7 +206,8 @@ void ListEditor::AddSection(SectionMode mode)
     SortListNumeric(next);
     current = std::move(next);
     if (cut)
-        messages().information(limitText());
+        notices.push_back(InformationNotice(limitText()));
+    return notices;
 }
 
 void ListEditor::ClearSectionFields()
@@ -242,21 +253,21 @@ QString ListEditor::CountText() const
     return QString::number(current.countChecked()) + u'/' + QString::number(current.count());
 }
 
-void ListEditor::DeleteCurrentList()
+void ListEditor::DeleteCurrentList(const Confirm &confirm)
 {
     if (current.isEmpty())
         return;
-    if (messages().confirm(
-            QCoreApplication::translate("ListEditor", "ATTENTION, vous allez supprimer la liste courante. Continuer?")))
+    if (confirm(QCoreApplication::translate(
+            "ListEditor", "ATTENTION, vous allez supprimer la liste courante. Continuer?")))
         current.clear();
 }
 
-void ListEditor::DeleteCheckedItems()
+void ListEditor::DeleteCheckedItems(const Confirm &confirm)
 {
     if (current.isEmpty())
         return;
-    if (!messages().confirm(
-            QCoreApplication::translate("ListEditor", "ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
+    if (!confirm(QCoreApplication::translate(
+            "ListEditor", "ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
         return;
     ValueList kept;
     for (int i = 0; i < current.count(); ++i)
@@ -265,12 +276,12 @@ void ListEditor::DeleteCheckedItems()
     current = std::move(kept);
 }
 
-void ListEditor::DeleteUncheckedItems()
+void ListEditor::DeleteUncheckedItems(const Confirm &confirm)
 {
     if (current.isEmpty())
         return;
-    if (!messages().confirm(
-            QCoreApplication::translate("ListEditor", "ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
+    if (!confirm(QCoreApplication::translate(
+            "ListEditor", "ATTENTION, vous allez modifier l'échelle courante. Continuer?")))
         return;
     // Rebuilt from the texts: the items kept lose their marks.
     current = ValueList::fromTexts(current.checkedTexts(), false);
@@ -282,32 +293,37 @@ void ListEditor::RemoveItem(int index)
         current.removeAt(index);
 }
 
-void ListEditor::RecallStoredList()
+Notices ListEditor::RecallStoredList()
 {
     const auto k = kind();
     if (!k)
-        return;
+        return {};
     const int n = storedNumber();
-    if (LoadListFile(m_dataFolder, *k, n, current) == ListLoad::Missing) {
-        messages().information(QCoreApplication::translate("ListEditor", "L'échelle n°%1 n'existe pas.").arg(n));
-        return;
-    }
+    const ListLoadResult load = LoadListFile(m_dataFolder, *k, n, current);
+    if (load.status == ListLoad::Missing)
+        return {InformationNotice(
+            QCoreApplication::translate("ListEditor", "L'échelle n°%1 n'existe pas.").arg(n))};
     current.checkAll();
+    if (load.cut)
+        return {InformationNotice(*load.cut)};
+    return {};
 }
 
-void ListEditor::LoadDefaultList()
+Notices ListEditor::LoadDefaultList()
 {
     const auto k = kind();
     if (!k)
-        return;
-    if (LoadListFile(m_dataFolder, *k, DefaultListNumber, current) == ListLoad::Missing) {
-        messages().plain(QStringLiteral("bug"));
-        return;
-    }
+        return {};
+    const ListLoadResult load = LoadListFile(m_dataFolder, *k, DefaultListNumber, current);
+    if (load.status == ListLoad::Missing)
+        return {PlainNotice(QStringLiteral("bug"))};
     current.checkAll();
+    if (load.cut)
+        return {InformationNotice(*load.cut)};
+    return {};
 }
 
-void ListEditor::SaveStoredList(bool onlyChecked)
+void ListEditor::SaveStoredList(bool onlyChecked, const Confirm &confirm)
 {
     const auto k = kind();
     if (!k)
@@ -323,30 +339,30 @@ void ListEditor::SaveStoredList(bool onlyChecked)
                         ? QCoreApplication::translate("ListEditor", "Création de l'échelle n°%1 avec les items cochés.Continuer?")
                         : QCoreApplication::translate("ListEditor", "Création de l'échelle n°%1 avec tous les items.Continuer?"))
                        .arg(n);
-    if (!messages().confirm(question))
+    if (!confirm(question))
         return;
     SaveListFile(m_dataFolder, *k, n, current, onlyChecked);
 }
 
-void ListEditor::DeleteStoredList()
+Notices ListEditor::DeleteStoredList(const Confirm &confirm)
 {
     const auto k = kind();
     if (!k)
-        return;
+        return {};
     const int n = storedNumber();
     // The default list must stay: the tables and the variations calculator
     // load it, and without it they could only answer "bug" until start-up
     // restores it from its backup.
-    if (n == DefaultListNumber) {
-        messages().information(QCoreApplication::translate("ListEditor", "L'échelle par défaut ne peut pas être supprimée."));
-        return;
-    }
-    if (!ListFileExists(m_dataFolder, *k, n)) {
-        messages().information(QCoreApplication::translate("ListEditor", " L'échelle n°%1 n'existe pas").arg(n));
-        return;
-    }
-    if (messages().confirm(QCoreApplication::translate("ListEditor", "Supprimer l'échelle enregistrée n°%1?").arg(n)))
+    if (n == DefaultListNumber)
+        return {InformationNotice(QCoreApplication::translate(
+            "ListEditor", "L'échelle par défaut ne peut pas être supprimée."))};
+    if (!ListFileExists(m_dataFolder, *k, n))
+        return {InformationNotice(
+            QCoreApplication::translate("ListEditor", " L'échelle n°%1 n'existe pas").arg(n))};
+    if (confirm(QCoreApplication::translate("ListEditor", "Supprimer l'échelle enregistrée n°%1?")
+                    .arg(n)))
         DeleteListFile(m_dataFolder, *k, n);
+    return {};
 }
 
 void ListEditor::BuildTheoreticalList()

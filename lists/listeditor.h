@@ -5,6 +5,11 @@
 // the table window and the variations calculator drive it directly for their
 // default and theoretical lists.
 //
+// Nothing here shows a box: the operations return their notices in the order
+// they arise (the window shows them), and the questions asked before a list
+// or a file is destroyed go to the confirm function the caller passes, which
+// answers Yes (true) or No. File I/O throws UserError as everywhere.
+//
 // The kind is not the editor's own: every operation reads the shared current
 // kind (CurrentListKind) at the moment it runs. With no value kind there
 // ("", "cbxcgr" or anything else) the operations that depend on it do nothing.
@@ -14,9 +19,12 @@
 #include "listreceiver.h"
 #include "valuelist.h"
 
+#include "core/messages.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace optolune {
@@ -37,6 +45,9 @@ public:
     };
 
     enum class SectionMode { Add, Replace }; // AddSecBtn "Ajouter", CreSecBtn "Remplacer"
+
+    // Asks the user a Yes/No question; true for Yes.
+    using Confirm = std::function<bool(const QString &question)>;
 
     // A single addition is refused, and a section of distances stops, once the
     // list holds this many items.
@@ -60,8 +71,8 @@ public:
     void ApplyKindSettings();
     void TakeSnapshot();
 
-    void AddTypedItem();
-    void AddSection(SectionMode mode);
+    [[nodiscard]] Notices AddTypedItem();
+    [[nodiscard]] Notices AddSection(SectionMode mode);
     void ClearSectionFields();  // VideChBtn
     void PrepareNextSection();  // InitChBtn: the end becomes the next start
 
@@ -74,15 +85,18 @@ public:
     int SpinUp(int selected);
     QString CountText() const; // "12/30": checked items / items
 
-    void DeleteCurrentList();   // DelCourBtn
-    void DeleteCheckedItems();  // DelCourCBtn
-    void DeleteUncheckedItems(); // DelCourNCBtn
+    // Each asks first, and does nothing on No.
+    void DeleteCurrentList(const Confirm &confirm);    // DelCourBtn
+    void DeleteCheckedItems(const Confirm &confirm);   // DelCourCBtn
+    void DeleteUncheckedItems(const Confirm &confirm); // DelCourNCBtn
     void RemoveItem(int index); // the Delete key
 
-    void RecallStoredList();    // RappelEch
-    void LoadDefaultList();     // DefItemBtn
-    void SaveStoredList(bool onlyChecked); // SauveEchT (all), SauveEchC (checked)
-    void DeleteStoredList();    // DelEchBtn
+    [[nodiscard]] Notices RecallStoredList(); // RappelEch
+    [[nodiscard]] Notices LoadDefaultList();  // DefItemBtn
+    // SauveEchT (all), SauveEchC (checked): asks first, writes on Yes.
+    void SaveStoredList(bool onlyChecked, const Confirm &confirm);
+    // DelEchBtn: says why it cannot, or asks first and deletes on Yes.
+    [[nodiscard]] Notices DeleteStoredList(const Confirm &confirm);
     void BuildTheoreticalList(); // ThBtn
 
     // Ok: with no checked item, does nothing and returns false. Otherwise the

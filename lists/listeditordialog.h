@@ -69,8 +69,10 @@ private:
     QFrame *buildMarksRow();
     QToolButton *button(Command command);
     void runCommand(Command command);
-    // Copies the field texts in, runs the operation, reports an error it
-    // throws and shows the state after it. False when it threw.
+    // Copies the field texts in, runs the operation, shows the notices it
+    // returns or reports the error it throws, then shows the state after it.
+    // False when it threw.
+    bool runWithNotices(const std::function<Notices()> &operation);
     bool run(const std::function<void()> &operation);
     void pullFields();
     void pushState();

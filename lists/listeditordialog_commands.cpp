@@ -25,11 +25,14 @@ QString shownText(const QString &text)
     return text.left(kShownItemLength) + QStringLiteral("…");
 }
 
+// The user's answer to a question of the editor, through the message boxes.
+bool askUser(const QString &question) { return messages().confirm(question); }
+
 } // namespace
 
 void ListEditorDialog::LoadDefaultList()
 {
-    run([this] { m_editor.LoadDefaultList(); });
+    runWithNotices([this] { return m_editor.LoadDefaultList(); });
 }
 
 void ListEditorDialog::BuildTheoreticalList()
@@ -64,25 +67,47 @@ void ListEditorDialog::runCommand(Command command)
 {
     ListEditor &e = m_editor;
     switch (command) {
-    case Command::DefItem: run([&e] { e.LoadDefaultList(); }); break;
+    case Command::DefItem:
+        runWithNotices([&e] { return e.LoadDefaultList(); });
+        break;
     case Command::Th: run([&e] { e.BuildTheoreticalList(); }); break;
-    case Command::DelEch: run([&e] { e.DeleteStoredList(); }); break;
-    case Command::SauveT: run([&e] { e.SaveStoredList(false); }); break;
-    case Command::SauveC: run([&e] { e.SaveStoredList(true); }); break;
-    case Command::Rappel: run([&e] { e.RecallStoredList(); }); break;
+    case Command::DelEch:
+        runWithNotices([&e] { return e.DeleteStoredList(askUser); });
+        break;
+    case Command::SauveT:
+        run([&e] { e.SaveStoredList(false, askUser); });
+        break;
+    case Command::SauveC:
+        run([&e] { e.SaveStoredList(true, askUser); });
+        break;
+    case Command::Rappel:
+        runWithNotices([&e] { return e.RecallStoredList(); });
+        break;
     case Command::Aband:
         run([&e] { e.Cancel(); });
         reject();
         break;
     case Command::Ok: okClicked(); break;
-    case Command::DelCour: run([&e] { e.DeleteCurrentList(); }); break;
-    case Command::DelCourC: run([&e] { e.DeleteCheckedItems(); }); break;
-    case Command::DelCourNC: run([&e] { e.DeleteUncheckedItems(); }); break;
-    case Command::Add: run([&e] { e.AddTypedItem(); }); break;
+    case Command::DelCour:
+        run([&e] { e.DeleteCurrentList(askUser); });
+        break;
+    case Command::DelCourC:
+        run([&e] { e.DeleteCheckedItems(askUser); });
+        break;
+    case Command::DelCourNC:
+        run([&e] { e.DeleteUncheckedItems(askUser); });
+        break;
+    case Command::Add:
+        runWithNotices([&e] { return e.AddTypedItem(); });
+        break;
     case Command::VideCh: run([&e] { e.ClearSectionFields(); }); break;
     case Command::InitCh: run([&e] { e.PrepareNextSection(); }); break;
-    case Command::AddSec: run([&e] { e.AddSection(ListEditor::SectionMode::Add); }); break;
-    case Command::CreSec: run([&e] { e.AddSection(ListEditor::SectionMode::Replace); }); break;
+    case Command::AddSec:
+        runWithNotices([&e] { return e.AddSection(ListEditor::SectionMode::Add); });
+        break;
+    case Command::CreSec:
+        runWithNotices([&e] { return e.AddSection(ListEditor::SectionMode::Replace); });
+        break;
     case Command::MarqueTous: run([&e] { e.CheckAll(); }); break;
     case Command::MarqueInv: run([&e] { e.InvertMarks(); }); break;
     case Command::SpinUp:
@@ -97,18 +122,26 @@ void ListEditorDialog::runCommand(Command command)
     }
 }
 
-bool ListEditorDialog::run(const std::function<void()> &operation)
+bool ListEditorDialog::runWithNotices(const std::function<Notices()> &operation)
 {
     pullFields();
     bool ok = true;
     try {
-        operation();
+        ShowNotices(operation());
     } catch (...) {
         ok = false;
         reportCurrentException();
     }
     pushState();
     return ok;
+}
+
+bool ListEditorDialog::run(const std::function<void()> &operation)
+{
+    return runWithNotices([&operation] {
+        operation();
+        return Notices();
+    });
 }
 
 void ListEditorDialog::pullFields()

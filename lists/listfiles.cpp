@@ -1,6 +1,5 @@
 #include "listfiles.h"
 
-#include "core/messages.h"
 #include "core/showntext.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
@@ -30,11 +29,12 @@ void SaveListFile(const QString &dataFolder, ListKind kind, int listNumber,
     writeWhole(ListFilePath(dataFolder, kind, listNumber), joinLines(lines));
 }
 
-ListLoad LoadListFile(const QString &dataFolder, ListKind kind, int listNumber, ValueList &list)
+ListLoadResult LoadListFile(const QString &dataFolder, ListKind kind, int listNumber,
+                            ValueList &list)
 {
     const QString path = ListFilePath(dataFolder, kind, listNumber);
     if (!QFileInfo::exists(path))
-        return ListLoad::Missing;
+        return {ListLoad::Missing, std::nullopt};
     // A folder of that name, or a file the user may not read, is no list.
     BoundedRead read = readBounded(path, kMaxListFileBytes);
     if (read.status == ReadStatus::CannotOpen)
@@ -50,11 +50,13 @@ ListLoad LoadListFile(const QString &dataFolder, ListKind kind, int listNumber, 
     if (lines.size() > kMaxListItems)
         lines.resize(kMaxListItems);
     list = ValueList::fromTexts(lines, false);
-    if (cut)
-        messages().information(
-            QCoreApplication::translate("ListFiles", "Le fichier %1 est trop long : la liste a été coupée (%2 valeurs au plus).")
-                .arg(ShownPath(path), QString::number(kMaxListItems)));
-    return ListLoad::Loaded;
+    if (!cut)
+        return {ListLoad::Loaded, std::nullopt};
+    return {ListLoad::Loaded,
+            QCoreApplication::translate(
+                "ListFiles",
+                "Le fichier %1 est trop long : la liste a été coupée (%2 valeurs au plus).")
+                .arg(ShownPath(path), QString::number(kMaxListItems))};
 }
 
 bool ListFileExists(const QString &dataFolder, ListKind kind, int listNumber)

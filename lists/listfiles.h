@@ -8,6 +8,7 @@
 #include "valuelist.h"
 
 #include <QString>
+#include <optional>
 
 namespace optolune {
 
@@ -29,6 +30,11 @@ void SaveListFile(const QString &dataFolder, ListKind kind, int listNumber,
 
 enum class ListLoad { Missing, Loaded };
 
+struct ListLoadResult {
+    ListLoad status = ListLoad::Missing;
+    std::optional<QString> cut; // the information that the file was too long
+};
+
 // Missing: no such file, the list is left untouched. Loaded: the list's items
 // are the file's lines, unchecked, taken as the file holds them (an empty
 // line in the middle is an empty item; a last line without its end is still
@@ -36,10 +42,11 @@ enum class ListLoad { Missing, Loaded };
 // "Impossible d'ouvrir le fichier <path>" and leaves the list untouched.
 // A file of more than kMaxListItems lines, or of more than a megabyte
 // (read no further, whatever it is: a device, a pipe), gives its first
-// complete lines up to kMaxListItems, and the information message "Le
+// complete lines up to kMaxListItems, and returns the information "Le
 // fichier <path> est trop long : la liste a été coupée (1000 valeurs au
-// plus)."
-ListLoad LoadListFile(const QString &dataFolder, ListKind kind, int listNumber, ValueList &list);
+// plus)." for the caller to show.
+[[nodiscard]] ListLoadResult LoadListFile(const QString &dataFolder, ListKind kind, int listNumber,
+                                          ValueList &list);
 
 bool ListFileExists(const QString &dataFolder, ListKind kind, int listNumber);
 

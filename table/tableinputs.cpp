@@ -12,18 +12,30 @@
 
 namespace optolune {
 
+namespace {
+
+void showRepair(const NumericField::Report &report)
+{
+    if (report.warning)
+        messages().warning(*report.warning);
+}
+
+} // namespace
+
 bool ValidateTableFields(TableState &state)
 {
     state.pupil = DecimalCommaText(std::move(state.pupil));
-    NumericField::Fit(state.pupil, 12, 3, 0.1L, 5, true);
+    showRepair(NumericField::Fit(state.pupil, 12, 3, 0.1L, 5, true));
     if (state.nodal.isEmpty())
         state.nodal = QStringLiteral("0,0");
     state.nodal = DecimalCommaText(std::move(state.nodal));
-    NumericField::Fit(state.nodal, 12, 1, -150, 150, true);
+    showRepair(NumericField::Fit(state.nodal, 12, 1, -150, 150, true));
     state.circle = DecimalCommaText(std::move(state.circle));
-    NumericField::Fit(state.circle, 12, 3, ValueLimits::CerMin, ValueLimits::CerMax, true);
+    showRepair(
+        NumericField::Fit(state.circle, 12, 3, ValueLimits::CerMin, ValueLimits::CerMax, true));
     state.focal = DecimalCommaText(std::move(state.focal));
-    NumericField::Fit(state.focal, 12, 1, ValueLimits::FocMin, ValueLimits::FocMax, true);
+    showRepair(
+        NumericField::Fit(state.focal, 12, 1, ValueLimits::FocMin, ValueLimits::FocMax, true));
     // The file-name prefix shows the repaired focal length and circle.
     state.namePrefix = BuildNamePrefix(state);
     if (state.distances.isEmpty()) {

@@ -390,7 +390,9 @@ void TableWindow::runListSource(ListKind kind, ListSource source)
 {
     readControls();
     guarded([&] {
-        RunListSource(appPaths().dataFolder, QString::fromUtf16(TableCallerTag), kind, source, this);
+        ShowNotices(RunListSource(appPaths().dataFolder, QString::fromUtf16(TableCallerTag), kind,
+                                  source, this)
+                        .notices);
     });
 }
 

@@ -33,23 +33,27 @@ void NormaliseDecimalPoints(VariationsInput &input)
 
 int DistanceDecimals(int decimals) { return std::max(decimals, 2); }
 
-int CheckManualFields(VariationsInput &input, ListsEmpty lists)
+ManualFieldsCheck CheckManualFields(VariationsInput &input, ListsEmpty lists)
 {
     if (lists.focal) {
-        messages().information(QCoreApplication::translate("VariationsFields", "Créez une liste des focales"));
-        return 4;
+        return {4,
+                {InformationNotice(QCoreApplication::translate("VariationsFields",
+                                                               "Créez une liste des focales"))}};
     }
     if (lists.fNumbers) {
-        messages().information(QCoreApplication::translate("VariationsFields", "Créez une liste des diaphragmes"));
-        return 5;
+        return {5,
+                {InformationNotice(QCoreApplication::translate(
+                    "VariationsFields", "Créez une liste des diaphragmes"))}};
     }
     if (lists.circles) {
-        messages().information(QCoreApplication::translate("VariationsFields", "Créez une liste des diamètres"));
-        return 5;
+        return {5,
+                {InformationNotice(QCoreApplication::translate("VariationsFields",
+                                                               "Créez une liste des diamètres"))}};
     }
     if (lists.distances) {
-        messages().information(QCoreApplication::translate("VariationsFields", "Créez une liste des distances"));
-        return 5;
+        return {5,
+                {InformationNotice(QCoreApplication::translate("VariationsFields",
+                                                               "Créez une liste des distances"))}};
     }
     using namespace VariationsLimits;
     struct FieldCheck {
@@ -64,11 +68,15 @@ int CheckManualFields(VariationsInput &input, ListsEmpty lists)
         {&input.fText, 1, ValueLimits::FocMin, ValueLimits::FocMax},
         {&input.dText, DistanceDecimals(input.decimals), DistCheckMin, VariationsLimits::DistMax},
     };
+    ManualFieldsCheck result;
     for (const FieldCheck &check : checks) {
         *check.text = DecimalCommaText(std::move(*check.text));
-        NumericField::Fit(*check.text, 12, check.decimals, check.minimum, check.maximum, true);
+        if (auto warning = NumericField::Fit(*check.text, 12, check.decimals, check.minimum,
+                                             check.maximum, true)
+                               .warning)
+            result.notices.push_back(WarningNotice(std::move(*warning)));
     }
-    return 0;
+    return result;
 }
 
 ParameterHints VariationsParameterHints()

@@ -4,6 +4,8 @@
 // the f-number. QtCore only; messages go through the messages seam.
 #pragma once
 
+#include "core/messages.h"
+
 #include "variationscompute.h"
 
 #include <QString>
@@ -40,10 +42,15 @@ void NormaliseDecimalPoints(VariationsInput &input);
 // examined in the order focal lengths, f-numbers, diameters, distances) and
 // returns 4 for the focal lengths, 5 for the others, with no field touched.
 // Otherwise EdGP, EdNod, EdCercle, EdFocale and EdDist are repaired in this
-// order by NumericField::Fit with its warnings, and 0 is returned. The
-// distance is checked at two decimals at least, so that a short distance is
-// not rounded away at the display's 0 or 1 decimal.
-int CheckManualFields(VariationsInput &input, ListsEmpty lists);
+// order by NumericField::Fit, and 0 is returned. The distance is checked at
+// two decimals at least, so that a short distance is not rounded away at the
+// display's 0 or 1 decimal. The notices (the empty list's information, the
+// repairs' warnings) come in that order, for the window to show.
+struct ManualFieldsCheck {
+    int code = 0;
+    Notices notices;
+};
+[[nodiscard]] ManualFieldsCheck CheckManualFields(VariationsInput &input, ListsEmpty lists);
 
 // The digits a distance keeps in EdDist: the display's decimals, at least 2.
 int DistanceDecimals(int decimals);

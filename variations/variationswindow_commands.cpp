@@ -155,9 +155,10 @@ void VariationsWindow::calculate()
 int VariationsWindow::CheckManualFields()
 {
     VariationsInput in = readInput();
-    const int code = optolune::CheckManualFields(in, listsEmpty());
+    const ManualFieldsCheck check = optolune::CheckManualFields(in, listsEmpty());
     writeParameters(in);
-    return code;
+    ShowNotices(check.notices);
+    return check.code;
 }
 
 void VariationsWindow::RefreshVariations()
@@ -314,8 +315,9 @@ void VariationsWindow::OpenListEditor(ListKind kind)
 void VariationsWindow::UseDefaultList(ListKind kind)
 {
     guarded([&] {
-        RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag), kind,
-                      ListSource::DefaultList, this);
+        ShowNotices(RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag),
+                                  kind, ListSource::DefaultList, this)
+                        .notices);
     });
     chooseItem(kind);
 }
@@ -323,8 +325,9 @@ void VariationsWindow::UseDefaultList(ListKind kind)
 void VariationsWindow::LoadTheoreticalFNumbers()
 {
     guarded([&] {
-        RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag), ListKind::Dia,
-                      ListSource::TheoreticalList, this);
+        ShowNotices(RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag),
+                                  ListKind::Dia, ListSource::TheoreticalList, this)
+                        .notices);
     });
     chooseItem(ListKind::Dia);
 }

@@ -227,10 +227,11 @@ TEST(ChooseGridRow, HandsBackTheRowsCAndFilmFormat)
 {
     Recorder rec;
     FormatGrid grid = sampleGrid();
-    const auto choice = ChooseGridRow(grid, 1);
-    ASSERT_TRUE(choice.has_value());
-    EXPECT_EQ(choice->circle, QStringLiteral("0,056"));
-    EXPECT_EQ(choice->format, QStringLiteral("6x6 cm"));
+    const GridRowChoice chosen = ChooseGridRow(grid, 1);
+    ASSERT_TRUE(chosen.choice.has_value());
+    EXPECT_EQ(chosen.choice->circle, QStringLiteral("0,056"));
+    EXPECT_EQ(chosen.choice->format, QStringLiteral("6x6 cm"));
+    EXPECT_FALSE(chosen.warning.has_value());
     EXPECT_TRUE(rec.messages().empty());
 }
 
@@ -241,7 +242,7 @@ TEST(ChooseGridRow, PointsOfAGridFileBecomeCommasInEveryRow)
     grid.setCell(1, CircleColumn, QStringLiteral("0.03"));
     grid.setCell(3, EnlargementColumn, QStringLiteral("10.0"));
     grid.setCell(3, FNumberColumn, QStringLiteral("22.7")); // not a column Ok repairs
-    const auto choice = ChooseGridRow(grid, 1);
+    const auto choice = ChooseGridRow(grid, 1).choice;
     ASSERT_TRUE(choice.has_value());
     EXPECT_EQ(choice->circle, QStringLiteral("0,03"));
     EXPECT_EQ(grid.cell(1, CircleColumn), QStringLiteral("0,03"));
@@ -270,8 +271,10 @@ TEST_P(ChooseGridRowRefusalTest, SaysWhyAndHandsNothingBack)
     FormatGrid grid = sampleGrid();
     if (k.row >= 1 && k.row < grid.rowCount() && *k.circle)
         grid.setCell(k.row, CircleColumn, QString::fromUtf8(k.circle));
-    EXPECT_FALSE(ChooseGridRow(grid, k.row).has_value());
-    EXPECT_EQ(rec.texts(), QStringList{QString::fromUtf8(k.message)});
+    const GridRowChoice chosen = ChooseGridRow(grid, k.row);
+    EXPECT_FALSE(chosen.choice.has_value());
+    EXPECT_EQ(chosen.warning, QString::fromUtf8(k.message));
+    EXPECT_TRUE(rec.messages().empty()); // the window shows it
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -27,12 +27,17 @@ TEST(CoreEnglish, NumericFieldsWarnInEnglishWithDecimalPoints)
     Recorder rec;
     QString empty, word = QStringLiteral("abc"), high = QStringLiteral("9"),
                    good = QStringLiteral("0.05");
-    NumericField::Fit(empty, 12, 3, 0.005L, 0.5L, true);
-    NumericField::Fit(word, 12, 3, 0.005L, 0.5L, true);
-    NumericField::Fit(high, 12, 3, 0.005L, 0.5L, true);
-    NumericField::Check(QStringLiteral("x"), 12, 1, QStringLiteral("f"), 10, 1200);
-    NumericField::Check(QStringLiteral("5"), 12, 1, QStringLiteral("f"), 10, 1200);
-    EXPECT_EQ(rec.messages(),
+    Notices warnings;
+    for (const NumericField::Report &report :
+         {NumericField::Fit(empty, 12, 3, 0.005L, 0.5L, true),
+          NumericField::Fit(word, 12, 3, 0.005L, 0.5L, true),
+          NumericField::Fit(high, 12, 3, 0.005L, 0.5L, true),
+          NumericField::Check(QStringLiteral("x"), 12, 1, QStringLiteral("f"), 10, 1200),
+          NumericField::Check(QStringLiteral("5"), 12, 1, QStringLiteral("f"), 10, 1200)}) {
+        if (report.warning)
+            warnings.push_back(WarningNotice(*report.warning));
+    }
+    EXPECT_EQ(AsMessages(warnings),
               (std::vector<Message>{
                   {"warning", "Empty field"},
                   {"warning", "Type a decimal number in the range 0.005-0.500"},
@@ -54,8 +59,9 @@ TEST(CoreEnglish, FilesAndDataMessagesInEnglish)
     EnglishScope english;
     Recorder rec;
     QFile::remove(folder.dataPath() + "cbxdis7.stf");
-    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder));
-    EXPECT_EQ(rec.messages(),
+    const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
+    EXPECT_TRUE(check.usable);
+    EXPECT_EQ(AsMessages(check.notices),
               (std::vector<Message>{{"plain", "Missing file " + folder.dataPath() + "cbxdis7.stf"},
                                     {"plain", "Trying to recover it"}}));
     try {

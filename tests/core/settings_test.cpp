@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace optolune;
+using optolune::test::AsMessages;
 using optolune::test::Message;
 using optolune::test::ProgramFolder;
 using optolune::test::Recorder;
@@ -317,8 +318,9 @@ TEST(DataFiles, AllPresentSaysNothing)
     ProgramFolder folder;
     Recorder rec;
     EXPECT_EQ(FindMissingDataFile(appPaths().dataFolder), QString());
-    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder));
-    EXPECT_TRUE(rec.messages().empty());
+    const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
+    EXPECT_TRUE(check.usable);
+    EXPECT_TRUE(AsMessages(check.notices).empty());
 }
 
 TEST(DataFiles, FirstMissingInListOrderIsRestoredFromItsBackup)
@@ -328,10 +330,12 @@ TEST(DataFiles, FirstMissingInListOrderIsRestoredFromItsBackup)
     QFile::remove(folder.dataPath() + "cbxdia7.stf");
     QFile::remove(folder.dataPath() + "cbxdis7.stf");
     Recorder rec;
-    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder));
-    EXPECT_EQ(rec.messages(),
-              (std::vector<Message>{{"plain", "Fichier manquant " + folder.dataPath() + "cbxdis7.stf"},
-                                    {"plain", "Tentative de récupération"}}));
+    const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
+    EXPECT_TRUE(check.usable);
+    EXPECT_EQ(
+        AsMessages(check.notices),
+        (std::vector<Message>{{"plain", "Fichier manquant " + folder.dataPath() + "cbxdis7.stf"},
+                              {"plain", "Tentative de récupération"}}));
     EXPECT_EQ(folder.read(QStringLiteral("Data/cbxdis7.stf")), original);
     EXPECT_FALSE(folder.exists(QStringLiteral("Data/cbxdia7.stf")));
 }
@@ -342,8 +346,9 @@ TEST(DataFiles, MissingBackupGivesTheOpenErrorWithItsOwnPath)
     const QString path = folder.dataPath() + "cbxfoc7.sts";
     QFile::remove(path);
     Recorder rec;
-    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder)); // the buttons stay enabled
-    EXPECT_EQ(rec.messages(),
+    const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
+    EXPECT_TRUE(check.usable); // the buttons stay enabled
+    EXPECT_EQ(AsMessages(check.notices),
               (std::vector<Message>{{"plain", "Fichier manquant " + path},
                                     {"plain", "Tentative de récupération"},
                                     {"error", "Impossible d'ouvrir le fichier " + path}}));
@@ -353,10 +358,12 @@ TEST(DataFiles, MissingDataFolderReportsAndGoesOn)
 {
     ProgramFolder folder(false);
     Recorder rec;
-    EXPECT_TRUE(CheckDataFiles(appPaths().dataFolder));
-    ASSERT_EQ(rec.messages().size(), 3u);
-    EXPECT_EQ(rec.messages()[2],
-              (Message{"error", "Impossible d'ouvrir le fichier " + folder.dataPath() + "cbxcer7.sts"}));
+    const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
+    EXPECT_TRUE(check.usable);
+    ASSERT_EQ(AsMessages(check.notices).size(), 3u);
+    EXPECT_EQ(
+        AsMessages(check.notices)[2],
+        (Message{"error", "Impossible d'ouvrir le fichier " + folder.dataPath() + "cbxcer7.sts"}));
 }
 
 TEST(DataFiles, RecoveryThatLeavesNoFileDisablesTheCommands)
@@ -367,8 +374,9 @@ TEST(DataFiles, RecoveryThatLeavesNoFileDisablesTheCommands)
     QFile::remove(folder.dataPath() + "cbxcer7.stf");
     QDir().mkpath(folder.dataPath() + "cbxcer7.stf");
     Recorder rec;
-    EXPECT_FALSE(CheckDataFiles(appPaths().dataFolder));
-    EXPECT_EQ(rec.texts().last(),
+    const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
+    EXPECT_FALSE(check.usable);
+    EXPECT_EQ(check.notices.back().text,
               folder.dataPath() + "cbxcer7.stf La récupération a échoué");
 }
 

@@ -255,7 +255,7 @@ LensData lensOf(const char *h, int r1, const char *hPrime, int r2, const char *e
     fields.hprime = QString::fromLatin1(hPrime);
     fields.r2 = r2;
     fields.ep = QString::fromLatin1(e);
-    return *ComputeLensData(fields);
+    return *ComputeLensData(fields).data;
 }
 
 // The drawing on a transparent image larger than its area.

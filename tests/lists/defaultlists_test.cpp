@@ -67,10 +67,12 @@ protected:
 TEST_F(DrivenUseTest, DefaultListsReachTheCallerAllChecked)
 {
     EXPECT_TRUE(RunListSource(folder.dataPath(), QStringLiteral("pc"), ListKind::Dia,
-                              ListSource::DefaultList, &receiver));
+                              ListSource::DefaultList, &receiver)
+                    .handedBack);
     EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdia"));
     EXPECT_TRUE(RunListSource(folder.dataPath(), QStringLiteral("pc"), ListKind::Dis,
-                              ListSource::DefaultList, &receiver));
+                              ListSource::DefaultList, &receiver)
+                    .handedBack);
     ASSERT_EQ(receiver.deliveries.size(), 2u);
     EXPECT_EQ(receiver.deliveries[0].kind, ListKind::Dia);
     EXPECT_EQ(receiver.deliveries[0].items.join(u' '),
@@ -83,23 +85,28 @@ TEST_F(DrivenUseTest, DefaultListsReachTheCallerAllChecked)
 TEST_F(DrivenUseTest, MissingDefaultListSaysBugAndHandsNothingBack)
 {
     QFile::remove(folder.dataPath() + "cbxfoc7.stf");
-    EXPECT_FALSE(RunListSource(folder.dataPath(), QStringLiteral("valisol"), ListKind::Foc,
-                               ListSource::DefaultList, &receiver));
+    const ListSourceResult result =
+        RunListSource(folder.dataPath(), QStringLiteral("valisol"), ListKind::Foc,
+                      ListSource::DefaultList, &receiver);
+    EXPECT_FALSE(result.handedBack);
     EXPECT_TRUE(receiver.deliveries.empty());
-    EXPECT_EQ(rec.messages(),
+    EXPECT_EQ(AsMessages(result.notices),
               (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
+    EXPECT_TRUE(rec.messages().empty()); // the caller's window shows it
 }
 
 TEST_F(DrivenUseTest, TheoreticalListOnlyForFNumbers)
 {
     EXPECT_TRUE(RunListSource(folder.dataPath(), QStringLiteral("valisol"), ListKind::Dia,
-                              ListSource::TheoreticalList, &receiver));
+                              ListSource::TheoreticalList, &receiver)
+                    .handedBack);
     ASSERT_EQ(receiver.deliveries.size(), 1u);
     EXPECT_EQ(receiver.deliveries[0].items, TheoreticalFNumbers());
 
     // For focal lengths it builds nothing, so nothing goes back.
     EXPECT_FALSE(RunListSource(folder.dataPath(), QStringLiteral("valisol"), ListKind::Foc,
-                               ListSource::TheoreticalList, &receiver));
+                               ListSource::TheoreticalList, &receiver)
+                     .handedBack);
     EXPECT_EQ(receiver.deliveries.size(), 1u);
     EXPECT_TRUE(rec.messages().empty());
 }
@@ -116,8 +123,10 @@ TEST_F(DrivenUseTest, AnEditorLeftOnItsCurrentListKeepsItForOtherKinds)
 TEST_F(DrivenUseTest, ATagThatTakesNothingGetsNothing)
 {
     EXPECT_FALSE(RunListSource(folder.dataPath(), QStringLiteral("pc"), ListKind::Cer,
-                               ListSource::DefaultList, &receiver));
+                               ListSource::DefaultList, &receiver)
+                     .handedBack);
     EXPECT_FALSE(RunListSource(folder.dataPath(), QStringLiteral("Edit2"), ListKind::Dia,
-                               ListSource::DefaultList, &receiver));
+                               ListSource::DefaultList, &receiver)
+                     .handedBack);
     EXPECT_TRUE(receiver.deliveries.empty());
 }

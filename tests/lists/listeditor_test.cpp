@@ -7,6 +7,7 @@
 #include "support/recorder.h"
 
 #include <QDir>
+#include <deque>
 #include <gtest/gtest.h>
 
 using namespace optolune;
@@ -18,7 +19,11 @@ namespace {
 // over the shared current kind.
 class ListEditorTest : public testing::Test {
 protected:
-    void TearDown() override { CurrentListKind().clear(); }
+    void TearDown() override
+    {
+        CurrentListKind().clear();
+        EXPECT_TRUE(rec.messages().empty()); // the window shows what the editor returns
+    }
 
     ListEditor &editor(ListKind kind, const char *list = "")
     {
@@ -28,8 +33,27 @@ protected:
     }
     QByteArray file(const char *name) const { return folder.read(QStringLiteral("Data/") + name); }
 
+    // What the editor said and asked, in order: the notices it returned and
+    // the questions it put to `ask`, answered from `answers` (No when none
+    // is left).
+    void keep(const Notices &notices)
+    {
+        for (const Message &m : AsMessages(notices))
+            said.push_back(m);
+    }
+    std::vector<Message> said;
+    std::deque<bool> answers;
+    const ListEditor::Confirm ask = [this](const QString &question) {
+        said.push_back({QStringLiteral("confirm"), question});
+        if (answers.empty())
+            return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    };
+
     ProgramFolder folder;
-    Recorder rec;
+    Recorder rec; // the editor shows nothing itself
     ListEditor m_editor{folder.dataPath()};
 };
 
@@ -82,7 +106,7 @@ TEST_P(ApplyKindSettingsTest, SetsTheKindsFieldsAndTakesTheSnapshot)
     EXPECT_EQ(e.fields.theoreticalHint, QString::fromUtf8(c.thHint));
     EXPECT_EQ(e.fields.add, QString::fromUtf8(c.add));
     EXPECT_EQ(shown(e.snapshot), QStringLiteral("3* 2*"));
-    EXPECT_TRUE(rec.messages().empty());
+    EXPECT_TRUE(said.empty());
 }
 
 #define TH_DEFAULT "Listethéorique|Remplace la liste courante par la liste théorique"
@@ -114,13 +138,13 @@ TEST_F(ListEditorTest, WithoutAValueKindNothingHappens)
         m_editor.current = marked("2,8*");
         m_editor.fields.add = QStringLiteral("4");
         m_editor.Activate();
-        m_editor.AddTypedItem();
-        m_editor.LoadDefaultList();
+        keep(m_editor.AddTypedItem());
+        keep(m_editor.LoadDefaultList());
         m_editor.BuildTheoreticalList();
         EXPECT_EQ(shown(m_editor.current), QStringLiteral("2,8*")) << text;
         EXPECT_EQ(m_editor.fields.caption, QStringLiteral("Listes"));
     }
-    EXPECT_TRUE(rec.messages().empty());
+    EXPECT_TRUE(said.empty());
 }
 
 struct AddCase {
@@ -140,10 +164,10 @@ TEST_P(AddTypedItemTest, AddsRepairsOrRefuses)
     const AddCase &c = GetParam();
     ListEditor &e = editor(c.kind, c.list);
     e.fields.add = QString::fromUtf8(c.typed);
-    e.AddTypedItem();
+    keep(e.AddTypedItem());
     EXPECT_EQ(shown(e.current), QString::fromUtf8(c.after));
     EXPECT_EQ(e.fields.add, QString::fromUtf8(c.addAfter));
-    EXPECT_EQ(rec.messages(), c.messages);
+    EXPECT_EQ(said, c.messages);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -178,7 +202,7 @@ TEST_F(ListEditorTest, UnreadableEntryAgainstAListIsTheConversionError)
     for (const char *typed : {"abc", ""}) {
         e.fields.add = QString::fromLatin1(typed);
         try {
-            e.AddTypedItem();
+            keep(e.AddTypedItem());
             FAIL() << "no error for '" << typed << "'";
         } catch (const ConversionError &error) {
             EXPECT_EQ(error.text(), QStringLiteral("'%1' n'est pas une valeur en virgule flottante "
@@ -194,15 +218,15 @@ TEST_F(ListEditorTest, AHundredItemsRefuseTypedAdditions)
     ListEditor &e = editor(ListKind::Foc);
     e.current = numbered(99, "0");
     e.fields.add = QStringLiteral("1000");
-    e.AddTypedItem();
+    keep(e.AddTypedItem());
     ASSERT_EQ(e.current.count(), 100);
-    EXPECT_TRUE(rec.messages().empty());
+    EXPECT_TRUE(said.empty());
 
     e.fields.add = QStringLiteral("1100");
-    e.AddTypedItem();
+    keep(e.AddTypedItem());
     EXPECT_EQ(e.current.count(), 100);
     EXPECT_EQ(e.fields.add, QStringLiteral("1100"));
-    EXPECT_EQ(rec.messages(), std::vector<Message>{information("Nombre d'items limité à 100.")});
+    EXPECT_EQ(said, std::vector<Message>{information("Nombre d'items limité à 100.")});
 }
 
 struct SectionCase {
@@ -230,11 +254,11 @@ TEST_P(AddSectionTest, BuildsTheSection)
     e.fields.sectionEnd = QString::fromUtf8(c.end);
     e.fields.step = static_cast<int>(e.fields.steps.indexOf(QString::fromUtf8(c.step)));
     ASSERT_GE(e.fields.step, 0) << c.step;
-    e.AddSection(c.mode);
+    keep(e.AddSection(c.mode));
     EXPECT_EQ(shown(e.current), QString::fromUtf8(c.after));
     EXPECT_EQ(e.fields.sectionStart, QString::fromUtf8(c.startAfter));
     EXPECT_EQ(e.fields.sectionEnd, QString::fromUtf8(c.endAfter));
-    EXPECT_EQ(rec.messages(), c.messages);
+    EXPECT_EQ(said, c.messages);
 }
 
 using Mode = ListEditor::SectionMode;
@@ -271,17 +295,17 @@ TEST_F(ListEditorTest, DistanceSectionStopsAtAHundredItems)
     e.fields.sectionStart = QStringLiteral("0,01");
     e.fields.sectionEnd = QStringLiteral("100");
     e.fields.step = 0; // 0,01
-    e.AddSection(Mode::Replace);
+    keep(e.AddSection(Mode::Replace));
     ASSERT_EQ(e.current.count(), 100);
     EXPECT_EQ(e.current.text(0), QStringLiteral("0,01"));
     EXPECT_EQ(e.current.text(99), QStringLiteral("1,00"));
-    EXPECT_EQ(rec.messages(), std::vector<Message>{information("Nombre d'items limité à 100.")});
+    EXPECT_EQ(said, std::vector<Message>{information("Nombre d'items limité à 100.")});
 
     // A full list takes nothing more from a section.
-    rec.clear();
+    said.clear();
     e.fields.sectionStart = QStringLiteral("2");
     e.fields.sectionEnd = QStringLiteral("3");
-    e.AddSection(Mode::Add);
+    keep(e.AddSection(Mode::Add));
     EXPECT_EQ(e.current.count(), 100);
     EXPECT_EQ(e.current.text(99), QStringLiteral("1,00"));
 }
@@ -291,7 +315,7 @@ TEST_F(ListEditorTest, SectionAndFieldCommandsDoNothingForFNumbers)
     ListEditor &e = editor(ListKind::Dia, "2,8*");
     e.fields.sectionStart = QStringLiteral("1");
     e.fields.sectionEnd = QStringLiteral("5");
-    e.AddSection(Mode::Replace);
+    keep(e.AddSection(Mode::Replace));
     EXPECT_EQ(shown(e.current), QStringLiteral("2,8*"));
     EXPECT_EQ(e.fields.sectionStart, QStringLiteral("1"));
 
@@ -300,7 +324,7 @@ TEST_F(ListEditorTest, SectionAndFieldCommandsDoNothingForFNumbers)
     EXPECT_EQ(e.fields.sectionEnd, QString());
     e.ClearSectionFields(); // VideChBtn
     EXPECT_EQ(e.fields.sectionStart, QString());
-    EXPECT_TRUE(rec.messages().empty());
+    EXPECT_TRUE(said.empty());
 }
 
 TEST_F(ListEditorTest, MarksSpinAndCount)
@@ -330,30 +354,29 @@ TEST_F(ListEditorTest, RemovalsAskFirst)
 {
     const char *modify = "ATTENTION, vous allez modifier l'échelle courante. Continuer?";
     ListEditor &e = editor(ListKind::Dis, "1* 2 3* 4");
-    rec.answerConfirm(false);
-    e.DeleteCheckedItems();
+    answers.push_back(false);
+    e.DeleteCheckedItems(ask);
     EXPECT_EQ(shown(e.current), QStringLiteral("1* 2 3* 4"));
-    rec.answerConfirm(true);
-    e.DeleteCheckedItems();
+    answers.push_back(true);
+    e.DeleteCheckedItems(ask);
     EXPECT_EQ(shown(e.current), QStringLiteral("2 4"));
 
     // The items kept by DelCourNCBtn lose their marks.
     e.current = marked("1* 2 3* 4");
-    rec.answerConfirm(true);
-    e.DeleteUncheckedItems();
+    answers.push_back(true);
+    e.DeleteUncheckedItems(ask);
     EXPECT_EQ(shown(e.current), QStringLiteral("1 3"));
 
-    rec.answerConfirm(true);
-    e.DeleteCurrentList();
+    answers.push_back(true);
+    e.DeleteCurrentList(ask);
     EXPECT_TRUE(e.current.isEmpty());
     // An empty list asks nothing.
-    e.DeleteCurrentList();
-    e.DeleteCheckedItems();
-    e.DeleteUncheckedItems();
-    EXPECT_EQ(rec.messages(),
-              (std::vector<Message>{
-                  confirm(modify), confirm(modify), confirm(modify),
-                  confirm("ATTENTION, vous allez supprimer la liste courante. Continuer?")}));
+    e.DeleteCurrentList(ask);
+    e.DeleteCheckedItems(ask);
+    e.DeleteUncheckedItems(ask);
+    EXPECT_EQ(said, (std::vector<Message>{
+                        confirm(modify), confirm(modify), confirm(modify),
+                        confirm("ATTENTION, vous allez supprimer la liste courante. Continuer?")}));
 
     e.current = marked("1 2 3");
     e.RemoveItem(1);
@@ -366,55 +389,54 @@ TEST_F(ListEditorTest, StoredListsSaveRecallAndDelete)
 {
     ListEditor &e = editor(ListKind::Foc, "50* 80 135*");
     e.fields.storedIndex = 2; // "3"
-    rec.answerConfirm(true);
-    e.SaveStoredList(false);
+    answers.push_back(true);
+    e.SaveStoredList(false, ask);
     EXPECT_EQ(file("cbxfoc3.stf"), QByteArray("50\r\n80\r\n135\r\n"));
-    rec.answerConfirm(true);
-    e.SaveStoredList(true);
+    answers.push_back(true);
+    e.SaveStoredList(true, ask);
     EXPECT_EQ(file("cbxfoc3.stf"), QByteArray("50\r\n135\r\n"));
-    rec.answerConfirm(false); // No: nothing written
-    e.SaveStoredList(false);
+    answers.push_back(false); // No: nothing written
+    e.SaveStoredList(false, ask);
     EXPECT_EQ(file("cbxfoc3.stf"), QByteArray("50\r\n135\r\n"));
 
     e.current = marked("20");
-    e.RecallStoredList();
+    keep(e.RecallStoredList());
     EXPECT_EQ(shown(e.current), QStringLiteral("50* 135*"));
 
-    rec.answerConfirm(true);
-    e.DeleteStoredList();
+    answers.push_back(true);
+    keep(e.DeleteStoredList(ask));
     EXPECT_FALSE(folder.exists(QStringLiteral("Data/cbxfoc3.stf")));
-    e.DeleteStoredList();
-    e.RecallStoredList();
+    keep(e.DeleteStoredList(ask));
+    keep(e.RecallStoredList());
     EXPECT_EQ(shown(e.current), QStringLiteral("50* 135*"));
-    EXPECT_EQ(rec.messages(),
-              (std::vector<Message>{
-                  confirm("Création de l'échelle n°3 avec tous les items.Continuer?"),
-                  confirm("Création de l'échelle n°3 avec les items cochés.Continuer?"),
-                  confirm("Création de l'échelle n°3 avec tous les items.Continuer?"),
-                  confirm("Supprimer l'échelle enregistrée n°3?"),
-                  information(" L'échelle n°3 n'existe pas"),
-                  information("L'échelle n°3 n'existe pas.")}));
+    EXPECT_EQ(said, (std::vector<Message>{
+                        confirm("Création de l'échelle n°3 avec tous les items.Continuer?"),
+                        confirm("Création de l'échelle n°3 avec les items cochés.Continuer?"),
+                        confirm("Création de l'échelle n°3 avec tous les items.Continuer?"),
+                        confirm("Supprimer l'échelle enregistrée n°3?"),
+                        information(" L'échelle n°3 n'existe pas"),
+                        information("L'échelle n°3 n'existe pas.")}));
 }
 
 TEST_F(ListEditorTest, TheDefaultListIsNumberSevenAndStays)
 {
     ListEditor &e = editor(ListKind::Dia, "2,8* 4 5,6*");
     e.fields.storedIndex = 6; // "D"
-    rec.answerConfirm(true);
-    e.SaveStoredList(true);
+    answers.push_back(true);
+    e.SaveStoredList(true, ask);
     EXPECT_EQ(file("cbxdia7.stf"), QByteArray("2,8\r\n5,6\r\n"));
-    rec.answerConfirm(true);
-    e.SaveStoredList(false);
+    answers.push_back(true);
+    e.SaveStoredList(false, ask);
     EXPECT_EQ(file("cbxdia7.stf"), QByteArray("2,8\r\n4\r\n5,6\r\n"));
 
     e.current.clear();
-    e.LoadDefaultList();
+    keep(e.LoadDefaultList());
     EXPECT_EQ(shown(e.current), QStringLiteral("2,8* 4* 5,6*"));
 
     // Deleting it is refused: the callers' default-list commands need it.
-    e.DeleteStoredList();
+    keep(e.DeleteStoredList(ask));
     EXPECT_TRUE(folder.exists(QStringLiteral("Data/cbxdia7.stf")));
-    EXPECT_EQ(rec.messages(),
+    EXPECT_EQ(said,
               (std::vector<Message>{
                   confirm("Création de l'échelle par défaut avec les items cochés.Continuer?"),
                   confirm("Création de l'échelle par défaut avec tous les items.Continuer?"),
@@ -425,10 +447,9 @@ TEST_F(ListEditorTest, MissingDefaultListIsABugAndChangesNothing)
 {
     QFile::remove(folder.dataPath() + "cbxcer7.stf");
     ListEditor &e = editor(ListKind::Cer, "0,03*");
-    e.LoadDefaultList();
+    keep(e.LoadDefaultList());
     EXPECT_EQ(shown(e.current), QStringLiteral("0,03*"));
-    EXPECT_EQ(rec.messages(),
-              (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
+    EXPECT_EQ(said, (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
 }
 
 TEST_F(ListEditorTest, HandEditedFileStopsOperationsAndIsNotWrittenBack)
@@ -438,15 +459,15 @@ TEST_F(ListEditorTest, HandEditedFileStopsOperationsAndIsNotWrittenBack)
     ListEditor &e = editor(ListKind::Foc);
     e.ApplyKindSettings();
     e.fields.storedIndex = 1;
-    e.RecallStoredList();
+    keep(e.RecallStoredList());
     EXPECT_EQ(e.current.texts(), (QStringList{"35", "", "cinquante", "135"}));
     const ValueList loaded = e.current;
 
     e.fields.add = QStringLiteral("50");
-    EXPECT_THROW(e.AddTypedItem(), ConversionError);
+    EXPECT_THROW(keep(e.AddTypedItem()), ConversionError);
     e.fields.sectionStart = QStringLiteral("40");
     e.fields.sectionEnd = QStringLiteral("60");
-    EXPECT_THROW(e.AddSection(Mode::Add), ConversionError);
+    EXPECT_THROW(keep(e.AddSection(Mode::Add)), ConversionError);
     // Ok hands back no list holding an item that is not a number.
     RecordingReceiver receiver;
     e.tag = QStringLiteral("valisol");
@@ -464,7 +485,7 @@ TEST_F(ListEditorTest, HandEditedFileStopsOperationsAndIsNotWrittenBack)
     // Once the user removes the bad lines the list works again.
     e.RemoveItem(2);
     e.RemoveItem(1);
-    e.AddTypedItem();
+    keep(e.AddTypedItem());
     EXPECT_EQ(shown(e.current), QStringLiteral("35* 50* 135"));
 }
 
@@ -477,7 +498,7 @@ TEST_F(ListEditorTest, OkHandsBackTheCheckedItemsAndCancelRestoresTheSnapshot)
     e.current = marked("1 2 3 5");
     EXPECT_FALSE(e.OkCommand(&receiver)); // nothing checked: nothing happens
     EXPECT_TRUE(receiver.deliveries.empty());
-    EXPECT_TRUE(rec.messages().empty());
+    EXPECT_TRUE(said.empty());
 
     e.current = marked("1* 2 3* 5*");
     EXPECT_TRUE(e.OkCommand(&receiver));

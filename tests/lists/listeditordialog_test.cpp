@@ -514,7 +514,7 @@ TEST_F(ListesTest, PicturesOfEachKind)
             ValueList def;
             CurrentListKind() = ListPrefix(s.kind);
             ListEditor loader(folder.dataPath());
-            loader.LoadDefaultList();
+            ASSERT_TRUE(loader.LoadDefaultList().empty());
             items = loader.current.texts();
         }
         ListEditorDialog &form = open(s.tag, s.kind, items, s.theoretical);

@@ -56,7 +56,7 @@ TEST_F(ListFilesTest, SavesEveryItemOrOnlyTheCheckedOnesWithCrLf)
     SaveListFile(data(), ListKind::Dia, 2, marked("2,8 4"), true);
     EXPECT_EQ(readRaw("cbxdia2.stf"), QByteArray());
     ValueList loaded = marked("9");
-    EXPECT_EQ(LoadListFile(data(), ListKind::Dia, 2, loaded), ListLoad::Loaded);
+    EXPECT_EQ(LoadListFile(data(), ListKind::Dia, 2, loaded).status, ListLoad::Loaded);
     EXPECT_TRUE(loaded.isEmpty());
 }
 
@@ -74,7 +74,7 @@ TEST_P(LoadLinesTest, EachLineIsOneUncheckedItem)
     const LoadCase &c = GetParam();
     writeRaw("cbxfoc4.stf", c.bytes);
     ValueList list = marked("1* 2*");
-    ASSERT_EQ(LoadListFile(data(), ListKind::Foc, 4, list), ListLoad::Loaded);
+    ASSERT_EQ(LoadListFile(data(), ListKind::Foc, 4, list).status, ListLoad::Loaded);
     EXPECT_EQ(list.count(), c.count);
     EXPECT_EQ(list.countChecked(), 0);
     if (c.items) {
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ListFilesTest, MissingFileLeavesTheListAlone)
 {
     ValueList list = marked("2,8* 4");
-    EXPECT_EQ(LoadListFile(data(), ListKind::Dia, 5, list), ListLoad::Missing);
+    EXPECT_EQ(LoadListFile(data(), ListKind::Dia, 5, list).status, ListLoad::Missing);
     EXPECT_EQ(shown(list), QStringLiteral("2,8* 4"));
     EXPECT_FALSE(ListFileExists(data(), ListKind::Dia, 5));
 }
@@ -108,7 +108,7 @@ TEST_F(ListFilesTest, LongLineLoadsAsOneItem)
 {
     writeRaw("cbxdis1.stf", "1\r\n" + QByteArray(100 * 1024, '5') + "\r\n2\r\n");
     ValueList list;
-    ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 1, list), ListLoad::Loaded);
+    ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 1, list).status, ListLoad::Loaded);
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.text(1).size(), 100 * 1024);
 }
@@ -126,26 +126,27 @@ TEST_F(ListFilesTest, TooLongAListIsCutWithAMessage)
         many += QByteArray::number(i) + "\r\n";
     writeRaw("cbxdis1.stf", many);
     ValueList list;
-    ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 1, list), ListLoad::Loaded);
+    ListLoadResult load = LoadListFile(data(), ListKind::Dis, 1, list);
+    ASSERT_EQ(load.status, ListLoad::Loaded);
     ASSERT_EQ(list.count(), 1000);
     EXPECT_EQ(list.text(999), QStringLiteral("1000"));
-    EXPECT_EQ(rec.messages(),
-              (std::vector<Message>{{"information", cut.arg(data() + "cbxdis1.stf")}}));
+    EXPECT_EQ(load.cut, cut.arg(data() + "cbxdis1.stf"));
 
     // A thousand lines are a whole list, said nothing about.
-    rec.clear();
     many.truncate(many.indexOf("1001\r\n"));
     writeRaw("cbxdis2.stf", many);
-    ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 2, list), ListLoad::Loaded);
+    load = LoadListFile(data(), ListKind::Dis, 2, list);
+    ASSERT_EQ(load.status, ListLoad::Loaded);
     EXPECT_EQ(list.count(), 1000);
-    EXPECT_TRUE(rec.messages().empty());
+    EXPECT_FALSE(load.cut.has_value());
 
     // Beyond a megabyte, the line cut in the middle is dropped too.
     writeRaw("cbxdis3.stf", "1\r\n2\r\n" + QByteArray(3 * 1024 * 1024, '5') + "\r\n3\r\n");
-    ASSERT_EQ(LoadListFile(data(), ListKind::Dis, 3, list), ListLoad::Loaded);
+    load = LoadListFile(data(), ListKind::Dis, 3, list);
+    ASSERT_EQ(load.status, ListLoad::Loaded);
     EXPECT_EQ(list.texts(), (QStringList{"1", "2"}));
-    EXPECT_EQ(rec.messages(),
-              (std::vector<Message>{{"information", cut.arg(data() + "cbxdis3.stf")}}));
+    EXPECT_EQ(load.cut, cut.arg(data() + "cbxdis3.stf"));
+    EXPECT_TRUE(rec.messages().empty()); // the caller shows it
 }
 
 // A device that never ends is read to the bound, not until memory runs out.
@@ -154,9 +155,10 @@ TEST_F(ListFilesTest, EndlessDeviceInPlaceOfTheFileIsCut)
     Recorder rec;
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), data() + "cbxdia4.stf"));
     ValueList list = marked("2,8*");
-    ASSERT_EQ(LoadListFile(data(), ListKind::Dia, 4, list), ListLoad::Loaded);
+    const ListLoadResult load = LoadListFile(data(), ListKind::Dia, 4, list);
+    ASSERT_EQ(load.status, ListLoad::Loaded);
     EXPECT_TRUE(list.isEmpty()); // a megabyte of NUL bytes holds no complete line
-    EXPECT_EQ(rec.messages().size(), 1u);
+    EXPECT_TRUE(load.cut.has_value());
 }
 
 TEST_F(ListFilesTest, FolderInPlaceOfTheFileIsAClearError)
@@ -164,7 +166,7 @@ TEST_F(ListFilesTest, FolderInPlaceOfTheFileIsAClearError)
     ASSERT_TRUE(QDir().mkpath(data() + "cbxcer2.stf"));
     ValueList list = marked("0,03*");
     try {
-        LoadListFile(data(), ListKind::Cer, 2, list);
+        static_cast<void>(LoadListFile(data(), ListKind::Cer, 2, list));
         FAIL() << "no error";
     } catch (const UserError &e) {
         EXPECT_EQ(e.text(),
@@ -193,7 +195,8 @@ TEST(DeliveredLists, DefaultListsReadAsNumbersInAscendingOrder)
     ProgramFolder folder;
     for (ListKind kind : {ListKind::Dia, ListKind::Dis, ListKind::Foc, ListKind::Cer}) {
         ValueList list;
-        ASSERT_EQ(LoadListFile(folder.dataPath(), kind, DefaultListNumber, list), ListLoad::Loaded)
+        ASSERT_EQ(LoadListFile(folder.dataPath(), kind, DefaultListNumber, list).status,
+                  ListLoad::Loaded)
             << ListPrefix(kind).toStdString();
         ASSERT_GT(list.count(), 0);
         ValueList sorted = list;

@@ -24,6 +24,31 @@ struct Message {
     }
 };
 
+// Notices a logic unit returned, as the recorder would have kept them once shown.
+inline std::vector<Message> AsMessages(const Notices &notices)
+{
+    std::vector<Message> out;
+    for (const Notice &n : notices) {
+        const char *kind = "information";
+        switch (n.kind) {
+        case Notice::Kind::Information:
+            kind = "information";
+            break;
+        case Notice::Kind::Warning:
+            kind = "warning";
+            break;
+        case Notice::Kind::Plain:
+            kind = "plain";
+            break;
+        case Notice::Kind::Error:
+            kind = "error";
+            break;
+        }
+        out.push_back({QString::fromLatin1(kind), n.text});
+    }
+    return out;
+}
+
 class Recorder final : public Messages, public Prompts {
 public:
     Recorder();

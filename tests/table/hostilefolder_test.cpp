@@ -35,6 +35,7 @@
 #include <functional>
 
 using namespace optolune;
+using optolune::test::AsMessages;
 using optolune::test::builtDataFolder;
 using optolune::test::Message;
 using optolune::test::ProgramFolder;
@@ -131,12 +132,13 @@ TEST_F(HostileFolder, ReadOnlyDataCannotRestoreAMissingFileAndSaysSo)
     if (!readOnly.isReadOnly())
         GTEST_SKIP() << "this file system cannot make a folder read-only";
     // The copy cannot be created: its error, and the commands stay usable.
-    EXPECT_TRUE(CheckDataFiles(folder.dataPath()));
+    const DataFilesCheck check = CheckDataFiles(folder.dataPath());
+    EXPECT_TRUE(check.usable);
     const QString missing = folder.file(QStringLiteral("Data/cbxdis7.stf"));
-    EXPECT_EQ(rec.messages(), (std::vector<Message>{
-                                  {"plain", "Fichier manquant " + missing},
-                                  {"plain", "Tentative de récupération"},
-                                  {"error", "Impossible de créer le fichier " + missing}}));
+    EXPECT_EQ(AsMessages(check.notices),
+              (std::vector<Message>{{"plain", "Fichier manquant " + missing},
+                                    {"plain", "Tentative de récupération"},
+                                    {"error", "Impossible de créer le fichier " + missing}}));
 }
 
 TEST_F(HostileFolder, ReadOnlyTablesKeepsTheTableSavedBefore)
@@ -241,9 +243,11 @@ TEST_F(HostileFolder, FullDiskDuringARecoveryDisablesTheCommands)
 {
     QFile::remove(folder.file(QStringLiteral("Data/cbxcer7.stf")));
     test::FullDisk fullDisk;
-    EXPECT_FALSE(CheckDataFiles(folder.dataPath()));
+    const DataFilesCheck check = CheckDataFiles(folder.dataPath());
+    EXPECT_FALSE(check.usable);
     const QString missing = folder.file(QStringLiteral("Data/cbxcer7.stf"));
-    EXPECT_EQ(rec.messages().back(), (Message{"plain", missing + " La récupération a échoué"}));
+    EXPECT_EQ(AsMessages(check.notices).back(),
+              (Message{"plain", missing + " La récupération a échoué"}));
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
@@ -430,7 +434,10 @@ INSTANTIATE_TEST_SUITE_P(
                 list.append(QStringLiteral("3"), true);
                 editor.current = list;
                 try {
-                    editor.SaveStoredList(false);
+                    // The question goes to the recorder, as the window would ask it.
+                    editor.SaveStoredList(false, [](const QString &question) {
+                        return messages().confirm(question);
+                    });
                 } catch (const UserError &) {
                     // The list being edited stays as it was.
                     EXPECT_EQ(editor.current.count(), 1);
