@@ -187,7 +187,7 @@ int runCircle(CircleOptions &o, QTextStream &out, QTextStream &err)
     }
     if (const CircleCheck check = CalculateCircle(o.state); !check) {
         if (check.warning)
-            messages().warning(*check.warning);
+            CliSay(err, *check.warning);
         return kCliFailed;
     }
     const CircleState &s = o.state;

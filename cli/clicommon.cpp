@@ -26,6 +26,12 @@ void CliSay(QTextStream &err, QString text)
     err.flush();
 }
 
+void CliSay(QTextStream &err, const Notices &notices)
+{
+    for (const Notice &notice : notices)
+        CliSay(err, notice.text);
+}
+
 CliMessages::CliMessages(QTextStream &err)
     : LineMessages([&err](const QString &text) { CliSay(err, text); })
 {
@@ -124,14 +130,14 @@ bool CliReadLensOption(const QString &name, const QString &value, CliLens &lens)
     return true;
 }
 
-QStringList CliFNumbers(const std::optional<QString> &typed)
+QStringList CliFNumbers(const std::optional<QString> &typed, QTextStream &err)
 {
     if (typed)
         return CliListItems(*typed);
     ValueList list;
     if (const auto cut =
             LoadListFile(appPaths().dataFolder, ListKind::Dia, DefaultListNumber, list).cut)
-        messages().information(*cut);
+        CliSay(err, *cut);
     QStringList items;
     for (int i = 0; i < list.count(); ++i)
         if (!list.text(i).isEmpty())

@@ -21,6 +21,8 @@ namespace optolune {
 // A message of the command on the error stream: "optolune-cli: " and the
 // text, one line per line of the text.
 void CliSay(QTextStream &err, QString text);
+// The notices a logic library returned, in their order.
+void CliSay(QTextStream &err, const Notices &notices);
 
 // The program's messages (what a logic library may still say through
 // messages()), on the error stream as CliSay writes them, while the object
@@ -92,7 +94,7 @@ template <typename Input> void CliSetLens(Input &in, const CliLens &lens)
 
 // The f-numbers a calculator chooses from: those typed (--f-numbers), else
 // the default list of f-numbers.
-QStringList CliFNumbers(const std::optional<QString> &typed);
+QStringList CliFNumbers(const std::optional<QString> &typed, QTextStream &err);
 
 // The items of a typed list of f-numbers or distances, separated by ';' or
 // spaces; a typed '.' is a decimal comma.

@@ -20,7 +20,8 @@ struct SpreadOptions {
     bool help = false;
     bool csv = false;
     int decimals = 3;
-    FocusSpreadInput input;
+    FocusSpreadInput input; // its f-numbers are read when the command runs
+    std::optional<QString> fNumbers;
     long double wavelengthUm = kWavelengthDefaultUm;
     BlurModel model = BlurModel::RootSumSquare;
 };
@@ -75,16 +76,16 @@ SpreadOptions parseSpread(const QStringList &args)
     in.infinityReading = *railInfinity;
     in.nearReading = *railNear;
     in.farReading = *railFar;
-    in.fNumbers = CliFNumbers(fNumbers);
+    o.fNumbers = fNumbers;
     return o;
 }
 
-int runSpread(const SpreadOptions &o, QTextStream &out, QTextStream &err)
+int runSpread(SpreadOptions &o, QTextStream &out, QTextStream &err)
 {
+    o.input.fNumbers = CliFNumbers(o.fNumbers, err);
     const FocusSpreadResult r = ComputeFocusSpread(o.input);
     if (!r.settingFound) {
-        err << "optolune-cli: " << r.error << '\n';
-        err.flush();
+        CliSay(err, r.error);
         return kCliFailed;
     }
     const SpreadSharpness s = SharpnessOfSpread(r, o.input, o.wavelengthUm, o.model);

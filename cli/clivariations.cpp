@@ -211,13 +211,13 @@ int runVariations(VariationsOptions &o, QTextStream &out, QTextStream &err)
 {
     VariationsInput &in = o.input;
     NormaliseDecimalPoints(in);
-    ShowNotices(CheckManualFields(in, ListsEmpty{}).notices);
+    CliSay(err, CheckManualFields(in, ListsEmpty{}).notices);
     // The f-number comes from a list in the window; here it is typed, and
     // repaired like the list's items.
     if (const auto warning =
             NumericField::Fit(in.nText, 12, 1, ValueLimits::DiaMin, ValueLimits::DiaMax, true)
                 .warning)
-        messages().warning(*warning);
+        CliSay(err, *warning);
 
     ResultRows rows;
     if (o.spread) {
@@ -230,7 +230,7 @@ int runVariations(VariationsOptions &o, QTextStream &out, QTextStream &err)
         s.gp = ToNumber(in.gpText);
         s.dnMm = ToNumber(in.dnText);
         s.fromFilm = in.fromFilm;
-        s.fNumbers = CliFNumbers(o.fNumbers);
+        s.fNumbers = CliFNumbers(o.fNumbers, err);
         const FocusSpreadResult r = ComputeFocusSpread(s);
         if (r.settingFound) {
             // Where to set the standard and the f-number needed hold even
