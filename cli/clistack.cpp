@@ -58,9 +58,9 @@ StackOptions parseStack(const QStringList &args)
         if (name == u"focal")
             in.fMm = CliNumberIn(name, v, FocMin, FocMax, 1);
         else if (name == u"gp")
-            in.gp = CliNumberIn(name, v, VariationsLimits::GpMin, VariationsLimits::GpMax, 3);
+            in.gp = CliNumberIn(name, v, ValueLimits::GpMin, ValueLimits::GpMax, 3);
         else if (name == u"nodal")
-            in.dnMm = CliNumberIn(name, v, VariationsLimits::NodMin, VariationsLimits::NodMax, 1);
+            in.dnMm = CliNumberIn(name, v, ValueLimits::NodMin, ValueLimits::NodMax, 1);
         else if (name == u"circle")
             in.cMm = CliNumberIn(name, v, CerMin, CerMax, 3);
         else if (name == u"f-number")
