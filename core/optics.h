@@ -118,7 +118,11 @@ std::optional<long double> FocusMagnification(const OpticalSetup &s, long double
 
 // D measured from the front nodal point.
 CellDepth ComputeCellDepthFromLens(const OpticalSetup &s, long double D);
-// D measured from the film plane.
-CellDepth ComputeCellDepthFromFilm(const OpticalSetup &s, long double D);
+// D measured from the film plane: of the two conjugates of D - dn the subject
+// takes the larger, or with `macro` the smaller (a magnification above 1).
+CellDepth ComputeCellDepthFromFilm(const OpticalSetup &s, long double D, bool macro = false);
+// The focus with the subject at u from the front nodal point and the film at
+// v from the rear one; the limits are measured from the film plane.
+CellDepth ComputeCellDepthAtConjugates(const OpticalSetup &s, long double u, long double v);
 
 } // namespace optolune

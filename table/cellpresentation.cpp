@@ -108,11 +108,7 @@ int BodyRowHeight(bool showP, bool showAB)
 
 long double ComputeFNumberLimit(long double circleMm, long double focalMm)
 {
-    // The table's greying rule, 530 c; f / 2c bounds it for short focal
-    // lengths.
-    const long double A = kTableGreyingFNumberPerCircleMm * circleMm;
-    const long double B = focalMm / (2 * circleMm);
-    return B <= A ? B : A;
+    return TableGreyingFNumber(circleMm, focalMm);
 }
 
 QString InfoLineText(int nDia, int nDist)

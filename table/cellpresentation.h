@@ -35,8 +35,9 @@ inline QString NothingSharpText() { return QStringLiteral("diffraction"); }
 int BodyRowHeight(bool showP, bool showAB);
 inline constexpr int kHeaderRowHeight = 20;
 
-// The f-number beyond which the table greys a column: the smaller of
-// 530 c, where diffraction starts to show, and f / 2c (c and f in mm).
+// The f-number beyond which the table greys a column: TableGreyingFNumber
+// (core/diffraction), the smaller of 530 c, where diffraction starts to
+// show, and f / 2c (c and f in mm).
 long double ComputeFNumberLimit(long double circleMm, long double focalMm);
 
 // " Diaphragmes:" + nDia + five spaces + " distances:" + nDist, the line the
