@@ -171,7 +171,7 @@ StackPlan PlanFocusStack(const StackInput &in)
             return refused(StackStatus::Impossible,
                            QCoreApplication::translate("FocusStack", "Aucun réglage ne correspond à la vue %1").arg(i));
         frame.nearM = depth.near;
-        frame.farInfinite = depth.far < 0;
+        frame.farInfinite = depth.farLimit().isInfinity();
         frame.farM = frame.farInfinite ? INFINITY : depth.far;
         plan.frames.push_back(frame);
     }

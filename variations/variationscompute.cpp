@@ -40,7 +40,7 @@ SettingDepth ComputeSettingDepth(const OpticalSetup &s, long double d, bool from
     SettingDepth depth;
     const CellDepth cell =
         fromFilm ? ComputeCellDepthFromFilm(s, d, macro) : ComputeCellDepthFromLens(s, d);
-    if (cell.near == -1)
+    if (!cell.focused())
         return depth;
     if (fromFilm) {
         // In macro the subject takes the smaller conjugate, the film the larger.

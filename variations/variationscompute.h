@@ -85,6 +85,8 @@ struct SettingDepth {
     int status = -1;
     long double near = 0, far = 0; // limits, from the same origin as d
     long double u = 0, v = 0;      // conjugates from the nodal points
+
+    Limit farLimit() const { return status == 0 ? FarLimitOf(far) : Limit{}; }
 };
 
 // d from the film plane (fromFilm) or from the front nodal point, through
