@@ -162,9 +162,10 @@ ChartData ChartSeries(const TableState &state, int intermediatePoints)
                 continue;
             }
             const CellDepth &cell = sharp.depth;
-            // Out of focus (the -1 sentinel) or a value no axis can show.
-            const bool drawable = cell.near != -1 && positiveFinite(cell.near) &&
-                                  !std::isnan(cell.far) && cell.far != 0;
+            // Out of focus or a value no axis can show.
+            const Limit far = cell.farLimit();
+            const bool drawable = cell.focused() && positiveFinite(cell.near) &&
+                                  !std::isnan(far.value) && far.value != 0;
             if (!drawable) {
                 if (s.tableIndex >= 0)
                     tableDistanceLeftOut[static_cast<size_t>(s.tableIndex)] = true;
@@ -173,8 +174,10 @@ ChartData ChartSeries(const TableState &state, int intermediatePoints)
             ChartPoint p;
             p.distance = s.distance;
             p.near = cell.near;
-            // An endless far limit is sharp to infinity, as a negative one.
-            p.far = std::isfinite(cell.far) ? cell.far : -1;
+            // An endless far limit is sharp to infinity.
+            p.farLimit =
+                far.isDistance() && std::isinf(far.value) ? Limit{Limit::Kind::Infinity, -1} : far;
+            p.far = p.farLimit.value;
             p.tableIndex = s.tableIndex;
             curve.points.push_back(p);
             lo = lo == 0 ? p.distance : std::min(lo, p.distance);
@@ -258,10 +261,9 @@ const ChartPoint *NearestChartPoint(const ChartCurve &curve, long double distanc
 QString ChartTip(const ChartData &chart, const ChartCurve &curve, const ChartPoint &point)
 {
     // The same texts as the table's cell at this distance.
-    const QStringList lines =
-        ComposeCellText(point.distance, point.near, point.far, chart.bound, chart.decimals, false,
-                        false)
-            .split(kCellLineBreak);
+    const QStringList lines = ComposeCellText(point.distance, point.near, point.farLimit,
+                                              chart.bound, chart.decimals, false, false)
+                                  .split(kCellLineBreak);
     QString distance;
     if (point.tableIndex >= 0 && point.tableIndex < chart.distanceTexts.size())
         distance = chart.distanceTexts[point.tableIndex];

@@ -4,6 +4,8 @@
 // logarithmic axes. The chart window only turns these curves into series.
 #pragma once
 
+#include "core/optics.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -15,9 +17,10 @@ struct TableState;
 struct ChartPoint {
     long double distance = 0; // focusing distance, m
     long double near = 0;     // near limit of sharpness, m
-    long double far = 0;      // far limit, m; negative: sharp to infinity
+    Limit farLimit;           // far limit, m, or sharp to infinity
+    long double far = 0;      // the far limit's distance, m, when it has one
     int tableIndex = -1;      // index in the table's distances, -1 between them
-    bool farInfinite() const { return far < 0; }
+    bool farInfinite() const { return farLimit.isInfinity(); }
 };
 
 struct ChartCurve {

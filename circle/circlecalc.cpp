@@ -159,7 +159,7 @@ CircleResult ComputeCircle(const CircleInput &in)
     // distance at which the eye takes it in whole.
     r.D = mmPerCm * (in.minDistance ? in.distObs : r.diag);
     r.c = (kCirclePerViewingMm / r.E) * r.D;
-    r.nLim = r.c / kDiffractionMmPerFNumber;
+    r.nLim = DiffractionLimitFNumber(r.c);
     return r;
 }
 

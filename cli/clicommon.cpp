@@ -120,9 +120,9 @@ bool CliReadLensOption(const QString &name, const QString &value, CliLens &lens)
     if (name == u"focal")
         lens.fMm = CliNumberIn(name, value, FocMin, FocMax, 1);
     else if (name == u"gp")
-        lens.gp = CliNumberIn(name, value, VariationsLimits::GpMin, VariationsLimits::GpMax, 3);
+        lens.gp = CliNumberIn(name, value, GpMin, GpMax, 3);
     else if (name == u"nodal")
-        lens.dnMm = CliNumberIn(name, value, VariationsLimits::NodMin, VariationsLimits::NodMax, 1);
+        lens.dnMm = CliNumberIn(name, value, NodMin, NodMax, 1);
     else if (name == u"circle")
         lens.cMm = CliNumberIn(name, value, CerMin, CerMax, 3);
     else

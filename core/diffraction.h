@@ -22,6 +22,31 @@ inline constexpr long double kTableGreyingFNumberPerCircleMm = 530;
 // per unit of N, so the limit is c / 0,00135383.
 inline constexpr long double kDiffractionMmPerFNumber = 0.00135383L;
 
+// The circle calculator's limit: the f-number from which diffraction may
+// become perceptible for a circle of cMm.
+inline long double DiffractionLimitFNumber(long double cMm)
+{
+    return cMm / kDiffractionMmPerFNumber;
+}
+
+// The f-number beyond which the table greys a column: the smaller of 530 c
+// and f / 2c, which bounds it for short focal lengths (c and f in mm).
+inline long double TableGreyingFNumber(long double cMm, long double fMm)
+{
+    const long double A = kTableGreyingFNumberPerCircleMm * cMm;
+    const long double B = fMm / (2 * cMm);
+    return B <= A ? B : A;
+}
+
+// The largest f-number the variations calculator shows in its normal colour:
+// the smaller of the circle calculator's limit and f / 2c.
+inline long double VariationsLimitingFNumber(long double cMm, long double fMm)
+{
+    const long double q1 = DiffractionLimitFNumber(cMm);
+    const long double q2 = fMm / (2 * cMm);
+    return q2 > q1 ? q1 : q2;
+}
+
 // The wavelength a user may choose, in micrometres, and its default (green
 // light, the middle of the visible band).
 inline constexpr long double kWavelengthMinUm = 0.40L;

@@ -135,14 +135,19 @@ CellDepth ComputeCellDepthFromLens(const OpticalSetup &s, long double D)
     return cell;
 }
 
-CellDepth ComputeCellDepthFromFilm(const OpticalSetup &s, long double D)
+CellDepth ComputeCellDepthFromFilm(const OpticalSetup &s, long double D, bool macro)
 {
-    CellDepth cell;
     const long double t = D - s.dn;
     if (t - 4 * s.f < -kEpsilon)
-        return cell;
+        return CellDepth{};
     const Conjugates c = ConjugatesOf(t, s.f);
-    const long double u = c.larger, v = c.smaller;
+    return macro ? ComputeCellDepthAtConjugates(s, c.smaller, c.larger)
+                 : ComputeCellDepthAtConjugates(s, c.larger, c.smaller);
+}
+
+CellDepth ComputeCellDepthAtConjugates(const OpticalSetup &s, long double u, long double v)
+{
+    CellDepth cell;
     cell.G = v / u;
     cell.T = ExtensionMm(u, s.f);
     const long double G1 = s.f / (u - s.f);

@@ -36,14 +36,42 @@ struct DofResult {
     long double nearInfLens = 0, nearHLens = 0, hLens = 0;
 };
 
-// One cell of the table. near = far = -1 when the distance cannot be focused;
-// any other negative far limit means sharp to infinity. G and T are left
-// unset for an unfocusable distance.
+// A limit of sharpness: a distance, sharp to infinity, or none at all
+// because the focusing distance cannot be focused. The table, the variations
+// calculator and the chart compose what they show from the kind; value is
+// the number the limit is held as (the distance in metres, a negative number
+// for infinity, -1 for a distance that cannot be focused), the one files and
+// the command line write.
+struct Limit {
+    enum class Kind { Distance, Infinity, CannotFocus };
+    Kind kind = Kind::CannotFocus;
+    long double value = -1;
+
+    bool isDistance() const { return kind == Kind::Distance; }
+    bool isInfinity() const { return kind == Kind::Infinity; }
+    bool cannotFocus() const { return kind == Kind::CannotFocus; }
+};
+
+// The far limit of a focused distance held as a number: a negative one is
+// sharp to infinity.
+inline Limit FarLimitOf(long double far)
+{
+    return {far < 0 ? Limit::Kind::Infinity : Limit::Kind::Distance, far};
+}
+
+// One cell of the table, held as numbers: near = far = -1 when the distance
+// cannot be focused; any other negative far limit means sharp to infinity.
+// nearLimit() and farLimit() say which. G and T are left unset for an
+// unfocusable distance.
 struct CellDepth {
     long double near = -1;
     long double far = -1;
     long double G = 0;
     long double T = 0; // millimetres
+
+    bool focused() const { return near != -1; }
+    Limit nearLimit() const { return focused() ? Limit{Limit::Kind::Distance, near} : Limit{}; }
+    Limit farLimit() const { return focused() ? FarLimitOf(far) : Limit{}; }
 };
 
 inline constexpr long double kEpsilon = 1e-17L;
@@ -118,7 +146,11 @@ std::optional<long double> FocusMagnification(const OpticalSetup &s, long double
 
 // D measured from the front nodal point.
 CellDepth ComputeCellDepthFromLens(const OpticalSetup &s, long double D);
-// D measured from the film plane.
-CellDepth ComputeCellDepthFromFilm(const OpticalSetup &s, long double D);
+// D measured from the film plane: of the two conjugates of D - dn the subject
+// takes the larger, or with `macro` the smaller (a magnification above 1).
+CellDepth ComputeCellDepthFromFilm(const OpticalSetup &s, long double D, bool macro = false);
+// The focus with the subject at u from the front nodal point and the film at
+// v from the rear one; the limits are measured from the film plane.
+CellDepth ComputeCellDepthAtConjugates(const OpticalSetup &s, long double u, long double v);
 
 } // namespace optolune

@@ -12,9 +12,7 @@ namespace {
 
 Explanation tableExplanation()
 {
-    // The focal bounds and the largest circle are the ones the table window
-    // checks its fields against; the other bounds are those of its dn and gp
-    // fields and of the smallest circle.
+    // The bounds the table window checks its fields against.
     // A parameter's line: its text with %1 and %2 for its bounds, as the
     // user's language writes numbers.
     const auto line = [](const char *text, long double minimum, long double maximum, int decimals) {
@@ -35,13 +33,13 @@ Explanation tableExplanation()
              ValueLimits::FocMin, ValueLimits::FocMax, 3),
         line(QT_TRANSLATE_NOOP("ExplanationTexts",
                                "c diamètre du cercle de confusion(mm):   minimum %1,   maximum %2"),
-             0.005L, ValueLimits::CerMax, 3),
+             ValueLimits::CerMin, ValueLimits::CerMax, 3),
         line(QT_TRANSLATE_NOOP("ExplanationTexts",
                                "dn distance nodale(mm):   minimum %1,   maximum %2"),
-             -150, 150, 1),
+             ValueLimits::NodMin, ValueLimits::NodMax, 1),
         line(QT_TRANSLATE_NOOP("ExplanationTexts",
                                "gp grandissement pupillaire:   minimum %1,   maximum %2"),
-             0.1L, 5, 1),
+             ValueLimits::GpMin, ValueLimits::GpMax, 1),
     };
     return e;
 }

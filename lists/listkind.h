@@ -1,7 +1,8 @@
-// The kinds of value lists and the program-wide ranges of their values. The
-// same bounds check the fields of the table window and of the variations
-// calculator.
+// The kinds of value lists; the program-wide ranges of their values are
+// ValueLimits (core/valuelimits.h).
 #pragma once
+
+#include "core/valuelimits.h"
 
 #include <QString>
 
@@ -13,18 +14,6 @@ enum class ListKind { Dia, Dis, Foc, Cer, Cgr };
 QString ListPrefix(ListKind kind);
 // The kind of a prefix; false when the text is none of the five.
 bool ListKindFromPrefix(const QString &prefix, ListKind &kind);
-
-namespace ValueLimits {
-inline constexpr long double DiaMin = 1;
-inline constexpr long double DiaMax = 256;
-inline constexpr long double DistMin = 0.03L;
-inline constexpr long double DistEntryMin = 0.001L; // a typed distance or a section start
-inline constexpr long double DistMax = 900;
-inline constexpr long double FocMin = 10;
-inline constexpr long double FocMax = 1200;
-inline constexpr long double CerMin = 0.005L;
-inline constexpr long double CerMax = 0.5L;
-} // namespace ValueLimits
 
 // Digits after the comma of the kind's values: 1 f-numbers and focal
 // lengths, 2 distances, 3 circle diameters (0 for the grid kind).

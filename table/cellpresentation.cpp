@@ -41,14 +41,14 @@ private:
 
 } // namespace
 
-int WriteCellText(QChar *out, long double D, long double near, long double far, long double bound,
-                  int decimals, bool showP, bool showAB)
+int WriteCellText(QChar *out, long double D, long double near, const Limit &farLimit,
+                  long double bound, int decimals, bool showP, bool showAB)
 {
     CellWriter w(out);
     const long double a = D - near;
     // From the bound on, one decimal at most: never more than before it.
     const int beyondBound = std::min(decimals, 1);
-    if (far < 0) {
+    if (farLimit.isInfinity()) {
         // Sharp to infinity: far limit, total and rear depths are "inf". At
         // the bound itself near and a already take one decimal.
         const int nearDecimals = D < bound ? decimals : beyondBound;
@@ -68,6 +68,7 @@ int WriteCellText(QChar *out, long double D, long double near, long double far, 
         }
         return w.length();
     }
+    const long double far = farLimit.value;
     const long double b = far - D;
     const long double p = far - near;
     const int aDecimals = D <= bound ? decimals : beyondBound;
@@ -93,7 +94,7 @@ int WriteCellText(QChar *out, long double D, long double near, long double far, 
     return w.length();
 }
 
-QString ComposeCellText(long double D, long double near, long double far, long double bound,
+QString ComposeCellText(long double D, long double near, const Limit &far, long double bound,
                         int decimals, bool showP, bool showAB)
 {
     QChar buffer[kCellTextMaxLength];
@@ -108,11 +109,7 @@ int BodyRowHeight(bool showP, bool showAB)
 
 long double ComputeFNumberLimit(long double circleMm, long double focalMm)
 {
-    // The table's greying rule, 530 c; f / 2c bounds it for short focal
-    // lengths.
-    const long double A = kTableGreyingFNumberPerCircleMm * circleMm;
-    const long double B = focalMm / (2 * circleMm);
-    return B <= A ? B : A;
+    return TableGreyingFNumber(circleMm, focalMm);
 }
 
 QString InfoLineText(int nDia, int nDist)

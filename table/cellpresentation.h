@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/numerictext.h"
+#include "core/optics.h"
 
 #include <QString>
 
@@ -14,17 +15,23 @@ class TableModel;
 
 // The text of a cell whose distance could be focused: the near limit, then
 // the far limit, then on demand "p=" total depth, "a=" front depth and "b="
-// rear depth, one per line (kCellLineBreak between them). A negative far
-// limit means sharp to infinity and reads "inf". Below the bound the chosen
+// rear depth, one per line (kCellLineBreak between them). A far limit sharp
+// to infinity reads "inf". Below the bound the chosen
 // number of decimals is used, from it on one decimal at most (none when none
 // is chosen); beyond 99 m a finite
 // far limit makes every value but the front depth whole metres.
-QString ComposeCellText(long double D, long double near, long double far, long double bound,
+QString ComposeCellText(long double D, long double near, const Limit &far, long double bound,
                         int decimals, bool showP, bool showAB);
+// The far limit held as a number (negative: sharp to infinity).
+inline QString ComposeCellText(long double D, long double near, long double far, long double bound,
+                               int decimals, bool showP, bool showAB)
+{
+    return ComposeCellText(D, near, FarLimitOf(far), bound, decimals, showP, showAB);
+}
 // The same written into out, which has room for kCellTextMaxLength
 // characters; returns how many were written.
 inline constexpr int kCellTextMaxLength = 5 * (kFixedTextMaxLength + 3);
-int WriteCellText(QChar *out, long double D, long double near, long double far, long double bound,
+int WriteCellText(QChar *out, long double D, long double near, const Limit &far, long double bound,
                   int decimals, bool showP, bool showAB);
 
 // The single line of a cell where diffraction alone blurs more than the
@@ -35,8 +42,9 @@ inline QString NothingSharpText() { return QStringLiteral("diffraction"); }
 int BodyRowHeight(bool showP, bool showAB);
 inline constexpr int kHeaderRowHeight = 20;
 
-// The f-number beyond which the table greys a column: the smaller of
-// 530 c, where diffraction starts to show, and f / 2c (c and f in mm).
+// The f-number beyond which the table greys a column: TableGreyingFNumber
+// (core/diffraction), the smaller of 530 c, where diffraction starts to
+// show, and f / 2c (c and f in mm).
 long double ComputeFNumberLimit(long double circleMm, long double focalMm);
 
 // " Diaphragmes:" + nDia + five spaces + " distances:" + nDist, the line the

@@ -101,20 +101,20 @@ void FillCells(const TableInputs &in, TableModel &model)
                 continue;
             }
             // A distance that cannot be focused leaves its cell empty.
-            if (cell.depth.near == -1)
+            if (!cell.depth.focused())
                 continue;
             last = cell.depth;
-            const int n = WriteCellText(buffer, D, last.near, last.far, in.bound, in.decimals,
-                                        in.showP, in.showAB);
+            const int n = WriteCellText(buffer, D, last.near, last.farLimit(), in.bound,
+                                        in.decimals, in.showP, in.showAB);
             put(model, at, k, r, QString(buffer, n));
         }
         // G and T do not depend on the f-number: one pair per distance, in
         // the "G" and "T(mm)" columns, none for a distance out of focus.
         if (in.showGT && nDia > 0) {
-            if (last.near == -1 && in.diffraction) // every cell of the row blurred by diffraction
+            if (!last.focused() && in.diffraction) // every cell of the row blurred by diffraction
                 last = in.fromFilm ? ComputeCellDepthFromFilm(in.setup, D)
                                    : ComputeCellDepthFromLens(in.setup, D);
-            if (last.near != -1) {
+            if (last.focused()) {
                 put(model, at, nDia + 1, r, FixedText(last.G, kPrecision, in.decimals));
                 put(model, at, nDia + 2, r, FixedText(last.T, kPrecision, 1));
             }

@@ -90,7 +90,7 @@ QString TableAsCsvRows(const TableState &state)
                 continue;
             }
             const CellDepth &cell = sharp.depth;
-            if (cell.near == -1) {
+            if (!cell.focused()) {
                 text += sep + empty + QStringLiteral("\r\n");
                 continue;
             }
@@ -98,7 +98,7 @@ QString TableAsCsvRows(const TableState &state)
             // "p=", "a=", "b=". The labels go; the numbers stay as the grid
             // writes them.
             const QStringList lines =
-                ComposeCellText(D, cell.near, cell.far, in.bound, in.decimals, true, true)
+                ComposeCellText(D, cell.near, cell.farLimit(), in.bound, in.decimals, true, true)
                     .split(kCellLineBreak);
             for (qsizetype i = 0; i < 5; ++i) {
                 QString value = lines.value(i);

@@ -1,5 +1,6 @@
 #include "tableinputs.h"
 
+#include "core/lensfields.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
@@ -12,30 +13,13 @@
 
 namespace optolune {
 
-namespace {
-
-void showRepair(const NumericField::Report &report)
-{
-    if (report.warning)
-        messages().warning(*report.warning);
-}
-
-} // namespace
-
 bool ValidateTableFields(TableState &state)
 {
-    state.pupil = DecimalCommaText(std::move(state.pupil));
-    showRepair(NumericField::Fit(state.pupil, 12, 3, 0.1L, 5, true));
+    // The table takes an empty nodal distance for 0 (the calculator for its
+    // minimum).
     if (state.nodal.isEmpty())
         state.nodal = QStringLiteral("0,0");
-    state.nodal = DecimalCommaText(std::move(state.nodal));
-    showRepair(NumericField::Fit(state.nodal, 12, 1, -150, 150, true));
-    state.circle = DecimalCommaText(std::move(state.circle));
-    showRepair(
-        NumericField::Fit(state.circle, 12, 3, ValueLimits::CerMin, ValueLimits::CerMax, true));
-    state.focal = DecimalCommaText(std::move(state.focal));
-    showRepair(
-        NumericField::Fit(state.focal, 12, 1, ValueLimits::FocMin, ValueLimits::FocMax, true));
+    ShowNotices(FitLensFields(state.pupil, state.nodal, state.circle, state.focal));
     // The file-name prefix shows the repaired focal length and circle.
     state.namePrefix = BuildNamePrefix(state);
     if (state.distances.isEmpty()) {

@@ -169,8 +169,10 @@ void TableWindow::FormActivate()
                                          ValueLimits::CerMin, ValueLimits::CerMax, 3));
     applyHint(m_fields.focale, rangeHint(tr("Focale (mm)"), ValueLimits::FocMin,
                                          ValueLimits::FocMax, 2));
-    applyHint(m_fields.nod, rangeHint(tr("Distance nodale (mm)"), -150, 150, 1));
-    applyHint(m_fields.gp, rangeHint(tr("Grandissement pupillaire"), 0.1L, 5, 2));
+    applyHint(m_fields.nod,
+              rangeHint(tr("Distance nodale (mm)"), ValueLimits::NodMin, ValueLimits::NodMax, 1));
+    applyHint(m_fields.gp,
+              rangeHint(tr("Grandissement pupillaire"), ValueLimits::GpMin, ValueLimits::GpMax, 2));
 
     readControls();
     m_state.decimalsIndex = 1;

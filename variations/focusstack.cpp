@@ -171,7 +171,7 @@ StackPlan PlanFocusStack(const StackInput &in)
             return refused(StackStatus::Impossible,
                            QCoreApplication::translate("FocusStack", "Aucun réglage ne correspond à la vue %1").arg(i));
         frame.nearM = depth.near;
-        frame.farInfinite = depth.far < 0;
+        frame.farInfinite = depth.farLimit().isInfinity();
         frame.farM = frame.farInfinite ? INFINITY : depth.far;
         plan.frames.push_back(frame);
     }
@@ -244,8 +244,10 @@ StackFieldsReading ReadStackFields(const StackFields &f)
     } ranges[] = {
         {QT_TRANSLATE_NOOP("FocusStack", "Cercle de confusion (mm)"), in.cMm, CerMin, CerMax, 3},
         {QT_TRANSLATE_NOOP("FocusStack", "Focale (mm)"), in.fMm, FocMin, FocMax, 1},
-        {QT_TRANSLATE_NOOP("FocusStack", "Distance nodale (mm)"), in.dnMm, VariationsLimits::NodMin, VariationsLimits::NodMax, 1},
-        {QT_TRANSLATE_NOOP("FocusStack", "Grandissement pupillaire"), in.gp, VariationsLimits::GpMin, VariationsLimits::GpMax, 3},
+        {QT_TRANSLATE_NOOP("FocusStack", "Distance nodale (mm)"), in.dnMm, ValueLimits::NodMin,
+         ValueLimits::NodMax, 1},
+        {QT_TRANSLATE_NOOP("FocusStack", "Grandissement pupillaire"), in.gp, ValueLimits::GpMin,
+         ValueLimits::GpMax, 3},
     };
     for (const auto &r : ranges)
         if (!(r.value >= r.minimum && r.value <= r.maximum)) {

@@ -33,58 +33,33 @@ bool finite(Values... values)
 
 } // namespace
 
-namespace {
-
-// ComputeSettingDepth, inlined into ComputeVariations so that its numbers
-// stay in the processor's registers.
-inline SettingDepth settingDepth(const OpticalSetup &s, long double d, bool fromFilm, bool macro)
+SettingDepth ComputeSettingDepth(const OpticalSetup &s, long double d, bool fromFilm, bool macro)
 {
+    // The limits are the optics' cells; the conjugates are those the cell
+    // was computed for.
     SettingDepth depth;
+    const CellDepth cell =
+        fromFilm ? ComputeCellDepthFromFilm(s, d, macro) : ComputeCellDepthFromLens(s, d);
+    if (!cell.focused())
+        return depth;
     if (fromFilm) {
-        const long double t = d - s.dn;
-        if (t - 4 * s.f < -kEpsilon)
-            return depth;
         // In macro the subject takes the smaller conjugate, the film the larger.
-        const Conjugates c = ConjugatesOf(t, s.f);
-        const long double u = macro ? c.smaller : c.larger;
-        const long double v = macro ? c.larger : c.smaller;
-        const long double G1 = s.f / (u - s.f);
-        long double a, b;
-        FrontAndRearDepths(s, G1, u, -1e-13L, a, b);
-        depth.near = (u - a) + v + s.dn;
-        depth.far = (u + b) + v + s.dn;
-        depth.u = u;
-        depth.v = v;
+        const Conjugates c = ConjugatesOf(d - s.dn, s.f);
+        depth.u = macro ? c.smaller : c.larger;
+        depth.v = macro ? c.larger : c.smaller;
     } else {
-        if (d - s.f < kEpsilon)
-            return depth;
-        const long double v = d * s.f / (d - s.f);
-        const long double G1 = v / d;
-        long double a, b;
-        FrontAndRearDepths(s, G1, d, -1e-17L, a, b);
-        depth.near = d - a;
-        depth.far = d + b;
         depth.u = d;
-        depth.v = v;
+        depth.v = d * s.f / (d - s.f);
     }
+    depth.near = cell.near;
+    depth.far = cell.far;
     depth.status = 0;
     return depth;
 }
 
-} // namespace
-
-SettingDepth ComputeSettingDepth(const OpticalSetup &s, long double d, bool fromFilm, bool macro)
-{
-    return settingDepth(s, d, fromFilm, macro);
-}
-
 long double LimitingN(long double cMm, long double fMm)
 {
-    // The f-number from which diffraction may become perceptible for that
-    // circle (the circle calculator's limit).
-    const long double q1 = cMm / kDiffractionMmPerFNumber;
-    const long double q2 = fMm / (2 * cMm);
-    return q2 > q1 ? q1 : q2;
+    return VariationsLimitingFNumber(cMm, fMm);
 }
 
 QString NoResultText(const VariationsResult &result, bool fromFilm)
@@ -131,7 +106,7 @@ VariationsResult ComputeVariations(const VariationsInput &in)
     }
     OpticalSetup setup{cMm / 1000, fMm / 1000, dnMm / 1000, gp, N};
 
-    SettingDepth depth = settingDepth(setup, d, in.fromFilm, in.macro);
+    SettingDepth depth = ComputeSettingDepth(setup, d, in.fromFilm, in.macro);
     if (depth.status != 0) {
         result.status = VariationsResult::Unfocusable;
         return result;
@@ -152,7 +127,7 @@ VariationsResult ComputeVariations(const VariationsInput &in)
         }
         result.effectiveCircleMm = *effective;
         setup.c = *effective / 1000;
-        depth = settingDepth(setup, d, in.fromFilm, in.macro);
+        depth = ComputeSettingDepth(setup, d, in.fromFilm, in.macro);
         hyperSetup.c = *EffectiveCircleMm(cMm, DiffractionBlurMm(in.wavelengthUm, N), in.blurModel) / 1000;
     }
     const long double T = ExtensionMm(depth.u, setup.f);

@@ -85,18 +85,22 @@ struct SettingDepth {
     int status = -1;
     long double near = 0, far = 0; // limits, from the same origin as d
     long double u = 0, v = 0;      // conjugates from the nodal points
+
+    Limit farLimit() const { return status == 0 ? FarLimitOf(far) : Limit{}; }
 };
 
-// d from the film plane (fromFilm) or from the front nodal point. From the
-// film, of the two conjugates for d - dn the subject takes the larger one, or
-// the smaller one with `macro`. A focus at or beyond the hyperfocal distance
-// gives a negative far limit (sharp to infinity).
+// d from the film plane (fromFilm) or from the front nodal point, through
+// the optics' cells (ComputeCellDepthFromFilm, ComputeCellDepthFromLens).
+// From the film, of the two conjugates for d - dn the subject takes the
+// larger one, or the smaller one with `macro`. A focus at or beyond the
+// hyperfocal distance gives a negative far limit (sharp to infinity).
 SettingDepth ComputeSettingDepth(const OpticalSetup &setup, long double d, bool fromFilm,
                                  bool macro);
 
 // The largest f-number shown in the normal colour, with c and f in
-// millimetres: the smaller of the f-number from which diffraction may become
-// perceptible for that circle (c / 0,00135383) and f / (2 c).
+// millimetres: VariationsLimitingFNumber (core/diffraction), the smaller of
+// the f-number from which diffraction may become perceptible for that circle
+// (c / 0,00135383) and f / (2 c).
 long double LimitingN(long double cMm, long double fMm);
 
 VariationsResult ComputeVariations(const VariationsInput &input);

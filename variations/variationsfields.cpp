@@ -1,6 +1,7 @@
 #include "variationsfields.h"
 
 #include "core/language.h"
+#include "core/lensfields.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "lists/listkind.h"
@@ -55,27 +56,14 @@ ManualFieldsCheck CheckManualFields(VariationsInput &input, ListsEmpty lists)
                 {InformationNotice(QCoreApplication::translate("VariationsFields",
                                                                "Créez une liste des distances"))}};
     }
-    using namespace VariationsLimits;
-    struct FieldCheck {
-        QString *text;
-        int decimals;
-        long double minimum, maximum;
-    };
-    const FieldCheck checks[] = {
-        {&input.gpText, 3, GpMin, GpMax},
-        {&input.dnText, 1, NodMin, NodMax},
-        {&input.cText, 3, ValueLimits::CerMin, ValueLimits::CerMax},
-        {&input.fText, 1, ValueLimits::FocMin, ValueLimits::FocMax},
-        {&input.dText, DistanceDecimals(input.decimals), DistCheckMin, VariationsLimits::DistMax},
-    };
     ManualFieldsCheck result;
-    for (const FieldCheck &check : checks) {
-        *check.text = DecimalCommaText(std::move(*check.text));
-        if (auto warning = NumericField::Fit(*check.text, 12, check.decimals, check.minimum,
-                                             check.maximum, true)
-                               .warning)
-            result.notices.push_back(WarningNotice(std::move(*warning)));
-    }
+    result.notices = FitLensFields(input.gpText, input.dnText, input.cText, input.fText);
+    input.dText = DecimalCommaText(std::move(input.dText));
+    if (auto warning = NumericField::Fit(input.dText, 12, DistanceDecimals(input.decimals),
+                                         VariationsLimits::DistCheckMin, VariationsLimits::DistMax,
+                                         true)
+                           .warning)
+        result.notices.push_back(WarningNotice(std::move(*warning)));
     return result;
 }
 
@@ -85,10 +73,11 @@ ParameterHints VariationsParameterHints()
     ParameterHints hints;
     hints.circle = rangeHint(QCoreApplication::translate("VariationsFields", "Diamètre du cercle de confusion (mm)"), CerMin, CerMax, 3);
     hints.focal = rangeHint(QCoreApplication::translate("VariationsFields", "Focale (mm)"), FocMin, FocMax, 2);
-    hints.nodal = rangeHint(QCoreApplication::translate("VariationsFields", "Distance nodale (mm)"), VariationsLimits::NodMin,
-                            VariationsLimits::NodMax, 1);
-    hints.pupil = rangeHint(QCoreApplication::translate("VariationsFields", "Grandissement pupillaire"), VariationsLimits::GpMin,
-                            VariationsLimits::GpMax, 2);
+    hints.nodal = rangeHint(QCoreApplication::translate("VariationsFields", "Distance nodale (mm)"),
+                            ValueLimits::NodMin, ValueLimits::NodMax, LensFieldDecimals::Nodal);
+    hints.pupil =
+        rangeHint(QCoreApplication::translate("VariationsFields", "Grandissement pupillaire"),
+                  ValueLimits::GpMin, ValueLimits::GpMax, 2);
     hints.distance = rangeHint(QCoreApplication::translate("VariationsFields", "Distance de mise au point (m)"),
                                VariationsLimits::DistHintMin, VariationsLimits::DistMax, 2);
     hints.fNumber = rangeHint(QCoreApplication::translate("VariationsFields", "Diaphragme sélectionné dans la liste"), DiaMin, DiaMax, 1);

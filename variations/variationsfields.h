@@ -8,23 +8,21 @@
 
 #include "variationscompute.h"
 
+#include "core/valuelimits.h"
+
 #include <QString>
 #include <optional>
 
 namespace optolune {
 
-// Bounds of the fields the calculator checks itself (the circle, focal
-// length and f-number use ValueLimits).
+// Bounds of the focusing distance the calculator checks itself (the lens
+// parameters and the f-number use ValueLimits).
 namespace VariationsLimits {
-inline constexpr long double NodMin = -150;
-inline constexpr long double NodMax = 150;
-inline constexpr long double GpMin = 0.1L;
-inline constexpr long double GpMax = 5;
 // The field check accepts distances from 1 cm, while the hint and the list
 // editor announce 3 cm.
 inline constexpr long double DistCheckMin = 0.01L;
-inline constexpr long double DistHintMin = 0.03L;
-inline constexpr long double DistMax = 900;
+inline constexpr long double DistHintMin = ValueLimits::DistMin;
+inline constexpr long double DistMax = ValueLimits::DistMax;
 } // namespace VariationsLimits
 
 // Which of the four list boxes are empty.

@@ -295,3 +295,47 @@ TEST(Hyperfocal, CircleLargerThanFOverNStillFocusesTheSubjectAtHPlusF)
     ComputeDepthAtInfinity(s, inf);
     EXPECT_GT(r.nearFilm, inf.nearFilm);
 }
+
+namespace {
+
+// The kind of each limit a cell gives, with the number it is held as: the
+// table, the variations calculator and the chart compose their texts and
+// points from the kind, the files write the number.
+TEST(CellLimits, SayWhichKindEachLimitIs)
+{
+    using K = optolune::Limit::Kind;
+    const optolune::OpticalSetup lens{0.0001L, 0.1481L, 0.0248L, 1.1L, 8};
+    const optolune::OpticalSetup shortLens{0.005e-3L, 0.010L, 0.150L, 1, 256};
+    struct Case {
+        const char *name;
+        optolune::CellDepth cell;
+        K nearKind, farKind;
+    };
+    const Case cases[] = {
+        {"FocusedAt3m", optolune::ComputeCellDepthFromFilm(lens, 3), K::Distance, K::Distance},
+        {"BeyondTheHyperfocal", optolune::ComputeCellDepthFromFilm(lens, 40), K::Distance,
+         K::Infinity},
+        {"ShortLensFarDown", optolune::ComputeCellDepthFromLens(shortLens, 0.5L), K::Distance,
+         K::Infinity},
+        {"CloserThan4fFromFilm", optolune::ComputeCellDepthFromFilm(lens, 0.5L), K::CannotFocus,
+         K::CannotFocus},
+        {"AtTheFocalLength", optolune::ComputeCellDepthFromLens(lens, lens.f), K::CannotFocus,
+         K::CannotFocus},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const optolune::Limit near = c.cell.nearLimit(), far = c.cell.farLimit();
+        EXPECT_EQ(near.kind, c.nearKind);
+        EXPECT_EQ(far.kind, c.farKind);
+        EXPECT_EQ(c.cell.focused(), c.nearKind != K::CannotFocus);
+        // The numbers stay those the cell holds.
+        EXPECT_EQ(near.value, c.cell.near);
+        EXPECT_EQ(far.value, c.cell.far);
+        if (far.isInfinity()) {
+            EXPECT_LT(far.value, 0);
+            EXPECT_NE(far.value, -1);
+        }
+    }
+}
+
+} // namespace

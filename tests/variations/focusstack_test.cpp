@@ -247,3 +247,29 @@ TEST(FocusStack, Refusals)
         EXPECT_TRUE(plan.frames.empty()) << c.name;
     }
 }
+
+// A short lens stopped far down: the one frame is focused beyond its
+// hyperfocal distance and is sharp to infinity, never to a far limit in
+// front of its near one (the rear-depth formula alone gives 0,068 m behind a
+// near limit of 0,230 m here).
+TEST(FocusStack, FrameBeyondTheHyperfocalDistanceIsSharpToInfinity)
+{
+    for (const bool fromFilm : {true, false}) {
+        StackInput in;
+        in.cMm = 0.005L;
+        in.fMm = 10;
+        in.gp = 1;
+        in.dnMm = 150;
+        in.fromFilm = fromFilm;
+        in.N = 256;
+        in.nearM = 0.5L;
+        in.farM = 2;
+        const StackPlan plan = PlanFocusStack(in);
+        ASSERT_EQ(plan.status, StackStatus::Ok) << plan.message.toStdString();
+        ASSERT_FALSE(plan.frames.empty());
+        for (const StackFrame &frame : plan.frames) {
+            EXPECT_TRUE(frame.farInfinite) << (fromFilm ? "film" : "lens");
+            EXPECT_GT(frame.nearM, 0);
+        }
+    }
+}

@@ -355,3 +355,86 @@ TEST(VariationsDiffraction, LimitsWhereTheTotalBlurReachesC)
     for (const QString &t : none.texts)
         EXPECT_TRUE(t.isEmpty());
 }
+
+namespace {
+
+// Settings across the calculator's range, each as one line: c, f, dn, gp, d,
+// N, then the origin (F film, L lens), M for macro, D for diffraction and the
+// decimals, then the status, the colour (B blue, G grey) and the fourteen
+// texts in the order of the fields. The depths come from the optics' cells,
+// so these lines hold the calculator and the table to the same digits.
+constexpr const char *kSweepLines[] = {
+    "0,03|50|-4|1,1|3|8|F--8|0|B|2,35733475|4,13930185|1,78196710|0,64266525|1,13930180|36,1 "
+    "%|63,9 %|2,95313886|0,05086114|0,01722274|0,86114|10,51290667|10,46721212|5,28184606",
+    "0,1|148,1|24,8|1|0,3|22|L--8|0|B|0,29549780|0,30464151|0,00914371|0,00450220|0,00464151|49,2 "
+    "%|50,8 %|0,30000000|0,29249506|0,97498354|144,39506|10,11792273|9,96982273|5,05896136",
+    "0,03|24|0|0,1|0,05|45|L--8|0|G|0,03472165|0,06726123|0,03253958|0,01527835|0,01726123|47,0 "
+    "%|53,0 %|0,05000000|0,04615385|0,92307692|22,15385|0,45066667|0,21066667|0,11733333",
+    "0,1|148,1|24,8|1|1|22|FM-8|0|B|0,99938097|1,00062327|0,00124230|0,00061903|0,00062327|49,8 "
+    "%|50,2 %|0,18210591|0,79309409|4,35512550|644,99409|||",
+    // A short lens stopped far down, focused beyond its hyperfocal distance:
+    // sharp to infinity although the rear-depth formula gives a far limit
+    // in front of the near one.
+    "0,005|10|150|1|0,5|256|F--8|0|G|0,22537784|infini|infini|0,27462216|infini|||0,33969669|0,"
+    "01030331|0,03033091|0,30331|0,24940500|0,23812500|0,20534250",
+    "0,5|1200|-150|5|100|90|L--8|0|B|25,18996942|infini|infini|74,81003100|infini|||100,00000000|1,"
+    "21457490|0,01214575|14,57490|33,20000000|32,96000000|17,08000000",
+    "0,082|86,7|117,3|0,174|28,985290|3,8|F-D8|0|B|13,14036724|infini|infini|15,84492300|infini|||"
+    "28,78102804|0,08696196|0,00302150|0,26196|24,46132089|23,96273403|12,12702801",
+    "0,254|620,0|-86,4|1,386|35,0911|3,1|F-D3|0|B|32,858|37,658|4,800|2,233|2,567|46,5 %|53,5 "
+    "%|34,546|0,631|0,018|11,33049|489,409|488,961|245,058",
+    "0,012|321,1|-50,7|0,420|3,4613|5,2|L-D3|0|B|3,456|3,466|0,010|0,005|0,005|49,9 %|50,1 "
+    "%|3,461|0,354|0,102|32,83396|2031,398|2030,634|1015,477",
+    "0,03|24|0|0,1|0,05|45|F--8|-1|B||||||||||||||",
+    "0,1|148,1|24,8|1|0,3|22|FM-8|-1|B||||||||||||||",
+};
+
+TEST(Variations, SettingsAcrossTheRangeGiveTheirFourteenTexts)
+{
+    for (const char *line : kSweepLines) {
+        SCOPED_TRACE(line);
+        const QStringList parts = QString::fromUtf8(line).split(u'|');
+        ASSERT_EQ(parts.size(), 9 + kResultFieldCount);
+        VariationsInput in;
+        in.cText = parts[0];
+        in.fText = parts[1];
+        in.dnText = parts[2];
+        in.gpText = parts[3];
+        in.dText = parts[4];
+        in.nText = parts[5];
+        const QString &choices = parts[6];
+        in.fromFilm = choices[0] == u'F';
+        in.macro = choices[1] == u'M';
+        in.diffraction = choices[2] == u'D';
+        in.decimals = choices.mid(3).toInt();
+        const VariationsResult r = ComputeVariations(in);
+        EXPECT_EQ(r.status, parts[7].toInt());
+        if (r.status == VariationsResult::Done) {
+            EXPECT_EQ(r.colour == ResultColour::Blue ? u'B' : u'G', parts[8][0]);
+        }
+        for (int i = 0; i < kResultFieldCount; ++i) {
+            EXPECT_EQ(r.texts[static_cast<size_t>(i)], parts[9 + i])
+                << kResultFieldNames[static_cast<size_t>(i)];
+        }
+    }
+}
+
+// Sharp to infinity is a negative far limit, never a finite one, even where
+// the rear-depth formula alone would give a distance (a short lens at f/256
+// focused beyond its hyperfocal distance); the focus stack reads its sign.
+TEST(Variations, SettingBeyondTheHyperfocalDistanceHasANegativeFarLimit)
+{
+    const OpticalSetup shortLens{0.005e-3L, 0.010L, 0.150L, 1, 256};
+    for (const bool fromFilm : {true, false}) {
+        for (const long double d : {0.5L, 1.0L, 15.0L}) {
+            const SettingDepth depth = ComputeSettingDepth(shortLens, d, fromFilm, false);
+            ASSERT_EQ(depth.status, 0);
+            EXPECT_LT(depth.far, 0)
+                << "d " << static_cast<double>(d) << (fromFilm ? " film" : " lens");
+            EXPECT_NE(depth.far, -1);
+            EXPECT_GT(depth.near, 0);
+        }
+    }
+}
+
+} // namespace
