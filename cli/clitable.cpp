@@ -8,6 +8,7 @@
 #include "clitilt.h"
 #include "core/apppaths.h"
 #include "core/language.h"
+#include "core/diagnostics.h"
 #include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
@@ -411,7 +412,9 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
     CliMessages messagesToErr(err);
     TableState state;
     if (o.file) {
-        if (ReadTableFile(state, *o.file, TableSource::UserFile) != TableStatus::Read)
+        const TableFileResult read = ReadTableFile(state, *o.file, TableSource::UserFile);
+        ShowDiagnostics(read.messages);
+        if (read.status != TableStatus::Read)
             return kCliFailed;
     } else {
         state.fNumbers = defaultList(ListKind::Dia);
@@ -463,7 +466,9 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
         state.blurModel = *o.blurModel;
 
     TableModel model;
-    if (!RefreshTable(state, model))
+    const TableReport refreshed = RefreshTable(state, model);
+    ShowDiagnostics(refreshed.messages);
+    if (!refreshed)
         return kCliFailed;
     out << (o.csv ? TableCsvText(state, model, o.layout.value_or(CsvLayout::Grid))
                   : TableAsText(model));

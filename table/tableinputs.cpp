@@ -1,6 +1,5 @@
 #include "tableinputs.h"
 
-#include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
 #include "lists/listkind.h"
@@ -12,31 +11,66 @@
 
 namespace optolune {
 
-bool ValidateTableFields(TableState &state)
+namespace {
+
+// NumericField::Fit with its warning returned: the repair of FitQuiet, and
+// the text Fit shows for it.
+void fitField(QString &text, int precision, int decimals, long double minimum, long double maximum,
+              bool fallbackToMinimum, TableReport &report)
 {
+    const int code =
+        NumericField::FitQuiet(text, precision, decimals, minimum, maximum, fallbackToMinimum);
+    const QString range = RangeText(minimum, maximum, decimals);
+    switch (code) {
+    case 1:
+        report.say(MessageKind::Warning, QCoreApplication::translate("NumericField", "Champ vide"));
+        break;
+    case 2:
+        report.say(
+            MessageKind::Warning,
+            QCoreApplication::translate("NumericField", "Saisissez un décimal de l'intervalle %1")
+                .arg(range));
+        break;
+    case 3:
+    case 4:
+        report.say(
+            MessageKind::Warning,
+            QCoreApplication::translate("NumericField", "Valeur hors intervalle %1").arg(range));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+TableReport ValidateTableFields(TableState &state)
+{
+    TableReport report;
     state.pupil = DecimalCommaText(std::move(state.pupil));
-    NumericField::Fit(state.pupil, 12, 3, 0.1L, 5, true);
+    fitField(state.pupil, 12, 3, 0.1L, 5, true, report);
     if (state.nodal.isEmpty())
         state.nodal = QStringLiteral("0,0");
     state.nodal = DecimalCommaText(std::move(state.nodal));
-    NumericField::Fit(state.nodal, 12, 1, -150, 150, true);
+    fitField(state.nodal, 12, 1, -150, 150, true, report);
     state.circle = DecimalCommaText(std::move(state.circle));
-    NumericField::Fit(state.circle, 12, 3, ValueLimits::CerMin, ValueLimits::CerMax, true);
+    fitField(state.circle, 12, 3, ValueLimits::CerMin, ValueLimits::CerMax, true, report);
     state.focal = DecimalCommaText(std::move(state.focal));
-    NumericField::Fit(state.focal, 12, 1, ValueLimits::FocMin, ValueLimits::FocMax, true);
+    fitField(state.focal, 12, 1, ValueLimits::FocMin, ValueLimits::FocMax, true, report);
     // The file-name prefix shows the repaired focal length and circle.
     state.namePrefix = BuildNamePrefix(state);
     if (state.distances.isEmpty()) {
-        messages().information(
-            QCoreApplication::translate("TableInputs", "Créez une liste des distances"));
-        return false;
+        report.say(MessageKind::Information,
+                   QCoreApplication::translate("TableInputs", "Créez une liste des distances"));
+        return report;
     }
     if (state.fNumbers.isEmpty()) {
-        messages().information(
-            QCoreApplication::translate("TableInputs", "Créez une liste des diaphragmes"));
-        return false;
+        report.say(MessageKind::Information,
+                   QCoreApplication::translate("TableInputs", "Créez une liste des diaphragmes"));
+        return report;
     }
-    return true;
+    report.done = true;
+    return report;
 }
 
 FocusCells::FocusCells(const TableInputs &in, long double D)

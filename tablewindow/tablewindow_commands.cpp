@@ -12,6 +12,7 @@
 #include "core/application.h"
 #include "core/apppaths.h"
 #include "core/bitmapexport.h"
+#include "core/diagnostics.h"
 #include "core/diffractiontext.h"
 #include "core/notes.h"
 #include "core/language.h"
@@ -65,11 +66,11 @@ void TableWindow::connectControls()
     on(m_buttons.save, [this] { saveCommand(); });
     on(m_buttons.mem, [this] {
         readControls();
-        guarded([this] { StoreParameters(m_state); });
+        guarded([this] { ShowDiagnostics(StoreParameters(m_state).messages); });
     });
     on(m_buttons.memRecall, [this] {
         readControls();
-        guarded([this] { RecallParameters(m_state, m_table); });
+        guarded([this] { ShowDiagnostics(RecallParameters(m_state, m_table).messages); });
         writeControls();
         showTable();
     });
@@ -126,7 +127,8 @@ void TableWindow::connectControls()
     connect(m_fields.nbDecim, &QComboBox::activated, this, [this](int index) {
         guarded([this, index] {
             readControls();
-            guarded([&] { ApplyDecimalsChoice(m_state, m_table, index); });
+            guarded(
+                [&] { ShowDiagnostics(ApplyDecimalsChoice(m_state, m_table, index).messages); });
             writeControls();
             showTable();
         });
@@ -151,7 +153,7 @@ void TableWindow::saveCommand()
 {
     guarded([this] {
         readControls();
-        SaveTable(m_state, m_table);
+        ShowDiagnostics(SaveTable(m_state, m_table, ConfirmThroughMessages).messages);
     });
     writeControls();
     showTable();
@@ -183,13 +185,17 @@ void TableWindow::FormActivate()
         m_state.blurModel = options.blurModel;
     });
     bool loaded = false;
-    guarded([&] { loaded = LoadTestTable(m_state) == 0; });
+    guarded([&] {
+        const TableFileResult read = LoadTestTable(m_state);
+        ShowDiagnostics(read.messages);
+        loaded = read.status == TableStatus::Read;
+    });
     if (!loaded) {
         writeControls();
         messages().warning(tr("Bug 324, prévenez votre fournisseur "));
         return;
     }
-    guarded([&] { LoadTmpTable(m_state); });
+    guarded([&] { ShowDiagnostics(LoadTmpTable(m_state).messages); });
     writeControls();
     refresh();
     if (m_openOnActivation)
@@ -203,7 +209,7 @@ void TableWindow::done(int result)
     // the same (the user's saved tables are not touched).
     if (isVisible() && m_activated) {
         readControls();
-        guarded([this] { SaveTmpTable(m_state, m_table); });
+        guarded([this] { ShowDiagnostics(SaveTmpTable(m_state, m_table).messages); });
     }
     if (m_graphique)
         m_graphique->close();
@@ -323,7 +329,11 @@ bool TableWindow::refresh()
 bool TableWindow::refreshState()
 {
     bool done = false;
-    guarded([&] { done = RefreshTable(m_state, m_table); });
+    guarded([&] {
+        const TableReport refreshed = RefreshTable(m_state, m_table);
+        ShowDiagnostics(refreshed.messages);
+        done = refreshed.done;
+    });
     writeControls();
     showTable();
     return done;
@@ -343,8 +353,12 @@ void TableWindow::setOption(bool TableState::*option, bool value)
 void TableWindow::loadTestTableCommand()
 {
     readControls();
-    int status = TableStatus::ReadError;
-    guarded([&] { status = LoadTestTable(m_state); });
+    TableStatus status = TableStatus::ReadError;
+    guarded([&] {
+        const TableFileResult read = LoadTestTable(m_state);
+        ShowDiagnostics(read.messages);
+        status = read.status;
+    });
     if (status != TableStatus::Read) {
         writeControls();
         if (status != TableStatus::OtherVersion)
@@ -359,7 +373,12 @@ void TableWindow::loadTestTableCommand()
 void TableWindow::OpenTableCommand()
 {
     readControls();
-    guarded([this] { OpenTable(m_state, m_table); });
+    guarded([this] {
+        const auto choose = [](const QString &folder, const QString &filter) {
+            return prompts().openFile(folder, filter);
+        };
+        ShowDiagnostics(OpenTable(m_state, m_table, choose).messages);
+    });
     writeControls();
     showTable();
 }
@@ -410,7 +429,7 @@ void TableWindow::takeBoundFromSelection()
     const QModelIndex current = m_grid->currentIndex();
     const int col = current.isValid() ? current.column() + 1 : 1;
     const int row = current.isValid() ? current.row() + 1 : 1;
-    guarded([&] { TakeBoundFromSelection(m_state, m_table, col, row); });
+    guarded([&] { ShowDiagnostics(TakeBoundFromSelection(m_state, m_table, col, row).messages); });
     writeControls();
     showTable();
 }
@@ -466,7 +485,7 @@ bool TableWindow::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == m_fields.limDec) {
             readControls();
-            guarded([this] { ResetBound(m_state, m_table); });
+            guarded([this] { ShowDiagnostics(ResetBound(m_state, m_table).messages); });
             writeControls();
             showTable();
             return true;

@@ -6,6 +6,7 @@
 #include "table/tableexport.h"
 #include "table/tablefiles.h"
 #include "core/apppaths.h"
+#include "core/diagnostics.h"
 #include "core/language.h"
 #include "core/messages.h"
 #include "core/widgets.h"
@@ -71,7 +72,9 @@ void TableWindow::exportCsv(int layout)
         QString target = *path;
         if (!target.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
             target += QStringLiteral(".csv");
-        if (ExportTableCsv(m_state, m_table, CsvLayout(layout), target))
+        const TableReport exported = ExportTableCsv(m_state, m_table, CsvLayout(layout), target);
+        ShowDiagnostics(exported.messages);
+        if (exported)
             showSavedFile(this, target);
     });
 }

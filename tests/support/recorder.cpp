@@ -5,6 +5,39 @@
 
 namespace optolune::test {
 
+std::vector<Message> Said(const Diagnostics &list)
+{
+    std::vector<Message> said;
+    for (const Diagnostic &d : list) {
+        const char *kind = "information";
+        switch (d.kind) {
+        case MessageKind::Information:
+            kind = "information";
+            break;
+        case MessageKind::Warning:
+            kind = "warning";
+            break;
+        case MessageKind::Plain:
+            kind = "plain";
+            break;
+        case MessageKind::Error:
+            kind = "error";
+            break;
+        }
+        said.push_back({QString::fromLatin1(kind), d.text});
+    }
+    return said;
+}
+
+Confirm Recorder::asking()
+{
+    return [this](const Diagnostics &before, const QString &question) {
+        for (Message &m : Said(before))
+            m_messages.push_back(std::move(m));
+        return confirm(question);
+    };
+}
+
 Recorder::Recorder()
 {
     m_previousMessages = installMessages(this);

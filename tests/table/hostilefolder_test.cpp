@@ -40,6 +40,7 @@ using optolune::test::Message;
 using optolune::test::ProgramFolder;
 using optolune::test::ReadOnlyFolder;
 using optolune::test::Recorder;
+using optolune::test::Said;
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST_F(HostileFolder, ReadOnlyDataKeepsTheListsAndTheMemoryFile)
     } catch (const UserError &e) {
         EXPECT_EQ(e.text(), cannotCreate(QStringLiteral("Data/cbxdia3.stf")));
     }
-    EXPECT_FALSE(StoreParameters(state));
+    EXPECT_FALSE(rec.keep(StoreParameters(state)));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"error", cannotCreate(QStringLiteral("Data/memf.slc"))}}));
     EXPECT_EQ(snapshot(folder.dataPath()), before);
@@ -146,7 +147,7 @@ TEST_F(HostileFolder, ReadOnlyTablesKeepsTheTableSavedBefore)
         GTEST_SKIP() << "this file system cannot make a folder read-only";
     rec.answerConfirm(true); // save
     rec.answerConfirm(true); // replace
-    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
     ASSERT_EQ(rec.messages().size(), 3u);
     EXPECT_EQ(rec.messages()[2],
               (Message{"error", cannotCreate(QStringLiteral("Tables/") + kTable)}));
@@ -159,7 +160,7 @@ TEST_F(HostileFolder, ReadOnlyTmpSaysTheTableWindowCannotKeepItsState)
     ReadOnlyFolder readOnly(folder.file(QStringLiteral("tmp")));
     if (!readOnly.isReadOnly())
         GTEST_SKIP() << "this file system cannot make a folder read-only";
-    EXPECT_FALSE(SaveTmpTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTmpTable(state, model)));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"error", cannotCreate(QStringLiteral("tmp/") + kTmpTable)}}));
     EXPECT_TRUE(TempTablePath().isEmpty());
@@ -181,7 +182,7 @@ TEST_F(HostileFolder, TmpLinkedElsewhereIsNeitherWrittenNorEmptied)
     const auto before = snapshot(elsewhere.path());
 
     // Closing the table window: nothing is written through the link.
-    EXPECT_FALSE(SaveTmpTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTmpTable(state, model)));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"error", cannotCreate(QStringLiteral("tmp/") + kTmpTable)}}));
     EXPECT_TRUE(TempTablePath().isEmpty());
@@ -191,7 +192,7 @@ TEST_F(HostileFolder, TmpLinkedElsewhereIsNeitherWrittenNorEmptied)
     rec.clear();
     TempTablePath() = folder.file(QStringLiteral("tmp/") + kTmpTable);
     TableState reopened;
-    EXPECT_EQ(LoadTmpTable(reopened), TableStatus::Read);
+    EXPECT_EQ(rec.keep(LoadTmpTable(reopened)).status, TableStatus::Read);
     EXPECT_EQ(reopened.lensReferences, QStringLiteral("Test Optolune"));
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(snapshot(elsewhere.path()), before);
@@ -204,9 +205,9 @@ TEST_F(HostileFolder, FullDiskLosesNothingSavedBefore)
 
     rec.answerConfirm(true);
     rec.answerConfirm(true);
-    EXPECT_FALSE(SaveTable(state, model));
-    EXPECT_FALSE(StoreParameters(state));
-    EXPECT_FALSE(SaveTmpTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
+    EXPECT_FALSE(rec.keep(StoreParameters(state)));
+    EXPECT_FALSE(rec.keep(SaveTmpTable(state, model)));
     try {
         SaveListFile(folder.dataPath(), ListKind::Dia, 3, listOf({"11"}), false);
         ADD_FAILURE() << "a list was saved on a full disk";
@@ -267,7 +268,7 @@ TEST_F(HostileFolder, SettingsNamingAFileOutsideTmpNeitherReadNorDeleteIt)
         fichtemp.load(ini);
         TempTablePath() = fichtemp.table;
         TableState s;
-        EXPECT_EQ(LoadTmpTable(s), TableStatus::Read) << named.toStdString();
+        EXPECT_EQ(rec.keep(LoadTmpTable(s)).status, TableStatus::Read) << named.toStdString();
         EXPECT_EQ(s.lensReferences, QStringLiteral("Test Optolune")); // the test table instead
         EXPECT_TRUE(TempTablePath().isEmpty());
     }
@@ -388,64 +389,69 @@ TEST_P(FileWhereAFolderShouldBe, TheWriterSaysSoAndChangesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Writers, FileWhereAFolderShouldBe,
     testing::Values(
-        FileWhereAFolderShouldBeCase{
-            "TableSave", "Tables", 1, Says::Reports,
-            "Impossible de créer le fichier %1Tables/F80_C0050_PF_4x5.stf",
-            [](const ProgramFolder &) {
-                TableState s = sampleTable();
-                TableModel m;
-                EXPECT_FALSE(SaveTable(s, m));
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "TmpTableOnClosingTheTableWindow", "tmp", 0, Says::Reports,
-            "Impossible de créer le fichier %1tmp/F80_C0050_PF_4x5.tmp",
-            [](const ProgramFolder &) {
-                TableState s = sampleTable();
-                TableModel m;
-                EXPECT_FALSE(SaveTmpTable(s, m));
-                EXPECT_TRUE(TempTablePath().isEmpty());
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "LensParametersMemory", "Data", 0, Says::Reports,
-            "Impossible de créer le fichier %1Data/memf.slc",
-            [](const ProgramFolder &) {
-                EXPECT_FALSE(StoreParameters(sampleTable()));
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "ListFile", "Data", 0, Says::Throws, "Impossible de créer le fichier %1Data/cbxdia3.stf",
-            [](const ProgramFolder &folder) {
-                SaveListFile(folder.dataPath(), ListKind::Dia, 3, listOf({"2,8"}), false);
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "ListEditorStoredList", "Data", 1, Says::Throws,
-            "Impossible de créer le fichier %1Data/cbxdis1.stf",
-            [](const ProgramFolder &folder) {
-                const QString kind = ListPrefix(ListKind::Dis);
-                ListEditor editor(folder.dataPath(), kind);
-                ValueList list;
-                list.append(QStringLiteral("3"), true);
-                editor.current = list;
-                try {
-                    editor.SaveStoredList(false);
-                } catch (const UserError &) {
-                    // The list being edited stays as it was.
-                    EXPECT_EQ(editor.current.count(), 1);
-                    EXPECT_EQ(editor.current.text(0), QStringLiteral("3"));
-                    EXPECT_TRUE(editor.current.isChecked(0));
-                    throw;
-                }
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "FormatGridFile", "Data", 0, Says::Throws, "Impossible de créer le fichier %1Data/cbxcgr1.stf",
-            [](const ProgramFolder &folder) {
-                WriteGridFile(NewFormatGrid(), folder.file(QStringLiteral("Data/cbxcgr1.stf")));
-                return QString();
-            }},
+        FileWhereAFolderShouldBeCase{"TableSave", "Tables", 1, Says::Reports,
+                                     "Impossible de créer le fichier %1Tables/F80_C0050_PF_4x5.stf",
+                                     [](const ProgramFolder &) {
+                                         TableState s = sampleTable();
+                                         TableModel m;
+                                         const TableReport saved =
+                                             SaveTable(s, m, ConfirmThroughMessages);
+                                         ShowDiagnostics(saved.messages);
+                                         EXPECT_FALSE(saved);
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"TmpTableOnClosingTheTableWindow", "tmp", 0, Says::Reports,
+                                     "Impossible de créer le fichier %1tmp/F80_C0050_PF_4x5.tmp",
+                                     [](const ProgramFolder &) {
+                                         TableState s = sampleTable();
+                                         TableModel m;
+                                         const TableReport saved = SaveTmpTable(s, m);
+                                         ShowDiagnostics(saved.messages);
+                                         EXPECT_FALSE(saved);
+                                         EXPECT_TRUE(TempTablePath().isEmpty());
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"LensParametersMemory", "Data", 0, Says::Reports,
+                                     "Impossible de créer le fichier %1Data/memf.slc",
+                                     [](const ProgramFolder &) {
+                                         const TableReport stored = StoreParameters(sampleTable());
+                                         ShowDiagnostics(stored.messages);
+                                         EXPECT_FALSE(stored);
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"ListFile", "Data", 0, Says::Throws,
+                                     "Impossible de créer le fichier %1Data/cbxdia3.stf",
+                                     [](const ProgramFolder &folder) {
+                                         SaveListFile(folder.dataPath(), ListKind::Dia, 3,
+                                                      listOf({"2,8"}), false);
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"ListEditorStoredList", "Data", 1, Says::Throws,
+                                     "Impossible de créer le fichier %1Data/cbxdis1.stf",
+                                     [](const ProgramFolder &folder) {
+                                         const QString kind = ListPrefix(ListKind::Dis);
+                                         ListEditor editor(folder.dataPath(), kind);
+                                         ValueList list;
+                                         list.append(QStringLiteral("3"), true);
+                                         editor.current = list;
+                                         try {
+                                             editor.SaveStoredList(false);
+                                         } catch (const UserError &) {
+                                             // The list being edited stays as it was.
+                                             EXPECT_EQ(editor.current.count(), 1);
+                                             EXPECT_EQ(editor.current.text(0), QStringLiteral("3"));
+                                             EXPECT_TRUE(editor.current.isChecked(0));
+                                             throw;
+                                         }
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"FormatGridFile", "Data", 0, Says::Throws,
+                                     "Impossible de créer le fichier %1Data/cbxcgr1.stf",
+                                     [](const ProgramFolder &folder) {
+                                         WriteGridFile(NewFormatGrid(), folder.file(QStringLiteral(
+                                                                            "Data/cbxcgr1.stf")));
+                                         return QString();
+                                     }},
         FileWhereAFolderShouldBeCase{
             "InstallationDataCopy", "Data", 0, Says::Throws,
             "Impossible de créer le fichier %1Data/cbxdis7.stf",
@@ -455,9 +461,12 @@ INSTANTIATE_TEST_SUITE_P(
                 return QString();
             }},
         FileWhereAFolderShouldBeCase{
-            "CsvExport", "Tables", 0, Says::Throws, "Impossible de créer le fichier %1Tables/table.csv",
+            "CsvExport", "Tables", 0, Says::Throws,
+            "Impossible de créer le fichier %1Tables/table.csv",
             [](const ProgramFolder &folder) {
-                ExportTableCsv(refreshedSample(), folder.file(QStringLiteral("Tables/table.csv")));
+                ShowDiagnostics(ExportTableCsv(refreshedSample(),
+                                               folder.file(QStringLiteral("Tables/table.csv")))
+                                    .messages);
                 return QString();
             }},
         FileWhereAFolderShouldBeCase{

@@ -797,7 +797,8 @@ TEST_F(TableWindowTest, DiffractionMenuItemAndItsWavelength)
     };
     auto expectedCells = [](long double wavelengthUm) {
         TableState state;
-        EXPECT_EQ(ReadTableFile(state, TestTablePath(), TableSource::TestTable), TableStatus::Read);
+        EXPECT_EQ(ReadTableFile(state, TestTablePath(), TableSource::TestTable).status,
+                  TableStatus::Read);
         state.diffraction = true;
         state.wavelengthUm = wavelengthUm;
         TableModel model;
