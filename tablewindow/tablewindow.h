@@ -40,7 +40,7 @@ public:
     void OpenTableCommand();
 
     const TableState &state() const { return m_state; }
-    const TableModel &table() const { return m_table; }
+    const TableModel &table() const;
     // The chart window while it is open (GraphiqueBtn, "Affichage >
     // Graphique"), else nullptr.
     ChartWindow *chartWindow() const;
@@ -63,6 +63,9 @@ private:
     void readControls();
     void writeControls();
     void showTable();
+    // Runs a command of the table's logic on the table, through the grid
+    // model that owns it and resets its view around the change.
+    template <typename Command> decltype(auto) changeTable(Command &&command);
     // Reads the controls into the state, then refreshState().
     bool refresh();
     // Refreshes the table from the state as it stands (a command that has
@@ -129,7 +132,6 @@ private:
     QMenu *m_popup = nullptr;
     QPointer<ChartWindow> m_graphique;
     TableState m_state;
-    TableModel m_table;
     double m_widthScale = 1; // ColumnWidthScale of the grid's font
     bool m_activated = false;
     bool m_writing = false;      // controls being written from the state

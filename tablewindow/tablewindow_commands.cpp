@@ -41,6 +41,11 @@
 
 namespace optolune {
 
+template <typename Command> decltype(auto) TableWindow::changeTable(Command &&command)
+{
+    return m_gridModel->change(std::forward<Command>(command));
+}
+
 namespace {
 
 QString rangeHint(const QString &label, long double minimum, long double maximum, int decimals)
@@ -70,13 +75,17 @@ void TableWindow::connectControls()
     });
     on(m_buttons.memRecall, [this] {
         readControls();
-        guarded([this] { ShowDiagnostics(RecallParameters(m_state, m_table).messages); });
+        guarded([this] {
+            ShowDiagnostics(changeTable([this](TableModel &t) {
+                                return RecallParameters(m_state, t);
+                            }).messages);
+        });
         writeControls();
         showTable();
     });
     connect(m_buttons.info, &QToolButton::pressed, this, [this] {
         guarded([this] {
-            m_fields.affiche->setText(InfoLineText(m_table.nDia, m_table.nDist));
+            m_fields.affiche->setText(InfoLineText(table().nDia, table().nDist));
             m_panelAffiche->show();
         });
     });
@@ -127,8 +136,11 @@ void TableWindow::connectControls()
     connect(m_fields.nbDecim, &QComboBox::activated, this, [this](int index) {
         guarded([this, index] {
             readControls();
-            guarded(
-                [&] { ShowDiagnostics(ApplyDecimalsChoice(m_state, m_table, index).messages); });
+            guarded([&] {
+                ShowDiagnostics(changeTable([&](TableModel &t) {
+                                    return ApplyDecimalsChoice(m_state, t, index);
+                                }).messages);
+            });
             writeControls();
             showTable();
         });
@@ -138,7 +150,7 @@ void TableWindow::connectControls()
             return;
         guarded([this, width] {
             readControls();
-            ApplyColumnWidth(m_state, m_table, width);
+            changeTable([&](TableModel &t) { return ApplyColumnWidth(m_state, t, width); });
             writeControls();
             showTable();
             m_grid->setFocus();
@@ -153,7 +165,9 @@ void TableWindow::saveCommand()
 {
     guarded([this] {
         readControls();
-        ShowDiagnostics(SaveTable(m_state, m_table, ConfirmThroughMessages).messages);
+        ShowDiagnostics(changeTable([this](TableModel &t) {
+                            return SaveTable(m_state, t, ConfirmThroughMessages);
+                        }).messages);
     });
     writeControls();
     showTable();
@@ -209,7 +223,10 @@ void TableWindow::done(int result)
     // the same (the user's saved tables are not touched).
     if (isVisible() && m_activated) {
         readControls();
-        guarded([this] { ShowDiagnostics(SaveTmpTable(m_state, m_table).messages); });
+        guarded([this] {
+            ShowDiagnostics(
+                changeTable([this](TableModel &t) { return SaveTmpTable(m_state, t); }).messages);
+        });
     }
     if (m_graphique)
         m_graphique->close();
@@ -298,7 +315,6 @@ void TableWindow::updateName()
 
 void TableWindow::showTable()
 {
-    m_gridModel->tableChanged();
     // The view lays itself out now rather than on a timer after its first
     // paint: a refresh is drawn once.
     m_grid->doItemsLayout();
@@ -307,14 +323,14 @@ void TableWindow::showTable()
     // Each of these relays the view out: set only what changed.
     // The widths the user chooses count pixels of the narrow font the table
     // was made for; the grid shows them scaled to its own font.
-    const int columnWidth = ShownColumnWidth(m_table.defaultColumnWidth, m_widthScale);
-    const int headerWidth = ShownColumnWidth(m_table.headerColumnWidth, m_widthScale);
+    const int columnWidth = ShownColumnWidth(table().defaultColumnWidth, m_widthScale);
+    const int headerWidth = ShownColumnWidth(table().headerColumnWidth, m_widthScale);
     if (top->defaultSectionSize() != columnWidth)
         top->setDefaultSectionSize(columnWidth);
-    if (top->height() != m_table.fixedRowHeight || top->minimumHeight() != m_table.fixedRowHeight)
-        top->setFixedHeight(m_table.fixedRowHeight);
-    if (left->defaultSectionSize() != m_table.defaultRowHeight)
-        left->setDefaultSectionSize(m_table.defaultRowHeight);
+    if (top->height() != table().fixedRowHeight || top->minimumHeight() != table().fixedRowHeight)
+        top->setFixedHeight(table().fixedRowHeight);
+    if (left->defaultSectionSize() != table().defaultRowHeight)
+        left->setDefaultSectionSize(table().defaultRowHeight);
     if (left->minimumWidth() != headerWidth || left->maximumWidth() != headerWidth)
         left->setFixedWidth(headerWidth);
     followChart();
@@ -330,7 +346,8 @@ bool TableWindow::refreshState()
 {
     bool done = false;
     guarded([&] {
-        const TableReport refreshed = RefreshTable(m_state, m_table);
+        const TableReport refreshed =
+            changeTable([this](TableModel &t) { return RefreshTable(m_state, t); });
         ShowDiagnostics(refreshed.messages);
         done = refreshed.done;
     });
@@ -377,7 +394,8 @@ void TableWindow::OpenTableCommand()
         const auto choose = [](const QString &folder, const QString &filter) {
             return prompts().openFile(folder, filter);
         };
-        ShowDiagnostics(OpenTable(m_state, m_table, choose).messages);
+        ShowDiagnostics(
+            changeTable([&](TableModel &t) { return OpenTable(m_state, t, choose); }).messages);
     });
     writeControls();
     showTable();
@@ -429,7 +447,11 @@ void TableWindow::takeBoundFromSelection()
     const QModelIndex current = m_grid->currentIndex();
     const int col = current.isValid() ? current.column() + 1 : 1;
     const int row = current.isValid() ? current.row() + 1 : 1;
-    guarded([&] { ShowDiagnostics(TakeBoundFromSelection(m_state, m_table, col, row).messages); });
+    guarded([&] {
+        ShowDiagnostics(changeTable([&](TableModel &t) {
+                            return TakeBoundFromSelection(m_state, t, col, row);
+                        }).messages);
+    });
     writeControls();
     showTable();
 }
@@ -485,7 +507,10 @@ bool TableWindow::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == m_fields.limDec) {
             readControls();
-            guarded([this] { ShowDiagnostics(ResetBound(m_state, m_table).messages); });
+            guarded([this] {
+                ShowDiagnostics(
+                    changeTable([this](TableModel &t) { return ResetBound(m_state, t); }).messages);
+            });
             writeControls();
             showTable();
             return true;

@@ -42,6 +42,7 @@
 #include <QStyleOptionFrame>
 #include <QStatusBar>
 #include <QTableView>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QAbstractButton>
@@ -252,6 +253,43 @@ TEST_F(TableWindowTest, DefaultAndTheoreticalLists)
     EXPECT_EQ(grid->verticalHeader()->width(), ShownColumnWidth(60, ColumnWidthScale(grid->font())));
     EXPECT_TRUE(rec.messages().empty());
     saveScreenshot(&form, QStringLiteral("table-window-theoretical"));
+}
+
+// Every change of the table reaches the grid as a reset of its model, so
+// that a view never reads a table that changed under it: a refresh of the
+// same shape, the column width, the decimals, the orientation, the bound.
+TEST_F(TableWindowTest, EveryChangeOfTheTableResetsTheGridModel)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TableWindow form;
+    activate(form);
+    auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+    QSignalSpy resets(grid->model(), &QAbstractItemModel::modelReset);
+    const std::pair<const char *, std::function<void()>> changes[] = {
+        {"refresh", [&] { child<QToolButton>(&form, "CalcBtn")->click(); }},
+        {"column width", [&] { child<QSpinBox>(&form, "SpinLargCol")->setValue(52); }},
+        {"decimals",
+         [&] {
+             auto *decimals = child<QComboBox>(&form, "ComboNbDecim");
+             decimals->setCurrentIndex(3);
+             emit decimals->activated(3);
+         }},
+        {"orientation", [&] { child<QToolButton>(&form, "DhBtn")->click(); }},
+        {"bound reset",
+         [&] { QTest::mouseDClick(child<QLineEdit>(&form, "EdLimDec"), Qt::LeftButton); }},
+    };
+    for (const auto &[name, change] : changes) {
+        resets.clear();
+        change();
+        EXPECT_GE(resets.count(), 1) << name;
+        // What the view reads is the table the window holds.
+        const TableModel &table = form.table();
+        ASSERT_EQ(grid->model()->columnCount(), table.colCount() - 1) << name;
+        ASSERT_EQ(grid->model()->rowCount(), table.rowCount() - 1) << name;
+        EXPECT_EQ(grid->model()->index(0, 0).data().toString(), table.displayText(1, 1)) << name;
+    }
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
 TEST_F(TableWindowTest, ClosingKeepsTheTableForTheNextOpening)
