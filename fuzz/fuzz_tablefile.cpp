@@ -108,13 +108,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         tmpName += QStringLiteral(".tmp");
         const QString path = g_home + QStringLiteral("tmp/") + tmpName;
         fuzz::writeFile(path, bytes.constData(), static_cast<size_t>(bytes.size()));
-        TempTablePath() = path;
+        QString tmpTablePath = path;
         TableStatus status = TableStatus::ReadError;
-        noThrow("LoadTmpTable", [&] { status = LoadTmpTable(state).status; });
+        noThrow("LoadTmpTable", [&] { status = LoadTmpTable(state, tmpTablePath).status; });
         if (status == TableStatus::Read)
             afterRead(state, "RefreshTable-tmp");
         QFile::remove(path);
-        TempTablePath().clear();
         break;
     }
     case 2: {

@@ -442,11 +442,14 @@ TableFileResult OpenTable(TableState &state, TableModel &model, const ChooseFile
     return result;
 }
 
-TableReport SaveTmpTable(TableState &state, TableModel &model)
+TmpTableSave SaveTmpTable(TableState &state, TableModel &model)
 {
     TableReport report;
+    auto result = [&report](QString path) {
+        return TmpTableSave{path, std::move(report.messages)};
+    };
     if (anyParameterEmpty(state))
-        return report;
+        return result({});
     // Written even when the refresh stops (an empty list): the settings
     // then come back at the next opening, and the refresh says again what
     // is missing.
@@ -456,7 +459,7 @@ TableReport SaveTmpTable(TableState &state, TableModel &model)
     if (!IsUsableFileName(folder, name)) {
         report.say(MessageKind::Information,
                    QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
-        return report;
+        return result({});
     }
     QDir().mkpath(folder);
     const QString path = folder + name;
@@ -464,23 +467,22 @@ TableReport SaveTmpTable(TableState &state, TableModel &model)
         report.say(MessageKind::Error,
                    QCoreApplication::translate("TableFiles", "Impossible de créer le fichier %1")
                        .arg(QDir::toNativeSeparators(path)));
-        return report;
+        return result({});
     }
     if (!report.take(WriteTableFile(state, model, path)))
-        return report;
-    TempTablePath() = QDir::toNativeSeparators(path);
-    report.done = true;
-    return report;
+        return result({});
+    return result(QDir::toNativeSeparators(path));
 }
 
-TableFileResult LoadTmpTable(TableState &state, const QString &programVersion)
+TableFileResult LoadTmpTable(TableState &state, QString &tmpTablePath,
+                             const QString &programVersion)
 {
-    const QString path = TempTablePath();
+    const QString path = tmpTablePath;
     if (!isTmpTablePath(path)) {
         // Missing, or a path outside tmp/ from a damaged settings file: that
         // file is neither read nor ever deleted.
         if (!path.isEmpty() && QFileInfo::exists(path))
-            TempTablePath().clear();
+            tmpTablePath.clear();
         return LoadTestTable(state);
     }
     TableFileResult result = ReadTableFile(state, path, TableSource::TmpTable, programVersion);

@@ -121,15 +121,25 @@ using ChooseFile =
 // the reading (Cancelled when nothing was chosen), with the reading's and
 // the refresh's messages.
 TableFileResult OpenTable(TableState &state, TableModel &model, const ChooseFile &choose);
+// What SaveTmpTable returns: the path written (native separators), empty
+// when nothing was, and the messages.
+struct TmpTableSave {
+    QString path;
+    Diagnostics messages;
+    explicit operator bool() const { return !path.isEmpty(); }
+};
 // When the window closes: when no parameter field is empty, refreshes and
-// writes tmp/<name>.tmp, and TempTablePath() names it. Done when written.
-TableReport SaveTmpTable(TableState &state, TableModel &model);
-// At activation, after LoadTestTable: reads the tmp table named by
-// TempTablePath() (written by any version of the program, as ReadTableFile
-// says) and deletes it. Only a ".tmp" file inside tmp/ is read or
-// deleted: any other path (a damaged settings file) is forgotten and the
-// test table read again, as when the file is missing.
-TableFileResult LoadTmpTable(TableState &state, const QString &programVersion = VersionText());
+// writes tmp/<name>.tmp. The caller keeps the path for the next opening (the
+// settings file holds it between runs).
+TmpTableSave SaveTmpTable(TableState &state, TableModel &model);
+// At activation, after LoadTestTable: reads the tmp table at tmpTablePath
+// (the path the settings file keeps; written by any version of the program,
+// as ReadTableFile says) and deletes it. Only a ".tmp" file inside tmp/ is
+// read or deleted: any other path (a damaged settings file) is forgotten
+// (tmpTablePath cleared) and the test table read again, as when the file is
+// missing.
+TableFileResult LoadTmpTable(TableState &state, QString &tmpTablePath,
+                             const QString &programVersion = VersionText());
 // Reads the delivered test table; Missing when it is not there.
 TableFileResult LoadTestTable(TableState &state);
 

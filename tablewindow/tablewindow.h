@@ -39,6 +39,12 @@ public:
     // it before showing the window.
     void OpenTableCommand();
 
+    // The path of the tmp table that keeps the window's state from one
+    // opening to the next: read at activation, written when the window
+    // closes. The main window keeps it, and the settings file between runs.
+    void setTmpTablePath(const QString &path) { m_tmpTablePath = path; }
+    const QString &tmpTablePath() const { return m_tmpTablePath; }
+
     const TableState &state() const { return m_state; }
     const TableModel &table() const;
     // The chart window while it is open (GraphiqueBtn, "Affichage >
@@ -132,16 +138,18 @@ private:
     QMenu *m_popup = nullptr;
     QPointer<ChartWindow> m_graphique;
     TableState m_state;
+    QString m_tmpTablePath;
     double m_widthScale = 1; // ColumnWidthScale of the grid's font
     bool m_activated = false;
     bool m_writing = false;      // controls being written from the state
     bool m_openOnActivation = false;
 
-    friend void ShowTableWindow(QWidget *owner, bool openFirst);
+    friend void ShowTableWindow(QWidget *owner, bool openFirst, QString &tmpTablePath);
 };
 
 // Opens the table window modally over the owner; `openFirst` runs its open
-// command before it is shown (the main window's Ctrl+O).
-void ShowTableWindow(QWidget *owner, bool openFirst);
+// command before it is shown (the main window's Ctrl+O). The window reads its
+// tmp table from tmpTablePath and leaves there the one it writes.
+void ShowTableWindow(QWidget *owner, bool openFirst, QString &tmpTablePath);
 
 } // namespace optolune

@@ -209,7 +209,7 @@ void TableWindow::FormActivate()
         messages().warning(tr("Bug 324, prévenez votre fournisseur "));
         return;
     }
-    guarded([&] { ShowDiagnostics(LoadTmpTable(m_state).messages); });
+    guarded([&] { ShowDiagnostics(LoadTmpTable(m_state, m_tmpTablePath).messages); });
     writeControls();
     refresh();
     if (m_openOnActivation)
@@ -224,8 +224,11 @@ void TableWindow::done(int result)
     if (isVisible() && m_activated) {
         readControls();
         guarded([this] {
-            ShowDiagnostics(
-                changeTable([this](TableModel &t) { return SaveTmpTable(m_state, t); }).messages);
+            const TmpTableSave saved =
+                changeTable([this](TableModel &t) { return SaveTmpTable(m_state, t); });
+            ShowDiagnostics(saved.messages);
+            if (saved)
+                m_tmpTablePath = saved.path;
         });
     }
     if (m_graphique)
@@ -527,13 +530,15 @@ bool TableWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void ShowTableWindow(QWidget *owner, bool openFirst)
+void ShowTableWindow(QWidget *owner, bool openFirst, QString &tmpTablePath)
 {
     TableWindow form(owner);
+    form.setTmpTablePath(tmpTablePath);
     // The open command runs once the window has taken its tables, so that
     // the table the user chose is the one shown.
     form.m_openOnActivation = openFirst;
     form.exec();
+    tmpTablePath = form.tmpTablePath();
 }
 
 } // namespace optolune

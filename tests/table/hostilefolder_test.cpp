@@ -160,10 +160,11 @@ TEST_F(HostileFolder, ReadOnlyTmpSaysTheTableWindowCannotKeepItsState)
     ReadOnlyFolder readOnly(folder.file(QStringLiteral("tmp")));
     if (!readOnly.isReadOnly())
         GTEST_SKIP() << "this file system cannot make a folder read-only";
-    EXPECT_FALSE(rec.keep(SaveTmpTable(state, model)));
+    const TmpTableSave saved = rec.keep(SaveTmpTable(state, model));
+    EXPECT_FALSE(saved);
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"error", cannotCreate(QStringLiteral("tmp/") + kTmpTable)}}));
-    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(saved.path.isEmpty());
     EXPECT_TRUE(snapshot(folder.file(QStringLiteral("tmp"))).isEmpty());
 }
 
@@ -182,17 +183,18 @@ TEST_F(HostileFolder, TmpLinkedElsewhereIsNeitherWrittenNorEmptied)
     const auto before = snapshot(elsewhere.path());
 
     // Closing the table window: nothing is written through the link.
-    EXPECT_FALSE(rec.keep(SaveTmpTable(state, model)));
+    const TmpTableSave saved = rec.keep(SaveTmpTable(state, model));
+    EXPECT_FALSE(saved);
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"error", cannotCreate(QStringLiteral("tmp/") + kTmpTable)}}));
-    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(saved.path.isEmpty());
 
     // Opening it with a tmp table recorded through the link: the file
     // elsewhere is neither read nor deleted; the test table is taken instead.
     rec.clear();
-    TempTablePath() = folder.file(QStringLiteral("tmp/") + kTmpTable);
+    QString tmpTablePath = folder.file(QStringLiteral("tmp/") + kTmpTable);
     TableState reopened;
-    EXPECT_EQ(rec.keep(LoadTmpTable(reopened)).status, TableStatus::Read);
+    EXPECT_EQ(rec.keep(LoadTmpTable(reopened, tmpTablePath)).status, TableStatus::Read);
     EXPECT_EQ(reopened.lensReferences, QStringLiteral("Test Optolune"));
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(snapshot(elsewhere.path()), before);
@@ -266,11 +268,12 @@ TEST_F(HostileFolder, SettingsNamingAFileOutsideTmpNeitherReadNorDeleteIt)
         ini.load(appPaths().iniFileName);
         FichtempSettings fichtemp;
         fichtemp.load(ini);
-        TempTablePath() = fichtemp.table;
+        QString tmpTablePath = fichtemp.table;
         TableState s;
-        EXPECT_EQ(rec.keep(LoadTmpTable(s)).status, TableStatus::Read) << named.toStdString();
+        EXPECT_EQ(rec.keep(LoadTmpTable(s, tmpTablePath)).status, TableStatus::Read)
+            << named.toStdString();
         EXPECT_EQ(s.lensReferences, QStringLiteral("Test Optolune")); // the test table instead
-        EXPECT_TRUE(TempTablePath().isEmpty());
+        EXPECT_TRUE(tmpTablePath.isEmpty());
     }
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(snapshot(outside.path()), before);
@@ -405,10 +408,10 @@ INSTANTIATE_TEST_SUITE_P(
                                      [](const ProgramFolder &) {
                                          TableState s = sampleTable();
                                          TableModel m;
-                                         const TableReport saved = SaveTmpTable(s, m);
+                                         const TmpTableSave saved = SaveTmpTable(s, m);
                                          ShowDiagnostics(saved.messages);
                                          EXPECT_FALSE(saved);
-                                         EXPECT_TRUE(TempTablePath().isEmpty());
+                                         EXPECT_TRUE(saved.path.isEmpty());
                                          return QString();
                                      }},
         FileWhereAFolderShouldBeCase{"LensParametersMemory", "Data", 0, Says::Reports,

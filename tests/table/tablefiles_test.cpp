@@ -622,12 +622,12 @@ TEST_P(MakerReferences, SavedUnderASafeNameAndReopenedAsTyped)
     EXPECT_EQ(rec.keep(OpenTable(reopened, model, rec.opening())).status, TableStatus::Read);
     expectSameSettings(reopened, state);
 
-    ASSERT_TRUE(rec.keep(SaveTmpTable(state, model)));
-    EXPECT_EQ(QFileInfo(TempTablePath()).fileName(), fileName.chopped(4) + QStringLiteral(".tmp"));
+    QString tmpTablePath = rec.keep(SaveTmpTable(state, model)).path;
+    ASSERT_FALSE(tmpTablePath.isEmpty());
+    EXPECT_EQ(QFileInfo(tmpTablePath).fileName(), fileName.chopped(4) + QStringLiteral(".tmp"));
     TableState restored;
-    ASSERT_EQ(rec.keep(LoadTmpTable(restored)).status, TableStatus::Read);
+    ASSERT_EQ(rec.keep(LoadTmpTable(restored, tmpTablePath)).status, TableStatus::Read);
     expectSameSettings(restored, state);
-    TempTablePath().clear();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -696,24 +696,23 @@ TEST_F(TableCommands, WesternCharactersSurviveARestart)
     state.format = QStringLiteral("6×7 é€");
     state.lensReferences = QStringLiteral("Planar œ");
     state.comment = QStringLiteral("Été à 5 €");
-    ASSERT_TRUE(rec.keep(SaveTmpTable(state, model)));
+    const TmpTableSave saved = rec.keep(SaveTmpTable(state, model));
+    ASSERT_TRUE(saved);
     IniFile ini;
     ini.load(appPaths().iniFileName);
-    FichtempSettings{TempTablePath()}.save(ini);
+    FichtempSettings{saved.path}.save(ini);
     ini.save(appPaths().iniFileName);
 
-    TempTablePath().clear();
     IniFile next;
     next.load(appPaths().iniFileName);
     FichtempSettings fichtemp;
     fichtemp.load(next);
-    TempTablePath() = fichtemp.table;
+    QString tmpTablePath = fichtemp.table;
     TableState reopened;
     ASSERT_EQ(rec.keep(LoadTestTable(reopened)).status, TableStatus::Read);
-    ASSERT_EQ(rec.keep(LoadTmpTable(reopened)).status, TableStatus::Read);
+    ASSERT_EQ(rec.keep(LoadTmpTable(reopened, tmpTablePath)).status, TableStatus::Read);
     expectSameSettings(reopened, state);
     EXPECT_TRUE(QDir(folder.file(QStringLiteral("tmp"))).isEmpty());
-    TempTablePath().clear();
 }
 
 // A name the file system gives may hold characters the files' code page
@@ -763,14 +762,14 @@ TEST_F(TableCommands, ATableTooLargeToReadBackIsNotWritten)
 TEST_F(TableCommands, TmpTableKeepsTheWindowFromOneOpeningToTheNext)
 {
     state.comment = QStringLiteral("en cours");
-    EXPECT_TRUE(rec.keep(SaveTmpTable(state, model)));
+    QString tmpTablePath = rec.keep(SaveTmpTable(state, model)).path;
     const QString path = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
-    EXPECT_EQ(TempTablePath(), QDir::toNativeSeparators(path));
+    EXPECT_EQ(tmpTablePath, QDir::toNativeSeparators(path));
     EXPECT_TRUE(QFileInfo::exists(path));
 
     TableState reopened;
     ASSERT_EQ(rec.keep(LoadTestTable(reopened)).status, TableStatus::Read);
-    EXPECT_EQ(rec.keep(LoadTmpTable(reopened)).status, TableStatus::Read);
+    EXPECT_EQ(rec.keep(LoadTmpTable(reopened, tmpTablePath)).status, TableStatus::Read);
     expectSameSettings(reopened, state);
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(rec.messages().empty());
@@ -781,16 +780,18 @@ TEST_F(TableCommands, TmpTableKeepsTheWindowFromOneOpeningToTheNext)
 TEST_F(TableCommands, TmpTableKeptAcrossAnUpgrade)
 {
     state = everyFieldSet();
-    ASSERT_TRUE(rec.keep(SaveTmpTable(state, model)));
-    const QString path = QDir::fromNativeSeparators(TempTablePath());
+    QString tmpTablePath = rec.keep(SaveTmpTable(state, model)).path;
+    ASSERT_FALSE(tmpTablePath.isEmpty());
+    const QString path = QDir::fromNativeSeparators(tmpTablePath);
     QStringList lines = fileLines(path);
     lines[0] = QStringLiteral("Version 1.0.0.0"); // written by version 1.0.0.0
     writeLines(path, lines);
 
     TableState reopened;
     ASSERT_EQ(rec.keep(LoadTestTable(reopened)).status, TableStatus::Read);
-    EXPECT_EQ(rec.keep(LoadTmpTable(reopened, QStringLiteral("Version 1.2.0.0"))).status,
-              TableStatus::Read);
+    EXPECT_EQ(
+        rec.keep(LoadTmpTable(reopened, tmpTablePath, QStringLiteral("Version 1.2.0.0"))).status,
+        TableStatus::Read);
     expectSameSettings(reopened, state);
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(rec.messages().empty());
@@ -799,19 +800,21 @@ TEST_F(TableCommands, TmpTableKeptAcrossAnUpgrade)
 TEST_F(TableCommands, TmpTableNotWrittenWithAnEmptyField)
 {
     state.nodal.clear();
-    EXPECT_FALSE(rec.keep(SaveTmpTable(state, model)));
+    const TmpTableSave saved = rec.keep(SaveTmpTable(state, model));
+    EXPECT_FALSE(saved);
     EXPECT_FALSE(folder.exists(QStringLiteral("tmp")));
-    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(saved.path.isEmpty());
 }
 
 TEST_F(TableCommands, TmpTableWrittenEvenWhenAListIsEmpty)
 {
     ASSERT_TRUE(rec.keep(RefreshTable(state, model)));
     state.fNumbers.clear();
-    EXPECT_TRUE(rec.keep(SaveTmpTable(state, model)));
+    QString tmpTablePath = rec.keep(SaveTmpTable(state, model)).path;
+    EXPECT_FALSE(tmpTablePath.isEmpty());
     EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des diaphragmes"});
     TableState reopened;
-    EXPECT_EQ(rec.keep(LoadTmpTable(reopened)).status, TableStatus::Read);
+    EXPECT_EQ(rec.keep(LoadTmpTable(reopened, tmpTablePath)).status, TableStatus::Read);
     EXPECT_TRUE(reopened.fNumbers.isEmpty());
     EXPECT_EQ(reopened.distances, state.distances);
 }
@@ -819,8 +822,8 @@ TEST_F(TableCommands, TmpTableWrittenEvenWhenAListIsEmpty)
 TEST_F(TableCommands, DamagedTmpTableIsLeftInPlace)
 {
     folder.write(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"), "Version 1.0.0.0\r\nOk\r\n");
-    TempTablePath() = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
-    EXPECT_EQ(rec.keep(LoadTmpTable(state)).status, TableStatus::ReadError);
+    QString tmpTablePath = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
+    EXPECT_EQ(rec.keep(LoadTmpTable(state, tmpTablePath)).status, TableStatus::ReadError);
     EXPECT_TRUE(folder.exists(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp")));
     EXPECT_TRUE(rec.messages().empty());
     expectSameSettings(state, sampleTable());
@@ -829,7 +832,7 @@ TEST_F(TableCommands, DamagedTmpTableIsLeftInPlace)
 struct ForeignPathCase {
     const char *name;
     const char *file;   // the file that exists, relative to the program folder
-    const char *path;   // TempTablePath, relative to the program folder
+    const char *path;   // the tmp table's path, relative to the program folder
     bool linkInTmp;
 };
 
@@ -849,12 +852,13 @@ TEST_P(TmpTableOutsideTmp, NeitherReadNorDeleted)
         ASSERT_TRUE(QFile::link(folder.file(QString::fromLatin1(c.file)),
                                 folder.file(QString::fromLatin1(c.path))));
     }
-    TempTablePath() = folder.file(QString::fromLatin1(c.path));
+    QString tmpTablePath = folder.file(QString::fromLatin1(c.path));
     TableState s;
-    EXPECT_EQ(rec.keep(LoadTmpTable(s)).status, TableStatus::Read); // the test table instead
+    EXPECT_EQ(rec.keep(LoadTmpTable(s, tmpTablePath)).status,
+              TableStatus::Read); // the test table instead
     EXPECT_EQ(s.lensReferences, QStringLiteral("Test Optolune"));
     EXPECT_TRUE(folder.exists(QString::fromLatin1(c.file)));
-    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(tmpTablePath.isEmpty());
     EXPECT_TRUE(rec.messages().empty());
 }
 

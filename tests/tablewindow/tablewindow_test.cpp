@@ -296,6 +296,7 @@ TEST_F(TableWindowTest, ClosingKeepsTheTableForTheNextOpening)
 {
     ProgramFolder folder;
     Recorder rec;
+    QString kept; // what the main window keeps between two openings
     {
         TableWindow form;
         activate(form);
@@ -305,12 +306,14 @@ TEST_F(TableWindowTest, ClosingKeepsTheTableForTheNextOpening)
         action(form, "H")->trigger();
         QTest::keyClick(&form, Qt::Key_Escape); // every way out keeps the table
         EXPECT_FALSE(form.isVisible());
+        kept = form.tmpTablePath();
     }
     const QString tmp = folder.file("tmp/F80_C0100_PF_4x5.tmp");
-    EXPECT_EQ(TempTablePath(), tmp);
+    EXPECT_EQ(kept, tmp);
     ASSERT_TRUE(QFileInfo::exists(tmp));
     {
         TableWindow form;
+        form.setTmpTablePath(kept);
         activate(form);
         EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->text(), QStringLiteral("80"));
         EXPECT_EQ(child<QLineEdit>(&form, "EdComment")->text(), QStringLiteral("Planar 80"));
@@ -537,8 +540,10 @@ TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
     folder.write(QStringLiteral("Tables/F148,1_C0100_PF_6x9_Mine.stf"),
                  folder.read(QStringLiteral("Data/F148,1_C0100_PF_4x5_Test Optolune.slc")));
     MainWindow main;
-    main.setTableOpener([](QWidget *owner) { ShowTableWindow(owner, false); });
-    main.setOpenTableFileCommand([](QWidget *owner) { ShowTableWindow(owner, true); });
+    main.setTableOpener(
+        [](QWidget *owner, QString &tmpTable) { ShowTableWindow(owner, false, tmpTable); });
+    main.setOpenTableFileCommand(
+        [](QWidget *owner, QString &tmpTable) { ShowTableWindow(owner, true, tmpTable); });
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     QCoreApplication::processEvents();
@@ -554,6 +559,11 @@ TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
     });
     QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(format, QStringLiteral("6x9"));
+    // The main window keeps the tmp table the window left, for the next
+    // opening and the settings file.
+    const QString tmp = folder.file(QStringLiteral("tmp/F148,1_C0100_PF_6x9_Mine.tmp"));
+    EXPECT_EQ(main.tmpTablePath(), tmp);
+    EXPECT_TRUE(QFileInfo::exists(tmp));
 
     bool shown = false;
     whenModalShown([&](QWidget *table) {
@@ -562,6 +572,9 @@ TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
     });
     QTest::mouseClick(child<QToolButton>(&main, "TableBtn"), Qt::LeftButton);
     EXPECT_TRUE(shown);
+    // Read at the opening, written again at the close.
+    EXPECT_EQ(main.tmpTablePath(), tmp);
+    EXPECT_TRUE(QFileInfo::exists(tmp));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
@@ -717,6 +730,7 @@ TEST_F(TableWindowTest, AHugeDefaultListIsCutAndShown)
     // What the window keeps at its close reads back at the next opening.
     form.close();
     TableWindow again;
+    again.setTmpTablePath(form.tmpTablePath());
     activate(again);
     EXPECT_EQ(again.state().distances.size(), 1000);
 }
@@ -819,6 +833,7 @@ TEST_F(TableWindowTest, DiffractionMenuItemAndItsWavelength)
     ProgramFolder folder;
     Recorder rec;
     folder.write(QStringLiteral("optolune.INI"), "[optaff]\r\nlambda=0,5\r\n");
+    QString kept; // the tmp table the main window would hand to the next opening
     auto cellsOf = [](TableWindow &window, const TableModel &like) {
         QStringList all;
         for (int r = 1; r < like.rowCount(); ++r)
@@ -870,8 +885,10 @@ TEST_F(TableWindowTest, DiffractionMenuItemAndItsWavelength)
         EXPECT_EQ(form.windowTitle(),
                   QStringLiteral("Table de profondeur de champ avec diffraction (λ 0,70 µm)"));
         form.close();
+        kept = form.tmpTablePath();
     }
     TableWindow form;
+    form.setTmpTablePath(kept);
     activate(form);
     EXPECT_TRUE(action(form, "Diffraction")->isChecked());
     const TableModel at07 = expectedCells(0.7L);
