@@ -33,12 +33,13 @@ public:
 
 DialUpConnections *g_installed = nullptr;
 
-void hangUpOne(DialUpConnections &ras, RasHandle handle)
+void hangUpOne(DialUpConnections &ras, RasHandle handle, Notices &said)
 {
     if (handle == 0)
         return;
     if (ras.hangUp(handle) != 0) {
-        messages().plain(QCoreApplication::translate("DialUpConnections", "erreur RasHangUp"));
+        said.push_back(
+            PlainNotice(QCoreApplication::translate("DialUpConnections", "erreur RasHangUp")));
         return;
     }
     // The connection is gone when its handle is no longer valid. A
@@ -50,7 +51,8 @@ void hangUpOne(DialUpConnections &ras, RasHandle handle)
         if (status == kRasInvalidHandle)
             return;
         if (status != 0 || ras.now() >= deadline) {
-            messages().plain(QCoreApplication::translate("DialUpConnections", "erreur RasHangUp"));
+            said.push_back(
+                PlainNotice(QCoreApplication::translate("DialUpConnections", "erreur RasHangUp")));
             return;
         }
         ras.pause(kHangUpPoll);
@@ -74,16 +76,19 @@ DialUpConnections *installRasService(DialUpConnections *service)
     return previous;
 }
 
-void HangUpAllConnections(DialUpConnections &ras)
+Notices HangUpAllConnections(DialUpConnections &ras)
 {
+    Notices said;
     DialUpConnectionTable table;
     if (ras.enumerate(table, kRasEntrySize, kRasBufferSize) != 0) {
-        messages().plain(QCoreApplication::translate("DialUpConnections", "erreur RasEnumConnections"));
-        return;
+        said.push_back(PlainNotice(
+            QCoreApplication::translate("DialUpConnections", "erreur RasEnumConnections")));
+        return said;
     }
     const quint32 count = std::min<quint32>(table.count, kRasEntries);
     for (quint32 i = 0; i < count; ++i)
-        hangUpOne(ras, table.handles[i]);
+        hangUpOne(ras, table.handles[i], said);
+    return said;
 }
 
 } // namespace optolune

@@ -5,6 +5,8 @@
 // scripted service.
 #pragma once
 
+#include "core/messages.h"
+
 #include <QtGlobal>
 #include <array>
 #include <chrono>
@@ -62,7 +64,8 @@ DialUpConnections *installRasService(DialUpConnections *service);
 // status query that fails otherwise than by the end, or a connection still
 // there after kHangUpLimit says "erreur RasHangUp" for that connection and
 // the next is handled. Null handles are skipped; no more than the table's
-// ten entries are ever read, whatever count the service reports.
-void HangUpAllConnections(DialUpConnections &ras);
+// ten entries are ever read, whatever count the service reports. Returns
+// what it has to say, in order; the favourites window shows it.
+[[nodiscard]] Notices HangUpAllConnections(DialUpConnections &ras);
 
 } // namespace optolune

@@ -120,7 +120,7 @@ void FavouritesWindow::openLink(const QString &address)
     OpenLink(*url, url->toDisplayString());
 }
 
-void FavouritesWindow::ToolButton1Click() { HangUpAllConnections(rasService()); }
+void FavouritesWindow::ToolButton1Click() { ShowNotices(HangUpAllConnections(rasService())); }
 
 void ShowFavourites(QWidget *owner)
 {

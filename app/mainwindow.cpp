@@ -108,7 +108,7 @@ QWidget *MainWindow::buildButtonBar()
     connect(m_buttons.table, &QToolButton::clicked, this, [this] {
         guarded([this] {
             if (m_openTable)
-                m_openTable(this);
+                m_openTable(this, m_tmpTablePath);
         });
     });
     connect(m_buttons.isol, &QToolButton::clicked, this, [this] {
@@ -189,7 +189,7 @@ void MainWindow::buildMenuAndActions()
     connect(open, &QAction::triggered, this, [this] {
         guarded([this] {
             if (m_openTableFile && m_buttons.table->isEnabled())
-                m_openTableFile(this);
+                m_openTableFile(this, m_tmpTablePath);
         });
     });
     addHidden("FileSave1", tr("&Enregistrer"),
@@ -243,7 +243,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // The file is read again so that the sections other windows wrote during
     // the run are kept.
     try {
-        writeSettingsSection(appPaths().iniFileName, FichtempSettings{TempTablePath()});
+        writeSettingsSection(appPaths().iniFileName, FichtempSettings{m_tmpTablePath});
     } catch (...) {
         reportCurrentException();
     }

@@ -17,13 +17,20 @@ class MainWindow : public QMainWindow {
 public:
     // Opens a child window modally, with the main window as owner.
     using Opener = std::function<void(QWidget *owner)>;
+    // Opens the table window, which reads its tmp table from tmpTablePath and
+    // leaves there the one it writes.
+    using TableOpener = std::function<void(QWidget *owner, QString &tmpTablePath)>;
 
     explicit MainWindow(QWidget *parent = nullptr);
 
-    void setTableOpener(Opener opener) { m_openTable = std::move(opener); }
+    void setTableOpener(TableOpener opener) { m_openTable = std::move(opener); }
     void setVariationsOpener(Opener opener) { m_openVariations = std::move(opener); }
     // Ctrl+O: the table window's open command, then the table window.
-    void setOpenTableFileCommand(Opener opener) { m_openTableFile = std::move(opener); }
+    void setOpenTableFileCommand(TableOpener opener) { m_openTableFile = std::move(opener); }
+    // The path of the table window's tmp table, read from the settings file at
+    // start-up and written back there when the main window closes.
+    void setTmpTablePath(const QString &path) { m_tmpTablePath = path; }
+    const QString &tmpTablePath() const { return m_tmpTablePath; }
     // "Favoris" and "A propos": the program's windows unless a test puts
     // its own.
     void setFavouritesOpener(Opener opener) { m_openFavourites = std::move(opener); }
@@ -51,9 +58,10 @@ private:
         QToolButton *quit = nullptr;
     } m_buttons;
     bool m_activated = false;
-    Opener m_openTable;
+    TableOpener m_openTable;
     Opener m_openVariations;
-    Opener m_openTableFile;
+    TableOpener m_openTableFile;
+    QString m_tmpTablePath;
     Opener m_openFavourites;
     Opener m_openAbout;
 };

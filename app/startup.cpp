@@ -12,11 +12,9 @@
 
 namespace optolune {
 
-void loadShellSettings()
+QString loadShellSettings()
 {
-    const auto fichtemp = readSettingsSection<FichtempSettings>(appPaths().iniFileName);
-    if (!fichtemp.table.isEmpty())
-        TempTablePath() = fichtemp.table;
+    return readSettingsSection<FichtempSettings>(appPaths().iniFileName).table;
 }
 
 int runOptolune(int argc, char **argv, const std::function<void(MainWindow &)> &wire)
@@ -34,9 +32,10 @@ int runOptolune(int argc, char **argv, const std::function<void(MainWindow &)> &
     const QString seeding = SeedProgramFolder(appPaths());
     if (!seeding.isEmpty())
         messages().error(seeding);
-    loadShellSettings();
+    const QString tmpTablePath = loadShellSettings();
 
     MainWindow form;
+    form.setTmpTablePath(tmpTablePath);
     wire(form);
     // Without a window manager (a bare X server) "maximized" is only a wish:
     // the screen's available area is given too.

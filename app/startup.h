@@ -1,15 +1,16 @@
 // Brings the program up: paths, settings, the main window, the event loop.
 #pragma once
 
+#include <QString>
 #include <functional>
 
 namespace optolune {
 
 class MainWindow;
 
-// Reads the shell's setting into TempTablePath; called before the main window
-// exists.
-void loadShellSettings();
+// Reads the shell's setting: the path of the table window's tmp table, empty
+// when there is none. Called before the main window exists.
+QString loadShellSettings();
 
 // Runs the program. `wire` connects the main window's buttons to the
 // windows they open (the executable knows every window library).

@@ -9,6 +9,7 @@
 #include "core/apppaths.h"
 #include "core/language.h"
 #include "core/messages.h"
+#include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
 #include "core/textfile.h"
@@ -137,14 +138,14 @@ CliOptions parseOptions(const QStringList &args)
 }
 
 // The default list of a kind delivered in the data folder, or an empty list.
-QStringList defaultList(ListKind kind)
+QStringList defaultList(ListKind kind, QTextStream &err)
 {
     ValueList list;
     try {
         if (const auto cut = LoadListFile(appPaths().dataFolder, kind, DefaultListNumber, list).cut)
-            messages().information(*cut);
+            CliSay(err, *cut);
     } catch (const UserError &e) {
-        messages().warning(e.text());
+        CliSay(err, e.text());
         return {};
     }
     QStringList items = list.texts();
@@ -382,11 +383,13 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
     CliMessages messagesToErr(err);
     TableState state;
     if (o.file) {
-        if (ReadTableFile(state, *o.file, TableSource::UserFile) != TableStatus::Read)
+        const TableFileResult read = ReadTableFile(state, *o.file, TableSource::UserFile);
+        CliSay(err, read.messages);
+        if (read.status != TableStatus::Read)
             return kCliFailed;
     } else {
-        state.fNumbers = defaultList(ListKind::Dia);
-        state.distances = defaultList(ListKind::Dis);
+        state.fNumbers = defaultList(ListKind::Dia, err);
+        state.distances = defaultList(ListKind::Dis, err);
     }
     if (o.circle)
         state.circle = *o.circle;
@@ -434,7 +437,9 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
         state.blurModel = *o.blurModel;
 
     TableModel model;
-    if (!RefreshTable(state, model))
+    const TableReport refreshed = RefreshTable(state, model);
+    CliSay(err, refreshed.messages);
+    if (!refreshed)
         return kCliFailed;
     out << (o.csv ? TableCsvText(state, model, o.layout.value_or(CsvLayout::Grid))
                   : TableAsText(model));

@@ -183,13 +183,3 @@ bool IsVersionText(const QString &text)
 }
 
 } // namespace optolune
-
-namespace optolune {
-
-QString &TempTablePath()
-{
-    static QString path;
-    return path;
-}
-
-} // namespace optolune

@@ -73,8 +73,4 @@ bool IsVersionText(const QString &text);
 
 namespace optolune {
 
-// The full path of the table window's temporary table, kept in the settings
-// file between runs. Empty when there is none.
-QString &TempTablePath();
-
 } // namespace optolune

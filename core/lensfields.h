@@ -21,6 +21,7 @@ inline constexpr int Focal = 1;
 // brings each into its ValueLimits range at its decimals, with its warning
 // for every repair (an empty or unreadable text takes the minimum), returned
 // in that order. Each text is left a valid number.
-[[nodiscard]] Notices FitLensFields(QString &pupil, QString &nodal, QString &circle, QString &focal);
+[[nodiscard]] Notices FitLensFields(QString &pupil, QString &nodal, QString &circle,
+                                    QString &focal);
 
 } // namespace optolune

@@ -77,4 +77,10 @@ Prompts *installPrompts(Prompts *p)
     return previous;
 }
 
+bool ConfirmThroughMessages(const Notices &before, const QString &question)
+{
+    ShowNotices(before);
+    return messages().confirm(question);
+}
+
 } // namespace optolune

@@ -81,6 +81,11 @@ inline Notice WarningNotice(QString text) { return {Notice::Kind::Warning, std::
 inline Notice PlainNotice(QString text) { return {Notice::Kind::Plain, std::move(text)}; }
 inline Notice ErrorNotice(QString text) { return {Notice::Kind::Error, std::move(text)}; }
 
+// A Yes/No question asked in the middle of a command. `before` holds what
+// the command has had to say since it started or asked its last question:
+// the window shows it first, then asks. True for Yes.
+using Confirm = std::function<bool(const Notices &before, const QString &question)>;
+
 // The installed implementations. Until one is installed, messages go to
 // standard error and every question is answered No / Cancel.
 Messages &messages();
@@ -93,6 +98,9 @@ Messages *installMessages(Messages *m);
 // Shows each notice through messages(), in order, in the box of its kind.
 void ShowNotice(const Notice &notice);
 void ShowNotices(const Notices &notices);
+// A Confirm that shows what comes before the question, then asks it through
+// messages(): the window's way of answering.
+bool ConfirmThroughMessages(const Notices &before, const QString &question);
 Prompts *installPrompts(Prompts *p);
 
 } // namespace optolune

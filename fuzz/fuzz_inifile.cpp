@@ -100,18 +100,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::writeFile(iniPath, input.constData(), static_cast<size_t>(input.size()));
 
     // Start-up: the shell's setting, then the table window's activation.
-    TempTablePath().clear();
+    QString tmpTablePath;
     noThrow("reading fichtemp", [&] {
         IniFile shell;
         shell.load(iniPath);
         FichtempSettings fichtemp;
         fichtemp.load(shell);
-        if (!fichtemp.table.isEmpty())
-            TempTablePath() = fichtemp.table;
+        tmpTablePath = fichtemp.table;
     });
-    const QString fromIni = TempTablePath();
+    const QString fromIni = tmpTablePath;
     TableState state;
-    noThrow("LoadTmpTable", [&] { LoadTmpTable(state); });
+    noThrow("LoadTmpTable", [&] { LoadTmpTable(state, tmpTablePath); });
     checkVictims();
 
     IniFile ini;

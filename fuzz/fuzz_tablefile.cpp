@@ -48,7 +48,7 @@ void afterRead(TableState &state, const char *what)
 {
     TableModel model;
     bool refreshed = false;
-    noThrow(what, [&] { refreshed = RefreshTable(state, model); });
+    noThrow(what, [&] { refreshed = RefreshTable(state, model).done; });
     if (!refreshed)
         return;
     noThrow("TableAsText", [&] { (void)TableAsText(model); });
@@ -61,9 +61,10 @@ void afterRead(TableState &state, const char *what)
         if (!WriteTableFile(state, model, again))
             return;
         TableState back;
-        const int status = ReadTableFile(back, again, TableSource::UserFile);
+        const TableStatus status = ReadTableFile(back, again, TableSource::UserFile).status;
         if (status != TableStatus::Read)
-            fuzz::fail("written-table-does-not-read-back", std::to_string(status));
+            fuzz::fail("written-table-does-not-read-back",
+                       std::to_string(static_cast<int>(status)));
         QFile::remove(again);
     });
 }
@@ -91,8 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case 0: {
         const QString path = g_home + QStringLiteral("Tables/") + QString::fromLatin1(name);
         fuzz::writeFile(path, bytes.constData(), static_cast<size_t>(bytes.size()));
-        int status = -2;
-        noThrow("ReadTableFile-user", [&] { status = ReadTableFile(state, path, TableSource::UserFile); });
+        TableStatus status = TableStatus::ReadError;
+        noThrow("ReadTableFile-user",
+                [&] { status = ReadTableFile(state, path, TableSource::UserFile).status; });
         if (status == TableStatus::Read)
             afterRead(state, "RefreshTable-user");
         QFile::remove(path);
@@ -106,21 +108,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         tmpName += QStringLiteral(".tmp");
         const QString path = g_home + QStringLiteral("tmp/") + tmpName;
         fuzz::writeFile(path, bytes.constData(), static_cast<size_t>(bytes.size()));
-        TempTablePath() = path;
-        int status = -2;
-        noThrow("LoadTmpTable", [&] { status = LoadTmpTable(state); });
+        QString tmpTablePath = path;
+        TableStatus status = TableStatus::ReadError;
+        noThrow("LoadTmpTable", [&] { status = LoadTmpTable(state, tmpTablePath).status; });
         if (status == TableStatus::Read)
             afterRead(state, "RefreshTable-tmp");
         QFile::remove(path);
-        TempTablePath().clear();
         break;
     }
     case 2: {
         const QString path = TestTablePath();
         QFile::remove(path);
         fuzz::writeFile(path, bytes.constData(), static_cast<size_t>(bytes.size()));
-        int status = -2;
-        noThrow("LoadTestTable", [&] { status = LoadTestTable(state); });
+        TableStatus status = TableStatus::ReadError;
+        noThrow("LoadTestTable", [&] { status = LoadTestTable(state).status; });
         if (status == TableStatus::Read)
             afterRead(state, "RefreshTable-test");
         QFile::remove(path);

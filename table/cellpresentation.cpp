@@ -1,7 +1,6 @@
 #include "cellpresentation.h"
 
 #include "core/diffraction.h"
-#include "core/messages.h"
 #include "core/numerictext.h"
 #include "tablecompute.h"
 #include "tablemodel.h"
@@ -133,8 +132,8 @@ DecimalsChoice ApplyDecimalsChoice(TableState &state, TableModel &model, int ind
     }
     model.defaultColumnWidth = state.columnWidth;
     model.headerColumnWidth = state.headerColumnWidth;
-    const bool refreshed = RefreshTable(state, model);
-    return {state.columnWidth, refreshed};
+    TableReport refreshed = RefreshTable(state, model);
+    return {state.columnWidth, refreshed.done, std::move(refreshed.messages)};
 }
 
 int ApplyColumnWidth(TableState &state, TableModel &model, int width)
@@ -148,21 +147,23 @@ int ApplyColumnWidth(TableState &state, TableModel &model, int width)
     return width;
 }
 
-bool TakeBoundFromSelection(TableState &state, TableModel &model, int selectedCol,
-                            int selectedRow)
+TableReport TakeBoundFromSelection(TableState &state, TableModel &model, int selectedCol,
+                                   int selectedRow)
 {
     const QString &header = model.horizontal ? model.cell(selectedCol, 0)
                                              : model.cell(0, selectedRow);
     if (!ReadNumber(header)) {
-        messages().warning(QCoreApplication::translate("CellPresentation",
-                                                       "La valeur sélectionnée ne convient pas"));
-        return false;
+        TableReport refused;
+        refused.say(Notice::Kind::Warning,
+                    QCoreApplication::translate("CellPresentation",
+                                                "La valeur sélectionnée ne convient pas"));
+        return refused;
     }
     state.bound = header;
     return RefreshTable(state, model);
 }
 
-bool ResetBound(TableState &state, TableModel &model)
+TableReport ResetBound(TableState &state, TableModel &model)
 {
     state.bound = QStringLiteral("1000");
     return RefreshTable(state, model);

@@ -5,6 +5,7 @@
 
 #include "core/numerictext.h"
 #include "core/optics.h"
+#include "tablereport.h"
 
 #include <QString>
 
@@ -53,10 +54,11 @@ QString InfoLineText(int nDia, int nDist);
 
 // ComboNbDecim changed to index (0 to 8): sets the column widths (more
 // decimals need wider columns) and refreshes. Returns the width the spinner
-// must show and whether the refresh rebuilt the table.
+// must show, whether the refresh rebuilt the table and its messages.
 struct DecimalsChoice {
     int spinnerWidth;
     bool refreshed;
+    Notices messages;
 };
 DecimalsChoice ApplyDecimalsChoice(TableState &state, TableModel &model, int index);
 
@@ -67,13 +69,13 @@ int ApplyColumnWidth(TableState &state, TableModel &model, int width);
 
 // A click in EdLimDec: the distance of the selected cell becomes the bound
 // and the table is refreshed. A cell with no distance (the "Infini", "H" and
-// "h=" rows, a header) gives the warning "La valeur sélectionnée ne convient
-// pas" and changes nothing. Returns true when the table was refreshed.
-bool TakeBoundFromSelection(TableState &state, TableModel &model, int selectedCol,
-                            int selectedRow);
+// "h=" rows, a header) returns the warning "La valeur sélectionnée ne
+// convient pas" and changes nothing. Done when the table was refreshed.
+TableReport TakeBoundFromSelection(TableState &state, TableModel &model, int selectedCol,
+                                   int selectedRow);
 
 // A double click in EdLimDec: the bound goes back to 1000 and the table is
 // refreshed.
-bool ResetBound(TableState &state, TableModel &model);
+TableReport ResetBound(TableState &state, TableModel &model);
 
 } // namespace optolune

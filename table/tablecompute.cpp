@@ -2,7 +2,6 @@
 
 #include "cellpresentation.h"
 #include "core/optics.h"
-#include "core/messages.h"
 #include "core/numerictext.h"
 #include "tableinputs.h"
 #include "tablemodel.h"
@@ -157,14 +156,15 @@ void FillSpecialRows(const TableInputs &in, TableModel &model)
     }
 }
 
-bool RefreshTable(TableState &state, TableModel &model)
+TableReport RefreshTable(TableState &state, TableModel &model)
 {
-    if (!ValidateTableFields(state))
-        return false;
+    TableReport report;
+    if (!report.take(ValidateTableFields(state)))
+        return report;
     const InputsResult read = ReadTableInputs(state);
     if (!read.inputs) {
-        messages().warning(read.fault);
-        return false;
+        report.say(Notice::Kind::Warning, read.fault);
+        return report;
     }
     const TableInputs &in = *read.inputs;
     const long double limit = ComputeFNumberLimit(in.circleMm, in.focalMm);
@@ -176,7 +176,8 @@ bool RefreshTable(TableState &state, TableModel &model)
         model.beyondLimit[i] = in.fNumbers[i] > limit;
     FillCells(in, model);
     FillSpecialRows(in, model);
-    return true;
+    report.done = true;
+    return report;
 }
 
 } // namespace optolune

@@ -2,7 +2,6 @@
 
 #include "cellpresentation.h"
 #include "core/language.h"
-#include "core/messages.h"
 #include "core/textfile.h"
 #include "core/usererror.h"
 #include "tableinputs.h"
@@ -124,18 +123,20 @@ QByteArray CsvFileBytes(const QString &csvText)
 
 QByteArray CsvFileBytes(const TableModel &model) { return CsvFileBytes(TableAsCsv(model)); }
 
-bool ExportTableCsv(const TableState &state, const TableModel &model, CsvLayout layout,
-                    const QString &path)
+TableReport ExportTableCsv(const TableState &state, const TableModel &model, CsvLayout layout,
+                           const QString &path)
 {
+    TableReport report;
     if (model.isEmpty()) {
-        messages().plain(QCoreApplication::translate("TableExport", "Table vide"));
-        return false;
+        report.say(Notice::Kind::Plain, QCoreApplication::translate("TableExport", "Table vide"));
+        return report;
     }
     writeWhole(path, CsvFileBytes(TableCsvText(state, model, layout)));
-    return true;
+    report.done = true;
+    return report;
 }
 
-bool ExportTableCsv(const TableModel &model, const QString &path)
+TableReport ExportTableCsv(const TableModel &model, const QString &path)
 {
     return ExportTableCsv(TableState(), model, CsvLayout::Grid, path);
 }

@@ -7,6 +7,8 @@
 // decimal point and ','.
 #pragma once
 
+#include "tablereport.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -48,12 +50,12 @@ QString TableCsvText(const TableState &state, const TableModel &model, CsvLayout
 QByteArray CsvFileBytes(const QString &csvText);
 QByteArray CsvFileBytes(const TableModel &model);
 
-// Writes the CSV file of a layout whole. An empty table gives the plain
-// message "Table vide" and writes nothing (returns false); a file that cannot
-// be written throws UserError and leaves any previous file intact.
-bool ExportTableCsv(const TableState &state, const TableModel &model, CsvLayout layout,
-                    const QString &path);
-bool ExportTableCsv(const TableModel &model, const QString &path);
+// Writes the CSV file of a layout whole. An empty table returns the plain
+// message "Table vide" and writes nothing (not done); a file that cannot be
+// written throws UserError and leaves any previous file intact.
+TableReport ExportTableCsv(const TableState &state, const TableModel &model, CsvLayout layout,
+                           const QString &path);
+TableReport ExportTableCsv(const TableModel &model, const QString &path);
 
 // Tab between cells, LF after every row; a cell of several lines is one
 // quoted field, as spreadsheets paste it.

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace optolune {
 
@@ -65,8 +66,6 @@ std::optional<int> readInteger(const QString &text)
 
 // The column width spinner takes 40 to 90 pixels; anything else resets it.
 int spinnerWidth(int width) { return width < 40 || width > 90 ? 40 : width; }
-
-void reportError(const UserError &e) { messages().error(e.text()); }
 
 QString openError(const QString &path)
 {
@@ -202,11 +201,12 @@ QStringList TableFileLines(const TableState &state)
     return lines;
 }
 
-bool WriteTableFile(const TableState &state, const TableModel &model, const QString &path)
+TableReport WriteTableFile(const TableState &state, const TableModel &model, const QString &path)
 {
+    TableReport report;
     if (model.isEmpty()) {
-        messages().plain(QCoreApplication::translate("TableFiles", "Table vide"));
-        return false;
+        report.say(Notice::Kind::Plain, QCoreApplication::translate("TableFiles", "Table vide"));
+        return report;
     }
     // What the reader would refuse is never written: a tmp table refused
     // at the next opening would lose the window's state without a word.
@@ -215,39 +215,45 @@ bool WriteTableFile(const TableState &state, const TableModel &model, const QStr
                                  ? joinLines(TableFileLines(state))
                                  : QByteArray();
     if (bytes.isEmpty() || bytes.size() > kMaxTableFileBytes) {
-        messages().information(QCoreApplication::translate(
-                                   "TableFiles",
-                                   "Table trop grande pour être enregistrée : %1 diaphragmes et %1 "
-                                   "distances au plus")
-                                   .arg(kMaxTableListItems));
-        return false;
+        report.say(Notice::Kind::Information,
+                   QCoreApplication::translate("TableFiles",
+                                               "Table trop grande pour être enregistrée : %1 "
+                                               "diaphragmes et %1 distances au plus")
+                       .arg(kMaxTableListItems));
+        return report;
     }
     try {
         writeWhole(path, bytes);
     } catch (const UserError &e) {
-        reportError(e);
-        return false;
+        report.say(Notice::Kind::Error, e.text());
+        return report;
     }
-    return true;
+    report.done = true;
+    return report;
 }
 
-int ReadTableFile(TableState &state, const QString &path, TableSource source,
-                  const QString &programVersion)
+TableFileResult ReadTableFile(TableState &state, const QString &path, TableSource source,
+                              const QString &programVersion)
 {
     const bool chosen = source == TableSource::UserFile;
+    TableFileResult result;
+    auto stop = [&result](TableStatus status) {
+        result.status = status;
+        return result;
+    };
     const QFileInfo info(path);
     if (!info.exists()) {
         if (chosen)
-            messages().error(openError(path));
-        return TableStatus::Missing;
+            result.messages.push_back({Notice::Kind::Error, openError(path)});
+        return stop(TableStatus::Missing);
     }
     // Read with a bound whatever the file claims to be: a device or a pipe
     // has no size.
     const BoundedRead read = readBounded(path, kMaxTableFileBytes);
     if (read.status == ReadStatus::CannotOpen) {
         if (chosen)
-            messages().error(openError(path));
-        return TableStatus::ReadError;
+            result.messages.push_back({Notice::Kind::Error, openError(path)});
+        return stop(TableStatus::ReadError);
     }
     // Of a file too large to be a table only the first line is looked at.
     const bool tooLarge = read.status == ReadStatus::TooLarge;
@@ -267,22 +273,24 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source,
     // of this program, or lines of another version that this program cannot
     // read, are refused as another version's file.
     auto otherVersion = [&] {
-        messages().information(
-            QCoreApplication::translate("TableFiles", "Fichier non compatible avec la version %1")
-                .arg(programVersion));
-        return TableStatus::OtherVersion;
+        result.messages.push_back(
+            {Notice::Kind::Information,
+             QCoreApplication::translate("TableFiles", "Fichier non compatible avec la version %1")
+                 .arg(programVersion)});
+        return stop(TableStatus::OtherVersion);
     };
     const bool ownVersion = line(1) == programVersion;
     if (!ownVersion && !IsVersionText(line(1)))
         return otherVersion();
-    auto fault = [&](int status) {
+    auto fault = [&](TableStatus status) {
         if (!ownVersion)
             return otherVersion();
         if (chosen)
-            messages().error(
-                QCoreApplication::translate("TableFiles", "Fichier illisible ou endommagé : %1")
-                    .arg(ShownPath(QDir::toNativeSeparators(path))));
-        return status;
+            result.messages.push_back(
+                {Notice::Kind::Error,
+                 QCoreApplication::translate("TableFiles", "Fichier illisible ou endommagé : %1")
+                     .arg(ShownPath(QDir::toNativeSeparators(path)))});
+        return stop(status);
     };
     if (tooLarge)
         return fault(TableStatus::ReadError);
@@ -374,131 +382,145 @@ int ReadTableFile(TableState &state, const QString &path, TableSource source,
     next.lensReferences = KeepWindows1252(next.lensReferences);
     next.namePrefix = BuildNamePrefix(next);
     state = std::move(next);
-    return TableStatus::Read;
+    return stop(TableStatus::Read);
 }
 
-bool SaveTable(TableState &state, TableModel &model)
+TableReport SaveTable(TableState &state, TableModel &model, const Confirm &confirm)
 {
+    TableReport report;
     if (state.lensReferences.contains(u'_') || state.format.contains(u'_')) {
-        messages().information(QCoreApplication::translate(
-            "TableFiles",
-            "Le caractère _ n'est pas  autorisé dans le format et les références de l'objectif"));
-        return false;
+        report.say(Notice::Kind::Information,
+                   QCoreApplication::translate("TableFiles",
+                                               "Le caractère _ n'est pas  autorisé dans le format "
+                                               "et les références de l'objectif"));
+        return report;
     }
-    // A table that cannot be computed is not saved: its message has been shown.
-    if (!RefreshTable(state, model))
-        return false;
+    // A table that cannot be computed is not saved: the refresh says why.
+    if (!report.take(RefreshTable(state, model)))
+        return report;
     const QString folder = appPaths().tablesFolder();
     const QString name = TableFileName(state, QStringLiteral(".stf"));
     if (!IsUsableFileName(folder, name)) {
-        messages().information(
-            QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
-        return false;
+        report.say(Notice::Kind::Information,
+                   QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
+        return report;
     }
-    if (!messages().confirm(
-            QCoreApplication::translate(
-                "TableFiles", "La table va être enregistrée dans le fichier:\r\n%1\r\nContinuer?")
-                .arg(name)))
-        return false;
+    // The refresh's repairs are read before the question.
+    const Notices before = std::exchange(report.messages, {});
+    if (!confirm(before, QCoreApplication::translate(
+                             "TableFiles",
+                             "La table va être enregistrée dans le fichier:\r\n%1\r\nContinuer?")
+                             .arg(name)))
+        return report;
     const QString path = folder + name;
     if (QFileInfo::exists(path) &&
-        !messages().confirm(
-            QCoreApplication::translate("TableFiles",
-                                        "Le fichier %1 existe, il sera remplacé.\r\nContinuer?")
-                .arg(name)))
-        return false;
+        !confirm({}, QCoreApplication::translate(
+                         "TableFiles", "Le fichier %1 existe, il sera remplacé.\r\nContinuer?")
+                         .arg(name)))
+        return report;
     QDir().mkpath(folder);
-    return WriteTableFile(state, model, path);
+    report.done = report.take(WriteTableFile(state, model, path));
+    return report;
 }
 
-int OpenTable(TableState &state, TableModel &model)
+TableFileResult OpenTable(TableState &state, TableModel &model, const ChooseFile &choose)
 {
     // The dialog starts in Tables/, made when a fresh program folder has
     // none yet: a dialog given a missing folder starts wherever the process
     // happens to be.
     const QString folder = appPaths().tablesFolder();
     QDir().mkpath(folder);
-    const auto chosen = prompts().openFile(folder, TableFileFilter());
+    const std::optional<QString> chosen = choose(folder, TableFileFilter());
     if (!chosen)
-        return TableStatus::Cancelled;
-    const int status = ReadTableFile(state, *chosen, TableSource::UserFile);
-    if (status == TableStatus::Read)
-        RefreshTable(state, model);
-    return status;
+        return {TableStatus::Cancelled, {}};
+    TableFileResult result = ReadTableFile(state, *chosen, TableSource::UserFile);
+    if (result.status == TableStatus::Read) {
+        TableReport refreshed = RefreshTable(state, model);
+        for (Notice &d : refreshed.messages)
+            result.messages.push_back(std::move(d));
+    }
+    return result;
 }
 
-bool SaveTmpTable(TableState &state, TableModel &model)
+TmpTableSave SaveTmpTable(TableState &state, TableModel &model)
 {
+    TableReport report;
+    auto result = [&report](QString path) {
+        return TmpTableSave{path, std::move(report.messages)};
+    };
     if (anyParameterEmpty(state))
-        return false;
+        return result({});
     // Written even when the refresh stops (an empty list): the settings
     // then come back at the next opening, and the refresh says again what
     // is missing.
-    RefreshTable(state, model);
+    report.take(RefreshTable(state, model));
     const QString folder = appPaths().tmpFolder();
     const QString name = TableFileName(state, QStringLiteral(".tmp"));
     if (!IsUsableFileName(folder, name)) {
-        messages().information(
-            QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
-        return false;
+        report.say(Notice::Kind::Information,
+                   QCoreApplication::translate("TableFiles", "nom %1 non valide").arg(name));
+        return result({});
     }
     QDir().mkpath(folder);
     const QString path = folder + name;
     if (!tmpFolderIsOwn()) {
-        messages().error(
-            QCoreApplication::translate("TableFiles", "Impossible de créer le fichier %1")
-                .arg(QDir::toNativeSeparators(path)));
-        return false;
+        report.say(Notice::Kind::Error,
+                   QCoreApplication::translate("TableFiles", "Impossible de créer le fichier %1")
+                       .arg(QDir::toNativeSeparators(path)));
+        return result({});
     }
-    if (!WriteTableFile(state, model, path))
-        return false;
-    TempTablePath() = QDir::toNativeSeparators(path);
-    return true;
+    if (!report.take(WriteTableFile(state, model, path)))
+        return result({});
+    return result(QDir::toNativeSeparators(path));
 }
 
-int LoadTmpTable(TableState &state, const QString &programVersion)
+TableFileResult LoadTmpTable(TableState &state, QString &tmpTablePath,
+                             const QString &programVersion)
 {
-    const QString path = TempTablePath();
+    const QString path = tmpTablePath;
     if (!isTmpTablePath(path)) {
         // Missing, or a path outside tmp/ from a damaged settings file: that
         // file is neither read nor ever deleted.
         if (!path.isEmpty() && QFileInfo::exists(path))
-            TempTablePath().clear();
+            tmpTablePath.clear();
         return LoadTestTable(state);
     }
-    const int status = ReadTableFile(state, path, TableSource::TmpTable, programVersion);
-    if (status == TableStatus::Read)
+    TableFileResult result = ReadTableFile(state, path, TableSource::TmpTable, programVersion);
+    if (result.status == TableStatus::Read)
         QFile::remove(path);
-    return status;
+    return result;
 }
 
-int LoadTestTable(TableState &state)
+TableFileResult LoadTestTable(TableState &state)
 {
     const QString path = TestTablePath();
     if (!QFileInfo::exists(path))
-        return TableStatus::Missing;
+        return {TableStatus::Missing, {}};
     return ReadTableFile(state, path, TableSource::TestTable);
 }
 
-bool StoreParameters(const TableState &state)
+TableReport StoreParameters(const TableState &state)
 {
+    TableReport report;
     try {
         WriteMemoryFile(MemoryFilePath(), {state.circle, state.focal, state.nodal, state.pupil});
     } catch (const UserError &e) {
-        reportError(e);
-        return false;
+        report.say(Notice::Kind::Error, e.text());
+        return report;
     }
-    return true;
+    report.done = true;
+    return report;
 }
 
-bool RecallParameters(TableState &state, TableModel &model)
+TableReport RecallParameters(TableState &state, TableModel &model)
 {
     LensMemory memory;
     try {
         memory = ReadMemoryFile(MemoryFilePath());
     } catch (const UserError &e) {
-        reportError(e);
-        return false;
+        TableReport report;
+        report.say(Notice::Kind::Error, e.text());
+        return report;
     }
     state.circle = memory.circle;
     state.focal = memory.focal;

@@ -11,9 +11,12 @@
 #include "core/apppaths.h"
 #include "core/memoryfile.h"
 #include "lists/listfiles.h"
+#include "tablereport.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace optolune {
 
@@ -22,14 +25,21 @@ class TableModel;
 
 enum class TableSource { TestTable, UserFile, TmpTable };
 
-// What ReadTableFile and the commands built on it return.
-namespace TableStatus {
-inline constexpr int Read = 0;
-inline constexpr int Cancelled = 1;
-inline constexpr int ReadError = 2;
-inline constexpr int OtherVersion = 3;
-inline constexpr int Missing = -1;
-} // namespace TableStatus
+// How the reading of a table file ended.
+enum class TableStatus {
+    Read,         // the whole file read into the state
+    Cancelled,    // no file chosen
+    ReadError,    // damaged, or cannot be opened
+    OtherVersion, // not a table of any version of this program
+    Missing,      // no such file
+};
+
+// What ReadTableFile and the commands built on it return: the status and
+// the messages for the user, in order.
+struct TableFileResult {
+    TableStatus status = TableStatus::ReadError;
+    Notices messages;
+};
 
 QString TestTableName(); // "F148,1_C0100_PF_4x5_Test Optolune.slc"
 QString TestTablePath(); // in the data folder
@@ -64,14 +74,14 @@ bool IsUsableFileName(const QString &folder, const QString &name);
 // horizontal table shows at most 100 distances).
 QStringList TableFileLines(const TableState &state);
 
-// Writes the table file. An empty table gives the plain message "Table vide"
-// and writes nothing; a file that cannot be written gives the error
+// Writes the table file. An empty table returns the plain message "Table
+// vide" and writes nothing; a file that cannot be written returns the error
 // "Impossible de créer le fichier <path>" and leaves any previous file
 // intact. A table that ReadTableFile would refuse (a list of more than
 // kMaxTableListItems items, a file of more than a megabyte) is not written
 // either: the information "Table trop grande pour être enregistrée : 1000
-// diaphragmes et 1000 distances au plus". Returns true when written.
-bool WriteTableFile(const TableState &state, const TableModel &model, const QString &path);
+// diaphragmes et 1000 distances au plus". Done when written.
+TableReport WriteTableFile(const TableState &state, const TableModel &model, const QString &path);
 
 // The list editor makes lists of at most about 100 items, and a list read
 // from a file stops at this many; a table file with lists longer than this
@@ -79,46 +89,66 @@ bool WriteTableFile(const TableState &state, const TableModel &model, const QStr
 inline constexpr int kMaxTableListItems = kMaxListItems;
 
 // Reads a table file into the state; nothing changes unless the whole file
-// reads (TableStatus::Read). Line 1 is the version text of the program that
-// wrote the file: a table of any version of this program (IsVersionText)
-// reads when its lines are of the format this program writes, so that an
-// upgrade keeps every table. A line 1 that is no version text, or lines of
-// another version that do not read, give the message "Fichier non
-// compatible avec la version <programVersion>" (OtherVersion). A damaged
-// file of this program's version (missing lines, a bad integer, counts
-// beyond the lines present or above kMaxTableListItems) gives ReadError,
-// silently for the test and tmp tables and with a message for a file the
-// user chose, as does a missing one (Missing). programVersion is the
+// reads (TableStatus::Read). The messages come back with the status. Line 1
+// is the version text of the program that wrote the file: a table of any version of this program
+// (IsVersionText) reads when its lines are of the format this program writes, so that an upgrade
+// keeps every table. A line 1 that is no version text, or lines of another version that do not
+// read, give the message "Fichier non compatible avec la version <programVersion>" (OtherVersion).
+// A damaged file of this program's version (missing lines, a bad integer, counts beyond the lines
+// present or above kMaxTableListItems) gives ReadError, silently for the test and tmp tables and
+// with a message for a file the user chose, as does a missing one (Missing). programVersion is the
 // version text of the program reading; a test sets another to play an
 // upgrade.
-int ReadTableFile(TableState &state, const QString &path, TableSource source,
-                  const QString &programVersion = VersionText());
+TableFileResult ReadTableFile(TableState &state, const QString &path, TableSource source,
+                              const QString &programVersion = VersionText());
 
-// The commands of the table window. Each reports through messages() and
-// prompts(); none throws for a fault of the user's files.
+// The commands of the table window. Each returns its messages in order (the
+// window shows them, the command line prints them) and takes the user's
+// answers through its parameters; none shows a box itself, and none throws
+// for a fault of the user's files.
 
 // Saves in Tables/ under the name built from the parameters, after the
-// confirmations. Returns true when the file was written.
-bool SaveTable(TableState &state, TableModel &model);
-// Asks for a file in Tables/, reads it and refreshes. Returns the status of
-// the reading (Cancelled when the dialog was cancelled).
-int OpenTable(TableState &state, TableModel &model);
+// confirmations, asked in order: "La table va être enregistrée dans le
+// fichier:..." and, over an existing file, "Le fichier ... existe, il sera
+// remplacé...". The first question comes with the refresh's repairs, to be
+// shown before it. Done when the file was written.
+TableReport SaveTable(TableState &state, TableModel &model, const Confirm &confirm);
+// Chooses a table file: given the folder to start in and the filter, the
+// path chosen, or nothing when the user cancelled.
+using ChooseFile =
+    std::function<std::optional<QString>(const QString &folder, const QString &filter)>;
+// Has a file chosen in Tables/, reads it and refreshes. Returns the status of
+// the reading (Cancelled when nothing was chosen), with the reading's and
+// the refresh's messages.
+TableFileResult OpenTable(TableState &state, TableModel &model, const ChooseFile &choose);
+// What SaveTmpTable returns: the path written (native separators), empty
+// when nothing was, and the messages.
+struct TmpTableSave {
+    QString path;
+    Notices messages;
+    explicit operator bool() const { return !path.isEmpty(); }
+};
 // When the window closes: when no parameter field is empty, refreshes and
-// writes tmp/<name>.tmp, and TempTablePath() names it. Returns true when written.
-bool SaveTmpTable(TableState &state, TableModel &model);
-// At activation, after LoadTestTable: reads the tmp table named by
-// TempTablePath() (written by any version of the program, as ReadTableFile
-// says) and deletes it. Only a ".tmp" file inside tmp/ is read or
-// deleted: any other path (a damaged settings file) is forgotten and the
-// test table read again, as when the file is missing.
-int LoadTmpTable(TableState &state, const QString &programVersion = VersionText());
+// writes tmp/<name>.tmp. The caller keeps the path for the next opening (the
+// settings file holds it between runs).
+TmpTableSave SaveTmpTable(TableState &state, TableModel &model);
+// At activation, after LoadTestTable: reads the tmp table at tmpTablePath
+// (the path the settings file keeps; written by any version of the program,
+// as ReadTableFile says) and deletes it. Only a ".tmp" file inside tmp/ is
+// read or deleted: any other path (a damaged settings file) is forgotten
+// (tmpTablePath cleared) and the test table read again, as when the file is
+// missing.
+TableFileResult LoadTmpTable(TableState &state, QString &tmpTablePath,
+                             const QString &programVersion = VersionText());
 // Reads the delivered test table; Missing when it is not there.
-int LoadTestTable(TableState &state);
+TableFileResult LoadTestTable(TableState &state);
 
-// MemBtn: writes the memory file from the four fields as they stand.
-bool StoreParameters(const TableState &state);
+// MemBtn: writes the memory file from the four fields as they stand; a file
+// that cannot be written returns its error.
+TableReport StoreParameters(const TableState &state);
 // MemRapBtn: reads the four fields back from the memory file and refreshes.
-// A missing or incomplete file is reported and the fields do not change.
-bool RecallParameters(TableState &state, TableModel &model);
+// A missing or incomplete file returns its error and the fields do not
+// change.
+TableReport RecallParameters(TableState &state, TableModel &model);
 
 } // namespace optolune

@@ -1,7 +1,6 @@
 #include "tableinputs.h"
 
 #include "core/lensfields.h"
-#include "core/messages.h"
 #include "core/numerictext.h"
 #include "core/showntext.h"
 #include "lists/listkind.h"
@@ -13,26 +12,28 @@
 
 namespace optolune {
 
-bool ValidateTableFields(TableState &state)
+TableReport ValidateTableFields(TableState &state)
 {
+    TableReport report;
     // The table takes an empty nodal distance for 0 (the calculator for its
     // minimum).
     if (state.nodal.isEmpty())
         state.nodal = QStringLiteral("0,0");
-    ShowNotices(FitLensFields(state.pupil, state.nodal, state.circle, state.focal));
+    report.messages = FitLensFields(state.pupil, state.nodal, state.circle, state.focal);
     // The file-name prefix shows the repaired focal length and circle.
     state.namePrefix = BuildNamePrefix(state);
     if (state.distances.isEmpty()) {
-        messages().information(
-            QCoreApplication::translate("TableInputs", "Créez une liste des distances"));
-        return false;
+        report.say(Notice::Kind::Information,
+                   QCoreApplication::translate("TableInputs", "Créez une liste des distances"));
+        return report;
     }
     if (state.fNumbers.isEmpty()) {
-        messages().information(
-            QCoreApplication::translate("TableInputs", "Créez une liste des diaphragmes"));
-        return false;
+        report.say(Notice::Kind::Information,
+                   QCoreApplication::translate("TableInputs", "Créez une liste des diaphragmes"));
+        return report;
     }
-    return true;
+    report.done = true;
+    return report;
 }
 
 FocusCells::FocusCells(const TableInputs &in, long double D)

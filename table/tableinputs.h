@@ -5,6 +5,7 @@
 
 #include "core/diffraction.h"
 #include "core/optics.h"
+#include "tablereport.h"
 
 #include <QString>
 #include <optional>
@@ -66,11 +67,12 @@ private:
 std::optional<OpticalSetup> SpecialRowsSetup(const TableInputs &in, long double N);
 
 // The validation that runs before every refresh and option change: repairs
-// EdGP, EdNod, EdCercle and EdFocale in place with the warnings of
-// NumericField::Fit (an empty EdNod becomes "0,0", '.' becomes ','), then
-// stops with "Créez une liste des distances" or "Créez une liste des
-// diaphragmes" when a list is empty. Returns false when the action must stop.
-bool ValidateTableFields(TableState &state);
+// EdGP, EdNod, EdCercle and EdFocale in place, returning the warnings of
+// NumericField::Fit in order (an empty EdNod becomes "0,0", '.' becomes ','),
+// then stops with the information "Créez une liste des distances" or "Créez
+// une liste des diaphragmes" when a list is empty. Not done when the action
+// must stop.
+TableReport ValidateTableFields(TableState &state);
 
 // Reads the numbers of a validated state. A text that does not read (a list
 // item or the bound, from a hand-edited or damaged table file) gives nullopt

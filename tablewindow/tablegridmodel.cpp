@@ -30,39 +30,17 @@ int ShownColumnWidth(int width, double scale)
     return static_cast<int>(std::ceil(width * scale));
 }
 
-TableGridModel::TableGridModel(const TableModel &table, QObject *parent)
-    : QAbstractTableModel(parent), m_table(table)
-{
-}
+TableGridModel::TableGridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-void TableGridModel::tableChanged()
-{
-    const int cols = std::max(0, m_table.colCount() - 1);
-    const int rows = std::max(0, m_table.rowCount() - 1);
-    if (cols == m_shownCols && rows == m_shownRows) {
-        // Same shape: the view keeps its sections and only redraws.
-        if (cols > 0 && rows > 0)
-            emit dataChanged(index(0, 0), index(rows - 1, cols - 1));
-        if (cols > 0)
-            emit headerDataChanged(Qt::Horizontal, 0, cols - 1);
-        if (rows > 0)
-            emit headerDataChanged(Qt::Vertical, 0, rows - 1);
-        return;
-    }
-    beginResetModel();
-    m_shownCols = cols;
-    m_shownRows = rows;
-    endResetModel();
-}
-
+// The header row and column of the table are the view's header sections.
 int TableGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_shownRows;
+    return parent.isValid() ? 0 : std::max(0, m_table.rowCount() - 1);
 }
 
 int TableGridModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_shownCols;
+    return parent.isValid() ? 0 : std::max(0, m_table.colCount() - 1);
 }
 
 QVariant TableGridModel::data(const QModelIndex &index, int role) const

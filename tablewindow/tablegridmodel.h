@@ -3,6 +3,8 @@
 // fixed while the body scrolls.
 #pragma once
 
+#include "table/tablemodel.h"
+
 #include <QAbstractTableModel>
 #include <QFont>
 #include <QHash>
@@ -10,8 +12,6 @@
 #include <QStyledItemDelegate>
 
 namespace optolune {
-
-class TableModel;
 
 // The column widths of the table (40 by default, 6 more per decimal beyond
 // two, 40 to 90 on the spinner, kept in the table files) count pixels of the
@@ -26,12 +26,29 @@ int ShownColumnWidth(int width, double scale);
 // is drawn with, a margin on the right and the grid line.
 inline constexpr int kCellTextPadding = 5;
 
+// It owns the table it shows: every change of the table goes through
+// change(), which resets the views around it, so that no view ever reads a
+// table that changed under it.
 class TableGridModel : public QAbstractTableModel {
 public:
-    TableGridModel(const TableModel &table, QObject *parent);
+    explicit TableGridModel(QObject *parent);
 
-    // The table was rebuilt: every cell and header may have changed.
-    void tableChanged();
+    const TableModel &table() const { return m_table; }
+
+    // Runs `command` on the table (any operation of the table's logic that
+    // rebuilds or resizes it) between beginResetModel() and endResetModel(),
+    // the end reached even when the command throws; returns what it returns.
+    template <typename Command> decltype(auto) change(Command &&command)
+    {
+        struct Reset {
+            TableGridModel *model;
+            explicit Reset(TableGridModel *m) : model(m) { model->beginResetModel(); }
+            ~Reset() { model->endResetModel(); }
+            Reset(const Reset &) = delete;
+            Reset &operator=(const Reset &) = delete;
+        } reset(this);
+        return std::forward<Command>(command)(m_table);
+    }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -39,9 +56,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const TableModel &m_table;
-    int m_shownCols = 0;
-    int m_shownRows = 0;
+    TableModel m_table;
 };
 
 // Draws a cell as the table composes it: its lines one under the other from

@@ -67,10 +67,12 @@ TableWindow::TableWindow(QWidget *parent) : QDialog(parent)
 
 TableWindow::~TableWindow()
 {
-    // The grid model reads m_table, which goes before the widgets do: the
-    // view must not ask it anything while the dialog takes itself down.
+    // The view must not ask the grid model anything while the dialog takes
+    // its children down.
     m_grid->setModel(nullptr);
 }
+
+const TableModel &TableWindow::table() const { return m_gridModel->table(); }
 
 void TableWindow::buildControls()
 {
@@ -81,7 +83,7 @@ void TableWindow::buildControls()
     layout->addWidget(buildSecondBar());
 
     m_grid = make<QTableView>(this, "AdvStringGrid1");
-    m_gridModel = new TableGridModel(m_table, this);
+    m_gridModel = new TableGridModel(this);
     m_grid->setModel(m_gridModel);
     m_grid->setItemDelegate(new TableCellDelegate(m_grid));
     m_grid->setWordWrap(false);

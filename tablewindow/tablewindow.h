@@ -39,8 +39,14 @@ public:
     // it before showing the window.
     void OpenTableCommand();
 
+    // The path of the tmp table that keeps the window's state from one
+    // opening to the next: read at activation, written when the window
+    // closes. The main window keeps it, and the settings file between runs.
+    void setTmpTablePath(const QString &path) { m_tmpTablePath = path; }
+    const QString &tmpTablePath() const { return m_tmpTablePath; }
+
     const TableState &state() const { return m_state; }
-    const TableModel &table() const { return m_table; }
+    const TableModel &table() const;
     // The chart window while it is open (GraphiqueBtn, "Affichage >
     // Graphique"), else nullptr.
     ChartWindow *chartWindow() const;
@@ -63,6 +69,9 @@ private:
     void readControls();
     void writeControls();
     void showTable();
+    // Runs a command of the table's logic on the table, through the grid
+    // model that owns it and resets its view around the change.
+    template <typename Command> decltype(auto) changeTable(Command &&command);
     // Reads the controls into the state, then refreshState().
     bool refresh();
     // Refreshes the table from the state as it stands (a command that has
@@ -129,17 +138,18 @@ private:
     QMenu *m_popup = nullptr;
     QPointer<ChartWindow> m_graphique;
     TableState m_state;
-    TableModel m_table;
+    QString m_tmpTablePath;
     double m_widthScale = 1; // ColumnWidthScale of the grid's font
     bool m_activated = false;
     bool m_writing = false;      // controls being written from the state
     bool m_openOnActivation = false;
 
-    friend void ShowTableWindow(QWidget *owner, bool openFirst);
+    friend void ShowTableWindow(QWidget *owner, bool openFirst, QString &tmpTablePath);
 };
 
 // Opens the table window modally over the owner; `openFirst` runs its open
-// command before it is shown (the main window's Ctrl+O).
-void ShowTableWindow(QWidget *owner, bool openFirst);
+// command before it is shown (the main window's Ctrl+O). The window reads its
+// tmp table from tmpTablePath and leaves there the one it writes.
+void ShowTableWindow(QWidget *owner, bool openFirst, QString &tmpTablePath);
 
 } // namespace optolune

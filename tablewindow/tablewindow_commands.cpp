@@ -12,6 +12,7 @@
 #include "core/application.h"
 #include "core/apppaths.h"
 #include "core/bitmapexport.h"
+#include "core/messages.h"
 #include "core/diffractiontext.h"
 #include "core/notes.h"
 #include "core/language.h"
@@ -40,6 +41,11 @@
 
 namespace optolune {
 
+template <typename Command> decltype(auto) TableWindow::changeTable(Command &&command)
+{
+    return m_gridModel->change(std::forward<Command>(command));
+}
+
 namespace {
 
 QString rangeHint(const QString &label, long double minimum, long double maximum, int decimals)
@@ -65,17 +71,21 @@ void TableWindow::connectControls()
     on(m_buttons.save, [this] { saveCommand(); });
     on(m_buttons.mem, [this] {
         readControls();
-        guarded([this] { StoreParameters(m_state); });
+        guarded([this] { ShowNotices(StoreParameters(m_state).messages); });
     });
     on(m_buttons.memRecall, [this] {
         readControls();
-        guarded([this] { RecallParameters(m_state, m_table); });
+        guarded([this] {
+            ShowNotices(changeTable([this](TableModel &t) {
+                            return RecallParameters(m_state, t);
+                        }).messages);
+        });
         writeControls();
         showTable();
     });
     connect(m_buttons.info, &QToolButton::pressed, this, [this] {
         guarded([this] {
-            m_fields.affiche->setText(InfoLineText(m_table.nDia, m_table.nDist));
+            m_fields.affiche->setText(InfoLineText(table().nDia, table().nDist));
             m_panelAffiche->show();
         });
     });
@@ -126,7 +136,11 @@ void TableWindow::connectControls()
     connect(m_fields.nbDecim, &QComboBox::activated, this, [this](int index) {
         guarded([this, index] {
             readControls();
-            guarded([&] { ApplyDecimalsChoice(m_state, m_table, index); });
+            guarded([&] {
+                ShowNotices(changeTable([&](TableModel &t) {
+                                return ApplyDecimalsChoice(m_state, t, index);
+                            }).messages);
+            });
             writeControls();
             showTable();
         });
@@ -136,7 +150,7 @@ void TableWindow::connectControls()
             return;
         guarded([this, width] {
             readControls();
-            ApplyColumnWidth(m_state, m_table, width);
+            changeTable([&](TableModel &t) { return ApplyColumnWidth(m_state, t, width); });
             writeControls();
             showTable();
             m_grid->setFocus();
@@ -151,7 +165,9 @@ void TableWindow::saveCommand()
 {
     guarded([this] {
         readControls();
-        SaveTable(m_state, m_table);
+        ShowNotices(changeTable([this](TableModel &t) {
+                        return SaveTable(m_state, t, ConfirmThroughMessages);
+                    }).messages);
     });
     writeControls();
     showTable();
@@ -185,13 +201,17 @@ void TableWindow::FormActivate()
         m_state.blurModel = options.blurModel;
     });
     bool loaded = false;
-    guarded([&] { loaded = LoadTestTable(m_state) == 0; });
+    guarded([&] {
+        const TableFileResult read = LoadTestTable(m_state);
+        ShowNotices(read.messages);
+        loaded = read.status == TableStatus::Read;
+    });
     if (!loaded) {
         writeControls();
         messages().warning(tr("Bug 324, prévenez votre fournisseur "));
         return;
     }
-    guarded([&] { LoadTmpTable(m_state); });
+    guarded([&] { ShowNotices(LoadTmpTable(m_state, m_tmpTablePath).messages); });
     writeControls();
     refresh();
     if (m_openOnActivation)
@@ -205,7 +225,13 @@ void TableWindow::done(int result)
     // the same (the user's saved tables are not touched).
     if (isVisible() && m_activated) {
         readControls();
-        guarded([this] { SaveTmpTable(m_state, m_table); });
+        guarded([this] {
+            const TmpTableSave saved =
+                changeTable([this](TableModel &t) { return SaveTmpTable(m_state, t); });
+            ShowNotices(saved.messages);
+            if (saved)
+                m_tmpTablePath = saved.path;
+        });
     }
     if (m_graphique)
         m_graphique->close();
@@ -294,7 +320,6 @@ void TableWindow::updateName()
 
 void TableWindow::showTable()
 {
-    m_gridModel->tableChanged();
     // The view lays itself out now rather than on a timer after its first
     // paint: a refresh is drawn once.
     m_grid->doItemsLayout();
@@ -303,14 +328,14 @@ void TableWindow::showTable()
     // Each of these relays the view out: set only what changed.
     // The widths the user chooses count pixels of the narrow font the table
     // was made for; the grid shows them scaled to its own font.
-    const int columnWidth = ShownColumnWidth(m_table.defaultColumnWidth, m_widthScale);
-    const int headerWidth = ShownColumnWidth(m_table.headerColumnWidth, m_widthScale);
+    const int columnWidth = ShownColumnWidth(table().defaultColumnWidth, m_widthScale);
+    const int headerWidth = ShownColumnWidth(table().headerColumnWidth, m_widthScale);
     if (top->defaultSectionSize() != columnWidth)
         top->setDefaultSectionSize(columnWidth);
-    if (top->height() != m_table.fixedRowHeight || top->minimumHeight() != m_table.fixedRowHeight)
-        top->setFixedHeight(m_table.fixedRowHeight);
-    if (left->defaultSectionSize() != m_table.defaultRowHeight)
-        left->setDefaultSectionSize(m_table.defaultRowHeight);
+    if (top->height() != table().fixedRowHeight || top->minimumHeight() != table().fixedRowHeight)
+        top->setFixedHeight(table().fixedRowHeight);
+    if (left->defaultSectionSize() != table().defaultRowHeight)
+        left->setDefaultSectionSize(table().defaultRowHeight);
     if (left->minimumWidth() != headerWidth || left->maximumWidth() != headerWidth)
         left->setFixedWidth(headerWidth);
     followChart();
@@ -325,7 +350,12 @@ bool TableWindow::refresh()
 bool TableWindow::refreshState()
 {
     bool done = false;
-    guarded([&] { done = RefreshTable(m_state, m_table); });
+    guarded([&] {
+        const TableReport refreshed =
+            changeTable([this](TableModel &t) { return RefreshTable(m_state, t); });
+        ShowNotices(refreshed.messages);
+        done = refreshed.done;
+    });
     writeControls();
     showTable();
     return done;
@@ -345,8 +375,12 @@ void TableWindow::setOption(bool TableState::*option, bool value)
 void TableWindow::loadTestTableCommand()
 {
     readControls();
-    int status = TableStatus::ReadError;
-    guarded([&] { status = LoadTestTable(m_state); });
+    TableStatus status = TableStatus::ReadError;
+    guarded([&] {
+        const TableFileResult read = LoadTestTable(m_state);
+        ShowNotices(read.messages);
+        status = read.status;
+    });
     if (status != TableStatus::Read) {
         writeControls();
         if (status != TableStatus::OtherVersion)
@@ -361,7 +395,13 @@ void TableWindow::loadTestTableCommand()
 void TableWindow::OpenTableCommand()
 {
     readControls();
-    guarded([this] { OpenTable(m_state, m_table); });
+    guarded([this] {
+        const auto choose = [](const QString &folder, const QString &filter) {
+            return prompts().openFile(folder, filter);
+        };
+        ShowNotices(
+            changeTable([&](TableModel &t) { return OpenTable(m_state, t, choose); }).messages);
+    });
     writeControls();
     showTable();
 }
@@ -414,7 +454,11 @@ void TableWindow::takeBoundFromSelection()
     const QModelIndex current = m_grid->currentIndex();
     const int col = current.isValid() ? current.column() + 1 : 1;
     const int row = current.isValid() ? current.row() + 1 : 1;
-    guarded([&] { TakeBoundFromSelection(m_state, m_table, col, row); });
+    guarded([&] {
+        ShowNotices(changeTable([&](TableModel &t) {
+                        return TakeBoundFromSelection(m_state, t, col, row);
+                    }).messages);
+    });
     writeControls();
     showTable();
 }
@@ -470,7 +514,10 @@ bool TableWindow::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == m_fields.limDec) {
             readControls();
-            guarded([this] { ResetBound(m_state, m_table); });
+            guarded([this] {
+                ShowNotices(
+                    changeTable([this](TableModel &t) { return ResetBound(m_state, t); }).messages);
+            });
             writeControls();
             showTable();
             return true;
@@ -487,13 +534,15 @@ bool TableWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void ShowTableWindow(QWidget *owner, bool openFirst)
+void ShowTableWindow(QWidget *owner, bool openFirst, QString &tmpTablePath)
 {
     TableWindow form(owner);
+    form.setTmpTablePath(tmpTablePath);
     // The open command runs once the window has taken its tables, so that
     // the table the user chose is the one shown.
     form.m_openOnActivation = openFirst;
     form.exec();
+    tmpTablePath = form.tmpTablePath();
 }
 
 } // namespace optolune

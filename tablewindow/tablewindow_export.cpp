@@ -6,6 +6,7 @@
 #include "table/tableexport.h"
 #include "table/tablefiles.h"
 #include "core/apppaths.h"
+#include "core/messages.h"
 #include "core/language.h"
 #include "core/messages.h"
 #include "core/widgets.h"
@@ -71,7 +72,9 @@ void TableWindow::exportCsv(int layout)
         QString target = *path;
         if (!target.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
             target += QStringLiteral(".csv");
-        if (ExportTableCsv(m_state, m_table, CsvLayout(layout), target))
+        const TableReport exported = ExportTableCsv(m_state, table(), CsvLayout(layout), target);
+        ShowNotices(exported.messages);
+        if (exported)
             showSavedFile(this, target);
     });
 }
@@ -80,12 +83,12 @@ void TableWindow::copyTable()
 {
     if (!refresh())
         return;
-    if (m_table.isEmpty()) {
+    if (table().isEmpty()) {
         messages().plain(tr("Table vide"));
         return;
     }
     // The copy reads as the grid does: in English with decimal points.
-    QMimeData *copy = TableMimeData(m_table);
+    QMimeData *copy = TableMimeData(table());
     if (UiLanguage() != Language::French) {
         copy->setText(LocalNumbers(copy->text()));
         copy->setHtml(LocalNumbers(copy->html()));

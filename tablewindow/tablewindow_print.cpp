@@ -23,7 +23,7 @@ void TableWindow::printTable(int output)
     if (!refresh())
         return;
     guarded([&] {
-        RunTablePrint(TableOutput(output), this, m_state, m_table,
+        RunTablePrint(TableOutput(output), this, m_state, table(),
                       m_fields.checkComment->isChecked());
     });
 }

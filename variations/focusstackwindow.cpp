@@ -427,7 +427,9 @@ void FocusStackWindow::exportCsv()
     QString target = *path;
     if (!target.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         target += QStringLiteral(".csv");
-    if (ExportTableCsv(StackPlanTable(*m_plan, m_decimals), target))
+    const TableReport exported = ExportTableCsv(StackPlanTable(*m_plan, m_decimals), target);
+    ShowNotices(exported.messages);
+    if (exported)
         m_statusBar->showMessage(tr("Plan exporté dans %1").arg(QDir::toNativeSeparators(target)));
 }
 

@@ -59,10 +59,10 @@ ManualFieldsCheck CheckManualFields(VariationsInput &input, ListsEmpty lists)
     ManualFieldsCheck result;
     result.notices = FitLensFields(input.gpText, input.dnText, input.cText, input.fText);
     input.dText = DecimalCommaText(std::move(input.dText));
-    if (auto warning = NumericField::Fit(input.dText, 12, DistanceDecimals(input.decimals),
-                                         VariationsLimits::DistCheckMin, VariationsLimits::DistMax,
-                                         true)
-                           .warning)
+    if (auto warning =
+            NumericField::Fit(input.dText, 12, DistanceDecimals(input.decimals),
+                              VariationsLimits::DistCheckMin, VariationsLimits::DistMax, true)
+                .warning)
         result.notices.push_back(WarningNotice(std::move(*warning)));
     return result;
 }

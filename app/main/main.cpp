@@ -8,8 +8,10 @@ using namespace optolune;
 int main(int argc, char **argv)
 {
     return runOptolune(argc, argv, [](MainWindow &form) {
-        form.setTableOpener([](QWidget *owner) { ShowTableWindow(owner, false); });
-        form.setOpenTableFileCommand([](QWidget *owner) { ShowTableWindow(owner, true); });
+        form.setTableOpener(
+            [](QWidget *owner, QString &tmpTable) { ShowTableWindow(owner, false, tmpTable); });
+        form.setOpenTableFileCommand(
+            [](QWidget *owner, QString &tmpTable) { ShowTableWindow(owner, true, tmpTable); });
         form.setVariationsOpener([](QWidget *owner) { ShowVariationsWindow(owner); });
     });
 }

@@ -73,7 +73,7 @@ TEST(HangUp, EachConnectionIsHungUpAndAwaitedInTableOrder)
     FakeRas ras;
     ras.connections = {11, 0, 22};
     ras.queriesUntilEnd = {{11, 3}, {22, 1}};
-    HangUpAllConnections(ras);
+    ShowNotices(HangUpAllConnections(ras));
     EXPECT_EQ(ras.calls, (QStringList{"enumerate", "hangup 11", "ended 11", "hangup 22", "ended 22"}));
     EXPECT_EQ(ras.entrySizeSeen, 412u);
     EXPECT_EQ(ras.bufferSizeSeen, 4120u);
@@ -87,11 +87,11 @@ TEST(HangUp, NoConnectionShowsNothing)
 {
     Recorder rec;
     FakeRas ras;
-    HangUpAllConnections(ras);
+    ShowNotices(HangUpAllConnections(ras));
     EXPECT_EQ(ras.calls, QStringList{"enumerate"});
     EXPECT_TRUE(rec.messages().empty());
     // This system has no dial-up service at all: nothing either.
-    HangUpAllConnections(systemRasService());
+    ShowNotices(HangUpAllConnections(systemRasService()));
     EXPECT_TRUE(rec.messages().empty());
 }
 
@@ -101,7 +101,9 @@ TEST(HangUp, AFailedEnumerationHangsNothingUp)
     FakeRas ras;
     ras.connections = {1, 2};
     ras.enumerateResult = 603; // the table is too small
-    HangUpAllConnections(ras);
+    const Notices said = HangUpAllConnections(ras);
+    EXPECT_TRUE(rec.messages().empty()); // returned, not shown
+    ShowNotices(said);
     EXPECT_EQ(ras.calls, QStringList{"enumerate"});
     EXPECT_EQ(rec.texts(), QStringList{"erreur RasEnumConnections"});
     EXPECT_EQ(rec.messages()[0].kind, QStringLiteral("plain"));
@@ -114,7 +116,7 @@ TEST(HangUp, ACountBeyondTheTableReadsTenEntriesAtMost)
     for (RasHandle h = 1; h <= 10; ++h)
         ras.connections.push_back(h);
     ras.reportedCount = 4000000000u;
-    HangUpAllConnections(ras);
+    ShowNotices(HangUpAllConnections(ras));
     EXPECT_EQ(ras.calls.count(QStringLiteral("hangup 10")), 1);
     EXPECT_EQ(ras.calls.filter(QStringLiteral("hangup")).size(), 10);
     EXPECT_TRUE(rec.messages().empty());
@@ -138,7 +140,7 @@ TEST(HangUp, FailuresAreReportedAndTheOthersStillHandled)
         FakeRas ras;
         ras.connections = {1, 2};
         c.script(ras);
-        HangUpAllConnections(ras);
+        ShowNotices(HangUpAllConnections(ras));
         EXPECT_EQ(rec.texts(), QStringList{"erreur RasHangUp"});
         EXPECT_TRUE(ras.calls.contains(QStringLiteral("hangup 2")));
         EXPECT_TRUE(ras.calls.contains(QStringLiteral("ended 2")));
@@ -153,7 +155,7 @@ TEST(HangUp, AConnectionThatNeverEndsIsGivenUpAfterTheLimit)
     FakeRas ras;
     ras.connections = {5};
     ras.queriesUntilEnd[5] = -1;
-    HangUpAllConnections(ras);
+    ShowNotices(HangUpAllConnections(ras));
     EXPECT_GE(ras.clock, kHangUpLimit);
     EXPECT_LE(ras.clock, kHangUpLimit + kHangUpPoll);
     EXPECT_EQ(ras.pauses, int(kHangUpLimit / kHangUpPoll));

@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, FailedRecoveryDisablesTableAndVariations)
     Recorder rec;
     MainWindow form;
     int tableOpened = 0;
-    form.setTableOpener([&](QWidget *) { ++tableOpened; });
+    form.setTableOpener([&](QWidget *, QString &) { ++tableOpened; });
     activate(form);
     EXPECT_EQ(rec.texts().last(), folder.dataPath() + "cbxcer7.stf La récupération a échoué");
     auto *table = child<QToolButton>(&form, "TableBtn");
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, TableButtonOpensThroughItsOpener)
     Recorder rec;
     MainWindow form;
     QWidget *owner = nullptr;
-    form.setTableOpener([&](QWidget *w) { owner = w; });
+    form.setTableOpener([&](QWidget *w, QString &) { owner = w; });
     activate(form);
     QTest::mouseClick(child<QToolButton>(&form, "TableBtn"), Qt::LeftButton);
     EXPECT_EQ(owner, &form);
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, CtrlQClosesAndWritesTheSettingWhileCtrlNAndCtrlSDoNothing
     QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(form.isVisible());
-    TempTablePath() = folder.file("tmp/F80_C0050.tmp");
+    form.setTmpTablePath(folder.file("tmp/F80_C0050.tmp"));
     QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(form.isVisible());
     IniFile ini;

@@ -373,7 +373,7 @@ TEST(CliEnglish, ATableFileIsTheSameBytesInBothLanguages)
         ASSERT_TRUE(RefreshTable(s, model));
         ASSERT_TRUE(WriteTableFile(s, model, folder.file(saved)));
         TableState read;
-        ASSERT_EQ(ReadTableFile(read, frenchPath, TableSource::UserFile), TableStatus::Read);
+        ASSERT_EQ(ReadTableFile(read, frenchPath, TableSource::UserFile).status, TableStatus::Read);
         EXPECT_EQ(read.fNumbers, state.fNumbers);
         EXPECT_EQ(read.format, state.format);
         EXPECT_EQ(read.comment, state.comment);

@@ -37,7 +37,7 @@ TEST(CoreEnglish, NumericFieldsWarnInEnglishWithDecimalPoints)
         if (report.warning)
             warnings.push_back(WarningNotice(*report.warning));
     }
-    EXPECT_EQ(AsMessages(warnings),
+    EXPECT_EQ(Said(warnings),
               (std::vector<Message>{
                   {"warning", "Empty field"},
                   {"warning", "Type a decimal number in the range 0.005-0.500"},
@@ -61,7 +61,7 @@ TEST(CoreEnglish, FilesAndDataMessagesInEnglish)
     QFile::remove(folder.dataPath() + "cbxdis7.stf");
     const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
     EXPECT_TRUE(check.usable);
-    EXPECT_EQ(AsMessages(check.notices),
+    EXPECT_EQ(Said(check.notices),
               (std::vector<Message>{{"plain", "Missing file " + folder.dataPath() + "cbxdis7.stf"},
                                     {"plain", "Trying to recover it"}}));
     try {

@@ -12,10 +12,10 @@
 #include <gtest/gtest.h>
 
 using namespace optolune;
-using optolune::test::AsMessages;
 using optolune::test::Message;
 using optolune::test::ProgramFolder;
 using optolune::test::Recorder;
+using optolune::test::Said;
 
 TEST(AppPaths, DerivedFromTheProgramFile)
 {
@@ -320,7 +320,7 @@ TEST(DataFiles, AllPresentSaysNothing)
     EXPECT_EQ(FindMissingDataFile(appPaths().dataFolder), QString());
     const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
     EXPECT_TRUE(check.usable);
-    EXPECT_TRUE(AsMessages(check.notices).empty());
+    EXPECT_TRUE(Said(check.notices).empty());
 }
 
 TEST(DataFiles, FirstMissingInListOrderIsRestoredFromItsBackup)
@@ -333,7 +333,7 @@ TEST(DataFiles, FirstMissingInListOrderIsRestoredFromItsBackup)
     const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
     EXPECT_TRUE(check.usable);
     EXPECT_EQ(
-        AsMessages(check.notices),
+        Said(check.notices),
         (std::vector<Message>{{"plain", "Fichier manquant " + folder.dataPath() + "cbxdis7.stf"},
                               {"plain", "Tentative de récupération"}}));
     EXPECT_EQ(folder.read(QStringLiteral("Data/cbxdis7.stf")), original);
@@ -348,7 +348,7 @@ TEST(DataFiles, MissingBackupGivesTheOpenErrorWithItsOwnPath)
     Recorder rec;
     const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
     EXPECT_TRUE(check.usable); // the buttons stay enabled
-    EXPECT_EQ(AsMessages(check.notices),
+    EXPECT_EQ(Said(check.notices),
               (std::vector<Message>{{"plain", "Fichier manquant " + path},
                                     {"plain", "Tentative de récupération"},
                                     {"error", "Impossible d'ouvrir le fichier " + path}}));
@@ -360,10 +360,9 @@ TEST(DataFiles, MissingDataFolderReportsAndGoesOn)
     Recorder rec;
     const DataFilesCheck check = CheckDataFiles(appPaths().dataFolder);
     EXPECT_TRUE(check.usable);
-    ASSERT_EQ(AsMessages(check.notices).size(), 3u);
-    EXPECT_EQ(
-        AsMessages(check.notices)[2],
-        (Message{"error", "Impossible d'ouvrir le fichier " + folder.dataPath() + "cbxcer7.sts"}));
+    ASSERT_EQ(Said(check.notices).size(), 3u);
+    EXPECT_EQ(Said(check.notices)[2], (Message{"error", "Impossible d'ouvrir le fichier " +
+                                                            folder.dataPath() + "cbxcer7.sts"}));
 }
 
 TEST(DataFiles, RecoveryThatLeavesNoFileDisablesTheCommands)

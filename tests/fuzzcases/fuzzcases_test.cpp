@@ -93,10 +93,11 @@ TEST(FuzzCases, TableFile1FocalLengthPastTheLargestValue)
     QDir().mkpath(folder.file(QStringLiteral("Tables")));
     folder.write(QStringLiteral("Tables/F80_C0050_Fa_PL_10x12 in_Planar T_2,8.stf"), input.mid(1));
     TableState state;
-    ASSERT_EQ(ReadTableFile(state, path, TableSource::UserFile), TableStatus::Read);
+    ASSERT_EQ(rec.keep(ReadTableFile(state, path, TableSource::UserFile)).status,
+              TableStatus::Read);
     TableModel model;
     bool refreshed = true;
-    EXPECT_NO_THROW(refreshed = RefreshTable(state, model));
+    EXPECT_NO_THROW(refreshed = rec.keep(RefreshTable(state, model)).done);
     // The focal length is repaired to the maximum, as any value out of range.
     EXPECT_EQ(state.focal, QStringLiteral("1200"));
     EXPECT_TRUE(rec.texts().contains(QStringLiteral("Valeur hors intervalle 10,0-1200,0")))
@@ -120,10 +121,11 @@ TEST(FuzzCases, TableFile1FocalLengthPastTheLargestValue)
     lines.insert(31, "5");
     folder.write(QStringLiteral("Tables/F80_C0050_Fa_PL_10x12 in_Planar T_2,8.stf"), lines.join('\n'));
     TableState computable;
-    ASSERT_EQ(ReadTableFile(computable, path, TableSource::UserFile), TableStatus::Read);
+    ASSERT_EQ(rec.keep(ReadTableFile(computable, path, TableSource::UserFile)).status,
+              TableStatus::Read);
     rec.clear();
     TableModel table;
-    EXPECT_NO_THROW(refreshed = RefreshTable(computable, table));
+    EXPECT_NO_THROW(refreshed = rec.keep(RefreshTable(computable, table)).done);
     EXPECT_TRUE(refreshed) << rec.texts().join(u'\n').toStdString();
     EXPECT_EQ(computable.focal, QStringLiteral("1200"));
     EXPECT_EQ(rec.texts(), QStringList{"Valeur hors intervalle 10,0-1200,0"});

@@ -90,7 +90,7 @@ TEST_F(DrivenUseTest, MissingDefaultListSaysBugAndHandsNothingBack)
                       ListSource::DefaultList, &receiver);
     EXPECT_FALSE(result.handedBack);
     EXPECT_TRUE(receiver.deliveries.empty());
-    EXPECT_EQ(AsMessages(result.notices),
+    EXPECT_EQ(Said(result.notices),
               (std::vector<Message>{{QStringLiteral("plain"), QStringLiteral("bug")}}));
     EXPECT_TRUE(rec.messages().empty()); // the caller's window shows it
 }

@@ -38,7 +38,7 @@ protected:
     // is left).
     void keep(const Notices &notices)
     {
-        for (const Message &m : AsMessages(notices))
+        for (const Message &m : Said(notices))
             said.push_back(m);
     }
     std::vector<Message> said;

@@ -23,7 +23,6 @@ ProgramFolder::ProgramFolder(bool withData)
     m_previousHome = qgetenv("OPTOLUNE_HOME");
     qputenv("OPTOLUNE_HOME", QFile::encodeName(m_dir.path()));
     resetAppPaths();
-    TempTablePath().clear();
     if (withData) {
         QDir().mkpath(dataPath());
         const QDir source(builtDataFolder());
@@ -39,7 +38,6 @@ ProgramFolder::~ProgramFolder()
     else
         qunsetenv("OPTOLUNE_HOME");
     resetAppPaths();
-    TempTablePath().clear();
 }
 
 QString ProgramFolder::path() const { return m_dir.path() + u'/'; }

@@ -5,6 +5,39 @@
 
 namespace optolune::test {
 
+std::vector<Message> Said(const Notices &list)
+{
+    std::vector<Message> said;
+    for (const Notice &d : list) {
+        const char *kind = "information";
+        switch (d.kind) {
+        case Notice::Kind::Information:
+            kind = "information";
+            break;
+        case Notice::Kind::Warning:
+            kind = "warning";
+            break;
+        case Notice::Kind::Plain:
+            kind = "plain";
+            break;
+        case Notice::Kind::Error:
+            kind = "error";
+            break;
+        }
+        said.push_back({QString::fromLatin1(kind), d.text});
+    }
+    return said;
+}
+
+Confirm Recorder::asking()
+{
+    return [this](const Notices &before, const QString &question) {
+        for (Message &m : Said(before))
+            m_messages.push_back(std::move(m));
+        return confirm(question);
+    };
+}
+
 Recorder::Recorder()
 {
     m_previousMessages = installMessages(this);

@@ -24,30 +24,9 @@ struct Message {
     }
 };
 
-// Notices a logic unit returned, as the recorder would have kept them once shown.
-inline std::vector<Message> AsMessages(const Notices &notices)
-{
-    std::vector<Message> out;
-    for (const Notice &n : notices) {
-        const char *kind = "information";
-        switch (n.kind) {
-        case Notice::Kind::Information:
-            kind = "information";
-            break;
-        case Notice::Kind::Warning:
-            kind = "warning";
-            break;
-        case Notice::Kind::Plain:
-            kind = "plain";
-            break;
-        case Notice::Kind::Error:
-            kind = "error";
-            break;
-        }
-        out.push_back({QString::fromLatin1(kind), n.text});
-    }
-    return out;
-}
+// The messages a logic unit returned, as the recorder would have kept them
+// had the window shown them.
+std::vector<Message> Said(const Notices &list);
 
 class Recorder final : public Messages, public Prompts {
 public:
@@ -79,6 +58,28 @@ public:
     void answerPrinterPdf(const QString &path, int from = 0, int to = 0)
     {
         m_printers.push_back({true, path, from, to});
+    }
+
+    // A command's Confirm answered as the window answers it: what the command
+    // said before the question is kept, then the question, answered from the
+    // script.
+    Confirm asking();
+    // A command's file choice answered from the script, as the open dialog.
+    std::function<std::optional<QString>(const QString &folder, const QString &filter)> opening()
+    {
+        return [this](const QString &folder, const QString &filter) {
+            return openFile(folder, filter);
+        };
+    }
+
+    // Keeps the messages a logic unit returned (a result with a `messages`
+    // list), after those already kept, as the window would show them; hands
+    // the result back.
+    template <typename Result> Result keep(Result result)
+    {
+        for (Message &m : Said(result.messages))
+            m_messages.push_back(std::move(m));
+        return result;
     }
 
     const std::vector<Message> &messages() const { return m_messages; }

@@ -100,7 +100,7 @@ TEST_P(CellThroughTheModel, Text)
     s.decimalsIndex = 2;
     s.showP = s.showAB = true;
     TableModel m;
-    ASSERT_TRUE(RefreshTable(s, m));
+    ASSERT_TRUE(rec.keep(RefreshTable(s, m)));
     const QStringList lines = m.cellLines(1, 1);
     const QString pattern = QString::fromLatin1(c.text);
     const QStringList expected = pattern.split(u'|');
@@ -165,7 +165,7 @@ TEST_P(DecimalsChoiceTest, WidthsAndRefresh)
     s.columnWidth = c.widthBefore;
     s.headerColumnWidth = c.headerBefore;
     TableModel m;
-    const DecimalsChoice choice = ApplyDecimalsChoice(s, m, c.index);
+    const DecimalsChoice choice = rec.keep(ApplyDecimalsChoice(s, m, c.index));
     EXPECT_TRUE(choice.refreshed);
     EXPECT_EQ(choice.spinnerWidth, c.width);
     EXPECT_EQ(s.columnWidth, c.width);
@@ -191,7 +191,7 @@ TEST(ColumnWidth, OutOfTheSpinnerRangeResetsTo40WithoutRecomputing)
     Recorder rec;
     TableState s = smallTable();
     TableModel m;
-    ASSERT_TRUE(RefreshTable(s, m));
+    ASSERT_TRUE(rec.keep(RefreshTable(s, m)));
     const QString cell = m.cell(1, 1);
     s.distances = {QStringLiteral("9")}; // not recomputed: the cells stay
     s.headerColumnWidth = 60;
@@ -210,18 +210,18 @@ TEST(DecimalsBound, TakenFromTheSelectedRowOrColumn)
     Recorder rec;
     TableState s = smallTable();
     TableModel m;
-    ASSERT_TRUE(RefreshTable(s, m));
-    EXPECT_TRUE(TakeBoundFromSelection(s, m, 2, 2)); // the "3" row
+    ASSERT_TRUE(rec.keep(RefreshTable(s, m)));
+    EXPECT_TRUE(rec.keep(TakeBoundFromSelection(s, m, 2, 2))); // the "3" row
     EXPECT_EQ(s.bound, QStringLiteral("3"));
     EXPECT_EQ(m.cellLines(1, 3).first().size(), QStringLiteral("4,4").size()); // 5 m: one decimal
 
     s.horizontal = true;
-    ASSERT_TRUE(RefreshTable(s, m));
-    EXPECT_TRUE(TakeBoundFromSelection(s, m, 3, 1)); // the "5" column
+    ASSERT_TRUE(rec.keep(RefreshTable(s, m)));
+    EXPECT_TRUE(rec.keep(TakeBoundFromSelection(s, m, 3, 1))); // the "5" column
     EXPECT_EQ(s.bound, QStringLiteral("5"));
     EXPECT_TRUE(rec.messages().empty());
 
-    EXPECT_TRUE(ResetBound(s, m));
+    EXPECT_TRUE(rec.keep(ResetBound(s, m)));
     EXPECT_EQ(s.bound, QStringLiteral("1000"));
 }
 
@@ -231,9 +231,9 @@ TEST(DecimalsBound, RowsWithoutDistanceAreRefused)
     TableState s = smallTable();
     s.showH = true;
     TableModel m;
-    ASSERT_TRUE(RefreshTable(s, m));
+    ASSERT_TRUE(rec.keep(RefreshTable(s, m)));
     for (int row : {4, 5, 6, 0, -1, 99}) { // "Infini", "H", "h=", header, none, outside
-        EXPECT_FALSE(TakeBoundFromSelection(s, m, 1, row)) << row;
+        EXPECT_FALSE(rec.keep(TakeBoundFromSelection(s, m, 1, row))) << row;
         EXPECT_EQ(s.bound, QStringLiteral("1000"));
     }
     EXPECT_EQ(rec.messages().size(), 6u);

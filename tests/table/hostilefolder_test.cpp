@@ -35,12 +35,12 @@
 #include <functional>
 
 using namespace optolune;
-using optolune::test::AsMessages;
 using optolune::test::builtDataFolder;
 using optolune::test::Message;
 using optolune::test::ProgramFolder;
 using optolune::test::ReadOnlyFolder;
 using optolune::test::Recorder;
+using optolune::test::Said;
 
 namespace {
 
@@ -119,7 +119,7 @@ TEST_F(HostileFolder, ReadOnlyDataKeepsTheListsAndTheMemoryFile)
     } catch (const UserError &e) {
         EXPECT_EQ(e.text(), cannotCreate(QStringLiteral("Data/cbxdia3.stf")));
     }
-    EXPECT_FALSE(StoreParameters(state));
+    EXPECT_FALSE(rec.keep(StoreParameters(state)));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"error", cannotCreate(QStringLiteral("Data/memf.slc"))}}));
     EXPECT_EQ(snapshot(folder.dataPath()), before);
@@ -135,7 +135,7 @@ TEST_F(HostileFolder, ReadOnlyDataCannotRestoreAMissingFileAndSaysSo)
     const DataFilesCheck check = CheckDataFiles(folder.dataPath());
     EXPECT_TRUE(check.usable);
     const QString missing = folder.file(QStringLiteral("Data/cbxdis7.stf"));
-    EXPECT_EQ(AsMessages(check.notices),
+    EXPECT_EQ(Said(check.notices),
               (std::vector<Message>{{"plain", "Fichier manquant " + missing},
                                     {"plain", "Tentative de récupération"},
                                     {"error", "Impossible de créer le fichier " + missing}}));
@@ -148,7 +148,7 @@ TEST_F(HostileFolder, ReadOnlyTablesKeepsTheTableSavedBefore)
         GTEST_SKIP() << "this file system cannot make a folder read-only";
     rec.answerConfirm(true); // save
     rec.answerConfirm(true); // replace
-    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
     ASSERT_EQ(rec.messages().size(), 3u);
     EXPECT_EQ(rec.messages()[2],
               (Message{"error", cannotCreate(QStringLiteral("Tables/") + kTable)}));
@@ -161,10 +161,11 @@ TEST_F(HostileFolder, ReadOnlyTmpSaysTheTableWindowCannotKeepItsState)
     ReadOnlyFolder readOnly(folder.file(QStringLiteral("tmp")));
     if (!readOnly.isReadOnly())
         GTEST_SKIP() << "this file system cannot make a folder read-only";
-    EXPECT_FALSE(SaveTmpTable(state, model));
+    const TmpTableSave saved = rec.keep(SaveTmpTable(state, model));
+    EXPECT_FALSE(saved);
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"error", cannotCreate(QStringLiteral("tmp/") + kTmpTable)}}));
-    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(saved.path.isEmpty());
     EXPECT_TRUE(snapshot(folder.file(QStringLiteral("tmp"))).isEmpty());
 }
 
@@ -183,17 +184,18 @@ TEST_F(HostileFolder, TmpLinkedElsewhereIsNeitherWrittenNorEmptied)
     const auto before = snapshot(elsewhere.path());
 
     // Closing the table window: nothing is written through the link.
-    EXPECT_FALSE(SaveTmpTable(state, model));
+    const TmpTableSave saved = rec.keep(SaveTmpTable(state, model));
+    EXPECT_FALSE(saved);
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"error", cannotCreate(QStringLiteral("tmp/") + kTmpTable)}}));
-    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(saved.path.isEmpty());
 
     // Opening it with a tmp table recorded through the link: the file
     // elsewhere is neither read nor deleted; the test table is taken instead.
     rec.clear();
-    TempTablePath() = folder.file(QStringLiteral("tmp/") + kTmpTable);
+    QString tmpTablePath = folder.file(QStringLiteral("tmp/") + kTmpTable);
     TableState reopened;
-    EXPECT_EQ(LoadTmpTable(reopened), TableStatus::Read);
+    EXPECT_EQ(rec.keep(LoadTmpTable(reopened, tmpTablePath)).status, TableStatus::Read);
     EXPECT_EQ(reopened.lensReferences, QStringLiteral("Test Optolune"));
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(snapshot(elsewhere.path()), before);
@@ -206,9 +208,9 @@ TEST_F(HostileFolder, FullDiskLosesNothingSavedBefore)
 
     rec.answerConfirm(true);
     rec.answerConfirm(true);
-    EXPECT_FALSE(SaveTable(state, model));
-    EXPECT_FALSE(StoreParameters(state));
-    EXPECT_FALSE(SaveTmpTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
+    EXPECT_FALSE(rec.keep(StoreParameters(state)));
+    EXPECT_FALSE(rec.keep(SaveTmpTable(state, model)));
     try {
         SaveListFile(folder.dataPath(), ListKind::Dia, 3, listOf({"11"}), false);
         ADD_FAILURE() << "a list was saved on a full disk";
@@ -246,7 +248,7 @@ TEST_F(HostileFolder, FullDiskDuringARecoveryDisablesTheCommands)
     const DataFilesCheck check = CheckDataFiles(folder.dataPath());
     EXPECT_FALSE(check.usable);
     const QString missing = folder.file(QStringLiteral("Data/cbxcer7.stf"));
-    EXPECT_EQ(AsMessages(check.notices).back(),
+    EXPECT_EQ(Said(check.notices).back(),
               (Message{"plain", missing + " La récupération a échoué"}));
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
@@ -269,11 +271,12 @@ TEST_F(HostileFolder, SettingsNamingAFileOutsideTmpNeitherReadNorDeleteIt)
         ini.load(appPaths().iniFileName);
         FichtempSettings fichtemp;
         fichtemp.load(ini);
-        TempTablePath() = fichtemp.table;
+        QString tmpTablePath = fichtemp.table;
         TableState s;
-        EXPECT_EQ(LoadTmpTable(s), TableStatus::Read) << named.toStdString();
+        EXPECT_EQ(rec.keep(LoadTmpTable(s, tmpTablePath)).status, TableStatus::Read)
+            << named.toStdString();
         EXPECT_EQ(s.lensReferences, QStringLiteral("Test Optolune")); // the test table instead
-        EXPECT_TRUE(TempTablePath().isEmpty());
+        EXPECT_TRUE(tmpTablePath.isEmpty());
     }
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(snapshot(outside.path()), before);
@@ -392,67 +395,74 @@ TEST_P(FileWhereAFolderShouldBe, TheWriterSaysSoAndChangesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Writers, FileWhereAFolderShouldBe,
     testing::Values(
-        FileWhereAFolderShouldBeCase{
-            "TableSave", "Tables", 1, Says::Reports,
-            "Impossible de créer le fichier %1Tables/F80_C0050_PF_4x5.stf",
-            [](const ProgramFolder &) {
-                TableState s = sampleTable();
-                TableModel m;
-                EXPECT_FALSE(SaveTable(s, m));
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "TmpTableOnClosingTheTableWindow", "tmp", 0, Says::Reports,
-            "Impossible de créer le fichier %1tmp/F80_C0050_PF_4x5.tmp",
-            [](const ProgramFolder &) {
-                TableState s = sampleTable();
-                TableModel m;
-                EXPECT_FALSE(SaveTmpTable(s, m));
-                EXPECT_TRUE(TempTablePath().isEmpty());
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "LensParametersMemory", "Data", 0, Says::Reports,
-            "Impossible de créer le fichier %1Data/memf.slc",
-            [](const ProgramFolder &) {
-                EXPECT_FALSE(StoreParameters(sampleTable()));
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "ListFile", "Data", 0, Says::Throws, "Impossible de créer le fichier %1Data/cbxdia3.stf",
-            [](const ProgramFolder &folder) {
-                SaveListFile(folder.dataPath(), ListKind::Dia, 3, listOf({"2,8"}), false);
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "ListEditorStoredList", "Data", 1, Says::Throws,
-            "Impossible de créer le fichier %1Data/cbxdis1.stf",
-            [](const ProgramFolder &folder) {
-                const QString kind = ListPrefix(ListKind::Dis);
-                ListEditor editor(folder.dataPath(), kind);
-                ValueList list;
-                list.append(QStringLiteral("3"), true);
-                editor.current = list;
-                try {
-                    // The question goes to the recorder, as the window would ask it.
-                    editor.SaveStoredList(false, [](const QString &question) {
-                        return messages().confirm(question);
-                    });
-                } catch (const UserError &) {
-                    // The list being edited stays as it was.
-                    EXPECT_EQ(editor.current.count(), 1);
-                    EXPECT_EQ(editor.current.text(0), QStringLiteral("3"));
-                    EXPECT_TRUE(editor.current.isChecked(0));
-                    throw;
-                }
-                return QString();
-            }},
-        FileWhereAFolderShouldBeCase{
-            "FormatGridFile", "Data", 0, Says::Throws, "Impossible de créer le fichier %1Data/cbxcgr1.stf",
-            [](const ProgramFolder &folder) {
-                WriteGridFile(NewFormatGrid(), folder.file(QStringLiteral("Data/cbxcgr1.stf")));
-                return QString();
-            }},
+        FileWhereAFolderShouldBeCase{"TableSave", "Tables", 1, Says::Reports,
+                                     "Impossible de créer le fichier %1Tables/F80_C0050_PF_4x5.stf",
+                                     [](const ProgramFolder &) {
+                                         TableState s = sampleTable();
+                                         TableModel m;
+                                         const TableReport saved =
+                                             SaveTable(s, m, ConfirmThroughMessages);
+                                         ShowNotices(saved.messages);
+                                         EXPECT_FALSE(saved);
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"TmpTableOnClosingTheTableWindow", "tmp", 0, Says::Reports,
+                                     "Impossible de créer le fichier %1tmp/F80_C0050_PF_4x5.tmp",
+                                     [](const ProgramFolder &) {
+                                         TableState s = sampleTable();
+                                         TableModel m;
+                                         const TmpTableSave saved = SaveTmpTable(s, m);
+                                         ShowNotices(saved.messages);
+                                         EXPECT_FALSE(saved);
+                                         EXPECT_TRUE(saved.path.isEmpty());
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"LensParametersMemory", "Data", 0, Says::Reports,
+                                     "Impossible de créer le fichier %1Data/memf.slc",
+                                     [](const ProgramFolder &) {
+                                         const TableReport stored = StoreParameters(sampleTable());
+                                         ShowNotices(stored.messages);
+                                         EXPECT_FALSE(stored);
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"ListFile", "Data", 0, Says::Throws,
+                                     "Impossible de créer le fichier %1Data/cbxdia3.stf",
+                                     [](const ProgramFolder &folder) {
+                                         SaveListFile(folder.dataPath(), ListKind::Dia, 3,
+                                                      listOf({"2,8"}), false);
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"ListEditorStoredList", "Data", 1, Says::Throws,
+                                     "Impossible de créer le fichier %1Data/cbxdis1.stf",
+                                     [](const ProgramFolder &folder) {
+                                         const QString kind = ListPrefix(ListKind::Dis);
+                                         ListEditor editor(folder.dataPath(), kind);
+                                         ValueList list;
+                                         list.append(QStringLiteral("3"), true);
+                                         editor.current = list;
+                                         try {
+                                             // The question goes to the recorder, as the window
+                                             // would ask it.
+                                             editor.SaveStoredList(
+                                                 false, [](const QString &question) {
+                                                     return messages().confirm(question);
+                                                 });
+                                         } catch (const UserError &) {
+                                             // The list being edited stays as it was.
+                                             EXPECT_EQ(editor.current.count(), 1);
+                                             EXPECT_EQ(editor.current.text(0), QStringLiteral("3"));
+                                             EXPECT_TRUE(editor.current.isChecked(0));
+                                             throw;
+                                         }
+                                         return QString();
+                                     }},
+        FileWhereAFolderShouldBeCase{"FormatGridFile", "Data", 0, Says::Throws,
+                                     "Impossible de créer le fichier %1Data/cbxcgr1.stf",
+                                     [](const ProgramFolder &folder) {
+                                         WriteGridFile(NewFormatGrid(), folder.file(QStringLiteral(
+                                                                            "Data/cbxcgr1.stf")));
+                                         return QString();
+                                     }},
         FileWhereAFolderShouldBeCase{
             "InstallationDataCopy", "Data", 0, Says::Throws,
             "Impossible de créer le fichier %1Data/cbxdis7.stf",
@@ -462,9 +472,12 @@ INSTANTIATE_TEST_SUITE_P(
                 return QString();
             }},
         FileWhereAFolderShouldBeCase{
-            "CsvExport", "Tables", 0, Says::Throws, "Impossible de créer le fichier %1Tables/table.csv",
+            "CsvExport", "Tables", 0, Says::Throws,
+            "Impossible de créer le fichier %1Tables/table.csv",
             [](const ProgramFolder &folder) {
-                ExportTableCsv(refreshedSample(), folder.file(QStringLiteral("Tables/table.csv")));
+                ShowNotices(ExportTableCsv(refreshedSample(),
+                                           folder.file(QStringLiteral("Tables/table.csv")))
+                                .messages);
                 return QString();
             }},
         FileWhereAFolderShouldBeCase{

@@ -218,7 +218,7 @@ TEST(TableDiffraction, TitlesFilesAndExportsSayIt)
     const QString path = folder.file(QStringLiteral("d.stf"));
     ASSERT_TRUE(WriteTableFile(state, model, path));
     TableState back;
-    ASSERT_EQ(ReadTableFile(back, path, TableSource::UserFile), TableStatus::Read);
+    ASSERT_EQ(ReadTableFile(back, path, TableSource::UserFile).status, TableStatus::Read);
     EXPECT_TRUE(back.diffraction);
     EXPECT_EQ(back.wavelengthUm, 0.5464L);
     EXPECT_EQ(back.blurModel, BlurModel::Sum);
@@ -228,7 +228,7 @@ TEST(TableDiffraction, TitlesFilesAndExportsSayIt)
     state.diffraction = false;
     EXPECT_EQ(TableFileLines(state).mid(22, 6), QStringList(6, QString()));
     ASSERT_TRUE(WriteTableFile(state, model, path));
-    ASSERT_EQ(ReadTableFile(back, path, TableSource::UserFile), TableStatus::Read);
+    ASSERT_EQ(ReadTableFile(back, path, TableSource::UserFile).status, TableStatus::Read);
     EXPECT_FALSE(back.diffraction);
 
     // A damaged wavelength or model keeps the state's own.
@@ -238,8 +238,9 @@ TEST(TableDiffraction, TitlesFilesAndExportsSayIt)
     folder.write(QStringLiteral("e.stf"), damaged.join(QStringLiteral("\r\n")).toLatin1());
     TableState other;
     other.wavelengthUm = 0.45L;
-    ASSERT_EQ(ReadTableFile(other, folder.file(QStringLiteral("e.stf")), TableSource::UserFile),
-              TableStatus::Read);
+    ASSERT_EQ(
+        ReadTableFile(other, folder.file(QStringLiteral("e.stf")), TableSource::UserFile).status,
+        TableStatus::Read);
     EXPECT_TRUE(other.diffraction);
     EXPECT_EQ(other.wavelengthUm, 0.45L);
     EXPECT_EQ(other.blurModel, BlurModel::RootSumSquare);

@@ -26,6 +26,7 @@ using optolune::test::EnglishScope;
 using optolune::test::Message;
 using optolune::test::ProgramFolder;
 using optolune::test::Recorder;
+using optolune::test::Said;
 
 namespace
 {
@@ -91,10 +92,10 @@ TEST(TableEnglish, BoundFromASelectedCellReadsTheCommaTextAndRefusesInfinity)
     ASSERT_TRUE(RefreshTable(state, model));
     Recorder rec;
     // The distance 1,5 m, shown 1.5: the bound is the stored text.
-    EXPECT_TRUE(TakeBoundFromSelection(state, model, 1, 1));
+    EXPECT_TRUE(rec.keep(TakeBoundFromSelection(state, model, 1, 1)));
     EXPECT_EQ(state.bound, QStringLiteral("1,5"));
     // The Infinity row has no distance.
-    EXPECT_FALSE(TakeBoundFromSelection(state, model, 1, 3));
+    EXPECT_FALSE(rec.keep(TakeBoundFromSelection(state, model, 1, 3)));
     EXPECT_EQ(state.bound, QStringLiteral("1,5"));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"warning", "The selected value does not suit"}}));
@@ -108,17 +109,19 @@ TEST(TableEnglish, MessagesOfTheTableInEnglish)
     TableModel model;
     TableState state = sample();
     state.fNumbers = {QStringLiteral("5,6"), QStringLiteral("0,5")};
-    EXPECT_FALSE(RefreshTable(state, model));
+    EXPECT_FALSE(rec.keep(RefreshTable(state, model)));
     state.fNumbers = {QStringLiteral("5,6"), QStringLiteral("x")};
-    EXPECT_FALSE(RefreshTable(state, model));
+    EXPECT_FALSE(rec.keep(RefreshTable(state, model)));
     state.fNumbers.clear();
-    EXPECT_FALSE(RefreshTable(state, model));
+    EXPECT_FALSE(rec.keep(RefreshTable(state, model)));
     state = sample();
     state.circle = QStringLiteral("9");
-    EXPECT_TRUE(RefreshTable(state, model));
+    EXPECT_TRUE(rec.keep(RefreshTable(state, model)));
     state.format = QStringLiteral("4_5");
-    EXPECT_FALSE(SaveTable(state, model));
-    EXPECT_EQ(ReadTableFile(state, folder.file(QStringLiteral("none.stf")), TableSource::UserFile),
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
+    EXPECT_EQ(rec.keep(ReadTableFile(state, folder.file(QStringLiteral("none.stf")),
+                                     TableSource::UserFile))
+                  .status,
               TableStatus::Missing);
     const QString shownPath = folder.file(QStringLiteral("none.stf"));
     EXPECT_EQ(
@@ -145,7 +148,7 @@ TEST(TableEnglish, SaveAsksInEnglishAndWritesTheFrenchFile)
     EnglishScope english;
     Recorder rec;
     rec.answerConfirm(true);
-    ASSERT_TRUE(SaveTable(state, model));
+    ASSERT_TRUE(rec.keep(SaveTable(state, model, rec.asking())));
     const QString name = TableFileName(state, QStringLiteral(".stf"));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{{"confirm", "The table will be saved in the file:\r\n" + name +
@@ -223,7 +226,7 @@ TEST(TableEnglish, CsvForAnEnglishSpreadsheetAndTheFrenchOneUnchanged)
     EXPECT_TRUE(TableAsHtml(englishModel).contains(QStringLiteral("<th>n=5.6</th>")));
 
     Recorder rec;
-    EXPECT_FALSE(ExportTableCsv(state, TableModel(), CsvLayout::Grid, path));
+    EXPECT_FALSE(rec.keep(ExportTableCsv(state, TableModel(), CsvLayout::Grid, path)));
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"plain", "Empty table"}}));
 
     // Back in French, the same bytes as before.

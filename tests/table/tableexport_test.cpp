@@ -142,18 +142,18 @@ TEST(TableCsv, ExportWritesTheFileAndAnEmptyTableWritesNothing)
     ProgramFolder folder;
     Recorder rec;
     const QString path = folder.file(QStringLiteral("table.csv"));
-    ASSERT_TRUE(ExportTableCsv(workedTable(), path));
+    ASSERT_TRUE(rec.keep(ExportTableCsv(workedTable(), path)));
     const QByteArray grid = QByteArray("\xEF\xBB\xBF") + kWorkedGridCsv;
     EXPECT_EQ(folder.read(QStringLiteral("table.csv")), grid);
 
-    EXPECT_FALSE(ExportTableCsv(TableModel(), path));
+    EXPECT_FALSE(rec.keep(ExportTableCsv(TableModel(), path)));
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"plain", "Table vide"}}));
     EXPECT_EQ(folder.read(QStringLiteral("table.csv")), grid);
 
     TableState s = workedState();
     TableModel m;
-    ASSERT_TRUE(RefreshTable(s, m));
-    ASSERT_TRUE(ExportTableCsv(s, m, CsvLayout::Rows, path));
+    ASSERT_TRUE(rec.keep(RefreshTable(s, m)));
+    ASSERT_TRUE(rec.keep(ExportTableCsv(s, m, CsvLayout::Rows, path)));
     EXPECT_EQ(folder.read(QStringLiteral("table.csv")), QByteArray("\xEF\xBB\xBF") + kWorkedRowsCsv);
 }
 

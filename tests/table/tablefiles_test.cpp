@@ -20,6 +20,7 @@ using namespace optolune;
 using optolune::test::Message;
 using optolune::test::ProgramFolder;
 using optolune::test::Recorder;
+using optolune::test::Said;
 
 namespace {
 
@@ -169,17 +170,17 @@ TEST(TableFile, SavedTableReadsBackFieldForField)
     TableState saved = everyFieldSet();
     saved.bound = QStringLiteral("3");
     TableModel model;
-    ASSERT_TRUE(RefreshTable(saved, model));
+    ASSERT_TRUE(rec.keep(RefreshTable(saved, model)));
     const QString path = folder.file(QStringLiteral("Tables/") + TableFileName(saved, ".stf"));
     QDir().mkpath(folder.file(QStringLiteral("Tables")));
-    ASSERT_TRUE(WriteTableFile(saved, model, path));
+    ASSERT_TRUE(rec.keep(WriteTableFile(saved, model, path)));
 
     const QByteArray bytes = folder.read(QStringLiteral("Tables/") + TableFileName(saved, ".stf"));
     EXPECT_TRUE(bytes.startsWith("Version 1.0.0.0\r\nOk\r\n"));
     EXPECT_TRUE(bytes.contains("\xe0 l'\xe9" "clairage")); // Windows-1252
 
     TableState read;
-    EXPECT_EQ(ReadTableFile(read, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(rec.keep(ReadTableFile(read, path, TableSource::UserFile)).status, TableStatus::Read);
     expectSameSettings(read, saved);
     EXPECT_EQ(read.bound, QStringLiteral("1000")); // a table always opens with the bound 1000
     EXPECT_EQ(read.namePrefix, QStringLiteral("F80_C0050_Fa_PL_4x5"));
@@ -199,9 +200,10 @@ TEST(TableFile, WidthOfLine8OnlyForAFileTheUserChose)
     writeLines(path, lines);
     Recorder rec;
     TableState read;
-    EXPECT_EQ(ReadTableFile(read, path, TableSource::TmpTable), TableStatus::Read);
+    EXPECT_EQ(rec.keep(ReadTableFile(read, path, TableSource::TmpTable)).status, TableStatus::Read);
     EXPECT_EQ(read.columnWidth, 64);
-    EXPECT_EQ(ReadTableFile(read, path, TableSource::UserFile), TableStatus::ReadError);
+    EXPECT_EQ(rec.keep(ReadTableFile(read, path, TableSource::UserFile)).status,
+              TableStatus::ReadError);
 }
 
 TEST(TableFile, HorizontalTableOf120DistancesKeepsThemAllAndReopensWith100)
@@ -214,14 +216,14 @@ TEST(TableFile, HorizontalTableOf120DistancesKeepsThemAllAndReopensWith100)
     for (int i = 1; i <= 120; ++i)
         s.distances << QString::number(i);
     TableModel model;
-    ASSERT_TRUE(RefreshTable(s, model));
+    ASSERT_TRUE(rec.keep(RefreshTable(s, model)));
     const QString path = folder.file(QStringLiteral("t.stf"));
-    ASSERT_TRUE(WriteTableFile(s, model, path));
+    ASSERT_TRUE(rec.keep(WriteTableFile(s, model, path)));
     const QStringList lines = fileLines(path);
     EXPECT_EQ(lines[17], QStringLiteral("100"));
     EXPECT_EQ(lines.size(), 28 + 3 + 120);
     TableState read;
-    EXPECT_EQ(ReadTableFile(read, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(rec.keep(ReadTableFile(read, path, TableSource::UserFile)).status, TableStatus::Read);
     EXPECT_EQ(read.distances.size(), 100);
     EXPECT_EQ(read.distances.last(), QStringLiteral("100"));
 }
@@ -234,7 +236,7 @@ TEST(TableFile, HorizontalTableOf120DistancesKeepsThemAllAndReopensWith100)
 struct VersionLineCase {
     const char *name;
     const char *line1;
-    int status;
+    TableStatus status;
 };
 
 class VersionLine : public testing::TestWithParam<VersionLineCase> {};
@@ -251,15 +253,19 @@ TEST_P(VersionLine, ReadByAProgramBuiltAs1200)
     for (const TableSource source : {TableSource::UserFile, TableSource::TmpTable}) {
         Recorder rec;
         TableState s = sampleTable();
-        EXPECT_EQ(ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0")), c.status);
+        const TableFileResult read =
+            ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0"));
+        EXPECT_EQ(read.status, c.status);
+        EXPECT_TRUE(rec.messages().empty());
         if (c.status == TableStatus::Read) {
             expectSameSettings(s, written);
-            EXPECT_TRUE(rec.messages().empty());
+            EXPECT_TRUE(read.messages.empty());
         } else {
             expectSameSettings(s, sampleTable());
-            EXPECT_EQ(rec.messages(),
-                      (std::vector<Message>{
-                          {"information", "Fichier non compatible avec la version Version 1.2.0.0"}}));
+            EXPECT_EQ(
+                Said(read.messages),
+                (std::vector<Message>{
+                    {"information", "Fichier non compatible avec la version Version 1.2.0.0"}}));
         }
     }
 }
@@ -300,9 +306,10 @@ TEST(TableFile, OtherVersionInAFormatThisProgramDoesNotKnow)
         writeLines(path, lines);
         Recorder rec;
         TableState s = sampleTable();
-        EXPECT_EQ(ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0")),
-                  TableStatus::OtherVersion);
-        EXPECT_EQ(rec.messages(),
+        const TableFileResult read =
+            ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0"));
+        EXPECT_EQ(read.status, TableStatus::OtherVersion);
+        EXPECT_EQ(Said(read.messages),
                   (std::vector<Message>{
                       {"information", "Fichier non compatible avec la version Version 1.2.0.0"}}));
         expectSameSettings(s, sampleTable());
@@ -310,8 +317,9 @@ TEST(TableFile, OtherVersionInAFormatThisProgramDoesNotKnow)
         lines[0] = QStringLiteral("Version 1.2.0.0");
         writeLines(path, lines);
         Recorder again;
-        EXPECT_EQ(ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0")),
-                  TableStatus::ReadError);
+        EXPECT_EQ(
+            rec.keep(ReadTableFile(s, path, source, QStringLiteral("Version 1.2.0.0"))).status,
+            TableStatus::ReadError);
         expectSameSettings(s, sampleTable());
     }
 }
@@ -324,12 +332,12 @@ TEST(TableFile, UnderscoreInTheFormatSurvivesTheProgramsOwnName)
     s.format = QStringLiteral("4_5");
     s.lensReferences = QStringLiteral("Lens_A");
     TableModel model;
-    ASSERT_TRUE(RefreshTable(s, model));
+    ASSERT_TRUE(rec.keep(RefreshTable(s, model)));
     const QString path = folder.file(QStringLiteral("tmp/") + TableFileName(s, ".tmp"));
     QDir().mkpath(folder.file(QStringLiteral("tmp")));
-    ASSERT_TRUE(WriteTableFile(s, model, path));
+    ASSERT_TRUE(rec.keep(WriteTableFile(s, model, path)));
     TableState read;
-    ASSERT_EQ(ReadTableFile(read, path, TableSource::TmpTable), TableStatus::Read);
+    ASSERT_EQ(rec.keep(ReadTableFile(read, path, TableSource::TmpTable)).status, TableStatus::Read);
     EXPECT_EQ(read.format, QStringLiteral("4_5"));
     EXPECT_EQ(read.lensReferences, QStringLiteral("Lens_A"));
 }
@@ -341,13 +349,14 @@ TEST(TableFile, NameMadeByHandGivesFormatAndLensReferences)
     writeLines(path, TableFileLines(sampleTable()));
     Recorder rec;
     TableState read;
-    EXPECT_EQ(ReadTableFile(read, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(rec.keep(ReadTableFile(read, path, TableSource::UserFile)).status, TableStatus::Read);
     EXPECT_EQ(read.format, QStringLiteral("6x9"));
     EXPECT_EQ(read.lensReferences, QStringLiteral("Planar"));
 
     const QString plain = folder.file(QStringLiteral("Tables/Table.stf"));
     writeLines(plain, TableFileLines(sampleTable()));
-    EXPECT_EQ(ReadTableFile(read, plain, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(rec.keep(ReadTableFile(read, plain, TableSource::UserFile)).status,
+              TableStatus::Read);
     EXPECT_EQ(read.format, QString());
     EXPECT_EQ(read.lensReferences, QString());
     EXPECT_TRUE(rec.messages().empty());
@@ -358,7 +367,7 @@ struct DamageCase {
     int line;             // 1-based line to replace; 0: the whole file is `bytes`
     const char *text;     // its new text
     int dropFromLine;     // when > 0, the file ends before this line
-    int status;
+    TableStatus status;
 };
 
 class DamagedTableFile : public testing::TestWithParam<DamageCase> {};
@@ -382,14 +391,16 @@ TEST_P(DamagedTableFile, DefinedOutcome)
     for (const TableSource source : {TableSource::UserFile, TableSource::TmpTable}) {
         Recorder rec;
         TableState s = sampleTable();
-        EXPECT_EQ(ReadTableFile(s, path, source), c.status);
+        const TableFileResult read = ReadTableFile(s, path, source);
+        EXPECT_EQ(read.status, c.status);
         expectSameSettings(s, sampleTable());
         std::vector<Message> expected;
         if (c.status == TableStatus::OtherVersion)
             expected.push_back({"information", "Fichier non compatible avec la version Version 1.0.0.0"});
         else if (source == TableSource::UserFile)
             expected.push_back({"error", "Fichier illisible ou endommagé : " + path});
-        EXPECT_EQ(rec.messages(), expected);
+        EXPECT_EQ(Said(read.messages), expected);
+        EXPECT_TRUE(rec.messages().empty());
     }
 }
 
@@ -422,7 +433,7 @@ TEST(TableFile, ColumnWidthOutOfTheSpinnerRangeBecomes40)
     Recorder rec;
     TableState s;
     s.columnWidth = 70;
-    EXPECT_EQ(ReadTableFile(s, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(rec.keep(ReadTableFile(s, path, TableSource::UserFile)).status, TableStatus::Read);
     EXPECT_EQ(s.columnWidth, 40);
 }
 
@@ -437,10 +448,10 @@ TEST(TableFile, ItemThatIsNotANumberIsReportedByTheRefresh)
     Recorder rec;
     TableState s = sampleTable();
     TableModel model;
-    ASSERT_TRUE(RefreshTable(s, model));
+    ASSERT_TRUE(rec.keep(RefreshTable(s, model)));
     const QString before = model.cell(1, 1);
     rec.answerFile(path);
-    EXPECT_EQ(OpenTable(s, model), TableStatus::Read);
+    EXPECT_EQ(rec.keep(OpenTable(s, model, rec.opening())).status, TableStatus::Read);
     EXPECT_EQ(s.fNumbers, (QStringList{"5,6", "huit", "11"}));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{
@@ -452,7 +463,8 @@ TEST(WriteTableFile, EmptyTableWritesNothing)
 {
     ProgramFolder folder;
     Recorder rec;
-    EXPECT_FALSE(WriteTableFile(sampleTable(), TableModel(), folder.file(QStringLiteral("t.stf"))));
+    EXPECT_FALSE(rec.keep(
+        WriteTableFile(sampleTable(), TableModel(), folder.file(QStringLiteral("t.stf")))));
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"plain", "Table vide"}}));
     EXPECT_FALSE(folder.exists(QStringLiteral("t.stf")));
 }
@@ -518,7 +530,7 @@ protected:
 TEST_F(TableCommands, SaveWritesInTablesAfterTheConfirmation)
 {
     rec.answerConfirm(true);
-    EXPECT_TRUE(SaveTable(state, model));
+    EXPECT_TRUE(rec.keep(SaveTable(state, model, rec.asking())));
     EXPECT_EQ(rec.messages(), (std::vector<Message>{{"confirm", saveQuestion()}}));
     EXPECT_EQ(fileLines(folder.file(QStringLiteral("Tables/") + name)), TableFileLines(state));
     EXPECT_FALSE(model.isEmpty()); // saving refreshes first
@@ -529,7 +541,7 @@ TEST_F(TableCommands, SaveOverAnExistingTableAsksAgain)
     folder.write(QStringLiteral("Tables/") + name, "ancienne table");
     rec.answerConfirm(true);
     rec.answerConfirm(false);
-    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
     EXPECT_EQ(rec.texts(), (QStringList{saveQuestion(), "Le fichier " + name +
                                                             " existe, il sera remplacé.\r\nContinuer?"}));
     EXPECT_EQ(folder.read(QStringLiteral("Tables/") + name), QByteArray("ancienne table"));
@@ -537,21 +549,36 @@ TEST_F(TableCommands, SaveOverAnExistingTableAsksAgain)
     rec.clear();
     rec.answerConfirm(true);
     rec.answerConfirm(true);
-    EXPECT_TRUE(SaveTable(state, model));
+    EXPECT_TRUE(rec.keep(SaveTable(state, model, rec.asking())));
     EXPECT_TRUE(folder.read(QStringLiteral("Tables/") + name).startsWith("Version 1.0.0.0\r\n"));
+}
+
+// The refresh's repairs are read before the question, as they were made.
+TEST_F(TableCommands, SaveShowsTheRepairsBeforeItAsks)
+{
+    state.focal = QStringLiteral("2000");
+    rec.answerConfirm(false);
+    const TableReport saved = SaveTable(state, model, rec.asking());
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(saved.messages.empty());
+    const QString question = QStringLiteral("La table va être enregistrée dans le fichier:\r\n") +
+                             QStringLiteral("F1200_C0050_PF_10x12 in.stf\r\nContinuer?");
+    EXPECT_EQ(rec.messages(),
+              (std::vector<Message>{{"warning", "Valeur hors intervalle 10,0-1200,0"},
+                                    {"confirm", question}}));
 }
 
 TEST_F(TableCommands, SaveAnsweredNoWritesNothing)
 {
     rec.answerConfirm(false);
-    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
     EXPECT_FALSE(folder.exists(QStringLiteral("Tables/") + name));
 }
 
 TEST_F(TableCommands, SaveRefusesAnUnderscore)
 {
     state.format = QStringLiteral("4_5");
-    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{
                   {"information", "Le caractère _ n'est pas  autorisé dans le format et les "
@@ -582,7 +609,7 @@ TEST_P(MakerReferences, SavedUnderASafeNameAndReopenedAsTyped)
               fileName.chopped(4) + QStringLiteral(".pdf"));
 
     rec.answerConfirm(true);
-    ASSERT_TRUE(SaveTable(state, model));
+    ASSERT_TRUE(rec.keep(SaveTable(state, model, rec.asking())));
     EXPECT_EQ(rec.texts(),
               QStringList{QStringLiteral("La table va être enregistrée dans le fichier:\r\n") +
                           fileName + QStringLiteral("\r\nContinuer?")});
@@ -592,15 +619,15 @@ TEST_P(MakerReferences, SavedUnderASafeNameAndReopenedAsTyped)
 
     TableState reopened;
     rec.answerFile(folder.file(QStringLiteral("Tables/") + fileName));
-    EXPECT_EQ(OpenTable(reopened, model), TableStatus::Read);
+    EXPECT_EQ(rec.keep(OpenTable(reopened, model, rec.opening())).status, TableStatus::Read);
     expectSameSettings(reopened, state);
 
-    ASSERT_TRUE(SaveTmpTable(state, model));
-    EXPECT_EQ(QFileInfo(TempTablePath()).fileName(), fileName.chopped(4) + QStringLiteral(".tmp"));
+    QString tmpTablePath = rec.keep(SaveTmpTable(state, model)).path;
+    ASSERT_FALSE(tmpTablePath.isEmpty());
+    EXPECT_EQ(QFileInfo(tmpTablePath).fileName(), fileName.chopped(4) + QStringLiteral(".tmp"));
     TableState restored;
-    ASSERT_EQ(LoadTmpTable(restored), TableStatus::Read);
+    ASSERT_EQ(rec.keep(LoadTmpTable(restored, tmpTablePath)).status, TableStatus::Read);
     expectSameSettings(restored, state);
-    TempTablePath().clear();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -617,7 +644,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TableCommands, SaveStopsWhenTheTableCannotBeComputed)
 {
     state.distances.clear();
-    EXPECT_FALSE(SaveTable(state, model));
+    EXPECT_FALSE(rec.keep(SaveTable(state, model, rec.asking())));
     EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des distances"});
 }
 
@@ -627,7 +654,7 @@ TEST_F(TableCommands, OpenReadsTheChosenFileAndRefreshes)
     writeLines(folder.file(QStringLiteral("Tables/F80_C0050_Fa_PL_4x5_Test 150.stf")),
                TableFileLines(saved));
     rec.answerFile(folder.file(QStringLiteral("Tables/F80_C0050_Fa_PL_4x5_Test 150.stf")));
-    EXPECT_EQ(OpenTable(state, model), TableStatus::Read);
+    EXPECT_EQ(rec.keep(OpenTable(state, model, rec.opening())).status, TableStatus::Read);
     EXPECT_EQ(rec.fileRequests,
               QStringList{"open:" + folder.file(QStringLiteral("Tables/")) + "|optolune (*.stf)"});
     expectSameSettings(state, saved);
@@ -639,9 +666,9 @@ TEST_F(TableCommands, OpenReadsTheChosenFileAndRefreshes)
 TEST_F(TableCommands, OpenCancelledOrMissing)
 {
     rec.answerFile(std::nullopt);
-    EXPECT_EQ(OpenTable(state, model), TableStatus::Cancelled);
+    EXPECT_EQ(rec.keep(OpenTable(state, model, rec.opening())).status, TableStatus::Cancelled);
     rec.answerFile(folder.file(QStringLiteral("Tables/absente.stf")));
-    EXPECT_EQ(OpenTable(state, model), TableStatus::Missing);
+    EXPECT_EQ(rec.keep(OpenTable(state, model, rec.opening())).status, TableStatus::Missing);
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{
                   {"error", "Impossible d'ouvrir le fichier " + folder.file("Tables/absente.stf")}}));
@@ -655,7 +682,7 @@ TEST_F(TableCommands, OpenStartsInTablesInAFreshProgramFolder)
 {
     ASSERT_FALSE(folder.exists(QStringLiteral("Tables")));
     rec.answerFile(std::nullopt);
-    EXPECT_EQ(OpenTable(state, model), TableStatus::Cancelled);
+    EXPECT_EQ(rec.keep(OpenTable(state, model, rec.opening())).status, TableStatus::Cancelled);
     EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("Tables"))).isDir());
     EXPECT_EQ(rec.fileRequests,
               QStringList{"open:" + folder.file(QStringLiteral("Tables/")) + "|optolune (*.stf)"});
@@ -669,24 +696,23 @@ TEST_F(TableCommands, WesternCharactersSurviveARestart)
     state.format = QStringLiteral("6×7 é€");
     state.lensReferences = QStringLiteral("Planar œ");
     state.comment = QStringLiteral("Été à 5 €");
-    ASSERT_TRUE(SaveTmpTable(state, model));
+    const TmpTableSave saved = rec.keep(SaveTmpTable(state, model));
+    ASSERT_TRUE(saved);
     IniFile ini;
     ini.load(appPaths().iniFileName);
-    FichtempSettings{TempTablePath()}.save(ini);
+    FichtempSettings{saved.path}.save(ini);
     ini.save(appPaths().iniFileName);
 
-    TempTablePath().clear();
     IniFile next;
     next.load(appPaths().iniFileName);
     FichtempSettings fichtemp;
     fichtemp.load(next);
-    TempTablePath() = fichtemp.table;
+    QString tmpTablePath = fichtemp.table;
     TableState reopened;
-    ASSERT_EQ(LoadTestTable(reopened), TableStatus::Read);
-    ASSERT_EQ(LoadTmpTable(reopened), TableStatus::Read);
+    ASSERT_EQ(rec.keep(LoadTestTable(reopened)).status, TableStatus::Read);
+    ASSERT_EQ(rec.keep(LoadTmpTable(reopened, tmpTablePath)).status, TableStatus::Read);
     expectSameSettings(reopened, state);
     EXPECT_TRUE(QDir(folder.file(QStringLiteral("tmp"))).isEmpty());
-    TempTablePath().clear();
 }
 
 // A name the file system gives may hold characters the files' code page
@@ -697,8 +723,9 @@ TEST_F(TableCommands, CharactersBeyondTheCodePageInAFileNameAreLeftOut)
     const QString fileName = QString::fromUtf16(u"F80_C0050_PF_6x7\u03A9_Lens \U0001F600.stf");
     writeLines(folder.file(QStringLiteral("Tables/") + fileName), TableFileLines(sampleTable()));
     TableState read;
-    ASSERT_EQ(ReadTableFile(read, folder.file(QStringLiteral("Tables/") + fileName),
-                            TableSource::UserFile),
+    ASSERT_EQ(rec.keep(ReadTableFile(read, folder.file(QStringLiteral("Tables/") + fileName),
+                                     TableSource::UserFile))
+                  .status,
               TableStatus::Read);
     EXPECT_EQ(read.format, QStringLiteral("6x7"));
     EXPECT_EQ(read.lensReferences, QStringLiteral("Lens "));
@@ -708,15 +735,15 @@ TEST_F(TableCommands, CharactersBeyondTheCodePageInAFileNameAreLeftOut)
 // table file holds, or a file beyond a megabyte.
 TEST_F(TableCommands, ATableTooLargeToReadBackIsNotWritten)
 {
-    ASSERT_TRUE(RefreshTable(state, model));
+    ASSERT_TRUE(rec.keep(RefreshTable(state, model)));
     TableState large = state;
     for (int i = 0; i < kMaxTableListItems; ++i)
         large.fNumbers << QStringLiteral("8");
     const QString path = folder.file(QStringLiteral("large.stf"));
-    EXPECT_FALSE(WriteTableFile(large, model, path));
+    EXPECT_FALSE(rec.keep(WriteTableFile(large, model, path)));
     TableState longItems = state;
     longItems.comment = QString(2 * 1024 * 1024, u'x');
-    EXPECT_FALSE(WriteTableFile(longItems, model, path));
+    EXPECT_FALSE(rec.keep(WriteTableFile(longItems, model, path)));
     EXPECT_FALSE(QFileInfo::exists(path));
     const QString refusal = QStringLiteral("Table trop grande pour être enregistrée : 1000 "
                                            "diaphragmes et 1000 distances au plus");
@@ -726,23 +753,23 @@ TEST_F(TableCommands, ATableTooLargeToReadBackIsNotWritten)
     full.fNumbers.clear();
     for (int i = 0; i < kMaxTableListItems; ++i)
         full.fNumbers << QStringLiteral("8");
-    EXPECT_TRUE(WriteTableFile(full, model, path));
+    EXPECT_TRUE(rec.keep(WriteTableFile(full, model, path)));
     TableState back;
-    EXPECT_EQ(ReadTableFile(back, path, TableSource::UserFile), TableStatus::Read);
+    EXPECT_EQ(rec.keep(ReadTableFile(back, path, TableSource::UserFile)).status, TableStatus::Read);
     EXPECT_EQ(back.fNumbers.size(), kMaxTableListItems);
 }
 
 TEST_F(TableCommands, TmpTableKeepsTheWindowFromOneOpeningToTheNext)
 {
     state.comment = QStringLiteral("en cours");
-    EXPECT_TRUE(SaveTmpTable(state, model));
+    QString tmpTablePath = rec.keep(SaveTmpTable(state, model)).path;
     const QString path = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
-    EXPECT_EQ(TempTablePath(), QDir::toNativeSeparators(path));
+    EXPECT_EQ(tmpTablePath, QDir::toNativeSeparators(path));
     EXPECT_TRUE(QFileInfo::exists(path));
 
     TableState reopened;
-    ASSERT_EQ(LoadTestTable(reopened), TableStatus::Read);
-    EXPECT_EQ(LoadTmpTable(reopened), TableStatus::Read);
+    ASSERT_EQ(rec.keep(LoadTestTable(reopened)).status, TableStatus::Read);
+    EXPECT_EQ(rec.keep(LoadTmpTable(reopened, tmpTablePath)).status, TableStatus::Read);
     expectSameSettings(reopened, state);
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(rec.messages().empty());
@@ -753,15 +780,18 @@ TEST_F(TableCommands, TmpTableKeepsTheWindowFromOneOpeningToTheNext)
 TEST_F(TableCommands, TmpTableKeptAcrossAnUpgrade)
 {
     state = everyFieldSet();
-    ASSERT_TRUE(SaveTmpTable(state, model));
-    const QString path = QDir::fromNativeSeparators(TempTablePath());
+    QString tmpTablePath = rec.keep(SaveTmpTable(state, model)).path;
+    ASSERT_FALSE(tmpTablePath.isEmpty());
+    const QString path = QDir::fromNativeSeparators(tmpTablePath);
     QStringList lines = fileLines(path);
     lines[0] = QStringLiteral("Version 1.0.0.0"); // written by version 1.0.0.0
     writeLines(path, lines);
 
     TableState reopened;
-    ASSERT_EQ(LoadTestTable(reopened), TableStatus::Read);
-    EXPECT_EQ(LoadTmpTable(reopened, QStringLiteral("Version 1.2.0.0")), TableStatus::Read);
+    ASSERT_EQ(rec.keep(LoadTestTable(reopened)).status, TableStatus::Read);
+    EXPECT_EQ(
+        rec.keep(LoadTmpTable(reopened, tmpTablePath, QStringLiteral("Version 1.2.0.0"))).status,
+        TableStatus::Read);
     expectSameSettings(reopened, state);
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(rec.messages().empty());
@@ -770,19 +800,21 @@ TEST_F(TableCommands, TmpTableKeptAcrossAnUpgrade)
 TEST_F(TableCommands, TmpTableNotWrittenWithAnEmptyField)
 {
     state.nodal.clear();
-    EXPECT_FALSE(SaveTmpTable(state, model));
+    const TmpTableSave saved = rec.keep(SaveTmpTable(state, model));
+    EXPECT_FALSE(saved);
     EXPECT_FALSE(folder.exists(QStringLiteral("tmp")));
-    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(saved.path.isEmpty());
 }
 
 TEST_F(TableCommands, TmpTableWrittenEvenWhenAListIsEmpty)
 {
-    ASSERT_TRUE(RefreshTable(state, model));
+    ASSERT_TRUE(rec.keep(RefreshTable(state, model)));
     state.fNumbers.clear();
-    EXPECT_TRUE(SaveTmpTable(state, model));
+    QString tmpTablePath = rec.keep(SaveTmpTable(state, model)).path;
+    EXPECT_FALSE(tmpTablePath.isEmpty());
     EXPECT_EQ(rec.texts(), QStringList{"Créez une liste des diaphragmes"});
     TableState reopened;
-    EXPECT_EQ(LoadTmpTable(reopened), TableStatus::Read);
+    EXPECT_EQ(rec.keep(LoadTmpTable(reopened, tmpTablePath)).status, TableStatus::Read);
     EXPECT_TRUE(reopened.fNumbers.isEmpty());
     EXPECT_EQ(reopened.distances, state.distances);
 }
@@ -790,8 +822,8 @@ TEST_F(TableCommands, TmpTableWrittenEvenWhenAListIsEmpty)
 TEST_F(TableCommands, DamagedTmpTableIsLeftInPlace)
 {
     folder.write(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"), "Version 1.0.0.0\r\nOk\r\n");
-    TempTablePath() = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
-    EXPECT_EQ(LoadTmpTable(state), TableStatus::ReadError);
+    QString tmpTablePath = folder.file(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp"));
+    EXPECT_EQ(rec.keep(LoadTmpTable(state, tmpTablePath)).status, TableStatus::ReadError);
     EXPECT_TRUE(folder.exists(QStringLiteral("tmp/F80_C0050_PF_10x12 in.tmp")));
     EXPECT_TRUE(rec.messages().empty());
     expectSameSettings(state, sampleTable());
@@ -800,7 +832,7 @@ TEST_F(TableCommands, DamagedTmpTableIsLeftInPlace)
 struct ForeignPathCase {
     const char *name;
     const char *file;   // the file that exists, relative to the program folder
-    const char *path;   // TempTablePath, relative to the program folder
+    const char *path;   // the tmp table's path, relative to the program folder
     bool linkInTmp;
 };
 
@@ -820,12 +852,13 @@ TEST_P(TmpTableOutsideTmp, NeitherReadNorDeleted)
         ASSERT_TRUE(QFile::link(folder.file(QString::fromLatin1(c.file)),
                                 folder.file(QString::fromLatin1(c.path))));
     }
-    TempTablePath() = folder.file(QString::fromLatin1(c.path));
+    QString tmpTablePath = folder.file(QString::fromLatin1(c.path));
     TableState s;
-    EXPECT_EQ(LoadTmpTable(s), TableStatus::Read); // the test table instead
+    EXPECT_EQ(rec.keep(LoadTmpTable(s, tmpTablePath)).status,
+              TableStatus::Read); // the test table instead
     EXPECT_EQ(s.lensReferences, QStringLiteral("Test Optolune"));
     EXPECT_TRUE(folder.exists(QString::fromLatin1(c.file)));
-    EXPECT_TRUE(TempTablePath().isEmpty());
+    EXPECT_TRUE(tmpTablePath.isEmpty());
     EXPECT_TRUE(rec.messages().empty());
 }
 
@@ -843,7 +876,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TableCommands, DeliveredTestTable)
 {
     EXPECT_EQ(fileLines(TestTablePath()).first(), VersionText());
-    ASSERT_EQ(LoadTestTable(state), TableStatus::Read);
+    ASSERT_EQ(rec.keep(LoadTestTable(state)).status, TableStatus::Read);
     EXPECT_EQ(state.focal, QStringLiteral("148,1"));
     EXPECT_EQ(state.circle, QStringLiteral("0,100"));
     EXPECT_EQ(state.nodal, QStringLiteral("24,8"));
@@ -854,7 +887,7 @@ TEST_F(TableCommands, DeliveredTestTable)
     EXPECT_TRUE(state.fromFilm);
     EXPECT_FALSE(state.fNumbers.isEmpty());
     EXPECT_FALSE(state.distances.isEmpty());
-    EXPECT_TRUE(RefreshTable(state, model));
+    EXPECT_TRUE(rec.keep(RefreshTable(state, model)));
     // Every distance of the test table can be focused with this lens.
     for (int r = 1; r <= state.nDist; ++r)
         EXPECT_FALSE(model.cell(1, r).isEmpty()) << r;
@@ -866,11 +899,11 @@ TEST(TestTable, MissingOrWithoutAVersionLine)
     ProgramFolder folder(false);
     Recorder rec;
     TableState s;
-    EXPECT_EQ(LoadTestTable(s), TableStatus::Missing);
+    EXPECT_EQ(rec.keep(LoadTestTable(s)).status, TableStatus::Missing);
     QStringList lines = TableFileLines(sampleTable());
     lines[0] = QStringLiteral("Version 0.0.1");
     writeLines(TestTablePath(), lines);
-    EXPECT_EQ(LoadTestTable(s), TableStatus::OtherVersion);
+    EXPECT_EQ(rec.keep(LoadTestTable(s)).status, TableStatus::OtherVersion);
     EXPECT_EQ(rec.texts(), QStringList{"Fichier non compatible avec la version Version 1.0.0.0"});
 }
 
@@ -880,11 +913,11 @@ TEST_F(TableCommands, MemoryFileStoresAndRecallsTheFourFields)
     state.focal = QStringLiteral("150");
     state.nodal = QStringLiteral("");
     state.pupil = QStringLiteral("0,9");
-    ASSERT_TRUE(StoreParameters(state));
+    ASSERT_TRUE(rec.keep(StoreParameters(state)));
     EXPECT_EQ(folder.read(QStringLiteral("Data/memf.slc")), QByteArray("0.1\r\n150\r\n\r\n0,9\r\n"));
 
     TableState other = sampleTable();
-    EXPECT_TRUE(RecallParameters(other, model));
+    EXPECT_TRUE(rec.keep(RecallParameters(other, model)));
     EXPECT_EQ(other.circle, QStringLiteral("0,100")); // recalled, then validated
     EXPECT_EQ(other.focal, QStringLiteral("150"));
     EXPECT_EQ(other.nodal, QStringLiteral("0"));
@@ -895,9 +928,9 @@ TEST_F(TableCommands, MemoryFileStoresAndRecallsTheFourFields)
 
 TEST_F(TableCommands, MemoryFileMissingOrIncompleteChangesNothing)
 {
-    EXPECT_FALSE(RecallParameters(state, model));
+    EXPECT_FALSE(rec.keep(RecallParameters(state, model)));
     folder.write(QStringLiteral("Data/memf.slc"), "0,1\r\n150\r\n");
-    EXPECT_FALSE(RecallParameters(state, model));
+    EXPECT_FALSE(rec.keep(RecallParameters(state, model)));
     EXPECT_EQ(rec.messages(),
               (std::vector<Message>{
                   {"error", "Impossible d'ouvrir le fichier " + folder.file("Data/memf.slc")},

@@ -42,6 +42,7 @@
 #include <QStyleOptionFrame>
 #include <QStatusBar>
 #include <QTableView>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QAbstractButton>
@@ -254,10 +255,48 @@ TEST_F(TableWindowTest, DefaultAndTheoreticalLists)
     saveScreenshot(&form, QStringLiteral("table-window-theoretical"));
 }
 
+// Every change of the table reaches the grid as a reset of its model, so
+// that a view never reads a table that changed under it: a refresh of the
+// same shape, the column width, the decimals, the orientation, the bound.
+TEST_F(TableWindowTest, EveryChangeOfTheTableResetsTheGridModel)
+{
+    ProgramFolder folder;
+    Recorder rec;
+    TableWindow form;
+    activate(form);
+    auto *grid = child<QTableView>(&form, "AdvStringGrid1");
+    QSignalSpy resets(grid->model(), &QAbstractItemModel::modelReset);
+    const std::pair<const char *, std::function<void()>> changes[] = {
+        {"refresh", [&] { child<QToolButton>(&form, "CalcBtn")->click(); }},
+        {"column width", [&] { child<QSpinBox>(&form, "SpinLargCol")->setValue(52); }},
+        {"decimals",
+         [&] {
+             auto *decimals = child<QComboBox>(&form, "ComboNbDecim");
+             decimals->setCurrentIndex(3);
+             emit decimals->activated(3);
+         }},
+        {"orientation", [&] { child<QToolButton>(&form, "DhBtn")->click(); }},
+        {"bound reset",
+         [&] { QTest::mouseDClick(child<QLineEdit>(&form, "EdLimDec"), Qt::LeftButton); }},
+    };
+    for (const auto &[name, change] : changes) {
+        resets.clear();
+        change();
+        EXPECT_GE(resets.count(), 1) << name;
+        // What the view reads is the table the window holds.
+        const TableModel &table = form.table();
+        ASSERT_EQ(grid->model()->columnCount(), table.colCount() - 1) << name;
+        ASSERT_EQ(grid->model()->rowCount(), table.rowCount() - 1) << name;
+        EXPECT_EQ(grid->model()->index(0, 0).data().toString(), table.displayText(1, 1)) << name;
+    }
+    EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
+}
+
 TEST_F(TableWindowTest, ClosingKeepsTheTableForTheNextOpening)
 {
     ProgramFolder folder;
     Recorder rec;
+    QString kept; // what the main window keeps between two openings
     {
         TableWindow form;
         activate(form);
@@ -267,12 +306,14 @@ TEST_F(TableWindowTest, ClosingKeepsTheTableForTheNextOpening)
         action(form, "H")->trigger();
         QTest::keyClick(&form, Qt::Key_Escape); // every way out keeps the table
         EXPECT_FALSE(form.isVisible());
+        kept = form.tmpTablePath();
     }
     const QString tmp = folder.file("tmp/F80_C0100_PF_4x5.tmp");
-    EXPECT_EQ(TempTablePath(), tmp);
+    EXPECT_EQ(kept, tmp);
     ASSERT_TRUE(QFileInfo::exists(tmp));
     {
         TableWindow form;
+        form.setTmpTablePath(kept);
         activate(form);
         EXPECT_EQ(child<QLineEdit>(&form, "EdFocale")->text(), QStringLiteral("80"));
         EXPECT_EQ(child<QLineEdit>(&form, "EdComment")->text(), QStringLiteral("Planar 80"));
@@ -499,8 +540,10 @@ TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
     folder.write(QStringLiteral("Tables/F148,1_C0100_PF_6x9_Mine.stf"),
                  folder.read(QStringLiteral("Data/F148,1_C0100_PF_4x5_Test Optolune.slc")));
     MainWindow main;
-    main.setTableOpener([](QWidget *owner) { ShowTableWindow(owner, false); });
-    main.setOpenTableFileCommand([](QWidget *owner) { ShowTableWindow(owner, true); });
+    main.setTableOpener(
+        [](QWidget *owner, QString &tmpTable) { ShowTableWindow(owner, false, tmpTable); });
+    main.setOpenTableFileCommand(
+        [](QWidget *owner, QString &tmpTable) { ShowTableWindow(owner, true, tmpTable); });
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     QCoreApplication::processEvents();
@@ -516,6 +559,11 @@ TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
     });
     QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(format, QStringLiteral("6x9"));
+    // The main window keeps the tmp table the window left, for the next
+    // opening and the settings file.
+    const QString tmp = folder.file(QStringLiteral("tmp/F148,1_C0100_PF_6x9_Mine.tmp"));
+    EXPECT_EQ(main.tmpTablePath(), tmp);
+    EXPECT_TRUE(QFileInfo::exists(tmp));
 
     bool shown = false;
     whenModalShown([&](QWidget *table) {
@@ -524,6 +572,9 @@ TEST_F(TableWindowTest, MainWindowOpensTheTableAndCtrlOOpensAFileInIt)
     });
     QTest::mouseClick(child<QToolButton>(&main, "TableBtn"), Qt::LeftButton);
     EXPECT_TRUE(shown);
+    // Read at the opening, written again at the close.
+    EXPECT_EQ(main.tmpTablePath(), tmp);
+    EXPECT_TRUE(QFileInfo::exists(tmp));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 
@@ -679,6 +730,7 @@ TEST_F(TableWindowTest, AHugeDefaultListIsCutAndShown)
     // What the window keeps at its close reads back at the next opening.
     form.close();
     TableWindow again;
+    again.setTmpTablePath(form.tmpTablePath());
     activate(again);
     EXPECT_EQ(again.state().distances.size(), 1000);
 }
@@ -781,6 +833,7 @@ TEST_F(TableWindowTest, DiffractionMenuItemAndItsWavelength)
     ProgramFolder folder;
     Recorder rec;
     folder.write(QStringLiteral("optolune.INI"), "[optaff]\r\nlambda=0,5\r\n");
+    QString kept; // the tmp table the main window would hand to the next opening
     auto cellsOf = [](TableWindow &window, const TableModel &like) {
         QStringList all;
         for (int r = 1; r < like.rowCount(); ++r)
@@ -797,7 +850,8 @@ TEST_F(TableWindowTest, DiffractionMenuItemAndItsWavelength)
     };
     auto expectedCells = [](long double wavelengthUm) {
         TableState state;
-        EXPECT_EQ(ReadTableFile(state, TestTablePath(), TableSource::TestTable), TableStatus::Read);
+        EXPECT_EQ(ReadTableFile(state, TestTablePath(), TableSource::TestTable).status,
+                  TableStatus::Read);
         state.diffraction = true;
         state.wavelengthUm = wavelengthUm;
         TableModel model;
@@ -831,8 +885,10 @@ TEST_F(TableWindowTest, DiffractionMenuItemAndItsWavelength)
         EXPECT_EQ(form.windowTitle(),
                   QStringLiteral("Table de profondeur de champ avec diffraction (λ 0,70 µm)"));
         form.close();
+        kept = form.tmpTablePath();
     }
     TableWindow form;
+    form.setTmpTablePath(kept);
     activate(form);
     EXPECT_TRUE(action(form, "Diffraction")->isChecked());
     const TableModel at07 = expectedCells(0.7L);

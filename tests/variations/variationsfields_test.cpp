@@ -50,7 +50,7 @@ TEST_P(FieldCheck, RepairsTheFieldsInOrder)
     EXPECT_EQ(in.fText, c.expected.fText);
     EXPECT_EQ(in.dText, c.expected.dText);
     EXPECT_EQ(in.nText, QStringLiteral("8")); // EdDia is the program's
-    EXPECT_EQ(optolune::test::AsMessages(check.notices), c.messages);
+    EXPECT_EQ(optolune::test::Said(check.notices), c.messages);
     EXPECT_TRUE(rec.messages().empty()); // the window shows them
 }
 
@@ -102,7 +102,7 @@ TEST(VariationsFields, AnEmptyListIsReportedFirstAndNoFieldIsTouched)
         VariationsInput in = fields("7", "0", "0.1", "150", "3");
         const ManualFieldsCheck check = CheckManualFields(in, c.lists);
         EXPECT_EQ(check.code, c.code);
-        EXPECT_EQ(optolune::test::AsMessages(check.notices),
+        EXPECT_EQ(optolune::test::Said(check.notices),
                   (std::vector<Message>{{"information", QString::fromUtf8(c.message)}}));
         EXPECT_TRUE(rec.messages().empty());
         EXPECT_EQ(in.gpText, QStringLiteral("7"));
