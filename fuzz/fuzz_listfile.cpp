@@ -87,9 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // The editor: recall the stored list, check all, Ok.
-    const QString kindText = ListPrefix(kind);
     guarded("ListEditor", [&] {
-        ListEditor editor(dataFolder, kindText);
+        ListEditor editor(dataFolder, kind);
         editor.tag = QString::fromUtf16(TableCallerTag);
         editor.fields.storedIndex = number - 1;
         editor.Activate();

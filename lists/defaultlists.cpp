@@ -74,8 +74,7 @@ QString CallerCaption(ListKind kind)
 ListSourceResult RunListSource(const QString &dataFolder, const QString &tag, ListKind kind,
                                ListSource source, ListReceiver *receiver)
 {
-    CurrentListKind() = ListPrefix(kind);
-    ListEditor editor(dataFolder);
+    ListEditor editor(dataFolder, kind);
     editor.tag = tag;
     ListSourceResult result;
     if (source == ListSource::DefaultList)

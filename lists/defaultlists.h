@@ -33,8 +33,8 @@ enum class ListSource {
     TheoreticalList, // BuildTheoreticalList: f-numbers only
 };
 
-// The driven use of the editor: sets the shared current kind, runs the list
-// source on a fresh editor with that caller tag, checks every item and runs Ok,
+// The driven use of the editor: runs the list source on a fresh editor of that
+// kind with that caller tag, checks every item and runs Ok,
 // so the receiver gets the list as if the user had pressed Ok. handedBack is
 // true when a list was handed back; false when the source gave no item (a
 // missing default list, with its notice "bug") or the tag does not take the

@@ -48,17 +48,16 @@ void fitInto(Notices &notices, QString &text, int decimals, long double minimum,
 
 } // namespace
 
-ListEditor::ListEditor(QString dataFolder, const QString &kindSource)
-    : m_dataFolder(std::move(dataFolder)), m_kindSource(&kindSource)
+ListEditor::ListEditor(QString dataFolder, ListKind kind)
+    : m_dataFolder(std::move(dataFolder)), m_kind(kind)
 {
 }
 
 std::optional<ListKind> ListEditor::kind() const
 {
-    ListKind k;
-    if (!ListKindFromPrefix(*m_kindSource, k) || k == ListKind::Cgr)
+    if (m_kind == ListKind::Cgr)
         return std::nullopt;
-    return k;
+    return m_kind;
 }
 
 QStringList ListEditor::StoredListNames()

@@ -62,8 +62,8 @@ QLabel *label(QWidget *parent, const QString &text)
 
 } // namespace
 
-ListEditorDialog::ListEditorDialog(QWidget *parent, const QString &dataFolder)
-    : QDialog(parent), m_editor(dataFolder)
+ListEditorDialog::ListEditorDialog(ListKind kind, QWidget *parent, const QString &dataFolder)
+    : QDialog(parent), m_editor(dataFolder, kind)
 {
     setObjectName(QStringLiteral("FormListes"));
     setWindowTitle(m_editor.fields.caption);

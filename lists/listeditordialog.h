@@ -1,5 +1,5 @@
 // The list editor window (ListEditorDialog): the user edits one value list of the
-// shared current kind, adds typed items and arithmetic sections, sets check
+// kind it is created for, adds typed items and arithmetic sections, sets check
 // marks, stores and recalls numbered lists, and on Ok hands the checked items
 // back to the window that opened it. Every operation is ListEditor's
 // (listeditor); the window copies its field texts in, runs one operation and
@@ -30,8 +30,8 @@ class ListReceiver;
 class ListEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ListEditorDialog(QWidget *parent = nullptr,
-                         const QString &dataFolder = appPaths().dataFolder);
+    explicit ListEditorDialog(ListKind kind, QWidget *parent = nullptr,
+                              const QString &dataFolder = appPaths().dataFolder);
 
     // The caller's set-up, before the window is shown or driven.
     void setCaption(const QString &caption); // replaced when the window becomes active

@@ -25,8 +25,7 @@ ListEditorOpener setListEditorOpener(ListEditorOpener opener)
 
 bool ShowListEditor(const ListEditorRequest &request)
 {
-    CurrentListKind() = ListPrefix(request.kind);
-    ListEditorDialog form(request.owner);
+    ListEditorDialog form(request.kind, request.owner);
     form.setCaption(CallerCaption(request.kind));
     form.setRangeLine(RangeLine(request.tag, request.kind));
     form.setCallerTag(request.tag);

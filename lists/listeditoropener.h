@@ -17,7 +17,7 @@ namespace optolune {
 struct ListEditorRequest {
     QWidget *owner = nullptr;
     QString tag;                   // "pc" for the table, "valisol" for the variations
-    ListKind kind = ListKind::Dia; // becomes the shared current kind
+    ListKind kind = ListKind::Dia; // the kind the editor works on
     QStringList items;             // the caller's list, shown all checked
     ListReceiver *receiver = nullptr;
     bool showTheoretical = false;  // ThBtn, for the f-number callers that offer it
@@ -35,8 +35,8 @@ bool OpenListEditor(const ListEditorRequest &request);
 // ShowListEditor.
 ListEditorOpener setListEditorOpener(ListEditorOpener opener);
 
-// The program's opener: sets the shared current kind, creates the editor with
-// the caller's caption, range line, tag, list (all checked) and visible
+// The program's opener: creates the editor for the request's kind with the
+// caller's caption, range line, tag, list (all checked) and visible
 // controls (no section controls for f-numbers), shows it modally over the
 // owner and destroys it when it closes.
 bool ShowListEditor(const ListEditorRequest &request);

@@ -19,8 +19,4 @@ bool ListKindFromPrefix(const QString &prefix, ListKind &kind);
 // lengths, 2 distances, 3 circle diameters (0 for the grid kind).
 int ListDecimals(ListKind kind);
 
-// The kind the list editor works on, set by the window that opens it; empty
-// until a window sets it.
-QString &CurrentListKind();
-
 } // namespace optolune

@@ -55,8 +55,6 @@ namespace {
 
 class DrivenUseTest : public testing::Test {
 protected:
-    void TearDown() override { CurrentListKind().clear(); }
-
     ProgramFolder folder;
     Recorder rec;
     RecordingReceiver receiver;
@@ -69,7 +67,6 @@ TEST_F(DrivenUseTest, DefaultListsReachTheCallerAllChecked)
     EXPECT_TRUE(RunListSource(folder.dataPath(), QStringLiteral("pc"), ListKind::Dia,
                               ListSource::DefaultList, &receiver)
                     .handedBack);
-    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdia"));
     EXPECT_TRUE(RunListSource(folder.dataPath(), QStringLiteral("pc"), ListKind::Dis,
                               ListSource::DefaultList, &receiver)
                     .handedBack);
@@ -113,8 +110,7 @@ TEST_F(DrivenUseTest, TheoreticalListOnlyForFNumbers)
 
 TEST_F(DrivenUseTest, AnEditorLeftOnItsCurrentListKeepsItForOtherKinds)
 {
-    CurrentListKind() = QStringLiteral("cbxfoc");
-    ListEditor editor(folder.dataPath());
+    ListEditor editor(folder.dataPath(), ListKind::Foc);
     editor.current = marked("50* 80*");
     editor.BuildTheoreticalList();
     EXPECT_EQ(shown(editor.current), QStringLiteral("50* 80*"));

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <deque>
+#include <optional>
 #include <gtest/gtest.h>
 
 using namespace optolune;
@@ -16,20 +17,19 @@ using namespace optolune::test;
 namespace {
 
 // A fresh program folder with the delivered data, the recorder, and an editor
-// over the shared current kind.
+// of the kind a test asks for.
 class ListEditorTest : public testing::Test {
 protected:
     void TearDown() override
     {
-        CurrentListKind().clear();
         EXPECT_TRUE(rec.messages().empty()); // the window shows what the editor returns
     }
 
     ListEditor &editor(ListKind kind, const char *list = "")
     {
-        CurrentListKind() = ListPrefix(kind);
-        m_editor.current = marked(list);
-        return m_editor;
+        m_editor.emplace(folder.dataPath(), kind);
+        m_editor->current = marked(list);
+        return *m_editor;
     }
     QByteArray file(const char *name) const { return folder.read(QStringLiteral("Data/") + name); }
 
@@ -54,7 +54,7 @@ protected:
 
     ProgramFolder folder;
     Recorder rec; // the editor shows nothing itself
-    ListEditor m_editor{folder.dataPath()};
+    std::optional<ListEditor> m_editor;
 };
 
 Message warning(const char *text) { return {QStringLiteral("warning"), QString::fromUtf8(text)}; }
@@ -133,17 +133,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ListEditorTest, WithoutAValueKindNothingHappens)
 {
-    for (const char *text : {"", "cbxcgr", "cbxzzz"}) {
-        CurrentListKind() = QString::fromLatin1(text);
-        m_editor.current = marked("2,8*");
-        m_editor.fields.add = QStringLiteral("4");
-        m_editor.Activate();
-        keep(m_editor.AddTypedItem());
-        keep(m_editor.LoadDefaultList());
-        m_editor.BuildTheoreticalList();
-        EXPECT_EQ(shown(m_editor.current), QStringLiteral("2,8*")) << text;
-        EXPECT_EQ(m_editor.fields.caption, QStringLiteral("Listes"));
-    }
+    // The grid kind has no values to edit.
+    ListEditor &e = editor(ListKind::Cgr, "2,8*");
+    e.fields.add = QStringLiteral("4");
+    e.Activate();
+    keep(e.AddTypedItem());
+    keep(e.LoadDefaultList());
+    e.BuildTheoreticalList();
+    EXPECT_EQ(shown(e.current), QStringLiteral("2,8*"));
+    EXPECT_EQ(e.fields.caption, QStringLiteral("Listes"));
+    EXPECT_EQ(e.kind(), std::nullopt);
     EXPECT_TRUE(said.empty());
 }
 

@@ -28,14 +28,11 @@ namespace {
 
 class ListesTest : public testing::Test {
 protected:
-    void TearDown() override { CurrentListKind().clear(); }
-
     // The editor as ShowListEditor sets it up, shown but not modal.
     ListEditorDialog &open(const char *tag, ListKind kind, const QStringList &items,
                       bool showTheoretical = false)
     {
-        CurrentListKind() = ListPrefix(kind);
-        m_form = std::make_unique<ListEditorDialog>(nullptr, folder.dataPath());
+        m_form = std::make_unique<ListEditorDialog>(kind, nullptr, folder.dataPath());
         ListEditorDialog &form = *m_form;
         form.setCaption(CallerCaption(kind));
         form.setRangeLine(RangeLine(QString::fromLatin1(tag), kind));
@@ -142,8 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ListesTest, ActivationSetsTheKindAndTheCallersLine)
 {
-    CurrentListKind() = QStringLiteral("cbxdis");
-    ListEditorDialog unshown(nullptr, folder.dataPath());
+    ListEditorDialog unshown(ListKind::Dis, nullptr, folder.dataPath());
     EXPECT_EQ(unshown.windowTitle(), QStringLiteral("Listes"));
 
     ListEditorDialog &form = open("pc", ListKind::Dis, {"1", "2"});
@@ -301,8 +297,7 @@ TEST_F(ListesTest, StoredListsThroughTheButtons)
 TEST_F(ListesTest, FailedSaveIsReportedAndTheWindowGoesOn)
 {
     folder.write(QStringLiteral("Blocked"), "file");
-    CurrentListKind() = QStringLiteral("cbxdia");
-    ListEditorDialog form(nullptr, folder.path() + "Blocked/");
+    ListEditorDialog form(ListKind::Dia, nullptr, folder.path() + "Blocked/");
     form.setCurrentList({"2,8"});
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -355,8 +350,7 @@ TEST_F(ListesTest, AbandonnerAndTheFrameHandNothingBack)
 
 TEST_F(ListesTest, DrivenWithoutBeingShown)
 {
-    CurrentListKind() = QStringLiteral("cbxdia");
-    ListEditorDialog form(nullptr, folder.dataPath());
+    ListEditorDialog form(ListKind::Dia, nullptr, folder.dataPath());
     form.setCallerTag(QStringLiteral("pc"));
     form.setReceiver(&receiver);
     form.BuildTheoreticalList();
@@ -366,9 +360,13 @@ TEST_F(ListesTest, DrivenWithoutBeingShown)
     ASSERT_EQ(receiver.deliveries.size(), 1u);
     EXPECT_EQ(receiver.deliveries[0].items, TheoreticalFNumbers());
 
-    CurrentListKind() = QStringLiteral("cbxdis");
-    form.LoadDefaultList();
-    EXPECT_TRUE(form.OkCommand());
+    ListEditorDialog distances(ListKind::Dis, nullptr, folder.dataPath());
+    distances.setCallerTag(QStringLiteral("pc"));
+    distances.setReceiver(&receiver);
+    distances.LoadDefaultList();
+    EXPECT_TRUE(distances.OkCommand());
+    ASSERT_EQ(receiver.deliveries.size(), 2u);
+    EXPECT_EQ(receiver.deliveries.back().kind, ListKind::Dis);
     EXPECT_EQ(receiver.deliveries.back().items.first(), QStringLiteral("0,5"));
     EXPECT_TRUE(rec.messages().empty());
 }
@@ -392,6 +390,7 @@ TEST_F(ListesTest, ShowListEditorRunsModallyAndHandsBackOnOk)
         }
         EXPECT_TRUE(form->isModal());
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Listes-Focales"));
+        EXPECT_EQ(form->editor().kind(), ListKind::Foc);
         EXPECT_EQ(child<QLineEdit>(form, "Edaffiche")->text(),
                   QStringLiteral("Focale min.: 10,0 mm      Focale max.: 1200,0 mm"));
         QTest::mouseClick(form->findChild<QToolButton *>(QStringLiteral("OkBtn")), Qt::LeftButton);
@@ -399,7 +398,6 @@ TEST_F(ListesTest, ShowListEditorRunsModallyAndHandsBackOnOk)
             form->reject();
     });
     EXPECT_TRUE(OpenListEditor(request));
-    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxfoc"));
     ASSERT_EQ(receiver.deliveries.size(), 1u);
     EXPECT_EQ(receiver.deliveries[0].items, (QStringList{"50", "80"}));
 }
@@ -512,8 +510,7 @@ TEST_F(ListesTest, PicturesOfEachKind)
             items = TheoreticalFNumbers();
         } else {
             ValueList def;
-            CurrentListKind() = ListPrefix(s.kind);
-            ListEditor loader(folder.dataPath());
+            ListEditor loader(folder.dataPath(), s.kind);
             ASSERT_TRUE(loader.LoadDefaultList().empty());
             items = loader.current.texts();
         }

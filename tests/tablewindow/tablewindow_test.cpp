@@ -15,6 +15,7 @@
 #include "lists/listkind.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
+#include "lists/listeditordialog.h"
 #include "lists/listeditoropener.h"
 #include "support/child.h"
 #include "support/programfolder.h"
@@ -36,6 +37,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <optional>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QStyle>
@@ -518,8 +520,12 @@ TEST_F(TableWindowTest, TheRealListEditorHandsItsCheckedItemsBack)
     QString caption;
     // The first distance unchecked: what comes back is the list without it,
     // which the table's list never was.
+    std::optional<ListKind> kind;
     whenModalShown([&](QWidget *editor) {
         caption = editor->windowTitle();
+        if (auto *dialog = dynamic_cast<ListEditorDialog *>(editor)) {
+            kind = dialog->editor().kind();
+        }
         auto *items = child<QListWidget>(editor, "CheckListBox1");
         ASSERT_EQ(items->count(), before.size());
         items->item(0)->setCheckState(Qt::Unchecked);
@@ -528,7 +534,7 @@ TEST_F(TableWindowTest, TheRealListEditorHandsItsCheckedItemsBack)
     QTest::mouseClick(child<QToolButton>(&form, "DistBtn"), Qt::LeftButton);
     EXPECT_EQ(caption, QStringLiteral("Listes-Distances"));
     EXPECT_EQ(form.state().distances, before.mid(1));
-    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdis"));
+    EXPECT_EQ(kind, ListKind::Dis);
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 

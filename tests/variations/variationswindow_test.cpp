@@ -8,6 +8,7 @@
 #include "core/apppaths.h"
 #include "core/notes.h"
 #include "core/numerictext.h"
+#include "lists/listeditordialog.h"
 #include "lists/listeditoropener.h"
 #include "lists/listkind.h"
 #include "support/child.h"
@@ -38,6 +39,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <optional>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionFrame>
@@ -1012,8 +1014,12 @@ TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
     EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("90"));
 
     bool theoretical = false;
+    std::optional<ListKind> kind;
     whenModalShown([&](QWidget *editor) {
         range = child<QLineEdit>(editor, "Edaffiche")->text();
+        if (auto *dialog = dynamic_cast<ListEditorDialog *>(editor)) {
+            kind = dialog->editor().kind();
+        }
         theoretical = child<QAbstractButton>(editor, "ThBtn")->isVisible();
         QTest::mouseClick(child<QAbstractButton>(editor, "ThBtn"), Qt::LeftButton);
         QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
@@ -1023,7 +1029,7 @@ TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
     EXPECT_TRUE(theoretical);
     EXPECT_EQ(items(&form, "BoxDia").size(), 33);
     EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("1,0"));
-    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdia"));
+    EXPECT_EQ(kind, ListKind::Dia);
 
     whenModalShown([&](QWidget *editor) {
         range = child<QLineEdit>(editor, "Edaffiche")->text();
