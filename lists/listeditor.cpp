@@ -104,7 +104,7 @@ void ListEditor::ApplyKindSettings()
     switch (*k) {
     case ListKind::Dis:
         fields.caption = QCoreApplication::translate("ListEditor", "Listes-Distances");
-        if (tag == QStringView(VariationsCallerTag))
+        if (wording == ListWording::Variations)
             fields.theoreticalHint = QCoreApplication::translate("ListEditor", 
                 "Rappel d'une liste théorique|Réservée à l'étude de l'hyperfocale");
         break;
@@ -383,7 +383,7 @@ bool ListEditor::OkCommand(ListReceiver *receiver)
         ItemValue(text);
     result = ValueList::fromTexts(checked, false);
     if (const auto k = kind())
-        HandBack(tag, *k, result.texts(), receiver);
+        HandBack(*k, result.texts(), receiver);
     return true;
 }
 

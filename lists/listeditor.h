@@ -96,7 +96,8 @@ public:
     void BuildTheoreticalList(); // ThBtn
 
     // Ok: with no checked item, does nothing and returns false. Otherwise the
-    // result becomes the checked items, they are handed back by tag and kind,
+    // result becomes the checked items, they are handed back when the
+    // receiver accepts the kind,
     // and the window is to close (true). A checked item that is no number
     // throws ConversionError and nothing is handed back.
     bool OkCommand(ListReceiver *receiver);
@@ -107,7 +108,7 @@ public:
     ValueList result;   // CheckListBox2
     ValueList snapshot; // CheckListBox3
     Fields fields;
-    QString tag = QString::fromUtf16(NoCallerTag);
+    ListWording wording = ListWording::Table;
     int decimals = 1;
 
 private:

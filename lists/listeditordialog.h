@@ -36,7 +36,7 @@ public:
     // The caller's set-up, before the window is shown or driven.
     void setCaption(const QString &caption); // replaced when the window becomes active
     void setRangeLine(const QString &text);  // Edaffiche
-    void setCallerTag(const QString &tag);   // "pc", "valisol"; anything else hands nothing back
+    void setWording(ListWording wording);    // the hint of ThBtn for distances
     void setReceiver(ListReceiver *receiver);
     void setCurrentList(const QStringList &texts); // every item checked
     void setTheoreticalButtonVisible(bool visible);

@@ -27,8 +27,8 @@ bool ShowListEditor(const ListEditorRequest &request)
 {
     ListEditorDialog form(request.kind, request.owner);
     form.setCaption(CallerCaption(request.kind));
-    form.setRangeLine(RangeLine(request.tag, request.kind));
-    form.setCallerTag(request.tag);
+    form.setRangeLine(RangeLine(request.wording, request.kind));
+    form.setWording(request.wording);
     form.setSectionControlsVisible(request.kind != ListKind::Dia);
     form.setTheoreticalButtonVisible(request.showTheoretical);
     form.setCurrentList(request.items);

@@ -16,15 +16,15 @@ namespace optolune {
 
 struct ListEditorRequest {
     QWidget *owner = nullptr;
-    QString tag;                   // "pc" for the table, "valisol" for the variations
-    ListKind kind = ListKind::Dia; // the kind the editor works on
+    ListWording wording = ListWording::Table; // the caller's texts in the editor
+    ListKind kind = ListKind::Dia;            // the kind the editor works on
     QStringList items;             // the caller's list, shown all checked
     ListReceiver *receiver = nullptr;
     bool showTheoretical = false;  // ThBtn, for the f-number callers that offer it
 };
 
 // Returns true when the editor closed by Ok (the receiver has then been given
-// the list, when the tag takes the kind).
+// the list, when it accepts the kind).
 using ListEditorOpener = std::function<bool(const ListEditorRequest &)>;
 
 // Opens the editor through the installed opener (ShowListEditor unless a test
@@ -36,7 +36,7 @@ bool OpenListEditor(const ListEditorRequest &request);
 ListEditorOpener setListEditorOpener(ListEditorOpener opener);
 
 // The program's opener: creates the editor for the request's kind with the
-// caller's caption, range line, tag, list (all checked) and visible
+// caller's caption, range line, wording, list (all checked) and visible
 // controls (no section controls for f-numbers), shows it modally over the
 // owner and destroys it when it closes.
 bool ShowListEditor(const ListEditorRequest &request);

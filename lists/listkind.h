@@ -15,6 +15,11 @@ QString ListPrefix(ListKind kind);
 // The kind of a prefix; false when the text is none of the five.
 bool ListKindFromPrefix(const QString &prefix, ListKind &kind);
 
+// Which of the two callers' wordings the editor's texts take: the range line
+// of distances and the hint of the theoretical-list button differ between
+// the depth-of-field table and the variations calculator.
+enum class ListWording { Table, Variations };
+
 // Digits after the comma of the kind's values: 1 f-numbers and focal
 // lengths, 2 distances, 3 circle diameters (0 for the grid kind).
 int ListDecimals(ListKind kind);

@@ -29,8 +29,8 @@ TEST(ListEditorEnglishTest, TheEditorReadsInEnglishWithDecimalPoints)
     EnglishScope english;
     ListEditorDialog form(ListKind::Dis, nullptr, folder.dataPath());
     form.setCaption(CallerCaption(ListKind::Dis));
-    form.setRangeLine(RangeLine(QStringLiteral("pc"), ListKind::Dis));
-    form.setCallerTag(QStringLiteral("pc"));
+    form.setRangeLine(RangeLine(ListWording::Table, ListKind::Dis));
+    form.setWording(ListWording::Table);
     form.setSectionControlsVisible(true);
     form.setTheoreticalButtonVisible(false);
     form.setCurrentList({QStringLiteral("0,5"), QStringLiteral("1,25"), QStringLiteral("3")});

@@ -219,7 +219,16 @@ TEST_F(TableWindowTest, ListEditorIsOpenedForTheTableAndItsListReplacesTheTables
     listEditor.answer = QStringList{"4,5", "8"};
     QTest::mouseClick(child<QToolButton>(&form, "DiaBtn"), Qt::LeftButton);
     ASSERT_EQ(listEditor.requests.size(), 1u);
-    EXPECT_EQ(listEditor.requests[0].tag, QStringLiteral("pc"));
+    EXPECT_EQ(listEditor.requests[0].wording, ListWording::Table);
+    // The table takes back f-numbers and distances only.
+    ASSERT_NE(listEditor.requests[0].receiver, nullptr);
+    for (const auto &[kind, taken] :
+         {std::pair{ListKind::Dia, true}, std::pair{ListKind::Dis, true},
+          std::pair{ListKind::Foc, false}, std::pair{ListKind::Cer, false},
+          std::pair{ListKind::Cgr, false}}) {
+        EXPECT_EQ(listEditor.requests[0].receiver->accepts(kind), taken)
+            << ListPrefix(kind).toStdString();
+    }
     EXPECT_EQ(listEditor.requests[0].kind, ListKind::Dia);
     EXPECT_EQ(listEditor.requests[0].items, before);
     EXPECT_EQ(header(form, Qt::Horizontal, 0), QStringLiteral("n=4,5"));

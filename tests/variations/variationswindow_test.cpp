@@ -515,7 +515,16 @@ TEST_F(VariationsWindowTest, ListsTakeTheUsersChoiceOnlyAndOpenTheirEditor)
     listEditor.answer = QStringList{"0,03", "0,05"};
     QTest::mouseClick(button(&form, "CercleBtn"), Qt::LeftButton);
     ASSERT_EQ(listEditor.requests.size(), 1u);
-    EXPECT_EQ(listEditor.requests[0].tag, QStringLiteral("valisol"));
+    EXPECT_EQ(listEditor.requests[0].wording, ListWording::Variations);
+    // The calculator takes back the four value kinds.
+    ASSERT_NE(listEditor.requests[0].receiver, nullptr);
+    for (const auto &[kind, taken] :
+         {std::pair{ListKind::Dia, true}, std::pair{ListKind::Dis, true},
+          std::pair{ListKind::Foc, true}, std::pair{ListKind::Cer, true},
+          std::pair{ListKind::Cgr, false}}) {
+        EXPECT_EQ(listEditor.requests[0].receiver->accepts(kind), taken)
+            << ListPrefix(kind).toStdString();
+    }
     EXPECT_EQ(listEditor.requests[0].kind, ListKind::Cer);
     EXPECT_FALSE(listEditor.requests[0].showTheoretical);
     EXPECT_EQ(listEditor.requests[0].items.first(), QStringLiteral("0,015"));
