@@ -5,6 +5,10 @@
 // (listeditor); the window copies its field texts in, runs one operation and
 // shows the state after it. Callers open it through OpenListEditor
 // (listeditoropener) or drive it without showing it.
+//
+// As a window it shows, through messages(), the notices its operations return
+// and the errors they throw (UserError from file I/O, ConversionError from an
+// item that is no number), and asks their Yes/No questions itself.
 #pragma once
 
 #include "listeditor.h"

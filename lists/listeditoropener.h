@@ -1,6 +1,9 @@
 // How the table window and the variations calculator open the list editor for
 // their own list, and get the checked items back through a ListReceiver
 // without knowing the editor's window.
+//
+// The editor's window shows its own messages; what escapes it (UserError) goes
+// to the caller's guarded command.
 #pragma once
 
 #include "listkind.h"

@@ -1,5 +1,8 @@
 // The kinds of value lists; the program-wide ranges of their values are
 // ValueLimits (core/valuelimits.h).
+//
+// Nothing here fails: ListKindFromPrefix says by its result whether a text
+// names a kind.
 #pragma once
 
 #include "core/valuelimits.h"
