@@ -26,6 +26,10 @@ QString g_home;
 
 class Receiver final : public ListReceiver {
 public:
+    bool accepts(ListKind kind) const override
+    {
+        return kind == ListKind::Dia || kind == ListKind::Dis;
+    }
     void replaceList(ListKind, const QStringList &items) override { received = items; }
     QStringList received;
 };
@@ -87,10 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // The editor: recall the stored list, check all, Ok.
-    const QString kindText = ListPrefix(kind);
     guarded("ListEditor", [&] {
-        ListEditor editor(dataFolder, kindText);
-        editor.tag = QString::fromUtf16(TableCallerTag);
+        ListEditor editor(dataFolder, kind);
         editor.fields.storedIndex = number - 1;
         editor.Activate();
         static_cast<void>(editor.RecallStoredList());
@@ -107,8 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (number == DefaultListNumber && (kind == ListKind::Dia || kind == ListKind::Dis)) {
         guarded("RunListSource", [&] {
             Receiver r;
-            static_cast<void>(RunListSource(dataFolder, QString::fromUtf16(TableCallerTag), kind,
-                                            ListSource::DefaultList, &r));
+            static_cast<void>(RunListSource(dataFolder, kind, ListSource::DefaultList, &r));
         });
     }
     QFile::remove(path);

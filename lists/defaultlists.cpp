@@ -32,12 +32,12 @@ QStringList TheoreticalFNumbers()
     return texts;
 }
 
-QString RangeLine(const QString &tag, ListKind kind)
+QString RangeLine(ListWording wording, ListKind kind)
 {
     using namespace ValueLimits;
     const int d = ListDecimals(kind);
     auto fixed = [d](long double value) { return LocalNumbers(FixedText(value, 5, d)); };
-    const bool variations = tag == QStringView(VariationsCallerTag);
+    const bool variations = wording == ListWording::Variations;
     switch (kind) {
     case ListKind::Dia:
         return QCoreApplication::translate("DefaultLists", "Diaphragme min.: %1      Diaphragme max.: %2")
@@ -71,19 +71,17 @@ QString CallerCaption(ListKind kind)
     return QString();
 }
 
-ListSourceResult RunListSource(const QString &dataFolder, const QString &tag, ListKind kind,
-                               ListSource source, ListReceiver *receiver)
+ListSourceResult RunListSource(const QString &dataFolder, ListKind kind, ListSource source,
+                               ListReceiver *receiver)
 {
-    CurrentListKind() = ListPrefix(kind);
-    ListEditor editor(dataFolder);
-    editor.tag = tag;
+    ListEditor editor(dataFolder, kind);
     ListSourceResult result;
     if (source == ListSource::DefaultList)
         result.notices = editor.LoadDefaultList();
     else
         editor.BuildTheoreticalList();
     editor.CheckAll();
-    result.handedBack = editor.OkCommand(receiver) && CallerTakesKind(tag, kind) && receiver;
+    result.handedBack = editor.OkCommand(receiver) && receiver && receiver->accepts(kind);
     return result;
 }
 

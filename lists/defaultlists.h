@@ -18,10 +18,10 @@ namespace optolune {
 // 1,0 1,2 1,4 1,7 2,0 ... 181,0 215,3 256,0.
 QStringList TheoreticalFNumbers();
 
-// The line of the editor's bottom field Edaffiche: the kind's range for that
-// caller, e.g. "Diaphragme min.: 1,0      Diaphragme max.: 256,0". Empty for a
-// kind the caller does not edit.
-QString RangeLine(const QString &tag, ListKind kind);
+// The line of the editor's bottom field Edaffiche: the kind's range in that
+// caller's wording, e.g. "Diaphragme min.: 1,0      Diaphragme max.: 256,0".
+// Empty for the grid kind.
+QString RangeLine(ListWording wording, ListKind kind);
 
 // The caption a caller gives the editor before it opens ("Diaphragmes",
 // "Distances de mise au point", "Focales", "Diamètres du cercle de confusion");
@@ -33,20 +33,19 @@ enum class ListSource {
     TheoreticalList, // BuildTheoreticalList: f-numbers only
 };
 
-// The driven use of the editor: sets the shared current kind, runs the list
-// source on a fresh editor with that caller tag, checks every item and runs Ok,
+// The driven use of the editor: runs the list source on a fresh editor of that
+// kind, checks every item and runs Ok,
 // so the receiver gets the list as if the user had pressed Ok. handedBack is
 // true when a list was handed back; false when the source gave no item (a
-// missing default list, with its notice "bug") or the tag does not take the
-// kind. The notices are the source's, for the caller's window to show. Errors
+// missing default list, with its notice "bug") or the receiver does not
+// accept the kind. The notices are the source's, for the caller's window to show. Errors
 // of the source (unreadable file, an item that is no number) are thrown as
 // UserError and nothing is handed back.
 struct ListSourceResult {
     bool handedBack = false;
     Notices notices;
 };
-[[nodiscard]] ListSourceResult RunListSource(const QString &dataFolder, const QString &tag,
-                                             ListKind kind, ListSource source,
-                                             ListReceiver *receiver);
+[[nodiscard]] ListSourceResult RunListSource(const QString &dataFolder, ListKind kind,
+                                             ListSource source, ListReceiver *receiver);
 
 } // namespace optolune

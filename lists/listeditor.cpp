@@ -48,17 +48,16 @@ void fitInto(Notices &notices, QString &text, int decimals, long double minimum,
 
 } // namespace
 
-ListEditor::ListEditor(QString dataFolder, const QString &kindSource)
-    : m_dataFolder(std::move(dataFolder)), m_kindSource(&kindSource)
+ListEditor::ListEditor(QString dataFolder, ListKind kind)
+    : m_dataFolder(std::move(dataFolder)), m_kind(kind)
 {
 }
 
 std::optional<ListKind> ListEditor::kind() const
 {
-    ListKind k;
-    if (!ListKindFromPrefix(*m_kindSource, k) || k == ListKind::Cgr)
+    if (m_kind == ListKind::Cgr)
         return std::nullopt;
-    return k;
+    return m_kind;
 }
 
 QStringList ListEditor::StoredListNames()
@@ -105,7 +104,7 @@ void ListEditor::ApplyKindSettings()
     switch (*k) {
     case ListKind::Dis:
         fields.caption = QCoreApplication::translate("ListEditor", "Listes-Distances");
-        if (tag == QStringView(VariationsCallerTag))
+        if (wording == ListWording::Variations)
             fields.theoreticalHint = QCoreApplication::translate("ListEditor", 
                 "Rappel d'une liste théorique|Réservée à l'étude de l'hyperfocale");
         break;
@@ -384,7 +383,7 @@ bool ListEditor::OkCommand(ListReceiver *receiver)
         ItemValue(text);
     result = ValueList::fromTexts(checked, false);
     if (const auto k = kind())
-        HandBack(tag, *k, result.texts(), receiver);
+        HandBack(*k, result.texts(), receiver);
     return true;
 }
 

@@ -10,9 +10,8 @@
 // or a file is destroyed go to the confirm function the caller passes, which
 // answers Yes (true) or No. File I/O throws UserError as everywhere.
 //
-// The kind is not the editor's own: every operation reads the shared current
-// kind (CurrentListKind) at the moment it runs. With no value kind there
-// ("", "cbxcgr" or anything else) the operations that depend on it do nothing.
+// The editor works on one kind, given when it is created. The grid kind is
+// no value kind: on it the operations that depend on the kind do nothing.
 #pragma once
 
 #include "listkind.h"
@@ -53,13 +52,10 @@ public:
     // list holds this many items.
     static constexpr int MaxItems = 100;
 
-    // kindSource is read at every operation; it is the shared current kind
-    // unless a test gives its own.
-    explicit ListEditor(QString dataFolder, const QString &kindSource = CurrentListKind());
-    // The editor keeps the address of kindSource: a temporary would dangle.
-    ListEditor(QString dataFolder, const QString &&kindSource) = delete;
+    ListEditor(QString dataFolder, ListKind kind);
 
-    // The four value kinds; nullopt for any other text.
+    // The editor's kind when it is one of the four value kinds; nullopt for
+    // the grid kind.
     std::optional<ListKind> kind() const;
     int storedNumber() const { return fields.storedIndex + 1; } // 7 is "D"
     static QStringList StoredListNames();                      // "1" to "6", "D"
@@ -100,7 +96,8 @@ public:
     void BuildTheoreticalList(); // ThBtn
 
     // Ok: with no checked item, does nothing and returns false. Otherwise the
-    // result becomes the checked items, they are handed back by tag and kind,
+    // result becomes the checked items, they are handed back when the
+    // receiver accepts the kind,
     // and the window is to close (true). A checked item that is no number
     // throws ConversionError and nothing is handed back.
     bool OkCommand(ListReceiver *receiver);
@@ -111,12 +108,12 @@ public:
     ValueList result;   // CheckListBox2
     ValueList snapshot; // CheckListBox3
     Fields fields;
-    QString tag = QString::fromUtf16(NoCallerTag);
+    ListWording wording = ListWording::Table;
     int decimals = 1;
 
 private:
     QString m_dataFolder;
-    const QString *m_kindSource;
+    ListKind m_kind;
 };
 
 } // namespace optolune

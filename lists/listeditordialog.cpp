@@ -62,8 +62,8 @@ QLabel *label(QWidget *parent, const QString &text)
 
 } // namespace
 
-ListEditorDialog::ListEditorDialog(QWidget *parent, const QString &dataFolder)
-    : QDialog(parent), m_editor(dataFolder)
+ListEditorDialog::ListEditorDialog(ListKind kind, QWidget *parent, const QString &dataFolder)
+    : QDialog(parent), m_editor(dataFolder, kind)
 {
     setObjectName(QStringLiteral("FormListes"));
     setWindowTitle(m_editor.fields.caption);
@@ -330,7 +330,7 @@ void ListEditorDialog::setCaption(const QString &caption)
 
 void ListEditorDialog::setRangeLine(const QString &text) { m_fields.edaffiche->setText(text); }
 
-void ListEditorDialog::setCallerTag(const QString &tag) { m_editor.tag = tag; }
+void ListEditorDialog::setWording(ListWording wording) { m_editor.wording = wording; }
 
 void ListEditorDialog::setReceiver(ListReceiver *receiver) { m_receiver = receiver; }
 

@@ -1,10 +1,14 @@
 // The list editor window (ListEditorDialog): the user edits one value list of the
-// shared current kind, adds typed items and arithmetic sections, sets check
+// kind it is created for, adds typed items and arithmetic sections, sets check
 // marks, stores and recalls numbered lists, and on Ok hands the checked items
 // back to the window that opened it. Every operation is ListEditor's
 // (listeditor); the window copies its field texts in, runs one operation and
 // shows the state after it. Callers open it through OpenListEditor
 // (listeditoropener) or drive it without showing it.
+//
+// As a window it shows, through messages(), the notices its operations return
+// and the errors they throw (UserError from file I/O, ConversionError from an
+// item that is no number), and asks their Yes/No questions itself.
 #pragma once
 
 #include "listeditor.h"
@@ -30,13 +34,13 @@ class ListReceiver;
 class ListEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ListEditorDialog(QWidget *parent = nullptr,
-                         const QString &dataFolder = appPaths().dataFolder);
+    explicit ListEditorDialog(ListKind kind, QWidget *parent = nullptr,
+                              const QString &dataFolder = appPaths().dataFolder);
 
     // The caller's set-up, before the window is shown or driven.
     void setCaption(const QString &caption); // replaced when the window becomes active
     void setRangeLine(const QString &text);  // Edaffiche
-    void setCallerTag(const QString &tag);   // "pc", "valisol"; anything else hands nothing back
+    void setWording(ListWording wording);    // the hint of ThBtn for distances
     void setReceiver(ListReceiver *receiver);
     void setCurrentList(const QStringList &texts); // every item checked
     void setTheoreticalButtonVisible(bool visible);

@@ -25,11 +25,10 @@ ListEditorOpener setListEditorOpener(ListEditorOpener opener)
 
 bool ShowListEditor(const ListEditorRequest &request)
 {
-    CurrentListKind() = ListPrefix(request.kind);
-    ListEditorDialog form(request.owner);
+    ListEditorDialog form(request.kind, request.owner);
     form.setCaption(CallerCaption(request.kind));
-    form.setRangeLine(RangeLine(request.tag, request.kind));
-    form.setCallerTag(request.tag);
+    form.setRangeLine(RangeLine(request.wording, request.kind));
+    form.setWording(request.wording);
     form.setSectionControlsVisible(request.kind != ListKind::Dia);
     form.setTheoreticalButtonVisible(request.showTheoretical);
     form.setCurrentList(request.items);

@@ -37,10 +37,4 @@ int ListDecimals(ListKind kind)
     return 0;
 }
 
-QString &CurrentListKind()
-{
-    static QString kind;
-    return kind;
-}
-
 } // namespace optolune

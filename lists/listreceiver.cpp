@@ -2,20 +2,9 @@
 
 namespace optolune {
 
-bool CallerTakesKind(const QString &tag, ListKind kind)
+bool HandBack(ListKind kind, const QStringList &items, ListReceiver *receiver)
 {
-    if (tag == QStringView(VariationsCallerTag))
-        return kind == ListKind::Dia || kind == ListKind::Cer || kind == ListKind::Dis ||
-               kind == ListKind::Foc;
-    if (tag == QStringView(TableCallerTag))
-        return kind == ListKind::Dis || kind == ListKind::Dia;
-    return false;
-}
-
-bool HandBack(const QString &tag, ListKind kind, const QStringList &items,
-              ListReceiver *receiver)
-{
-    if (!receiver || !CallerTakesKind(tag, kind))
+    if (!receiver || !receiver->accepts(kind))
         return false;
     receiver->replaceList(kind, items);
     return true;

@@ -88,6 +88,7 @@ private:
     void runListSource(ListKind kind, ListSource source);
     void theoreticalFNumbers();
     void takeBoundFromSelection();
+    bool accepts(ListKind kind) const override; // f-numbers and distances
     void replaceList(ListKind kind, const QStringList &items) override;
     void setFaVisible(bool visible);
     void openNotesFile();

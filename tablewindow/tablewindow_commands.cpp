@@ -411,12 +411,16 @@ void TableWindow::openListEditor(ListKind kind)
     readControls();
     ListEditorRequest request;
     request.owner = this;
-    request.tag = QString::fromUtf16(TableCallerTag);
     request.kind = kind;
     request.items = kind == ListKind::Dia ? m_state.fNumbers : m_state.distances;
     request.receiver = this;
     request.showTheoretical = kind == ListKind::Dia;
     guarded([&] { OpenListEditor(request); });
+}
+
+bool TableWindow::accepts(ListKind kind) const
+{
+    return kind == ListKind::Dia || kind == ListKind::Dis;
 }
 
 void TableWindow::replaceList(ListKind kind, const QStringList &items)
@@ -431,11 +435,7 @@ void TableWindow::replaceList(ListKind kind, const QStringList &items)
 void TableWindow::runListSource(ListKind kind, ListSource source)
 {
     readControls();
-    guarded([&] {
-        ShowNotices(RunListSource(appPaths().dataFolder, QString::fromUtf16(TableCallerTag), kind,
-                                  source, this)
-                        .notices);
-    });
+    guarded([&] { ShowNotices(RunListSource(appPaths().dataFolder, kind, source, this).notices); });
 }
 
 void TableWindow::theoreticalFNumbers()

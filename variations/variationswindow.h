@@ -84,6 +84,7 @@ private:
     void LoadTheoreticalFNumbers();
     void SelectFirstItems();
     void LoadAllDefaultLists();
+    bool accepts(ListKind kind) const override; // the four value kinds
     void replaceList(ListKind kind, const QStringList &items) override;
 
     void halfStopPress(HalfStop which);

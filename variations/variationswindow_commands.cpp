@@ -290,6 +290,12 @@ void VariationsWindow::chooseItem(ListKind kind)
     });
 }
 
+bool VariationsWindow::accepts(ListKind kind) const
+{
+    return kind == ListKind::Dia || kind == ListKind::Dis || kind == ListKind::Foc ||
+           kind == ListKind::Cer;
+}
+
 void VariationsWindow::replaceList(ListKind kind, const QStringList &items)
 {
     if (VariationsListBox *box = listBox(kind))
@@ -300,7 +306,7 @@ void VariationsWindow::OpenListEditor(ListKind kind)
 {
     ListEditorRequest request;
     request.owner = this;
-    request.tag = QString::fromUtf16(VariationsCallerTag);
+    request.wording = ListWording::Variations;
     request.kind = kind;
     VariationsListBox *box = listBox(kind);
     for (int i = 0; i < box->count(); ++i)
@@ -315,9 +321,8 @@ void VariationsWindow::OpenListEditor(ListKind kind)
 void VariationsWindow::UseDefaultList(ListKind kind)
 {
     guarded([&] {
-        ShowNotices(RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag),
-                                  kind, ListSource::DefaultList, this)
-                        .notices);
+        ShowNotices(
+            RunListSource(appPaths().dataFolder, kind, ListSource::DefaultList, this).notices);
     });
     chooseItem(kind);
 }
@@ -325,9 +330,9 @@ void VariationsWindow::UseDefaultList(ListKind kind)
 void VariationsWindow::LoadTheoreticalFNumbers()
 {
     guarded([&] {
-        ShowNotices(RunListSource(appPaths().dataFolder, QString::fromUtf16(VariationsCallerTag),
-                                  ListKind::Dia, ListSource::TheoreticalList, this)
-                        .notices);
+        ShowNotices(
+            RunListSource(appPaths().dataFolder, ListKind::Dia, ListSource::TheoreticalList, this)
+                .notices);
     });
     chooseItem(ListKind::Dia);
 }

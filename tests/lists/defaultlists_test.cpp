@@ -21,7 +21,7 @@ TEST(TheoreticalList, HalfStopsFromOneTo256)
 
 struct RangeCase {
     const char *name;
-    const char *tag;
+    ListWording wording;
     ListKind kind;
     const char *line;
 };
@@ -31,32 +31,29 @@ class RangeLineTest : public testing::TestWithParam<RangeCase> {};
 TEST_P(RangeLineTest, ShowsTheKindsRange)
 {
     const RangeCase &c = GetParam();
-    EXPECT_EQ(RangeLine(QString::fromLatin1(c.tag), c.kind), QString::fromUtf8(c.line));
+    EXPECT_EQ(RangeLine(c.wording, c.kind), QString::fromUtf8(c.line));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RangeLineTest,
-    testing::Values(
-        RangeCase{"TableFNumbers", "pc", ListKind::Dia,
-                  "Diaphragme min.: 1,0      Diaphragme max.: 256,0"},
-        RangeCase{"VariationsFNumbers", "valisol", ListKind::Dia,
-                  "Diaphragme min.: 1,0      Diaphragme max.: 256,0"},
-        RangeCase{"TableDistances", "pc", ListKind::Dis,
-                  "Mètres  Distance min.: 0,03      Distance max.: 900,00"},
-        RangeCase{"VariationsDistances", "valisol", ListKind::Dis,
-                  "Mètres   Distance min.: 0,03   Distance max.: 900,00"},
-        RangeCase{"FocalLengths", "valisol", ListKind::Foc,
-                  "Focale min.: 10,0 mm      Focale max.: 1200,0 mm"},
-        RangeCase{"Circles", "valisol", ListKind::Cer,
-                  "Diamètre min.: 0,005 mm      Diamètre max.: 0,500 mm"}),
+    testing::Values(RangeCase{"TableFNumbers", ListWording::Table, ListKind::Dia,
+                              "Diaphragme min.: 1,0      Diaphragme max.: 256,0"},
+                    RangeCase{"VariationsFNumbers", ListWording::Variations, ListKind::Dia,
+                              "Diaphragme min.: 1,0      Diaphragme max.: 256,0"},
+                    RangeCase{"TableDistances", ListWording::Table, ListKind::Dis,
+                              "Mètres  Distance min.: 0,03      Distance max.: 900,00"},
+                    RangeCase{"VariationsDistances", ListWording::Variations, ListKind::Dis,
+                              "Mètres   Distance min.: 0,03   Distance max.: 900,00"},
+                    RangeCase{"FocalLengths", ListWording::Variations, ListKind::Foc,
+                              "Focale min.: 10,0 mm      Focale max.: 1200,0 mm"},
+                    RangeCase{"Circles", ListWording::Variations, ListKind::Cer,
+                              "Diamètre min.: 0,005 mm      Diamètre max.: 0,500 mm"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 namespace {
 
 class DrivenUseTest : public testing::Test {
 protected:
-    void TearDown() override { CurrentListKind().clear(); }
-
     ProgramFolder folder;
     Recorder rec;
     RecordingReceiver receiver;
@@ -66,12 +63,9 @@ protected:
 
 TEST_F(DrivenUseTest, DefaultListsReachTheCallerAllChecked)
 {
-    EXPECT_TRUE(RunListSource(folder.dataPath(), QStringLiteral("pc"), ListKind::Dia,
-                              ListSource::DefaultList, &receiver)
+    EXPECT_TRUE(RunListSource(folder.dataPath(), ListKind::Dia, ListSource::DefaultList, &receiver)
                     .handedBack);
-    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdia"));
-    EXPECT_TRUE(RunListSource(folder.dataPath(), QStringLiteral("pc"), ListKind::Dis,
-                              ListSource::DefaultList, &receiver)
+    EXPECT_TRUE(RunListSource(folder.dataPath(), ListKind::Dis, ListSource::DefaultList, &receiver)
                     .handedBack);
     ASSERT_EQ(receiver.deliveries.size(), 2u);
     EXPECT_EQ(receiver.deliveries[0].kind, ListKind::Dia);
@@ -86,8 +80,7 @@ TEST_F(DrivenUseTest, MissingDefaultListSaysBugAndHandsNothingBack)
 {
     QFile::remove(folder.dataPath() + "cbxfoc7.stf");
     const ListSourceResult result =
-        RunListSource(folder.dataPath(), QStringLiteral("valisol"), ListKind::Foc,
-                      ListSource::DefaultList, &receiver);
+        RunListSource(folder.dataPath(), ListKind::Foc, ListSource::DefaultList, &receiver);
     EXPECT_FALSE(result.handedBack);
     EXPECT_TRUE(receiver.deliveries.empty());
     EXPECT_EQ(Said(result.notices),
@@ -97,36 +90,38 @@ TEST_F(DrivenUseTest, MissingDefaultListSaysBugAndHandsNothingBack)
 
 TEST_F(DrivenUseTest, TheoreticalListOnlyForFNumbers)
 {
-    EXPECT_TRUE(RunListSource(folder.dataPath(), QStringLiteral("valisol"), ListKind::Dia,
-                              ListSource::TheoreticalList, &receiver)
-                    .handedBack);
+    EXPECT_TRUE(
+        RunListSource(folder.dataPath(), ListKind::Dia, ListSource::TheoreticalList, &receiver)
+            .handedBack);
     ASSERT_EQ(receiver.deliveries.size(), 1u);
     EXPECT_EQ(receiver.deliveries[0].items, TheoreticalFNumbers());
 
     // For focal lengths it builds nothing, so nothing goes back.
-    EXPECT_FALSE(RunListSource(folder.dataPath(), QStringLiteral("valisol"), ListKind::Foc,
-                               ListSource::TheoreticalList, &receiver)
-                     .handedBack);
+    EXPECT_FALSE(
+        RunListSource(folder.dataPath(), ListKind::Foc, ListSource::TheoreticalList, &receiver)
+            .handedBack);
     EXPECT_EQ(receiver.deliveries.size(), 1u);
     EXPECT_TRUE(rec.messages().empty());
 }
 
 TEST_F(DrivenUseTest, AnEditorLeftOnItsCurrentListKeepsItForOtherKinds)
 {
-    CurrentListKind() = QStringLiteral("cbxfoc");
-    ListEditor editor(folder.dataPath());
+    ListEditor editor(folder.dataPath(), ListKind::Foc);
     editor.current = marked("50* 80*");
     editor.BuildTheoreticalList();
     EXPECT_EQ(shown(editor.current), QStringLiteral("50* 80*"));
 }
 
-TEST_F(DrivenUseTest, ATagThatTakesNothingGetsNothing)
+TEST_F(DrivenUseTest, AReceiverGetsOnlyTheKindsItAccepts)
 {
-    EXPECT_FALSE(RunListSource(folder.dataPath(), QStringLiteral("pc"), ListKind::Cer,
-                               ListSource::DefaultList, &receiver)
+    RecordingReceiver table({ListKind::Dia, ListKind::Dis});
+    EXPECT_FALSE(RunListSource(folder.dataPath(), ListKind::Cer, ListSource::DefaultList, &table)
                      .handedBack);
-    EXPECT_FALSE(RunListSource(folder.dataPath(), QStringLiteral("Edit2"), ListKind::Dia,
-                               ListSource::DefaultList, &receiver)
+    RecordingReceiver none(std::vector<ListKind>{});
+    EXPECT_FALSE(
+        RunListSource(folder.dataPath(), ListKind::Dia, ListSource::DefaultList, &none).handedBack);
+    EXPECT_TRUE(table.deliveries.empty());
+    EXPECT_TRUE(none.deliveries.empty());
+    EXPECT_FALSE(RunListSource(folder.dataPath(), ListKind::Dia, ListSource::DefaultList, nullptr)
                      .handedBack);
-    EXPECT_TRUE(receiver.deliveries.empty());
 }

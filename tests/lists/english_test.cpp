@@ -27,11 +27,10 @@ TEST(ListEditorEnglishTest, TheEditorReadsInEnglishWithDecimalPoints)
     Recorder rec;
     RecordingReceiver receiver;
     EnglishScope english;
-    CurrentListKind() = ListPrefix(ListKind::Dis);
-    ListEditorDialog form(nullptr, folder.dataPath());
+    ListEditorDialog form(ListKind::Dis, nullptr, folder.dataPath());
     form.setCaption(CallerCaption(ListKind::Dis));
-    form.setRangeLine(RangeLine(QStringLiteral("pc"), ListKind::Dis));
-    form.setCallerTag(QStringLiteral("pc"));
+    form.setRangeLine(RangeLine(ListWording::Table, ListKind::Dis));
+    form.setWording(ListWording::Table);
     form.setSectionControlsVisible(true);
     form.setTheoreticalButtonVisible(false);
     form.setCurrentList({QStringLiteral("0,5"), QStringLiteral("1,25"), QStringLiteral("3")});
@@ -67,5 +66,4 @@ TEST(ListEditorEnglishTest, TheEditorReadsInEnglishWithDecimalPoints)
               (QStringList{QStringLiteral("0,5"), QStringLiteral("1,25"), QStringLiteral("2,50"),
                            QStringLiteral("3")}));
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
-    CurrentListKind().clear();
 }

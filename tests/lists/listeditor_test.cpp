@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <deque>
+#include <optional>
 #include <gtest/gtest.h>
 
 using namespace optolune;
@@ -16,20 +17,19 @@ using namespace optolune::test;
 namespace {
 
 // A fresh program folder with the delivered data, the recorder, and an editor
-// over the shared current kind.
+// of the kind a test asks for.
 class ListEditorTest : public testing::Test {
 protected:
     void TearDown() override
     {
-        CurrentListKind().clear();
         EXPECT_TRUE(rec.messages().empty()); // the window shows what the editor returns
     }
 
     ListEditor &editor(ListKind kind, const char *list = "")
     {
-        CurrentListKind() = ListPrefix(kind);
-        m_editor.current = marked(list);
-        return m_editor;
+        m_editor.emplace(folder.dataPath(), kind);
+        m_editor->current = marked(list);
+        return *m_editor;
     }
     QByteArray file(const char *name) const { return folder.read(QStringLiteral("Data/") + name); }
 
@@ -54,7 +54,7 @@ protected:
 
     ProgramFolder folder;
     Recorder rec; // the editor shows nothing itself
-    ListEditor m_editor{folder.dataPath()};
+    std::optional<ListEditor> m_editor;
 };
 
 Message warning(const char *text) { return {QStringLiteral("warning"), QString::fromUtf8(text)}; }
@@ -77,7 +77,7 @@ ValueList numbered(int count, const char *suffix)
 struct KindSettingsCase {
     const char *name;
     ListKind kind;
-    const char *tag;
+    ListWording wording;
     int decimals;
     const char *steps;
     const char *start;
@@ -94,7 +94,7 @@ TEST_P(ApplyKindSettingsTest, SetsTheKindsFieldsAndTakesTheSnapshot)
 {
     const KindSettingsCase &c = GetParam();
     ListEditor &e = editor(c.kind, "3* 1 2*");
-    e.tag = QString::fromLatin1(c.tag);
+    e.wording = c.wording;
     e.fields.add = QStringLiteral("8");
     e.Activate();
     EXPECT_EQ(e.decimals, c.decimals);
@@ -113,37 +113,38 @@ TEST_P(ApplyKindSettingsTest, SetsTheKindsFieldsAndTakesTheSnapshot)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ApplyKindSettingsTest,
     testing::Values(
-        KindSettingsCase{"Distances", ListKind::Dis, "pc", 2,
+        KindSettingsCase{"Distances", ListKind::Dis, ListWording::Table, 2,
                          "0,01 0,05 0,1 0,2 0,5 1 2 5 10 20 50 100", "0,03", "900,00",
                          "Listes-Distances", TH_DEFAULT, "8"},
-        KindSettingsCase{"DistancesForVariations", ListKind::Dis, "valisol", 2,
+        KindSettingsCase{"DistancesForVariations", ListKind::Dis, ListWording::Variations, 2,
                          "0,01 0,05 0,1 0,2 0,5 1 2 5 10 20 50 100", "0,03", "900,00",
                          "Listes-Distances",
                          "Rappel d'une liste théorique|Réservée à l'étude de l'hyperfocale", "8"},
-        KindSettingsCase{"FNumbers", ListKind::Dia, "pc", 1, "", "", "", "Listes-Diaphragmes",
+        KindSettingsCase{"FNumbers", ListKind::Dia, ListWording::Table, 1, "", "", "",
+                         "Listes-Diaphragmes",
                          "Rappel d'une liste théorique|Diaphragmes de 1 à 256 avec "
                          "demi-diaphragmes",
                          ""},
-        KindSettingsCase{"FocalLengths", ListKind::Foc, "valisol", 1, "1 2 5 10 20 50 100", "10,0",
-                         "1200,0", "Listes-Focales", TH_DEFAULT, ""},
-        KindSettingsCase{"Circles", ListKind::Cer, "valisol", 3, "0,001 0,002 0,005 0,010", "0,005",
-                         "0,500", "Listes-Diamètres du cercle de confusion", TH_DEFAULT, ""}),
+        KindSettingsCase{"FocalLengths", ListKind::Foc, ListWording::Variations, 1,
+                         "1 2 5 10 20 50 100", "10,0", "1200,0", "Listes-Focales", TH_DEFAULT, ""},
+        KindSettingsCase{"Circles", ListKind::Cer, ListWording::Variations, 3,
+                         "0,001 0,002 0,005 0,010", "0,005", "0,500",
+                         "Listes-Diamètres du cercle de confusion", TH_DEFAULT, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 #undef TH_DEFAULT
 
 TEST_F(ListEditorTest, WithoutAValueKindNothingHappens)
 {
-    for (const char *text : {"", "cbxcgr", "cbxzzz"}) {
-        CurrentListKind() = QString::fromLatin1(text);
-        m_editor.current = marked("2,8*");
-        m_editor.fields.add = QStringLiteral("4");
-        m_editor.Activate();
-        keep(m_editor.AddTypedItem());
-        keep(m_editor.LoadDefaultList());
-        m_editor.BuildTheoreticalList();
-        EXPECT_EQ(shown(m_editor.current), QStringLiteral("2,8*")) << text;
-        EXPECT_EQ(m_editor.fields.caption, QStringLiteral("Listes"));
-    }
+    // The grid kind has no values to edit.
+    ListEditor &e = editor(ListKind::Cgr, "2,8*");
+    e.fields.add = QStringLiteral("4");
+    e.Activate();
+    keep(e.AddTypedItem());
+    keep(e.LoadDefaultList());
+    e.BuildTheoreticalList();
+    EXPECT_EQ(shown(e.current), QStringLiteral("2,8*"));
+    EXPECT_EQ(e.fields.caption, QStringLiteral("Listes"));
+    EXPECT_EQ(e.kind(), std::nullopt);
     EXPECT_TRUE(said.empty());
 }
 
@@ -470,7 +471,6 @@ TEST_F(ListEditorTest, HandEditedFileStopsOperationsAndIsNotWrittenBack)
     EXPECT_THROW(keep(e.AddSection(Mode::Add)), ConversionError);
     // Ok hands back no list holding an item that is not a number.
     RecordingReceiver receiver;
-    e.tag = QStringLiteral("valisol");
     try {
         e.OkCommand(&receiver);
         FAIL() << "no error";
@@ -493,7 +493,6 @@ TEST_F(ListEditorTest, OkHandsBackTheCheckedItemsAndCancelRestoresTheSnapshot)
 {
     RecordingReceiver receiver;
     ListEditor &e = editor(ListKind::Dis, "1* 2* 3*");
-    e.tag = QStringLiteral("pc");
     e.Activate();
     e.current = marked("1 2 3 5");
     EXPECT_FALSE(e.OkCommand(&receiver)); // nothing checked: nothing happens
@@ -513,19 +512,18 @@ TEST_F(ListEditorTest, OkHandsBackTheCheckedItemsAndCancelRestoresTheSnapshot)
 
 struct HandBackCase {
     const char *name;
-    const char *tag;
+    std::vector<ListKind> accepted;
     ListKind kind;
     bool delivered;
 };
 
 class HandBackTest : public ListEditorTest, public testing::WithParamInterface<HandBackCase> {};
 
-TEST_P(HandBackTest, TheTagDecidesWhichKindsAreTaken)
+TEST_P(HandBackTest, TheReceiverDecidesWhichKindsItTakes)
 {
     const HandBackCase &c = GetParam();
-    RecordingReceiver receiver;
+    RecordingReceiver receiver(c.accepted);
     ListEditor &e = editor(c.kind, "12* 20");
-    e.tag = QString::fromLatin1(c.tag);
     EXPECT_TRUE(e.OkCommand(&receiver)); // the window closes whoever takes the list
     EXPECT_EQ(shown(e.result), QStringLiteral("12"));
     ASSERT_EQ(receiver.deliveries.size(), c.delivered ? 1u : 0u);
@@ -538,14 +536,20 @@ TEST_P(HandBackTest, TheTagDecidesWhichKindsAreTaken)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HandBackTest,
-    testing::Values(HandBackCase{"TableFNumbers", "pc", ListKind::Dia, true},
-                    HandBackCase{"TableDistances", "pc", ListKind::Dis, true},
-                    HandBackCase{"TableTakesNoFocalLengths", "pc", ListKind::Foc, false},
-                    HandBackCase{"TableTakesNoCircles", "pc", ListKind::Cer, false},
-                    HandBackCase{"VariationsFNumbers", "valisol", ListKind::Dia, true},
-                    HandBackCase{"VariationsDistances", "valisol", ListKind::Dis, true},
-                    HandBackCase{"VariationsFocalLengths", "valisol", ListKind::Foc, true},
-                    HandBackCase{"VariationsCircles", "valisol", ListKind::Cer, true},
-                    HandBackCase{"UnsetTag", "Edit2", ListKind::Dia, false},
-                    HandBackCase{"TagIsCaseSensitive", "PC", ListKind::Dis, false}),
+    testing::Values(
+        HandBackCase{
+            "FNumbersToATableLikeReceiver", {ListKind::Dia, ListKind::Dis}, ListKind::Dia, true},
+        HandBackCase{
+            "DistancesToATableLikeReceiver", {ListKind::Dia, ListKind::Dis}, ListKind::Dis, true},
+        HandBackCase{"NoFocalLengthsToATableLikeReceiver",
+                     {ListKind::Dia, ListKind::Dis},
+                     ListKind::Foc,
+                     false},
+        HandBackCase{
+            "NoCirclesToATableLikeReceiver", {ListKind::Dia, ListKind::Dis}, ListKind::Cer, false},
+        HandBackCase{"CirclesToAReceiverOfTheFourKinds",
+                     {ListKind::Dia, ListKind::Dis, ListKind::Foc, ListKind::Cer},
+                     ListKind::Cer,
+                     true},
+        HandBackCase{"NothingToAReceiverThatTakesNothing", {}, ListKind::Dia, false}),
     [](const auto &info) { return std::string(info.param.name); });

@@ -28,18 +28,15 @@ namespace {
 
 class ListesTest : public testing::Test {
 protected:
-    void TearDown() override { CurrentListKind().clear(); }
-
     // The editor as ShowListEditor sets it up, shown but not modal.
-    ListEditorDialog &open(const char *tag, ListKind kind, const QStringList &items,
-                      bool showTheoretical = false)
+    ListEditorDialog &open(ListWording wording, ListKind kind, const QStringList &items,
+                           bool showTheoretical = false)
     {
-        CurrentListKind() = ListPrefix(kind);
-        m_form = std::make_unique<ListEditorDialog>(nullptr, folder.dataPath());
+        m_form = std::make_unique<ListEditorDialog>(kind, nullptr, folder.dataPath());
         ListEditorDialog &form = *m_form;
         form.setCaption(CallerCaption(kind));
-        form.setRangeLine(RangeLine(QString::fromLatin1(tag), kind));
-        form.setCallerTag(QString::fromLatin1(tag));
+        form.setRangeLine(RangeLine(wording, kind));
+        form.setWording(wording);
         form.setSectionControlsVisible(kind != ListKind::Dia);
         form.setTheoreticalButtonVisible(showTheoretical);
         form.setCurrentList(items);
@@ -86,7 +83,7 @@ class ListesHintTest : public ListesTest, public testing::WithParamInterface<Hin
 
 TEST_P(ListesHintTest, ShortPartIsTheToolTipLongPartTheStatusTip)
 {
-    open("valisol", ListKind::Foc, {"50"});
+    open(ListWording::Variations, ListKind::Foc, {"50"});
     const HintCase &c = GetParam();
     auto *w = child<QWidget>(m_form.get(), c.name);
     EXPECT_EQ(w->toolTip(), QString::fromUtf8(c.toolTip));
@@ -142,11 +139,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ListesTest, ActivationSetsTheKindAndTheCallersLine)
 {
-    CurrentListKind() = QStringLiteral("cbxdis");
-    ListEditorDialog unshown(nullptr, folder.dataPath());
+    ListEditorDialog unshown(ListKind::Dis, nullptr, folder.dataPath());
     EXPECT_EQ(unshown.windowTitle(), QStringLiteral("Listes"));
 
-    ListEditorDialog &form = open("pc", ListKind::Dis, {"1", "2"});
+    ListEditorDialog &form = open(ListWording::Table, ListKind::Dis, {"1", "2"});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Listes-Distances"));
     EXPECT_EQ(edit("Edaffiche")->text(),
               QStringLiteral("Mètres  Distance min.: 0,03      Distance max.: 900,00"));
@@ -167,7 +163,7 @@ TEST_F(ListesTest, ActivationSetsTheKindAndTheCallersLine)
 
 TEST_F(ListesTest, FNumbersHideTheSectionsAndMayOfferTheTheoreticalList)
 {
-    ListEditorDialog &form = open("valisol", ListKind::Dia, {"2,8"}, true);
+    ListEditorDialog &form = open(ListWording::Variations, ListKind::Dia, {"2,8"}, true);
     for (const char *name : {"MinSec", "MaxSec"})
         EXPECT_FALSE(edit(name)->isVisible()) << name;
     for (const char *name : {"VideChBtn", "InitChBtn", "AddSecBtn", "CreSecBtn"})
@@ -184,7 +180,7 @@ TEST_F(ListesTest, FNumbersHideTheSectionsAndMayOfferTheTheoreticalList)
 
 TEST_F(ListesTest, EnterInTheItemFieldAddsTheTypedItem)
 {
-    open("pc", ListKind::Dia, {"2,8", "4,0", "5,6"});
+    open(ListWording::Table, ListKind::Dia, {"2,8", "4,0", "5,6"});
     QLineEdit *add = edit("EdAdd");
     QTest::keyClicks(add, "3.4");
     QTest::keyClick(add, Qt::Key_Return);
@@ -208,7 +204,7 @@ TEST_F(ListesTest, EnterInTheItemFieldAddsTheTypedItem)
 
 TEST_F(ListesTest, UnreadableEntryShowsTheConversionErrorAndChangesNothing)
 {
-    open("pc", ListKind::Dis, {"1", "2"});
+    open(ListWording::Table, ListKind::Dis, {"1", "2"});
     QTest::keyClicks(edit("EdAdd"), "1,5m");
     QTest::keyClick(edit("EdAdd"), Qt::Key_Return);
     EXPECT_EQ(rec.messages(), std::vector<Message>{error(
@@ -219,7 +215,7 @@ TEST_F(ListesTest, UnreadableEntryShowsTheConversionErrorAndChangesNothing)
 
 TEST_F(ListesTest, DeleteKeyRemovesTheSelectedItemUnlessAltAloneIsHeld)
 {
-    open("pc", ListKind::Dis, {"1", "2", "3"});
+    open(ListWording::Table, ListKind::Dis, {"1", "2", "3"});
     list()->setFocus();
     list()->setCurrentRow(1);
     QTest::keyClick(list(), Qt::Key_Delete, Qt::AltModifier);
@@ -233,7 +229,8 @@ TEST_F(ListesTest, DeleteKeyRemovesTheSelectedItemUnlessAltAloneIsHeld)
 
 TEST_F(ListesTest, MarksFollowTheMouseTheButtonsAndTheArrows)
 {
-    ListEditorDialog &form = open("valisol", ListKind::Cer, {"0,02", "0,03", "0,05", "0,1"});
+    ListEditorDialog &form =
+        open(ListWording::Variations, ListKind::Cer, {"0,02", "0,03", "0,05", "0,1"});
     // A click on an item's box unchecks it.
     QListWidgetItem *item = list()->item(1);
     const QRect r = list()->visualItemRect(item);
@@ -263,7 +260,7 @@ TEST_F(ListesTest, MarksFollowTheMouseTheButtonsAndTheArrows)
 
 TEST_F(ListesTest, SectionFromTheFields)
 {
-    ListEditorDialog &form = open("valisol", ListKind::Foc, {"60"});
+    ListEditorDialog &form = open(ListWording::Variations, ListKind::Foc, {"60"});
     edit("MinSec")->setText(QStringLiteral("50"));
     edit("MaxSec")->setText(QStringLiteral("80"));
     child<QComboBox>(&form, "PasSec")->setCurrentIndex(3); // 10
@@ -282,7 +279,7 @@ TEST_F(ListesTest, SectionFromTheFields)
 
 TEST_F(ListesTest, StoredListsThroughTheButtons)
 {
-    ListEditorDialog &form = open("pc", ListKind::Dis, {"1", "2"});
+    ListEditorDialog &form = open(ListWording::Table, ListKind::Dis, {"1", "2"});
     list()->item(0)->setCheckState(Qt::Unchecked);
     child<QComboBox>(&form, "ComboNum")->setCurrentIndex(6); // "D"
     rec.answerConfirm(true);
@@ -301,8 +298,7 @@ TEST_F(ListesTest, StoredListsThroughTheButtons)
 TEST_F(ListesTest, FailedSaveIsReportedAndTheWindowGoesOn)
 {
     folder.write(QStringLiteral("Blocked"), "file");
-    CurrentListKind() = QStringLiteral("cbxdia");
-    ListEditorDialog form(nullptr, folder.path() + "Blocked/");
+    ListEditorDialog form(ListKind::Dia, nullptr, folder.path() + "Blocked/");
     form.setCurrentList({"2,8"});
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -316,7 +312,7 @@ TEST_F(ListesTest, FailedSaveIsReportedAndTheWindowGoesOn)
 
 TEST_F(ListesTest, OkWithNothingCheckedSaysSoAndStaysOpen)
 {
-    open("pc", ListKind::Dis, {"1", "2"});
+    open(ListWording::Table, ListKind::Dis, {"1", "2"});
     QTest::mouseClick(button("MarqueInvBtn"), Qt::LeftButton);
     QTest::mouseClick(button("OkBtn"), Qt::LeftButton);
     EXPECT_EQ(rec.messages(),
@@ -327,7 +323,7 @@ TEST_F(ListesTest, OkWithNothingCheckedSaysSoAndStaysOpen)
 
 TEST_F(ListesTest, OkHandsBackTheCheckedItemsInOrder)
 {
-    open("pc", ListKind::Dis, {"1", "2", "3", "5"});
+    open(ListWording::Table, ListKind::Dis, {"1", "2", "3", "5"});
     list()->item(0)->setCheckState(Qt::Unchecked);
     list()->item(2)->setCheckState(Qt::Unchecked);
     QTest::mouseClick(button("OkBtn"), Qt::LeftButton);
@@ -340,14 +336,14 @@ TEST_F(ListesTest, OkHandsBackTheCheckedItemsInOrder)
 
 TEST_F(ListesTest, AbandonnerAndTheFrameHandNothingBack)
 {
-    open("valisol", ListKind::Dia, {"2,8", "4"});
+    open(ListWording::Variations, ListKind::Dia, {"2,8", "4"});
     QTest::keyClicks(edit("EdAdd"), "8");
     QTest::keyClick(edit("EdAdd"), Qt::Key_Return);
     QTest::mouseClick(button("AbandBtn"), Qt::LeftButton);
     EXPECT_EQ(m_form->result(), QDialog::Rejected);
     EXPECT_EQ(shown(m_form->editor().current), QStringLiteral("2,8* 4*"));
 
-    open("valisol", ListKind::Dia, {"2,8", "4"});
+    open(ListWording::Variations, ListKind::Dia, {"2,8", "4"});
     m_form->close();
     EXPECT_EQ(m_form->result(), QDialog::Rejected);
     EXPECT_TRUE(receiver.deliveries.empty());
@@ -355,9 +351,7 @@ TEST_F(ListesTest, AbandonnerAndTheFrameHandNothingBack)
 
 TEST_F(ListesTest, DrivenWithoutBeingShown)
 {
-    CurrentListKind() = QStringLiteral("cbxdia");
-    ListEditorDialog form(nullptr, folder.dataPath());
-    form.setCallerTag(QStringLiteral("pc"));
+    ListEditorDialog form(ListKind::Dia, nullptr, folder.dataPath());
     form.setReceiver(&receiver);
     form.BuildTheoreticalList();
     form.CheckAll();
@@ -366,9 +360,12 @@ TEST_F(ListesTest, DrivenWithoutBeingShown)
     ASSERT_EQ(receiver.deliveries.size(), 1u);
     EXPECT_EQ(receiver.deliveries[0].items, TheoreticalFNumbers());
 
-    CurrentListKind() = QStringLiteral("cbxdis");
-    form.LoadDefaultList();
-    EXPECT_TRUE(form.OkCommand());
+    ListEditorDialog distances(ListKind::Dis, nullptr, folder.dataPath());
+    distances.setReceiver(&receiver);
+    distances.LoadDefaultList();
+    EXPECT_TRUE(distances.OkCommand());
+    ASSERT_EQ(receiver.deliveries.size(), 2u);
+    EXPECT_EQ(receiver.deliveries.back().kind, ListKind::Dis);
     EXPECT_EQ(receiver.deliveries.back().items.first(), QStringLiteral("0,5"));
     EXPECT_TRUE(rec.messages().empty());
 }
@@ -376,7 +373,7 @@ TEST_F(ListesTest, DrivenWithoutBeingShown)
 TEST_F(ListesTest, ShowListEditorRunsModallyAndHandsBackOnOk)
 {
     ListEditorRequest request;
-    request.tag = QStringLiteral("valisol");
+    request.wording = ListWording::Variations;
     request.kind = ListKind::Foc;
     request.items = {"50", "80"};
     request.receiver = &receiver;
@@ -392,6 +389,7 @@ TEST_F(ListesTest, ShowListEditorRunsModallyAndHandsBackOnOk)
         }
         EXPECT_TRUE(form->isModal());
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Listes-Focales"));
+        EXPECT_EQ(form->editor().kind(), ListKind::Foc);
         EXPECT_EQ(child<QLineEdit>(form, "Edaffiche")->text(),
                   QStringLiteral("Focale min.: 10,0 mm      Focale max.: 1200,0 mm"));
         QTest::mouseClick(form->findChild<QToolButton *>(QStringLiteral("OkBtn")), Qt::LeftButton);
@@ -399,7 +397,6 @@ TEST_F(ListesTest, ShowListEditorRunsModallyAndHandsBackOnOk)
             form->reject();
     });
     EXPECT_TRUE(OpenListEditor(request));
-    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxfoc"));
     ASSERT_EQ(receiver.deliveries.size(), 1u);
     EXPECT_EQ(receiver.deliveries[0].items, (QStringList{"50", "80"}));
 }
@@ -425,7 +422,7 @@ TEST_F(ListesTest, DamagedListIsShownCutAndLeftForTheUserToRemove)
 {
     folder.write(QStringLiteral("Data/cbxdis3.stf"),
                  "1\r\n" + QByteArray(100 * 1024, '7') + "x\r\n\x01\xff\r\n2\r\n");
-    ListEditorDialog &form = open("pc", ListKind::Dis, {"5"});
+    ListEditorDialog &form = open(ListWording::Table, ListKind::Dis, {"5"});
     child<QComboBox>(&form, "ComboNum")->setCurrentIndex(2);
     QTest::mouseClick(button("RappelEch"), Qt::LeftButton);
     ASSERT_EQ(list()->count(), 4);
@@ -450,7 +447,7 @@ TEST_F(ListesTest, DamagedListIsShownCutAndLeftForTheUserToRemove)
 
 TEST_F(ListesTest, SixColumnsThenTheListScrollsSideways)
 {
-    ListEditorDialog &form = open("pc", ListKind::Dis, {});
+    ListEditorDialog &form = open(ListWording::Table, ListKind::Dis, {});
     edit("MinSec")->setText(QStringLiteral("0,01"));
     edit("MaxSec")->setText(QStringLiteral("100"));
     QTest::mouseClick(button("CreSecBtn"), Qt::LeftButton);
@@ -479,7 +476,7 @@ TEST_F(ListesTest, SixColumnsThenTheListScrollsSideways)
 // its frame, as every other one does.
 TEST_F(ListesTest, FirstCheckBoxIsClearOfTheFrame)
 {
-    open("pc", ListKind::Dis, {"0,5", "1", "2"});
+    open(ListWording::Table, ListKind::Dis, {"0,5", "1", "2"});
     QListWidget *l = list();
     QStyleOptionViewItem option;
     option.initFrom(l->viewport());
@@ -498,26 +495,25 @@ TEST_F(ListesTest, FirstCheckBoxIsClearOfTheFrame)
 TEST_F(ListesTest, PicturesOfEachKind)
 {
     struct Shot {
-        const char *tag;
+        ListWording wording;
         ListKind kind;
         bool theoretical;
         const char *name;
     };
-    for (const Shot &s : {Shot{"pc", ListKind::Dia, true, "listes-diaphragmes"},
-                          Shot{"pc", ListKind::Dis, false, "listes-distances"},
-                          Shot{"valisol", ListKind::Foc, false, "listes-focales"},
-                          Shot{"valisol", ListKind::Cer, false, "listes-cercles"}}) {
+    for (const Shot &s : {Shot{ListWording::Table, ListKind::Dia, true, "listes-diaphragmes"},
+                          Shot{ListWording::Table, ListKind::Dis, false, "listes-distances"},
+                          Shot{ListWording::Variations, ListKind::Foc, false, "listes-focales"},
+                          Shot{ListWording::Variations, ListKind::Cer, false, "listes-cercles"}}) {
         QStringList items;
         if (s.kind == ListKind::Dia) {
             items = TheoreticalFNumbers();
         } else {
             ValueList def;
-            CurrentListKind() = ListPrefix(s.kind);
-            ListEditor loader(folder.dataPath());
+            ListEditor loader(folder.dataPath(), s.kind);
             ASSERT_TRUE(loader.LoadDefaultList().empty());
             items = loader.current.texts();
         }
-        ListEditorDialog &form = open(s.tag, s.kind, items, s.theoretical);
+        ListEditorDialog &form = open(s.wording, s.kind, items, s.theoretical);
         list()->item(2)->setCheckState(Qt::Unchecked);
         list()->setCurrentRow(3);
         QTest::mousePress(button("NbABtn"), Qt::LeftButton);

@@ -2,6 +2,9 @@
 // spaces, a '*' after each checked item ("2,8* 4,0 5,6*").
 #pragma once
 
+#include <algorithm>
+#include <vector>
+
 #include "lists/listreceiver.h"
 #include "lists/valuelist.h"
 
@@ -31,17 +34,25 @@ inline QString shown(const ValueList &list)
     return parts.join(u' ');
 }
 
-// Keeps every list handed back to it.
+// Keeps every list handed back to it, of the kinds it accepts (the four
+// value kinds unless a test says otherwise).
 class RecordingReceiver final : public ListReceiver {
 public:
     struct Delivery {
         ListKind kind;
         QStringList items;
     };
+    RecordingReceiver() = default;
+    explicit RecordingReceiver(std::vector<ListKind> kinds) : accepted(std::move(kinds)) {}
+    bool accepts(ListKind kind) const override
+    {
+        return std::find(accepted.begin(), accepted.end(), kind) != accepted.end();
+    }
     void replaceList(ListKind kind, const QStringList &items) override
     {
         deliveries.push_back({kind, items});
     }
+    std::vector<ListKind> accepted{ListKind::Dia, ListKind::Dis, ListKind::Foc, ListKind::Cer};
     std::vector<Delivery> deliveries;
 };
 

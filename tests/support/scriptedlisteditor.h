@@ -1,6 +1,7 @@
 // Stands in for the list editor while it lives: keeps every request the
 // windows make and answers each with `answer`, handed to the request's
-// receiver as the editor's Ok does, or as Cancel while `answer` is empty.
+// receiver as the editor's Ok does (only when the receiver accepts the kind),
+// or as Cancel while `answer` is empty.
 #pragma once
 
 #include "lists/listeditoropener.h"
@@ -19,8 +20,8 @@ public:
 private:
     ScopedOpener<ListEditorOpener> m_opener{setListEditorOpener, [this](const ListEditorRequest &request) {
         requests.push_back(request);
-        if (answer && request.receiver)
-            request.receiver->replaceList(request.kind, *answer);
+        if (answer)
+            HandBack(request.kind, *answer, request.receiver);
         return answer.has_value();
     }};
 };

@@ -435,8 +435,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileWhereAFolderShouldBeCase{"ListEditorStoredList", "Data", 1, Says::Throws,
                                      "Impossible de créer le fichier %1Data/cbxdis1.stf",
                                      [](const ProgramFolder &folder) {
-                                         const QString kind = ListPrefix(ListKind::Dis);
-                                         ListEditor editor(folder.dataPath(), kind);
+                                         ListEditor editor(folder.dataPath(), ListKind::Dis);
                                          ValueList list;
                                          list.append(QStringLiteral("3"), true);
                                          editor.current = list;

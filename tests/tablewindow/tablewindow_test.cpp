@@ -15,6 +15,7 @@
 #include "lists/listkind.h"
 #include "core/apppaths.h"
 #include "core/notes.h"
+#include "lists/listeditordialog.h"
 #include "lists/listeditoropener.h"
 #include "support/child.h"
 #include "support/programfolder.h"
@@ -36,6 +37,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <optional>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QStyle>
@@ -217,7 +219,16 @@ TEST_F(TableWindowTest, ListEditorIsOpenedForTheTableAndItsListReplacesTheTables
     listEditor.answer = QStringList{"4,5", "8"};
     QTest::mouseClick(child<QToolButton>(&form, "DiaBtn"), Qt::LeftButton);
     ASSERT_EQ(listEditor.requests.size(), 1u);
-    EXPECT_EQ(listEditor.requests[0].tag, QStringLiteral("pc"));
+    EXPECT_EQ(listEditor.requests[0].wording, ListWording::Table);
+    // The table takes back f-numbers and distances only.
+    ASSERT_NE(listEditor.requests[0].receiver, nullptr);
+    for (const auto &[kind, taken] :
+         {std::pair{ListKind::Dia, true}, std::pair{ListKind::Dis, true},
+          std::pair{ListKind::Foc, false}, std::pair{ListKind::Cer, false},
+          std::pair{ListKind::Cgr, false}}) {
+        EXPECT_EQ(listEditor.requests[0].receiver->accepts(kind), taken)
+            << ListPrefix(kind).toStdString();
+    }
     EXPECT_EQ(listEditor.requests[0].kind, ListKind::Dia);
     EXPECT_EQ(listEditor.requests[0].items, before);
     EXPECT_EQ(header(form, Qt::Horizontal, 0), QStringLiteral("n=4,5"));
@@ -518,8 +529,12 @@ TEST_F(TableWindowTest, TheRealListEditorHandsItsCheckedItemsBack)
     QString caption;
     // The first distance unchecked: what comes back is the list without it,
     // which the table's list never was.
+    std::optional<ListKind> kind;
     whenModalShown([&](QWidget *editor) {
         caption = editor->windowTitle();
+        if (auto *dialog = dynamic_cast<ListEditorDialog *>(editor)) {
+            kind = dialog->editor().kind();
+        }
         auto *items = child<QListWidget>(editor, "CheckListBox1");
         ASSERT_EQ(items->count(), before.size());
         items->item(0)->setCheckState(Qt::Unchecked);
@@ -528,7 +543,7 @@ TEST_F(TableWindowTest, TheRealListEditorHandsItsCheckedItemsBack)
     QTest::mouseClick(child<QToolButton>(&form, "DistBtn"), Qt::LeftButton);
     EXPECT_EQ(caption, QStringLiteral("Listes-Distances"));
     EXPECT_EQ(form.state().distances, before.mid(1));
-    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdis"));
+    EXPECT_EQ(kind, ListKind::Dis);
     EXPECT_TRUE(rec.messages().empty()) << rec.texts().join(u'\n').toStdString();
 }
 

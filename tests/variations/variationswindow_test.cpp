@@ -8,6 +8,7 @@
 #include "core/apppaths.h"
 #include "core/notes.h"
 #include "core/numerictext.h"
+#include "lists/listeditordialog.h"
 #include "lists/listeditoropener.h"
 #include "lists/listkind.h"
 #include "support/child.h"
@@ -38,6 +39,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <optional>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionFrame>
@@ -513,7 +515,16 @@ TEST_F(VariationsWindowTest, ListsTakeTheUsersChoiceOnlyAndOpenTheirEditor)
     listEditor.answer = QStringList{"0,03", "0,05"};
     QTest::mouseClick(button(&form, "CercleBtn"), Qt::LeftButton);
     ASSERT_EQ(listEditor.requests.size(), 1u);
-    EXPECT_EQ(listEditor.requests[0].tag, QStringLiteral("valisol"));
+    EXPECT_EQ(listEditor.requests[0].wording, ListWording::Variations);
+    // The calculator takes back the four value kinds.
+    ASSERT_NE(listEditor.requests[0].receiver, nullptr);
+    for (const auto &[kind, taken] :
+         {std::pair{ListKind::Dia, true}, std::pair{ListKind::Dis, true},
+          std::pair{ListKind::Foc, true}, std::pair{ListKind::Cer, true},
+          std::pair{ListKind::Cgr, false}}) {
+        EXPECT_EQ(listEditor.requests[0].receiver->accepts(kind), taken)
+            << ListPrefix(kind).toStdString();
+    }
     EXPECT_EQ(listEditor.requests[0].kind, ListKind::Cer);
     EXPECT_FALSE(listEditor.requests[0].showTheoretical);
     EXPECT_EQ(listEditor.requests[0].items.first(), QStringLiteral("0,015"));
@@ -1012,8 +1023,12 @@ TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
     EXPECT_EQ(text(&form, "EdFocale"), QStringLiteral("90"));
 
     bool theoretical = false;
+    std::optional<ListKind> kind;
     whenModalShown([&](QWidget *editor) {
         range = child<QLineEdit>(editor, "Edaffiche")->text();
+        if (auto *dialog = dynamic_cast<ListEditorDialog *>(editor)) {
+            kind = dialog->editor().kind();
+        }
         theoretical = child<QAbstractButton>(editor, "ThBtn")->isVisible();
         QTest::mouseClick(child<QAbstractButton>(editor, "ThBtn"), Qt::LeftButton);
         QTest::mouseClick(child<QAbstractButton>(editor, "OkBtn"), Qt::LeftButton);
@@ -1023,7 +1038,7 @@ TEST_F(VariationsWindowTest, TheRealListEditorAbandonsAndConfirms)
     EXPECT_TRUE(theoretical);
     EXPECT_EQ(items(&form, "BoxDia").size(), 33);
     EXPECT_EQ(text(&form, "EdDia"), QStringLiteral("1,0"));
-    EXPECT_EQ(CurrentListKind(), QStringLiteral("cbxdia"));
+    EXPECT_EQ(kind, ListKind::Dia);
 
     whenModalShown([&](QWidget *editor) {
         range = child<QLineEdit>(editor, "Edaffiche")->text();
