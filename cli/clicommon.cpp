@@ -32,14 +32,6 @@ void CliSay(QTextStream &err, const Notices &notices)
         CliSay(err, notice.text);
 }
 
-CliMessages::CliMessages(QTextStream &err)
-    : LineMessages([&err](const QString &text) { CliSay(err, text); })
-{
-    m_previous = installMessages(this);
-}
-
-CliMessages::~CliMessages() { installMessages(m_previous); }
-
 QString CliQuoted(const QString &value)
 {
     constexpr qsizetype kShown = 40;
@@ -239,7 +231,6 @@ int RunSubcommand(QTextStream &out, QTextStream &err, const QString &command, QS
         out.flush();
         return kCliOk;
     }
-    CliMessages messagesToErr(err);
     try {
         return run();
     } catch (const UserError &e) {

@@ -24,20 +24,6 @@ void CliSay(QTextStream &err, QString text);
 // The notices a logic library returned, in their order.
 void CliSay(QTextStream &err, const Notices &notices);
 
-// The program's messages (what a logic library may still say through
-// messages()), on the error stream as CliSay writes them, while the object
-// lives: a warning about a repaired value does not stop the command.
-class CliMessages final : public LineMessages {
-public:
-    explicit CliMessages(QTextStream &err);
-    ~CliMessages() override;
-    CliMessages(const CliMessages &) = delete;
-    CliMessages &operator=(const CliMessages &) = delete;
-
-private:
-    Messages *m_previous = nullptr;
-};
-
 // A command line that cannot be run as given: exit code 2. It is a UserError,
 // so that one thrown after the options were read still ends the command with
 // its message.

@@ -126,8 +126,7 @@ int runSpread(SpreadOptions &o, QTextStream &out, QTextStream &err)
     PrintResults(out, rows, o.csv);
     out.flush();
     if (!s.usable) {
-        err << "optolune-cli: " << SpreadSharpnessText(s, o.input.cMm) << '\n';
-        err.flush();
+        CliSay(err, SpreadSharpnessText(s, o.input.cMm));
     }
     return kCliOk;
 }

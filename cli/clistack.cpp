@@ -113,8 +113,7 @@ int runStack(const StackOptions &o, QTextStream &out, QTextStream &err)
         return kCliBadUsage;
     }
     if (plan.status == StackStatus::Impossible) {
-        err << "optolune-cli: " << plan.message << '\n';
-        err.flush();
+        CliSay(err, plan.message);
         return kCliFailed;
     }
     PrintColumns(out, StackPlanTable(plan, o.decimals), o.csv);

@@ -380,7 +380,6 @@ int runCli(const QStringList &givenArguments, QTextStream &out, QTextStream &err
         return kCliOk;
     }
 
-    CliMessages messagesToErr(err);
     TableState state;
     if (o.file) {
         const TableFileResult read = ReadTableFile(state, *o.file, TableSource::UserFile);

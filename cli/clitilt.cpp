@@ -119,8 +119,7 @@ int runTilt(const TiltOptions &o, QTextStream &out, QTextStream &err)
         return kCliBadUsage;
     }
     if (outcome.status == TiltStatus::Impossible) {
-        err << "optolune-cli: " << outcome.message << '\n';
-        err.flush();
+        CliSay(err, outcome.message);
         return kCliFailed;
     }
     const TiltResult &r = outcome.result;
